@@ -1,0 +1,16 @@
+#include "app/frmInterface.h"
+
+TfrmInterface* frmInterface = nullptr;
+
+TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
+  SetName("frmInterface");
+  SetClientSize(797, 623);
+  OnCreate = [this](TObject* s) { FormCreate(s); };
+  OnActivate = [this](TObject* s) { FormActivate(s); };
+  OnDestroy = [this](TObject* s) { FormDestroy(s); };
+  if (!frmInterface) frmInterface = this;
+}
+
+TfrmInterface::~TfrmInterface() {
+  if (frmInterface == this) frmInterface = nullptr;
+}

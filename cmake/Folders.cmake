@@ -1,0 +1,56 @@
+# esc_library(NAME FOLDER DEPS...): a static library of every .cpp in FOLDER
+# (sub-folders included). A folder without sources yet becomes an interface
+# library, so that dependents link the same way before and after it fills.
+function(esc_library name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.c)
+  list(FILTER sources EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${folder}/main/")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN} Threads::Threads)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN} Threads::Threads)
+  endif()
+endfunction()
+
+# esc_test(NAME FOLDER DEPS...): one GoogleTest executable of every .cpp in
+# tests/FOLDER, registered with CTest. Tests run from the build folder, beside
+# the copied resources.
+function(esc_test name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ESCTOOL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ESCTOOL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+                       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# Copies resources/ beside the program so that it runs from the build tree as
+# from an installed folder.
+function(esc_copy_resources target)
+  add_custom_target(${target}_resources ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_directory
+            ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}
+    COMMENT "Copying resources beside the program")
+  add_dependencies(${target} ${target}_resources)
+endfunction()
+
+# esc_link_back(NAME DEPS...): NAME also builds on DEPS, for libraries that
+# refer to one another (the main window's methods across folders).
+function(esc_link_back name)
+  get_target_property(type ${name} TYPE)
+  foreach(dep ${ARGN})
+    get_target_property(dep_type ${dep} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY" AND dep_type STREQUAL "STATIC_LIBRARY")
+      target_link_libraries(${name} PUBLIC ${dep})
+    endif()
+  endforeach()
+endfunction()

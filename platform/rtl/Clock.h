@@ -1,0 +1,74 @@
+#pragma once
+// The one seam through which the program reads time, sleeps and pumps window
+// messages. Long operations wait by polling GetTickCount() and calling
+// ProcessMessages(); tests install a TVirtualClock so that seconds of device
+// time pass in microseconds, with the same ordering and time-outs.
+
+#include <cstdint>
+#include <functional>
+
+class TClock {
+public:
+  virtual ~TClock() = default;
+  // Milliseconds since an arbitrary start; wraps at 2^32 like the system counter.
+  virtual uint32_t TickCount() = 0;
+  virtual void Sleep(uint32_t ms) = 0;
+  // Runs the pending window messages once (and, for a virtual clock, lets time pass).
+  virtual void ProcessMessages() = 0;
+};
+
+// The clock in force. The system clock unless a test installed another.
+TClock& Clock();
+// Installs a clock; nullptr restores the system clock. The caller keeps ownership.
+void SetClock(TClock* clock);
+
+// What pumping the window messages means; the framework layer installs it.
+void SetMessagePump(std::function<void()> pump);
+void RunMessagePump();
+
+uint32_t GetTickCount();
+void Sleep(uint32_t ms);
+void ProcessMessages();
+
+// Real time from the monotonic clock; pumping runs the installed message pump.
+class TSystemClock : public TClock {
+public:
+  uint32_t TickCount() override;
+  void Sleep(uint32_t ms) override;
+  void ProcessMessages() override;
+};
+
+// Test time: it moves only when the program sleeps or pumps. Each pump advances
+// it by PumpStep milliseconds and then runs the installed message pump, so a
+// wait loop that polls the tick counter ends after a bounded number of pumps.
+class TVirtualClock : public TClock {
+public:
+  explicit TVirtualClock(uint32_t start = 1000, uint32_t pumpStep = 1)
+      : FNow(start), FPumpStep(pumpStep) {}
+  uint32_t TickCount() override { return FNow; }
+  void Sleep(uint32_t ms) override { Advance(ms); }
+  void ProcessMessages() override;
+  void Advance(uint32_t ms);
+  void SetPumpStep(uint32_t ms) { FPumpStep = ms; }
+  // Called after every advance with the new time (e.g. to fire test timers).
+  std::function<void(uint32_t now)> OnAdvance;
+
+private:
+  uint32_t FNow;
+  uint32_t FPumpStep;
+};
+
+// Installs a virtual clock for the life of the object (tests).
+class TScopedVirtualClock {
+public:
+  explicit TScopedVirtualClock(uint32_t start = 1000, uint32_t pumpStep = 1)
+      : FClock(start, pumpStep) {
+    SetClock(&FClock);
+  }
+  ~TScopedVirtualClock() { SetClock(nullptr); }
+  TVirtualClock& operator*() { return FClock; }
+  TVirtualClock* operator->() { return &FClock; }
+
+private:
+  TVirtualClock FClock;
+};

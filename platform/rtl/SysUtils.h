@@ -1,0 +1,46 @@
+#pragma once
+// Exceptions and text conversions of the run-time layer.
+
+#include <stdexcept>
+#include <string>
+
+// Root of the program's exceptions; the message is UTF-8.
+class Exception : public std::exception {
+public:
+  explicit Exception(std::string message) : FMessage(std::move(message)) {}
+  const char* what() const noexcept override { return FMessage.c_str(); }
+  const std::string& Message() const { return FMessage; }
+
+private:
+  std::string FMessage;
+};
+
+// Silent abort: caught by the message loop without being shown.
+class EAbort : public Exception {
+public:
+  using Exception::Exception;
+};
+class EConvertError : public Exception {
+public:
+  using Exception::Exception;
+};
+class EStreamError : public Exception {
+public:
+  using Exception::Exception;
+};
+class EFOpenError : public EStreamError {
+public:
+  using EStreamError::EStreamError;
+};
+class EListError : public Exception {
+public:
+  using Exception::Exception;
+};
+class EInvalidOperation : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// UTF-8 <-> UTF-16. Invalid input sequences become U+FFFD; nothing throws.
+std::u16string UTF8ToUTF16(const std::string& text);
+std::string UTF16ToUTF8(const std::u16string& text);

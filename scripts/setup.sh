@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then runs the program ("run") or all
+# the tests ("test"). Meant for a fresh Debian 12 machine, run as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+build_dir=${BUILD_DIR:-build}
+
+install_missing() {
+  local wanted missing=()
+  wanted=$(grep -v '^#' scripts/packages.txt | grep -v '^$')
+  for pkg in $wanted; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$build_dir" -j "$(nproc)"
+}
+
+install_missing
+case "$mode" in
+  run)
+    build -DESCTOOL_TESTS=OFF
+    exec "$build_dir/esctool"
+    ;;
+  test)
+    build -DESCTOOL_TESTS=ON
+    xvfb-run -a ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+    ;;
+  bench)
+    build -DESCTOOL_TESTS=OFF -DESCTOOL_BENCH=ON
+    for b in "$build_dir"/bench/bench_*; do "$b"; done
+    ;;
+  *)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac
