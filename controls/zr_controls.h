@@ -1,0 +1,98 @@
+#pragma once
+// Controls of the toolkit as the main window's code drives them: enabled and
+// visible state, captions, check state, progress. The scene drawing of these
+// controls lives with the toolkit; here is the state the program reads and sets.
+
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Classes.h"
+
+class TzrControl : public TComponent {
+public:
+  explicit TzrControl(TComponent* AOwner) : TComponent(AOwner) {}
+  std::string ClassName() const override { return "TzrControl"; }
+  bool GetEnabled() const { return FEnabled; }
+  void SetEnabled(bool value) { FEnabled = value; }
+  bool GetVisible() const { return FVisible; }
+  void SetVisible(bool value) { FVisible = value; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnChange;
+
+  void Click() {
+    if (FEnabled && OnClick) OnClick(this);
+  }
+
+private:
+  bool FEnabled = true;
+  bool FVisible = true;
+};
+
+// Base of every control with one caption.
+class TzrTextControl : public TzrControl {
+public:
+  using TzrControl::TzrControl;
+  std::string ClassName() const override { return "TzrTextControl"; }
+  const std::u16string& GetText() const { return FText; }
+  virtual void SetText(const std::u16string& value) { FText = value; }
+
+private:
+  std::u16string FText;
+};
+
+class TzrLabel : public TzrTextControl {
+public:
+  using TzrTextControl::TzrTextControl;
+  std::string ClassName() const override { return "TzrLabel"; }
+};
+
+class TzrButton : public TzrTextControl {
+public:
+  using TzrTextControl::TzrTextControl;
+  std::string ClassName() const override { return "TzrButton"; }
+};
+
+class TzrCheckBox : public TzrTextControl {
+public:
+  using TzrTextControl::TzrTextControl;
+  std::string ClassName() const override { return "TzrCheckBox"; }
+  bool GetIsChecked() const { return FIsChecked; }
+  void SetIsChecked(bool value);
+
+private:
+  bool FIsChecked = false;
+};
+
+// Checking one button of a group unchecks the other buttons of that group
+// that share its owner.
+class TzrRadioButton : public TzrTextControl {
+public:
+  using TzrTextControl::TzrTextControl;
+  std::string ClassName() const override { return "TzrRadioButton"; }
+  bool GetIsChecked() const { return FIsChecked; }
+  void SetIsChecked(bool value);
+  const std::string& GetGroupName() const { return FGroupName; }
+  void SetGroupName(const std::string& value) { FGroupName = value; }
+
+private:
+  bool FIsChecked = false;
+  std::string FGroupName;
+};
+
+class TzrProgressBar : public TzrControl {
+public:
+  using TzrControl::TzrControl;
+  std::string ClassName() const override { return "TzrProgressBar"; }
+  float GetMin() const { return FMin; }
+  void SetMin(float value) { FMin = value; }
+  float GetMax() const { return FMax; }
+  void SetMax(float value) { FMax = value; }
+  float GetValue() const { return FValue; }
+  void SetValue(float value);
+
+private:
+  float FMin = 0;
+  float FMax = 100;
+  float FValue = 0;
+};
