@@ -1,0 +1,162 @@
+#pragma once
+// The toolkit's lists of wide (UTF-16) strings, each string carrying an
+// optional object, and the typed key/value storage built on them.
+//
+// TzrWideStrings is the abstract list with its text, comma, name=value and
+// file forms; TzrWideStringList is the array-backed list that can be kept
+// sorted. A list owns its strings, never the objects attached to them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Classes.h"
+
+enum TDuplicates { dupIgnore, dupAccept, dupError };
+
+class TzrWideStrings : public TObject {
+ public:
+  TzrWideStrings() = default;
+  ~TzrWideStrings() override = default;
+  TzrWideStrings(const TzrWideStrings&) = delete;
+  TzrWideStrings& operator=(const TzrWideStrings&) = delete;
+  std::string ClassName() const override { return "TzrWideStrings"; }
+
+  // Order of two strings; the base treats every pair as equal.
+  virtual int CompareStrings(const std::u16string& S1, const std::u16string& S2) const;
+  virtual std::u16string Get(int Index) const = 0;
+  virtual int GetCapacity() const { return GetCount(); }
+  virtual int GetCount() const = 0;
+  virtual TObject* GetObject(int Index) const;
+  virtual std::u16string GetTextStr() const;
+  // Replaces the string at Index, keeping its object.
+  virtual void Put(int Index, const std::u16string& S);
+  virtual void PutObject(int Index, TObject* AObject);
+  virtual void SetCapacity(int NewCapacity);
+  virtual void SetTextStr(const std::u16string& Value);
+  virtual int AddObject(const std::u16string& S, TObject* AObject);
+  virtual void AddStrings(const TzrWideStrings& Strings);
+  virtual void Exchange(int Index1, int Index2);
+  virtual int IndexOf(const std::u16string& S) const;
+  virtual int IndexOfName(const std::u16string& Name) const;
+  virtual int IndexOfValue(const std::u16string& Value) const;
+  virtual void Insert(int Index, const std::u16string& S) = 0;
+  // Reads the text from a file; a missing or unreadable file leaves the list as it is.
+  virtual void LoadFromFile(const std::string& FileName);
+  // Reads text bytes: UTF-16LE after an FF FE or FE FF mark, else ANSI text.
+  virtual void LoadFromBytes(const std::vector<uint8_t>& Bytes);
+  virtual void Move(int CurIndex, int NewIndex);
+  // Writes FF FE and the text as UTF-16LE; a file that cannot be written raises EFOpenError.
+  virtual void SaveToFile(const std::string& FileName) const;
+  // Writes the lines in the ANSI code page (Windows-1252), each ended by CR LF.
+  virtual void SaveToAnsiFile(const std::string& FileName) const;
+  virtual std::vector<uint8_t> SaveToBytes() const;
+  virtual void SetText(const char16_t* Text);
+  virtual void Sort() {}
+  virtual int Add(const std::u16string& S);
+  virtual void Delete(int Index);
+  virtual void Clear() {}
+
+  void Append(const std::u16string& S) { Add(S); }
+  void InsertObject(int Index, const std::u16string& S, TObject* AObject);
+  int IndexOfObject(TObject* AObject) const;
+  // Copies another wide list; anything else raises EConvertError.
+  virtual void Assign(const TObject* Source);
+  virtual void AssignTo(TObject* Dest) const;
+  // Same count and the same strings, compared exactly.
+  bool Equals(const TzrWideStrings& Strings) const;
+
+  void BeginUpdate();
+  void EndUpdate();
+  int GetUpdateCount() const { return FUpdateCount; }
+
+  std::u16string Items(int Index) const { return Get(Index); }
+  void SetItem(int Index, const std::u16string& Text) { Put(Index, Text); }
+
+  std::u16string GetCommaText() const;
+  void SetCommaText(const std::u16string& Value);
+  std::u16string GetName(int Index) const;
+  std::u16string GetValue(const std::u16string& Name) const;
+  void SetValue(const std::u16string& Name, const std::u16string& Value);
+  std::u16string GetValueFromIndex(int Index) const;
+  void SetValueFromIndex(int Index, const std::u16string& Value);
+
+  bool GetSorted() const { return FSorted; }
+  virtual void SetSorted(bool Value);
+  bool GetCaseSensitive() const { return FCaseSensitive; }
+  virtual void SetCaseSensitive(bool Value);
+
+ protected:
+  virtual void SetUpdateState(bool /*Updating*/) {}
+  // Hook for the reports "List index error", "Sorted list error" and
+  // "Doublicate string"; the calls that report them decide what happens next.
+  virtual void Error(const std::string& /*Msg*/, int /*Data*/) const {}
+
+  int FUpdateCount = 0;
+  bool FCaseSensitive = false;
+  bool FSorted = false;
+};
+
+// The array-backed list; it can be kept sorted by text or by object.
+class TzrWideStringList : public TzrWideStrings {
+ public:
+  TzrWideStringList() = default;
+  ~TzrWideStringList() override;
+  std::string ClassName() const override { return "TzrWideStringList"; }
+
+  int CompareStrings(const std::u16string& S1, const std::u16string& S2) const override;
+  std::u16string Get(int Index) const override;
+  int GetCapacity() const override { return FCapacity; }
+  int GetCount() const override { return static_cast<int>(FList.size()); }
+  TObject* GetObject(int Index) const override;
+  void Put(int Index, const std::u16string& S) override;
+  void PutObject(int Index, TObject* AObject) override;
+  void SetCapacity(int NewCapacity) override;
+  void Exchange(int Index1, int Index2) override;
+  int IndexOf(const std::u16string& S) const override;
+  void Insert(int Index, const std::u16string& S) override;
+  void Sort() override;
+  int Add(const std::u16string& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  void SetSorted(bool Value) override;
+  void SetCaseSensitive(bool Value) override;
+
+  // Binary search by CompareStrings: true when found; Index is the position
+  // found (the first equal one when duplicates are accepted) or the insert position.
+  bool Find(const std::u16string& S, int& Index) const;
+  // The same over object references, ordered by descending address.
+  bool FindByObject(TObject* AObject, int& Index) const;
+
+  TDuplicates GetDuplicates() const { return FDuplicates; }
+  void SetDuplicates(TDuplicates Value) { FDuplicates = Value; }
+  bool GetSortByObject() const { return FSortByObject; }
+  void SetSortByObject(bool Value) { FSortByObject = Value; }
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnChanging;
+
+ protected:
+  void SetUpdateState(bool Updating) override;
+  virtual void Changed();
+  virtual void Changing();
+
+ private:
+  struct TItem {
+    std::u16string FString;
+    TObject* FObject = nullptr;
+  };
+
+  bool ValidIndex(int Index) const { return Index >= 0 && Index < GetCount(); }
+  void Grow();
+  void InsertItem(int Index, const std::u16string& S);
+  void SortItems();
+  void QuickSort(int L, int R);
+  // Order of two items by the current sort key (text, or object address).
+  int CompareItems(const TItem& A, const TItem& B) const;
+
+  std::vector<TItem> FList;
+  int FCapacity = 0;
+  TDuplicates FDuplicates = dupIgnore;
+  bool FSortByObject = false;
+};
