@@ -1,20 +1,101 @@
 #include "platform/rtl/Classes.h"
 
-#include <algorithm>
 #include <strings.h>
+
+#include <algorithm>
+
+#include "platform/rtl/Rtti.h"
+#include "platform/rtl/SysUtils.h"
+
+std::string TObject::ClassName() const { return ClassType()->Name(); }
+
+bool TObject::InheritsFrom(const TClassInfo* AClass) const {
+  return ClassType()->InheritsFrom(AClass);
+}
+
+void TPersistent::Assign(TPersistent* Source) {
+  if (Source) {
+    Source->AssignTo(this);
+    return;
+  }
+  AssignTo(this);
+}
+
+void TPersistent::AssignTo(TPersistent* Dest) {
+  const std::string from = this == Dest ? "nil" : ClassName();
+  throw EConvertError("Cannot assign a " + from + " to a " + Dest->ClassName());
+}
 
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner) AOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
-  FDestroying = true;
+  Destroying();
   // Free owned components last-created first; each removes itself from the list.
   while (!FComponents.empty()) delete FComponents.back();
   if (FOwner) FOwner->RemoveComponent(this);
 }
 
+void TComponent::Destroying() {
+  if (FDestroying) return;
+  FDestroying = true;
+  // Tell those that asked; each may unsubscribe others while being told.
+  while (!FFreeNotifies.empty()) {
+    TComponent* other = FFreeNotifies.back();
+    FFreeNotifies.pop_back();
+    auto& back = other->FFreeNotifies;
+    back.erase(std::remove(back.begin(), back.end(), this), back.end());
+    other->Notification(this, opRemove);
+  }
+}
+
+TComponentState TComponent::GetComponentState() const {
+  return FState | (FDestroying ? TComponentState(csDestroying) : 0u);
+}
+
+void TComponent::SetDesigning(bool Value) {
+  FState = Value ? (FState | csDesigning) : (FState & ~csDesigning);
+  for (TComponent* c : FComponents) c->SetDesigning(Value);
+}
+
+void TComponent::Loaded() { FState &= ~csLoading; }
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent) {
+    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent),
+                        FFreeNotifies.end());
+  }
+  // A copy: a notified component may free others of the list.
+  const std::vector<TComponent*> owned = FComponents;
+  for (TComponent* c : owned)
+    if (std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end())
+      c->Notification(AComponent, Operation);
+}
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (!AComponent || AComponent == this) return;
+  if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end())
+    FFreeNotifies.push_back(AComponent);
+  auto& back = AComponent->FFreeNotifies;
+  if (std::find(back.begin(), back.end(), this) == back.end()) back.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  if (!AComponent) return;
+  FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent),
+                      FFreeNotifies.end());
+  auto& back = AComponent->FFreeNotifies;
+  back.erase(std::remove(back.begin(), back.end(), this), back.end());
+}
+
+void TComponent::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+  (void)Proc;
+  (void)Root;
+}
+
 TComponent* TComponent::FindComponent(const std::string& name) const {
+  if (name.empty()) return nullptr;
   for (TComponent* c : FComponents)
     if (strcasecmp(c->GetName().c_str(), name.c_str()) == 0) return c;
   return nullptr;
@@ -27,8 +108,10 @@ void TComponent::InsertComponent(TComponent* component) {
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), component);
-  if (it == FComponents.end()) return;
-  FComponents.erase(it);
+  // Searched from the end: components are mostly freed newest first.
+  auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
+  if (it == FComponents.rend()) return;
+  FComponents.erase(std::next(it).base());
   component->FOwner = nullptr;
+  if (!FDestroying) Notification(component, opRemove);
 }
