@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/rtl/Thread.h"
+
 namespace {
 
 TSystemClock gSystemClock;
@@ -22,6 +24,7 @@ void SetClock(TClock* clock) { gClock.store(clock); }
 void SetMessagePump(std::function<void()> pump) { gPump = std::move(pump); }
 
 void RunMessagePump() {
+  CheckSynchronize();
   if (gPump) gPump();
 }
 
@@ -46,7 +49,39 @@ void TVirtualClock::ProcessMessages() {
   RunMessagePump();
 }
 
+TVirtualClock::~TVirtualClock() {
+  std::unique_lock<std::mutex> lock(FMutex);
+  FClosing = true;
+  FChanged.notify_all();
+  FChanged.wait(lock, [this] { return FSleepers == 0; });
+}
+
+void TVirtualClock::Sleep(uint32_t ms) {
+  if (std::this_thread::get_id() == FOwnerThread) {
+    Advance(ms);
+    return;
+  }
+  std::unique_lock<std::mutex> lock(FMutex);
+  const uint32_t start = FNow.load();
+  const uint64_t generation = FWakeGeneration;
+  ++FSleepers;
+  FChanged.wait(
+      lock, [&] { return FClosing || FWakeGeneration != generation || FNow.load() - start >= ms; });
+  --FSleepers;
+  FChanged.notify_all();
+}
+
+void TVirtualClock::WakeSleepers() {
+  std::lock_guard<std::mutex> lock(FMutex);
+  ++FWakeGeneration;
+  FChanged.notify_all();
+}
+
 void TVirtualClock::Advance(uint32_t ms) {
-  FNow += ms;
-  if (OnAdvance) OnAdvance(FNow);
+  {
+    std::lock_guard<std::mutex> lock(FMutex);
+    FNow += ms;
+  }
+  FChanged.notify_all();
+  if (OnAdvance) OnAdvance(FNow.load());
 }

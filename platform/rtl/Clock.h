@@ -4,17 +4,24 @@
 // ProcessMessages(); tests install a TVirtualClock so that seconds of device
 // time pass in microseconds, with the same ordering and time-outs.
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 class TClock {
-public:
+ public:
   virtual ~TClock() = default;
   // Milliseconds since an arbitrary start; wraps at 2^32 like the system counter.
   virtual uint32_t TickCount() = 0;
   virtual void Sleep(uint32_t ms) = 0;
   // Runs the pending window messages once (and, for a virtual clock, lets time pass).
   virtual void ProcessMessages() = 0;
+  // Ends the sleeps of other threads early, so that a worker told to stop does
+  // not wait for test time to move. Real sleeps are short and left alone.
+  virtual void WakeSleepers() {}
 };
 
 // The clock in force. The system clock unless a test installed another.
@@ -24,6 +31,8 @@ void SetClock(TClock* clock);
 
 // What pumping the window messages means; the framework layer installs it.
 void SetMessagePump(std::function<void()> pump);
+// Runs the calls that worker threads handed to the GUI thread, then the
+// installed pump.
 void RunMessagePump();
 
 uint32_t GetTickCount();
@@ -32,7 +41,7 @@ void ProcessMessages();
 
 // Real time from the monotonic clock; pumping runs the installed message pump.
 class TSystemClock : public TClock {
-public:
+ public:
   uint32_t TickCount() override;
   void Sleep(uint32_t ms) override;
   void ProcessMessages() override;
@@ -41,26 +50,37 @@ public:
 // Test time: it moves only when the program sleeps or pumps. Each pump advances
 // it by PumpStep milliseconds and then runs the installed message pump, so a
 // wait loop that polls the tick counter ends after a bounded number of pumps.
+// Only the thread that created the clock moves it: a sleep on another thread
+// (a worker counting its interval) waits until that thread has moved the time
+// on by the amount slept, or until WakeSleepers().
 class TVirtualClock : public TClock {
-public:
+ public:
   explicit TVirtualClock(uint32_t start = 1000, uint32_t pumpStep = 1)
-      : FNow(start), FPumpStep(pumpStep) {}
-  uint32_t TickCount() override { return FNow; }
-  void Sleep(uint32_t ms) override { Advance(ms); }
+      : FNow(start), FPumpStep(pumpStep), FOwnerThread(std::this_thread::get_id()) {}
+  ~TVirtualClock() override;
+  uint32_t TickCount() override { return FNow.load(); }
+  void Sleep(uint32_t ms) override;
   void ProcessMessages() override;
+  void WakeSleepers() override;
   void Advance(uint32_t ms);
   void SetPumpStep(uint32_t ms) { FPumpStep = ms; }
   // Called after every advance with the new time (e.g. to fire test timers).
   std::function<void(uint32_t now)> OnAdvance;
 
-private:
-  uint32_t FNow;
+ private:
+  std::atomic<uint32_t> FNow;
   uint32_t FPumpStep;
+  std::thread::id FOwnerThread;
+  std::mutex FMutex;
+  std::condition_variable FChanged;
+  uint64_t FWakeGeneration = 0;
+  int FSleepers = 0;
+  bool FClosing = false;
 };
 
 // Installs a virtual clock for the life of the object (tests).
 class TScopedVirtualClock {
-public:
+ public:
   explicit TScopedVirtualClock(uint32_t start = 1000, uint32_t pumpStep = 1)
       : FClock(start, pumpStep) {
     SetClock(&FClock);
@@ -69,6 +89,6 @@ public:
   TVirtualClock& operator*() { return FClock; }
   TVirtualClock* operator->() { return &FClock; }
 
-private:
+ private:
   TVirtualClock FClock;
 };
