@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "app/Utils.h"
+#include "pages/ModelDatabase.h"
+#include "pages/PageDefinition.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+
+const std::string kBuild = std::string(ESCTOOL_BINARY_DIR) + "/";
+
+// One demo model of each model family, as the shipped files describe it.
+const struct {
+  const char* section;
+  const char* model;
+  const char* hardware;
+  const char* firmware;
+  std::vector<std::string> firmwareList;
+} kDemoModels[] = {
+    {"AIRPLANE",
+     "AIRPLANE",
+     "AP40_V1",
+     "AP_1.1.0",
+     {"AP 2.0 Sport", "AP_1.1.0", "AP_1.1.0", "AP_1.0.0"}},
+    {"CAR_ESC VL450SD", "CAR_ESC", "VL450SD", "CAR_3.0", {"CAR_3.2", "CAR_3.1", "CAR_3.0"}},
+    {"Ardent_V4", "Ardent_V4", "ARD80_V2", "ARD_4.0", {"Ardent 4.1", "ARD_4.0"}},
+    {"ESC_G60", "ESC_G60", "G60_HW1", "G60_1.0", {"G60_1.1", "G60_1.0"}},
+};
+
+TEST(ShippedLanguageFile, DemoModelsAreCompleteAndTheirValueListsExpand) {
+  const TMemIniFile lang(kBuild + "lang.ini");
+  ASSERT_TRUE(lang.SectionExists("common"));
+  for (const auto& demo : kDemoModels) {
+    SCOPED_TRACE(demo.section);
+    ASSERT_TRUE(lang.SectionExists(demo.section));
+    EXPECT_TRUE(lang.ReadBool(demo.section, "demo", false));
+    VERSION def;
+    TPageIcons icons;
+    ReadPageDefinition(&lang, {demo.section, "", "", ""}, def, icons);
+    EXPECT_GE(def.tab, 1);
+    EXPECT_GE(def.item, 1);
+    for (int i = 0; i < def.item; ++i) {
+      EXPECT_NE(def.items[i].mode, imHidden) << "item " << i + 1 << " has no mode";
+      EXPECT_NO_THROW(ExpandValueList(UTF8ToUTF16(def.items[i].cvalue))) << i + 1;
+      EXPECT_NO_THROW(ExpandValueList(UTF8ToUTF16(def.items[i].evalue))) << i + 1;
+      EXPECT_EQ(ExpandValueList(UTF8ToUTF16(def.items[i].cvalue)).size(),
+                ExpandValueList(UTF8ToUTF16(def.items[i].evalue)).size())
+          << i + 1;
+    }
+    for (int t = 0; t < def.tab; ++t)
+      for (const auto& entry : SplitString(u",", UTF8ToUTF16(def.tabs[t].group), 0))
+        if (entry != u"-") {
+          EXPECT_LT(std::stoi(UTF16ToUTF8(entry)), def.item);
+        }
+  }
+}
+
+TEST(ShippedLanguageFile, EveryChineseTextHasItsEnglishPartner) {
+  const TMemIniFile lang(kBuild + "lang.ini");
+  for (const std::string& key : lang.ReadSection("common")) {
+    const std::string prefix = key.substr(0, 3);
+    if (prefix != "chs" && prefix != "eng") continue;
+    const std::string partner = (prefix == "chs" ? "eng" : "chs") + key.substr(3);
+    EXPECT_TRUE(lang.ValueExists("common", partner)) << key;
+  }
+}
+
+TEST(ShippedDatabases, EveryDemoModelHasItsDatabaseAndFirmwareList) {
+  const auto databases = ListModelDatabases(kBuild);
+  ASSERT_GE(databases.size(), 2u);
+  for (const auto& demo : kDemoModels) {
+    SCOPED_TRACE(demo.model);
+    const auto match = FindModelDatabase(databases, demo.model);
+    ASSERT_TRUE(match);
+    EXPECT_TRUE(match->HasVersion);
+    const TSoftwareRows rows = ReadSoftwareVersions(match->Path, demo.hardware, demo.model);
+    ASSERT_TRUE(rows.Prepared);
+    const auto batches = ReadMarkedBatches(VersionControlPath(match->Path), demo.model,
+                                           demo.hardware, demo.firmware);
+    const auto list = BuildFirmwareList(rows.Versions, batches, [](const std::string& name) {
+      return MapFirmwareNameIn(kBuild + "parallel_table.ini", name);
+    });
+    EXPECT_TRUE(list.Found);
+    EXPECT_EQ(list.Names, demo.firmwareList);
+  }
+}
+
+}  // namespace
