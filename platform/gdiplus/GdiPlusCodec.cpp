@@ -1,0 +1,418 @@
+#include "platform/gdiplus/GdiPlusCodec.h"
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+namespace Gdiplus {
+
+const GUID ImageFormatMemoryBMP = {0xb96b3caa, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatBMP = {0xb96b3cab, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatJPEG = {0xb96b3cae, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatPNG = {0xb96b3caf, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatGIF = {0xb96b3cb0, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatTIFF = {0xb96b3cb1, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatIcon = {0xb96b3cb5, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+
+namespace {
+
+constexpr uint8_t kEncoderFlags = 0x1 | 0x4 | 0x10;  // encoder, supports bitmap, built in
+constexpr uint8_t kDecoderFlags = 0x2 | 0x4 | 0x10;
+
+CLSID CodecId(uint32_t n) {
+  return {0x557cf400u + n, 0x1a04, 0x11d3, {0x9a, 0x73, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+}
+
+const ImageCodecInfo* EncoderList(UINT* count) {
+  static const ImageCodecInfo list[] = {
+      {CodecId(0), ImageFormatBMP, u"Built-in BMP Codec", nullptr, u"BMP", u"*.BMP;*.DIB;*.RLE",
+       u"image/bmp", kEncoderFlags},
+      {CodecId(1), ImageFormatJPEG, u"Built-in JPEG Codec", nullptr, u"JPEG",
+       u"*.JPG;*.JPEG;*.JPE;*.JFIF", u"image/jpeg", kEncoderFlags},
+      {CodecId(5), ImageFormatTIFF, u"Built-in TIFF Codec", nullptr, u"TIFF", u"*.TIF;*.TIFF",
+       u"image/tiff", kEncoderFlags},
+      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG",
+       u"image/png", kEncoderFlags},
+  };
+  *count = UINT(std::size(list));
+  return list;
+}
+
+const ImageCodecInfo* DecoderList(UINT* count) {
+  static const ImageCodecInfo list[] = {
+      {CodecId(0), ImageFormatBMP, u"Built-in BMP Codec", nullptr, u"BMP", u"*.BMP;*.DIB;*.RLE",
+       u"image/bmp", kDecoderFlags},
+      {CodecId(1), ImageFormatJPEG, u"Built-in JPEG Codec", nullptr, u"JPEG",
+       u"*.JPG;*.JPEG;*.JPE;*.JFIF", u"image/jpeg", kDecoderFlags},
+      {CodecId(2), ImageFormatGIF, u"Built-in GIF Codec", nullptr, u"GIF", u"*.GIF", u"image/gif",
+       kDecoderFlags},
+      {CodecId(5), ImageFormatTIFF, u"Built-in TIFF Codec", nullptr, u"TIFF", u"*.TIF;*.TIFF",
+       u"image/tiff", kDecoderFlags},
+      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG",
+       u"image/png", kDecoderFlags},
+      {CodecId(7), ImageFormatIcon, u"Built-in ICO Codec", nullptr, u"ICO", u"*.ICO",
+       u"image/x-icon", kDecoderFlags},
+  };
+  *count = UINT(std::size(list));
+  return list;
+}
+
+Status CopyList(const ImageCodecInfo* list, UINT have, UINT num, UINT size, ImageCodecInfo* out) {
+  if (!out || num != have || size < have * sizeof(ImageCodecInfo)) return InvalidParameter;
+  std::copy(list, list + have, out);
+  return Ok;
+}
+
+// ---- pixel conversions ----
+
+uint8_t Unpremultiply(uint32_t c, uint32_t a) {
+  return a ? uint8_t(std::min<uint32_t>(255, (c * 255 + a / 2) / a)) : 0;
+}
+uint8_t Premultiply(uint32_t c, uint32_t a) { return uint8_t((c * a + 127) / 255); }
+
+// Straight RGB(A) rows into a new premultiplied ARGB32 surface.
+cairo_surface_t* SurfaceFromRgba(const uint8_t* pixels, int width, int height, int stride,
+                                 int channels) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(s);
+    return nullptr;
+  }
+  uint8_t* dst = cairo_image_surface_get_data(s);
+  int dstStride = cairo_image_surface_get_stride(s);
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* src = pixels + size_t(y) * stride;
+    auto* row = reinterpret_cast<uint32_t*>(dst + size_t(y) * dstStride);
+    for (int x = 0; x < width; ++x, src += channels) {
+      uint32_t a = channels == 4 ? src[3] : 255;
+      uint32_t r = Premultiply(src[0], a), g = Premultiply(src[1], a), b = Premultiply(src[2], a);
+      row[x] = (a << 24) | (r << 16) | (g << 8) | b;
+    }
+  }
+  cairo_surface_mark_dirty(s);
+  return s;
+}
+
+// A premultiplied ARGB32 surface into straight RGBA (channels 4) or RGB rows.
+std::vector<uint8_t> RgbaFromSurface(cairo_surface_t* s, int channels) {
+  cairo_surface_flush(s);
+  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+  int stride = cairo_image_surface_get_stride(s);
+  const uint8_t* data = cairo_image_surface_get_data(s);
+  std::vector<uint8_t> out(size_t(w) * h * channels);
+  uint8_t* o = out.data();
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = row[x], a = p >> 24;
+      *o++ = Unpremultiply((p >> 16) & 255, a);
+      *o++ = Unpremultiply((p >> 8) & 255, a);
+      *o++ = Unpremultiply(p & 255, a);
+      if (channels == 4) *o++ = uint8_t(a);
+    }
+  }
+  return out;
+}
+
+// ---- PNG ----
+
+struct ByteReader {
+  const std::vector<uint8_t>* Bytes;
+  size_t Pos;
+};
+
+cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length) {
+  auto* r = static_cast<ByteReader*>(closure);
+  if (r->Pos + length > r->Bytes->size()) return CAIRO_STATUS_READ_ERROR;
+  std::memcpy(data, r->Bytes->data() + r->Pos, length);
+  r->Pos += length;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+cairo_status_t WriteBytes(void* closure, const unsigned char* data, unsigned int length) {
+  auto* out = static_cast<std::vector<uint8_t>*>(closure);
+  out->insert(out->end(), data, data + length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+uint32_t BigEndian32(const uint8_t* p) {
+  return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+}
+
+// Resolution from the pHYs chunk (pixels per metre), when the file has one.
+void ReadPngResolution(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  size_t pos = 8;
+  while (pos + 12 <= bytes.size()) {
+    uint32_t len = BigEndian32(&bytes[pos]);
+    const uint8_t* type = &bytes[pos + 4];
+    if (len > bytes.size() - pos - 12) return;
+    if (std::memcmp(type, "pHYs", 4) == 0 && len >= 9 && bytes[pos + 16] == 1) {
+      uint32_t px = BigEndian32(&bytes[pos + 8]), py = BigEndian32(&bytes[pos + 12]);
+      if (px && py) {
+        image->DpiX = REAL(px * 0.0254);
+        image->DpiY = REAL(py * 0.0254);
+      }
+      return;
+    }
+    if (std::memcmp(type, "IDAT", 4) == 0) return;
+    pos += 12 + len;
+  }
+}
+
+Status DecodePng(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  ByteReader reader{&bytes, 0};
+  cairo_surface_t* s = cairo_image_surface_create_from_png_stream(ReadBytes, &reader);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(s);
+    return UnknownImageFormat;
+  }
+  if (cairo_image_surface_get_format(s) != CAIRO_FORMAT_ARGB32) {
+    // opaque or grey images come back in other formats: redraw as ARGB32
+    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_t* cr = cairo_create(argb);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(s);
+    s = argb;
+  }
+  image->Surface = s;
+  image->Format = ImageFormatPNG;
+  ReadPngResolution(bytes, image);
+  return Ok;
+}
+
+// ---- JPEG ----
+
+struct JpegError {
+  jpeg_error_mgr Manager;
+  jmp_buf Jump;
+};
+
+void JpegErrorExit(j_common_ptr cinfo) {
+  longjmp(reinterpret_cast<JpegError*>(cinfo->err)->Jump, 1);
+}
+
+void JpegSilence(j_common_ptr, int) {}
+
+// Decodes into rgb (3 bytes a pixel); only plain data lives across the jump.
+bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, int* width,
+                   int* height, REAL* dpiX, REAL* dpiY) {
+  jpeg_decompress_struct cinfo;
+  JpegError err;
+  cinfo.err = jpeg_std_error(&err.Manager);
+  err.Manager.error_exit = JpegErrorExit;
+  err.Manager.emit_message = JpegSilence;
+  if (setjmp(err.Jump)) {
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
+  jpeg_create_decompress(&cinfo);
+  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&cinfo, TRUE);
+  cinfo.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&cinfo);
+  *width = int(cinfo.output_width);
+  *height = int(cinfo.output_height);
+  if (cinfo.density_unit == 1 && cinfo.X_density && cinfo.Y_density) {
+    *dpiX = cinfo.X_density;
+    *dpiY = cinfo.Y_density;
+  } else if (cinfo.density_unit == 2 && cinfo.X_density && cinfo.Y_density) {
+    *dpiX = REAL(cinfo.X_density * 2.54);
+    *dpiY = REAL(cinfo.Y_density * 2.54);
+  }
+  rgb->resize(size_t(*width) * *height * 3);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW row = rgb->data() + size_t(cinfo.output_scanline) * *width * 3;
+    jpeg_read_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_decompress(&cinfo);
+  jpeg_destroy_decompress(&cinfo);
+  return true;
+}
+
+Status DecodeJpeg(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  std::vector<uint8_t> rgb;
+  int w = 0, h = 0;
+  if (!DecodeJpegRgb(bytes.data(), bytes.size(), &rgb, &w, &h, &image->DpiX, &image->DpiY) ||
+      w <= 0 || h <= 0)
+    return UnknownImageFormat;
+  image->Surface = SurfaceFromRgba(rgb.data(), w, h, w * 3, 3);
+  if (!image->Surface) return OutOfMemory;
+  image->Format = ImageFormatJPEG;
+  image->Pixels = PixelFormat24bppRGB;
+  return Ok;
+}
+
+bool EncodeJpegRgb(const uint8_t* rgb, int width, int height, int quality, REAL dpiX, REAL dpiY,
+                   unsigned char** out, unsigned long* outSize) {
+  jpeg_compress_struct cinfo;
+  JpegError err;
+  cinfo.err = jpeg_std_error(&err.Manager);
+  err.Manager.error_exit = JpegErrorExit;
+  err.Manager.emit_message = JpegSilence;
+  if (setjmp(err.Jump)) {
+    jpeg_destroy_compress(&cinfo);
+    return false;
+  }
+  jpeg_create_compress(&cinfo);
+  jpeg_mem_dest(&cinfo, out, outSize);
+  cinfo.image_width = JDIMENSION(width);
+  cinfo.image_height = JDIMENSION(height);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
+  cinfo.density_unit = 1;
+  cinfo.X_density = UINT16(std::lround(dpiX));
+  cinfo.Y_density = UINT16(std::lround(dpiY));
+  jpeg_start_compress(&cinfo, TRUE);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW row = const_cast<uint8_t*>(rgb) + size_t(cinfo.next_scanline) * width * 3;
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  return true;
+}
+
+Status EncodeJpeg(cairo_surface_t* s, REAL dpiX, REAL dpiY, int quality,
+                  std::vector<uint8_t>& out) {
+  std::vector<uint8_t> rgb = RgbaFromSurface(s, 3);
+  unsigned char* mem = nullptr;
+  unsigned long size = 0;
+  bool ok = EncodeJpegRgb(rgb.data(), cairo_image_surface_get_width(s),
+                          cairo_image_surface_get_height(s), quality, dpiX, dpiY, &mem, &size);
+  if (ok) out.assign(mem, mem + size);
+  std::free(mem);
+  return ok ? Ok : GenericError;
+}
+
+// ---- other formats through gdk-pixbuf ----
+
+GUID FormatOfPixbufName(const char* name) {
+  if (std::strcmp(name, "bmp") == 0) return ImageFormatBMP;
+  if (std::strcmp(name, "gif") == 0) return ImageFormatGIF;
+  if (std::strcmp(name, "tiff") == 0) return ImageFormatTIFF;
+  if (std::strcmp(name, "ico") == 0) return ImageFormatIcon;
+  if (std::strcmp(name, "png") == 0) return ImageFormatPNG;
+  if (std::strcmp(name, "jpeg") == 0) return ImageFormatJPEG;
+  return GUID();
+}
+
+Status DecodeWithPixbuf(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+  bool ok = gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), nullptr);
+  ok = gdk_pixbuf_loader_close(loader, nullptr) && ok;
+  GdkPixbuf* pixbuf = ok ? gdk_pixbuf_loader_get_pixbuf(loader) : nullptr;
+  Status status = UnknownImageFormat;
+  if (pixbuf && gdk_pixbuf_get_bits_per_sample(pixbuf) == 8 &&
+      gdk_pixbuf_get_colorspace(pixbuf) == GDK_COLORSPACE_RGB) {
+    image->Surface = SurfaceFromRgba(gdk_pixbuf_read_pixels(pixbuf), gdk_pixbuf_get_width(pixbuf),
+                                     gdk_pixbuf_get_height(pixbuf),
+                                     gdk_pixbuf_get_rowstride(pixbuf),
+                                     gdk_pixbuf_get_n_channels(pixbuf));
+    GdkPixbufFormat* format = gdk_pixbuf_loader_get_format(loader);
+    gchar* name = format ? gdk_pixbuf_format_get_name(format) : nullptr;
+    image->Format = name ? FormatOfPixbufName(name) : GUID();
+    g_free(name);
+    status = image->Surface ? Ok : OutOfMemory;
+  }
+  g_object_unref(loader);
+  return status;
+}
+
+Status EncodeWithPixbuf(cairo_surface_t* s, const char* type, std::vector<uint8_t>& out) {
+  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+  std::vector<uint8_t> rgba = RgbaFromSurface(s, 4);
+  GdkPixbuf* pixbuf = gdk_pixbuf_new_from_data(rgba.data(), GDK_COLORSPACE_RGB, TRUE, 8, w, h,
+                                               w * 4, nullptr, nullptr);
+  gchar* buffer = nullptr;
+  gsize size = 0;
+  bool ok = gdk_pixbuf_save_to_buffer(pixbuf, &buffer, &size, type, nullptr, nullptr);
+  if (ok) out.assign(buffer, buffer + size);
+  g_free(buffer);
+  g_object_unref(pixbuf);
+  return ok ? Ok : GenericError;
+}
+
+// The quality asked for (default 75), clamped to 0..100.
+int QualityOf(const EncoderParameters* params) {
+  int quality = 75;
+  if (!params) return quality;
+  for (const EncoderParameter& p : params->Parameter) {
+    if (!(p.Guid == EncoderQuality) || p.NumberOfValues < 1 || !p.Value) continue;
+    if (p.Type == EncoderParameterValueTypeLong)
+      quality = int(*static_cast<const int32_t*>(p.Value));
+    else if (p.Type == EncoderParameterValueTypeByte)
+      quality = *static_cast<const uint8_t*>(p.Value);
+  }
+  return std::clamp(quality, 0, 100);
+}
+
+}  // namespace
+
+Status GetImageEncodersSize(UINT* numEncoders, UINT* size) {
+  if (!numEncoders || !size) return InvalidParameter;
+  EncoderList(numEncoders);
+  *size = *numEncoders * UINT(sizeof(ImageCodecInfo));
+  return Ok;
+}
+
+Status GetImageEncoders(UINT numEncoders, UINT size, ImageCodecInfo* encoders) {
+  UINT have = 0;
+  const ImageCodecInfo* list = EncoderList(&have);
+  return CopyList(list, have, numEncoders, size, encoders);
+}
+
+Status GetImageDecodersSize(UINT* numDecoders, UINT* size) {
+  if (!numDecoders || !size) return InvalidParameter;
+  DecoderList(numDecoders);
+  *size = *numDecoders * UINT(sizeof(ImageCodecInfo));
+  return Ok;
+}
+
+Status GetImageDecoders(UINT numDecoders, UINT size, ImageCodecInfo* decoders) {
+  UINT have = 0;
+  const ImageCodecInfo* list = DecoderList(&have);
+  return CopyList(list, have, numDecoders, size, decoders);
+}
+
+Status DecodeImageBytes(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  if (!image) return InvalidParameter;
+  *image = DecodedImage();
+  static const uint8_t pngSig[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0) return DecodePng(bytes, image);
+  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+    return DecodeJpeg(bytes, image);
+  if (bytes.empty()) return UnknownImageFormat;
+  return DecodeWithPixbuf(bytes, image);
+}
+
+Status EncodeImageBytes(cairo_surface_t* surface, REAL dpiX, REAL dpiY, const CLSID* encoder,
+                        const EncoderParameters* params, std::vector<uint8_t>& out) {
+  out.clear();
+  if (!surface || !encoder || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+      cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32)
+    return InvalidParameter;
+  if (cairo_image_surface_get_width(surface) <= 0 || cairo_image_surface_get_height(surface) <= 0)
+    return InvalidParameter;
+  if (*encoder == CodecId(6)) {
+    cairo_surface_flush(surface);
+    return cairo_surface_write_to_png_stream(surface, WriteBytes, &out) == CAIRO_STATUS_SUCCESS
+               ? Ok
+               : GenericError;
+  }
+  if (*encoder == CodecId(1)) return EncodeJpeg(surface, dpiX, dpiY, QualityOf(params), out);
+  if (*encoder == CodecId(0)) return EncodeWithPixbuf(surface, "bmp", out);
+  if (*encoder == CodecId(5)) return EncodeWithPixbuf(surface, "tiff", out);
+  return FileNotFound;  // no such encoder
+}
+
+}  // namespace Gdiplus
