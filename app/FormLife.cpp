@@ -2,6 +2,6 @@
 
 void TfrmInterface::FormCreate(TObject*) { SetCaption("esctool"); }
 
-void TfrmInterface::FormActivate(TObject*) {}
+void TfrmInterface::FormActivate(TObject*) { StartDeviceLink(); }
 
 void TfrmInterface::FormDestroy(TObject*) {}

@@ -5,6 +5,7 @@ TfrmInterface* frmInterface = nullptr;
 TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetName("frmInterface");
   SetClientSize(797, 623);
+  CreateLinkControls();
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };
   OnDestroy = [this](TObject* s) { FormDestroy(s); };
@@ -12,5 +13,6 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TfrmInterface::~TfrmInterface() {
+  CloseLink();
   if (frmInterface == this) frmInterface = nullptr;
 }

@@ -3,7 +3,36 @@
 // of the subsystem they belong to (app/, link/, pages/, files/). Members are
 // grouped by the subsystem that owns them.
 
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "platform/vcl/Forms.h"
+
+class TXwTimer;
+class TzrCircle;
+class TzrColorKeyAnimation;
+class TzrMemo;
+class TzrTextControl;
+class TzrComboBox;
+class TzrButton;
+class TzrCheckBox;
+class TzrListBox;
+class TzrListBoxItem;
+class TMenuItem;
+class TfrmHid;
+class TfrmInfo;
+class TfrmProgress;
+class MyThread;
+namespace hid {
+struct hid_device;
+struct hid_device_info;
+class THidDeviceNotifier;
+}  // namespace hid
+
 
 class TfrmInterface : public TForm {
 public:
@@ -20,9 +49,178 @@ public:
 
   // ---- Timers, menus and window frame (app/) ----
 
+  // ---- Message output, progress window and navigation list (app/) ----
+  // Kind 0: message area only; 1: information box only; 2: both.
+  void ShowMessageText(const std::string& text, int kind);
+  TzrMemo* MessageArea() const;
+  TfrmInfo* FInfoForm = nullptr;
+  // Selects the navigation page of the item.
+  void ListBoxItemClick(TObject* Sender);
+
   // ---- Device link and controller protocol (link/) ----
+  // Controls and menu items the link reads and drives.
+  TXwTimer* Timer1 = nullptr;  // the link timer, 100 ms
+  TzrCircle* Circle1 = nullptr;  // link lamp
+  TzrCircle* Circle2 = nullptr;  // activity lamp
+  TzrColorKeyAnimation* ColorKeyAnimation1 = nullptr;  // blinks the link lamp
+  TzrColorKeyAnimation* ColorKeyAnimation2 = nullptr;  // blinks the activity lamp
+  TzrMemo* eMessage = nullptr;  // message area of the controller pages
+  TzrMemo* zrmMessage = nullptr;  // message area of the data-link pages
+  TzrTextControl* eController = nullptr;
+  TzrTextControl* eHardware = nullptr;
+  TzrTextControl* eFirmware = nullptr;
+  TzrTextControl* tbController = nullptr;
+  TzrTextControl* tbHardware = nullptr;
+  TzrTextControl* tbFirmware = nullptr;
+  TzrComboBox* cbFirmware = nullptr;
+  TzrComboBox* scbFirmware = nullptr;
+  TzrButton* btnUpdate = nullptr;
+  TzrButton* btnDefault = nullptr;
+  TzrButton* btnUpgrade = nullptr;
+  TzrButton* btnUpgrade2 = nullptr;
+  TzrButton* btnScan = nullptr;
+  TzrCheckBox *cbChannel1 = nullptr, *cbChannel2 = nullptr, *cbChannel3 = nullptr,
+              *cbChannel4 = nullptr, *cbChannel5 = nullptr, *cbChannel6 = nullptr,
+              *cbChannel7 = nullptr, *cbChannel8 = nullptr;
+  TzrCheckBox* ChannelBox(int index) const;  // cbChannel1 .. cbChannel8 by index 0 .. 7
+  TzrListBox* ListBox1 = nullptr;  // navigation list
+  TzrListBoxItem* ListBoxItem1 = nullptr;
+  TzrListBox* DevListBox = nullptr;  // hidden: one line per usable adapter
+  TMenuItem* ESCSpeedController1 = nullptr;
+  TMenuItem* MotorChecker1 = nullptr;
+  TMenuItem* LCDProgramCard1 = nullptr;
+  TMenuItem *DATALINK1 = nullptr, *DATALINK2 = nullptr, *DATALINK3 = nullptr,
+            *DATALINK4 = nullptr, *DATALINK5 = nullptr;
+  TMenuItem* Demo1 = nullptr;
+  TMenuItem* Version1 = nullptr;
+  TMenuItem* Chinese1 = nullptr;
+  void CreateLinkControls();
+  void SetLinkTimerEnabled(bool enabled);
+  bool LinkTimerEnabled() const;
+  bool FLinkTimerOn = false;
+
+  // Adapter and handle.
+  static constexpr int kMaxDeviceSlots = 12;
+  static constexpr int kParamsSize = 32768;
+  hid::hid_device* FDevice = nullptr;
+  hid::hid_device_info* FEnumeration = nullptr;
+  std::unique_ptr<std::vector<hid::hid_device_info*>> FDeviceRecords;
+  const char* FSlotPath[kMaxDeviceSlots] = {};
+  int32_t FSlotReadLength[kMaxDeviceSlots] = {};
+  int32_t FSlotWriteLength[kMaxDeviceSlots] = {};
+  std::u16string FSlotProduct[kMaxDeviceSlots];
+  const char* FDevicePath = nullptr;
+  std::u16string FProduct;
+  int32_t FReadLength = 0;
+  int32_t FWriteLength = 0;
+  TfrmHid* FHidForm = nullptr;
+
+  // Identity, settings buffer and layout.
+  std::string FModel, FHardware, FFirmware, FDeviceExtraId;
+  uint8_t FDeviceData[32] = {};
+  uint8_t FParams[kParamsSize] = {};
+  int32_t FSettingsOffset = 0, FSettingsLength = 0, FValueOffset = 0;
+  int32_t FModeInfoOffset = 0, FLimitOffset = 0, FDefaultOffset = 0;
+
+  // Connection flags and counters.
+  bool FConnected = false;
+  bool FPolling = false;
+  bool FBusy = false;
+  bool FLoadingSettings = false;
+  int32_t FReadAttempts = 0;
+  bool FSettingsRead = false;
+  bool FUpgrading = false;
+  bool FReconnect = false;
+  bool FConnectSwitch = true;
+  int32_t FDisconnectSent = 0;
+  std::atomic<bool> FDefinitionsLoaded{false};
+  MyThread* FThread = nullptr;
+  std::string FStatusKey;
+  int32_t FPendingFirmware = 0;
+  bool FBootWait = false;
+  TfrmProgress* FProgressForm = nullptr;
+
+  // Frame markers, data link and analyzer.
+  uint8_t FFrameStart = 0x0A;
+  uint8_t FFrameEnd = 0x8A;
+  bool FScanMode = false;
+  bool FChannelPresent[8] = {};
+  uint8_t FChannelTuning[4] = {};
+  struct TLogStats {
+    int32_t SpeedAvg = 0, SpeedMax = 0, SpeedMin = 0;
+    float VoltageAvg = 0, VoltageMax = 0, VoltageMin = 0;
+    float CurrentAvg = 0, CurrentMax = 0, CurrentMin = 0;
+  } FLogStats;
+  // Receives the collected analyzer log ring (bytes, count) during a log read.
+  std::function<void(const uint8_t* ring, int count)> OnLogRecords;
+
+  // CRC-16 routines (link/Crc.cpp).
+  static void BuildCrc16Table(uint16_t polynomial);
+  static uint16_t Crc16Ccitt(const uint8_t* data, uint32_t count);
+  static uint16_t Crc16Modbus(const uint8_t* data, uint32_t count);
+  // HID reports (link/Reports.cpp).
+  static int ReportIdForFrameLength(int length);
+  static int FrameLengthForReportId(int id);
+  bool WriteReport(const uint8_t* frame, int length);
+  bool ReadReport(uint8_t* destination, int timeout, int* frameLength = nullptr);
+  // Command frames (link/Frames.cpp).
+  int BuildCommandFrame(uint8_t command, uint8_t* frame) const;
+  int BuildArgumentFrame(uint8_t command, uint8_t argument, uint8_t* frame) const;
+  int BuildDataFrame(uint8_t command, uint16_t index, const uint8_t* data, int n,
+                     uint8_t* frame) const;
+  bool SendFrame(const uint8_t* frame, int length);
+  bool SendCommand(uint8_t command);
+  bool SendCommandArg(uint8_t command, uint8_t argument);
+  int ReadReply(uint8_t expected);
+  int WaitAck(uint8_t expected);
+  bool IsShortFrame(const uint8_t* frame, uint8_t command) const;
+  // Block transfers (link/BlockTransfer.cpp).
+  static constexpr int kBlockBufferSize = 32768;
+  bool WriteBlock(uint8_t command, const uint8_t* data, int postDelay, int length);
+  bool ReadBlock(uint8_t command, uint8_t* destination, bool ackFirst);
+  uint8_t FBlockBuffer[kBlockBufferSize] = {};
+  // Adapter discovery and notifications (link/Discovery.cpp).
+  void HidConnect();
+  bool HidCtlEnumerate();
+  void HidCtlDeviceArrival();
+  void HidCtlDeviceRemove();
+  void OpenSelectedDevice();
+  void ResetLinkUi();
+  void WaitMs(uint32_t milliseconds);
+  void ReleaseAdapter();
+  void ShowStartPage();
+  hid::THidDeviceNotifier* FDeviceNotifier = nullptr;
+  // First activation: the device list, device notifications, and a look for
+  // an adapter already attached. Runs once.
+  void StartDeviceLink();
+  bool FDeviceLinkStarted = false;
+  // Window end: stops the worker, closes the adapter, frees the enumeration.
+  void CloseLink();
+  // True when one of DATALINK<first> .. DATALINK<last> carries the check mark.
+  bool IsDataLinkChecked(int first, int last) const;
+  // Connection cycle (link/ConnectionCycle.cpp).
+  void Timer1Timer(TObject* Sender);
+  void PollLink();
+  bool RunConnectionStart();
+  void ShowDisconnected();
+  void StartDefinitionWorker();
+  void WaitForDefinitions();
+  void ShowSettingsProgress(int maximum);
+  void FreeProgressForm();
+  // Identity and settings (link/Identity.cpp, link/Settings.cpp).
+  std::string ReadDeviceInfo(bool acceptAnyDevice);
+  void SetSettingsLayout();
+  std::string ReadSettings();
+  std::string WriteSettings();
+  bool IsLinkLampOn() const;
+  void LoadDefinitionsThreadBody();
 
   // ---- Model definitions and parameter pages (pages/) ----
+  // Builds the page's controls from the page definition.
+  void BuildParameterPages();
+  void SetParameterControlsEnabled(bool enabled);
+  // Moves the values of the page's controls into FParams.
+  void CollectParameters();
 
   // ---- Files, report, calculators and updates (files/) ----
 };

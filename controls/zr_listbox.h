@@ -24,6 +24,18 @@ protected:
   int FItemIndex = -1;
 };
 
+// One item of a list box: its caption and its position in the list.
+class TzrListBoxItem : public TzrTextControl {
+public:
+  using TzrTextControl::TzrTextControl;
+  std::string ClassName() const override { return "TzrListBoxItem"; }
+  int GetIndex() const { return FIndex; }
+  void SetIndex(int value) { FIndex = value; }
+
+private:
+  int FIndex = 0;
+};
+
 class TzrComboBox : public TzrListBox {
 public:
   using TzrListBox::TzrListBox;
