@@ -8,6 +8,11 @@
 
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Thread.h"
+#include "platform/vcl/Dialogs.h"
+#include "platform/vcl/Menus.h"
+
+void InstallSynchronizeSource();  // SyncSource.cpp
 
 TApplication* Application = nullptr;
 
@@ -15,10 +20,10 @@ namespace {
 TApplication gApplication;
 }
 
-TApplication::TApplication() { Application = this; }
+TApplication::TApplication() : FPrevious(Application) { Application = this; }
 
 TApplication::~TApplication() {
-  if (Application == this) Application = nullptr;
+  if (Application == this) Application = FPrevious;
 }
 
 void TApplication::Initialize() {
@@ -27,6 +32,7 @@ void TApplication::Initialize() {
   gdk_set_allowed_backends("x11");
   if (!gtk_init_check(nullptr, nullptr)) throw Exception("Cannot open the display");
   FInitialized = true;
+  InstallSynchronizeSource();
   SetMessagePump([] {
     while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
   });
@@ -40,23 +46,28 @@ void TApplication::RegisterForm(TForm* form) {
 void TApplication::Run() {
   if (!FMainForm || FTerminated) return;
   if (FShowMainForm) FMainForm->Show();
-  while (!FTerminated && FMainForm->GetVisible()) {
-    try {
+  while (!FTerminated) HandleMessage();
+}
+
+void TApplication::HandleMessage() {
+  InstallSynchronizeSource();
+  try {
+    if (FInitialized)
       gtk_main_iteration_do(TRUE);
-    } catch (const EAbort&) {
-    } catch (const std::exception& e) {
-      if (OnException)
-        OnException(this, e);
-      else
-        ShowException(e);
-    }
+    else
+      g_main_context_iteration(nullptr, TRUE);
+    CheckSynchronize();
+  } catch (...) {
+    HandleException(this);
   }
-  FTerminated = true;
 }
 
 void TApplication::ProcessMessages() { ::ProcessMessages(); }
 
-void TApplication::Terminate() { FTerminated = true; }
+void TApplication::Terminate() {
+  FTerminated = true;
+  g_main_context_wakeup(nullptr);
+}
 
 void TApplication::Finalize() {
   while (ComponentCount() > 0) {
@@ -67,13 +78,31 @@ void TApplication::Finalize() {
   FMainForm = nullptr;
 }
 
+void TApplication::HandleException(TObject* Sender) {
+  try {
+    throw;
+  } catch (const EAbort&) {
+  } catch (const std::exception& e) {
+    try {
+      if (OnException)
+        OnException(Sender, e);
+      else
+        ShowException(e);
+    } catch (const std::exception& again) {
+      std::fprintf(stderr, "%s\n", again.what());
+    }
+  } catch (...) {
+    ShowException(Exception(""));
+  }
+}
+
 void TApplication::ShowException(const std::exception& e) {
   std::fprintf(stderr, "%s\n", e.what());
-  if (!FInitialized) return;
-  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR,
-                                             GTK_BUTTONS_OK, "%s", e.what());
-  gtk_dialog_run(GTK_DIALOG(dialog));
-  gtk_widget_destroy(dialog);
+  ::MessageBox(e.what(), FTitle, MB_OK | MB_ICONERROR);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, int flags) {
+  return ::MessageBox(text, caption, flags);
 }
 
 std::string TApplication::ExeName() const {
@@ -92,6 +121,8 @@ std::string ExtractProgramFolder() {
 TForm::TForm(TComponent* AOwner) : TComponent(AOwner) {}
 
 TForm::~TForm() {
+  SetMenu(nullptr);
+  if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
 }
 
@@ -117,19 +148,62 @@ void TForm::SetCaption(const std::string& caption) {
 void TForm::SetBounds(int left, int top, int width, int height) {
   FLeft = left;
   FTop = top;
-  SetClientSize(width, height);
+  FCentered = false;
   if (FWindow) gtk_window_move(GTK_WINDOW(FWindow), left, top);
+  SetClientSize(width, height);
 }
 
 void TForm::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
-  if (FWindow) gtk_window_resize(GTK_WINDOW(FWindow), width, height);
+  ApplySize();
+}
+
+void TForm::SetCentered(bool centered) {
+  FCentered = centered;
+  if (FWindow && centered) gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
+}
+
+// The window's content is the menu bar plus the client area, so the window is
+// made taller by the menu bar's height.
+void TForm::ApplySize() {
+  if (!FWindow) return;
+  int menuHeight = 0;
+  if (FMenuBar) gtk_widget_get_preferred_height(FMenuBar, nullptr, &menuHeight);
+  gtk_window_set_default_size(GTK_WINDOW(FWindow), FClientWidth, FClientHeight + menuHeight);
+  gtk_window_resize(GTK_WINDOW(FWindow), FClientWidth, FClientHeight + menuHeight);
 }
 
 void TForm::SetEnabled(bool enabled) {
   FEnabled = enabled;
   if (FWindow) gtk_widget_set_sensitive(FWindow, enabled);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == FMenu) return;
+  if (FMenu) FMenu->FForm = nullptr;
+  if (FMenuBar) gtk_widget_destroy(FMenuBar);
+  FMenuBar = nullptr;
+  FMenu = menu;
+  if (!menu) {
+    ApplySize();
+    return;
+  }
+  if (menu->FForm) menu->FForm->SetMenu(nullptr);
+  menu->FForm = this;
+  if (FWindow) {
+    FMenuBar = menu->CreateMenuBar();
+    gtk_box_pack_start(GTK_BOX(FClientBox), FMenuBar, FALSE, FALSE, 0);
+    gtk_box_reorder_child(GTK_BOX(FClientBox), FMenuBar, 0);
+    gtk_widget_show(FMenuBar);
+    ApplySize();
+  }
+}
+
+void TForm::MenuDestroyed() {
+  FMenu = nullptr;
+  FMenuBar = nullptr;
+  ApplySize();
 }
 
 GtkWidget* TForm::Handle() {
@@ -146,28 +220,48 @@ void TForm::CreateHandle() {
   Application->Initialize();
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(FWindow), FCaption.c_str());
-  gtk_window_set_default_size(GTK_WINDOW(FWindow), FClientWidth, FClientHeight);
-  gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
-  if (FLeft >= 0) gtk_window_move(GTK_WINDOW(FWindow), FLeft, FTop);
+  if (FCentered)
+    gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
+  else
+    gtk_window_move(GTK_WINDOW(FWindow), FLeft, FTop);
   gtk_widget_set_sensitive(FWindow, FEnabled);
   FClientBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
   gtk_container_add(GTK_CONTAINER(FWindow), FClientBox);
   g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDeleteEvent), this);
   g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+  if (FMenu) {
+    TMainMenu* menu = FMenu;
+    FMenu = nullptr;
+    SetMenu(menu);
+  }
+  ApplySize();
 }
 
 int TForm::OnDeleteEvent(GtkWidget*, void*, void* self) {
-  static_cast<TForm*>(self)->Close();
-  return TRUE;  // the form decides: it hides itself instead of being destroyed
+  try {
+    static_cast<TForm*>(self)->Close();
+  } catch (...) {
+    Application->HandleException(static_cast<TForm*>(self));
+  }
+  return TRUE;  // the form decides what closing means
 }
 
-void TForm::OnFocusIn(GtkWidget*, void*, void* self) {
-  static_cast<TForm*>(self)->DoActivate();
+int TForm::OnFocusIn(GtkWidget*, void*, void* self) {
+  try {
+    static_cast<TForm*>(self)->DoActivate();
+  } catch (...) {
+    Application->HandleException(static_cast<TForm*>(self));
+  }
+  return FALSE;
 }
 
 void TForm::Show() {
-  gtk_widget_show_all(Handle());
+  GtkWidget* window = Handle();
+  const bool wasVisible = FVisible;
   FVisible = true;
+  gtk_widget_show_all(window);
+  gtk_window_present(GTK_WINDOW(window));
+  if (!wasVisible && OnShow) OnShow(this);
 }
 
 void TForm::Hide() {
@@ -176,18 +270,48 @@ void TForm::Hide() {
 }
 
 void TForm::Close() {
-  if (OnClose) OnClose(this);
-  if (FInModal && FModalResult == mrNone) FModalResult = mrCancel;
+  TCloseAction action = caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == caNone) return;
+  if (FInModal) {
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+    return;  // the modal loop hides the form
+  }
+  if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+    return;
+  }
+  if (action == caFree)
+    Release();
+  else if (action == caMinimize && FWindow)
+    gtk_window_iconify(GTK_WINDOW(FWindow));
+  else
+    Hide();
+}
+
+void TForm::Release() {
   Hide();
+  g_idle_add(
+      [](gpointer self) -> gboolean {
+        delete static_cast<TForm*>(self);
+        return G_SOURCE_REMOVE;
+      },
+      this);
 }
 
 int TForm::ShowModal() {
   FModalResult = mrNone;
   Show();
+  TForm* owner = Application ? Application->MainForm() : nullptr;
+  if (owner && owner != this && owner->HandleAllocated())
+    gtk_window_set_transient_for(GTK_WINDOW(FWindow), GTK_WINDOW(owner->FWindow));
   gtk_window_set_modal(GTK_WINDOW(FWindow), TRUE);
   FInModal = true;
-  while (FModalResult == mrNone && FVisible && !Application->Terminated())
-    gtk_main_iteration_do(TRUE);
+  while (FModalResult == mrNone && !Application->Terminated()) {
+    Application->HandleMessage();
+    if (!FVisible && FModalResult == mrNone) FModalResult = mrCancel;
+  }
+  if (FModalResult == mrNone) FModalResult = mrCancel;
   FInModal = false;
   gtk_window_set_modal(GTK_WINDOW(FWindow), FALSE);
   Hide();

@@ -12,44 +12,62 @@
 typedef struct _GtkWidget GtkWidget;
 
 class TForm;
+class TMainMenu;
 
 class TApplication : public TComponent {
-public:
+ public:
   TApplication();
   ~TApplication() override;
 
-  // Starts GTK (X11 back end). Safe to call more than once.
+  // Starts GTK (X11 back end), installs the message pump of the clock seam and
+  // lets calls handed over by worker threads run inside the GLib main loop.
+  // Safe to call more than once; raises when there is no display.
   void Initialize();
   bool Initialized() const { return FInitialized; }
-  // Creates the form through the factory; the first form becomes the main form.
+  // Creates the form (owned by the application); the first form becomes the
+  // main form. Its create handler runs once it is constructed.
   template <class T>
   T* CreateForm() {
     T* form = new T(this);
     RegisterForm(form);
     return form;
   }
-  // Shows the main form and runs the message loop until it closes or Terminate.
+  // Shows the main form and runs the message loop until Terminate (closing the
+  // main form terminates).
   void Run();
-  // Runs the pending GTK events once (through the clock seam).
+  // Waits for the next message and handles it; an exception that reaches the
+  // loop is shown (HandleException).
+  void HandleMessage();
+  // Runs the pending messages once (through the clock seam).
   void ProcessMessages();
   void Terminate();
+  bool Terminated() const { return FTerminated; }
   // Runs every form's destroy handler and frees the forms (end of the program).
   void Finalize();
-  bool Terminated() const { return FTerminated; }
   TForm* MainForm() const { return FMainForm; }
   void SetShowMainForm(bool show) { FShowMainForm = show; }
-  // Shows an exception's message in a message box (standard error without a display).
+  const std::string& GetTitle() const { return FTitle; }
+  void SetTitle(const std::string& title) { FTitle = title; }
+
+  // Inside a catch block: reports the exception being handled. EAbort is
+  // dropped silently; others go to OnException, else to ShowException.
+  void HandleException(TObject* Sender);
+  // Shows an exception's message in an error message box.
   void ShowException(const std::exception& e);
+  // The message box of Dialogs.h with this application's window as parent.
+  int MessageBox(const std::string& text, const std::string& caption, int flags);
   std::string ExeName() const;
 
   std::function<void(TObject* Sender, const std::exception& e)> OnException;
 
-private:
+ private:
   void RegisterForm(TForm* form);
+  TApplication* FPrevious;
   bool FInitialized = false;
   bool FTerminated = false;
   bool FShowMainForm = true;
   TForm* FMainForm = nullptr;
+  std::string FTitle = "esctool";
 };
 
 // The one application object.
@@ -58,29 +76,58 @@ extern TApplication* Application;
 // The folder of the running program, with a trailing "/".
 std::string ExtractProgramFolder();
 
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+enum TModalResult {
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7
+};
+
+// What closing a form does: nothing, hide it, free it, or minimise it.
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
 class TForm : public TComponent {
-public:
+ public:
   explicit TForm(TComponent* AOwner);
   ~TForm() override;
 
   std::string ClassName() const override { return "TForm"; }
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& caption);
+  // Position of the window and size of its client area (below the menu bar).
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
+  int GetLeft() const { return FLeft; }
+  int GetTop() const { return FTop; }
   int GetClientWidth() const { return FClientWidth; }
   int GetClientHeight() const { return FClientHeight; }
   bool GetVisible() const { return FVisible; }
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
+  // Centred on the screen when shown (the default) or placed at Left/Top.
+  void SetCentered(bool centered);
+
+  // The menu bar shown at the top of the window; nullptr removes it. The form
+  // does not own the menu.
+  void SetMenu(TMainMenu* menu);
+  TMainMenu* GetMenu() const { return FMenu; }
 
   void Show();
   void Hide();
+  // Runs OnClose; the main form's close ends the program, a modal form's ends
+  // its modal loop with mrCancel unless a result is set.
   void Close();
-  // Runs a nested message loop until ModalResult is set or the form closes.
+  // Frees the form once the message being handled is done.
+  void Release();
+  // Shows the form and runs a nested message loop until ModalResult is set or
+  // the form closes; returns the modal result.
   int ShowModal();
+  bool IsModal() const { return FInModal; }
   int GetModalResult() const { return FModalResult; }
   void SetModalResult(int result) { FModalResult = result; }
 
@@ -91,30 +138,36 @@ public:
   GtkWidget* ClientBox();
 
   TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
   TNotifyEvent OnActivate;
   TNotifyEvent OnDestroy;
-  TNotifyEvent OnClose;
+  TCloseEvent OnClose;
 
   // Called by the framework; forms override them to run their handlers.
   virtual void DoCreate();
   virtual void DoActivate();
   virtual void DoDestroy();
 
-protected:
+ protected:
   virtual void CreateHandle();
 
-private:
+ private:
+  friend class TMainMenu;
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
-  static void OnFocusIn(GtkWidget*, void*, void* self);
+  static int OnFocusIn(GtkWidget*, void*, void* self);
+  void ApplySize();
+  void MenuDestroyed();
 
   GtkWidget* FWindow = nullptr;
   GtkWidget* FClientBox = nullptr;
+  GtkWidget* FMenuBar = nullptr;
+  TMainMenu* FMenu = nullptr;
   std::string FCaption;
-  int FLeft = -1, FTop = -1;
+  int FLeft = 0, FTop = 0;
+  bool FCentered = true;
   int FClientWidth = 320, FClientHeight = 240;
   bool FVisible = false;
   bool FEnabled = true;
-  bool FActivated = false;
   bool FDestroyed = false;
   int FModalResult = mrNone;
   bool FInModal = false;

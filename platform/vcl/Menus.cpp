@@ -7,9 +7,11 @@ TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
 TMenuItem::~TMenuItem() {
   if (FParent) FParent->Remove(this);
   for (TMenuItem* item : FItems) item->FParent = nullptr;
+  DetachWidget();
 }
 
 void TMenuItem::SetCaption(const std::string& value) {
+  if (FCaption == value) return;
   FCaption = value;
   SyncWidget();
 }
@@ -25,14 +27,33 @@ void TMenuItem::SetChecked(bool value) {
   SyncWidget();
 }
 
+void TMenuItem::SetRadioItem(bool value) {
+  if (FRadioItem == value) return;
+  FRadioItem = value;
+  SyncWidget();
+}
+
+void TMenuItem::SetAutoCheck(bool value) {
+  if (FAutoCheck == value) return;
+  FAutoCheck = value;
+  SyncWidget();
+}
+
 void TMenuItem::SetEnabled(bool value) {
+  if (FEnabled == value) return;
   FEnabled = value;
   SyncWidget();
 }
 
 void TMenuItem::SetVisible(bool value) {
+  if (FVisible == value) return;
   FVisible = value;
   SyncWidget();
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  auto it = std::find(FItems.begin(), FItems.end(), item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
@@ -43,6 +64,10 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
   FItems.insert(FItems.begin() + index, item);
   item->FParent = this;
   if (!item->GetOwner()) InsertComponent(item);
+  if (FSubMenu)
+    ShowInsertedMenuItem(item);
+  else
+    SyncWidget();  // a shown leaf that gains its first sub-item becomes a sub-menu
 }
 
 void TMenuItem::Remove(TMenuItem* item) {
@@ -50,6 +75,8 @@ void TMenuItem::Remove(TMenuItem* item) {
   if (it == FItems.end()) return;
   FItems.erase(it);
   item->FParent = nullptr;
+  item->DetachWidget();
+  SyncWidget();
 }
 
 void TMenuItem::Click() {
@@ -58,19 +85,23 @@ void TMenuItem::Click() {
   if (OnClick) OnClick(this);
 }
 
-void TMenuItem::AttachWidget(GtkWidget* widget) {
+void TMenuItem::AttachWidget(GtkWidget* widget, GtkWidget* subMenu) {
   FWidget = widget;
-  SyncWidget();
+  FSubMenu = subMenu;
 }
 
-// The GTK side is brought up to date by the menu bar code (MenuBar.cpp).
-void SyncMenuItemWidget(TMenuItem* item);
+// MenuBar.cpp: destroys a widget that no item refers to any more.
+void DestroyMenuItemWidget(GtkWidget* widget);
+
+void TMenuItem::DetachWidget() {
+  GtkWidget* widget = FWidget;
+  FWidget = nullptr;
+  FSubMenu = nullptr;
+  if (widget) DestroyMenuItemWidget(widget);
+}
 
 void TMenuItem::SyncWidget() {
-  if (!FWidget || FSyncing) return;
-  FSyncing = true;
-  SyncMenuItemWidget(this);
-  FSyncing = false;
+  if (FWidget) SyncMenuItemWidget(this);
 }
 
 TMainMenu::TMainMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(this)) {}

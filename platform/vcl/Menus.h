@@ -1,6 +1,8 @@
 #pragma once
 // Main menu and menu items. Items keep their state (caption, check mark,
-// radio grouping, enabled, visible) whether or not a GTK menu shows them.
+// radio grouping, enabled, visible) whether or not a GTK menu shows them; a
+// form that shows the menu (TForm::SetMenu) keeps its menu bar in line with
+// the items, items added at run time included.
 
 #include <memory>
 #include <string>
@@ -10,13 +12,16 @@
 
 typedef struct _GtkWidget GtkWidget;
 
+class TForm;
+
 class TMenuItem : public TComponent {
-public:
+ public:
   explicit TMenuItem(TComponent* AOwner);
   ~TMenuItem() override;
   std::string ClassName() const override { return "TMenuItem"; }
 
-  // Caption with "&" before the mnemonic letter ("&File"); "-" is a separator.
+  // Caption with "&" before the mnemonic letter ("&File"; "&&" is a literal
+  // "&"); "-" makes the item a separator.
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& value);
   bool GetChecked() const { return FChecked; }
@@ -24,35 +29,41 @@ public:
   // under the same parent.
   void SetChecked(bool value);
   bool GetRadioItem() const { return FRadioItem; }
-  void SetRadioItem(bool value) { FRadioItem = value; }
+  void SetRadioItem(bool value);
   int GetGroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int value) { FGroupIndex = value; }
+  // A click toggles the check mark (a radio item's click checks it).
   bool GetAutoCheck() const { return FAutoCheck; }
-  void SetAutoCheck(bool value) { FAutoCheck = value; }
+  void SetAutoCheck(bool value);
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool value);
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool value);
   const std::string& GetHint() const { return FHint; }
   void SetHint(const std::string& value) { FHint = value; }
+  bool IsLine() const { return FCaption == "-"; }
 
-  // Sub-items, in order. Add takes ownership (as a component of this item).
+  // Sub-items, in order. Add takes ownership when the item has no owner yet.
   int Count() const { return static_cast<int>(FItems.size()); }
   TMenuItem* Items(int index) const { return FItems.at(index); }
+  int IndexOf(const TMenuItem* item) const;
   void Add(TMenuItem* item);
   void Insert(int index, TMenuItem* item);
   void Remove(TMenuItem* item);
   TMenuItem* Parent() const { return FParent; }
 
-  // What a user's click does: auto-check, then OnClick.
+  // What a user's click does: nothing when disabled, else auto-check, then OnClick.
   void Click();
   TNotifyEvent OnClick;
 
-  // The GTK widget showing this item, when the menu is shown.
+  // The GTK widget showing this item and the menu shell of its sub-items
+  // (the menu bar for a main menu's root), when the menu is shown.
   GtkWidget* Widget() const { return FWidget; }
-  void AttachWidget(GtkWidget* widget);
+  GtkWidget* SubMenu() const { return FSubMenu; }
+  void AttachWidget(GtkWidget* widget, GtkWidget* subMenu);
+  void DetachWidget();
 
-private:
+ private:
   void SyncWidget();
   std::string FCaption;
   bool FChecked = false;
@@ -65,16 +76,32 @@ private:
   std::vector<TMenuItem*> FItems;
   TMenuItem* FParent = nullptr;
   GtkWidget* FWidget = nullptr;
-  bool FSyncing = false;
+  GtkWidget* FSubMenu = nullptr;
 };
 
 class TMainMenu : public TComponent {
-public:
+ public:
   explicit TMainMenu(TComponent* AOwner);
+  ~TMainMenu() override;
   std::string ClassName() const override { return "TMainMenu"; }
   // The invisible root whose sub-items are the menu bar's entries.
   TMenuItem* Items() const { return FItems; }
+  // The form showing this menu, if any.
+  TForm* Form() const { return FForm; }
 
-private:
+ private:
+  friend class TForm;
+  // Builds a GTK menu bar showing the item tree (MenuBar.cpp).
+  GtkWidget* CreateMenuBar();
   TMenuItem* FItems;
+  TForm* FForm = nullptr;
 };
+
+// GTK side of the items (MenuBar.cpp).
+// Brings a shown item's widget in line with the item (rebuilding it when the
+// item changed its kind, e.g. gained sub-items or a check mark).
+void SyncMenuItemWidget(TMenuItem* item);
+// Shows an item that was inserted under a shown parent.
+void ShowInsertedMenuItem(TMenuItem* item);
+// The GTK label of a caption: "&" marks the mnemonic, "&&" is a literal "&".
+std::string MenuCaptionToMnemonic(const std::string& caption);

@@ -1,0 +1,266 @@
+// Forms, the menu bar and the real dialogs on a display (run under xvfb-run).
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include "platform/rtl/Thread.h"
+#include "platform/vcl/Dialogs.h"
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
+
+namespace {
+
+struct TGtk : ::testing::Test {
+  void SetUp() override {
+    g_setenv("GSETTINGS_BACKEND", "memory", TRUE);  // the file chooser saves its settings
+    ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  }
+};
+
+// The first top-level window of the given GTK type, or nullptr.
+GtkWidget* FindToplevel(GType type) {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* w = windows; w && !found; w = w->next)
+    if (G_TYPE_CHECK_INSTANCE_TYPE(w->data, type) && gtk_widget_get_visible(GTK_WIDGET(w->data)))
+      found = GTK_WIDGET(w->data);
+  g_list_free(windows);
+  return found;
+}
+
+bool IsToplevel(GtkWidget* widget) {
+  GList* windows = gtk_window_list_toplevels();
+  const bool found = g_list_find(windows, widget) != nullptr;
+  g_list_free(windows);
+  return found;
+}
+
+// Answers the next dialog of the type once it shows, as a user would: a file
+// chooser gets the name typed in. The answer is repeated until the dialog has
+// gone (a file chooser takes an answer only once its folder is loaded).
+void AnswerDialog(GType type, int response, std::string fileName = {}) {
+  struct TAnswer {
+    GType Type;
+    int Response;
+    std::string FileName;
+    GtkWidget* Dialog = nullptr;
+  };
+  auto* answer = new TAnswer{type, response, std::move(fileName)};
+  g_timeout_add(
+      10,
+      [](gpointer data) -> gboolean {
+        auto* a = static_cast<TAnswer*>(data);
+        if (a->Dialog && (!IsToplevel(a->Dialog) || !gtk_widget_get_visible(a->Dialog))) {
+          g_object_unref(a->Dialog);
+          delete a;
+          return G_SOURCE_REMOVE;
+        }
+        if (!a->Dialog) {
+          a->Dialog = FindToplevel(a->Type);
+          if (!a->Dialog) return G_SOURCE_CONTINUE;
+          g_object_ref(a->Dialog);
+          if (!a->FileName.empty()) {
+            GtkFileChooser* chooser = GTK_FILE_CHOOSER(a->Dialog);
+            const size_t slash = a->FileName.rfind('/');
+            gtk_file_chooser_set_current_folder(chooser, a->FileName.substr(0, slash).c_str());
+            gtk_file_chooser_set_current_name(chooser, a->FileName.substr(slash + 1).c_str());
+          }
+          return G_SOURCE_CONTINUE;
+        }
+        gtk_dialog_response(GTK_DIALOG(a->Dialog), a->Response);
+        return G_SOURCE_CONTINUE;
+      },
+      answer);
+}
+
+std::string Label(GtkWidget* item) { return gtk_menu_item_get_label(GTK_MENU_ITEM(item)); }
+
+std::vector<GtkWidget*> Children(GtkWidget* shell) {
+  std::vector<GtkWidget*> out;
+  GList* list = gtk_container_get_children(GTK_CONTAINER(shell));
+  for (GList* l = list; l; l = l->next) out.push_back(GTK_WIDGET(l->data));
+  g_list_free(list);
+  return out;
+}
+
+}  // namespace
+
+TEST_F(TGtk, ShowModalEndsOnModalResultOrClose) {
+  TForm form(nullptr);
+  form.SetCaption("Modal");
+  TTimer timer(&form);
+  timer.SetInterval(1);
+  timer.SetOnTimer([&](TObject*) { form.SetModalResult(mrOk); });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_FALSE(gtk_widget_get_visible(form.Handle()));
+  EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(form.Handle())), "Modal");
+
+  timer.SetOnTimer([&](TObject*) { form.Close(); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST_F(TGtk, WorkerCallsRunInsideAModalLoop) {
+  TForm form(nullptr);
+  struct TWorker : TThread {
+    TForm* Form;
+    explicit TWorker(TForm* f) : TThread(true), Form(f) { Start(); }
+    ~TWorker() override { StopAndWait(); }
+    void Execute() override {
+      Synchronize([this] { Form->SetModalResult(mrYes); });
+    }
+  } worker(&form);
+  EXPECT_EQ(form.ShowModal(), mrYes);
+}
+
+TEST_F(TGtk, ClientSizeExcludesTheMenuBar) {
+  TForm form(nullptr);
+  TMainMenu menu(&form);
+  auto* file = new TMenuItem(&menu);
+  file->SetCaption("&File");
+  menu.Items()->Add(file);
+  form.SetClientSize(300, 200);
+  form.SetMenu(&menu);
+  form.Show();
+  while (gtk_events_pending()) gtk_main_iteration();
+  int w = 0, h = 0;
+  gtk_window_get_size(GTK_WINDOW(form.Handle()), &w, &h);
+  int menuHeight = 0;
+  gtk_widget_get_preferred_height(menu.Items()->SubMenu(), nullptr, &menuHeight);
+  EXPECT_EQ(w, 300);
+  EXPECT_EQ(h, 200 + menuHeight);
+  EXPECT_GT(menuHeight, 0);
+}
+
+TEST_F(TGtk, MenuBarShowsTheTreeAndClicksRunTheItems) {
+  TForm form(nullptr);
+  TMainMenu menu(&form);
+  auto add = [&](TMenuItem* parent, const char* caption) {
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  };
+  TMenuItem* file = add(menu.Items(), "&File");
+  TMenuItem* open = add(file, "&Open");
+  add(file, "-");
+  TMenuItem* hidden = add(file, "Hidden");
+  hidden->SetVisible(false);
+  TMenuItem* mode = add(menu.Items(), "&Mode");
+  TMenuItem* a = add(mode, "A");
+  TMenuItem* b = add(mode, "B");
+  for (TMenuItem* r : {a, b}) {
+    r->SetRadioItem(true);
+    r->SetAutoCheck(true);
+    r->SetGroupIndex(1);
+  }
+  a->SetChecked(true);
+  form.SetMenu(&menu);
+  form.Show();
+
+  GtkWidget* bar = menu.Items()->SubMenu();
+  ASSERT_TRUE(GTK_IS_MENU_BAR(bar));
+  ASSERT_EQ(Children(bar).size(), 2u);
+  EXPECT_EQ(Label(Children(bar)[0]), "_File");
+  EXPECT_TRUE(GTK_IS_SEPARATOR_MENU_ITEM(Children(file->SubMenu())[1]));
+  EXPECT_FALSE(gtk_widget_get_visible(hidden->Widget()));
+  EXPECT_TRUE(gtk_widget_get_visible(open->Widget()));
+
+  int opened = 0;
+  open->OnClick = [&](TObject*) { ++opened; };
+  gtk_menu_item_activate(GTK_MENU_ITEM(open->Widget()));
+  EXPECT_EQ(opened, 1);
+
+  ASSERT_TRUE(GTK_IS_CHECK_MENU_ITEM(b->Widget()));
+  EXPECT_TRUE(gtk_check_menu_item_get_draw_as_radio(GTK_CHECK_MENU_ITEM(b->Widget())));
+  gtk_menu_item_activate(GTK_MENU_ITEM(b->Widget()));
+  EXPECT_TRUE(b->GetChecked());
+  EXPECT_FALSE(a->GetChecked());
+  EXPECT_TRUE(gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(b->Widget())));
+  EXPECT_FALSE(gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(a->Widget())));
+  // Clicking the checked radio item again leaves it checked on screen too.
+  gtk_menu_item_activate(GTK_MENU_ITEM(b->Widget()));
+  EXPECT_TRUE(gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(b->Widget())));
+
+  // The item's state wins over GTK's own toggling: a checked item without
+  // auto-check stays checked on screen after a click.
+  TMenuItem* c = add(mode, "C");
+  c->SetChecked(true);
+  ASSERT_TRUE(GTK_IS_CHECK_MENU_ITEM(c->Widget()));
+  gtk_menu_item_activate(GTK_MENU_ITEM(c->Widget()));
+  EXPECT_TRUE(c->GetChecked());
+  EXPECT_TRUE(gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(c->Widget())));
+}
+
+TEST_F(TGtk, ItemsAddedAtRunTimeShowInPlace) {
+  TForm form(nullptr);
+  TMainMenu menu(&form);
+  auto* version = new TMenuItem(&menu);
+  version->SetCaption("&Version");
+  menu.Items()->Add(version);
+  form.SetMenu(&menu);
+  form.Show();
+  ASSERT_EQ(version->SubMenu(), nullptr);  // no sub-items yet
+
+  auto* first = new TMenuItem(&menu);
+  first->SetCaption("Model &1");
+  version->Add(first);
+  ASSERT_NE(version->SubMenu(), nullptr);  // became a sub-menu
+  auto* zero = new TMenuItem(&menu);
+  zero->SetCaption("Model &0");
+  version->Insert(0, zero);
+  auto children = Children(version->SubMenu());
+  ASSERT_EQ(children.size(), 2u);
+  EXPECT_EQ(Label(children[0]), "Model _0");
+  EXPECT_EQ(Label(children[1]), "Model _1");
+  EXPECT_TRUE(gtk_widget_get_visible(children[0]));
+
+  first->SetCaption("Renamed");
+  EXPECT_EQ(Label(first->Widget()), "Renamed");
+  delete zero;
+  EXPECT_EQ(Children(version->SubMenu()).size(), 1u);
+
+  int clicks = 0;
+  first->OnClick = [&](TObject*) { ++clicks; };
+  gtk_menu_item_activate(GTK_MENU_ITEM(first->Widget()));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TGtk, MenuFreedBeforeItsFormLeavesTheFormUsable) {
+  TForm form(nullptr);
+  auto* menu = new TMainMenu(nullptr);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("&File");
+  menu->Items()->Add(item);
+  form.SetMenu(menu);
+  form.Show();
+  delete menu;
+  EXPECT_EQ(form.GetMenu(), nullptr);
+  EXPECT_EQ(Children(form.ClientBox()).size(), 0u);
+}
+
+TEST_F(TGtk, MessageBoxButtonsAnswer) {
+  AnswerDialog(GTK_TYPE_MESSAGE_DIALOG, IDYES);
+  EXPECT_EQ(MessageBox("Continue?", "Question", MB_YESNO | MB_ICONQUESTION), IDYES);
+  AnswerDialog(GTK_TYPE_MESSAGE_DIALOG, IDNO);
+  EXPECT_EQ(MessageDlg("Continue?", mtConfirmation, mbYesNo), mrNo);
+  AnswerDialog(GTK_TYPE_MESSAGE_DIALOG, GTK_RESPONSE_DELETE_EVENT);
+  EXPECT_EQ(MessageBox("Continue?", "Question", MB_YESNO), IDNO);  // closed: No
+}
+
+TEST_F(TGtk, FileDialogsReturnTheChosenFile) {
+  TSaveDialog save(nullptr);
+  save.SetFilter("Text|*.txt|All|*");
+  save.SetDefaultExt(".txt");
+  save.SetInitialDir("/tmp");
+  AnswerDialog(GTK_TYPE_FILE_CHOOSER_DIALOG, GTK_RESPONSE_ACCEPT, "/tmp/esctool_chosen");
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(save.GetFileName(), "/tmp/esctool_chosen.txt");
+
+  TOpenDialog open(nullptr);
+  open.SetFileName("keep");
+  AnswerDialog(GTK_TYPE_FILE_CHOOSER_DIALOG, GTK_RESPONSE_CANCEL);
+  EXPECT_FALSE(open.Execute());
+  EXPECT_EQ(open.GetFileName(), "keep");
+}
