@@ -95,8 +95,8 @@ Status SolidBrush::SetColor(const Color& color) {
 void SolidBrush::ApplySource(cairo_t* cr) const { SetSourceArgb(cr, FColor.GetValue()); }
 
 void SetSourceArgb(cairo_t* cr, ARGB c) {
-  cairo_set_source_rgba(cr, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0,
-                        (c & 255) / 255.0, (c >> 24) / 255.0);
+  cairo_set_source_rgba(cr, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0,
+                        (c >> 24) / 255.0);
 }
 
 // ---------------- TransformedBrush ----------------
@@ -164,7 +164,8 @@ LinearGradientBrush::LinearGradientBrush(const PointF& point1, const PointF& poi
       FPoint2(point2),
       FColor1(color1.GetValue()),
       FColor2(color2.GetValue()) {
-  if (point1.Equals(point2)) SetStatus(OutOfMemory);  // the platform's answer for a zero-length line
+  if (point1.Equals(point2))
+    SetStatus(OutOfMemory);  // the platform's answer for a zero-length line
 }
 
 LinearGradientBrush::LinearGradientBrush(const RectF& rect, const Color& color1,
@@ -174,13 +175,19 @@ LinearGradientBrush::LinearGradientBrush(const RectF& rect, const Color& color1,
       FColor2(color2.GetValue()) {
   FPoint1 = PointF(rect.X, rect.Y);
   switch (mode) {
-    case LinearGradientModeVertical: FPoint2 = PointF(rect.X, rect.GetBottom()); break;
-    case LinearGradientModeForwardDiagonal: FPoint2 = PointF(rect.GetRight(), rect.GetBottom()); break;
+    case LinearGradientModeVertical:
+      FPoint2 = PointF(rect.X, rect.GetBottom());
+      break;
+    case LinearGradientModeForwardDiagonal:
+      FPoint2 = PointF(rect.GetRight(), rect.GetBottom());
+      break;
     case LinearGradientModeBackwardDiagonal:
       FPoint1 = PointF(rect.GetRight(), rect.Y);
       FPoint2 = PointF(rect.X, rect.GetBottom());
       break;
-    default: FPoint2 = PointF(rect.GetRight(), rect.Y); break;
+    default:
+      FPoint2 = PointF(rect.GetRight(), rect.Y);
+      break;
   }
   if (rect.Width == 0 || rect.Height == 0) SetStatus(OutOfMemory);
 }
@@ -225,14 +232,19 @@ Status LinearGradientBrush::SetBlend(const REAL* blendFactors, const REAL* blend
 }
 
 void LinearGradientBrush::ApplySource(cairo_t* cr) const {
-  cairo_pattern_t* p =
-      cairo_pattern_create_linear(FPoint1.X, FPoint1.Y, FPoint2.X, FPoint2.Y);
+  cairo_pattern_t* p = cairo_pattern_create_linear(FPoint1.X, FPoint1.Y, FPoint2.X, FPoint2.Y);
   GradientStops stops = CompleteStops(FPreset, FColor1, FColor2);
   for (size_t i = 0; i < stops.Colors.size(); ++i) AddStop(p, stops.Positions[i], stops.Colors[i]);
   switch (FWrapMode) {
-    case WrapModeTile: cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT); break;
-    case WrapModeClamp: cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD); break;
-    default: cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT); break;
+    case WrapModeTile:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
+      break;
+    case WrapModeClamp:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
+      break;
+    default:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);
+      break;
   }
   SetPattern(cr, p);
 }
@@ -378,8 +390,8 @@ TextureBrush::TextureBrush(const Image* image, WrapMode wrapMode)
     SetStatus(InvalidParameter);
     return;
   }
-  FSurface = CreateAdjustedSurface(*image, RectF(0, 0, REAL(image->GetWidth()), REAL(image->GetHeight())),
-                                   nullptr);
+  FSurface = CreateAdjustedSurface(
+      *image, RectF(0, 0, REAL(image->GetWidth()), REAL(image->GetHeight())), nullptr);
 }
 
 TextureBrush::TextureBrush(const Image* image, WrapMode wrapMode, const RectF& dstRect)
@@ -424,9 +436,15 @@ void TextureBrush::ApplySource(cairo_t* cr) const {
   }
   cairo_pattern_t* p = cairo_pattern_create_for_surface(FSurface);
   switch (FWrapMode) {
-    case WrapModeTile: cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT); break;
-    case WrapModeClamp: cairo_pattern_set_extend(p, CAIRO_EXTEND_NONE); break;
-    default: cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT); break;
+    case WrapModeTile:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
+      break;
+    case WrapModeClamp:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_NONE);
+      break;
+    default:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);
+      break;
   }
   SetPattern(cr, p);
 }

@@ -16,7 +16,7 @@ class Image;
 class ImageAttributes;
 
 class Brush {
-public:
+ public:
   virtual ~Brush() = default;
   virtual Brush* Clone() const = 0;
   BrushType GetType() const { return FType; }
@@ -24,24 +24,24 @@ public:
   // Makes the brush the source of the context, in the context's user space.
   virtual void ApplySource(cairo_t* cr) const = 0;
 
-protected:
+ protected:
   explicit Brush(BrushType type) : FType(type) {}
   Status SetStatus(Status s) const;
 
-private:
+ private:
   BrushType FType;
   mutable Status FLastStatus = Ok;
 };
 
 class SolidBrush : public Brush {
-public:
+ public:
   explicit SolidBrush(const Color& color) : Brush(BrushTypeSolidColor), FColor(color) {}
   Brush* Clone() const override { return new SolidBrush(*this); }
   Status GetColor(Color* color) const;
   Status SetColor(const Color& color);
   void ApplySource(cairo_t* cr) const override;
 
-private:
+ private:
   Color FColor;
 };
 
@@ -55,7 +55,7 @@ struct GradientStops {
 
 // Shared by the brushes that carry a brush transformation (brush space to world).
 class TransformedBrush : public Brush {
-public:
+ public:
   Status SetTransform(const Matrix* matrix);
   Status GetTransform(Matrix* matrix) const;
   Status ResetTransform();
@@ -66,7 +66,7 @@ public:
   Status SetWrapMode(WrapMode wrapMode);
   WrapMode GetWrapMode() const { return FWrapMode; }
 
-protected:
+ protected:
   TransformedBrush(BrushType type, WrapMode wrapMode) : Brush(type), FWrapMode(wrapMode) {}
   // Gives the pattern the inverse of the brush transformation.
   bool ApplyTransform(cairo_pattern_t* pattern) const;
@@ -77,7 +77,7 @@ protected:
 };
 
 class LinearGradientBrush : public TransformedBrush {
-public:
+ public:
   LinearGradientBrush(const PointF& point1, const PointF& point2, const Color& color1,
                       const Color& color2);
   LinearGradientBrush(const RectF& rect, const Color& color1, const Color& color2,
@@ -95,7 +95,7 @@ public:
   Status SetBlend(const REAL* blendFactors, const REAL* blendPositions, INT count);
   void ApplySource(cairo_t* cr) const override;
 
-private:
+ private:
   PointF FPoint1, FPoint2;
   ARGB FColor1, FColor2;
   GradientStops FPreset;
@@ -104,7 +104,7 @@ private:
 // Paints from the path's outline (position 0) towards its centre point
 // (position 1); nothing is painted outside the path.
 class PathGradientBrush : public TransformedBrush {
-public:
+ public:
   explicit PathGradientBrush(const GraphicsPath* path);
   PathGradientBrush(const PointF* points, INT count, WrapMode wrapMode = WrapModeClamp);
   Brush* Clone() const override { return new PathGradientBrush(*this); }
@@ -120,7 +120,7 @@ public:
   Status GetRectangle(RectF* rect) const;
   void ApplySource(cairo_t* cr) const override;
 
-private:
+ private:
   void SetOutline(const GraphicsPath& path);
   std::vector<std::vector<PointF>> FOutline;  // flattened figures
   PointF FCenter;
@@ -130,7 +130,7 @@ private:
 };
 
 class TextureBrush : public TransformedBrush {
-public:
+ public:
   TextureBrush(const Image* image, WrapMode wrapMode = WrapModeTile);
   TextureBrush(const Image* image, WrapMode wrapMode, const RectF& dstRect);
   // The part dstRect of the image, adjusted by the attributes (colour matrix).
@@ -143,7 +143,7 @@ public:
   INT GetImageWidth() const;
   INT GetImageHeight() const;
 
-private:
+ private:
   cairo_surface_t* FSurface = nullptr;
 };
 

@@ -11,13 +11,20 @@
 
 namespace Gdiplus {
 
-const GUID ImageFormatMemoryBMP = {0xb96b3caa, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatBMP = {0xb96b3cab, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatJPEG = {0xb96b3cae, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatPNG = {0xb96b3caf, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatGIF = {0xb96b3cb0, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatTIFF = {0xb96b3cb1, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
-const GUID ImageFormatIcon = {0xb96b3cb5, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatMemoryBMP = {
+    0xb96b3caa, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatBMP = {
+    0xb96b3cab, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatJPEG = {
+    0xb96b3cae, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatPNG = {
+    0xb96b3caf, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatGIF = {
+    0xb96b3cb0, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatTIFF = {
+    0xb96b3cb1, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
+const GUID ImageFormatIcon = {
+    0xb96b3cb5, 0x0728, 0x11d3, {0x9d, 0x7b, 0, 0, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 namespace {
 
@@ -36,8 +43,8 @@ const ImageCodecInfo* EncoderList(UINT* count) {
        u"*.JPG;*.JPEG;*.JPE;*.JFIF", u"image/jpeg", kEncoderFlags},
       {CodecId(5), ImageFormatTIFF, u"Built-in TIFF Codec", nullptr, u"TIFF", u"*.TIF;*.TIFF",
        u"image/tiff", kEncoderFlags},
-      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG",
-       u"image/png", kEncoderFlags},
+      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG", u"image/png",
+       kEncoderFlags},
   };
   *count = UINT(std::size(list));
   return list;
@@ -53,8 +60,8 @@ const ImageCodecInfo* DecoderList(UINT* count) {
        kDecoderFlags},
       {CodecId(5), ImageFormatTIFF, u"Built-in TIFF Codec", nullptr, u"TIFF", u"*.TIF;*.TIFF",
        u"image/tiff", kDecoderFlags},
-      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG",
-       u"image/png", kDecoderFlags},
+      {CodecId(6), ImageFormatPNG, u"Built-in PNG Codec", nullptr, u"PNG", u"*.PNG", u"image/png",
+       kDecoderFlags},
       {CodecId(7), ImageFormatIcon, u"Built-in ICO Codec", nullptr, u"ICO", u"*.ICO",
        u"image/x-icon", kDecoderFlags},
   };
@@ -314,10 +321,9 @@ Status DecodeWithPixbuf(const std::vector<uint8_t>& bytes, DecodedImage* image) 
   Status status = UnknownImageFormat;
   if (pixbuf && gdk_pixbuf_get_bits_per_sample(pixbuf) == 8 &&
       gdk_pixbuf_get_colorspace(pixbuf) == GDK_COLORSPACE_RGB) {
-    image->Surface = SurfaceFromRgba(gdk_pixbuf_read_pixels(pixbuf), gdk_pixbuf_get_width(pixbuf),
-                                     gdk_pixbuf_get_height(pixbuf),
-                                     gdk_pixbuf_get_rowstride(pixbuf),
-                                     gdk_pixbuf_get_n_channels(pixbuf));
+    image->Surface = SurfaceFromRgba(
+        gdk_pixbuf_read_pixels(pixbuf), gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf),
+        gdk_pixbuf_get_rowstride(pixbuf), gdk_pixbuf_get_n_channels(pixbuf));
     GdkPixbufFormat* format = gdk_pixbuf_loader_get_format(loader);
     gchar* name = format ? gdk_pixbuf_format_get_name(format) : nullptr;
     image->Format = name ? FormatOfPixbufName(name) : GUID();
@@ -388,7 +394,8 @@ Status DecodeImageBytes(const std::vector<uint8_t>& bytes, DecodedImage* image) 
   if (!image) return InvalidParameter;
   *image = DecodedImage();
   static const uint8_t pngSig[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0) return DecodePng(bytes, image);
+  if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0)
+    return DecodePng(bytes, image);
   if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
     return DecodeJpeg(bytes, image);
   if (bytes.empty()) return UnknownImageFormat;

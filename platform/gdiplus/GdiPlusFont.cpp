@@ -5,10 +5,10 @@
 #include <glib/gstdio.h>
 #include <pango/pangocairo.h>
 #include <pango/pangofc-fontmap.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
-#include <unistd.h>
 
 #include "platform/rtl/SysUtils.h"
 
@@ -135,7 +135,8 @@ Status PrivateFontCollection::AddFontFile(const std::string& filename) {
                               reinterpret_cast<const FcChar8*>(filename.c_str())))
     return NotTrueTypeFont;
   // let Pango see the new font
-  if (PANGO_IS_FC_FONT_MAP(FontMap())) pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(FontMap()));
+  if (PANGO_IS_FC_FONT_MAP(FontMap()))
+    pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(FontMap()));
   if (Find(name).empty()) FFamilies.push_back(name);
   return Ok;
 }
@@ -211,17 +212,16 @@ Status FontFamily::GetLastStatus() const {
   return s;
 }
 
-PangoFontDescription* CreateFontDescription(const FontFamily& family, INT style,
-                                            double pixelSize) {
+PangoFontDescription* CreateFontDescription(const FontFamily& family, INT style, double pixelSize) {
   PangoFontDescription* d = pango_font_description_new();
   std::string families = family.IsAvailable() ? family.InstalledName() : kSansFamilyName;
   if (!SameName(families, kCjkFamilyName)) families += std::string(",") + kCjkFamilyName;
   pango_font_description_set_family(d, families.c_str());
   pango_font_description_set_absolute_size(d, std::max(1.0, pixelSize * PANGO_SCALE));
-  pango_font_description_set_weight(d, (style & FontStyleBold) ? PANGO_WEIGHT_BOLD
-                                                                : PANGO_WEIGHT_NORMAL);
-  pango_font_description_set_style(d, (style & FontStyleItalic) ? PANGO_STYLE_ITALIC
-                                                                 : PANGO_STYLE_NORMAL);
+  pango_font_description_set_weight(
+      d, (style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(
+      d, (style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   return d;
 }
 
@@ -254,11 +254,16 @@ Status Font::GetLastStatus() const {
 
 REAL Font::PixelSize(REAL dpi) const {
   switch (FUnit) {
-    case UnitPoint: return FEmSize * dpi / 72.0f;
-    case UnitInch: return FEmSize * dpi;
-    case UnitDocument: return FEmSize * dpi / 300.0f;
-    case UnitMillimeter: return FEmSize * dpi / 25.4f;
-    default: return FEmSize;
+    case UnitPoint:
+      return FEmSize * dpi / 72.0f;
+    case UnitInch:
+      return FEmSize * dpi;
+    case UnitDocument:
+      return FEmSize * dpi / 300.0f;
+    case UnitMillimeter:
+      return FEmSize * dpi / 25.4f;
+    default:
+      return FEmSize;
   }
 }
 
@@ -268,7 +273,8 @@ REAL Font::GetHeight(REAL dpi) const {
   PangoFontMetrics* m = pango_context_get_metrics(ctx, d, nullptr);
   REAL height = REAL(pango_font_metrics_get_height(m)) / PANGO_SCALE;
   if (height <= 0)
-    height = REAL(pango_font_metrics_get_ascent(m) + pango_font_metrics_get_descent(m)) / PANGO_SCALE;
+    height =
+        REAL(pango_font_metrics_get_ascent(m) + pango_font_metrics_get_descent(m)) / PANGO_SCALE;
   pango_font_metrics_unref(m);
   g_object_unref(ctx);
   pango_font_description_free(d);

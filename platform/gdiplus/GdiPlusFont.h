@@ -22,27 +22,27 @@ extern const char* const kSansFamilyName;
 extern const char* const kCjkFamilyName;
 
 class FontCollection {
-public:
+ public:
   virtual ~FontCollection() = default;
   INT GetFamilyCount() const { return INT(FFamilies.size()); }
   Status GetFamilies(INT numSought, class FontFamily* gpfamilies, INT* numFound) const;
   // The name of the family as this collection holds it, or empty.
   std::string Find(const std::string& name) const;
 
-protected:
+ protected:
   std::vector<std::string> FFamilies;
 };
 
 // The families installed on the system.
 class InstalledFontCollection : public FontCollection {
-public:
+ public:
   InstalledFontCollection();
 };
 
 // Font files added at run time; they are registered with fontconfig for the
 // whole program and found by family name through this collection.
 class PrivateFontCollection : public FontCollection {
-public:
+ public:
   PrivateFontCollection() = default;
   ~PrivateFontCollection() override;
   PrivateFontCollection(const PrivateFontCollection&) = delete;
@@ -51,12 +51,12 @@ public:
   // Copies the font file held in memory; the block may be freed afterwards.
   Status AddMemoryFont(const void* memory, INT length);
 
-private:
+ private:
   std::vector<std::string> FTempFiles;
 };
 
 class FontFamily {
-public:
+ public:
   FontFamily() = default;
   explicit FontFamily(const std::string& name, const FontCollection* fontCollection = nullptr);
   FontFamily(const char16_t* name, const FontCollection* fontCollection = nullptr);
@@ -75,7 +75,7 @@ public:
   const std::string& InstalledName() const { return FInstalled; }
   Status GetLastStatus() const;
 
-private:
+ private:
   void Resolve(const std::string& name, const FontCollection* collection);
   std::string FInstalled;
   unsigned FStyles = 0;  // bit n set: style n (0 to 3) has a face
@@ -83,9 +83,8 @@ private:
 };
 
 class Font {
-public:
-  Font(const FontFamily* family, REAL emSize, INT style = FontStyleRegular,
-       Unit unit = UnitPoint);
+ public:
+  Font(const FontFamily* family, REAL emSize, INT style = FontStyleRegular, Unit unit = UnitPoint);
   Font(const std::string& familyName, REAL emSize, INT style = FontStyleRegular,
        Unit unit = UnitPoint, const FontCollection* fontCollection = nullptr);
   Font* Clone() const { return new Font(*this); }
@@ -101,7 +100,7 @@ public:
   REAL PixelSize(REAL dpi) const;
   Status GetLastStatus() const;
 
-private:
+ private:
   FontFamily FFamily;
   REAL FEmSize;
   INT FStyle;

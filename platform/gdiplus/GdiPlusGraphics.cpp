@@ -128,12 +128,15 @@ Status Graphics::SetTextContrast(UINT contrast) {
 
 cairo_filter_t Graphics::ImageFilter() const {
   switch (FInterpolation) {
-    case InterpolationModeNearestNeighbor: return CAIRO_FILTER_NEAREST;
+    case InterpolationModeNearestNeighbor:
+      return CAIRO_FILTER_NEAREST;
     case InterpolationModeHighQuality:
     case InterpolationModeHighQualityBilinear:
     case InterpolationModeHighQualityBicubic:
-    case InterpolationModeBicubic: return CAIRO_FILTER_GOOD;
-    default: return CAIRO_FILTER_BILINEAR;
+    case InterpolationModeBicubic:
+      return CAIRO_FILTER_GOOD;
+    default:
+      return CAIRO_FILTER_BILINEAR;
   }
 }
 
@@ -179,9 +182,10 @@ void Graphics::PrepareDraw() {
     m.y0 += 0.5;
   }
   cairo_set_matrix(FCr, &m);
-  cairo_set_antialias(FCr, AntiAliased(FSmoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-  cairo_set_operator(FCr, FCompositing == CompositingModeSourceCopy ? CAIRO_OPERATOR_SOURCE
-                                                                      : CAIRO_OPERATOR_OVER);
+  cairo_set_antialias(FCr,
+                      AntiAliased(FSmoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+  cairo_set_operator(
+      FCr, FCompositing == CompositingModeSourceCopy ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
   cairo_new_path(FCr);
 }
 
@@ -383,8 +387,8 @@ Status Graphics::DrawPie(const Pen* pen, const RectF& rect, REAL startAngle, REA
   return DrawPath(pen, &path);
 }
 
-Status Graphics::DrawBezier(const Pen* pen, const PointF& pt1, const PointF& pt2,
-                            const PointF& pt3, const PointF& pt4) {
+Status Graphics::DrawBezier(const Pen* pen, const PointF& pt1, const PointF& pt2, const PointF& pt3,
+                            const PointF& pt4) {
   if (!FCr) return SetStatus(WrongState);
   if (!pen) return SetStatus(InvalidParameter);
   PrepareDraw();
@@ -442,8 +446,7 @@ Status Graphics::FillEllipse(const Brush* brush, const RectF& rect) {
   return FillPath(brush, &path);
 }
 
-Status Graphics::FillPie(const Brush* brush, const RectF& rect, REAL startAngle,
-                         REAL sweepAngle) {
+Status Graphics::FillPie(const Brush* brush, const RectF& rect, REAL startAngle, REAL sweepAngle) {
   if (!brush) return SetStatus(InvalidParameter);
   GraphicsPath path;
   if (path.AddPie(rect, startAngle, sweepAngle) != Ok) return SetStatus(InvalidParameter);
@@ -515,7 +518,8 @@ Status Graphics::DrawImage(const Image* image, const RectF& destRect, REAL srcx,
   cairo_surface_t* source = image->Surface();
   cairo_surface_t* adjusted = nullptr;
   if (imageAttributes && !imageAttributes->IsAlphaScale(&alpha)) {
-    adjusted = CreateAdjustedSurface(*image, RectF(srcx, srcy, srcwidth, srcheight), imageAttributes);
+    adjusted =
+        CreateAdjustedSurface(*image, RectF(srcx, srcy, srcwidth, srcheight), imageAttributes);
     if (!adjusted) return SetStatus(OutOfMemory);
     source = adjusted;
     srcx = srcy = 0;
@@ -571,8 +575,7 @@ Status Graphics::DrawString(const char16_t* string, INT length, const Font* font
 
 Status Graphics::MeasureString(const char16_t* string, INT length, const Font* font,
                                const RectF& layoutRect, const StringFormat* stringFormat,
-                               RectF* boundingBox, INT* codepointsFitted,
-                               INT* linesFilled) const {
+                               RectF* boundingBox, INT* codepointsFitted, INT* linesFilled) const {
   if (!string || !font || !boundingBox) return SetStatus(InvalidParameter);
   FontFamily family;
   font->GetFamily(&family);

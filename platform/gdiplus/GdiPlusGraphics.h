@@ -21,7 +21,7 @@
 namespace Gdiplus {
 
 class Graphics {
-public:
+ public:
   // Draws into the image's pixels at the image's resolution.
   explicit Graphics(Image* image);
   // Draws into an ARGB32 image surface of the caller at 96 dots per inch.
@@ -99,8 +99,8 @@ public:
   Status DrawPie(const Pen* pen, const RectF& rect, REAL startAngle, REAL sweepAngle);
   Status DrawBezier(const Pen* pen, const PointF& pt1, const PointF& pt2, const PointF& pt3,
                     const PointF& pt4);
-  Status DrawBezier(const Pen* pen, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3,
-                    REAL x4, REAL y4) {
+  Status DrawBezier(const Pen* pen, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3, REAL x4,
+                    REAL y4) {
     return DrawBezier(pen, PointF(x1, y1), PointF(x2, y2), PointF(x3, y3), PointF(x4, y4));
   }
   Status DrawBeziers(const Pen* pen, const PointF* points, INT count);
@@ -130,9 +130,8 @@ public:
     return DrawImage(image, RectF(x, y, width, height));
   }
   // The part (srcx, srcy, srcwidth, srcheight) of the image, in pixels, into destRect.
-  Status DrawImage(const Image* image, const RectF& destRect, REAL srcx, REAL srcy,
-                   REAL srcwidth, REAL srcheight, Unit srcUnit,
-                   const ImageAttributes* imageAttributes = nullptr);
+  Status DrawImage(const Image* image, const RectF& destRect, REAL srcx, REAL srcy, REAL srcwidth,
+                   REAL srcheight, Unit srcUnit, const ImageAttributes* imageAttributes = nullptr);
 
   Status DrawString(const char16_t* string, INT length, const Font* font, const RectF& layoutRect,
                     const StringFormat* stringFormat, const Brush* brush);
@@ -152,7 +151,7 @@ public:
   cairo_t* Context() const { return FCr; }
   cairo_surface_t* Surface() const { return FSurface; }
 
-private:
+ private:
   struct SavedState {
     GraphicsState Token;
     Matrix World;

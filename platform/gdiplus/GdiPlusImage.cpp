@@ -27,8 +27,8 @@ ARGB ToStraight(uint32_t p) {
 uint32_t ToPremultiplied(ARGB c) {
   uint32_t a = c >> 24;
   if (a == 255) return c;
-  return (a << 24) | (Premultiply((c >> 16) & 255, a) << 16) | (Premultiply((c >> 8) & 255, a) << 8) |
-         Premultiply(c & 255, a);
+  return (a << 24) | (Premultiply((c >> 16) & 255, a) << 16) |
+         (Premultiply((c >> 8) & 255, a) << 8) | Premultiply(c & 255, a);
 }
 
 uint32_t* PixelRow(cairo_surface_t* s, int y) {
@@ -76,7 +76,9 @@ void Image::Adopt(cairo_surface_t* surface) {
   FSurface = surface;
 }
 
-UINT Image::GetWidth() const { return FSurface ? UINT(cairo_image_surface_get_width(FSurface)) : 0; }
+UINT Image::GetWidth() const {
+  return FSurface ? UINT(cairo_image_surface_get_width(FSurface)) : 0;
+}
 
 UINT Image::GetHeight() const {
   return FSurface ? UINT(cairo_image_surface_get_height(FSurface)) : 0;
@@ -143,10 +145,22 @@ Status Image::RotateFlip(RotateFlipType type) {
     for (int x = 0; x < w; ++x) {
       int dx, dy;
       switch (turns) {
-        case 1: dx = h - 1 - y; dy = x; break;        // a quarter turn clockwise
-        case 2: dx = w - 1 - x; dy = h - 1 - y; break;
-        case 3: dx = y; dy = w - 1 - x; break;
-        default: dx = x; dy = y; break;
+        case 1:
+          dx = h - 1 - y;
+          dy = x;
+          break;  // a quarter turn clockwise
+        case 2:
+          dx = w - 1 - x;
+          dy = h - 1 - y;
+          break;
+        case 3:
+          dx = y;
+          dy = w - 1 - x;
+          break;
+        default:
+          dx = x;
+          dy = y;
+          break;
       }
       if (flipX) dx = nw - 1 - dx;
       PixelRow(turned, dy)[dx] = src[x];

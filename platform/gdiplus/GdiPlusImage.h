@@ -37,7 +37,7 @@ struct BitmapData {
 };
 
 class Image {
-public:
+ public:
   virtual ~Image();
   Image(const Image&) = delete;
   Image& operator=(const Image&) = delete;
@@ -68,7 +68,7 @@ public:
   // The pixels; null for an image that could not be decoded.
   cairo_surface_t* Surface() const { return FSurface; }
 
-protected:
+ protected:
   Image() = default;
   Status SetStatus(Status s) const;
   void Adopt(cairo_surface_t* surface);
@@ -78,12 +78,12 @@ protected:
   REAL FDpiY = 96;
   GUID FRawFormat;
 
-private:
+ private:
   mutable Status FLastStatus = Ok;
 };
 
 class Bitmap : public Image {
-public:
+ public:
   Bitmap(INT width, INT height, PixelFormat format = PixelFormat32bppARGB);
   // A bitmap over memory the caller keeps: 32bppPARGB or 32bppRGB, rows of
   // stride bytes (a positive multiple of 4, at least 4 x width), top row first.
@@ -102,7 +102,7 @@ public:
   Status SetPixel(INT x, INT y, const Color& color);
   Status SetResolution(REAL xdpi, REAL ydpi);
 
-private:
+ private:
   Bitmap() = default;
   friend class Image;
   struct Lock {
@@ -119,7 +119,7 @@ struct ColorMatrix {
 };
 
 class ImageAttributes {
-public:
+ public:
   ImageAttributes();
   ImageAttributes* Clone() const { return new ImageAttributes(*this); }
   // Colours as row vectors (r, g, b, a, 1) times the matrix, in 0..1.
@@ -133,7 +133,7 @@ public:
   // Applies the matrix to the pixels of an ARGB32 surface in place.
   void Apply(cairo_surface_t* surface) const;
 
-private:
+ private:
   ColorMatrix FMatrix;
   bool FEnabled = false;
 };

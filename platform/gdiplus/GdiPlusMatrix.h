@@ -7,7 +7,7 @@
 namespace Gdiplus {
 
 class Matrix {
-public:
+ public:
   Matrix() = default;
   Matrix(REAL m11, REAL m12, REAL m21, REAL m22, REAL dx, REAL dy);
   // Maps the rectangle onto the parallelogram given by three points
@@ -40,7 +40,7 @@ public:
   // The six elements m11, m12, m21, m22, dx, dy.
   const REAL* Elements() const { return FM; }
 
-private:
+ private:
   REAL FM[6] = {1, 0, 0, 1, 0, 0};
   mutable Status FLastStatus = Ok;
   Status SetStatus(Status s) const;

@@ -91,8 +91,7 @@ void AppendCairoPath(GraphicsPath& path, const cairo_path_t* data) {
 
 GraphicsPath::GraphicsPath(FillMode fillMode) : FFillMode(fillMode) {}
 
-GraphicsPath::GraphicsPath(const PointF* points, const uint8_t* types, INT count,
-                           FillMode fillMode)
+GraphicsPath::GraphicsPath(const PointF* points, const uint8_t* types, INT count, FillMode fillMode)
     : FFillMode(fillMode) {
   if (!points || !types || count < 0) {
     SetStatus(InvalidParameter);
@@ -210,7 +209,9 @@ void GraphicsPath::AddArcSegments(const RectF& rect, REAL startAngle, REAL sweep
   double sweep = std::clamp<double>(sweepAngle, -360.0, 360.0);
   int segments = std::max(1, int(std::ceil(std::fabs(sweep) / 90.0 - 1e-9)));
   double step = sweep / segments;
-  auto pointAt = [&](double t) { return PointF(REAL(cx + a * std::cos(t)), REAL(cy + b * std::sin(t))); };
+  auto pointAt = [&](double t) {
+    return PointF(REAL(cx + a * std::cos(t)), REAL(cy + b * std::sin(t)));
+  };
   double g0 = startAngle * kPi / 180.0;
   double t0 = ParametricAngle(g0, a, b);
   AddLinePoint(pointAt(t0));
@@ -222,7 +223,8 @@ void GraphicsPath::AddArcSegments(const RectF& rect, REAL startAngle, REAL sweep
       while (t1 < t0) t1 += 2 * kPi;
     else
       while (t1 > t0) t1 -= 2 * kPi;
-    if (std::fabs(sweep) >= 360.0 && i == segments) t1 = ParametricAngle(g0, a, b) + (sweep > 0 ? 2 * kPi : -2 * kPi);
+    if (std::fabs(sweep) >= 360.0 && i == segments)
+      t1 = ParametricAngle(g0, a, b) + (sweep > 0 ? 2 * kPi : -2 * kPi);
     double k = 4.0 / 3.0 * std::tan((t1 - t0) / 4.0);
     PointF p0 = pointAt(t0), p3 = pointAt(t1);
     PointF c1(REAL(p0.X - k * a * std::sin(t0)), REAL(p0.Y + k * b * std::cos(t0)));

@@ -21,7 +21,7 @@ struct PathData {
 };
 
 class GraphicsPath {
-public:
+ public:
   explicit GraphicsPath(FillMode fillMode = FillModeAlternate);
   GraphicsPath(const PointF* points, const uint8_t* types, INT count,
                FillMode fillMode = FillModeAlternate);
@@ -36,7 +36,9 @@ public:
   Status CloseAllFigures();
 
   Status AddLine(REAL x1, REAL y1, REAL x2, REAL y2);
-  Status AddLine(const PointF& pt1, const PointF& pt2) { return AddLine(pt1.X, pt1.Y, pt2.X, pt2.Y); }
+  Status AddLine(const PointF& pt1, const PointF& pt2) {
+    return AddLine(pt1.X, pt1.Y, pt2.X, pt2.Y);
+  }
   Status AddLines(const PointF* points, INT count);
   Status AddBezier(const PointF& pt1, const PointF& pt2, const PointF& pt3, const PointF& pt4);
   Status AddBezier(REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3, REAL x4, REAL y4);
@@ -83,7 +85,7 @@ public:
   // Appends raw points with their types, as read back from another path.
   void AppendRaw(const PointF& p, uint8_t type);
 
-private:
+ private:
   std::vector<PointF> FPoints;
   std::vector<uint8_t> FTypes;
   FillMode FFillMode;

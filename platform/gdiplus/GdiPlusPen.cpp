@@ -94,15 +94,26 @@ Status Pen::SetMiterLimit(REAL miterLimit) {
 
 Status Pen::SetDashStyle(DashStyle dashStyle) {
   switch (dashStyle) {
-    case DashStyleSolid: FDashPattern.clear(); break;
-    case DashStyleDash: FDashPattern = {3, 1}; break;
-    case DashStyleDot: FDashPattern = {1, 1}; break;
-    case DashStyleDashDot: FDashPattern = {3, 1, 1, 1}; break;
-    case DashStyleDashDotDot: FDashPattern = {3, 1, 1, 1, 1, 1}; break;
+    case DashStyleSolid:
+      FDashPattern.clear();
+      break;
+    case DashStyleDash:
+      FDashPattern = {3, 1};
+      break;
+    case DashStyleDot:
+      FDashPattern = {1, 1};
+      break;
+    case DashStyleDashDot:
+      FDashPattern = {3, 1, 1, 1};
+      break;
+    case DashStyleDashDotDot:
+      FDashPattern = {3, 1, 1, 1, 1, 1};
+      break;
     case DashStyleCustom:
       if (FDashPattern.empty()) FDashPattern = {1, 1};
       break;
-    default: return SetStatus(InvalidParameter);
+    default:
+      return SetStatus(InvalidParameter);
   }
   FDashStyle = dashStyle;
   return Ok;
@@ -137,17 +148,23 @@ namespace {
 
 cairo_line_cap_t ToCairoCap(LineCap cap) {
   switch (cap) {
-    case LineCapSquare: return CAIRO_LINE_CAP_SQUARE;
-    case LineCapRound: return CAIRO_LINE_CAP_ROUND;
-    default: return CAIRO_LINE_CAP_BUTT;
+    case LineCapSquare:
+      return CAIRO_LINE_CAP_SQUARE;
+    case LineCapRound:
+      return CAIRO_LINE_CAP_ROUND;
+    default:
+      return CAIRO_LINE_CAP_BUTT;
   }
 }
 
 cairo_line_join_t ToCairoJoin(LineJoin join) {
   switch (join) {
-    case LineJoinBevel: return CAIRO_LINE_JOIN_BEVEL;
-    case LineJoinRound: return CAIRO_LINE_JOIN_ROUND;
-    default: return CAIRO_LINE_JOIN_MITER;
+    case LineJoinBevel:
+      return CAIRO_LINE_JOIN_BEVEL;
+    case LineJoinRound:
+      return CAIRO_LINE_JOIN_ROUND;
+    default:
+      return CAIRO_LINE_JOIN_MITER;
   }
 }
 
@@ -184,8 +201,8 @@ void ApplyPenStyle(cairo_t* cr, const Pen& pen) {
   else
     cairo_set_dash(cr, nullptr, 0, 0);
   // dashes end in the dash cap; a round dash cap rounds every dash
-  cairo_set_line_cap(cr, pen.GetDashCap() == DashCapRound ? CAIRO_LINE_CAP_ROUND
-                                                          : CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_cap(cr,
+                     pen.GetDashCap() == DashCapRound ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
 }
 
 }  // namespace Gdiplus

@@ -11,7 +11,7 @@
 namespace Gdiplus {
 
 class Pen {
-public:
+ public:
   explicit Pen(const Color& color, REAL width = 1.0f);
   explicit Pen(const Brush* brush, REAL width = 1.0f);
   Pen(const Pen& other);
@@ -51,7 +51,7 @@ public:
 
   Status GetLastStatus() const;
 
-private:
+ private:
   Status SetStatus(Status s) const;
   std::unique_ptr<Brush> FBrush;
   REAL FWidth;

@@ -42,7 +42,8 @@ NodePtr MakeRect(const RectF& r) {
 NodePtr MakeCombine(const NodePtr& a, const NodePtr& b, CombineMode mode) {
   NodeKind ka = a->Kind, kb = b->Kind;
   switch (mode) {
-    case CombineModeReplace: return b;
+    case CombineModeReplace:
+      return b;
     case CombineModeIntersect:
       if (ka == NodeKind::Empty || kb == NodeKind::Infinite) return a;
       if (kb == NodeKind::Empty || ka == NodeKind::Infinite) return b;
@@ -76,7 +77,8 @@ NodePtr TransformNode(const NodePtr& n, const Matrix& m) {
   const REAL* e = m.Elements();
   switch (n->Kind) {
     case NodeKind::Empty:
-    case NodeKind::Infinite: return n;
+    case NodeKind::Infinite:
+      return n;
     case NodeKind::Rect: {
       if (e[1] == 0 && e[2] == 0) {
         PointF p[2] = {{n->Rect.X, n->Rect.Y}, {n->Rect.GetRight(), n->Rect.GetBottom()}};
@@ -103,19 +105,29 @@ NodePtr TransformNode(const NodePtr& n, const Matrix& m) {
 
 bool Contains(const NodePtr& n, REAL x, REAL y) {
   switch (n->Kind) {
-    case NodeKind::Empty: return false;
-    case NodeKind::Infinite: return true;
-    case NodeKind::Rect: return n->Rect.Contains(x, y);
-    case NodeKind::Path: return n->Path.IsVisible(x, y);
+    case NodeKind::Empty:
+      return false;
+    case NodeKind::Infinite:
+      return true;
+    case NodeKind::Rect:
+      return n->Rect.Contains(x, y);
+    case NodeKind::Path:
+      return n->Path.IsVisible(x, y);
     case NodeKind::Combine: {
       bool a = Contains(n->Left, x, y), b = Contains(n->Right, x, y);
       switch (n->Mode) {
-        case CombineModeIntersect: return a && b;
-        case CombineModeUnion: return a || b;
-        case CombineModeXor: return a != b;
-        case CombineModeExclude: return a && !b;
-        case CombineModeComplement: return b && !a;
-        default: return b;
+        case CombineModeIntersect:
+          return a && b;
+        case CombineModeUnion:
+          return a || b;
+        case CombineModeXor:
+          return a != b;
+        case CombineModeExclude:
+          return a && !b;
+        case CombineModeComplement:
+          return b && !a;
+        default:
+          return b;
       }
     }
   }
@@ -141,9 +153,12 @@ RectF IntersectRect(const RectF& a, const RectF& b) {
 // estimate where parts are taken away).
 RectF Bounds(const NodePtr& n) {
   switch (n->Kind) {
-    case NodeKind::Empty: return RectF();
-    case NodeKind::Infinite: return kInfiniteRect;
-    case NodeKind::Rect: return n->Rect;
+    case NodeKind::Empty:
+      return RectF();
+    case NodeKind::Infinite:
+      return kInfiniteRect;
+    case NodeKind::Rect:
+      return n->Rect;
     case NodeKind::Path: {
       RectF r;
       n->Path.GetBounds(&r);
@@ -152,11 +167,16 @@ RectF Bounds(const NodePtr& n) {
     case NodeKind::Combine: {
       RectF a = Bounds(n->Left), b = Bounds(n->Right);
       switch (n->Mode) {
-        case CombineModeIntersect: return IntersectRect(a, b);
-        case CombineModeExclude: return a;
-        case CombineModeComplement: return b;
-        case CombineModeReplace: return b;
-        default: return UnionRect(a, b);
+        case CombineModeIntersect:
+          return IntersectRect(a, b);
+        case CombineModeExclude:
+          return a;
+        case CombineModeComplement:
+          return b;
+        case CombineModeReplace:
+          return b;
+        default:
+          return UnionRect(a, b);
       }
     }
   }
@@ -216,8 +236,10 @@ cairo_region_t* RasterizePath(const GraphicsPath& path, const cairo_rectangle_in
 
 cairo_region_t* RasterizeNode(const NodePtr& n, const cairo_rectangle_int_t& limits) {
   switch (n->Kind) {
-    case NodeKind::Empty: return cairo_region_create();
-    case NodeKind::Infinite: return cairo_region_create_rectangle(&limits);
+    case NodeKind::Empty:
+      return cairo_region_create();
+    case NodeKind::Infinite:
+      return cairo_region_create_rectangle(&limits);
     case NodeKind::Rect: {
       int x0, x1, y0, y1;
       PixelSpan(n->Rect.X, n->Rect.GetRight(), &x0, &x1);
@@ -226,20 +248,31 @@ cairo_region_t* RasterizeNode(const NodePtr& n, const cairo_rectangle_int_t& lim
       cairo_rectangle_int_t r = {x0, y0, x1 - x0, y1 - y0};
       return ClipToLimits(cairo_region_create_rectangle(&r), limits);
     }
-    case NodeKind::Path: return RasterizePath(n->Path, limits);
+    case NodeKind::Path:
+      return RasterizePath(n->Path, limits);
     case NodeKind::Combine: {
       cairo_region_t* a = RasterizeNode(n->Left, limits);
       cairo_region_t* b = RasterizeNode(n->Right, limits);
       switch (n->Mode) {
-        case CombineModeIntersect: cairo_region_intersect(a, b); break;
-        case CombineModeUnion: cairo_region_union(a, b); break;
-        case CombineModeXor: cairo_region_xor(a, b); break;
-        case CombineModeExclude: cairo_region_subtract(a, b); break;
+        case CombineModeIntersect:
+          cairo_region_intersect(a, b);
+          break;
+        case CombineModeUnion:
+          cairo_region_union(a, b);
+          break;
+        case CombineModeXor:
+          cairo_region_xor(a, b);
+          break;
+        case CombineModeExclude:
+          cairo_region_subtract(a, b);
+          break;
         case CombineModeComplement:
           cairo_region_subtract(b, a);
           std::swap(a, b);
           break;
-        default: std::swap(a, b); break;
+        default:
+          std::swap(a, b);
+          break;
       }
       cairo_region_destroy(b);
       return a;

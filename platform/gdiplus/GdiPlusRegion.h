@@ -16,7 +16,7 @@ namespace Gdiplus {
 class Graphics;
 
 class Region {
-public:
+ public:
   Region();  // infinite
   explicit Region(const RectF& rect);
   explicit Region(const GraphicsPath* path);
@@ -64,7 +64,7 @@ public:
 
   struct Node;
 
-private:
+ private:
   Status CombineWith(const Region* region, CombineMode mode);
   std::shared_ptr<const Node> FRoot;
   mutable Status FLastStatus = Ok;

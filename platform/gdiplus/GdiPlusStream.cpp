@@ -9,7 +9,7 @@ namespace Gdiplus {
 namespace {
 
 class MemoryStream : public IStream {
-public:
+ public:
   MemoryStream(const uint8_t* data, uint32_t size) {
     if (data && size) FData.assign(data, data + size);
   }
@@ -39,10 +39,17 @@ public:
   HRESULT Seek(int64_t move, DWORD origin, uint64_t* newPos) override {
     int64_t base;
     switch (origin) {
-      case STREAM_SEEK_SET: base = 0; break;
-      case STREAM_SEEK_CUR: base = int64_t(FPos); break;
-      case STREAM_SEEK_END: base = int64_t(FData.size()); break;
-      default: return STG_E_INVALIDFUNCTION;
+      case STREAM_SEEK_SET:
+        base = 0;
+        break;
+      case STREAM_SEEK_CUR:
+        base = int64_t(FPos);
+        break;
+      case STREAM_SEEK_END:
+        base = int64_t(FData.size());
+        break;
+      default:
+        return STG_E_INVALIDFUNCTION;
     }
     if (base + move < 0) return STG_E_INVALIDFUNCTION;
     FPos = uint64_t(base + move);
@@ -83,7 +90,7 @@ public:
     return S_OK;
   }
 
-private:
+ private:
   ~MemoryStream() override = default;
   std::vector<uint8_t> FData;
   uint64_t FPos = 0;

@@ -45,16 +45,16 @@ struct STATSTG {
 };
 
 class IUnknown {
-public:
+ public:
   virtual ULONG AddRef() = 0;
   virtual ULONG Release() = 0;
 
-protected:
+ protected:
   virtual ~IUnknown() = default;
 };
 
 class IStream : public IUnknown {
-public:
+ public:
   virtual HRESULT Read(void* pv, ULONG cb, ULONG* pcbRead) = 0;
   virtual HRESULT Write(const void* pv, ULONG cb, ULONG* pcbWritten) = 0;
   virtual HRESULT Seek(int64_t dlibMove, DWORD dwOrigin, uint64_t* plibNewPosition) = 0;

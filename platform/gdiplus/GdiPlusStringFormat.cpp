@@ -41,13 +41,15 @@ Status StringFormat::SetFormatFlags(INT flags) {
 }
 
 Status StringFormat::SetAlignment(StringAlignment align) {
-  if (align < StringAlignmentNear || align > StringAlignmentFar) return FLastStatus = InvalidParameter;
+  if (align < StringAlignmentNear || align > StringAlignmentFar)
+    return FLastStatus = InvalidParameter;
   FAlignment = align;
   return Ok;
 }
 
 Status StringFormat::SetLineAlignment(StringAlignment align) {
-  if (align < StringAlignmentNear || align > StringAlignmentFar) return FLastStatus = InvalidParameter;
+  if (align < StringAlignmentNear || align > StringAlignmentFar)
+    return FLastStatus = InvalidParameter;
   FLineAlignment = align;
   return Ok;
 }

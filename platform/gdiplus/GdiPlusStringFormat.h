@@ -17,7 +17,7 @@ struct CharacterRange {
 };
 
 class StringFormat {
-public:
+ public:
   explicit StringFormat(INT formatFlags = 0, uint16_t language = 0);
   StringFormat* Clone() const { return new StringFormat(*this); }
 
@@ -41,7 +41,7 @@ public:
   const std::vector<CharacterRange>& Ranges() const { return FRanges; }
   Status GetLastStatus() const;
 
-private:
+ private:
   INT FFlags;
   uint16_t FLanguage;
   StringAlignment FAlignment = StringAlignmentNear;

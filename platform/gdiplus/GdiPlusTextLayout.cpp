@@ -99,8 +99,10 @@ TextLayout::TextLayout(cairo_t* cr, const char16_t* text, INT length, const Font
   pango_font_description_free(desc);
   if (style & (FontStyleUnderline | FontStyleStrikeout)) {
     PangoAttrList* attrs = pango_attr_list_new();
-    if (style & FontStyleUnderline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (style & FontStyleStrikeout) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    if (style & FontStyleUnderline)
+      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (style & FontStyleStrikeout)
+      pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     pango_layout_set_attributes(FLayout, attrs);
     pango_attr_list_unref(attrs);
   }
@@ -131,10 +133,10 @@ TextLayout::TextLayout(cairo_t* cr, const char16_t* text, INT length, const Font
   // a bounded layout aligns its lines itself within the rectangle's width
   FOriginX = layoutRect.X + (bounded ? 0 : Offset(format->GetAlignment(), layoutRect.Width, usedW));
   if (!bounded && rtl && format->GetAlignment() != StringAlignmentCenter)
-    FOriginX = layoutRect.X + Offset(format->GetAlignment() == StringAlignmentNear
-                                         ? StringAlignmentFar
-                                         : StringAlignmentNear,
-                                     layoutRect.Width, usedW);
+    FOriginX =
+        layoutRect.X + Offset(format->GetAlignment() == StringAlignmentNear ? StringAlignmentFar
+                                                                            : StringAlignmentNear,
+                              layoutRect.Width, usedW);
   FOriginY = layoutRect.Y + Offset(format->GetLineAlignment(), layoutRect.Height, usedH);
 }
 
@@ -181,8 +183,8 @@ void TextLayout::RangeRegion(INT first, INT length, Region* region) const {
     pango_layout_iter_get_line_extents(it, nullptr, &lineRect);
     int* ranges = nullptr;
     int count = 0;
-    pango_layout_line_get_x_ranges(line, std::max(startByte, lineStart),
-                                   std::min(endByte, lineEnd), &ranges, &count);
+    pango_layout_line_get_x_ranges(line, std::max(startByte, lineStart), std::min(endByte, lineEnd),
+                                   &ranges, &count);
     for (int i = 0; i < count; ++i) {
       double x0 = FOriginX + double(ranges[2 * i]) / PANGO_SCALE;
       double x1 = FOriginX + double(ranges[2 * i + 1]) / PANGO_SCALE;

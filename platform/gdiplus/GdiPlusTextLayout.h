@@ -17,7 +17,7 @@
 namespace Gdiplus {
 
 class TextLayout {
-public:
+ public:
   // length -1: the text ends at its first zero unit.
   TextLayout(cairo_t* cr, const char16_t* text, INT length, const FontFamily& family, INT style,
              double pixelSize, const RectF& layoutRect, const StringFormat* format,
@@ -37,7 +37,7 @@ public:
   void RangeRegion(INT first, INT length, Region* region) const;
   INT LineCount() const;
 
-private:
+ private:
   PangoLayout* FLayout = nullptr;
   double FOriginX = 0, FOriginY = 0;
   std::string FUtf8;

@@ -197,11 +197,7 @@ constexpr PixelFormat PixelFormat32bppRGB = 0x00022009;
 constexpr PixelFormat PixelFormat32bppARGB = 0x0026200A;
 constexpr PixelFormat PixelFormat32bppPARGB = 0x000E200B;
 
-enum ImageLockMode {
-  ImageLockModeRead = 1,
-  ImageLockModeWrite = 2,
-  ImageLockModeUserInputBuf = 4
-};
+enum ImageLockMode { ImageLockModeRead = 1, ImageLockModeWrite = 2, ImageLockModeUserInputBuf = 4 };
 
 enum RotateFlipType {
   RotateNoneFlipNone = 0,
@@ -285,7 +281,7 @@ struct Rect {
 
 // A 32-bit ARGB colour: alpha in the top byte, then red, green, blue.
 class Color {
-public:
+ public:
   Color() = default;
   Color(ARGB argb) : FArgb(argb) {}
   Color(uint8_t r, uint8_t g, uint8_t b) : FArgb(MakeARGB(255, r, g, b)) {}
@@ -300,7 +296,7 @@ public:
   ARGB GetValue() const { return FArgb; }
   void SetValue(ARGB argb) { FArgb = argb; }
 
-private:
+ private:
   ARGB FArgb = 0xFF000000;
 };
 
