@@ -232,7 +232,11 @@ TzrColor zrInterpolateColor(TzrColor Start, TzrColor Stop, float T) {
   for (int Shift = 0; Shift <= 24; Shift += 8) {
     int From = (Start >> Shift) & 0xFF;
     int To = (Stop >> Shift) & 0xFF;
-    int Byte = From + static_cast<int>(std::trunc(T * (To - From)));
+    // Only the low 8 bits count, so a T far outside 0..1 is reduced modulo
+    // 256 before it is turned into an integer.
+    double Step = std::fmod(std::trunc(double(T) * (To - From)), 256.0);
+    if (!std::isfinite(Step)) Step = 0;
+    int Byte = From + static_cast<int>(Step);
     Result |= (static_cast<uint32_t>(Byte) & 0xFF) << Shift;
   }
   return Result;

@@ -275,8 +275,11 @@ float zrVectorAngleCosine(const TzrVector& V1, const TzrVector& V2) {
   return Cosine > 1 ? 1 : Cosine;
 }
 
+// The cosine may fall a rounding step below -1 for opposite vectors; the
+// arccosine is taken of -1 then, so the angle is 180 degrees, not NaN.
 float zrVectorAngle(const TzrVector& V1, const TzrVector& V2) {
-  float Angle = zrRadToDeg(std::acos(zrVectorAngleCosine(V1, V2)));
+  float Cosine = std::max(zrVectorAngleCosine(V1, V2), -1.0f);
+  float Angle = zrRadToDeg(std::acos(Cosine));
   return zrVectorCrossProductZ(V1, V2) < 0 ? Angle : -Angle;
 }
 

@@ -109,6 +109,8 @@ TEST(InterpolateTest, ColourBytesMoveTowardsTheStop) {
       {0xFF80FF00, 0x00000080, 0.5f, 0x80408040},  // falling bytes cut towards zero
       {0x12345678, 0x9ABCDEF0, 0, 0x12345678},
       {0x12345678, 0x9ABCDEF0, 1, 0x9ABCDEF0},
+      {0xFF000000, 0xFF010101, 300, 0xFF2C2C2C},  // beyond 1: low 8 bits
+      {0xFF000000, 0xFF010101, 1E12f, 0xFF000000},
   };
   for (const ColorCase& C : Cases) {
     EXPECT_EQ(C.Expected, zrInterpolateColor(C.Start, C.Stop, C.T)) << std::hex << C.Expected;

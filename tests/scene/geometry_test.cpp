@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "scene/zr_geometry.h"
@@ -295,6 +296,15 @@ TEST(VectorTest, AngleSignFollowsTheCrossProduct) {
   EXPECT_FLOAT_EQ(90, zrVectorAngle(Down, Right));   // cross product < 0
   EXPECT_FLOAT_EQ(5, zrVectorLength(zrVector(3.0f, -4.0f)));
   EXPECT_FLOAT_EQ(25, zrVectorNorm(zrVector(3.0f, -4.0f)));
+}
+
+TEST(VectorTest, OppositeVectorsMakeHalfATurn) {
+  // The cosine of these falls a rounding step below -1.
+  TzrVector A = zrVector(0.026f, 0.3142f);
+  TzrVector B = zrVector(-0.026f, -0.3142f);
+  EXPECT_LE(zrVectorAngleCosine(A, B), -1);
+  EXPECT_FLOAT_EQ(180, std::fabs(zrVectorAngle(A, B)));
+  EXPECT_FLOAT_EQ(180, std::fabs(zrVectorAngle(zrVector(1.0f, 0.0f), zrVector(-1.0f, 0.0f))));
 }
 
 TEST(VectorTest, ReflectMirrorsAtTheNormal) {
