@@ -53,4 +53,9 @@ function(esc_link_back name)
       target_link_libraries(${name} PUBLIC ${dep})
     endif()
   endforeach()
+  # A member pulled from one library late in the link line may need members of
+  # the others again: repeat the cycle often enough for the linker to close it.
+  if(type STREQUAL "STATIC_LIBRARY")
+    set_property(TARGET ${name} PROPERTY LINK_INTERFACE_MULTIPLICITY 4)
+  endif()
 endfunction()
