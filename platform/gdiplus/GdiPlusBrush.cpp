@@ -429,6 +429,15 @@ INT TextureBrush::GetImageHeight() const {
   return FSurface ? cairo_image_surface_get_height(FSurface) : 0;
 }
 
+void TextureBrush::AddImageArea(cairo_t* cr) const {
+  cairo_matrix_t saved, m;
+  cairo_get_matrix(cr, &saved);
+  ToCairoMatrix(FTransform, &m);
+  cairo_transform(cr, &m);
+  cairo_rectangle(cr, 0, 0, GetImageWidth(), GetImageHeight());
+  cairo_set_matrix(cr, &saved);
+}
+
 void TextureBrush::ApplySource(cairo_t* cr) const {
   if (!FSurface) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0);
@@ -440,7 +449,7 @@ void TextureBrush::ApplySource(cairo_t* cr) const {
       cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
       break;
     case WrapModeClamp:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_NONE);
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
       break;
     default:
       cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);

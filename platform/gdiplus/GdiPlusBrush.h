@@ -140,6 +140,9 @@ class TextureBrush : public TransformedBrush {
   ~TextureBrush() override;
   Brush* Clone() const override { return new TextureBrush(*this); }
   void ApplySource(cairo_t* cr) const override;
+  // Adds the area the image covers (after the brush transformation) to the
+  // context's path: a clamped texture paints there only.
+  void AddImageArea(cairo_t* cr) const;
   INT GetImageWidth() const;
   INT GetImageHeight() const;
 

@@ -312,27 +312,43 @@ Status Graphics::Clear(const Color& color) {
   return Ok;
 }
 
+void Graphics::ApplyBrush(const Brush* brush) {
+  brush->ApplySource(FCr);
+  if (brush->GetType() != BrushTypeTextureFill) return;
+  cairo_pattern_set_filter(cairo_get_source(FCr), ImageFilter());
+  auto* texture = static_cast<const TextureBrush*>(brush);
+  if (texture->GetWrapMode() != WrapModeClamp) return;
+  // a clamped image paints only where it lies
+  cairo_path_t* path = cairo_copy_path(FCr);
+  cairo_new_path(FCr);
+  texture->AddImageArea(FCr);
+  cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_WINDING);
+  cairo_clip(FCr);
+  cairo_append_path(FCr, path);
+  cairo_path_destroy(path);
+}
+
 Status Graphics::StrokeCurrentPath(const Pen* pen, bool closedFigures) {
+  cairo_save(FCr);
   ApplyPenStyle(FCr, *pen);
-  pen->GetBrush()->ApplySource(FCr);
+  ApplyBrush(pen->GetBrush());
   if (pen->GetAlignment() == PenAlignmentInset && closedFigures) {
     // the whole width inside the figure: twice the width, clipped to the inside
-    cairo_save(FCr);
     cairo_set_line_width(FCr, cairo_get_line_width(FCr) * 2);
     cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_WINDING);
     cairo_clip_preserve(FCr);
-    cairo_stroke(FCr);
-    cairo_restore(FCr);
-    return Ok;
   }
   cairo_stroke(FCr);
+  cairo_restore(FCr);
   return Ok;
 }
 
 Status Graphics::FillCurrentPath(const Brush* brush, FillMode mode) {
+  cairo_save(FCr);
+  ApplyBrush(brush);
   cairo_set_fill_rule(FCr, ToCairoFillRule(mode));
-  brush->ApplySource(FCr);
   cairo_fill(FCr);
+  cairo_restore(FCr);
   return Ok;
 }
 
@@ -473,7 +489,8 @@ Status Graphics::FillRegion(const Brush* brush, const Region* region) {
   if (!FCr) return SetStatus(WrongState);
   if (!brush || !region) return SetStatus(InvalidParameter);
   PrepareDraw();
-  brush->ApplySource(FCr);  // the brush keeps to world coordinates
+  cairo_save(FCr);
+  ApplyBrush(brush);  // the brush keeps to world coordinates
   Region device(*region);
   device.Transform(&FWorld);
   cairo_rectangle_int_t limits = {0, 0, cairo_image_surface_get_width(FSurface),
@@ -489,6 +506,7 @@ Status Graphics::FillRegion(const Brush* brush, const Region* region) {
   cairo_region_destroy(px);
   cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_WINDING);
   cairo_fill(FCr);
+  cairo_restore(FCr);
   return Ok;
 }
 
@@ -565,7 +583,7 @@ Status Graphics::DrawString(const char16_t* string, INT length, const Font* font
     AddRect(FCr, layoutRect);
     cairo_clip(FCr);
   }
-  brush->ApplySource(FCr);
+  ApplyBrush(brush);
   cairo_move_to(FCr, layout.OriginX(), layout.OriginY());
   pango_cairo_update_layout(FCr, layout.Layout());
   pango_cairo_show_layout(FCr, layout.Layout());

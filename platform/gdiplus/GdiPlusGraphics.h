@@ -172,6 +172,9 @@ class Graphics {
   void PrepareDraw();
   void ApplyClip();
   Status CombineClip(const Region& deviceRegion, CombineMode mode);
+  // Makes the brush the source (image filter from the interpolation mode;
+  // a clamped texture also clips to its image).
+  void ApplyBrush(const Brush* brush);
   Status StrokeCurrentPath(const Pen* pen, bool closedFigures);
   Status FillCurrentPath(const Brush* brush, FillMode mode);
   cairo_filter_t ImageFilter() const;
