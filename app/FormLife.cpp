@@ -1,6 +1,10 @@
 #include "app/frmInterface.h"
 
-void TfrmInterface::FormCreate(TObject*) { SetCaption("esctool"); }
+void TfrmInterface::FormCreate(TObject*) {
+  SetCaption("esctool");
+  // The language file is held in memory from here on, for the window's life.
+  OpenLanguageFile();
+}
 
 void TfrmInterface::FormActivate(TObject*) { StartDeviceLink(); }
 

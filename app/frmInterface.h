@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "pages/PageDefinition.h"
+#include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Forms.h"
 
 class TXwTimer;
@@ -33,7 +35,6 @@ struct hid_device_info;
 class THidDeviceNotifier;
 }  // namespace hid
 
-
 class TfrmInterface : public TForm {
 public:
   explicit TfrmInterface(TComponent* AOwner);
@@ -46,6 +47,18 @@ public:
   void FormDestroy(TObject* Sender);
 
   // ---- Language file and texts (app/) ----
+  // "lang.ini" of the program folder, held in memory for the window's life.
+  std::unique_ptr<TMemIniFile> FLangIni;
+  void OpenLanguageFile();
+  // "chs" + Base while Chinese1 carries its check mark, otherwise "eng" + Base.
+  std::string LangKey(const std::string& Base) const;
+  // Section "common", key LangKey(Base), with the given or the built-in default.
+  std::string LangText(const std::string& Base, const std::string& Default) const;
+  std::string LangText(const std::string& Base) const;
+  // Section "common", the literal "chs" or "eng" key of a language pair, with
+  // the built-in default of that language.
+  std::string LangPairText(const std::string& Base) const;
+
 
   // ---- Timers, menus and window frame (app/) ----
 
@@ -216,6 +229,26 @@ public:
   void LoadDefinitionsThreadBody();
 
   // ---- Model definitions and parameter pages (pages/) ----
+  // Page definition (pages/ModelDefinition.cpp). Runs on the definition worker:
+  // reads the identity and the language file, writes FModel (explicit key
+  // only), FPageDef and FPageIcons.
+  void LoadModelDefinition(const std::string& key);
+  VERSION FPageDef;
+  TPageIcons FPageIcons;  // pictures named by the last load, for BuildParameterPages
+  bool FPageOutdated = false;
+  class TfrmGraph* FGraphForm = nullptr;
+  class TfrmGraph2* FGraph2Form = nullptr;
+  // Model database and firmware list (pages/FirmwareList.cpp).
+  std::string FModelDatabase;  // path of the selected model database
+  void SelectModelDatabase();
+  void LoadFirmwareList();
+  // Display name of a firmware version through "parallel_table.ini"; shared
+  // with the firmware upgrade gate.
+  std::string MapFirmwareName(const std::string& name) const;
+  TzrTextControl* lVersion = nullptr;  // database version label
+  TzrListBoxItem* ListBoxItem8 = nullptr;  // status and firmware page
+  TzrListBoxItem* ListBoxItem11 = nullptr;  // parameter settings page
+
   // Builds the page's controls from the page definition.
   void BuildParameterPages();
   void SetParameterControlsEnabled(bool enabled);
@@ -223,6 +256,7 @@ public:
   void CollectParameters();
 
   // ---- Files, report, calculators and updates (files/) ----
+  std::string FLocalDatabaseVersion;  // database version of the local version file
 };
 
 // The main window, set when the application object creates it.
