@@ -2,6 +2,7 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <jpeglib.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -141,12 +142,6 @@ cairo_status_t ReadBytes(void* closure, unsigned char* data, unsigned int length
   return CAIRO_STATUS_SUCCESS;
 }
 
-cairo_status_t WriteBytes(void* closure, const unsigned char* data, unsigned int length) {
-  auto* out = static_cast<std::vector<uint8_t>*>(closure);
-  out->insert(out->end(), data, data + length);
-  return CAIRO_STATUS_SUCCESS;
-}
-
 uint32_t BigEndian32(const uint8_t* p) {
   return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
 }
@@ -193,6 +188,45 @@ Status DecodePng(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   image->Format = ImageFormatPNG;
   ReadPngResolution(bytes, image);
   return Ok;
+}
+
+void PngWrite(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+
+void PngFlush(png_structp) {}
+
+// Straight RGBA rows with the resolution in a pHYs chunk; only plain data
+// lives across the error jump.
+bool EncodePngRgba(const uint8_t* rgba, int width, int height, REAL dpiX, REAL dpiY,
+                   std::vector<uint8_t>* out) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  if (!png) return false;
+  png_infop info = png_create_info_struct(png);
+  if (!info || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_set_write_fn(png, out, PngWrite, PngFlush);
+  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_pHYs(png, info, png_uint_32(std::lround(dpiX / 0.0254)),
+               png_uint_32(std::lround(dpiY / 0.0254)), PNG_RESOLUTION_METER);
+  png_write_info(png, info);
+  for (int y = 0; y < height; ++y)
+    png_write_row(png, const_cast<png_bytep>(rgba + size_t(y) * width * 4));
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+Status EncodePng(cairo_surface_t* s, REAL dpiX, REAL dpiY, std::vector<uint8_t>& out) {
+  std::vector<uint8_t> rgba = RgbaFromSurface(s, 4);
+  bool ok = EncodePngRgba(rgba.data(), cairo_image_surface_get_width(s),
+                          cairo_image_surface_get_height(s), dpiX, dpiY, &out);
+  if (!ok) out.clear();
+  return ok ? Ok : GenericError;
 }
 
 // ---- JPEG ----
@@ -410,12 +444,7 @@ Status EncodeImageBytes(cairo_surface_t* surface, REAL dpiX, REAL dpiY, const CL
     return InvalidParameter;
   if (cairo_image_surface_get_width(surface) <= 0 || cairo_image_surface_get_height(surface) <= 0)
     return InvalidParameter;
-  if (*encoder == CodecId(6)) {
-    cairo_surface_flush(surface);
-    return cairo_surface_write_to_png_stream(surface, WriteBytes, &out) == CAIRO_STATUS_SUCCESS
-               ? Ok
-               : GenericError;
-  }
+  if (*encoder == CodecId(6)) return EncodePng(surface, dpiX, dpiY, out);
   if (*encoder == CodecId(1)) return EncodeJpeg(surface, dpiX, dpiY, QualityOf(params), out);
   if (*encoder == CodecId(0)) return EncodeWithPixbuf(surface, "bmp", out);
   if (*encoder == CodecId(5)) return EncodeWithPixbuf(surface, "tiff", out);

@@ -1,5 +1,5 @@
 #pragma once
-// The installed image codecs: PNG (through Cairo's libpng), JPEG (libjpeg) and,
+// The installed image codecs: PNG (libpng; read through Cairo), JPEG (libjpeg) and,
 // through gdk-pixbuf, BMP and TIFF for writing and BMP, GIF, TIFF and icons
 // for reading. Encoders are found by their MIME type in the list below.
 
