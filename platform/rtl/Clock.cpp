@@ -65,10 +65,16 @@ void TVirtualClock::Sleep(uint32_t ms) {
   const uint32_t start = FNow.load();
   const uint64_t generation = FWakeGeneration;
   ++FSleepers;
+  ++FSleepsStarted;
   FChanged.wait(
       lock, [&] { return FClosing || FWakeGeneration != generation || FNow.load() - start >= ms; });
   --FSleepers;
   FChanged.notify_all();
+}
+
+int TVirtualClock::Sleepers() {
+  std::lock_guard<std::mutex> lock(FMutex);
+  return FSleepers;
 }
 
 void TVirtualClock::WakeSleepers() {

@@ -64,6 +64,10 @@ class TVirtualClock : public TClock {
   void WakeSleepers() override;
   void Advance(uint32_t ms);
   void SetPumpStep(uint32_t ms) { FPumpStep = ms; }
+  // Other threads sleeping on this clock now, and sleeps started so far: lets
+  // a test move time only once a worker is blocked, for exact orderings.
+  int Sleepers();
+  uint64_t SleepsStarted() const { return FSleepsStarted.load(); }
   // Called after every advance with the new time (e.g. to fire test timers).
   std::function<void(uint32_t now)> OnAdvance;
 
@@ -75,6 +79,7 @@ class TVirtualClock : public TClock {
   std::condition_variable FChanged;
   uint64_t FWakeGeneration = 0;
   int FSleepers = 0;
+  std::atomic<uint64_t> FSleepsStarted{0};
   bool FClosing = false;
 };
 

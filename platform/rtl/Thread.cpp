@@ -188,7 +188,13 @@ void TThread::SetFreeOnTerminate(bool value) {
 
 void TThread::StopAndWait() {
   Terminate();
-  WaitFor();
+  {
+    std::lock_guard<std::mutex> lock(FStateMutex);
+    FSuspended = false;
+  }
+  FStateChanged.notify_all();
+  // A thread freeing itself (FreeOnTerminate) has nothing to wait for.
+  if (std::this_thread::get_id() != FThreadID) WaitFor();
 }
 
 int TThread::WaitFor() {

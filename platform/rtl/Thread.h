@@ -61,7 +61,8 @@ class TThread : public TObject {
   // that synchronises while being waited for cannot lock the program. A thread
   // that was never started has nothing to wait for and returns at once.
   int WaitFor();
-  // Terminate, resume when suspended, WaitFor.
+  // Terminate, resume when suspended, WaitFor (unless called by the thread
+  // itself, as when it frees itself).
   void StopAndWait();
   bool Finished() const { return FFinished.load(); }
 

@@ -3,6 +3,7 @@
 // first need (Show, ShowModal, Handle), so forms can be built and driven by
 // tests without a display.
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,7 +42,8 @@ class TApplication : public TComponent {
   // Runs the pending messages once (through the clock seam).
   void ProcessMessages();
   void Terminate();
-  bool Terminated() const { return FTerminated; }
+  // Any thread may ask (workers stop when the program ends).
+  bool Terminated() const { return FTerminated.load(); }
   // Runs every form's destroy handler and frees the forms (end of the program).
   void Finalize();
   TForm* MainForm() const { return FMainForm; }
@@ -64,7 +66,7 @@ class TApplication : public TComponent {
   void RegisterForm(TForm* form);
   TApplication* FPrevious;
   bool FInitialized = false;
-  bool FTerminated = false;
+  std::atomic<bool> FTerminated{false};
   bool FShowMainForm = true;
   TForm* FMainForm = nullptr;
   std::string FTitle = "esctool";
