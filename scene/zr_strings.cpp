@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_strings_compare.h"
 
@@ -66,6 +67,18 @@ std::u16string ReadQuoted(const std::u16string& t, size_t& p) {
 
 // ---------------------------------------------------------------------------
 // TzrWideStrings
+
+const TClassInfo* TzrWideStrings::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TzrWideStrings>("TzrWideStrings", TPersistent::Class());
+  return info;
+}
+
+const TClassInfo* TzrWideStringList::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TzrWideStringList>("TzrWideStringList", TzrWideStrings::Class());
+  return info;
+}
 
 int TzrWideStrings::CompareStrings(const std::u16string&, const std::u16string&) const { return 0; }
 
@@ -144,26 +157,46 @@ void TzrWideStrings::AddStrings(const TzrWideStrings& Strings) {
   EndUpdate();
 }
 
-void TzrWideStrings::Assign(const TObject* Source) {
-  if (Source == this) return;
-  auto* strings = dynamic_cast<const TzrWideStrings*>(Source);
-  if (strings == nullptr) {
-    throw EConvertError("Cannot assign a " + (Source ? Source->ClassName() : "nil") + " to a " +
-                        ClassName());
-  }
+void TzrWideStrings::AddStrings(const TStrings& Strings) {
   BeginUpdate();
-  Clear();
-  AddStrings(*strings);
+  const int count = Strings.GetCount();
+  for (int i = 0; i < count; ++i) AddObject(UTF8ToUTF16(Strings.Get(i)), Strings.GetObject(i));
   EndUpdate();
 }
 
-void TzrWideStrings::AssignTo(TObject* Dest) const {
-  auto* strings = dynamic_cast<TzrWideStrings*>(Dest);
-  if (strings == nullptr) {
-    throw EConvertError("Cannot assign a " + ClassName() + " to a " +
-                        (Dest ? Dest->ClassName() : "nil"));
+void TzrWideStrings::Assign(TPersistent* Source) {
+  if (Source == static_cast<TPersistent*>(this)) return;
+  if (auto* wide = dynamic_cast<TzrWideStrings*>(Source)) {
+    BeginUpdate();
+    Clear();
+    AddStrings(*wide);
+    EndUpdate();
+    return;
   }
-  strings->Assign(this);
+  if (auto* strings = dynamic_cast<TStrings*>(Source)) {
+    BeginUpdate();
+    Clear();
+    AddStrings(*strings);
+    EndUpdate();
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TzrWideStrings::AssignTo(TPersistent* Dest) {
+  if (auto* wide = dynamic_cast<TzrWideStrings*>(Dest)) {
+    wide->Assign(static_cast<TPersistent*>(this));
+    return;
+  }
+  if (auto* strings = dynamic_cast<TStrings*>(Dest)) {
+    strings->BeginUpdate();
+    strings->Clear();
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) strings->AddObject(UTF16ToUTF8(Get(i)), GetObject(i));
+    strings->EndUpdate();
+    return;
+  }
+  TPersistent::AssignTo(Dest);
 }
 
 bool TzrWideStrings::Equals(const TzrWideStrings& Strings) const {

@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
-enum TDuplicates { dupIgnore, dupAccept, dupError };
-
-class TzrWideStrings : public TObject {
+class TzrWideStrings : public TPersistent {
  public:
   TzrWideStrings() = default;
   ~TzrWideStrings() override = default;
   TzrWideStrings(const TzrWideStrings&) = delete;
   TzrWideStrings& operator=(const TzrWideStrings&) = delete;
-  std::string ClassName() const override { return "TzrWideStrings"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   // Order of two strings; the base treats every pair as equal.
   virtual int CompareStrings(const std::u16string& S1, const std::u16string& S2) const;
@@ -35,6 +36,8 @@ class TzrWideStrings : public TObject {
   virtual void SetCapacity(int NewCapacity);
   virtual void SetTextStr(const std::u16string& Value);
   virtual int AddObject(const std::u16string& S, TObject* AObject);
+  // Adds every item (string and object) inside one update bracket.
+  virtual void AddStrings(const TStrings& Strings);
   virtual void AddStrings(const TzrWideStrings& Strings);
   virtual void Exchange(int Index1, int Index2);
   virtual int IndexOf(const std::u16string& S) const;
@@ -43,14 +46,16 @@ class TzrWideStrings : public TObject {
   virtual void Insert(int Index, const std::u16string& S) = 0;
   // Reads the text from a file; a missing or unreadable file leaves the list as it is.
   virtual void LoadFromFile(const std::string& FileName);
-  // Reads text bytes: UTF-16LE after an FF FE or FE FF mark, else ANSI text.
-  virtual void LoadFromBytes(const std::vector<uint8_t>& Bytes);
+  // Reads the bytes from the position to the end: UTF-16LE after an FF FE or
+  // FE FF mark, else 8-bit text in the ANSI code page (Windows-1252).
+  virtual void LoadFromStream(TStream& Stream);
   virtual void Move(int CurIndex, int NewIndex);
-  // Writes FF FE and the text as UTF-16LE; a file that cannot be written raises EFOpenError.
+  // Writes FF FE and the text as UTF-16LE; a file that cannot be created
+  // raises EFCreateError.
   virtual void SaveToFile(const std::string& FileName) const;
   // Writes the lines in the ANSI code page (Windows-1252), each ended by CR LF.
   virtual void SaveToAnsiFile(const std::string& FileName) const;
-  virtual std::vector<uint8_t> SaveToBytes() const;
+  virtual void SaveToStream(TStream& Stream) const;
   virtual void SetText(const char16_t* Text);
   virtual void Sort() {}
   virtual int Add(const std::u16string& S);
@@ -60,9 +65,8 @@ class TzrWideStrings : public TObject {
   void Append(const std::u16string& S) { Add(S); }
   void InsertObject(int Index, const std::u16string& S, TObject* AObject);
   int IndexOfObject(TObject* AObject) const;
-  // Copies another wide list; anything else raises EConvertError.
-  virtual void Assign(const TObject* Source);
-  virtual void AssignTo(TObject* Dest) const;
+  // Copies a wide list or a platform string list (strings and objects).
+  void Assign(TPersistent* Source) override;
   // Same count and the same strings, compared exactly.
   bool Equals(const TzrWideStrings& Strings) const;
 
@@ -87,6 +91,8 @@ class TzrWideStrings : public TObject {
   virtual void SetCaseSensitive(bool Value);
 
  protected:
+  // Fills a wide list or a platform string list with this list's items.
+  void AssignTo(TPersistent* Dest) override;
   virtual void SetUpdateState(bool /*Updating*/) {}
   // Hook for the reports "List index error", "Sorted list error" and
   // "Doublicate string"; the calls that report them decide what happens next.
@@ -102,7 +108,8 @@ class TzrWideStringList : public TzrWideStrings {
  public:
   TzrWideStringList() = default;
   ~TzrWideStringList() override;
-  std::string ClassName() const override { return "TzrWideStringList"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   int CompareStrings(const std::u16string& S1, const std::u16string& S2) const override;
   std::u16string Get(int Index) const override;

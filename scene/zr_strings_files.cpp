@@ -1,8 +1,6 @@
 // File and byte forms of the wide string lists: UTF-16 with a byte-order mark,
 // and 8-bit text in the ANSI code page (Windows-1252).
-#include <fstream>
-#include <iterator>
-
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_strings.h"
 
@@ -28,37 +26,41 @@ uint8_t WideToAnsi(char16_t c) {
   return '?';
 }
 
-void WriteFile(const std::string& fileName, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) throw EFOpenError("Cannot create file \"" + fileName + "\"");
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (out.fail()) throw EStreamError("Stream write error");
+// The text of the bytes: UTF-16LE after an FF FE or FE FF mark (an odd last
+// byte is dropped), else ANSI text, the first two bytes included.
+std::u16string DecodeText(const std::vector<uint8_t>& bytes) {
+  std::u16string text;
+  const size_t n = bytes.size();
+  const bool utf16 =
+      n >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
+  if (utf16) {
+    text.reserve((n - 2) / 2);
+    for (size_t i = 2; i + 1 < n; i += 2) {
+      text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    }
+    return text;
+  }
+  text.reserve(n);
+  for (uint8_t b : bytes) text += AnsiToWide(b);
+  return text;
+}
+
+void WriteBytes(TStream& stream, const std::vector<uint8_t>& bytes) {
+  stream.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
 }  // namespace
 
-void TzrWideStrings::LoadFromBytes(const std::vector<uint8_t>& Bytes) {
-  std::u16string text;
-  const size_t n = Bytes.size();
-  const bool utf16 =
-      n >= 2 && ((Bytes[0] == 0xFF && Bytes[1] == 0xFE) || (Bytes[0] == 0xFE && Bytes[1] == 0xFF));
-  if (utf16) {
-    text.reserve((n - 2) / 2);
-    for (size_t i = 2; i + 1 < n; i += 2) {
-      text += static_cast<char16_t>(Bytes[i] | (Bytes[i + 1] << 8));
-    }
-  } else {
-    text.reserve(n);
-    for (uint8_t b : Bytes) text += AnsiToWide(b);
-  }
+void TzrWideStrings::LoadFromStream(TStream& Stream) {
+  const int64_t size = Stream.GetSize() - Stream.GetPosition();
+  std::vector<uint8_t> bytes(static_cast<size_t>(size > 0 ? size : 0));
+  Stream.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
   BeginUpdate();
-  SetTextStr(text);
+  SetTextStr(DecodeText(bytes));
   EndUpdate();
 }
 
-std::vector<uint8_t> TzrWideStrings::SaveToBytes() const {
+void TzrWideStrings::SaveToStream(TStream& Stream) const {
   const std::u16string text = GetTextStr();
   std::vector<uint8_t> bytes{0xFF, 0xFE};
   bytes.reserve(2 + 2 * text.size());
@@ -66,20 +68,21 @@ std::vector<uint8_t> TzrWideStrings::SaveToBytes() const {
     bytes.push_back(static_cast<uint8_t>(c & 0xFF));
     bytes.push_back(static_cast<uint8_t>(c >> 8));
   }
-  return bytes;
+  WriteBytes(Stream, bytes);
 }
 
+// Errors of reading (a missing or unreadable file) are swallowed.
 void TzrWideStrings::LoadFromFile(const std::string& FileName) {
-  std::ifstream in(FileName, std::ios::binary);
-  if (!in.is_open()) return;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-  if (in.bad()) return;
-  LoadFromBytes(bytes);
+  try {
+    TFileStream stream(FileName, fmOpenRead | fmShareDenyNone);
+    LoadFromStream(stream);
+  } catch (const Exception&) {
+  }
 }
 
 void TzrWideStrings::SaveToFile(const std::string& FileName) const {
-  WriteFile(FileName, SaveToBytes());
+  TFileStream stream(FileName, fmCreate);
+  SaveToStream(stream);
 }
 
 void TzrWideStrings::SaveToAnsiFile(const std::string& FileName) const {
@@ -90,5 +93,6 @@ void TzrWideStrings::SaveToAnsiFile(const std::string& FileName) const {
     bytes.push_back('\r');
     bytes.push_back('\n');
   }
-  WriteFile(FileName, bytes);
+  TFileStream stream(FileName, fmCreate);
+  WriteBytes(stream, bytes);
 }

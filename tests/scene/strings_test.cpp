@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_strings.h"
 #include "scene/zr_strings_compare.h"
@@ -365,8 +367,29 @@ TEST(ZrWideStrings, MoveExchangeAndCopyKeepObjects) {
   EXPECT_FALSE(copy.Equals(list));  // exact comparison
   copy.Assign(&copy);
   EXPECT_EQ(copy.GetCount(), 3);
-  TObject other;
+  TPersistent other;
   EXPECT_THROW(copy.Assign(&other), EConvertError);
+}
+
+TEST(ZrWideStrings, CopiesToAndFromPlatformStringLists) {
+  TObject object;
+  TStringList platform;
+  platform.AddObject("油门", &object);
+  platform.Add("curve");
+  TzrWideStringList wide;
+  int changes = 0;
+  wide.OnChange = [&](TObject*) { ++changes; };
+  wide.Add(u"old");
+  wide.Assign(&platform);
+  EXPECT_EQ(ItemsOf(wide), (Items{u"油门", u"curve"}));
+  EXPECT_EQ(wide.GetObject(0), &object);
+  EXPECT_EQ(changes, 2);  // the Add, then one bracket
+
+  wide.Put(1, u"Kurve");
+  platform.Assign(&wide);
+  ASSERT_EQ(platform.GetCount(), 2);
+  EXPECT_EQ(platform.Get(1), "Kurve");
+  EXPECT_EQ(platform.GetObject(0), &object);
 }
 
 TEST(ZrWideStrings, BytesAreReadByTheirMark) {
@@ -382,9 +405,13 @@ TEST(ZrWideStrings, BytesAreReadByTheirMark) {
       {{}, {}},
   };
   for (const Case& c : cases) {
+    TMemoryStream stream;
+    stream.WriteBuffer("ab", 2);
+    stream.WriteBuffer(c.bytes.data(), static_cast<int32_t>(c.bytes.size()));
+    stream.SetPosition(2);
     TzrWideStringList list;
     list.Add(u"old");
-    list.LoadFromBytes(c.bytes);
+    list.LoadFromStream(stream);
     EXPECT_EQ(ItemsOf(list), c.expected);
   }
 }
@@ -428,7 +455,7 @@ TEST_F(ZrWideStringsFile, AnsiFileAndErrors) {
 
   list.LoadFromFile((dir / "missing.txt").string());
   EXPECT_EQ(list.GetCount(), 2);
-  EXPECT_THROW(list.SaveToFile((dir / "no" / "such" / "dir.txt").string()), EFOpenError);
+  EXPECT_THROW(list.SaveToFile((dir / "no" / "such" / "dir.txt").string()), EFCreateError);
 }
 
 }  // namespace
