@@ -87,7 +87,9 @@ const TClassInfo* TzrObject::Class() {
           .Prop("Parent", &TzrObject::GetParent, &TzrObject::SetParent)
           .Stored(false)
           .Prop("BindingName", &TzrObject::GetBindingName, &TzrObject::SetBindingName)
-          .Prop("ResourceName", &TzrObject::GetResourceName, &TzrObject::SetResourceName);
+          .Default(0)
+          .Prop("ResourceName", &TzrObject::GetResourceName, &TzrObject::SetResourceName)
+          .Default(0);
   return info;
 }
 
