@@ -430,8 +430,9 @@ Status DecodeImageBytes(const std::vector<uint8_t>& bytes, DecodedImage* image) 
   static const uint8_t pngSig[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0)
     return DecodePng(bytes, image);
-  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
-    return DecodeJpeg(bytes, image);
+  bool jpeg = bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
+  // a JPEG that libjpeg cannot give as RGB (CMYK, say) goes on to gdk-pixbuf
+  if (jpeg && DecodeJpeg(bytes, image) == Ok) return Ok;
   if (bytes.empty()) return UnknownImageFormat;
   return DecodeWithPixbuf(bytes, image);
 }

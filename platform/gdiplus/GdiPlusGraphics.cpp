@@ -550,6 +550,7 @@ Status Graphics::DrawImage(const Image* image, const RectF& destRect, REAL srcx,
   cairo_scale(FCr, destRect.Width / srcwidth, destRect.Height / srcheight);
   cairo_rectangle(FCr, 0, 0, srcwidth, srcheight);
   cairo_clip(FCr);
+  cairo_surface_mark_dirty(source);  // its owner may have written the pixels directly
   cairo_set_source_surface(FCr, source, -srcx, -srcy);
   cairo_pattern_set_filter(cairo_get_source(FCr), ImageFilter());
   cairo_pattern_set_extend(cairo_get_source(FCr), CAIRO_EXTEND_PAD);

@@ -46,6 +46,7 @@ class Graphics {
   CompositingQuality GetCompositingQuality() const { return FCompositingQuality; }
   Status SetTextRenderingHint(TextRenderingHint hint);
   TextRenderingHint GetTextRenderingHint() const { return FTextHint; }
+  // Kept for callers (0 to 12); grey anti-aliasing does not use it.
   Status SetTextContrast(UINT contrast);
   UINT GetTextContrast() const { return FTextContrast; }
   REAL GetDpiX() const { return FDpiX; }

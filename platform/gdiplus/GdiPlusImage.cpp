@@ -472,6 +472,7 @@ cairo_surface_t* CreateAdjustedSurface(const Image& image, const RectF& src,
   if (!s) return nullptr;
   cairo_t* cr = cairo_create(s);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_surface_mark_dirty(image.Surface());
   cairo_set_source_surface(cr, image.Surface(), -src.X, -src.Y);
   cairo_paint(cr);
   cairo_destroy(cr);

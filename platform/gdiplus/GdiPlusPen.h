@@ -1,6 +1,9 @@
 #pragma once
 // Pens: a brush, a width in drawing units, caps, join, dash pattern (in units
-// of the width) and alignment.
+// of the width) and alignment. A width of 0 or less draws one device pixel
+// wide. Cairo has one cap for both ends: a solid line takes its start cap, a
+// dashed one its dash cap; triangle caps are drawn flat. Inset alignment keeps
+// the stroke inside closed figures; open ones are stroked centred.
 
 #include <memory>
 #include <vector>

@@ -185,6 +185,10 @@ RectF Bounds(const NodePtr& n) {
 
 // Pixel columns [first, last) whose centres lie in [lo, hi).
 void PixelSpan(double lo, double hi, int* first, int* last) {
+  // beyond the largest area a region covers nothing more can be told apart
+  constexpr double kLimit = 2.0 * kHuge;
+  lo = std::isnan(lo) ? 0 : std::clamp(lo, -kLimit, kLimit);
+  hi = std::isnan(hi) ? 0 : std::clamp(hi, -kLimit, kLimit);
   *first = int(std::ceil(lo - 0.5));
   *last = int(std::ceil(hi - 0.5));
 }
@@ -207,6 +211,13 @@ cairo_region_t* RasterizePath(const GraphicsPath& path, const cairo_rectangle_in
   cairo_region_t* result = cairo_region_create();
   if (x1 <= x0 || y1 <= y0) return result;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, x1 - x0, y1 - y0);
+  if (cairo_surface_status(mask) != CAIRO_STATUS_SUCCESS) {
+    // too large to hold as pixels: the path's bounds stand for it
+    cairo_surface_destroy(mask);
+    cairo_rectangle_int_t box = {x0, y0, x1 - x0, y1 - y0};
+    cairo_region_union_rectangle(result, &box);
+    return result;
+  }
   cairo_t* cr = cairo_create(mask);
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   cairo_translate(cr, -x0, -y0);

@@ -71,6 +71,7 @@ void SetFontOptions(PangoLayout* layout, TextRenderingHint hint) {
   cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
   cairo_font_options_set_hint_style(fo, gridFit ? CAIRO_HINT_STYLE_SLIGHT : CAIRO_HINT_STYLE_NONE);
   pango_cairo_context_set_font_options(pango_layout_get_context(layout), fo);
+  pango_context_set_round_glyph_positions(pango_layout_get_context(layout), FALSE);
   pango_layout_context_changed(layout);
   cairo_font_options_destroy(fo);
 }

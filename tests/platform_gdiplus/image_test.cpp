@@ -72,6 +72,10 @@ TEST(GdiPlusImage, BitmapOverCallerMemorySharesThePixels) {
   Color c;
   b.GetPixel(5, 0, &c);
   EXPECT_EQ(c.GetValue(), 0xFF0000FFu);
+  // drawing it shows pixels its owner wrote directly
+  Surface s(6, 4);
+  s.G.DrawImage(&b, RectF(0, 0, 6, 4), 0, 0, 6, 4, UnitPixel);
+  EXPECT_EQ(s.At(5, 0), 0xFF0000FFu);
   Bitmap bad(6, 4, 6, PixelFormat32bppPARGB, reinterpret_cast<uint8_t*>(pixels.data()));
   EXPECT_EQ(bad.GetLastStatus(), InvalidParameter);
 }

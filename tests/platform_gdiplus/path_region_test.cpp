@@ -175,3 +175,17 @@ TEST(GdiPlusRegion, PathsTransformsAndEmptiness) {
   EXPECT_FLOAT_EQ(b.X, 1);
   EXPECT_FLOAT_EQ(b.Height, 4);
 }
+
+TEST(GdiPlusRegion, HugeShapesStayBounded) {
+  GraphicsPath big;
+  big.AddEllipse(RectF(-1e7f, -1e7f, 2e7f, 2e7f));
+  Region r(&big);
+  EXPECT_FALSE(r.IsEmpty());
+  EXPECT_TRUE(r.IsVisible(0, 0));
+  gdiplus_test::Surface s(10, 10);
+  s.G.SetClip(&big);
+  s.G.SetClip(RectF(-1e12f, -1e12f, 2e12f, 2e12f), CombineModeIntersect);
+  SolidBrush black(Color(0xFF000000));
+  s.G.FillRectangle(&black, RectF(0, 0, 10, 10));
+  EXPECT_EQ(s.At(5, 5), 0xFF000000u);
+}
