@@ -31,8 +31,17 @@ NodePtr MakeNode(NodeKind kind) {
   return n;
 }
 
-NodePtr MakeRect(const RectF& r) {
-  if (r.Width <= 0 || r.Height <= 0) return MakeNode(NodeKind::Empty);
+// A rectangle given from right to left or bottom to top covers the same area.
+NodePtr MakeRect(RectF r) {
+  if (r.Width < 0) {
+    r.X += r.Width;
+    r.Width = -r.Width;
+  }
+  if (r.Height < 0) {
+    r.Y += r.Height;
+    r.Height = -r.Height;
+  }
+  if (!(r.Width > 0) || !(r.Height > 0)) return MakeNode(NodeKind::Empty);
   auto n = std::make_shared<Region::Node>();
   n->Kind = NodeKind::Rect;
   n->Rect = r;

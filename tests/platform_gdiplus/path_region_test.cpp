@@ -189,3 +189,10 @@ TEST(GdiPlusRegion, HugeShapesStayBounded) {
   s.G.FillRectangle(&black, RectF(0, 0, 10, 10));
   EXPECT_EQ(s.At(5, 5), 0xFF000000u);
 }
+
+TEST(GdiPlusRegion, BackwardRectanglesCoverTheSameArea) {
+  Region r(RectF(10, 10, -10, -10));
+  EXPECT_TRUE(r.IsVisible(5, 5));
+  EXPECT_FALSE(r.IsVisible(15, 15));
+  EXPECT_TRUE(Region(RectF(0, 0, 0, 10)).IsEmpty());
+}
