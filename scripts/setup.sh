@@ -35,12 +35,19 @@ case "$mode" in
     build -DESCTOOL_TESTS=ON
     xvfb-run -a ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
     ;;
+  sanitize)
+    # Streams and the object tree under the address and undefined-behaviour sanitizers.
+    build_dir=${BUILD_DIR:-build-sanitize}
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
+    cmake --build "$build_dir" -j "$(nproc)" --target test_scene test_platform_rtl
+    (cd "$build_dir" && ./tests/test_platform_rtl && ./tests/test_scene)
+    ;;
   bench)
     build -DESCTOOL_TESTS=OFF -DESCTOOL_BENCH=ON
     for b in "$build_dir"/bench/bench_*; do "$b"; done
     ;;
   *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|sanitize|bench" >&2
     exit 2
     ;;
 esac
