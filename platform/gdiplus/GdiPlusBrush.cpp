@@ -282,6 +282,7 @@ void PathGradientBrush::SetOutline(const GraphicsPath& path) {
     FOutline.back().push_back(pts[i]);
   }
   // centre: the area centroid of the first figure, else the mean of its points
+  if (FOutline.empty()) return;  // a single point: nothing to paint
   const auto& fig = FOutline.front();
   double area = 0, cx = 0, cy = 0, mx = 0, my = 0;
   for (size_t i = 0; i < fig.size(); ++i) {

@@ -231,6 +231,9 @@ Status EncodePng(cairo_surface_t* s, REAL dpiX, REAL dpiY, std::vector<uint8_t>&
 
 // ---- JPEG ----
 
+constexpr unsigned kMaxSide = 32767;    // the largest side of a Cairo image surface
+constexpr double kMaxPixels = 1 << 28;  // 1 GB of ARGB pixels
+
 struct JpegError {
   jpeg_error_mgr Manager;
   jmp_buf Jump;
@@ -244,7 +247,7 @@ void JpegSilence(j_common_ptr, int) {}
 
 // Decodes into rgb (3 bytes a pixel); only plain data lives across the jump.
 bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, int* width,
-                   int* height, REAL* dpiX, REAL* dpiY) {
+                   int* height, REAL* dpiX, REAL* dpiY, bool* tooLarge) {
   jpeg_decompress_struct cinfo;
   JpegError err;
   cinfo.err = jpeg_std_error(&err.Manager);
@@ -259,6 +262,13 @@ bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, 
   jpeg_read_header(&cinfo, TRUE);
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
+  // larger than an image surface can hold: refused before any allocation
+  if (cinfo.output_width > kMaxSide || cinfo.output_height > kMaxSide ||
+      double(cinfo.output_width) * cinfo.output_height > kMaxPixels) {
+    jpeg_destroy_decompress(&cinfo);
+    *tooLarge = true;
+    return false;
+  }
   *width = int(cinfo.output_width);
   *height = int(cinfo.output_height);
   if (cinfo.density_unit == 1 && cinfo.X_density && cinfo.Y_density) {
@@ -281,9 +291,11 @@ bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, 
 Status DecodeJpeg(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   std::vector<uint8_t> rgb;
   int w = 0, h = 0;
-  if (!DecodeJpegRgb(bytes.data(), bytes.size(), &rgb, &w, &h, &image->DpiX, &image->DpiY) ||
-      w <= 0 || h <= 0)
-    return UnknownImageFormat;
+  bool tooLarge = false;
+  if (!DecodeJpegRgb(bytes.data(), bytes.size(), &rgb, &w, &h, &image->DpiX, &image->DpiY,
+                     &tooLarge))
+    return tooLarge ? OutOfMemory : UnknownImageFormat;
+  if (w <= 0 || h <= 0) return UnknownImageFormat;
   image->Surface = SurfaceFromRgba(rgb.data(), w, h, w * 3, 3);
   if (!image->Surface) return OutOfMemory;
   image->Format = ImageFormatJPEG;
@@ -396,6 +408,21 @@ int QualityOf(const EncoderParameters* params) {
   return std::clamp(quality, 0, 100);
 }
 
+Status DecodeAny(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  *image = DecodedImage();
+  static const uint8_t pngSig[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0)
+    return DecodePng(bytes, image);
+  bool jpeg = bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
+  if (jpeg) {
+    // a JPEG that libjpeg cannot give as RGB (CMYK, say) goes on to gdk-pixbuf
+    Status s = DecodeJpeg(bytes, image);
+    if (s != UnknownImageFormat) return s;
+  }
+  if (bytes.empty()) return UnknownImageFormat;
+  return DecodeWithPixbuf(bytes, image);
+}
+
 }  // namespace
 
 Status GetImageEncodersSize(UINT* numEncoders, UINT* size) {
@@ -426,25 +453,33 @@ Status GetImageDecoders(UINT numDecoders, UINT size, ImageCodecInfo* decoders) {
 
 Status DecodeImageBytes(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   if (!image) return InvalidParameter;
-  *image = DecodedImage();
-  static const uint8_t pngSig[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  if (bytes.size() >= 8 && std::memcmp(bytes.data(), pngSig, 8) == 0)
-    return DecodePng(bytes, image);
-  bool jpeg = bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
-  // a JPEG that libjpeg cannot give as RGB (CMYK, say) goes on to gdk-pixbuf
-  if (jpeg && DecodeJpeg(bytes, image) == Ok) return Ok;
-  if (bytes.empty()) return UnknownImageFormat;
-  return DecodeWithPixbuf(bytes, image);
+  try {
+    return DecodeAny(bytes, image);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory;
+  }
 }
 
 Status EncodeImageBytes(cairo_surface_t* surface, REAL dpiX, REAL dpiY, const CLSID* encoder,
                         const EncoderParameters* params, std::vector<uint8_t>& out) {
   out.clear();
-  if (!surface || !encoder || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
-      cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32)
+  if (!surface || !encoder || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE)
     return InvalidParameter;
-  if (cairo_image_surface_get_width(surface) <= 0 || cairo_image_surface_get_height(surface) <= 0)
-    return InvalidParameter;
+  int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+  if (w <= 0 || h <= 0) return InvalidParameter;
+  if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
+    // pixels of another layout are encoded from an ARGB32 copy
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    Status s = cairo_surface_status(copy) == CAIRO_STATUS_SUCCESS
+                   ? EncodeImageBytes(copy, dpiX, dpiY, encoder, params, out)
+                   : OutOfMemory;
+    cairo_surface_destroy(copy);
+    return s;
+  }
   if (*encoder == CodecId(6)) return EncodePng(surface, dpiX, dpiY, out);
   if (*encoder == CodecId(1)) return EncodeJpeg(surface, dpiX, dpiY, QualityOf(params), out);
   if (*encoder == CodecId(0)) return EncodeWithPixbuf(surface, "bmp", out);

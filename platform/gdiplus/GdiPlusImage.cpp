@@ -140,6 +140,8 @@ Status Image::RotateFlip(RotateFlipType type) {
   cairo_surface_t* turned = NewSurface(nw, nh);
   if (!turned) return SetStatus(OutOfMemory);
   cairo_surface_flush(FSurface);
+  // pixels without alpha of their own become opaque
+  uint32_t alpha = cairo_image_surface_get_format(FSurface) == CAIRO_FORMAT_RGB24 ? 0xFF000000 : 0;
   for (int y = 0; y < h; ++y) {
     const uint32_t* src = PixelRow(FSurface, y);
     for (int x = 0; x < w; ++x) {
@@ -163,7 +165,7 @@ Status Image::RotateFlip(RotateFlipType type) {
           break;
       }
       if (flipX) dx = nw - 1 - dx;
-      PixelRow(turned, dy)[dx] = src[x];
+      PixelRow(turned, dy)[dx] = src[x] | alpha;
     }
   }
   cairo_surface_mark_dirty(turned);

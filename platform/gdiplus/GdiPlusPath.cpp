@@ -364,23 +364,17 @@ Status GraphicsPath::GetBounds(RectF* bounds, const Matrix* matrix, const Pen* p
   cairo_t* cr = CreateScratchContext();
   cairo_set_tolerance(cr, 0.01);
   GraphicsPath transformed(*this);
+  transformed.Transform(matrix);
   if (pen) {
-    // the pen widens the outline in the path's own units, then the matrix maps it
-    if (matrix) {
-      cairo_matrix_t cm;
-      ToCairoMatrix(*matrix, &cm);
-      cairo_set_matrix(cr, &cm);
-    }
+    // the pen widens the transformed outline
     AppendPathToCairo(cr, transformed);
     ApplyPenStyle(cr, *pen);
-    cairo_identity_matrix(cr);
     double x1, y1, x2, y2;
     cairo_stroke_extents(cr, &x1, &y1, &x2, &y2);
     *bounds = RectF(REAL(x1), REAL(y1), REAL(x2 - x1), REAL(y2 - y1));
     cairo_destroy(cr);
     return Ok;
   }
-  transformed.Transform(matrix);
   AppendPathToCairo(cr, transformed);
   cairo_path_t* flat = cairo_copy_path_flat(cr);
   double x1 = INFINITY, y1 = INFINITY, x2 = -INFINITY, y2 = -INFINITY;

@@ -157,3 +157,38 @@ TEST(GdiPlusCodec, BadInputGivesAnEmptyImageAndAStatus) {
   EXPECT_NE(pic->Save(none.S, &unknown), Ok);
   EXPECT_TRUE(StreamBytes(none.S).empty());
 }
+
+TEST(GdiPlusCodec, OversizedJpegHeaderIsRefusedBeforeAllocating) {
+  auto pic = Picture(16, 16);
+  std::vector<ImageCodecInfo> list;
+  StreamRef out(SHCreateMemStream(nullptr, 0));
+  ASSERT_EQ(pic->Save(out.S, &EncoderFor(u"image/jpeg", list)->Clsid), Ok);
+  std::vector<uint8_t> jpeg = StreamBytes(out.S);
+  size_t sof = 0;
+  for (size_t i = 0; i + 8 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) sof = i;
+  ASSERT_GT(sof, 0u);
+  for (size_t k : {sof + 5, sof + 7}) {  // height, then width: 60000 each
+    jpeg[k] = 0xEA;
+    jpeg[k + 1] = 0x60;
+  }
+  StreamRef in(SHCreateMemStream(jpeg.data(), uint32_t(jpeg.size())));
+  std::unique_ptr<Image> back(Image::FromStream(in.S));
+  EXPECT_EQ(back->GetWidth(), 0u);
+  EXPECT_EQ(back->GetLastStatus(), OutOfMemory);
+}
+
+TEST(GdiPlusCodec, OpaqueCallerPixelsAreSavedAndTurnedOpaque) {
+  std::vector<uint32_t> pixels(4 * 2, 0x00336699);  // 32bppRGB: the top byte means nothing
+  Bitmap b(4, 2, 16, PixelFormat32bppRGB, reinterpret_cast<uint8_t*>(pixels.data()));
+  std::vector<ImageCodecInfo> list;
+  StreamRef out(SHCreateMemStream(nullptr, 0));
+  ASSERT_EQ(b.Save(out.S, &EncoderFor(u"image/png", list)->Clsid), Ok);
+  out.S->Seek(0, STREAM_SEEK_SET, nullptr);
+  std::unique_ptr<Image> back(Image::FromStream(out.S));
+  EXPECT_EQ(PixelOf(back.get(), 1, 1), 0xFF336699u);
+  ASSERT_EQ(b.RotateFlip(Rotate90FlipNone), Ok);
+  Color c;
+  b.GetPixel(0, 0, &c);
+  EXPECT_EQ(c.GetValue(), 0xFF336699u);
+}
