@@ -56,6 +56,14 @@ NodePtr MakeCombine(const NodePtr& a, const NodePtr& b, CombineMode mode) {
     case CombineModeIntersect:
       if (ka == NodeKind::Empty || kb == NodeKind::Infinite) return a;
       if (kb == NodeKind::Empty || ka == NodeKind::Infinite) return b;
+      if (ka == NodeKind::Rect && kb == NodeKind::Rect) {
+        // nested clip rectangles stay one rectangle
+        const RectF &ra = a->Rect, &rb = b->Rect;
+        REAL l = std::max(ra.X, rb.X), t = std::max(ra.Y, rb.Y);
+        REAL r = std::min(ra.GetRight(), rb.GetRight());
+        REAL btm = std::min(ra.GetBottom(), rb.GetBottom());
+        return MakeRect(RectF(l, t, std::max<REAL>(0, r - l), std::max<REAL>(0, btm - t)));
+      }
       break;
     case CombineModeUnion:
       if (ka == NodeKind::Empty || kb == NodeKind::Infinite) return b;

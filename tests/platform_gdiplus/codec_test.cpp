@@ -192,3 +192,26 @@ TEST(GdiPlusCodec, OpaqueCallerPixelsAreSavedAndTurnedOpaque) {
   b.GetPixel(0, 0, &c);
   EXPECT_EQ(c.GetValue(), 0xFF336699u);
 }
+
+TEST(GdiPlusStream, MemoryStreamReadsSeeksAndReports) {
+  const uint8_t data[] = {1, 2, 3, 4, 5};
+  StreamRef s(SHCreateMemStream(data, 5));
+  uint8_t buf[8] = {};
+  ULONG got = 0;
+  EXPECT_EQ(s.S->Read(buf, 8, &got), S_FALSE);  // fewer bytes than asked
+  EXPECT_EQ(got, 5u);
+  uint64_t pos = 0;
+  EXPECT_EQ(s.S->Seek(-2, STREAM_SEEK_END, &pos), S_OK);
+  EXPECT_EQ(pos, 3u);
+  EXPECT_EQ(s.S->Seek(0, 3, &pos), STG_E_INVALIDFUNCTION);
+  EXPECT_EQ(s.S->Seek(-10, STREAM_SEEK_CUR, &pos), STG_E_INVALIDFUNCTION);
+  EXPECT_EQ(pos, 3u);
+  EXPECT_EQ(s.S->Read(nullptr, 1, &got), STG_E_INVALIDPOINTER);
+  STATSTG st;
+  EXPECT_EQ(s.S->Stat(&st, STATFLAG_NONAME), S_OK);
+  EXPECT_EQ(st.type, DWORD(STGTY_STREAM));
+  EXPECT_EQ(st.cbSize, 5u);
+  s.S->Write(data, 5, nullptr);  // from position 3: grows to 8
+  s.S->Stat(&st, STATFLAG_NONAME);
+  EXPECT_EQ(st.cbSize, 8u);
+}
