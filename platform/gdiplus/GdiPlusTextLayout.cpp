@@ -82,6 +82,42 @@ double Offset(StringAlignment a, double room, double used) {
   return 0;
 }
 
+// Font, hint and the underline and strikeout lines of the style.
+void SetFont(PangoLayout* layout, const FontFamily& family, INT style, double pixelSize,
+             TextRenderingHint hint) {
+  SetFontOptions(layout, hint);
+  PangoFontDescription* desc = CreateFontDescription(family, style, pixelSize);
+  pango_layout_set_font_description(layout, desc);
+  pango_font_description_free(desc);
+  if (!(style & (FontStyleUnderline | FontStyleStrikeout))) return;
+  PangoAttrList* attrs = pango_attr_list_new();
+  if (style & FontStyleUnderline)
+    pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (style & FontStyleStrikeout) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+  pango_layout_set_attributes(layout, attrs);
+  pango_attr_list_unref(attrs);
+}
+
+// Wrapping at the rectangle's width and ellipsis trimming; true when the
+// layout has the rectangle's width and aligns its lines itself.
+bool SetWidth(PangoLayout* layout, const RectF& rect, const StringFormat* format) {
+  bool noWrap = format->GetFormatFlags() & StringFormatFlagsNoWrap;
+  StringTrimming trimming = format->GetTrimming();
+  bool ellipsis = trimming == StringTrimmingEllipsisCharacter ||
+                  trimming == StringTrimmingEllipsisWord || trimming == StringTrimmingEllipsisPath;
+  bool bounded = rect.Width > 0 && (!noWrap || ellipsis);
+  if (!bounded) return false;
+  pango_layout_set_width(layout, int(rect.Width * PANGO_SCALE));
+  pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  if (ellipsis) {
+    pango_layout_set_ellipsize(layout, trimming == StringTrimmingEllipsisPath
+                                           ? PANGO_ELLIPSIZE_MIDDLE
+                                           : PANGO_ELLIPSIZE_END);
+    if (!noWrap && rect.Height > 0) pango_layout_set_height(layout, int(rect.Height * PANGO_SCALE));
+  }
+  return true;
+}
+
 }  // namespace
 
 TextLayout::TextLayout(cairo_t* cr, const char16_t* text, INT length, const FontFamily& family,
@@ -94,50 +130,20 @@ TextLayout::TextLayout(cairo_t* cr, const char16_t* text, INT length, const Font
   bool rtl = flags & StringFormatFlagsDirectionRightToLeft;
 
   FLayout = pango_cairo_create_layout(cr);
-  SetFontOptions(FLayout, hint);
-  PangoFontDescription* desc = CreateFontDescription(family, style, pixelSize);
-  pango_layout_set_font_description(FLayout, desc);
-  pango_font_description_free(desc);
-  if (style & (FontStyleUnderline | FontStyleStrikeout)) {
-    PangoAttrList* attrs = pango_attr_list_new();
-    if (style & FontStyleUnderline)
-      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (style & FontStyleStrikeout)
-      pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-    pango_layout_set_attributes(FLayout, attrs);
-    pango_attr_list_unref(attrs);
-  }
+  SetFont(FLayout, family, style, pixelSize, hint);
   pango_layout_set_text(FLayout, FUtf8.c_str(), int(FUtf8.size()));
   pango_layout_set_alignment(FLayout, ToPango(format->GetAlignment(), rtl));
-
-  bool noWrap = flags & StringFormatFlagsNoWrap;
-  StringTrimming trimming = format->GetTrimming();
-  bool ellipsis = trimming == StringTrimmingEllipsisCharacter ||
-                  trimming == StringTrimmingEllipsisWord || trimming == StringTrimmingEllipsisPath;
-  bool bounded = layoutRect.Width > 0 && (!noWrap || ellipsis);
-  if (bounded) {
-    pango_layout_set_width(FLayout, int(layoutRect.Width * PANGO_SCALE));
-    pango_layout_set_wrap(FLayout, PANGO_WRAP_WORD_CHAR);
-  }
-  if (ellipsis && layoutRect.Width > 0) {
-    pango_layout_set_ellipsize(FLayout, trimming == StringTrimmingEllipsisPath
-                                            ? PANGO_ELLIPSIZE_MIDDLE
-                                            : PANGO_ELLIPSIZE_END);
-    if (!noWrap && layoutRect.Height > 0)
-      pango_layout_set_height(FLayout, int(layoutRect.Height * PANGO_SCALE));
-  }
+  bool bounded = SetWidth(FLayout, layoutRect, format);
 
   PangoRectangle logical;
   pango_layout_get_extents(FLayout, nullptr, &logical);
   double usedW = double(logical.width) / PANGO_SCALE;
   double usedH = double(logical.height) / PANGO_SCALE;
-  // a bounded layout aligns its lines itself within the rectangle's width
-  FOriginX = layoutRect.X + (bounded ? 0 : Offset(format->GetAlignment(), layoutRect.Width, usedW));
-  if (!bounded && rtl && format->GetAlignment() != StringAlignmentCenter)
-    FOriginX =
-        layoutRect.X + Offset(format->GetAlignment() == StringAlignmentNear ? StringAlignmentFar
-                                                                            : StringAlignmentNear,
-                              layoutRect.Width, usedW);
+  // an unbounded layout is placed by the alignment (mirrored right to left)
+  StringAlignment across = format->GetAlignment();
+  if (rtl && across != StringAlignmentCenter)
+    across = across == StringAlignmentNear ? StringAlignmentFar : StringAlignmentNear;
+  FOriginX = layoutRect.X + (bounded ? 0 : Offset(across, layoutRect.Width, usedW));
   FOriginY = layoutRect.Y + Offset(format->GetLineAlignment(), layoutRect.Height, usedH);
 }
 
