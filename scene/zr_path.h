@@ -107,6 +107,9 @@ class TzrPathData : public TPersistent {
   void SetPathString(const std::string& Text);
   // Another path's entries, or its link to a shared path; OnChanged fires.
   void Assign(TPersistent* Source) override;
+  // The stream entry "Path" in the binary form below, written when the path
+  // has entries. Data that ReadPathBytes refuses leaves the path unchanged.
+  void DefineProperties(TFiler* Filer) override;
 
   // The binary "Path" form: a 32-bit count, then 12 bytes per entry (kind,
   // X, Y), all little-endian; the older 9-byte entries are read as well.

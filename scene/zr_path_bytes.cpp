@@ -4,6 +4,7 @@
 
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_path.h"
+#include "scene/zr_stream.h"
 
 namespace {
 
@@ -80,4 +81,10 @@ void TzrPathData::ReadPath(TStream& Stream) {
 void TzrPathData::WritePath(TStream& Stream) const {
   const std::vector<uint8_t> data = WritePathBytes();
   Stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+}
+
+void TzrPathData::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(
+      "Path", [this](TStream* Stream) { ReadPath(*Stream); },
+      [this](TStream* Stream) { WritePath(*Stream); }, HasPathBytes());
 }

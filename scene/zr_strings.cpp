@@ -5,6 +5,7 @@
 
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_stream.h"
 #include "scene/zr_strings_compare.h"
 
 namespace {
@@ -197,6 +198,29 @@ void TzrWideStrings::AssignTo(TPersistent* Dest) {
     return;
   }
   TPersistent::AssignTo(Dest);
+}
+
+void TzrWideStrings::DefineProperties(TFiler* Filer) {
+  auto read = [this](TReader* Reader) {
+    Reader->ReadListBegin();
+    // Ends the bracket also when a damaged stream stops the read.
+    struct TBracket {
+      TzrWideStrings* List;
+      ~TBracket() { List->EndUpdate(); }
+    };
+    BeginUpdate();
+    TBracket bracket{this};
+    Clear();
+    while (!Reader->EndOfList()) Add(Reader->ReadWideString());
+    Reader->ReadListEnd();
+  };
+  auto write = [this](TWriter* Writer) {
+    Writer->WriteListBegin();
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) Writer->WriteWideString(Get(i));
+    Writer->WriteListEnd();
+  };
+  Filer->DefineProperty("strings", read, write, GetCount() > 0);
 }
 
 bool TzrWideStrings::Equals(const TzrWideStrings& Strings) const {

@@ -7,12 +7,14 @@
 // sorted. A list owns its strings, never the objects attached to them.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "scene/zr_stream.h"
 
 class TzrWideStrings : public TPersistent {
  public:
@@ -67,6 +69,9 @@ class TzrWideStrings : public TPersistent {
   int IndexOfObject(TObject* AObject) const;
   // Copies a wide list or a platform string list (strings and objects).
   void Assign(TPersistent* Source) override;
+  // The stream entry "strings": a list value of the strings (objects are not
+  // streamed), written when the list is not empty.
+  void DefineProperties(TFiler* Filer) override;
   // Same count and the same strings, compared exactly.
   bool Equals(const TzrWideStrings& Strings) const;
 
@@ -166,4 +171,64 @@ class TzrWideStringList : public TzrWideStrings {
   int FCapacity = 0;
   TDuplicates FDuplicates = dupIgnore;
   bool FSortByObject = false;
+};
+
+// One typed value of a TzrStorage; its type is the value tag of object streams
+// (Null until a value is given).
+class TzrStorageItem : public TPersistent {
+ public:
+  TzrStorageItem() = default;
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+
+  TValueType GetType() const { return FType; }
+  void SetType(TValueType Value) { FType = Value; }
+  // Setting a value also sets the type: Int32, Single, WString, True/False.
+  int32_t GetAsInteger() const { return FAsInteger; }
+  void SetAsInteger(int32_t Value);
+  float GetAsFloat() const { return FAsFloat; }
+  void SetAsFloat(float Value);
+  const std::u16string& GetAsString() const { return FAsString; }
+  void SetAsString(const std::u16string& Value);
+  bool GetAsBool() const { return FType == TValueType::True; }
+  void SetAsBool(bool Value);
+  // The item's bytes, created on first use; asking for them makes the item binary.
+  TMemoryStream& GetAsStream();
+
+ private:
+  friend class TzrStorage;
+  TValueType FType = TValueType::Null;
+  std::u16string FAsString;
+  float FAsFloat = 0;
+  int32_t FAsInteger = 0;
+  std::unique_ptr<TMemoryStream> FStream;
+};
+
+// A small typed key/value store kept as an object stream with one object
+// "Root" whose properties are the items. Names are found without regard to
+// case. The storage owns its items.
+class TzrStorage : public TPersistent {
+ public:
+  TzrStorage() = default;
+  ~TzrStorage() override;
+  TzrStorage(const TzrStorage&) = delete;
+  TzrStorage& operator=(const TzrStorage&) = delete;
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+
+  // The item stored under Name; a missing name gets a new empty item.
+  TzrStorageItem& GetValues(const std::u16string& Name);
+  int GetCount() const { return FItems.GetCount(); }
+  std::u16string GetName(int Index) const { return FItems.Get(Index); }
+
+  // Items that never received a value are not written.
+  void SaveToStream(TStream& Stream) const;
+  // A damaged stream raises EReadError; the items read before the damage stay.
+  void LoadFromStream(TStream& Stream);
+  // The same stream in its text form; file errors reach the caller.
+  void SaveToFile(const std::string& FileName) const;
+  void LoadFromFile(const std::string& FileName);
+
+ private:
+  TzrWideStringList FItems;
 };
