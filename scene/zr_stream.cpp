@@ -19,12 +19,7 @@ bool SameText(const std::string& A, const std::string& B) {
 
 const char* const Signature = "TPF0";
 
-// The map of integer names that a property uses (cursor properties name cursors).
-const TIdentMap* IdentsOf(const TPropInfo* Prop) {
-  if (Prop->Kind != tkInteger) return nullptr;
-  if (SameText(Prop->Name, "Cursor") || SameText(Prop->Name, "DragCursor")) return &CursorIdents();
-  return nullptr;
-}
+const TIdentMap* IdentsOf(const TPropInfo* Prop) { return Prop->Idents; }
 
 }  // namespace
 
@@ -181,7 +176,11 @@ void TReader::CheckValue(TValueType Value) {
   }
 }
 
-bool TReader::EndOfList() { return NextValue() == TValueType::Null; }
+bool TReader::EndOfList() {
+  // Also asked where a name (length byte) may follow: no tag check here.
+  Need(1);
+  return FData[FPos] == 0;
+}
 
 void TReader::ReadListBegin() { CheckValue(TValueType::List); }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/Rtti.h"
 #include "platform/rtl/Streams.h"
 
 class TReader;
@@ -64,12 +65,7 @@ long double BytesToExtended(const uint8_t Bytes[10]);
 // WString, other non-ASCII UTF8String; the empty text WString.
 TValueType StringValueType(const std::string& Utf8);
 
-// Integer constants that streams name (cursor names and the like), per type.
-struct TIdentMapEntry {
-  int64_t Value;
-  const char* Name;
-};
-using TIdentMap = std::vector<TIdentMapEntry>;
+// The cursor constants by name, for cursor properties (.Idents(CursorIdents())).
 const TIdentMap& CursorIdents();
 
 // What classes see of a reader or writer in DefineProperties.

@@ -64,6 +64,13 @@ class TEnumInfo {
 };
 const TEnumInfo& BooleanInfo();  // "False", "True"
 
+// Integer constants a property type names in streams (cursor names and the like).
+struct TIdentMapEntry {
+  int64_t Value;
+  const char* Name;
+};
+using TIdentMap = std::vector<TIdentMapEntry>;
+
 // A published method bound to an instance: what an event property holds when
 // its handler came from a stream (or was set by name).
 class TMethodInfo;
@@ -126,6 +133,7 @@ class TPropInfo {
   // tkClass: the declared class (asked lazily: a class may hold its own kind).
   const TClassInfo* (*ClassOf)() = nullptr;
   std::type_index EventType = typeid(void);  // tkMethod: the handler type
+  const TIdentMap* Idents = nullptr;         // tkInteger: names of constants
   // A declared default: ordinals are not written when equal to Default,
   // floats when 0, strings when empty.
   bool HasDefault = false;

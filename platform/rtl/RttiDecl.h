@@ -288,6 +288,11 @@ class TClassDecl {
     p->Default = Value;
     return *this;
   }
+  // Integer constants that streams write by name.
+  TClassDecl& Idents(const TIdentMap& Map) {
+    FInfo->LastProperty()->Idents = &Map;
+    return *this;
+  }
   TClassDecl& Stored(bool Value) {
     FInfo->LastProperty()->StoredConst = Value;
     return *this;

@@ -148,6 +148,7 @@ const TClassInfo* TTestNode::Class() {
           .Default(0)
           .Prop("Cursor", &TTestNode::GetCursor, &TTestNode::SetCursor)
           .Default(0)
+          .Idents(CursorIdents())
           .Prop("Buddy", &TTestNode::GetBuddy, &TTestNode::SetBuddy)
           .Prop("Position", &TTestNode::GetPosition, nullptr)
           .Prop("Fill", &TTestNode::GetFill, nullptr)
