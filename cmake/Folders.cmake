@@ -59,3 +59,17 @@ function(esc_link_back name)
     set_property(TARGET ${name} PROPERTY LINK_INTERFACE_MULTIPLICITY 4)
   endif()
 endfunction()
+
+# esc_object_stream(TARGET NAME TEXTFILE): builds the object stream authored as
+# text in TEXTFILE into TARGET, in binary form, as the resource NAME (read it
+# with TResourceStream(NAME)). The conversion runs at build time (zrstream).
+function(esc_object_stream target name textfile)
+  set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${name}.cpp)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/object_streams
+    COMMAND zrstream embed ${name} ${textfile} ${out}
+    DEPENDS zrstream ${textfile}
+    COMMENT "Object stream ${name} from its text form")
+  target_sources(${target} PRIVATE ${out})
+endfunction()
