@@ -223,3 +223,20 @@ TEST(GdiPlusText, AddStringGivesClosedOutlines) {
   EXPECT_GT(b.Height, 60);
   EXPECT_LT(b.Height, 100);
 }
+
+TEST(GdiPlusText, EllipsisTrimmingShortensALineToTheWidth) {
+  Surface s(10, 10);
+  Font font(std::string("DejaVu Sans"), 16, FontStyleRegular, UnitPixel);
+  StringFormat format(StringFormatFlagsNoWrap);
+  const char16_t* text = u"a line far too long for its little box";
+  RectF full;
+  s.G.MeasureString(text, -1, &font, RectF(0, 0, 80, 20), &format, &full);
+  format.SetTrimming(StringTrimmingEllipsisCharacter);
+  RectF trimmed;
+  INT lines = 0;
+  s.G.MeasureString(text, -1, &font, RectF(0, 0, 80, 20), &format, &trimmed, nullptr, &lines);
+  EXPECT_GT(full.Width, 200);
+  EXPECT_LE(trimmed.Width, 80.5);
+  EXPECT_GT(trimmed.Width, 40);
+  EXPECT_EQ(lines, 1);
+}
