@@ -2,14 +2,15 @@
 
 #include "app/frmInterface.h"
 
-MyThread::MyThread(bool CreateSuspended) : TThread(true) {
+MyThread::MyThread(bool CreateSuspended, TfrmInterface* Window)
+    : TThread(true), FWindow(Window ? Window : frmInterface) {
   if (!CreateSuspended) Start();
 }
 
 MyThread::~MyThread() { StopAndWait(); }
 
 void MyThread::Execute() {
-  if (frmInterface) frmInterface->LoadDefinitionsThreadBody();
+  if (FWindow) FWindow->LoadDefinitionsThreadBody();
 }
 
 void TfrmInterface::LoadDefinitionsThreadBody() {

@@ -5,13 +5,19 @@
 
 #include "platform/rtl/Thread.h"
 
+class TfrmInterface;
+
 class MyThread : public TThread {
  public:
-  // CreateSuspended false: the thread runs at once.
-  explicit MyThread(bool CreateSuspended);
+  // CreateSuspended false: the thread runs at once. The worker loads into the
+  // given window, by default the program's main window.
+  explicit MyThread(bool CreateSuspended, TfrmInterface* Window = nullptr);
   ~MyThread() override;
   std::string ClassName() const override { return "MyThread"; }
 
  protected:
   void Execute() override;
+
+ private:
+  TfrmInterface* FWindow;
 };

@@ -196,7 +196,7 @@ void TfrmInterface::StartDefinitionWorker() {
     FThread = nullptr;
   }
   FDefinitionsLoaded.store(false);
-  FThread = new MyThread(false);
+  FThread = new MyThread(false, this);
 }
 
 void TfrmInterface::WaitForDefinitions() {

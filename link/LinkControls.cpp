@@ -54,10 +54,12 @@ void TfrmInterface::CreateLinkControls() {
   for (int i = 0; i < 5; ++i)
     *links[i] = Make<TMenuItem>(this, ("DATALINK" + std::to_string(i + 1)).c_str());
   // The product items are one radio group: checking one unchecks the others.
+  TMenuItem* products = Make<TMenuItem>(this, "Product1");
   for (TMenuItem* item : {ESCSpeedController1, MotorChecker1, LCDProgramCard1, DATALINK1, DATALINK2,
                           DATALINK3, DATALINK4, DATALINK5}) {
     item->SetRadioItem(true);
     item->SetGroupIndex(1);
+    products->Add(item);
   }
   Demo1 = Make<TMenuItem>(this, "Demo1");
   Version1 = Make<TMenuItem>(this, "Version1");

@@ -70,7 +70,7 @@ void TSimController::OnFrame(const std::vector<uint8_t>& frame, TSimDevice& devi
       return;
     }
     ++SettingsRequests;
-    StartBlock(9, Settings, device);
+    if (!IgnoreSettings) StartBlock(9, Settings, device);
   } else if (command == 8) {
     OnDataFrame(frame, device);
   }

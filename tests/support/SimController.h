@@ -35,12 +35,13 @@ class TSimController : public TSimDeviceModel {
   void SetInfoBytes(int offset, const std::vector<uint8_t>& bytes);
 
   // Fault knobs.
-  bool Silent = false;        // answers nothing at all
-  int IgnoreHandshakes = 0;   // the next connect commands go unanswered
-  bool IgnoreInfo = false;    // the information request goes unanswered
-  int NakRequests = 0;        // the next block requests are answered with a NAK (-1: always)
-  int DropAcks = 0;           // the next written chunks are not acknowledged
-  bool RejectWrites = false;  // written chunks are never acknowledged
+  bool Silent = false;          // answers nothing at all
+  int IgnoreHandshakes = 0;     // the next connect commands go unanswered
+  bool IgnoreInfo = false;      // the information request goes unanswered
+  bool IgnoreSettings = false;  // the settings request goes unanswered
+  int NakRequests = 0;          // the next block requests are answered with a NAK (-1: always)
+  int DropAcks = 0;             // the next written chunks are not acknowledged
+  bool RejectWrites = false;    // written chunks are never acknowledged
   std::map<int, TChunkFault> ChunkFaults;  // one-shot fault by outgoing chunk index
 
   // What the device saw.

@@ -1,0 +1,243 @@
+// The link timer's cycle: handshake, connection start, settings read,
+// disconnect and the failure paths.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/MyThread.h"
+#include "app/frmInfo.h"
+#include "app/frmInterface.h"
+#include "controls/zr_controls.h"
+#include "controls/zr_listbox.h"
+#include "controls/zr_memo.h"
+#include "controls/zr_objects.h"
+#include "platform/vcl/Menus.h"
+#include "tests/link/link_fixture.h"
+
+namespace {
+
+class CycleTest : public LinkFixture {
+ protected:
+  void Plug(const char* model, const char* hardware) {
+    PlugController(model, hardware);
+    Arrive();
+  }
+  void Tick() { Form->Timer1Timer(Form.get()); }
+  bool Lamp() const { return Form->Circle1->GetFillColor() == "#FF00AA00"; }
+};
+
+TEST_F(CycleTest, PlugInToSettingsByModelFamily) {
+  const struct {
+    const char* model;
+    const char* hardware;
+    bool controllerMode;
+    bool reads;
+    int settingsOffset;
+  } cases[] = {
+      {"CAR_ESC", "VL46_SL01", false, true, 176}, {"CAR_ESC", "VL45_BSD01", false, true, 48},
+      {"Ardent_V4", "H1", false, true, 48},       {"BOAT_ESC", "H1", false, true, 176},
+      {"MOTOR_CHECKER", "H1", false, true, 176},  {"AIRPLANE_ESC", "H1", true, true, 176},
+      {"AIRPLANE_ESC", "H1", false, false, 176},  {"AIRPLANE_ESC", "0", true, false, 176},
+      {"AIRPLANE_PID_V2", "H1", true, false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.model) + " " + c.hardware);
+    Form.reset();
+    Form = std::make_unique<TfrmInterface>(nullptr);
+    (c.controllerMode ? Form->ESCSpeedController1 : Form->MotorChecker1)->SetChecked(true);
+    Plug(c.model, c.hardware);
+    Controller->Settings.assign(c.settingsOffset == 48 ? 900 : 240, 0);
+    for (size_t i = 0; i < Controller->Settings.size(); ++i)
+      Controller->Settings[i] = static_cast<uint8_t>(i + 3);
+    Tick();
+    EXPECT_TRUE(Form->FConnected);
+    EXPECT_TRUE(Lamp());
+    EXPECT_EQ(Form->FModel, c.model);
+    EXPECT_EQ(Form->FSettingsOffset, c.settingsOffset);
+    EXPECT_EQ(Controller->SettingsRequests, c.reads ? 1 : 0);
+    EXPECT_EQ(Form->FSettingsRead, c.reads);
+    if (c.reads)
+      EXPECT_TRUE(
+          std::equal(Controller->Settings.begin(), Controller->Settings.end(), Form->FParams));
+    else
+      EXPECT_EQ(Form->FParams[0], 0);
+    EXPECT_TRUE(Form->FDefinitionsLoaded.load());
+    EXPECT_TRUE(Form->GetEnabled());
+    EXPECT_TRUE(Form->LinkTimerEnabled());
+    EXPECT_FALSE(Form->FBusy || Form->FPolling || Form->FLoadingSettings);
+    EXPECT_EQ(Form->FProgressForm, nullptr);
+    // Connected: the next tick is a keep-alive handshake only.
+    const int infoRequests = Controller->InfoRequests;
+    Tick();
+    EXPECT_EQ(Controller->InfoRequests, infoRequests);
+    EXPECT_TRUE(Form->FConnected);
+    Form.reset();
+    Adapter.Unplug(*Device);
+  }
+}
+
+TEST_F(CycleTest, ChangedSettingsReachTheDeviceByteForByte) {
+  Plug("CAR_ESC", "VL45_BSD01");
+  Controller->Settings.assign(900, 0x33);
+  Tick();
+  ASSERT_TRUE(Form->FConnected);
+  for (int i = 48; i < 48 + 688; ++i) Form->FParams[i] = static_cast<uint8_t>(i ^ 0x5C);
+  Form->FBusy = true;
+  EXPECT_EQ(Form->WriteSettings(), "");
+  Form->FBusy = false;
+  EXPECT_EQ(Controller->LastWrite, std::vector<uint8_t>(Form->FParams + 48, Form->FParams + 736));
+}
+
+TEST_F(CycleTest, UnplugDuringTheSettingsReadResetsAndReEnumerates) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Device->UnplugAfterReads = 6;  // handshake, information block, then a few chunks
+  Tick();
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_FALSE(Lamp());
+  EXPECT_EQ(Form->DevListBox->Count(), 0);
+  EXPECT_EQ(Form->FDevice, nullptr);
+  EXPECT_FALSE(Form->FBusy || Form->FPolling);
+  EXPECT_TRUE(Form->GetEnabled());
+  // Plugged in again: found on arrival, connected on the next tick.
+  Plug("CAR_ESC", "VL46_SL01");
+  Tick();
+  EXPECT_TRUE(Form->FConnected);
+  EXPECT_TRUE(Form->FSettingsRead);
+}
+
+TEST_F(CycleTest, TwentyUnansweredHandshakesDropTheLink) {
+  Form->DATALINK1->SetChecked(true);
+  Plug("CAR_ESC", "H1");
+  Form->FFrameStart = 0xA5;  // the device behind a channel is selected
+  Form->FFrameEnd = 0x5A;
+  Controller->IgnoreHandshakes = 1000;
+  const int opens = Adapter.OpenCalls;
+  const int inits = Adapter.InitCalls;
+  Tick();
+  EXPECT_EQ(Controller->Handshakes, 20);
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_GT(Adapter.InitCalls, inits);
+  EXPECT_EQ(Adapter.OpenCalls, opens + 1);  // enumerated and opened again
+  EXPECT_NE(Form->FDevice, nullptr);
+  EXPECT_EQ(Form->FFrameStart, 0xA8);  // the data link's own markers again
+  EXPECT_FALSE(Form->FPolling);
+}
+
+TEST_F(CycleTest, DeviceThatNeverGivesItsIdentity) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Controller->IgnoreInfo = true;
+  for (int i = 0; i < 2; ++i) {
+    Tick();
+    EXPECT_FALSE(Form->FConnected);
+    EXPECT_TRUE(Form->GetEnabled());
+    EXPECT_TRUE(Form->LinkTimerEnabled());
+    EXPECT_FALSE(Form->btnUpdate->GetEnabled());
+  }
+  EXPECT_EQ(Controller->InfoRequests, 20);  // ten passes per start
+}
+
+TEST_F(CycleTest, ThirdFailedSettingsReadGivesUpWithItsMessage) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Controller->IgnoreSettings = true;
+  Tick();
+  Tick();
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_EQ(Form->FReadAttempts, 2);
+  EXPECT_TRUE(InfoTexts.empty());
+  const int requests = Controller->SettingsRequests;
+  Tick();
+  EXPECT_TRUE(Form->FConnected);
+  EXPECT_EQ(Controller->SettingsRequests, requests);  // no read on the third start
+  ASSERT_EQ(InfoTexts.size(), 1u);
+  EXPECT_EQ(InfoTexts[0], "Error to Read Parameter.");
+  EXPECT_TRUE(Form->eMessage->Lines().empty());  // information box only
+  // A fourth start neither reads nor shows anything.
+  Form->FReconnect = true;
+  Tick();
+  EXPECT_EQ(InfoTexts.size(), 1u);
+  EXPECT_EQ(Controller->SettingsRequests, requests);
+  EXPECT_EQ(Form->FReadAttempts, 4);
+}
+
+TEST_F(CycleTest, SwitchOffSendsOneDisconnect) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Tick();
+  ASSERT_TRUE(Form->FConnected);
+  Form->FConnectSwitch = false;
+  Form->FDisconnectSent = 0;
+  Form->FConnected = false;
+  Tick();
+  Tick();
+  EXPECT_EQ(Controller->Disconnects, 1);
+  EXPECT_FALSE(Lamp());
+  EXPECT_FALSE(Form->FConnected);
+  Form->FConnectSwitch = true;
+  Tick();
+  EXPECT_TRUE(Form->FConnected);
+}
+
+TEST_F(CycleTest, DemoModeAndBusyLinkRunNoCycle) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Form->Demo1->SetChecked(true);
+  Tick();
+  Form->Demo1->SetChecked(false);
+  Form->FUpgrading = true;
+  Tick();
+  EXPECT_EQ(Controller->Handshakes, 0);
+  EXPECT_TRUE(Device->Written.empty());
+}
+
+TEST_F(CycleTest, DataLinkModeFiveLeavesTheTimerOff) {
+  Form->DATALINK5->SetChecked(true);
+  Plug("VL_DATALINK_X", "H1");
+  Controller->Start = 0xA8;
+  Controller->End = 0x8A;
+  Tick();
+  EXPECT_TRUE(Form->FConnected);
+  ASSERT_EQ(Controller->LastDataLinkMode.size(), 8u);
+  EXPECT_EQ(Controller->LastDataLinkMode[4], 3);
+  EXPECT_FALSE(Form->LinkTimerEnabled());
+}
+
+TEST_F(CycleTest, ReconnectFlagStartsANewConnection) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Tick();
+  ASSERT_TRUE(Form->FConnected);
+  Form->FReconnect = true;
+  Tick();
+  EXPECT_FALSE(Form->FReconnect);
+  EXPECT_EQ(Controller->InfoRequests, 2);
+  EXPECT_TRUE(Form->FConnected);
+}
+
+TEST_F(CycleTest, ExceptionInATickIsReportedAndTheLinkGoesOn) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Controller->IgnoreSettings = true;
+  Form->FReadAttempts = 2;
+  TfrmInfo::ModalHandler = [](TfrmInfo&) -> int { throw Exception("box failed"); };
+  Tick();
+  ASSERT_FALSE(Form->eMessage->Lines().empty());
+  EXPECT_EQ(Form->eMessage->Lines()[0], u"box failed");
+  EXPECT_FALSE(Form->FBusy || Form->FPolling || Form->FLoadingSettings);
+  EXPECT_TRUE(Form->LinkTimerEnabled());
+  EXPECT_TRUE(Form->GetEnabled());
+  Form->FReconnect = true;
+  Tick();  // the link runs on
+  EXPECT_TRUE(Form->FConnected);
+}
+
+TEST_F(CycleTest, NewConnectionStartsANewWorkerAfterTheOldOneEnded) {
+  Plug("CAR_ESC", "VL46_SL01");
+  Tick();
+  ASSERT_NE(Form->FThread, nullptr);
+  Form->FReconnect = true;
+  Tick();
+  ASSERT_NE(Form->FThread, nullptr);
+  // The page was built only after the worker of this connection had ended.
+  EXPECT_TRUE(Form->FDefinitionsLoaded.load());
+  Form->FThread->WaitFor();
+  EXPECT_TRUE(Form->FThread->Finished());
+}
+
+}  // namespace
