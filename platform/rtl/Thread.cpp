@@ -26,19 +26,21 @@ std::mutex gSyncMutex;
 std::condition_variable gSyncCond;
 std::deque<std::shared_ptr<TSyncRequest>> gSyncQueue;
 std::atomic<bool> gSyncPending{false};
+// The extra wake-up runs under its own lock, so that once it has been
+// replaced no thread still calls the old one.
+std::mutex gWakeupMutex;
 std::function<void()> gSyncWakeup;
 
 void Post(const std::shared_ptr<TSyncRequest>& request) {
-  std::function<void()> wakeup;
   {
     std::lock_guard<std::mutex> lock(gSyncMutex);
     gSyncQueue.push_back(request);
     gSyncPending.store(true);
-    wakeup = gSyncWakeup;
   }
   gSyncCond.notify_all();
   g_main_context_wakeup(nullptr);
-  if (wakeup) wakeup();
+  std::lock_guard<std::mutex> lock(gWakeupMutex);
+  if (gSyncWakeup) gSyncWakeup();
 }
 
 std::shared_ptr<TSyncRequest> PopRequest() {
@@ -92,7 +94,7 @@ bool CheckSynchronize() {
 bool SynchronizePending() { return gSyncPending.load(); }
 
 void SetSynchronizeWakeup(std::function<void()> wakeup) {
-  std::lock_guard<std::mutex> lock(gSyncMutex);
+  std::lock_guard<std::mutex> lock(gWakeupMutex);
   gSyncWakeup = std::move(wakeup);
 }
 

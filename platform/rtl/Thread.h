@@ -115,7 +115,8 @@ bool CheckSynchronize();
 // Whether calls are waiting for CheckSynchronize (any thread may ask).
 bool SynchronizePending();
 // Called, from the posting thread, after each posted call (in addition to the
-// GLib main-loop wake-up); tests without a main loop may use it.
+// GLib main-loop wake-up); tests without a main loop may use it. Once this
+// returns, the previous wake-up is not running and will not run again.
 void SetSynchronizeWakeup(std::function<void()> wakeup);
 
 // A lock that the owning thread may take again (recursive).
