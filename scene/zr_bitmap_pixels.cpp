@@ -126,7 +126,7 @@ void TzrBitmap::ApplyMask(const std::vector<uint8_t>& Mask, int DstX, int DstY) 
 }
 
 void TzrBitmap::Rotate(float Angle) {
-  if (Angle == 0 || FBits.empty()) return;
+  if (Angle == 0 || !std::isfinite(Angle) || FBits.empty()) return;
   const float w = float(FWidth), h = float(FHeight);
   TzrMatrix m =
       zrMatrixMultiply(Translation(-w / 2, -h / 2), zrCreateRotationMatrix(zrDegToRad(Angle)));

@@ -1,6 +1,7 @@
 #include "scene/zr_gradient.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
@@ -117,7 +118,7 @@ void TzrGradient::SetColor1(const std::string& Value) {
 TzrColor TzrGradient::InterpolateColor(float Offset) const {
   const int count = FPoints->Count();
   if (count < 2) return 0;
-  Offset = std::clamp(Offset, 0.0f, 1.0f);
+  Offset = std::isnan(Offset) ? 0 : std::clamp(Offset, 0.0f, 1.0f);
   const TzrGradientPoint* first = FPoints->GetPoint(0);
   const TzrGradientPoint* last = FPoints->GetPoint(count - 1);
   if (first->GetOffset() > Offset) return first->GetIntColor();

@@ -100,8 +100,8 @@ TEST(ZrBitmap, ClearRectTruncatesLeftTopAndRoundsRightBottom) {
 }
 
 TEST(ZrBitmap, SizeChangesNotifyTheBackendInOrder) {
+  TNotices notices;  // outlives the bitmap, whose destructor still notifies
   TzrBitmap bitmap(2, 2);
-  TNotices notices;
   notices.Attach(bitmap);
   bitmap.SetHandle(7);
   bitmap.SetNeedUpdate(false);
@@ -248,6 +248,7 @@ TEST(ZrBitmap, RotateResizesAndZeroDoesNothing) {
   int changes = 0;
   bitmap.OnChange = [&](TObject*) { ++changes; };
   bitmap.Rotate(0);
+  bitmap.Rotate(NAN);
   EXPECT_EQ(changes, 0);
   // 45 degrees: the bounds of the turned square, its corners left transparent.
   TzrBitmap square(10, 10);

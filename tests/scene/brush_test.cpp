@@ -2,6 +2,7 @@
 // reach the owner, Assign, and what a brush writes to a stream for each style.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "scene/zr_brush.h"
@@ -39,7 +40,7 @@ TEST(ZrGradient, NewGradientRunsFromBlackToWhite) {
     TzrColor expected;
   };
   for (const Case& c : {Case{0.5f, 0xFF7F7F7F}, Case{-1, 0xFF000000}, Case{2, 0xFFFFFFFF},
-                        Case{0, 0xFF000000}, Case{1, 0xFFFFFFFF}})
+                        Case{0, 0xFF000000}, Case{1, 0xFFFFFFFF}, Case{NAN, 0xFF000000}})
     EXPECT_EQ(gradient.InterpolateColor(c.offset), c.expected) << "offset " << c.offset;
 }
 
