@@ -121,11 +121,13 @@ TzrObject::~TzrObject() {
 void TzrObject::Release(float Delay) {
   auto* timer = new TzrReleaseTimer(Application, this);
   timer->SetInterval(uint32_t(std::max(0.0f, std::nearbyint(Delay * 1000))));
+  // Fires once: frees the node unless it went first, then the timer itself.
   timer->SetOnTimer([timer](TObject*) {
     timer->SetEnabled(false);
     TzrObject* target = timer->Target;
     timer->Target = nullptr;
     delete target;
+    delete timer;
   });
   timer->SetEnabled(true);
 }

@@ -15,7 +15,7 @@ bool SameText(const std::string& A, const std::string& B) {
   return A.size() == B.size() && strcasecmp(A.c_str(), B.c_str()) == 0;
 }
 
-[[noreturn]] void ReadError(const std::string& Message) { throw EReadError(Message); }
+[[noreturn]] void ReadError(const std::string& Message) { throw EObjectStreamError(Message); }
 
 const char* const Signature = "TPF0";
 
@@ -424,7 +424,7 @@ std::string TReader::ReadRootClassName() {
 }
 
 void TReader::HandleError(const std::exception& Error) {
-  if (dynamic_cast<const EReadError*>(&Error)) throw;
+  if (dynamic_cast<const EObjectStreamError*>(&Error)) throw;
   if (!OnError || !OnError(Error.what())) throw;
 }
 
@@ -600,7 +600,7 @@ void TReader::ReadProperty(TPersistent* Instance, TComponent* Owner) {
       start = dot + 1;
     }
   } catch (const std::exception& e) {
-    if (dynamic_cast<const EReadError*>(&e)) throw;
+    if (dynamic_cast<const EObjectStreamError*>(&e)) throw;
     FPos = valueStart;
     SkipValue();
     HandleError(e);

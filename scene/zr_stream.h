@@ -25,6 +25,14 @@ class TClassInfo;
 class TPropInfo;
 class TCollection;
 
+// A stream that breaks the format (truncated, a bad tag or length, nesting
+// beyond the limit): ends the read. Other errors raised while reading (also
+// read errors of a class's own data) are errors of content.
+class EObjectStreamError : public EReadError {
+public:
+  using EReadError::EReadError;
+};
+
 // Value tags of the binary form.
 enum class TValueType : uint8_t {
   Null = 0,

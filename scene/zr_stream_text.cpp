@@ -173,7 +173,7 @@ class TBinToText {
       if (v == TValueType::Int8 || v == TValueType::Int16 || v == TValueType::Int32)
         Put(" [" + std::to_string(FReader.ReadInt64()) + "]");
       if (FReader.ReadValue() != TValueType::List)
-        throw EReadError("Invalid stream format: collection item");
+        throw EObjectStreamError("Invalid stream format: collection item");
       while (!FReader.EndOfList()) {
         NewLine(Indent + 4);
         Put(FReader.ReadStr() + " = ");

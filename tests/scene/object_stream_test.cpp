@@ -286,6 +286,15 @@ TEST(ObjectStream, UnknownPropertiesClassesAndWrongValuesAreSkipped) {
   EXPECT_FALSE(strict.IsLoading());
 }
 
+TEST(ObjectStream, AClassThatCannotReadItsOwnDataLosesOnlyThatEntry) {
+  TTestNode node(nullptr);
+  node.Bitmap->Bytes = {0xEE, 1, 2};
+  static_cast<TTestPoint*>(node.Points->Add())->Offset = 0.5f;  // written after the bitmap
+  TTestNode back(nullptr);
+  LoadBinary(&back, BinaryOf(&node));
+  EXPECT_EQ(back.Points->Count(), 1);
+}
+
 TEST(ObjectStream, ReadOnlyTagsConvertIntoTheProperties) {
   TMemoryStream bin;
   {

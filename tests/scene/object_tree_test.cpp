@@ -1,3 +1,4 @@
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -414,4 +415,34 @@ TEST(ObjectTree, ClassNameTestsFollowTheTypeChain) {
   SetPropValue(&control, "Parent.Opacity", Variant(0.5));
   EXPECT_EQ(node.Opacity, 0.5);
   control.SetParent(nullptr);
+}
+
+TEST(ObjectTree, ReleaseFreesTheNodeLaterOnlyOnce) {
+  auto* owner = new TComponent;
+  auto* node = new TTestNode(owner);
+  TTestNode watcher(nullptr);
+  watcher.SetBuddy(node);
+  node->Release(0.001f);
+  EXPECT_EQ(watcher.GetBuddy(), node);  // not yet
+  for (int i = 0; i < 10000 && watcher.GetBuddy(); ++i) g_main_context_iteration(nullptr, TRUE);
+  EXPECT_EQ(watcher.GetBuddy(), nullptr);
+  EXPECT_EQ(owner->ComponentCount(), 0);
+  // A node freed before its timer fires is not freed twice.
+  auto* early = new TTestNode(owner);
+  early->Release(0.001f);
+  delete owner;
+  for (int i = 0; i < 20; ++i) g_main_context_iteration(nullptr, FALSE);
+}
+
+TEST(ObjectTree, SceneListHoldsEachSceneOnce) {
+  TTestScene a(nullptr), b(nullptr);
+  const size_t before = SceneList().size();
+  AddScene(&a);
+  AddScene(&a);
+  AddScene(&b);
+  EXPECT_EQ(SceneList().size(), before + 2);
+  RemoveScene(&a);
+  EXPECT_EQ(SceneList().back(), &b);
+  RemoveScene(&b);
+  EXPECT_EQ(SceneList().size(), before);
 }
