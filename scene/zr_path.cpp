@@ -3,24 +3,34 @@
 #include <utility>
 
 #include "platform/rtl/RttiDecl.h"
+#include "scene/zr_classes.h"
 
 namespace {
 
-TzrPathResourceFinder& Finder() {
-  static TzrPathResourceFinder finder;
-  return finder;
-}
-
 TzrPoint Plus(const TzrPoint& A, const TzrPoint& B) { return {A.X + B.X, A.Y + B.Y}; }
 
-}  // namespace
+bool IsPathObject(const TzrObject* Node) {
+  for (const TClassInfo* c = Node->ClassType(); c != nullptr; c = c->Parent()) {
+    if (c->Name() == "TzrPathObject") return true;
+  }
+  return false;
+}
 
-void zrSetPathResourceFinder(TzrPathResourceFinder AFinder) { Finder() = std::move(AFinder); }
+// The path a path node holds in its published property "Path".
+TzrPathData* SharedPathOf(TzrObject* Node) {
+  const TPropInfo* prop = Node->ClassType()->FindProperty("Path");
+  if (prop == nullptr || prop->Kind != tkClass) return nullptr;
+  return dynamic_cast<TzrPathData*>(prop->GetObj(Node));
+}
+
+}  // namespace
 
 const TClassInfo* TzrPathData::Class() {
   static const TClassInfo* info =
       TClassDecl<TzrPathData>("TzrPathData", TPersistent::Class())
           .Prop("Data", &TzrPathData::GetPathString, &TzrPathData::SetPathString)
+          .Stored(false)
+          .Prop("Resource", &TzrPathData::GetResource, &TzrPathData::SetResource)
           .Stored(false)
           .Prop("ResourceName", &TzrPathData::GetResourceName, &TzrPathData::SetResourceName);
   return info;
@@ -28,7 +38,7 @@ const TClassInfo* TzrPathData::Class() {
 
 TzrPathData::~TzrPathData() {
   OnChanged = nullptr;
-  if (FResource != nullptr) FResource->RemovePathUser(this);
+  if (FResource != nullptr) FResource->RemoveFreeNotify(this);
 }
 
 void TzrPathData::DoChanged() {
@@ -160,13 +170,13 @@ void TzrPathData::Assign(TPersistent* APersistent) {
   DoChanged();
 }
 
-void TzrPathData::SetResource(IzrPathResource* Value) {
+void TzrPathData::SetResource(TzrObject* Value) {
   if (Value == FResource) return;
-  if (FResource != nullptr) FResource->RemovePathUser(this);
+  if (FResource != nullptr) FResource->RemoveFreeNotify(this);
   FResource = Value;
   if (FResource != nullptr) {
     FResourceName = FResource->GetResourceName();
-    FResource->AddPathUser(this);
+    FResource->AddFreeNotify(this);
   } else {
     FResourceName.clear();
   }
@@ -181,14 +191,14 @@ void TzrPathData::SetResourceName(const std::string& Text) {
 
 TzrPathData* TzrPathData::GetPath() {
   if (FResource == nullptr) {
-    if (FResourceName.empty() || !Finder()) return nullptr;
-    IzrPathResource* found = Finder()(FResourceName);
-    if (found == nullptr) return nullptr;
+    if (FResourceName.empty()) return nullptr;
+    TzrObject* found = zr_classes::FindResource(FResourceName);
+    if (found == nullptr || !IsPathObject(found)) return nullptr;
     SetResource(found);
   }
-  return &FResource->GetSharedPath();
+  return SharedPathOf(FResource);
 }
 
-void TzrPathData::ResourceFreed(IzrPathResource* AResource) {
-  if (AResource == FResource) FResource = nullptr;
+void TzrPathData::FreeNotify(TzrObject* AObject) {
+  if (AObject == FResource) FResource = nullptr;
 }

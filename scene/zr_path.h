@@ -12,6 +12,7 @@
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_geometry.h"
+#include "scene/zr_object.h"
 
 enum TzrPathPointKind : int32_t {
   zrPathPointMoveTo,
@@ -29,28 +30,10 @@ struct TzrPathPoint {
 
 enum TzrCornerType { zrCornerRound, zrCornerBevel, zrCornerInnerRound, zrCornerInnerLine };
 
-class TzrPathData;
-
-// A named node of the object tree that holds a path shared by name. Path data
-// linked to it joins its notification list and is told (ResourceFreed) when
-// the node goes away.
-class IzrPathResource {
- public:
-  virtual ~IzrPathResource() = default;
-  virtual TzrPathData& GetSharedPath() = 0;
-  virtual std::string GetResourceName() const = 0;
-  virtual void AddPathUser(TzrPathData* Path) = 0;
-  virtual void RemovePathUser(TzrPathData* Path) = 0;
-};
-
-// Looks a named path node up (the newest live stored node of that name,
-// without regard to case); nullptr when there is none or the node holds no path.
-using TzrPathResourceFinder = std::function<IzrPathResource*(const std::string& Name)>;
-// Installed by the object tree when it starts; without one no name resolves.
-void zrSetPathResourceFinder(TzrPathResourceFinder Finder);
-
-// Published: Data (the text form, never stored) and ResourceName.
-class TzrPathData : public TPersistent {
+// Published: Data (the text form, never stored), Resource (never stored) and
+// ResourceName. A path can stand for a shared path: a named path node
+// (TzrPathObject) of the object tree, found by its resource name.
+class TzrPathData : public TPersistent, public IzrFreeNotify {
  public:
   TzrPathData() = default;
   ~TzrPathData() override;
@@ -122,16 +105,19 @@ class TzrPathData : public TPersistent {
   void ReadPath(TStream& Stream);
   void WritePath(TStream& Stream) const;
 
-  // The shared named path.
-  IzrPathResource* GetResource() const { return FResource; }
-  void SetResource(IzrPathResource* Value);
+  // The shared path node (a TzrPathObject); linking copies its resource name
+  // and joins its free-notify list, unlinking empties the name.
+  TzrObject* GetResource() const { return FResource; }
+  void SetResource(TzrObject* Value);
   const std::string& GetResourceName() const { return FResourceName; }
   void SetResourceName(const std::string& Text);
-  // The shared path this one stands for, looked up by name when not linked
-  // yet; nullptr when the path uses its own entries.
+  // The shared path this one stands for: the linked node's Path, or the one
+  // of the newest TzrPathObject under ResourceName, which becomes linked;
+  // nullptr when the path uses its own entries.
   TzrPathData* GetPath();
-  // The linked node is going away: the link is dropped without an event.
-  void ResourceFreed(IzrPathResource* AResource);
+  // The linked node is being freed: the link is dropped without an event and
+  // the name stays, so the next GetPath looks it up again.
+  void FreeNotify(TzrObject* AObject) override;
 
   TNotifyEvent OnChanged;
   std::vector<TzrPathPoint> PathData;
@@ -142,7 +128,7 @@ class TzrPathData : public TPersistent {
                     float SweepAngle, bool Join);
   void DoChanged();
 
-  IzrPathResource* FResource = nullptr;
+  TzrObject* FResource = nullptr;
   std::string FResourceName;
   TzrPoint FStartPoint;
 };

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_object.h"
 #include "scene/zr_path.h"
 
 namespace {
@@ -392,43 +395,47 @@ TEST(ZrPathBinary, IncompleteCurveEndsThePath) {
   EXPECT_EQ(path.PathData.size(), 2u);
 }
 
-// A named path node as the object tree provides it.
-class TFakePathResource : public IzrPathResource {
+// A named path node of the object tree: a node publishing its path as "Path".
+class TzrPathObject : public TzrObject {
  public:
-  explicit TFakePathResource(std::string name) : Name(std::move(name)) {}
-  ~TFakePathResource() override {
-    for (TzrPathData* user : Users) user->ResourceFreed(this);
-  }
-  TzrPathData& GetSharedPath() override { return Path; }
-  std::string GetResourceName() const override { return Name; }
-  void AddPathUser(TzrPathData* P) override { Users.push_back(P); }
-  void RemovePathUser(TzrPathData* P) override { std::erase(Users, P); }
+  explicit TzrPathObject(TComponent* AOwner) : TzrObject(AOwner) {}
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  TzrPathData* GetPath() const { return FPath.get(); }
+  void SetPath(TzrPathData* Value) { FPath->Assign(Value); }
 
-  std::string Name;
-  TzrPathData Path;
-  std::vector<TzrPathData*> Users;
+ private:
+  std::unique_ptr<TzrPathData> FPath = std::make_unique<TzrPathData>();
 };
 
+const TClassInfo* TzrPathObject::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TzrPathObject>("TzrPathObject", TzrObject::Class())
+          .Prop("Path", &TzrPathObject::GetPath, &TzrPathObject::SetPath);
+  return info;
+}
+
 TEST(ZrPathShared, NamedPathIsFoundLinkedAndReleased) {
-  auto resource = std::make_unique<TFakePathResource>("Arrow");
-  std::vector<std::string> lookups;
-  zrSetPathResourceFinder([&](const std::string& name) -> IzrPathResource* {
-    lookups.push_back(name);
-    return resource && name == "arrow" ? resource.get() : nullptr;
-  });
+  auto resource = std::make_unique<TzrPathObject>(nullptr);
+  resource->SetResourceName("ArrowShape");
+  auto other = std::make_unique<TzrObject>(nullptr);
+  other->SetResourceName("background");
 
   TzrPathData path;
   int events = 0;
   path.OnChanged = [&](TObject*) { ++events; };
-  EXPECT_EQ(path.GetPath(), nullptr);  // no name: no look-up
-  EXPECT_TRUE(lookups.empty());
+  EXPECT_EQ(path.GetPath(), nullptr);  // no name: the path's own entries
 
-  path.SetResourceName("arrow");
-  EXPECT_EQ(events, 1);
-  EXPECT_EQ(path.GetPath(), &resource->Path);
-  EXPECT_EQ(path.GetResourceName(), "Arrow");
+  path.SetResourceName("background");  // a node that holds no path
+  EXPECT_EQ(path.GetPath(), nullptr);
+  EXPECT_EQ(path.GetResource(), nullptr);
+
+  path.SetResourceName("arrowshape");
   EXPECT_EQ(events, 2);
-  EXPECT_EQ(resource->Users, (std::vector<TzrPathData*>{&path}));
+  EXPECT_EQ(path.GetPath(), resource->GetPath());
+  EXPECT_EQ(path.GetResource(), resource.get());
+  EXPECT_EQ(path.GetResourceName(), "ArrowShape");
+  EXPECT_EQ(events, 3);
 
   TzrPathData copy;
   copy.Assign(&path);
@@ -437,21 +444,21 @@ TEST(ZrPathShared, NamedPathIsFoundLinkedAndReleased) {
 
   resource.reset();
   EXPECT_EQ(path.GetResource(), nullptr);
-  EXPECT_EQ(path.GetResourceName(), "Arrow");
-  EXPECT_EQ(events, 2);  // dropping the link fires nothing
+  EXPECT_EQ(copy.GetResource(), nullptr);
+  EXPECT_EQ(path.GetResourceName(), "ArrowShape");
+  EXPECT_EQ(events, 3);  // dropping the link fires nothing
   EXPECT_EQ(path.GetPath(), nullptr);
 
-  auto other = std::make_unique<TFakePathResource>("x");
+  auto again = std::make_unique<TzrPathObject>(nullptr);
+  again->SetResourceName("ArrowShape");
+  EXPECT_EQ(path.GetPath(), again->GetPath());  // the name is looked up again
+  path.SetResource(nullptr);
+  EXPECT_EQ(path.GetResourceName(), "");
   {
     TzrPathData shortLived;
-    shortLived.SetResource(other.get());
-    EXPECT_EQ(other->Users.size(), 1u);
-    shortLived.SetResource(nullptr);
-    EXPECT_EQ(shortLived.GetResourceName(), "");
-    shortLived.SetResource(other.get());
+    shortLived.SetResource(again.get());
   }
-  EXPECT_TRUE(other->Users.empty());
-  zrSetPathResourceFinder(nullptr);
+  again.reset();  // the freed path left the node's list: nothing dangles
 }
 
 TEST(ZrPathShared, AssignCopiesOwnEntries) {
