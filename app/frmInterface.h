@@ -110,7 +110,6 @@ public:
   void CreateLinkControls();
   void SetLinkTimerEnabled(bool enabled);
   bool LinkTimerEnabled() const;
-  bool FLinkTimerOn = false;
 
   // Adapter and handle.
   static constexpr int kMaxDeviceSlots = 12;

@@ -1,6 +1,7 @@
 // The controls and menu items of the main window that the link reads and drives.
 
 #include "app/frmInterface.h"
+#include "controls/XwTimer.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -19,6 +20,10 @@ T* Make(TComponent* owner, const char* name) {
 }  // namespace
 
 void TfrmInterface::CreateLinkControls() {
+  Timer1 = Make<TXwTimer>(this, "Timer1");
+  Timer1->SetEnabled(false);
+  Timer1->SetInterval(100);
+  Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
   Circle1 = Make<TzrCircle>(this, "Circle1");
   Circle2 = Make<TzrCircle>(this, "Circle2");
   Circle1->SetFillColor("#FF004A00");
@@ -72,6 +77,8 @@ TzrCheckBox* TfrmInterface::ChannelBox(int index) const {
   return index >= 0 && index < 8 ? boxes[index] : nullptr;
 }
 
-void TfrmInterface::SetLinkTimerEnabled(bool enabled) { FLinkTimerOn = enabled; }
+void TfrmInterface::SetLinkTimerEnabled(bool enabled) {
+  if (Timer1) Timer1->SetEnabled(enabled);
+}
 
-bool TfrmInterface::LinkTimerEnabled() const { return FLinkTimerOn; }
+bool TfrmInterface::LinkTimerEnabled() const { return Timer1 && Timer1->GetEnabled(); }

@@ -8,6 +8,7 @@
 #include "app/MyThread.h"
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "controls/XwTimer.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -44,7 +45,7 @@ TEST_F(CycleTest, PlugInToSettingsByModelFamily) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.model) + " " + c.hardware);
     Form.reset();
-    Form = std::make_unique<TfrmInterface>(nullptr);
+    Form = NewForm();
     (c.controllerMode ? Form->ESCSpeedController1 : Form->MotorChecker1)->SetChecked(true);
     Plug(c.model, c.hardware);
     Controller->Settings.assign(c.settingsOffset == 48 ? 900 : 240, 0);
@@ -238,6 +239,14 @@ TEST_F(CycleTest, NewConnectionStartsANewWorkerAfterTheOldOneEnded) {
   EXPECT_TRUE(Form->FDefinitionsLoaded.load());
   Form->FThread->WaitFor();
   EXPECT_TRUE(Form->FThread->Finished());
+}
+
+TEST_F(CycleTest, LinkTimerDrivesTheCycle) {
+  Form.reset();
+  Form = std::make_unique<TfrmInterface>(nullptr);
+  EXPECT_EQ(Form->Timer1->GetInterval(), 100u);
+  EXPECT_TRUE(Form->Timer1->HasOnTimer());
+  EXPECT_FALSE(Form->Timer1->GetEnabled());
 }
 
 }  // namespace

@@ -4,14 +4,23 @@
 
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "controls/XwTimer.h"
 #include "controls/zr_controls.h"
 
 LinkFixture::LinkFixture() {
-  Form = std::make_unique<TfrmInterface>(nullptr);
+  Form = NewForm();
   TfrmInfo::ModalHandler = [this](TfrmInfo& box) {
     InfoTexts.push_back(UTF16ToUTF8(box.Label1->GetText()));
     return static_cast<int>(mrOk);
   };
+}
+
+std::unique_ptr<TfrmInterface> LinkFixture::NewForm() {
+  auto form = std::make_unique<TfrmInterface>(nullptr);
+  // The tests run the link timer's ticks themselves, in a known order: the
+  // timer keeps its state (on or off) but has no handler to run.
+  form->Timer1->SetOnTimer(nullptr);
+  return form;
 }
 
 LinkFixture::~LinkFixture() {

@@ -19,6 +19,8 @@ class LinkFixture : public ::testing::Test {
   LinkFixture();
   ~LinkFixture() override;
 
+  // A main window whose link timer delivers no ticks of its own.
+  static std::unique_ptr<TfrmInterface> NewForm();
   // Plugs a controller behind an adapter (vendor 0x10C4, product 0x82CD).
   TSimController& PlugController(const std::string& model = "CAR_ESC",
                                  const std::string& hardware = "VL46_SL01",
