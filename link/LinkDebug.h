@@ -1,6 +1,6 @@
 #pragma once
-// Debug texts of the link: to the debugger output (standard error).
+// Debug texts of the link go to the debugger output.
 
-#include <cstdio>
+#include "platform/rtl/Debug.h"
 
-inline void LinkDebugText(const char* text) { std::fprintf(stderr, "%s\n", text); }
+inline void LinkDebugText(const char* text) { OutputDebugString(std::string(text)); }
