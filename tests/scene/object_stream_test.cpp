@@ -295,6 +295,19 @@ TEST(ObjectStream, AClassThatCannotReadItsOwnDataLosesOnlyThatEntry) {
   EXPECT_EQ(back.Points->Count(), 1);
 }
 
+TEST(ObjectStream, CollectionsReadEmptyAndWithItemOrders) {
+  TTestNode node(nullptr);
+  node.Points->Add();
+  LoadText(&node, "object TTestNode\r\n  Points = <>\r\nend");
+  EXPECT_EQ(node.Points->Count(), 0);
+  LoadText(&node,
+           "object TTestNode\r\n  Points = <\r\n    item [3]\r\n      Offset = 0.5\r\n"
+           "    end\r\n    item\r\n      Color = 'x'\r\n    end>\r\nend");
+  ASSERT_EQ(node.Points->Count(), 2);
+  EXPECT_EQ(static_cast<TTestPoint*>(node.Points->GetItem(0))->Offset, 0.5f);
+  EXPECT_EQ(static_cast<TTestPoint*>(node.Points->GetItem(1))->Color, "x");
+}
+
 TEST(ObjectStream, ReadOnlyTagsConvertIntoTheProperties) {
   TMemoryStream bin;
   {
