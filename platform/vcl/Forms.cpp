@@ -40,7 +40,12 @@ void TApplication::Initialize() {
 
 void TApplication::RegisterForm(TForm* form) {
   if (!FMainForm) FMainForm = form;
-  form->DoCreate();
+  // A failing create handler is shown; the form is still created and shown.
+  try {
+    form->DoCreate();
+  } catch (...) {
+    HandleException(form);
+  }
 }
 
 void TApplication::Run() {

@@ -26,7 +26,8 @@ class TApplication : public TComponent {
   void Initialize();
   bool Initialized() const { return FInitialized; }
   // Creates the form (owned by the application); the first form becomes the
-  // main form. Its create handler runs once it is constructed.
+  // main form. Its create handler runs once it is constructed; an exception
+  // there is shown and the form stays.
   template <class T>
   T* CreateForm() {
     T* form = new T(this);

@@ -99,6 +99,11 @@ TEST_F(TGtk, ShowModalEndsOnModalResultOrClose) {
 
   timer.SetOnTimer([&](TObject*) { form.Close(); });
   EXPECT_EQ(form.ShowModal(), mrCancel);
+
+  form.SetEnabled(false);
+  EXPECT_FALSE(gtk_widget_get_sensitive(form.Handle()));
+  form.SetEnabled(true);
+  EXPECT_TRUE(gtk_widget_get_sensitive(form.Handle()));
 }
 
 TEST_F(TGtk, WorkerCallsRunInsideAModalLoop) {

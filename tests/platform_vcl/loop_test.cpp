@@ -115,6 +115,20 @@ TEST(Application, RunEndsWhenTheMainFormClosesAndShowsLoopExceptions) {
   EXPECT_EQ(boxes.Shown[0].Text, "first tick failed");
 }
 
+TEST(Application, FailingCreateHandlerIsShownAndTheFormStays) {
+  TApplication app;
+  TBoxRecorder boxes;
+  struct TFailingForm : TForm {
+    explicit TFailingForm(TComponent* owner) : TForm(owner) {
+      OnCreate = [](TObject*) { throw Exception("version_control.xml not found"); };
+    }
+  };
+  TFailingForm* form = app.CreateForm<TFailingForm>();
+  EXPECT_EQ(app.MainForm(), form);
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Text, "version_control.xml not found");
+}
+
 TEST(Application, OnExceptionReplacesTheMessageBox) {
   TApplication app;
   TBoxRecorder boxes;
