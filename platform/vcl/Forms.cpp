@@ -126,6 +126,8 @@ std::string ExtractProgramFolder() {
 TForm::TForm(TComponent* AOwner) : TComponent(AOwner) {}
 
 TForm::~TForm() {
+  // Freed by its owner before a pending Release ran: that release is void.
+  if (FReleaseSource) g_source_remove(FReleaseSource);
   SetMenu(nullptr);
   if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
@@ -296,9 +298,12 @@ void TForm::Close() {
 
 void TForm::Release() {
   Hide();
-  g_idle_add(
+  if (FReleaseSource) return;
+  FReleaseSource = g_idle_add(
       [](gpointer self) -> gboolean {
-        delete static_cast<TForm*>(self);
+        auto* form = static_cast<TForm*>(self);
+        form->FReleaseSource = 0;
+        delete form;
         return G_SOURCE_REMOVE;
       },
       this);

@@ -174,4 +174,5 @@ class TForm : public TComponent {
   bool FDestroyed = false;
   int FModalResult = mrNone;
   bool FInModal = false;
+  unsigned FReleaseSource = 0;
 };

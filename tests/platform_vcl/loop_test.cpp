@@ -173,3 +173,29 @@ TEST(Application, ProcessMessagesGoesThroughTheClockSeam) {
   Application->ProcessMessages();
   EXPECT_EQ(GetTickCount(), 1014u);
 }
+
+TEST(Form, CloseWithCaFreeFreesTheFormAfterTheCurrentMessage) {
+  TApplication app;
+  app.CreateForm<TForm>();  // the main form; the dialog below is another
+  static bool freed;
+  freed = false;
+  struct TDialog : TForm {
+    using TForm::TForm;
+    ~TDialog() override { freed = true; }
+  };
+  auto* dialog = new TDialog(&app);
+  dialog->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  dialog->Close();
+  EXPECT_FALSE(freed);  // still usable by the handler that closed it
+  ASSERT_TRUE(LoopUntil([] { return freed; }));
+  EXPECT_FALSE(app.Terminated());
+
+  // Freed by its owner before the release ran: nothing is freed twice.
+  freed = false;
+  dialog = new TDialog(nullptr);
+  dialog->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  dialog->Close();
+  delete dialog;
+  for (int i = 0; i < 5; ++i) g_main_context_iteration(nullptr, FALSE);
+  EXPECT_TRUE(freed);
+}
