@@ -5,6 +5,7 @@ TfrmInterface* frmInterface = nullptr;
 TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetName("frmInterface");
   SetClientSize(797, 623);
+  SetBorderStyle(bsSingle);
   CreateLinkControls();
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };

@@ -172,13 +172,35 @@ void TForm::SetCentered(bool centered) {
 }
 
 // The window's content is the menu bar plus the client area, so the window is
-// made taller by the menu bar's height.
+// made taller by the menu bar's height. A fixed-size window takes the size of
+// its content, so there the content asks for exactly that size.
 void TForm::ApplySize() {
   if (!FWindow) return;
   int menuHeight = 0;
   if (FMenuBar) gtk_widget_get_preferred_height(FMenuBar, nullptr, &menuHeight);
-  gtk_window_set_default_size(GTK_WINDOW(FWindow), FClientWidth, FClientHeight + menuHeight);
-  gtk_window_resize(GTK_WINDOW(FWindow), FClientWidth, FClientHeight + menuHeight);
+  const int height = FClientHeight + menuHeight;
+  if (FBorderStyle == bsSizeable)
+    gtk_widget_set_size_request(FClientBox, -1, -1);
+  else
+    gtk_widget_set_size_request(FClientBox, FClientWidth, height);
+  gtk_window_set_default_size(GTK_WINDOW(FWindow), FClientWidth, height);
+  gtk_window_resize(GTK_WINDOW(FWindow), FClientWidth, height);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (FBorderStyle == style) return;
+  FBorderStyle = style;
+  ApplyBorderStyle();
+  ApplySize();
+}
+
+void TForm::ApplyBorderStyle() {
+  if (!FWindow) return;
+  GtkWindow* window = GTK_WINDOW(FWindow);
+  gtk_window_set_decorated(window, FBorderStyle != bsNone);
+  gtk_window_set_resizable(window, FBorderStyle == bsSizeable);
+  gtk_window_set_type_hint(
+      window, FBorderStyle == bsDialog ? GDK_WINDOW_TYPE_HINT_DIALOG : GDK_WINDOW_TYPE_HINT_NORMAL);
 }
 
 void TForm::SetEnabled(bool enabled) {
@@ -241,6 +263,7 @@ void TForm::CreateHandle() {
     FMenu = nullptr;
     SetMenu(menu);
   }
+  ApplyBorderStyle();
   ApplySize();
 }
 

@@ -94,6 +94,9 @@ enum TModalResult {
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
+// Window frame: sizeable, fixed size (single), fixed-size dialog, or none.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+
 class TForm : public TComponent {
  public:
   explicit TForm(TComponent* AOwner);
@@ -114,6 +117,8 @@ class TForm : public TComponent {
   void SetEnabled(bool enabled);
   // Centred on the screen when shown (the default) or placed at Left/Top.
   void SetCentered(bool centered);
+  TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle style);
 
   // The menu bar shown at the top of the window; nullptr removes it. The form
   // does not own the menu.
@@ -159,6 +164,7 @@ class TForm : public TComponent {
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
   void ApplySize();
+  void ApplyBorderStyle();
   void MenuDestroyed();
 
   GtkWidget* FWindow = nullptr;
@@ -168,6 +174,7 @@ class TForm : public TComponent {
   std::string FCaption;
   int FLeft = 0, FTop = 0;
   bool FCentered = true;
+  TFormBorderStyle FBorderStyle = bsSizeable;
   int FClientWidth = 320, FClientHeight = 240;
   bool FVisible = false;
   bool FEnabled = true;

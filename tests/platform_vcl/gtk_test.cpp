@@ -138,6 +138,19 @@ TEST_F(TGtk, ClientSizeExcludesTheMenuBar) {
   EXPECT_GT(menuHeight, 0);
 }
 
+TEST_F(TGtk, FixedBorderKeepsTheClientSize) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSingle);
+  form.SetClientSize(797, 623);
+  form.Show();
+  while (gtk_events_pending()) gtk_main_iteration();
+  int w = 0, h = 0;
+  gtk_window_get_size(GTK_WINDOW(form.Handle()), &w, &h);
+  EXPECT_EQ(w, 797);
+  EXPECT_EQ(h, 623);
+  EXPECT_FALSE(gtk_window_get_resizable(GTK_WINDOW(form.Handle())));
+}
+
 TEST_F(TGtk, MenuBarShowsTheTreeAndClicksRunTheItems) {
   TForm form(nullptr);
   TMainMenu menu(&form);
