@@ -217,6 +217,8 @@ public:
   void ShowDisconnected();
   void StartDefinitionWorker();
   void WaitForDefinitions();
+  // Waits for a running worker to end (before the identity it reads changes).
+  void FinishDefinitionWorker();
   void ShowSettingsProgress(int maximum);
   void FreeProgressForm();
   // Identity and settings (link/Identity.cpp, link/Settings.cpp).

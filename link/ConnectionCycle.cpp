@@ -199,6 +199,10 @@ void TfrmInterface::StartDefinitionWorker() {
   FThread = new MyThread(false, this);
 }
 
+void TfrmInterface::FinishDefinitionWorker() {
+  if (FThread && !FThread->Finished()) FThread->WaitFor();
+}
+
 void TfrmInterface::WaitForDefinitions() {
   while (!FDefinitionsLoaded.load()) ProcessMessages();
 }

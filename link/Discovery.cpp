@@ -51,6 +51,8 @@ void TfrmInterface::ReleaseAdapter() {
 }
 
 void TfrmInterface::ResetLinkUi() {
+  // The worker reads the identity: let it end before the identity goes.
+  FinishDefinitionWorker();
   SetLinkTimerEnabled(false);
   if (eMessage) eMessage->Clear();
   FModel.clear();
@@ -122,6 +124,7 @@ void TfrmInterface::HidConnect() {
     return;
   }
   ReleaseAdapter();
+  FinishDefinitionWorker();
   FConnected = false;
   FDevicePath = nullptr;
   FModel.clear();

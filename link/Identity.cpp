@@ -94,6 +94,7 @@ std::string TfrmInterface::ReadDeviceInfo(bool acceptAnyDevice) {
   } else {
     FConnected = false;
   }
+  FinishDefinitionWorker();  // it may still read the identity being replaced
   FModel = model;
   FHardware = hardware;
   FFirmware = firmware;

@@ -73,6 +73,7 @@ bool TfrmInterface::ReadReport(uint8_t* destination, int timeout, int* frameLeng
     // The adapter was pulled out while its handle was open: start over and
     // look for it again.
     ReleaseAdapter();
+    FinishDefinitionWorker();
     FDevicePath = nullptr;
     FModel.clear();
     FHardware.clear();
