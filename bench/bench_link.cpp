@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/frmInterface.h"
+#include "controls/XwTimer.h"
 #include "platform/hid/HidApi.h"
 #include "platform/rtl/Clock.h"
 #include "tests/support/SimAdapter.h"
@@ -89,6 +90,8 @@ struct TBench {
     controller->Settings.assign(kSettingsLength, 0x5A);
     Controller = controller.get();
     Device = &Adapter.Plug(std::move(controller));
+    // The benchmark drives the transfers itself; the link timer stays quiet.
+    Form->Timer1->SetOnTimer(nullptr);
     hid::SetHidBackend(&Uncounted);
     Form->HidCtlDeviceArrival();
     Form->FConnected = true;
