@@ -154,3 +154,20 @@ TEST_F(TThreadTimerTest, CounterWrapDuringATickStillGivesAShortWait) {
   EXPECT_TRUE(PumpUntil([&] { return Ticks >= 2; }));
   Timer.SetEnabled(false);
 }
+
+TEST_F(TThreadTimerTest, SlowHandlerIsFollowedByTheNextTickAtOnce) {
+  TScopedVirtualClock clock(1000);
+  Timer.SetKeepAlive(true);  // interval changes reach the running worker
+  Timer.SetInterval(1);
+  Timer.SetOnTimer([this](TObject*) {
+    if (++Ticks > 1) return;
+    Timer.SetInterval(3600000);  // an hour between tick starts from now on
+    Sleep(3600000);              // the handler itself takes that hour of test time
+  });
+  Timer.SetEnabled(true);
+  // Ticks are spaced from start to start: the second one is due when the first
+  // handler returns. Spacing from the handler's end would wait an hour.
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 2; }));
+  Timer.SetEnabled(false);
+  Timer.SetKeepAlive(false);
+}
