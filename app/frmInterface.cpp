@@ -7,6 +7,7 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetClientSize(797, 623);
   SetBorderStyle(bsSingle);
   CreateLinkControls();
+  CreateDataLinkControls();
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };
   OnDestroy = [this](TObject* s) { FormDestroy(s); };

@@ -210,6 +210,50 @@ public:
   void CloseLink();
   // True when one of DATALINK<first> .. DATALINK<last> carries the check mark.
   bool IsDataLinkChecked(int first, int last) const;
+  // Data link: modes, channel scan and channel upgrade (link/DataLink*.cpp).
+  // Window controls and menu items that the data-link modes set.
+  TzrTextControl* Label1 = nullptr;       // mode label beside the link lamp
+  class TzrControl* GroupBox2 = nullptr;  // parameter write and default buttons
+  class TzrControl* gbChannel = nullptr;  // the channel boxes' group
+  TzrButton* btnConnect = nullptr;
+  TMenuItem *English1 = nullptr, *Export1 = nullptr, *Import1 = nullptr, *Print1 = nullptr;
+  void CreateDataLinkControls();
+  void DATALINK1Click(TObject* Sender);
+  void DATALINK2Click(TObject* Sender);
+  void DATALINK3Click(TObject* Sender);
+  void DATALINK4Click(TObject* Sender);
+  void DATALINK5Click(TObject* Sender);
+  // The steps every data-link mode shares (item: the mode's menu item).
+  void SwitchDataLinkMode(TMenuItem* item);
+  void EnableDeviceMenus(bool enabled);
+  void UpdateChannelBoxes();
+  void btnScanClick(TObject* Sender);
+  void btnUpgrade2Click(TObject* Sender);
+  // Markers while scanning and selecting, and of the device behind a channel.
+  void SetScanMarkers();
+  void SetChannelMarkers();
+  // Command 18 and its acknowledgement, at most six attempts.
+  enum class TChannelSelect { Selected, Refused, NoAdapter };
+  TChannelSelect SelectDataLinkChannel(int channel);
+  // The summary line of a channel upgrade.
+  std::string ChannelUpgradeSummary(int succeeded, int failed) const;
+  // Channel tuning over Modbus RTU (link/ChannelTuning*.cpp).
+  class TzrRadioButton *rbChannel1 = nullptr, *rbChannel2 = nullptr, *rbChannel3 = nullptr,
+                       *rbChannel4 = nullptr, *rbChannel5 = nullptr, *rbChannel6 = nullptr,
+                       *rbChannel7 = nullptr, *rbChannel8 = nullptr;
+  class TzrRadioButton *rbCW = nullptr, *rbCCW = nullptr;
+  TzrRadioButton* ChannelButton(int index) const;  // rbChannel1 .. rbChannel8 by index 0 .. 7
+  TzrButton* btnRead = nullptr;
+  TzrButton* btnWrite = nullptr;
+  TzrCheckBox *cbRed = nullptr, *cbGreen = nullptr, *cbBlue = nullptr;
+  TzrMemo* sMessage = nullptr;  // the tuning page's memo
+  void btnReadClick(TObject* Sender);
+  void btnWriteClick(TObject* Sender);
+  void rbChannelChange(TObject* Sender);
+  bool SendToSelectedChannel(int length, const uint8_t* frame);
+  bool ReadModbusReport(uint8_t* destination, int length, int timeout);
+  bool SendModbusReport(const uint8_t* frame, int length);
+  void ShowChannelMessage(const std::string& text);
   // Connection cycle (link/ConnectionCycle.cpp).
   void Timer1Timer(TObject* Sender);
   void PollLink();

@@ -132,6 +132,7 @@ int TSimDevice::Write(const unsigned char* data, size_t length, int milliseconds
     return 0;
   }
   if (length < 2) return -1;
+  if (FModel && FModel->OnReport(data, length, *this)) return static_cast<int>(length);
   const size_t frameLength = WrittenFrameLength(data, length);
   std::vector<uint8_t> frame(data + 1, data + 1 + frameLength);
   Written.push_back(frame);

@@ -22,6 +22,12 @@ class TSimDeviceModel {
   virtual ~TSimDeviceModel() = default;
   // One frame written by the program (report identifier removed).
   virtual void OnFrame(const std::vector<uint8_t>& frame, TSimDevice& device) = 0;
+  // A whole output report as written (identifier first), before it is cut
+  // into a link frame. A model that takes reports of another layout handles
+  // them here and returns true; the report then reaches no OnFrame.
+  virtual bool OnReport(const uint8_t* /*report*/, size_t /*length*/, TSimDevice& /*device*/) {
+    return false;
+  }
 };
 
 // Frame helpers shared by the device models.

@@ -1,0 +1,76 @@
+// The five data-link modes of the device menu: switching to a mode, and the
+// menus and channel boxes that a scan locks and a mode change clears.
+
+#include "app/frmInterface.h"
+#include "controls/zr_controls.h"
+#include "controls/zr_listbox.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/vcl/Menus.h"
+
+void TfrmInterface::DATALINK1Click(TObject*) { SwitchDataLinkMode(DATALINK1); }
+
+void TfrmInterface::DATALINK2Click(TObject*) {
+  SwitchDataLinkMode(DATALINK2);
+  UpdateChannelBoxes();
+}
+
+void TfrmInterface::DATALINK3Click(TObject*) {
+  SwitchDataLinkMode(DATALINK3);
+  UpdateChannelBoxes();
+}
+
+void TfrmInterface::DATALINK4Click(TObject*) {
+  SwitchDataLinkMode(DATALINK4);
+  UpdateChannelBoxes();
+}
+
+// The tuning mode leaves the link timer as it was: its connection start ends
+// with the timer off, and the tuning pages talk to the channel on their own.
+void TfrmInterface::DATALINK5Click(TObject*) {
+  SwitchDataLinkMode(DATALINK5);
+  if (btnRead) btnRead->SetEnabled(true);
+  if (btnWrite) btnWrite->SetEnabled(false);
+  if (rbChannel1) rbChannel1->SetIsChecked(true);
+}
+
+void TfrmInterface::SwitchDataLinkMode(TMenuItem* item) {
+  if (FScanMode) btnScanClick(btnScan);
+  if (item) {
+    item->SetChecked(true);
+    if (Label1) Label1->SetText(UTF8ToUTF16(item->GetCaption()));
+  }
+  if (ListBox1) ListBox1->SetItemIndex(2);
+  ListBoxItemClick(ListBoxItem1);
+  FFrameStart = 0xA8;
+  FFrameEnd = 0x8A;
+  if (item != DATALINK5 && !LinkTimerEnabled()) SetLinkTimerEnabled(true);
+  if (GroupBox2) GroupBox2->SetVisible(false);
+  FReconnect = true;
+  FBusy = false;
+  FPolling = false;
+  FConnected = false;
+  FModel.clear();
+  FHardware.clear();
+  FFirmware.clear();
+  FDeviceExtraId.clear();
+  LoadModelDefinition("");
+  BuildParameterPages();
+  if (btnConnect) btnConnect->SetVisible(false);
+  for (TMenuItem* menu : {Export1, Import1, Print1})
+    if (menu) menu->SetEnabled(false);
+}
+
+void TfrmInterface::EnableDeviceMenus(bool enabled) {
+  for (TMenuItem* menu : {English1, Chinese1, ESCSpeedController1, MotorChecker1, LCDProgramCard1,
+                          DATALINK1, DATALINK2, DATALINK3, DATALINK4, DATALINK5})
+    if (menu) menu->SetEnabled(enabled);
+  if (gbChannel) gbChannel->SetEnabled(enabled);
+}
+
+void TfrmInterface::UpdateChannelBoxes() {
+  for (int k = 0; k < 8; ++k)
+    if (TzrCheckBox* box = ChannelBox(k)) {
+      box->SetIsChecked(false);
+      box->SetEnabled(false);
+    }
+}
