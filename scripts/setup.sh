@@ -40,6 +40,7 @@ case "$mode" in
     build_dir=${BUILD_DIR:-build-sanitize}
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
     cmake --build "$build_dir" -j "$(nproc)" --target test_scene test_platform_rtl
+    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
     (cd "$build_dir" && ./tests/test_platform_rtl && ./tests/test_scene)
     ;;
   bench)
