@@ -92,6 +92,9 @@ void TfrmInterface::ShowStartPage() {
 }
 
 void TfrmInterface::HidConnect() {
+  // The slots point into the enumeration freed here: lines of an earlier
+  // listing must not survive it.
+  DevListBox->Clear();
   hid_free_enumeration(FEnumeration);
   FEnumeration = nullptr;
   FDevicePath = nullptr;

@@ -189,4 +189,38 @@ TEST_F(DiscoveryTest, ResetLinkUiGivesTheDisconnectedState) {
   EXPECT_NE(Form->FDevice, nullptr);  // the handle stays
 }
 
+TEST_F(DiscoveryTest, ProbesOfAnOpenAdapter) {
+  PlugController();
+  Arrive();
+  const int opens = Adapter.OpenCalls;
+  EXPECT_TRUE(Form->HidCtlEnumerate());
+  EXPECT_EQ(Controller->Handshakes, 5);  // all five probes run
+  EXPECT_NE(Form->FDevice, nullptr);     // it answered: kept open
+  // The last probe decides: an adapter that stops answering is let go and
+  // the adapters are listed again.
+  Controller->IgnoreHandshakes = 100;
+  EXPECT_TRUE(Form->HidCtlEnumerate());
+  EXPECT_EQ(Controller->Handshakes, 10);
+  EXPECT_EQ(Form->FDevice, nullptr);
+  EXPECT_EQ(Form->DevListBox->Count(), 1);  // listed afresh, no stale line
+  EXPECT_EQ(std::string(Form->FDevicePath), Device->Path());
+  EXPECT_EQ(Adapter.OpenCalls, opens);
+}
+
+TEST_F(DiscoveryTest, ArrivalWhileConnectedStartsOver) {
+  PlugController();
+  Arrive();
+  Form->Timer1Timer(nullptr);
+  ASSERT_TRUE(Form->FConnected);
+  Adapter.PlugOther();
+  Arrive();
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_TRUE(Form->FModel.empty());
+  EXPECT_NE(Form->FDevice, nullptr);
+  EXPECT_EQ(Form->DevListBox->Count(), 1);
+  Form->Timer1Timer(nullptr);
+  EXPECT_TRUE(Form->FConnected);
+  EXPECT_EQ(Controller->InfoRequests, 2);
+}
+
 }  // namespace
