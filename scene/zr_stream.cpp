@@ -608,22 +608,10 @@ void TReader::ReadProperty(TPersistent* Instance, TComponent* Owner) {
 }
 
 void TReader::ReadPropValue(TObject* Instance, const TPropInfo* Prop, TComponent* Owner) {
-  const TValueType tag = NextValue();
   switch (Prop->Kind) {
     case tkInteger:
-    case tkInt64: {
-      if (tag == TValueType::Ident) {
-        const std::string ident = ReadIdent();
-        if (const TIdentMap* map = IdentsOf(Prop))
-          for (const TIdentMapEntry& e : *map)
-            if (SameText(e.Name, ident)) return Prop->SetOrd(Instance, e.Value);
-        throw EPropertyError("Invalid property value " + ident);
-      }
-      const int64_t v = ReadInt64();
-      if (Prop->Kind == tkInteger && (v < INT32_MIN || v > UINT32_MAX))
-        throw EPropertyError("Integer value out of range");
-      return Prop->SetOrd(Instance, v);
-    }
+    case tkInt64:
+      return ReadIntegerProp(Instance, Prop);
     case tkEnumeration:
       return Prop->SetEnum(Instance, ReadIdent());
     case tkSet: {
@@ -639,59 +627,85 @@ void TReader::ReadPropValue(TObject* Instance, const TPropInfo* Prop, TComponent
     case tkWString:
       return Prop->SetWStr(Instance, ReadWideString());
     case tkVariant:
-      switch (tag) {
-        case TValueType::False:
-        case TValueType::True:
-          return Prop->SetValue(Instance, Variant(ReadBoolean()));
-        case TValueType::Null:
-          ++FPos;
-          return Prop->SetValue(Instance, Variant::Null());
-        case TValueType::Int8:
-        case TValueType::Int16:
-        case TValueType::Int32:
-        case TValueType::Int64:
-          return Prop->SetValue(Instance, Variant(ReadInt64()));
-        case TValueType::Extended:
-        case TValueType::Single:
-        case TValueType::Double:
-        case TValueType::Currency:
-          return Prop->SetValue(Instance, Variant(double(ReadFloat())));
-        case TValueType::Date:
-          return Prop->SetValue(Instance, Variant::Date(double(ReadFloat())));
-        case TValueType::WString:
-          return Prop->SetValue(Instance, Variant(ReadWideString()));
-        default:
-          return Prop->SetValue(Instance, Variant(ReadString()));
-      }
-    case tkClass: {
-      if (tag == TValueType::Nil) {
-        ++FPos;
-        return Prop->SetObj(Instance, nullptr);
-      }
-      if (tag == TValueType::Collection) {
-        auto* collection = dynamic_cast<TCollection*>(Prop->GetObj(Instance));
-        if (!collection) throw EPropertyError("Property " + Prop->Name + " holds no collection");
-        return ReadCollection(collection, Owner);
-      }
-      if (tag == TValueType::Ident) {
-        FFixups.push_back({Owner, Instance, Prop, ReadIdent()});
-        return;
-      }
-      throw EPropertyError("Invalid property value for " + Prop->Name);
-    }
-    case tkMethod: {
-      if (tag == TValueType::Nil) {
-        ++FPos;
-        return Prop->SetEvent(Instance, std::any());
-      }
-      const std::string method = ReadIdent();
-      const TMethodInfo* m = FRoot ? FRoot->ClassType()->FindMethod(method) : nullptr;
-      if (!m) throw EPropertyError("Method " + method + " not found");
-      return Prop->SetMethod(Instance, TMethod{FRoot, m});
-    }
+      return Prop->SetValue(Instance, ReadVariant());
+    case tkClass:
+      return ReadObjectProp(Instance, Prop, Owner);
+    case tkMethod:
+      return ReadEventProp(Instance, Prop);
     default:
       throw EPropertyError("Property " + Prop->Name + " cannot be read");
   }
+}
+
+void TReader::ReadIntegerProp(TObject* Instance, const TPropInfo* Prop) {
+  if (NextValue() == TValueType::Ident) {
+    const std::string ident = ReadIdent();
+    if (const TIdentMap* map = IdentsOf(Prop))
+      for (const TIdentMapEntry& e : *map)
+        if (SameText(e.Name, ident)) return Prop->SetOrd(Instance, e.Value);
+    throw EPropertyError("Invalid property value " + ident);
+  }
+  const int64_t v = ReadInt64();
+  if (Prop->Kind == tkInteger && (v < INT32_MIN || v > UINT32_MAX))
+    throw EPropertyError("Integer value out of range");
+  Prop->SetOrd(Instance, v);
+}
+
+Variant TReader::ReadVariant() {
+  switch (NextValue()) {
+    case TValueType::False:
+    case TValueType::True:
+      return Variant(ReadBoolean());
+    case TValueType::Null:
+      ++FPos;
+      return Variant::Null();
+    case TValueType::Int8:
+    case TValueType::Int16:
+    case TValueType::Int32:
+    case TValueType::Int64:
+      return Variant(ReadInt64());
+    case TValueType::Extended:
+    case TValueType::Single:
+    case TValueType::Double:
+    case TValueType::Currency:
+      return Variant(double(ReadFloat()));
+    case TValueType::Date:
+      return Variant::Date(double(ReadFloat()));
+    case TValueType::WString:
+      return Variant(ReadWideString());
+    default:
+      return Variant(ReadString());
+  }
+}
+
+void TReader::ReadObjectProp(TObject* Instance, const TPropInfo* Prop, TComponent* Owner) {
+  switch (NextValue()) {
+    case TValueType::Nil:
+      ++FPos;
+      return Prop->SetObj(Instance, nullptr);
+    case TValueType::Collection: {
+      auto* collection = dynamic_cast<TCollection*>(Prop->GetObj(Instance));
+      if (!collection) throw EPropertyError("Property " + Prop->Name + " holds no collection");
+      return ReadCollection(collection, Owner);
+    }
+    case TValueType::Ident:
+      // A component reference: resolved by name once the whole stream is read.
+      FFixups.push_back({Owner, Instance, Prop, ReadIdent()});
+      return;
+    default:
+      throw EPropertyError("Invalid property value for " + Prop->Name);
+  }
+}
+
+void TReader::ReadEventProp(TObject* Instance, const TPropInfo* Prop) {
+  if (NextValue() == TValueType::Nil) {
+    ++FPos;
+    return Prop->SetEvent(Instance, std::any());
+  }
+  const std::string method = ReadIdent();
+  const TMethodInfo* m = FRoot ? FRoot->ClassType()->FindMethod(method) : nullptr;
+  if (!m) throw EPropertyError("Method " + method + " not found");
+  Prop->SetMethod(Instance, TMethod{FRoot, m});
 }
 
 void TReader::ReadCollection(TCollection* Collection, TComponent* Owner) {
@@ -933,104 +947,112 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop,
   if (!Prop->IsStored(Instance)) return;
   if (Prop->Kind != tkClass && !Prop->IsWritable()) return;
   const std::string path = Prefix + Prop->Name;
-  auto name = [&] { WriteShortString(path); };
   switch (Prop->Kind) {
     case tkInteger:
-    case tkInt64: {
-      const int64_t v = Prop->GetOrd(Instance);
-      if (Prop->HasDefault && v == Prop->Default) return;
-      name();
-      if (const TIdentMap* map = IdentsOf(Prop))
-        for (const TIdentMapEntry& e : *map)
-          if (e.Value == v) return WriteIdent(e.Name);
-      return WriteInteger(v);
-    }
-    case tkEnumeration: {
-      const int64_t v = Prop->GetOrd(Instance);
-      if (Prop->HasDefault && v == Prop->Default) return;
-      name();
-      if (Prop->EnumType == &BooleanInfo()) return WriteBoolean(v != 0);
-      return WriteIdent(Prop->EnumType->NameOf(v));
-    }
-    case tkSet: {
-      const int64_t v = Prop->GetOrd(Instance);
-      if (Prop->HasDefault && v == Prop->Default) return;
-      name();
-      WriteValue(TValueType::Set);
-      for (const std::string& member : Prop->GetSet(Instance)) WriteShortString(member);
-      return WriteByte(0);
-    }
+    case tkInt64:
+    case tkEnumeration:
+    case tkSet:
+      return WriteOrdinalProp(Instance, Prop, path);
     case tkFloat: {
       const long double v = Prop->GetFloat(Instance);
       if (Prop->HasDefault && v == 0) return;
-      name();
+      WriteShortString(path);
       return WriteFloat(v);
     }
     case tkString: {
       const std::string v = Prop->GetStr(Instance);
       if (Prop->HasDefault && v.empty()) return;
-      name();
+      WriteShortString(path);
       return WriteString(v);
     }
     case tkWString: {
       const std::u16string v = Prop->GetWStr(Instance);
       if (Prop->HasDefault && v.empty()) return;
-      name();
+      WriteShortString(path);
       return WriteWideString(v);
     }
-    case tkVariant: {
-      const Variant v = Prop->GetValue(Instance);
-      if (v.IsEmpty()) return;
-      name();
-      switch (v.VarType()) {
-        case varNull:
-          return WriteValue(TValueType::Null);
-        case varBoolean:
-          return WriteBoolean(v.ToBool());
-        case varInt64:
-          return WriteInteger(v.ToInt64());
-        case varDouble:
-          return WriteFloat(v.ToDouble());
-        case varDate:
-          return WriteDate(v.ToDouble());
-        case varUString:
-          return WriteWideString(v.ToWideString());
-        default:
-          return WriteString(v.ToString());
-      }
-    }
-    case tkClass: {
-      TObject* v = Prop->GetObj(Instance);
-      const TClassInfo* declared = Prop->ClassType();
-      if (!v) {
-        // Unset references are left out; an owned object that is missing is written as nil.
-        if (declared && declared->InheritsFrom(TComponent::Class())) return;
-        if (!Prop->IsWritable()) return;
-        name();
-        return WriteValue(TValueType::Nil);
-      }
-      if (auto* component = dynamic_cast<TComponent*>(v)) {
-        if (component->GetName().empty()) return;
-        name();
-        return WriteIdent(ReferenceName(component));
-      }
-      if (auto* collection = dynamic_cast<TCollection*>(v)) {
-        name();
-        return WriteCollection(collection);
-      }
-      if (auto* persistent = dynamic_cast<TPersistent*>(v)) WriteProperties(persistent, path + ".");
-      return;
-    }
+    case tkVariant:
+      return WriteVariantProp(Instance, Prop, path);
+    case tkClass:
+      return WriteObjectProp(Instance, Prop, path);
     case tkMethod: {
+      // Only handlers that are published methods of the root can be named.
       const TMethod m = Prop->GetMethod(Instance);
       if (!m.Code || !FRoot || m.Data != FRoot) return;
       if (FRoot->ClassType()->FindMethod(m.Code->Name()) != m.Code) return;
-      name();
+      WriteShortString(path);
       return WriteIdent(m.Code->Name());
     }
     default:
       return;
   }
+}
+
+void TWriter::WriteOrdinalProp(TPersistent* Instance, const TPropInfo* Prop,
+                               const std::string& Path) {
+  const int64_t v = Prop->GetOrd(Instance);
+  if (Prop->HasDefault && v == Prop->Default) return;
+  WriteShortString(Path);
+  if (Prop->Kind == tkSet) {
+    WriteValue(TValueType::Set);
+    for (const std::string& member : Prop->GetSet(Instance)) WriteShortString(member);
+    return WriteByte(0);
+  }
+  if (Prop->Kind == tkEnumeration) {
+    if (Prop->EnumType == &BooleanInfo()) return WriteBoolean(v != 0);
+    return WriteIdent(Prop->EnumType->NameOf(v));
+  }
+  if (const TIdentMap* map = IdentsOf(Prop))
+    for (const TIdentMapEntry& e : *map)
+      if (e.Value == v) return WriteIdent(e.Name);
+  WriteInteger(v);
+}
+
+void TWriter::WriteVariantProp(TPersistent* Instance, const TPropInfo* Prop,
+                               const std::string& Path) {
+  const Variant v = Prop->GetValue(Instance);
+  if (v.IsEmpty()) return;
+  WriteShortString(Path);
+  switch (v.VarType()) {
+    case varNull:
+      return WriteValue(TValueType::Null);
+    case varBoolean:
+      return WriteBoolean(v.ToBool());
+    case varInt64:
+      return WriteInteger(v.ToInt64());
+    case varDouble:
+      return WriteFloat(v.ToDouble());
+    case varDate:
+      return WriteDate(v.ToDouble());
+    case varUString:
+      return WriteWideString(v.ToWideString());
+    default:
+      return WriteString(v.ToString());
+  }
+}
+
+void TWriter::WriteObjectProp(TPersistent* Instance, const TPropInfo* Prop,
+                              const std::string& Path) {
+  TObject* v = Prop->GetObj(Instance);
+  if (!v) {
+    // Unset references are left out; an owned object that is missing is written as nil.
+    const TClassInfo* declared = Prop->ClassType();
+    if (declared && declared->InheritsFrom(TComponent::Class())) return;
+    if (!Prop->IsWritable()) return;
+    WriteShortString(Path);
+    return WriteValue(TValueType::Nil);
+  }
+  if (auto* component = dynamic_cast<TComponent*>(v)) {
+    if (component->GetName().empty()) return;
+    WriteShortString(Path);
+    return WriteIdent(ReferenceName(component));
+  }
+  if (auto* collection = dynamic_cast<TCollection*>(v)) {
+    WriteShortString(Path);
+    return WriteCollection(collection);
+  }
+  // Any other object is written as its own properties under the path.
+  if (auto* persistent = dynamic_cast<TPersistent*>(v)) WriteProperties(persistent, Path + ".");
 }
 
 void TWriter::WriteCollection(TCollection* Collection) {

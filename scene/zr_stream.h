@@ -18,6 +18,7 @@
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/Rtti.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/Variants.h"
 
 class TReader;
 class TWriter;
@@ -29,7 +30,7 @@ class TCollection;
 // beyond the limit): ends the read. Other errors raised while reading (also
 // read errors of a class's own data) are errors of content.
 class EObjectStreamError : public EReadError {
-public:
+ public:
   using EReadError::EReadError;
 };
 
@@ -168,6 +169,10 @@ class TReader : public TFiler {
   void ReadProperties(TPersistent* Instance, TComponent* Owner);
   void ReadProperty(TPersistent* Instance, TComponent* Owner);
   void ReadPropValue(TObject* Instance, const TPropInfo* Prop, TComponent* Owner);
+  void ReadIntegerProp(TObject* Instance, const TPropInfo* Prop);
+  void ReadObjectProp(TObject* Instance, const TPropInfo* Prop, TComponent* Owner);
+  void ReadEventProp(TObject* Instance, const TPropInfo* Prop);
+  Variant ReadVariant();
   void ReadCollection(TCollection* Collection, TComponent* Owner);
   bool ReadDefinedProperty(TObject* Instance, const std::string& Name);
   void HandleError(const std::exception& Error);
@@ -231,6 +236,9 @@ class TWriter : public TFiler {
   void WriteComponent(TComponent* Component);
   void WriteProperties(TPersistent* Instance, const std::string& Prefix);
   void WriteProperty(TPersistent* Instance, const TPropInfo* Prop, const std::string& Prefix);
+  void WriteOrdinalProp(TPersistent* Instance, const TPropInfo* Prop, const std::string& Path);
+  void WriteVariantProp(TPersistent* Instance, const TPropInfo* Prop, const std::string& Path);
+  void WriteObjectProp(TPersistent* Instance, const TPropInfo* Prop, const std::string& Path);
   void WriteCollection(TCollection* Collection);
   std::string ReferenceName(TComponent* Component) const;
 

@@ -161,6 +161,7 @@ const TClassInfo* TTestNode::Class() {
           .Prop("Bitmap", &TTestNode::GetBitmap, nullptr)
           .Prop("Points", &TTestNode::GetPoints, nullptr)
           .Prop("Extra", &TTestNode::GetExtra, &TTestNode::SetExtra)
+          .Prop("Value", &TTestNode::GetValue, &TTestNode::SetValue)
           .Event("OnClick", &TTestNode::OnClick);
   return info;
 }

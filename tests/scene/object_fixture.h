@@ -101,6 +101,8 @@ class TTestNode : public TzrObject {
   TTestBitmap* GetBitmap() const { return Bitmap; }
   TCollection* GetPoints() const { return Points; }
   TTestBrush* GetExtra() const { return Extra; }
+  Variant GetValue() const { return Value; }
+  void SetValue(const Variant& V) { Value = V; }
   void SetExtra(TTestBrush* V) { Extra = V; }
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
@@ -123,6 +125,7 @@ class TTestNode : public TzrObject {
   TTestBitmap* Bitmap = new TTestBitmap;
   TCollection* Points = new TCollection(TTestPoint::Class());
   TTestBrush* Extra = nullptr;
+  Variant Value;
   int LoadedCalls = 0;
 };
 

@@ -38,6 +38,7 @@ TTestForm* BuildFixture(TComponent* Owner) {
     point->Color = "#FF000000";
   }
   form->SetResourceName("formstyle");
+  form->Value = Variant::Date(45000.5);
   SetMethodProp(form, "OnClick", form, "ButtonClick");
 
   auto* button = new TTestNode(form);
@@ -45,6 +46,7 @@ TTestForm* BuildFixture(TComponent* Owner) {
   button->SetTag(300);
   button->Caption = std::string(300, 'x');
   button->SetBindingName("value");
+  button->Value = Variant::Null();
   form->AddObject(button);
   auto* control = new TTestControl(form);
   control->SetTag(70000);
@@ -142,6 +144,7 @@ TEST(ObjectStream, ReadingBackGivesTheSameTree) {
   EXPECT_EQ(copy->Bitmap->Bytes, form->Bitmap->Bytes);
   EXPECT_EQ(copy->Position->Y, 34);
   EXPECT_EQ(copy->Cursor, -21);
+  EXPECT_EQ(copy->Value, Variant::Date(45000.5));
   EXPECT_EQ(copy->Points->Count(), 2);
   ASSERT_EQ(copy->GetChildrenCount(), 1);  // the transient child is not stored
   auto* button = static_cast<TTestNode*>(copy->GetChild(0));
