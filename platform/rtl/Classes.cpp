@@ -66,11 +66,9 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent),
                         FFreeNotifies.end());
   }
-  // A copy: a notified component may free others of the list.
-  const std::vector<TComponent*> owned = FComponents;
-  for (TComponent* c : owned)
-    if (std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end())
-      c->Notification(AComponent, Operation);
+  // Newest first; a notified component may free others of the list.
+  for (size_t i = FComponents.size(); i-- > 0;)
+    if (i < FComponents.size()) FComponents[i]->Notification(AComponent, Operation);
 }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
