@@ -31,6 +31,13 @@ void GradientAxis(const TzrGradient& G, const TzrRect& R, PointF& P1, PointF& P2
   P2 = PointF(R.Left + e.GetX() * R.Right, R.Top + e.GetY() * R.Bottom);
 }
 
+// A scaling that would leave no area is refused, as the platform refuses a
+// singular brush transformation, and the brush stays unscaled.
+void ScaleBrush(TransformedBrush& B, float Sx, float Sy) {
+  if (Sx == 0 || Sy == 0 || !std::isfinite(Sx) || !std::isfinite(Sy)) return;
+  B.ScaleTransform(Sx, Sy, MatrixOrderPrepend);
+}
+
 void FreeBitmapHandle(TObject* Sender) {
   auto* bitmap = dynamic_cast<TzrBitmap*>(Sender);
   if (!bitmap) return;
@@ -140,8 +147,8 @@ std::unique_ptr<Brush> TzrCanvasGdiPlus::MakeFillBrush(const TzrRect& R, float o
       auto brush = std::make_unique<TextureBrush>(gp, RectF(0, 0, iw, ih), attributes.get());
       if (fill.GetBitmap()->GetWrapMode() == zrWrapTileStretch) {
         brush->SetWrapMode(WrapModeClamp);
-        brush->ScaleTransform((zrRectWidth(R) + FStrokeThickness / 2) / iw,
-                              (zrRectHeight(R) + FStrokeThickness / 2) / ih, MatrixOrderPrepend);
+        ScaleBrush(*brush, (zrRectWidth(R) + FStrokeThickness / 2) / iw,
+                   (zrRectHeight(R) + FStrokeThickness / 2) / ih);
       } else {
         brush->SetWrapMode(WrapMode(fill.GetBitmap()->GetWrapMode()));
       }
@@ -178,9 +185,9 @@ std::unique_ptr<Brush> TzrCanvasGdiPlus::MakeStrokeBrush(const TzrRect& R, float
       const TzrPosition& s = *g.GetStartPosition();
       const TzrPosition& e = *g.GetStopPosition();
       if (std::fabs(s.GetY() - e.GetY()) > std::fabs(s.GetX() - e.GetX()))
-        brush->ScaleTransform(zrRectHeight(R), zrRectWidth(R), MatrixOrderPrepend);
+        ScaleBrush(*brush, zrRectHeight(R), zrRectWidth(R));
       else
-        brush->ScaleTransform(zrRectWidth(R), zrRectHeight(R), MatrixOrderPrepend);
+        ScaleBrush(*brush, zrRectWidth(R), zrRectHeight(R));
       return brush;
     }
     case zrBrushBitmap: {
@@ -191,8 +198,8 @@ std::unique_ptr<Brush> TzrCanvasGdiPlus::MakeStrokeBrush(const TzrRect& R, float
       if (!gp) return Transparent();
       if (stroke.GetBitmap()->GetWrapMode() == zrWrapTileStretch) {
         auto brush = std::make_unique<TextureBrush>(gp, WrapModeClamp);
-        brush->ScaleTransform(zrRectWidth(R) / float(image->GetWidth()),
-                              zrRectHeight(R) / float(image->GetHeight()), MatrixOrderPrepend);
+        ScaleBrush(*brush, zrRectWidth(R) / float(image->GetWidth()),
+                   zrRectHeight(R) / float(image->GetHeight()));
         return brush;
       }
       return std::make_unique<TextureBrush>(gp, WrapMode(stroke.GetBitmap()->GetWrapMode()));

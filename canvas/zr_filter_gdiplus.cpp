@@ -98,6 +98,10 @@ std::unique_ptr<Image> DecodeFile(const std::string& AFileName, bool AsBitmap = 
 
 bool HasPixels(const Image* I) { return I && I->GetWidth() * I->GetHeight() != 0; }
 
+// A decoded image keeps the encoded bytes beside its pixels, which the
+// layer's drawing refuses; a copy of the pixels alone is drawn instead.
+std::unique_ptr<Image> PixelsOf(const Image& I) { return std::unique_ptr<Image>(I.Clone()); }
+
 TzrMatrix Translation(float Dx, float Dy) {
   TzrMatrix m = IdentityMatrix;
   m.m31 = Dx;
@@ -187,7 +191,7 @@ bool TzrFilterGdiPlus::LoadFromFile(const std::string& AFileName, float Rotate, 
     std::unique_ptr<Graphics> g = OverlayGraphics(*target);
     Matrix world(m.m11, m.m12, m.m21, m.m22, m.m31, m.m32);
     g->SetTransform(&world);
-    g->DrawImage(image.get(), RectF(0, 0, float(w), float(h)));
+    g->DrawImage(PixelsOf(*image).get(), RectF(0, 0, float(w), float(h)));
   }
   Bitmap.SetNeedUpdate(true);
   return true;
@@ -222,7 +226,7 @@ bool TzrFilterGdiPlus::LoadThumbnailFromFile(const std::string& AFileName, float
                           image->GetVerticalResolution() / ratio);
     std::unique_ptr<Graphics> g = OverlayGraphics(*target);
     g->SetInterpolationMode(InterpolationModeHighQuality);
-    g->DrawImage(image.get(), 0.0f, 0.0f);
+    g->DrawImage(PixelsOf(*image).get(), 0.0f, 0.0f);
   }
   Bitmap.SetNeedUpdate(true);
   return true;
@@ -239,7 +243,8 @@ bool TzrFilterGdiPlus::LoadFromStream(TStream* AStream, TzrBitmap& Bitmap) {
   Bitmap.SetSize(int(image->GetWidth()), int(image->GetHeight()));
   if (std::unique_ptr<Gdiplus::Bitmap> target = Overlay(Bitmap)) {
     std::unique_ptr<Graphics> g = OverlayGraphics(*target);
-    g->DrawImage(image.get(), RectF(0, 0, float(image->GetWidth()), float(image->GetHeight())));
+    g->DrawImage(PixelsOf(*image).get(),
+                 RectF(0, 0, float(image->GetWidth()), float(image->GetHeight())));
   }
   Bitmap.SetNeedUpdate(true);
   return true;
