@@ -200,7 +200,8 @@ public:
   void ResetLinkUi();
   void WaitMs(uint32_t milliseconds);
   void ReleaseAdapter();
-  void ShowStartPage();
+  // The first page with the empty page definition, after the adapter was lost.
+  void ShowStartPage(bool hideScanButton);
   hid::THidDeviceNotifier* FDeviceNotifier = nullptr;
   // First activation: the device list, device notifications, and a look for
   // an adapter already attached. Runs once.

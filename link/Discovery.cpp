@@ -73,14 +73,14 @@ void TfrmInterface::ResetLinkUi() {
     for (int i = 0; i < Version1->Count(); ++i) Version1->Items(i)->SetEnabled(true);
 }
 
-void TfrmInterface::ShowStartPage() {
+void TfrmInterface::ShowStartPage(bool hideScanButton) {
   ListBoxItemClick(ListBoxItem1);
   LoadModelDefinition("");
   BuildParameterPages();
   if (FScanMode) {
     // The channel scan cannot go on without the adapter.
-    FScanMode = false;
-    if (btnScan) btnScan->SetVisible(false);
+    btnScanClick(this);
+    if (hideScanButton && btnScan) btnScan->SetVisible(false);
   }
   if (FFrameStart == 0xA6) {
     FFrameStart = 0xA8;
@@ -135,7 +135,7 @@ void TfrmInterface::HidConnect() {
   FFirmware.clear();
   FDeviceExtraId.clear();
   ResetLinkUi();
-  ShowStartPage();
+  ShowStartPage(false);
   SetEnabled(true);
 }
 

@@ -80,7 +80,7 @@ bool TfrmInterface::ReadReport(uint8_t* destination, int timeout, int* frameLeng
     FFirmware.clear();
     FDeviceExtraId.clear();
     ResetLinkUi();
-    ShowStartPage();
+    ShowStartPage(true);
     HidCtlDeviceArrival();
     return false;
   }
