@@ -6,6 +6,7 @@
 #include "platform/rtl/SysUtils.h"
 
 TSimDataLink& DataLinkFixture::PlugDataLink() {
+  if (Device) Adapter.Unplug(*Device);  // one adapter at a time: no picker
   auto link = std::make_unique<TSimDataLink>();
   Link = link.get();
   Device = &Adapter.Plug(std::move(link), 0x0483, 0x5720, L"FS DATALINK");

@@ -12,7 +12,8 @@ class TObject;
 
 class DataLinkFixture : public LinkFixture {
  protected:
-  // Plugs a data link box (vendor 0x0483, product 0x5720, 49-byte reports).
+  // Plugs a data link box (vendor 0x0483, product 0x5720, 49-byte reports),
+  // unplugging the device plugged before.
   TSimDataLink& PlugDataLink();
   // Plugs a box and runs the arrival handling in the given mode.
   TSimDataLink& ArriveInMode(void (TfrmInterface::*mode)(TObject*));
