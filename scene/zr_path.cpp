@@ -4,24 +4,11 @@
 
 #include "platform/rtl/RttiDecl.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_resource_objects.h"
 
 namespace {
 
 TzrPoint Plus(const TzrPoint& A, const TzrPoint& B) { return {A.X + B.X, A.Y + B.Y}; }
-
-bool IsPathObject(const TzrObject* Node) {
-  for (const TClassInfo* c = Node->ClassType(); c != nullptr; c = c->Parent()) {
-    if (c->Name() == "TzrPathObject") return true;
-  }
-  return false;
-}
-
-// The path a path node holds in its published property "Path".
-TzrPathData* SharedPathOf(TzrObject* Node) {
-  const TPropInfo* prop = Node->ClassType()->FindProperty("Path");
-  if (prop == nullptr || prop->Kind != tkClass) return nullptr;
-  return dynamic_cast<TzrPathData*>(prop->GetObj(Node));
-}
 
 }  // namespace
 
@@ -170,7 +157,7 @@ void TzrPathData::Assign(TPersistent* APersistent) {
   DoChanged();
 }
 
-void TzrPathData::SetResource(TzrObject* Value) {
+void TzrPathData::SetResource(TzrPathObject* Value) {
   if (Value == FResource) return;
   if (FResource != nullptr) FResource->RemoveFreeNotify(this);
   FResource = Value;
@@ -192,13 +179,13 @@ void TzrPathData::SetResourceName(const std::string& Text) {
 TzrPathData* TzrPathData::GetPath() {
   if (FResource == nullptr) {
     if (FResourceName.empty()) return nullptr;
-    TzrObject* found = zr_classes::FindResource(FResourceName);
-    if (found == nullptr || !IsPathObject(found)) return nullptr;
+    auto* found = dynamic_cast<TzrPathObject*>(zr_classes::FindResource(FResourceName));
+    if (found == nullptr) return nullptr;
     SetResource(found);
   }
-  return SharedPathOf(FResource);
+  return FResource->GetPath();
 }
 
 void TzrPathData::FreeNotify(TzrObject* AObject) {
-  if (AObject == FResource) FResource = nullptr;
+  if (AObject == static_cast<TzrObject*>(FResource)) FResource = nullptr;
 }

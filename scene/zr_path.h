@@ -14,6 +14,8 @@
 #include "scene/zr_geometry.h"
 #include "scene/zr_object.h"
 
+class TzrPathObject;
+
 enum TzrPathPointKind : int32_t {
   zrPathPointMoveTo,
   zrPathPointLineTo,
@@ -105,10 +107,10 @@ class TzrPathData : public TPersistent, public IzrFreeNotify {
   void ReadPath(TStream& Stream);
   void WritePath(TStream& Stream) const;
 
-  // The shared path node (a TzrPathObject); linking copies its resource name
-  // and joins its free-notify list, unlinking empties the name.
-  TzrObject* GetResource() const { return FResource; }
-  void SetResource(TzrObject* Value);
+  // The shared path node; linking copies its resource name and joins its
+  // free-notify list, unlinking empties the name.
+  TzrPathObject* GetResource() const { return FResource; }
+  void SetResource(TzrPathObject* Value);
   const std::string& GetResourceName() const { return FResourceName; }
   void SetResourceName(const std::string& Text);
   // The shared path this one stands for: the linked node's Path, or the one
@@ -128,7 +130,7 @@ class TzrPathData : public TPersistent, public IzrFreeNotify {
                     float SweepAngle, bool Join);
   void DoChanged();
 
-  TzrObject* FResource = nullptr;
+  TzrPathObject* FResource = nullptr;
   std::string FResourceName;
   TzrPoint FStartPoint;
 };

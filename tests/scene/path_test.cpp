@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_object.h"
 #include "scene/zr_path.h"
+#include "scene/zr_resource_objects.h"
 
 namespace {
 
@@ -393,26 +393,6 @@ TEST(ZrPathBinary, IncompleteCurveEndsThePath) {
   EXPECT_EQ(polygon, (TzrPolygon{{0, 0}, {5, 0}}));
   path.Flatten();
   EXPECT_EQ(path.PathData.size(), 2u);
-}
-
-// A named path node of the object tree: a node publishing its path as "Path".
-class TzrPathObject : public TzrObject {
- public:
-  explicit TzrPathObject(TComponent* AOwner) : TzrObject(AOwner) {}
-  static const TClassInfo* Class();
-  const TClassInfo* ClassType() const override { return Class(); }
-  TzrPathData* GetPath() const { return FPath.get(); }
-  void SetPath(TzrPathData* Value) { FPath->Assign(Value); }
-
- private:
-  std::unique_ptr<TzrPathData> FPath = std::make_unique<TzrPathData>();
-};
-
-const TClassInfo* TzrPathObject::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TzrPathObject>("TzrPathObject", TzrObject::Class())
-          .Prop("Path", &TzrPathObject::GetPath, &TzrPathObject::SetPath);
-  return info;
 }
 
 TEST(ZrPathShared, NamedPathIsFoundLinkedAndReleased) {
