@@ -28,6 +28,9 @@ class Variant {
   Variant(const char* V) : FValue(std::string(V)) {}
   Variant(std::string V) : FValue(std::move(V)) {}
   Variant(std::u16string V) : FValue(std::move(V)) {}
+  Variant(const char16_t* V) : FValue(std::u16string(V)) {}
+  // Any other pointer would silently become a Boolean.
+  Variant(const void*) = delete;
   static Variant Null();
   static Variant Date(double Days);
 

@@ -281,3 +281,21 @@ TEST(Components, FreeNotificationAndOwnerNoticesClearReferences) {
   delete listener;
   EXPECT_EQ(TComponent::Class()->Name(), source.ClassName());
 }
+
+TEST(Variants, ConvertBetweenTextNumbersAndBooleans) {
+  EXPECT_EQ(Variant("1.5").ToDouble(), 1.5);
+  EXPECT_EQ(Variant(" 12").ToInt64(), 12);
+  EXPECT_EQ(Variant(2.5).ToInt64(), 2);  // halves to even
+  EXPECT_EQ(Variant(3.5).ToInt64(), 4);
+  EXPECT_TRUE(Variant("TRUE").ToBool());
+  EXPECT_FALSE(Variant("0").ToBool());
+  EXPECT_EQ(Variant(0.25).ToString(), "0.25");
+  EXPECT_EQ(Variant(true).ToString(), "True");
+  EXPECT_EQ(Variant(u"电调").ToString(), "电调");
+  EXPECT_EQ(Variant::Null().ToString(), "");
+  EXPECT_TRUE(Variant().IsEmpty());
+  EXPECT_EQ(Variant::Date(2).VarType(), varDate);
+  for (const char* bad : {"", "1,5", "x", "1.5e", "nan?"})
+    EXPECT_THROW(Variant(bad).ToDouble(), EConvertError) << bad;
+  EXPECT_THROW(Variant(1e300).ToInt64(), EConvertError);
+}
