@@ -273,6 +273,18 @@ public:
   std::string WriteSettings();
   bool IsLinkLampOn() const;
   void LoadDefinitionsThreadBody();
+  // Firmware upgrade: deciphering and digests (link/FirmwareDecipher.cpp),
+  // the transfer (link/FirmwareUpgrade.cpp) and the version gates
+  // (link/FirmwareGate.cpp). Result texts: empty for success.
+  void DecipherFirmware(const std::string& keyText, const uint8_t* data, size_t length,
+                        uint8_t* out);
+  std::string FirmwareDigest(const uint8_t* data, size_t length);
+  std::string UpgradeFirmware(const std::string& version, const std::string& channel);
+  void WaitForHandshake();
+  void btnUpgradeClick(TObject* Sender);
+  bool UpgradeDeviceFirmware();
+  bool UpgradeChannelFirmware(const std::string& channel);
+  std::u16string ReadmeToWide(const std::string& readme) const;
 
   // ---- Model definitions and parameter pages (pages/) ----
   // Page definition (pages/ModelDefinition.cpp). Runs on the definition worker:

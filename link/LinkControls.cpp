@@ -43,6 +43,7 @@ void TfrmInterface::CreateLinkControls() {
   btnUpdate = Make<TzrButton>(this, "btnUpdate");
   btnDefault = Make<TzrButton>(this, "btnDefault");
   btnUpgrade = Make<TzrButton>(this, "btnUpgrade");
+  btnUpgrade->OnClick = [this](TObject* sender) { btnUpgradeClick(sender); };
   btnUpgrade2 = Make<TzrButton>(this, "btnUpgrade2");
   btnScan = Make<TzrButton>(this, "btnScan");
   TzrCheckBox** boxes[] = {&cbChannel1, &cbChannel2, &cbChannel3, &cbChannel4,

@@ -143,27 +143,39 @@ std::string UpperVersionText(const std::string& Text) {
   return result;
 }
 
+std::vector<std::vector<std::string>> ReadVersionBatches(const TMemIniFile& Filter,
+                                                         const std::string& Model,
+                                                         const std::string& Hardware) {
+  const std::string section = Model + " " + Hardware;
+  std::vector<std::vector<std::string>> batches;
+  const int count = Filter.ReadInteger(section, "batch", 0);
+  for (int b = 1; b <= count; ++b) {
+    const std::string number = std::to_string(b);
+    const int versions = Filter.ReadInteger(section, "versionnum" + number, 0);
+    std::vector<std::string> list;
+    for (int i = 1; i <= versions; ++i)
+      list.push_back(Filter.ReadString(section, "version" + number + "_" + std::to_string(i), ""));
+    batches.push_back(std::move(list));
+  }
+  return batches;
+}
+
+int FindVersionBatch(const std::vector<std::vector<std::string>>& Batches,
+                     const std::string& Version) {
+  const std::string wanted = UpperVersionText(Version);
+  for (size_t b = 0; b < Batches.size(); ++b)
+    for (const std::string& name : Batches[b])
+      if (UpperVersionText(name) == wanted) return static_cast<int>(b) + 1;
+  return 0;
+}
+
 std::vector<std::vector<std::string>> ReadMarkedBatches(const std::string& FilterPath,
                                                         const std::string& Model,
                                                         const std::string& Hardware,
                                                         const std::string& Firmware) {
-  const TMemIniFile filter(FilterPath);
-  const std::string section = Model + " " + Hardware;
-  const std::string current = UpperVersionText(Firmware);
   std::vector<std::vector<std::string>> marked;
-  const int batches = filter.ReadInteger(section, "batch", 0);
-  for (int b = 1; b <= batches; ++b) {
-    const std::string number = std::to_string(b);
-    const int count = filter.ReadInteger(section, "versionnum" + number, 0);
-    std::vector<std::string> versions;
-    bool mark = false;
-    for (int i = 1; i <= count; ++i) {
-      versions.push_back(
-          filter.ReadString(section, "version" + number + "_" + std::to_string(i), ""));
-      mark = mark || UpperVersionText(versions.back()) == current;
-    }
-    if (mark) marked.push_back(std::move(versions));
-  }
+  for (auto& batch : ReadVersionBatches(TMemIniFile(FilterPath), Model, Hardware))
+    if (FindVersionBatch({batch}, Firmware) > 0) marked.push_back(std::move(batch));
   return marked;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class TMemIniFile;
+
 // The model databases of Folder (a path ending in "/"), in file-name order.
 std::vector<std::string> ListModelDatabases(const std::string& Folder);
 
@@ -40,6 +42,17 @@ TSoftwareRows ReadSoftwareVersions(const std::string& DatabasePath, const std::s
 // The filter file of a database: its path with "settings.db3" replaced by
 // "version_control.ini".
 std::string VersionControlPath(const std::string& DatabasePath);
+
+// The version lists of batches 1 .. "batch" of section "Model Hardware" of an
+// open filter file ("versionnum<b>" names, "version<b>_<i>" texts).
+std::vector<std::vector<std::string>> ReadVersionBatches(const TMemIniFile& Filter,
+                                                         const std::string& Model,
+                                                         const std::string& Hardware);
+
+// The batch (from 1) of the lowest-numbered list that names Version, compared
+// without regard to letter case; 0 when no list names it.
+int FindVersionBatch(const std::vector<std::vector<std::string>>& Batches,
+                     const std::string& Version);
 
 // The version lists of the batches of section "Model Hardware" that name
 // Firmware (compared without regard to letter case).

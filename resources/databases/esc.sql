@@ -1,5 +1,5 @@
 -- Demo models: airplane, Ardent and general families. Invented data; the
--- firmware images are placeholders.
+-- firmware containers (null here) are filled with demo images by the build.
 insert into dbversion values ('2026.12.01');
 
 insert into splash values (1, 'AIRPLANE');
@@ -10,14 +10,14 @@ insert into controller values (10, 'AP40_V1', 1);
 insert into controller values (20, 'ARD80_V2', 2);
 insert into controller values (30, 'G60_HW1', 3);
 
-insert into software values (101, '1.0.0', x'00', 'AP_1.0.0', 10);
-insert into software values (102, '1.1.0', x'00', 'AP_1.1.0', 10);
-insert into software values (103, '1.2.0', x'00', 'AP_1.2.0@', 10);
-insert into software values (104, '2.0.0', x'00', 'AP_2.0.0', 10);
+insert into software values (101, '1.0.0', null, 'AP_1.0.0', 10);
+insert into software values (102, '1.1.0', null, 'AP_1.1.0', 10);
+insert into software values (103, '1.2.0', null, 'AP_1.2.0@', 10);
+insert into software values (104, '2.0.0', null, 'AP_2.0.0', 10);
 
-insert into software values (201, '4.0', x'00', 'ARD_4.0', 20);
-insert into software values (202, '4.1', x'00', 'ARD_4.1', 20);
-insert into software values (203, '4.2 beta', x'00', 'ARD_4.2$', 20);
+insert into software values (201, '4.0', null, 'ARD_4.0', 20);
+insert into software values (202, '4.1', null, 'ARD_4.1', 20);
+insert into software values (203, '4.2 beta', null, 'ARD_4.2$', 20);
 
-insert into software values (301, '1.0', x'00', 'G60_1.0', 30);
-insert into software values (302, '1.1', x'00', 'G60_1.1', 30);
+insert into software values (301, '1.0', null, 'G60_1.0', 30);
+insert into software values (302, '1.1', null, 'G60_1.1', 30);
