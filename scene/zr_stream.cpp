@@ -1005,7 +1005,9 @@ void TWriter::WriteOrdinalProp(TPersistent* Instance, const TPropInfo* Prop,
   if (const TIdentMap* map = IdentsOf(Prop))
     for (const TIdentMapEntry& e : *map)
       if (e.Value == v) return WriteIdent(e.Name);
-  WriteInteger(v);
+  // 32-bit properties are stored as signed 32-bit values (an ARGB colour
+  // 0xFF000000 as -16777216), as the stored forms keep them.
+  WriteInteger(Prop->Kind == tkInteger ? int64_t(int32_t(uint32_t(v))) : v);
 }
 
 void TWriter::WriteVariantProp(TPersistent* Instance, const TPropInfo* Prop,

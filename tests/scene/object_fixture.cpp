@@ -154,6 +154,8 @@ const TClassInfo* TTestNode::Class() {
           .Prop("Cursor", &TTestNode::GetCursor, &TTestNode::SetCursor)
           .Default(0)
           .Idents(CursorIdents())
+          .Prop("Color", &TTestNode::GetColor, &TTestNode::SetColor)
+          .Default(0)
           .Prop("Buddy", &TTestNode::GetBuddy, &TTestNode::SetBuddy)
           .Prop("Position", &TTestNode::GetPosition, nullptr)
           .Prop("Fill", &TTestNode::GetFill, nullptr)

@@ -91,6 +91,8 @@ class TTestNode : public TzrObject {
   void SetText(const std::u16string& V) { Text = V; }
   int64_t GetBig() const { return Big; }
   void SetBig(int64_t V) { Big = V; }
+  uint32_t GetColor() const { return Color; }
+  void SetColor(uint32_t V) { Color = V; }
   int GetCursor() const { return Cursor; }
   void SetCursor(int V) { Cursor = V; }
   TTestNode* GetBuddy() const { return Buddy; }
@@ -118,6 +120,7 @@ class TTestNode : public TzrObject {
   std::u16string Text;
   int64_t Big = 0;
   int Cursor = 0;
+  uint32_t Color = 0;
   TTestNode* Buddy = nullptr;
   TTestPosition* Position = new TTestPosition;
   TTestBrush* Fill = new TTestBrush;

@@ -26,6 +26,7 @@ TTestForm* BuildFixture(TComponent* Owner) {
   form->Big = int64_t(1) << 40;
   form->SetTag(100);
   form->Cursor = -21;
+  form->Color = 0xFF2B2B2B;
   form->Position->X = 12;
   form->Position->Y = 34;
   form->Fill->Color = "#FF2B2B2B";
@@ -144,6 +145,7 @@ TEST(ObjectStream, ReadingBackGivesTheSameTree) {
   EXPECT_EQ(copy->Bitmap->Bytes, form->Bitmap->Bytes);
   EXPECT_EQ(copy->Position->Y, 34);
   EXPECT_EQ(copy->Cursor, -21);
+  EXPECT_EQ(copy->Color, 0xFF2B2B2Bu);
   EXPECT_EQ(copy->Value, Variant::Date(45000.5));
   EXPECT_EQ(copy->Points->Count(), 2);
   ASSERT_EQ(copy->GetChildrenCount(), 1);  // the transient child is not stored
@@ -172,6 +174,7 @@ TEST(ObjectStream, DefaultsAreNotWritten) {
   EXPECT_TRUE(Contains(text, "  Visible = False\r\n"));
   EXPECT_TRUE(Contains(text, "  Width = 12.500000000000000000\r\n"));
   EXPECT_TRUE(Contains(text, "  Cursor = crHandPoint\r\n"));
+  EXPECT_TRUE(Contains(text, "  Color = -13948117\r\n"));  // 32 bits, signed
   EXPECT_TRUE(Contains(text, "  Fill.Color = '#FF2B2B2B'\r\n"));
   EXPECT_TRUE(Contains(text, "  Position.Point = '(12,34)'\r\n"));
   EXPECT_TRUE(Contains(text, "  Extra = nil\r\n"));
