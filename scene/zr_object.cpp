@@ -143,7 +143,7 @@ void TzrObject::AddObject(TzrObject* AObject) {
     FChildren = new std::vector<TzrObject*>();
     FChildren->reserve(10);
   }
-  if (std::find(FChildren->begin(), FChildren->end(), AObject) != FChildren->end()) return;
+  // A node sits in at most one list, its parent's: it cannot be in this one.
   FChildren->push_back(AObject);
   AObject->FParent = this;
   AObject->FIndex = static_cast<int>(FChildren->size()) - 1;
@@ -155,15 +155,16 @@ void TzrObject::AddObject(TzrObject* AObject) {
 void TzrObject::RemoveObject(TzrObject* AObject) {
   // Only a child of this node is unlinked: clearing the parent of a node that
   // sits in another list would leave that list pointing at an orphan.
-  if (!AObject || !FChildren) return;
-  auto it = std::find(FChildren->begin(), FChildren->end(), AObject);
-  if (it == FChildren->end()) return;
+  if (!AObject || !FChildren || AObject->FParent != this) return;
   DoRemoveObject(AObject);
   AObject->FParent = nullptr;
   AObject->SetNewScene(nullptr);
-  if (AObject->FIndex >= 0) ResetChildrenIndices(AObject->FIndex);
-  // The hooks may have changed the list.
-  it = std::find(FChildren->begin(), FChildren->end(), AObject);
+  const int cached = AObject->FIndex;
+  if (cached >= 0) ResetChildrenIndices(cached);
+  // Found through the cached index when it is known (the hooks may have moved things).
+  auto it = cached >= 0 && cached < GetChildrenCount() && (*FChildren)[size_t(cached)] == AObject
+                ? FChildren->begin() + cached
+                : std::find(FChildren->begin(), FChildren->end(), AObject);
   if (it != FChildren->end()) FChildren->erase(it);
   AObject->FIndex = -1;
   DoRemovedObject(AObject);
