@@ -8,6 +8,7 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   CreateLinkControls();
   CreateDataLinkControls();
+  CreateAnalyzerControls();
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };
   OnDestroy = [this](TObject* s) { FormDestroy(s); };

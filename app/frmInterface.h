@@ -25,6 +25,10 @@ class TzrCheckBox;
 class TzrListBox;
 class TzrListBoxItem;
 class TMenuItem;
+class TzrStringGrid;
+class TzrPlotGrid;
+class TOpenDialog;
+class TSaveDialog;
 class TfrmHid;
 class TfrmInfo;
 class TfrmProgress;
@@ -238,6 +242,15 @@ public:
   TChannelSelect SelectDataLinkChannel(int channel);
   // The summary line of a channel upgrade.
   std::string ChannelUpgradeSummary(int succeeded, int failed) const;
+  // The thread timer (2500 ms) that waits for a booting device; nothing
+  // enables it.
+  class TXwThreadTimer* ttMyThread = nullptr;
+  void ttMyThreadTimer(TObject* Sender);
+  // Local time as "year-month-day hour:minute:second:millisecond".
+  std::string GetTimeString() const;
+  // Appends "text---->date time" and CR LF to FLogFileName; failures are ignored.
+  void WriteLog(const std::string& text) const;
+  std::string FLogFileName;
   // Channel tuning over Modbus RTU (link/ChannelTuning*.cpp).
   class TzrRadioButton *rbChannel1 = nullptr, *rbChannel2 = nullptr, *rbChannel3 = nullptr,
                        *rbChannel4 = nullptr, *rbChannel5 = nullptr, *rbChannel6 = nullptr,
@@ -285,6 +298,46 @@ public:
   bool UpgradeDeviceFirmware();
   bool UpgradeChannelFirmware(const std::string& channel);
   std::u16string ReadmeToWide(const std::string& readme) const;
+  // Motor analyzer: log read, samples and statistics, record files
+  // (link/Analyzer*.cpp).
+  TzrButton* btnStart = nullptr;
+  TzrButton* btnSave = nullptr;
+  TzrButton* btnLoad = nullptr;
+  TzrButton* btnPrint = nullptr;
+  TzrStringGrid* StringGrid1 = nullptr;  // samples: number, speed, voltage, current
+  TzrStringGrid* StringGrid2 = nullptr;  // statistics: average, maximum, minimum
+  TzrPlotGrid* PlotGrid1 = nullptr;      // chart page, repainted after every sample
+  TOpenDialog* OpenDialog1 = nullptr;
+  TSaveDialog* SaveDialog1 = nullptr;
+  void CreateAnalyzerControls();
+  void btnStartClick(TObject* Sender);
+  void btnSaveClick(TObject* Sender);
+  void btnLoadClick(TObject* Sender);
+  void btnPrintClick(TObject* Sender);
+  // One log record: 12 bytes, big-endian speed (signed), voltage and current (singles).
+  struct TLogRecord {
+    int32_t Speed = 0;
+    float Voltage = 0;
+    float Current = 0;
+  };
+  static constexpr int kLogRecordSize = 12;
+  static constexpr int kMaxLogRows = 100000;  // rows of a record file, header row included
+  static TLogRecord DecodeLogRecord(const uint8_t* bytes);
+  // Exact sums of the samples of the current log read, so that averages over
+  // several rings are the true means.
+  struct TLogSums {
+    int64_t Speed = 0;
+    double Voltage = 0, Current = 0;
+    int32_t Count = 0;
+  } FLogSums;
+  void ResetLogStats();
+  // Appends the whole records of the collected ring to the sample table and
+  // updates the statistics.
+  void ProcessLogRecords(const uint8_t* ring, int count);
+  void ShowLogStats();
+  // Result text: empty for success, otherwise what went wrong.
+  std::string SaveLogRecordFile(const std::string& FileName);
+  std::string LoadLogRecordFile(const std::string& FileName);
 
   // ---- Model definitions and parameter pages (pages/) ----
   // Page definition (pages/ModelDefinition.cpp). Runs on the definition worker:

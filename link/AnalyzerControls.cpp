@@ -1,0 +1,53 @@
+// The analyzer page's controls: the start, save, load and print buttons, the
+// sample and statistics tables, the plot grid and the record file dialogs.
+
+#include "app/frmInterface.h"
+#include "controls/zr_controls.h"
+#include "controls/zr_grid.h"
+#include "platform/vcl/Dialogs.h"
+
+namespace {
+
+template <class T>
+T* Make(TComponent* owner, const char* name) {
+  T* control = new T(owner);
+  control->SetName(name);
+  return control;
+}
+
+}  // namespace
+
+void TfrmInterface::CreateAnalyzerControls() {
+  btnStart = Make<TzrButton>(this, "btnStart");
+  btnSave = Make<TzrButton>(this, "btnSave");
+  btnLoad = Make<TzrButton>(this, "btnLoad");
+  btnPrint = Make<TzrButton>(this, "btnPrint");
+  // Only loading a record can be reached from the window.
+  btnStart->SetEnabled(false);
+  btnSave->SetEnabled(false);
+  btnPrint->SetEnabled(false);
+  btnStart->OnClick = [this](TObject* s) { btnStartClick(s); };
+  btnSave->OnClick = [this](TObject* s) { btnSaveClick(s); };
+  btnLoad->OnClick = [this](TObject* s) { btnLoadClick(s); };
+  btnPrint->OnClick = [this](TObject* s) { btnPrintClick(s); };
+
+  StringGrid1 = Make<TzrStringGrid>(this, "StringGrid1");
+  StringGrid1->SetColCount(4);
+  StringGrid1->SetRowCount(2);
+  // Rows 1 to 3 hold speed, voltage and current; column 0 stays hidden.
+  StringGrid2 = Make<TzrStringGrid>(this, "StringGrid2");
+  StringGrid2->SetColCount(4);
+  StringGrid2->SetRowCount(4);
+  PlotGrid1 = Make<TzrPlotGrid>(this, "PlotGrid1");
+
+  OpenDialog1 = Make<TOpenDialog>(this, "OpenDialog1");
+  OpenDialog1->SetFilter("INI File (*.txt)|*.txt");
+  SaveDialog1 = Make<TSaveDialog>(this, "SaveDialog1");
+  SaveDialog1->SetFilter(
+      "All Format Config File|*.pdf;*.txt|PDF Config File|*.pdf|TXT Config File|*.txt");
+
+  OnLogRecords = [this](const uint8_t* ring, int count) { ProcessLogRecords(ring, count); };
+}
+
+// The print button has no action.
+void TfrmInterface::btnPrintClick(TObject*) {}

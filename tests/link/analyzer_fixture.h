@@ -1,0 +1,36 @@
+#pragma once
+// A main window with a motor analyzer behind the simulated adapter, the
+// start button's captions in its language file, and a scratch folder for
+// record files.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/link/link_fixture.h"
+#include "tests/support/SimAnalyzer.h"
+
+class TzrStringGrid;
+
+class AnalyzerFixture : public LinkFixture {
+ protected:
+  AnalyzerFixture();
+  ~AnalyzerFixture() override;
+
+  // Plugs the analyzer holding these samples and runs the arrival.
+  TSimAnalyzer& PlugAnalyzer(const std::vector<TSimLogSample>& samples);
+
+  // Cell text as UTF-8.
+  static std::string Cell(const TzrStringGrid* grid, int col, int row);
+  // Columns 1 to 3 of a row joined by blanks ("5000 12.00 1.00").
+  static std::string Row(const TzrStringGrid* grid, int row);
+  // The statistics table, row by row, joined by blanks and " | ".
+  std::string Stats() const;
+
+  std::string Path(const std::string& name) const;
+  static std::string ReadFile(const std::string& path);
+  static void WriteFile(const std::string& path, const std::string& text);
+
+  TSimAnalyzer* Analyzer = nullptr;
+  std::filesystem::path Folder;
+};
