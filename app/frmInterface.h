@@ -242,6 +242,15 @@ public:
   TChannelSelect SelectDataLinkChannel(int channel);
   // The summary line of a channel upgrade.
   std::string ChannelUpgradeSummary(int succeeded, int failed) const;
+  // The thread timer (2500 ms) that waits for a booting device; nothing
+  // enables it.
+  class TXwThreadTimer* ttMyThread = nullptr;
+  void ttMyThreadTimer(TObject* Sender);
+  // Local time as "year-month-day hour:minute:second:millisecond".
+  std::string GetTimeString() const;
+  // Appends "text---->date time" and CR LF to FLogFileName; failures are ignored.
+  void WriteLog(const std::string& text) const;
+  std::string FLogFileName;
   // Channel tuning over Modbus RTU (link/ChannelTuning*.cpp).
   class TzrRadioButton *rbChannel1 = nullptr, *rbChannel2 = nullptr, *rbChannel3 = nullptr,
                        *rbChannel4 = nullptr, *rbChannel5 = nullptr, *rbChannel6 = nullptr,

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "app/frmInterface.h"
+#include "controls/XwThreadTimer.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
 #include "platform/rtl/SysUtils.h"
@@ -45,6 +46,7 @@ void TfrmInterface::CreateDataLinkControls() {
   }
   if (btnUpgrade2) {
     btnUpgrade2->SetText(u"更新");
+    btnUpgrade2->OnClick = [this](TObject* sender) { btnUpgrade2Click(sender); };
   }
   TMenuItem* const modes[] = {DATALINK1, DATALINK2, DATALINK3, DATALINK4, DATALINK5};
   void (TfrmInterface::*const handlers[])(TObject*) = {
@@ -78,6 +80,9 @@ void TfrmInterface::CreateDataLinkControls() {
   cbGreen = Make<TzrCheckBox>(this, "cbGreen", u"Green");
   cbBlue = Make<TzrCheckBox>(this, "cbBlue", u"Blue");
   sMessage = Make<TzrMemo>(this, "sMessage");
+  ttMyThread = Make<TXwThreadTimer>(this, "ttMyThread");
+  ttMyThread->SetInterval(2500);
+  ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 }
 
 TzrRadioButton* TfrmInterface::ChannelButton(int index) const {
