@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/frmInterface.h"
+#include "app/frmProgress.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
@@ -59,9 +60,16 @@ TEST_F(FirmwareUpgradeTest, BothImagesArriveByteForByteWithTheirPostDelays) {
     loader.ExpectFirst = d.transform ? Transformed(first, deviceData) : first;
     loader.ExpectSecond = d.transform ? Transformed(second, deviceData) : second;
     Form->FBusy = true;
+    float barMax = 0, barValue = 0;
+    SetMessagePump([&] {
+      if (!Form->FProgressForm) return;
+      barMax = Form->FProgressForm->ProgressBar1->GetMax();
+      barValue = Form->FProgressForm->ProgressBar1->GetValue();
+    });
 
     EXPECT_EQ(Form->UpgradeFirmware("V_3.1", "0"), "");
     const uint32_t returned = GetTickCount();
+    SetMessagePump(nullptr);
 
     EXPECT_TRUE(loader.FirstDone);
     EXPECT_TRUE(loader.SecondDone);
@@ -79,6 +87,8 @@ TEST_F(FirmwareUpgradeTest, BothImagesArriveByteForByteWithTheirPostDelays) {
       }
     EXPECT_GE(nextConnect - loader.FirstDoneTick, 2500u);
     EXPECT_GE(returned - loader.SecondDoneTick, 2500u);
+    EXPECT_EQ(barMax, 1000 + 333);  // the decoded lengths of both images
+    EXPECT_EQ(barValue, 1000 + 333);
     EXPECT_EQ(TopMessage(), "upgrade_drive(Version V_3.1)...");
     EXPECT_FALSE(Form->FUpgrading);
     EXPECT_EQ(Form->FProgressForm, nullptr);
