@@ -134,7 +134,7 @@ class TForm : public TComponent {
   void Release();
   // Shows the form and runs a nested message loop until ModalResult is set or
   // the form closes; returns the modal result.
-  int ShowModal();
+  virtual int ShowModal();
   bool IsModal() const { return FInModal; }
   int GetModalResult() const { return FModalResult; }
   void SetModalResult(int result) { FModalResult = result; }
