@@ -22,9 +22,12 @@ struct TSyncRequest {
 
 // The queue of handed-over calls. The same condition variable also tells a
 // GUI thread blocked in WaitFor that a call arrived or that a thread ended.
-std::mutex gSyncMutex;
-std::condition_variable gSyncCond;
-std::deque<std::shared_ptr<TSyncRequest>> gSyncQueue;
+// They are never destroyed: a thread that frees itself may still be ending
+// while the program exits.
+std::mutex& gSyncMutex = *new std::mutex;
+std::condition_variable& gSyncCond = *new std::condition_variable;
+std::deque<std::shared_ptr<TSyncRequest>>& gSyncQueue =
+    *new std::deque<std::shared_ptr<TSyncRequest>>;
 std::atomic<bool> gSyncPending{false};
 // The extra wake-up runs under its own lock, so that once it has been
 // replaced no thread still calls the old one.
