@@ -27,6 +27,8 @@ class TzrListBoxItem;
 class TMenuItem;
 class TzrStringGrid;
 class TzrPlotGrid;
+class TzrCanvas;
+struct TzrRect;
 class TOpenDialog;
 class TSaveDialog;
 class TfrmHid;
@@ -314,6 +316,8 @@ public:
   void btnSaveClick(TObject* Sender);
   void btnLoadClick(TObject* Sender);
   void btnPrintClick(TObject* Sender);
+  // Paint handler for the plot grid (bound to nothing): two black rules.
+  void PlotGrid1Paint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect);
   // One log record: 12 bytes, big-endian speed (signed), voltage and current (singles).
   struct TLogRecord {
     int32_t Speed = 0;
