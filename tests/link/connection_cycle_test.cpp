@@ -8,6 +8,7 @@
 #include "app/MyThread.h"
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "app/frmProgress.h"
 #include "controls/XwTimer.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
@@ -74,6 +75,31 @@ TEST_F(CycleTest, PlugInToSettingsByModelFamily) {
     EXPECT_EQ(Controller->InfoRequests, infoRequests);
     EXPECT_TRUE(Form->FConnected);
     Form.reset();
+    Adapter.Unplug(*Device);
+  }
+}
+
+TEST_F(CycleTest, ProgressOfTheSettingsRead) {
+  const struct {
+    const char* hardware;
+    float maximum;
+  } cases[] = {{"VL46_SD01", 4832}, {"VL46_SL01", 240}};
+  for (const auto& c : cases) {
+    Form.reset();
+    Form = NewForm();
+    Plug("CAR_ESC", c.hardware);
+    float maximum = -1, value = -1;
+    Controller->OnSettingsRequest = [&] {
+      ASSERT_NE(Form->FProgressForm, nullptr);
+      maximum = Form->FProgressForm->ProgressBar1->GetMax();
+      value = Form->FProgressForm->ProgressBar1->GetValue();
+      EXPECT_EQ(Form->FProgressForm->Label1->GetText(), u"处理中，请稍候...");
+    };
+    Tick();
+    EXPECT_EQ(maximum, c.maximum) << c.hardware;
+    EXPECT_EQ(value, 0) << c.hardware;
+    EXPECT_TRUE(Form->FConnected);
+    EXPECT_EQ(Form->FProgressForm, nullptr);
     Adapter.Unplug(*Device);
   }
 }

@@ -70,6 +70,7 @@ void TSimController::OnFrame(const std::vector<uint8_t>& frame, TSimDevice& devi
       return;
     }
     ++SettingsRequests;
+    if (OnSettingsRequest) OnSettingsRequest();
     if (!IgnoreSettings) StartBlock(9, Settings, device);
   } else if (command == 8) {
     OnDataFrame(frame, device);

@@ -5,6 +5,7 @@
 // disconnect (command 5) and the data-link mode command (21), with knobs for
 // the faults a real link shows.
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -43,6 +44,9 @@ class TSimController : public TSimDeviceModel {
   int DropAcks = 0;             // the next written chunks are not acknowledged
   bool RejectWrites = false;    // written chunks are never acknowledged
   std::map<int, TChunkFault> ChunkFaults;  // one-shot fault by outgoing chunk index
+
+  // Runs when a settings request (command 9) arrives, before the answer.
+  std::function<void()> OnSettingsRequest;
 
   // What the device saw.
   int Handshakes = 0;
