@@ -187,13 +187,16 @@ TEST_F(FirmwareUpgradeTest, UnplugInTheMiddleFailsAndTheLinkRecovers) {
   EXPECT_EQ(Form->FProgressForm, nullptr);
   EXPECT_EQ(Form->FDevice, nullptr);
 
-  // Plugged in again: the arrival opens the adapter and the device answers.
+  // Plugged in again: the arrival opens the adapter and the next link tick
+  // connects to the device.
   Device->SetPlugged(true);
   Arrive();
   ASSERT_NE(Form->FDevice, nullptr);
   EXPECT_TRUE(Form->LinkTimerEnabled());
-  EXPECT_TRUE(Form->SendCommand(0));
-  EXPECT_EQ(Form->ReadReply(1), 0);
+  Form->Timer1Timer(Form.get());
+  EXPECT_TRUE(Form->FConnected);
+  EXPECT_EQ(Form->FModel, "ESC_G60");
+  EXPECT_EQ(Form->FHardware, "G60_HW1");
 }
 
 }  // namespace
