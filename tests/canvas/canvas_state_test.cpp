@@ -173,3 +173,22 @@ TEST(CanvasState, ClipRectanglesFollowTheMatrix) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CanvasState, SingularMatrixDrawsNothingAndLeavesTheCanvasWhole) {
+  auto c = canvas_test::NewCanvas(10, 10);
+  TzrMatrix flat = IdentityMatrix;
+  flat.m22 = 0;  // an object scaled to no height
+  c->SetMatrix(flat);
+  c->FillRect(zrRect(0, 0, 10, 10), 0, 0, 0, 1);
+  c->DrawLine({0, 0}, {10, 10}, 1);
+  c->FillText(zrRect(0, 0, 10, 10), zrRect(0, 0, 10, 10), u"x", false, 1, zrTextAlignNear,
+              zrTextAlignNear);
+  EXPECT_EQ(canvas_test::Raw(*c, 5, 5), 0u);
+  c->SetMatrix(IdentityMatrix);
+  c->FillRect(zrRect(0, 0, 10, 10), 0, 0, 0, 1);
+  EXPECT_EQ(canvas_test::Raw(*c, 5, 5), 0xFFFFFFFFu);
+}
+
+}  // namespace
