@@ -107,43 +107,6 @@ std::string FailureText(const TfrmInterface& form, const std::string& result) {
 // The outcome of one run of the device gate.
 enum class TGateRun { NotStarted, Done, Repeat };
 
-}  // namespace
-
-TFirmwarePath FindFirmwarePath(const TMemIniFile& filter, const std::string& model,
-                               const std::string& hardware, const std::string& current,
-                               const std::string& chosen) {
-  TFirmwarePath path;
-  const auto batches = ReadVersionBatches(filter, model, hardware);
-  const int from = FindVersionBatch(batches, current);
-  const int to = FindVersionBatch(batches, chosen);
-  if (from == 0 || to == 0) return path;
-  if (from == to) {
-    path.Kind = TFirmwarePath::fpDirect;
-    path.Version = chosen;
-    return path;
-  }
-  const std::string section = model + " " + hardware;
-  const std::string key = (to < from ? "down" : "up") + std::to_string(from);
-  const std::string interim = filter.ReadString(section, key, "");
-  if (interim.empty()) return path;
-  path.Kind = TFirmwarePath::fpInterim;
-  path.Version = interim;
-  return path;
-}
-
-std::u16string TfrmInterface::ReadmeToWide(const std::string& readme) const {
-  return UTF8ToUTF16(readme);
-}
-
-void TfrmInterface::btnUpgradeClick(TObject*) {
-  SetEnabled(false);
-  const bool upgraded = UpgradeDeviceFirmware();
-  LinkDebugText(upgraded ? "更新固件完成" : "更新固件失败");
-  SetEnabled(true);
-}
-
-namespace {
-
 // One run of the device gate up to the transfer's report. A failed transfer
 // of the LCD program card asks for another run.
 TGateRun RunDeviceGate(TfrmInterface& form, bool& upgraded, std::string& failure) {
@@ -200,6 +163,39 @@ bool WaitForProgramCard(TfrmInterface& form) {
 }
 
 }  // namespace
+
+TFirmwarePath FindFirmwarePath(const TMemIniFile& filter, const std::string& model,
+                               const std::string& hardware, const std::string& current,
+                               const std::string& chosen) {
+  TFirmwarePath path;
+  const auto batches = ReadVersionBatches(filter, model, hardware);
+  const int from = FindVersionBatch(batches, current);
+  const int to = FindVersionBatch(batches, chosen);
+  if (from == 0 || to == 0) return path;
+  if (from == to) {
+    path.Kind = TFirmwarePath::fpDirect;
+    path.Version = chosen;
+    return path;
+  }
+  const std::string section = model + " " + hardware;
+  const std::string key = (to < from ? "down" : "up") + std::to_string(from);
+  const std::string interim = filter.ReadString(section, key, "");
+  if (interim.empty()) return path;
+  path.Kind = TFirmwarePath::fpInterim;
+  path.Version = interim;
+  return path;
+}
+
+std::u16string TfrmInterface::ReadmeToWide(const std::string& readme) const {
+  return UTF8ToUTF16(readme);
+}
+
+void TfrmInterface::btnUpgradeClick(TObject*) {
+  SetEnabled(false);
+  const bool upgraded = UpgradeDeviceFirmware();
+  LinkDebugText(upgraded ? "更新固件完成" : "更新固件失败");
+  SetEnabled(true);
+}
 
 bool TfrmInterface::UpgradeDeviceFirmware() {
   bool upgraded = false;

@@ -12,6 +12,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "link/FirmwareGate.h"
+#include "platform/rtl/Clock.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/firmware_fixture.h"
@@ -126,6 +127,22 @@ TEST_F(FirmwareGateTest, InterimVersionIsInstalledWhenAccepted) {
   EXPECT_FALSE(Form->FBusy);
   EXPECT_EQ(Form->FPendingFirmware, 0);
   EXPECT_EQ(Form->FStatusKey, "upgrade_succ");
+}
+
+TEST_F(FirmwareGateTest, UpgradeButtonRunsTheGateWithTheWindowDisabled) {
+  TSimBootloader& loader = Connect(kBatches);
+  Form->cbFirmware->SetItemIndex(2);  // B1: same batch, no question
+  bool enabledDuringTransfer = true;
+  SetMessagePump([&] {
+    if (Form->FUpgrading) enabledDuringTransfer = enabledDuringTransfer && !Form->GetEnabled();
+  });
+  Form->btnUpgrade->Click();
+  SetMessagePump(nullptr);
+  EXPECT_TRUE(loader.SecondDone);
+  EXPECT_EQ(loader.SecondImage, B1);
+  EXPECT_TRUE(Questions.empty());
+  EXPECT_TRUE(enabledDuringTransfer);
+  EXPECT_TRUE(Form->GetEnabled());
 }
 
 TEST_F(FirmwareGateTest, DeclinedInterimSendsNothing) {
