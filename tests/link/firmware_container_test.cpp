@@ -90,9 +90,9 @@ TEST(FirmwareContainer, ImageTextEdgeCases) {
     const char* result;
   } cases[] = {
       {"0a1B\r\n2c", {0x0A, 0x1B, 0x2C}, ""},
-      {"0a1B2", {}, "HtoD Error."},       // odd length
-      {"0a1B\n2c", {}, "HtoD Error."},    // lone line feed is no line break
-      {"", {}, "HtoD Error."},            // empty first image
+      {"0a1B2", {}, "HtoD Error."},     // odd length
+      {"0a1B\n2c", {}, "HtoD Error."},  // lone line feed is no line break
+      {"", {}, "HtoD Error."},          // empty first image
       {"zz", {}, "HtoD Error."},
   };
   for (const auto& c : cases) {
@@ -125,12 +125,12 @@ TEST(FirmwareTransform, ModelsThatTakeTheTransform) {
     const char* hardware;
     bool expected;
   } cases[] = {
-      {"Ardent_V3", "", true},         {"Ardent_HV_V3", "X", true},
-      {"CAR_ESC", "VL46_SL", true},    {"CAR_ESC", "VL48XSD", true},
-      {"CAR_ESC", "VL45_SD", true},    {"CAR_ESC", "VL45_BSD", true},
-      {"CAR_ESC", "VL45_SL", false},   {"CAR_ESC", "VELORIN_456", false},
-      {"BOAT_ESC", "VL80__YT", true},  {"BOAT_ESC", "VL80_YT", false},
-      {"CAR_ESC", "VL4", false},       {"Ardent_V2", "VL46_SL", false},
+      {"Ardent_V3", "", true},        {"Ardent_HV_V3", "X", true},
+      {"CAR_ESC", "VL46_SL", true},   {"CAR_ESC", "VL48XSD", true},
+      {"CAR_ESC", "VL45_SD", true},   {"CAR_ESC", "VL45_BSD", true},
+      {"CAR_ESC", "VL45_SL", false},  {"CAR_ESC", "VELORIN_456", false},
+      {"BOAT_ESC", "VL80__YT", true}, {"BOAT_ESC", "VL80_YT", false},
+      {"CAR_ESC", "VL4", false},      {"Ardent_V2", "VL46_SL", false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(NeedsImageTransform(c.model, c.hardware), c.expected) << c.model << " " << c.hardware;

@@ -65,7 +65,7 @@ std::vector<uint8_t> BuildFirmwareBlob(const std::vector<uint8_t>& first,
                                        const std::vector<uint8_t>& second,
                                        const std::string& version,
                                        const TFirmwareBlobOptions& options) {
-  const auto container = BuildContainer(ImageHexText(first, options),
-                                        ImageHexText(second, options), options.UpperCaseDigest);
+  const auto container = BuildContainer(ImageHexText(first, options), ImageHexText(second, options),
+                                        options.UpperCaseDigest);
   return EncipherContainer(container, version);
 }

@@ -7,9 +7,9 @@
 #include <vector>
 
 struct TFirmwareBlobOptions {
-  size_t LineLength = 0;          // CR LF after every this many hex characters (0: none)
-  bool UpperCaseHex = false;      // image texts in upper-case hex
-  bool UpperCaseDigest = false;   // digests in upper case (the program must refuse them)
+  size_t LineLength = 0;         // CR LF after every this many hex characters (0: none)
+  bool UpperCaseHex = false;     // image texts in upper-case hex
+  bool UpperCaseDigest = false;  // digests in upper case (the program must refuse them)
 };
 
 // The image as hex text, broken into lines as the options ask.
