@@ -1,12 +1,14 @@
-// Program entry: start the application object, create the main window from
-// its form and run the message loop. An exception that leaves these steps is
-// shown by the application object.
+// Program entry: start the drawing layer and the application object, create
+// the main window from its form and run the message loop. An exception that
+// leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
 #include "platform/rtl/SysUtils.h"
 
 int main() {
   try {
+    InitializeCanvasGdiPlus();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();
@@ -16,5 +18,6 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
+  FinalizeCanvasGdiPlus();
   return 0;
 }

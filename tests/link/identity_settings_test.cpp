@@ -117,7 +117,9 @@ TEST_F(IdentityTest, DeviceDataByFamily) {
         << c.model << c.hardware;
     EXPECT_EQ(std::equal(second.begin(), second.end(), data + 16), c.highHalfFromSecond)
         << c.model << c.hardware;
-    if (!c.lowHalf) EXPECT_EQ(data[0], 0xEE) << "the other half keeps its contents";
+    if (!c.lowHalf) {
+      EXPECT_EQ(data[0], 0xEE) << "the other half keeps its contents";
+    }
   }
 }
 
