@@ -40,7 +40,7 @@ std::string TruncateUnits(const std::string& text, int units, TCount count) {
   return text;
 }
 
-struct TSpec {
+struct TConversion {
   bool LeftJustify = false;
   bool ZeroPad = false;
   int Width = -1;
@@ -104,104 +104,104 @@ class TFormatter {
   }
 
   // "-", then the width (a leading "0" asks for zero padding).
-  void ParseWidth(TSpec& spec) {
+  void ParseWidth(TConversion& conv) {
     if (Peek() == '-') {
-      spec.LeftJustify = true;
+      conv.LeftJustify = true;
       ++FPos;
     }
-    spec.ZeroPad = Peek() == '0';
+    conv.ZeroPad = Peek() == '0';
     int width = 0;
-    if (Number(width)) SetWidth(spec, width);
+    if (Number(width)) SetWidth(conv, width);
   }
 
   // A negative width from "*" left-justifies.
-  static void SetWidth(TSpec& spec, int width) {
-    spec.LeftJustify = spec.LeftJustify || width < 0;
-    spec.Width = width < 0 ? -width : width;
+  static void SetWidth(TConversion& conv, int width) {
+    conv.LeftJustify = conv.LeftJustify || width < 0;
+    conv.Width = width < 0 ? -width : width;
   }
 
   // [index ":"] ["-"] [width] ["." precision] type
-  TSpec ParseSpec() {
-    TSpec spec;
-    spec.ZeroPad = Peek() == '0';
+  TConversion ParseSpec() {
+    TConversion conv;
+    conv.ZeroPad = Peek() == '0';
     int first = 0;
     if (!Number(first)) {
-      ParseWidth(spec);
+      ParseWidth(conv);
     } else if (Peek() == ':') {
       ++FPos;
       if (first < 0) Fail();
       FArgIndex = static_cast<size_t>(first);
-      ParseWidth(spec);
+      ParseWidth(conv);
     } else {
-      SetWidth(spec, first);  // no index: the number was the width
+      SetWidth(conv, first);  // no index: the number was the width
     }
     if (Peek() == '.') {
       ++FPos;
       int precision = 0;
       Number(precision);
-      spec.Precision = std::max(precision, 0);
+      conv.Precision = std::max(precision, 0);
     }
     const char type = Peek();
     if (type == '\0') Fail();
     ++FPos;
-    spec.Type = (type >= 'a' && type <= 'z') ? static_cast<char>(type - 32) : type;
-    return spec;
+    conv.Type = (type >= 'a' && type <= 'z') ? static_cast<char>(type - 32) : type;
+    return conv;
   }
 
   std::string Placeholder() {
-    const TSpec spec = ParseSpec();
+    const TConversion conv = ParseSpec();
     const TVarRec& arg = NextArg();
-    switch (spec.Type) {
+    switch (conv.Type) {
       case 'D':
       case 'U':
       case 'X':
-        return Justify(IntegerText(spec, arg), spec, true);
+        return Justify(IntegerText(conv, arg), conv, true);
       case 'E':
       case 'F':
       case 'G':
       case 'N':
       case 'M': {
-        const std::string text = FloatText(spec, arg);
-        return Justify(text, spec, spec.Type != 'M' && std::isfinite(arg.AsFloat()));
+        const std::string text = FloatText(conv, arg);
+        return Justify(text, conv, conv.Type != 'M' && std::isfinite(arg.AsFloat()));
       }
       case 'S':
-        return Justify(StringText(spec, arg), spec, false);
+        return Justify(StringText(conv, arg), conv, false);
       case 'P':
         if (arg.Kind() != TVarRec::TKind::Pointer) Fail();
         return Justify(
-            IntToHexBits(reinterpret_cast<uintptr_t>(arg.AsPointer()), 2 * sizeof(void*), 64), spec,
+            IntToHexBits(reinterpret_cast<uintptr_t>(arg.AsPointer()), 2 * sizeof(void*), 64), conv,
             false);
       default:
         Fail();
     }
   }
 
-  std::string IntegerText(const TSpec& spec, const TVarRec& arg) {
+  std::string IntegerText(const TConversion& conv, const TVarRec& arg) {
     if (!arg.IsInteger()) Fail();
     const bool isSigned = arg.Kind() == TVarRec::TKind::Integer;
     const uint64_t mask = arg.Bits() >= 64 ? ~uint64_t{0} : (uint64_t{1} << arg.Bits()) - 1;
     std::string digits;
     bool negative = false;
-    if (spec.Type == 'D' && isSigned) {
+    if (conv.Type == 'D' && isSigned) {
       const int64_t v = arg.AsInt64();
       negative = v < 0;
       digits = IntToStrUnsigned(negative ? 0 - static_cast<uint64_t>(v) : v);
-    } else if (spec.Type == 'X') {
+    } else if (conv.Type == 'X') {
       digits = IntToHexBits(arg.AsUInt64() & mask, 0, 64);
     } else {
       digits = IntToStrUnsigned(isSigned ? arg.AsUInt64() & mask : arg.AsUInt64());
     }
-    if (spec.Precision > static_cast<int>(digits.size())) {
-      digits.insert(0, spec.Precision - digits.size(), '0');
+    if (conv.Precision > static_cast<int>(digits.size())) {
+      digits.insert(0, conv.Precision - digits.size(), '0');
     }
     return negative ? "-" + digits : digits;
   }
 
-  std::string FloatText(const TSpec& spec, const TVarRec& arg) {
+  std::string FloatText(const TConversion& conv, const TVarRec& arg) {
     if (arg.Kind() != TVarRec::TKind::Float) Fail();
     const long double v = arg.AsFloat();
-    const int p = spec.Precision;
-    switch (spec.Type) {
+    const int p = conv.Precision;
+    switch (conv.Type) {
       case 'E':
         return FloatToStrF(v, TFloatFormat::ffExponent, p < 0 ? 15 : p, 3);
       case 'G':
@@ -215,20 +215,20 @@ class TFormatter {
     }
   }
 
-  std::string StringText(const TSpec& spec, const TVarRec& arg) {
+  std::string StringText(const TConversion& conv, const TVarRec& arg) {
     const auto kind = arg.Kind();
     if (kind != TVarRec::TKind::Text && kind != TVarRec::TKind::Char) Fail();
-    if (spec.Precision < 0) return arg.AsText();
-    return TruncateUnits(arg.AsText(), spec.Precision, FCount);
+    if (conv.Precision < 0) return arg.AsText();
+    return TruncateUnits(arg.AsText(), conv.Precision, FCount);
   }
 
   // Pads to the width: blanks on the left, on the right when left-justified,
   // or zeros after the sign of a number when the width began with "0".
-  std::string Justify(std::string text, const TSpec& spec, bool numeric) const {
-    const int missing = spec.Width - CountUnits(text, FCount);
+  std::string Justify(std::string text, const TConversion& conv, bool numeric) const {
+    const int missing = conv.Width - CountUnits(text, FCount);
     if (missing <= 0) return text;
-    if (spec.LeftJustify) return text + std::string(missing, ' ');
-    if (spec.ZeroPad && numeric) {
+    if (conv.LeftJustify) return text + std::string(missing, ' ');
+    if (conv.ZeroPad && numeric) {
       const size_t at = (text[0] == '-') ? 1 : 0;
       return text.insert(at, missing, '0');
     }
