@@ -30,10 +30,7 @@ void TfrmHid::HidListDblClick(TObject*) {
 void TfrmHid::BuildWidgets() {
   GtkWidget* window = Handle();
   gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
-  if (auto* main = dynamic_cast<TForm*>(GetOwner()); main && main->HandleAllocated()) {
-    gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(main->Handle()));
-    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER_ON_PARENT);
-  }
+  CenterOnOwnerForm();
   GtkWidget* box = ClientBox();
   GtkWidget* header = gtk_label_new("请选择连接设备");
   gtk_box_pack_start(GTK_BOX(box), header, FALSE, FALSE, 6);

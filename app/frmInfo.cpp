@@ -42,10 +42,7 @@ void TfrmInfo::BuildWidgets() {
     g_signal_connect_swapped(FButtonWidget, "clicked",
                              G_CALLBACK(+[](TfrmInfo* self) { self->btnOk->Click(); }), this);
   }
-  if (auto* main = dynamic_cast<TForm*>(GetOwner()); main && main->HandleAllocated()) {
-    gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(main->Handle()));
-    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER_ON_PARENT);
-  }
+  CenterOnOwnerForm();
   gtk_label_set_text(GTK_LABEL(FLabelWidget), UTF16ToUTF8(Label1->GetText()).c_str());
   gtk_button_set_label(GTK_BUTTON(FButtonWidget), UTF16ToUTF8(btnOk->GetText()).c_str());
 }

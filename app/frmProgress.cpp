@@ -21,10 +21,7 @@ void TfrmProgress::BuildWidgets() {
   if (FLabelWidget) return;
   GtkWidget* window = Handle();
   gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
-  if (auto* main = dynamic_cast<TForm*>(GetOwner()); main && main->HandleAllocated()) {
-    gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(main->Handle()));
-    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER_ON_PARENT);
-  }
+  CenterOnOwnerForm();
   GtkWidget* box = ClientBox();
   gtk_container_set_border_width(GTK_CONTAINER(box), 20);
   FLabelWidget = gtk_label_new("");

@@ -332,6 +332,13 @@ void TForm::Release() {
       this);
 }
 
+void TForm::CenterOnOwnerForm() {
+  auto* owner = dynamic_cast<TForm*>(GetOwner());
+  if (!owner || !owner->HandleAllocated()) return;
+  gtk_window_set_transient_for(GTK_WINDOW(Handle()), GTK_WINDOW(owner->FWindow));
+  gtk_window_set_position(GTK_WINDOW(Handle()), GTK_WIN_POS_CENTER_ON_PARENT);
+}
+
 int TForm::ShowModal() {
   FModalResult = mrNone;
   Show();

@@ -158,6 +158,9 @@ class TForm : public TComponent {
 
  protected:
   virtual void CreateHandle();
+  // Keeps the window above its owner form and centred on it, when the owner is
+  // a form whose window exists; otherwise the placement stays as it is.
+  void CenterOnOwnerForm();
 
  private:
   friend class TMainMenu;
