@@ -1,6 +1,9 @@
 #include "platform/hid/HidApi.h"
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 #include "platform/hid/HidRawBackend.h"
 
@@ -16,6 +19,28 @@ THidRawBackend& RawBackend() {
 std::atomic<THidBackend*> gBackend{nullptr};
 
 }  // namespace
+
+hid_device_info* NewDeviceInfo(const char* path, unsigned short vendor, unsigned short product,
+                               const wchar_t* productText, int inputLength, int outputLength) {
+  auto* info = new hid_device_info;
+  info->path = strdup(path ? path : "");
+  info->vendor_id = vendor;
+  info->product_id = product;
+  info->product_string = wcsdup(productText ? productText : L"");
+  info->input_report_length = inputLength;
+  info->output_report_length = outputLength;
+  return info;
+}
+
+void FreeDeviceInfoList(hid_device_info* list) {
+  while (list) {
+    hid_device_info* next = list->next;
+    std::free(list->path);
+    std::free(list->product_string);
+    delete list;
+    list = next;
+  }
+}
 
 void SetHidBackend(THidBackend* backend) { gBackend.store(backend); }
 

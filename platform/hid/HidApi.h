@@ -27,6 +27,13 @@ struct hid_device_info {
   hid_device_info* next = nullptr;
 };
 
+// A record for a back end's list, holding its own copies of the path and the
+// product text (empty for null). Lists of such records are freed with
+// FreeDeviceInfoList.
+hid_device_info* NewDeviceInfo(const char* path, unsigned short vendor, unsigned short product,
+                               const wchar_t* productText, int inputLength, int outputLength);
+void FreeDeviceInfoList(hid_device_info* list);
+
 // An open device; each back end derives its own.
 struct hid_device {
   virtual ~hid_device() = default;

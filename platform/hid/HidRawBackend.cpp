@@ -39,14 +39,9 @@ hid_device_info* THidRawBackend::Enumerate(unsigned short vendor, unsigned short
   hid_device_info* head = nullptr;
   hid_device_info** tail = &head;
   for (::hid_device_info* rec = found; rec; rec = rec->next) {
-    auto* info = new hid_device_info;
-    info->path = strdup(rec->path ? rec->path : "");
-    info->vendor_id = rec->vendor_id;
-    info->product_id = rec->product_id;
-    info->product_string = wcsdup(rec->product_string ? rec->product_string : L"");
     const TReportLengths lengths = ReportLengthsOfNode(rec->path);
-    info->input_report_length = lengths.Input;
-    info->output_report_length = lengths.Output;
+    hid_device_info* info = NewDeviceInfo(rec->path, rec->vendor_id, rec->product_id,
+                                          rec->product_string, lengths.Input, lengths.Output);
     *tail = info;
     tail = &info->next;
   }
@@ -54,15 +49,7 @@ hid_device_info* THidRawBackend::Enumerate(unsigned short vendor, unsigned short
   return head;
 }
 
-void THidRawBackend::FreeEnumeration(hid_device_info* list) {
-  while (list) {
-    hid_device_info* next = list->next;
-    std::free(list->path);
-    std::free(list->product_string);
-    delete list;
-    list = next;
-  }
-}
+void THidRawBackend::FreeEnumeration(hid_device_info* list) { FreeDeviceInfoList(list); }
 
 hid_device* THidRawBackend::OpenPath(const char* path) {
   ::hid_device* handle = ::hid_open_path(path);

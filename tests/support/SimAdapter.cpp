@@ -173,28 +173,16 @@ hid_device_info* TSimAdapter::Enumerate(unsigned short vendor, unsigned short pr
     if (!device->Plugged()) continue;
     if (vendor && device->Vendor() != vendor) continue;
     if (product && device->Product() != product) continue;
-    auto* info = new hid_device_info;
-    info->path = strdup(device->Path().c_str());
-    info->vendor_id = device->Vendor();
-    info->product_id = device->Product();
-    info->product_string = wcsdup(device->ProductText().c_str());
-    info->input_report_length = device->InputReportLength;
-    info->output_report_length = device->OutputReportLength;
+    hid_device_info* info = NewDeviceInfo(device->Path().c_str(), device->Vendor(),
+                                          device->Product(), device->ProductText().c_str(),
+                                          device->InputReportLength, device->OutputReportLength);
     *tail = info;
     tail = &info->next;
   }
   return head;
 }
 
-void TSimAdapter::FreeEnumeration(hid_device_info* list) {
-  while (list) {
-    hid_device_info* next = list->next;
-    std::free(list->path);
-    std::free(list->product_string);
-    delete list;
-    list = next;
-  }
-}
+void TSimAdapter::FreeEnumeration(hid_device_info* list) { FreeDeviceInfoList(list); }
 
 hid_device* TSimAdapter::OpenPath(const char* path) {
   ++OpenCalls;
