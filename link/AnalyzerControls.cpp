@@ -4,24 +4,14 @@
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_grid.h"
+#include "link/NamedControl.h"
 #include "platform/vcl/Dialogs.h"
 
-namespace {
-
-template <class T>
-T* Make(TComponent* owner, const char* name) {
-  T* control = new T(owner);
-  control->SetName(name);
-  return control;
-}
-
-}  // namespace
-
 void TfrmInterface::CreateAnalyzerControls() {
-  btnStart = Make<TzrButton>(this, "btnStart");
-  btnSave = Make<TzrButton>(this, "btnSave");
-  btnLoad = Make<TzrButton>(this, "btnLoad");
-  btnPrint = Make<TzrButton>(this, "btnPrint");
+  btnStart = MakeNamed<TzrButton>(this, "btnStart");
+  btnSave = MakeNamed<TzrButton>(this, "btnSave");
+  btnLoad = MakeNamed<TzrButton>(this, "btnLoad");
+  btnPrint = MakeNamed<TzrButton>(this, "btnPrint");
   // Only loading a record can be reached from the window.
   btnStart->SetEnabled(false);
   btnSave->SetEnabled(false);
@@ -31,18 +21,18 @@ void TfrmInterface::CreateAnalyzerControls() {
   btnLoad->OnClick = [this](TObject* s) { btnLoadClick(s); };
   btnPrint->OnClick = [this](TObject* s) { btnPrintClick(s); };
 
-  StringGrid1 = Make<TzrStringGrid>(this, "StringGrid1");
+  StringGrid1 = MakeNamed<TzrStringGrid>(this, "StringGrid1");
   StringGrid1->SetColCount(4);
   StringGrid1->SetRowCount(2);
   // Rows 1 to 3 hold speed, voltage and current; column 0 stays hidden.
-  StringGrid2 = Make<TzrStringGrid>(this, "StringGrid2");
+  StringGrid2 = MakeNamed<TzrStringGrid>(this, "StringGrid2");
   StringGrid2->SetColCount(4);
   StringGrid2->SetRowCount(4);
-  PlotGrid1 = Make<TzrPlotGrid>(this, "PlotGrid1");
+  PlotGrid1 = MakeNamed<TzrPlotGrid>(this, "PlotGrid1");
 
-  OpenDialog1 = Make<TOpenDialog>(this, "OpenDialog1");
+  OpenDialog1 = MakeNamed<TOpenDialog>(this, "OpenDialog1");
   OpenDialog1->SetFilter("INI File (*.txt)|*.txt");
-  SaveDialog1 = Make<TSaveDialog>(this, "SaveDialog1");
+  SaveDialog1 = MakeNamed<TSaveDialog>(this, "SaveDialog1");
   SaveDialog1->SetFilter(
       "All Format Config File|*.pdf;*.txt|PDF Config File|*.pdf|TXT Config File|*.txt");
 

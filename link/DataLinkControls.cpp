@@ -10,6 +10,7 @@
 #include "controls/XwThreadTimer.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
+#include "link/NamedControl.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
 
@@ -17,8 +18,7 @@ namespace {
 
 template <class T>
 T* Make(TComponent* owner, const std::string& name, const std::u16string& text = u"") {
-  T* control = new T(owner);
-  control->SetName(name);
+  T* control = MakeNamed<T>(owner, name);
   if constexpr (std::is_base_of_v<TzrTextControl, T>) control->SetText(text);
   return control;
 }

@@ -6,70 +6,60 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
+#include "link/NamedControl.h"
 #include "platform/vcl/Menus.h"
 
-namespace {
-
-template <class T>
-T* Make(TComponent* owner, const char* name) {
-  T* control = new T(owner);
-  control->SetName(name);
-  return control;
-}
-
-}  // namespace
-
 void TfrmInterface::CreateLinkControls() {
-  Timer1 = Make<TXwTimer>(this, "Timer1");
+  Timer1 = MakeNamed<TXwTimer>(this, "Timer1");
   Timer1->SetEnabled(false);
   Timer1->SetInterval(100);
   Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
-  Circle1 = Make<TzrCircle>(this, "Circle1");
-  Circle2 = Make<TzrCircle>(this, "Circle2");
+  Circle1 = MakeNamed<TzrCircle>(this, "Circle1");
+  Circle2 = MakeNamed<TzrCircle>(this, "Circle2");
   Circle1->SetFillColor("#FF004A00");
   Circle2->SetFillColor("#FF004A00");
-  ColorKeyAnimation1 = Make<TzrColorKeyAnimation>(this, "ColorKeyAnimation1");
-  ColorKeyAnimation2 = Make<TzrColorKeyAnimation>(this, "ColorKeyAnimation2");
-  eMessage = Make<TzrMemo>(this, "eMessage");
-  zrmMessage = Make<TzrMemo>(this, "zrmMessage");
-  eController = Make<TzrTextControl>(this, "eController");
-  eHardware = Make<TzrTextControl>(this, "eHardware");
-  eFirmware = Make<TzrTextControl>(this, "eFirmware");
-  tbController = Make<TzrTextControl>(this, "tbController");
-  tbHardware = Make<TzrTextControl>(this, "tbHardware");
-  tbFirmware = Make<TzrTextControl>(this, "tbFirmware");
-  cbFirmware = Make<TzrComboBox>(this, "cbFirmware");
-  scbFirmware = Make<TzrComboBox>(this, "scbFirmware");
-  btnUpdate = Make<TzrButton>(this, "btnUpdate");
-  btnDefault = Make<TzrButton>(this, "btnDefault");
-  btnUpgrade = Make<TzrButton>(this, "btnUpgrade");
+  ColorKeyAnimation1 = MakeNamed<TzrColorKeyAnimation>(this, "ColorKeyAnimation1");
+  ColorKeyAnimation2 = MakeNamed<TzrColorKeyAnimation>(this, "ColorKeyAnimation2");
+  eMessage = MakeNamed<TzrMemo>(this, "eMessage");
+  zrmMessage = MakeNamed<TzrMemo>(this, "zrmMessage");
+  eController = MakeNamed<TzrTextControl>(this, "eController");
+  eHardware = MakeNamed<TzrTextControl>(this, "eHardware");
+  eFirmware = MakeNamed<TzrTextControl>(this, "eFirmware");
+  tbController = MakeNamed<TzrTextControl>(this, "tbController");
+  tbHardware = MakeNamed<TzrTextControl>(this, "tbHardware");
+  tbFirmware = MakeNamed<TzrTextControl>(this, "tbFirmware");
+  cbFirmware = MakeNamed<TzrComboBox>(this, "cbFirmware");
+  scbFirmware = MakeNamed<TzrComboBox>(this, "scbFirmware");
+  btnUpdate = MakeNamed<TzrButton>(this, "btnUpdate");
+  btnDefault = MakeNamed<TzrButton>(this, "btnDefault");
+  btnUpgrade = MakeNamed<TzrButton>(this, "btnUpgrade");
   btnUpgrade->OnClick = [this](TObject* sender) { btnUpgradeClick(sender); };
-  btnUpgrade2 = Make<TzrButton>(this, "btnUpgrade2");
-  btnScan = Make<TzrButton>(this, "btnScan");
+  btnUpgrade2 = MakeNamed<TzrButton>(this, "btnUpgrade2");
+  btnScan = MakeNamed<TzrButton>(this, "btnScan");
   TzrCheckBox** boxes[] = {&cbChannel1, &cbChannel2, &cbChannel3, &cbChannel4,
                            &cbChannel5, &cbChannel6, &cbChannel7, &cbChannel8};
   for (int i = 0; i < 8; ++i)
-    *boxes[i] = Make<TzrCheckBox>(this, ("cbChannel" + std::to_string(i + 1)).c_str());
-  ListBox1 = Make<TzrListBox>(this, "ListBox1");
-  ListBoxItem1 = Make<TzrListBoxItem>(this, "ListBoxItem1");
-  DevListBox = Make<TzrListBox>(this, "DevListBox");
-  ESCSpeedController1 = Make<TMenuItem>(this, "ESCSpeedController1");
-  MotorChecker1 = Make<TMenuItem>(this, "MotorChecker1");
-  LCDProgramCard1 = Make<TMenuItem>(this, "LCDProgramCard1");
+    *boxes[i] = MakeNamed<TzrCheckBox>(this, ("cbChannel" + std::to_string(i + 1)).c_str());
+  ListBox1 = MakeNamed<TzrListBox>(this, "ListBox1");
+  ListBoxItem1 = MakeNamed<TzrListBoxItem>(this, "ListBoxItem1");
+  DevListBox = MakeNamed<TzrListBox>(this, "DevListBox");
+  ESCSpeedController1 = MakeNamed<TMenuItem>(this, "ESCSpeedController1");
+  MotorChecker1 = MakeNamed<TMenuItem>(this, "MotorChecker1");
+  LCDProgramCard1 = MakeNamed<TMenuItem>(this, "LCDProgramCard1");
   TMenuItem** links[] = {&DATALINK1, &DATALINK2, &DATALINK3, &DATALINK4, &DATALINK5};
   for (int i = 0; i < 5; ++i)
-    *links[i] = Make<TMenuItem>(this, ("DATALINK" + std::to_string(i + 1)).c_str());
+    *links[i] = MakeNamed<TMenuItem>(this, ("DATALINK" + std::to_string(i + 1)).c_str());
   // The product items are one radio group: checking one unchecks the others.
-  TMenuItem* products = Make<TMenuItem>(this, "Product1");
+  TMenuItem* products = MakeNamed<TMenuItem>(this, "Product1");
   for (TMenuItem* item : {ESCSpeedController1, MotorChecker1, LCDProgramCard1, DATALINK1, DATALINK2,
                           DATALINK3, DATALINK4, DATALINK5}) {
     item->SetRadioItem(true);
     item->SetGroupIndex(1);
     products->Add(item);
   }
-  Demo1 = Make<TMenuItem>(this, "Demo1");
-  Version1 = Make<TMenuItem>(this, "Version1");
-  Chinese1 = Make<TMenuItem>(this, "Chinese1");
+  Demo1 = MakeNamed<TMenuItem>(this, "Demo1");
+  Version1 = MakeNamed<TMenuItem>(this, "Version1");
+  Chinese1 = MakeNamed<TMenuItem>(this, "Chinese1");
 }
 
 TzrCheckBox* TfrmInterface::ChannelBox(int index) const {
