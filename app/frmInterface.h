@@ -177,6 +177,17 @@ public:
   static uint16_t Crc16Ccitt(const uint8_t* data, uint32_t count);
   static uint16_t Crc16Modbus(const uint8_t* data, uint32_t count);
   // HID reports (link/Reports.cpp).
+  // The largest report the link handles: 64 bytes and the identifier byte.
+  static constexpr int kReportBufferSize = 65;
+  // The adapter's output report length, at most kReportBufferSize.
+  int OutputReportLength() const;
+  // Writes the first OutputReportLength() bytes of buffer (identifier first)
+  // as one report; false when that length is not above 0 or the write fails.
+  bool WriteAdapterReport(const uint8_t* buffer);
+  // Pumps the messages, then reads one report of at most the adapter's input
+  // report length into buffer (kReportBufferSize bytes). Bytes read, 0 on
+  // time-out; raises hid::EHidError when the adapter has gone.
+  int ReadAdapterReport(uint8_t* buffer, int timeout);
   static int ReportIdForFrameLength(int length);
   static int FrameLengthForReportId(int id);
   bool WriteReport(const uint8_t* frame, int length);
@@ -206,6 +217,9 @@ public:
   void ResetLinkUi();
   void WaitMs(uint32_t milliseconds);
   void ReleaseAdapter();
+  // Closes the adapter and forgets it: its path, the identity read from it
+  // (once the definition worker has ended) and the link's display state.
+  void ForgetAdapter();
   // The first page with the empty page definition, after the adapter was lost.
   void ShowStartPage(bool hideScanButton);
   hid::THidDeviceNotifier* FDeviceNotifier = nullptr;

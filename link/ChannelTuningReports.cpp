@@ -8,20 +8,14 @@
 
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
-#include "platform/hid/HidApi.h"
-#include "platform/rtl/Clock.h"
-
-using namespace hid;
 
 namespace {
 
-constexpr int kReportBufferSize = 65;
 constexpr int kModbusReportLength = 49;
 constexpr int kLengthByte = 48;
 constexpr int kMaxModbusFrame = 47;
 constexpr uint8_t kOutputId = 0x0A;
 constexpr uint8_t kInputId = 1;
-constexpr int kWriteTimeout = 300;
 
 }  // namespace
 
@@ -40,24 +34,20 @@ bool TfrmInterface::SendModbusReport(const uint8_t* frame, int length) {
   if (!FDevice) return false;
   // A report too short to carry the length byte, or a frame longer than the
   // report holds, cannot reach the channel intact.
-  const int reportLength = FWriteLength > kReportBufferSize ? kReportBufferSize : FWriteLength;
-  if (reportLength <= kLengthByte || length < 1 || length > kMaxModbusFrame) return false;
+  if (OutputReportLength() <= kLengthByte || length < 1 || length > kMaxModbusFrame) return false;
   uint8_t buffer[kReportBufferSize] = {};
   buffer[0] = kOutputId;
   std::memcpy(buffer + 1, frame, static_cast<size_t>(length));
   buffer[kLengthByte] = static_cast<uint8_t>(length);
-  return hid_write_to(FDevice, buffer, static_cast<size_t>(reportLength), kWriteTimeout) > 0;
+  return WriteAdapterReport(buffer);
 }
 
 bool TfrmInterface::ReadModbusReport(uint8_t* destination, int length, int timeout) {
   if (!FDevice) return false;
-  ProcessMessages();
   uint8_t buffer[kReportBufferSize] = {};
-  const int reportLength = FReadLength > kReportBufferSize ? kReportBufferSize : FReadLength;
   int count = 0;
   try {
-    count = hid_read_timeout(FDevice, buffer,
-                             static_cast<size_t>(reportLength < 0 ? 0 : reportLength), timeout);
+    count = ReadAdapterReport(buffer, timeout);
   } catch (const std::exception&) {
     return false;
   }

@@ -50,6 +50,14 @@ void TfrmInterface::ReleaseAdapter() {
   hid_init();
 }
 
+void TfrmInterface::ForgetAdapter() {
+  ReleaseAdapter();
+  FinishDefinitionWorker();
+  FDevicePath = nullptr;
+  // Clears the identity and the connection flags as well.
+  ResetLinkUi();
+}
+
 void TfrmInterface::ResetLinkUi() {
   // The worker reads the identity: let it end before the identity goes.
   FinishDefinitionWorker();
@@ -126,15 +134,7 @@ void TfrmInterface::HidConnect() {
     SetLinkTimerEnabled(true);
     return;
   }
-  ReleaseAdapter();
-  FinishDefinitionWorker();
-  FConnected = false;
-  FDevicePath = nullptr;
-  FModel.clear();
-  FHardware.clear();
-  FFirmware.clear();
-  FDeviceExtraId.clear();
-  ResetLinkUi();
+  ForgetAdapter();
   ShowStartPage(false);
   SetEnabled(true);
 }

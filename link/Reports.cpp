@@ -11,10 +11,26 @@ using namespace hid;
 
 namespace {
 
-constexpr int kReportBufferSize = 65;
 constexpr int kWriteTimeout = 300;
 
 }  // namespace
+
+int TfrmInterface::OutputReportLength() const {
+  return FWriteLength > kReportBufferSize ? kReportBufferSize : FWriteLength;
+}
+
+bool TfrmInterface::WriteAdapterReport(const uint8_t* buffer) {
+  const int reportLength = OutputReportLength();
+  if (reportLength <= 0) return false;
+  return hid_write_to(FDevice, buffer, static_cast<size_t>(reportLength), kWriteTimeout) > 0;
+}
+
+int TfrmInterface::ReadAdapterReport(uint8_t* buffer, int timeout) {
+  ProcessMessages();
+  const int reportLength = FReadLength > kReportBufferSize ? kReportBufferSize : FReadLength;
+  return hid_read_timeout(FDevice, buffer, static_cast<size_t>(reportLength < 0 ? 0 : reportLength),
+                          timeout);
+}
 
 int TfrmInterface::ReportIdForFrameLength(int length) {
   switch (length) {
@@ -54,32 +70,19 @@ bool TfrmInterface::WriteReport(const uint8_t* frame, int length) {
   uint8_t buffer[kReportBufferSize] = {};
   buffer[0] = static_cast<uint8_t>(ReportIdForFrameLength(length));
   std::memcpy(buffer + 1, frame, static_cast<size_t>(length));
-  // The adapter's output report length never exceeds the buffer.
-  const int reportLength = FWriteLength > kReportBufferSize ? kReportBufferSize : FWriteLength;
-  if (reportLength <= 0) return false;
-  return hid_write_to(FDevice, buffer, static_cast<size_t>(reportLength), kWriteTimeout) > 0;
+  return WriteAdapterReport(buffer);
 }
 
 bool TfrmInterface::ReadReport(uint8_t* destination, int timeout, int* frameLength) {
   if (!FDevice) return false;
-  ProcessMessages();
   uint8_t buffer[kReportBufferSize] = {};
-  const int reportLength = FReadLength > kReportBufferSize ? kReportBufferSize : FReadLength;
   int count = 0;
   try {
-    count = hid_read_timeout(FDevice, buffer,
-                             static_cast<size_t>(reportLength < 0 ? 0 : reportLength), timeout);
+    count = ReadAdapterReport(buffer, timeout);
   } catch (const std::exception&) {
     // The adapter was pulled out while its handle was open: start over and
     // look for it again.
-    ReleaseAdapter();
-    FinishDefinitionWorker();
-    FDevicePath = nullptr;
-    FModel.clear();
-    FHardware.clear();
-    FFirmware.clear();
-    FDeviceExtraId.clear();
-    ResetLinkUi();
+    ForgetAdapter();
     ShowStartPage(true);
     HidCtlDeviceArrival();
     return false;
