@@ -185,80 +185,34 @@ void SideTo(TzrPathData& Path, const TzrPoint& P, bool Drawn) {
     Path.MoveTo(P);
 }
 
-// The points of a shaped corner that ends at End: the two control points of
-// the round shape, and the two inner points the inner shapes pass through.
-struct TCornerShape {
-  TzrPoint RoundC1, RoundC2;  // zrCornerRound
-  TzrPoint InnerA, InnerB;    // zrCornerInnerRound and zrCornerInnerLine
-  TzrPoint End;
-};
-
-void ShapedCorner(TzrPathData& Path, const TCornerShape& C, TzrCornerType Type) {
-  switch (Type) {
-    case zrCornerRound:
-      Path.CurveTo(C.RoundC1, C.RoundC2, C.End);
-      break;
-    case zrCornerBevel:
-      Path.LineTo(C.End);
-      break;
-    case zrCornerInnerRound:
-      Path.CurveTo(C.InnerA, C.InnerB, C.End);
-      break;
-    case zrCornerInnerLine:
-      Path.LineTo(C.InnerA);
-      Path.LineTo(C.InnerB);
-      Path.LineTo(C.End);
-      break;
-  }
-}
-
 }  // namespace
 
 void TzrCanvas::DrawRectSides(const TzrRect& ARect, float XRadius, float YRadius,
                               TzrCorners ACorners, float AOpacity, TzrSides ASides,
                               TzrCornerType ACornerType) {
-  const float L = ARect.Left, T = ARect.Top, R = ARect.Right, B = ARect.Bottom;
-  const float W = R - L, H = B - T;
-  const float rx = W - 2 * XRadius < 0 ? W / 2 : XRadius;
-  const float ry = H - 2 * YRadius < 0 ? H / 2 : YRadius;
-  const float hx = rx / 2, hy = ry / 2;
-  const bool top = Has(ASides, zrSideTop), left = Has(ASides, zrSideLeft);
-  const bool bottom = Has(ASides, zrSideBottom), right = Has(ASides, zrSideRight);
+  static constexpr TzrCorner kClockwise[] = {zrCornerTopLeft, zrCornerTopRight, zrCornerBottomRight,
+                                             zrCornerBottomLeft};
+  // the sides that lead into and out of each corner
+  static constexpr TzrSide kSideIn[] = {zrSideLeft, zrSideTop, zrSideRight, zrSideBottom};
+  static constexpr TzrSide kSideOut[] = {zrSideTop, zrSideRight, zrSideBottom, zrSideLeft};
 
   TzrPathData path;
-  path.MoveTo({L, T + ry});
-  if (Has(ACorners, zrCornerTopLeft)) {
-    ShapedCorner(path, {{L, T + hy}, {L + hx, T}, {L + hx, T + ry}, {L + rx, T + hy}, {L + rx, T}},
-                 ACornerType);
-  } else {
-    SideTo(path, {L, T}, left);
-    SideTo(path, {L + rx, T}, top);
+  for (int i = 0; i < 4; ++i) {
+    const TzrCornerShape corner = zrRectCornerShape(ARect, XRadius, YRadius, kClockwise[i]);
+    const bool in = Has(ASides, kSideIn[i]), out = Has(ASides, kSideOut[i]);
+    if (i == 0)
+      path.MoveTo(corner.Start);
+    else
+      SideTo(path, corner.Start, in);
+    if (Has(ACorners, kClockwise[i])) {
+      path.AddCorner(corner, ACornerType);
+    } else {
+      SideTo(path, corner.Sharp, in);
+      SideTo(path, corner.End, out);
+    }
   }
-  SideTo(path, {R - rx, T}, top);
-  if (Has(ACorners, zrCornerTopRight)) {
-    ShapedCorner(path, {{R - hx, T}, {R, T + hy}, {R - rx, T + hy}, {R - hx, T + ry}, {R, T + ry}},
-                 ACornerType);
-  } else {
-    SideTo(path, {R, T}, top);
-    SideTo(path, {R, T + ry}, right);
-  }
-  SideTo(path, {R, B - ry}, right);
-  if (Has(ACorners, zrCornerBottomRight)) {
-    ShapedCorner(path, {{R, B - hy}, {R - hx, B}, {R - hx, B - ry}, {R - rx, B - hy}, {R - rx, B}},
-                 ACornerType);
-  } else {
-    SideTo(path, {R, B}, right);
-    SideTo(path, {R - rx, B}, bottom);
-  }
-  SideTo(path, {L + rx, B}, bottom);
-  if (Has(ACorners, zrCornerBottomLeft)) {
-    ShapedCorner(path, {{L + hx, B}, {L, B - hy}, {L + rx, B - hy}, {L + hx, B - ry}, {L, B - ry}},
-                 ACornerType);
-  } else {
-    SideTo(path, {L, B}, bottom);
-    SideTo(path, {L, B - ry}, left);
-  }
-  if (left) path.LineTo({L, T + ry});
+  if (Has(ASides, zrSideLeft))
+    path.LineTo(zrRectCornerShape(ARect, XRadius, YRadius, zrCornerTopLeft).Start);
   DrawPath(path, ARect, AOpacity);
 }
 

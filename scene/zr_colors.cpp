@@ -97,29 +97,34 @@ TzrColor zrOpacity(TzrColor AColor, float Opacity) {
   return WithAlpha(AColor, static_cast<uint32_t>(std::trunc(Opacity * ByteAt(AColor, 24))));
 }
 
-// Channels scaled by alpha / 255, cut towards zero; integer arithmetic keeps
-// the result exact (255 at alpha 128 gives 128, not 127).
-TzrColor zrPremultyAlpha(TzrColor AColor) {
+namespace {
+
+// The colour channels times Mul / Div, cut towards zero and kept to 8 bits;
+// alpha stays. A colour of alpha 0 gives 0 and one of alpha 255 is unchanged.
+TzrColor ScaleChannels(TzrColor AColor, uint32_t Mul, uint32_t Div) {
   uint32_t A = ByteAt(AColor, 24);
   if (A == 0) return 0;
   if (A == 255) return AColor;
   TzrColor Result = AColor & 0xFF000000u;
   for (int Shift = 0; Shift <= 16; Shift += 8) {
-    Result |= ((ByteAt(AColor, Shift) * A / 255) & 0xFF) << Shift;
+    Result |= ((ByteAt(AColor, Shift) * Mul / Div) & 0xFF) << Shift;
   }
   return Result;
 }
 
-// Channels divided by alpha / 255, cut towards zero and kept to 8 bits.
+}  // namespace
+
+// Channels scaled by alpha / 255; integer arithmetic keeps the result exact
+// (255 at alpha 128 gives 128, not 127).
+TzrColor zrPremultyAlpha(TzrColor AColor) {
+  const uint32_t A = ByteAt(AColor, 24);
+  return ScaleChannels(AColor, A, 255);
+}
+
+// Channels divided by alpha / 255.
 TzrColor zrUnpremultyAlpha(TzrColor AColor) {
-  uint32_t A = ByteAt(AColor, 24);
-  if (A == 0) return 0;
-  if (A == 255) return AColor;
-  TzrColor Result = AColor & 0xFF000000u;
-  for (int Shift = 0; Shift <= 16; Shift += 8) {
-    Result |= ((ByteAt(AColor, Shift) * 255 / A) & 0xFF) << Shift;
-  }
-  return Result;
+  const uint32_t A = ByteAt(AColor, 24);
+  return ScaleChannels(AColor, 255, A);
 }
 
 void zrRGBtoHSL(TzrColor AColor, float& H, float& S, float& L) {

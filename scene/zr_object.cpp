@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/RttiDecl.h"
@@ -230,37 +231,30 @@ void TzrObject::ResetChildrenIndices(int From) {
     (*FChildren)[i]->FIndex = -1;
 }
 
-void TzrObject::SetIndex(int Index) {
-  if (!FParent || !FParent->FChildren) return;
+bool TzrObject::MoveAmongSiblings(int Index) {
+  if (!FParent || !FParent->FChildren) return false;
   auto& list = *FParent->FChildren;
   auto it = std::find(list.begin(), list.end(), this);
-  if (it == list.end()) return;
+  if (it == list.end()) return false;
   list.erase(it);
   Index = std::clamp(Index, 0, static_cast<int>(list.size()));
   list.insert(list.begin() + Index, this);
   FParent->ResetChildrenIndices();
+  return true;
+}
+
+void TzrObject::SetIndex(int Index) {
+  if (!MoveAmongSiblings(Index)) return;
   if (FIsVisual && !IsLoading() && FParent->FIsVisual) FParent->Realign();
 }
 
 void TzrObject::BringToFront() {
-  if (!FParent || !FParent->FChildren) return;
-  auto& list = *FParent->FChildren;
-  auto it = std::find(list.begin(), list.end(), this);
-  if (it == list.end()) return;
-  list.erase(it);
-  list.push_back(this);
-  FParent->ResetChildrenIndices();
+  if (!MoveAmongSiblings(std::numeric_limits<int>::max())) return;
   if (FIsVisual) Repaint();
 }
 
 void TzrObject::SendToBack() {
-  if (!FParent || !FParent->FChildren) return;
-  auto& list = *FParent->FChildren;
-  auto it = std::find(list.begin(), list.end(), this);
-  if (it == list.end()) return;
-  list.erase(it);
-  list.insert(list.begin(), this);
-  FParent->ResetChildrenIndices();
+  if (!MoveAmongSiblings(0)) return;
   if (FParent->FIsVisual) FParent->Realign();
 }
 

@@ -12,27 +12,12 @@
 
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/Variants.h"
+#include "scene/zr_ani_interp.h"  // easing curves and directions of animations
 #include "scene/zr_intf.h"
 
 class TStream;
 class TEnumInfo;
 class TzrVisualObject;
-
-// Easing curves and directions of animations (started by the shortcuts below).
-enum TzrInterpolationType {
-  zrInterpolationLinear,
-  zrInterpolationQuadratic,
-  zrInterpolationCubic,
-  zrInterpolationQuartic,
-  zrInterpolationQuintic,
-  zrInterpolationSinusoidal,
-  zrInterpolationExponential,
-  zrInterpolationCircular,
-  zrInterpolationElastic,
-  zrInterpolationBack,
-  zrInterpolationBounce,
-};
-enum TzrAnimationType { zrAnimationIn, zrAnimationOut, zrAnimationInOut };
 
 // What the tree drives on its animation children (TzrAnimation implements it).
 class IzrAnimation {
@@ -223,6 +208,9 @@ class TzrObject : public TComponent {
   IzoRurev* FScene = nullptr;
 
  private:
+  // Moves this node to place Index (clamped) among its parent's children;
+  // false when it has no parent list to move in.
+  bool MoveAmongSiblings(int Index);
   void StartTriggerWalk(TzrObject* AInstance, const std::string& ATrigger, bool Wait);
   TzrObject* CreateAnimation(const char* AClassName, const std::string& APropertyName,
                              float Duration, TzrAnimationType AType,

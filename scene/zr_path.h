@@ -32,6 +32,21 @@ struct TzrPathPoint {
 
 enum TzrCornerType { zrCornerRound, zrCornerBevel, zrCornerInnerRound, zrCornerInnerLine };
 
+// One corner of a rectangle with rounded corners, walked clockwise: the
+// corner begins at Start and ends at End; Sharp is the square corner point;
+// the round shape has the control points RoundC1 and RoundC2, the inner shapes
+// pass through InnerA and InnerB.
+struct TzrCornerShape {
+  TzrPoint Start, Sharp;
+  TzrPoint RoundC1, RoundC2;  // zrCornerRound
+  TzrPoint InnerA, InnerB;    // zrCornerInnerRound and zrCornerInnerLine
+  TzrPoint End;
+};
+
+// The corner of ARect; a radius larger than half the side is cut to half.
+TzrCornerShape zrRectCornerShape(const TzrRect& ARect, float XRadius, float YRadius,
+                                 TzrCorner ACorner);
+
 // Published: Data (the text form, never stored), Resource (never stored) and
 // ResourceName. A path can stand for a shared path: a named path node
 // (TzrPathObject) of the object tree, found by its resource name.
@@ -64,6 +79,8 @@ class TzrPathData : public TPersistent, public IzrFreeNotify {
   void AddEllipse(const TzrRect& ARect);
   void AddRectangle(const TzrRect& ARect, float XRadius, float YRadius, TzrCorners ACorners,
                     TzrCornerType ACornerType);
+  // The shaped corner from the current point (the corner's Start) to its End.
+  void AddCorner(const TzrCornerShape& ACorner, TzrCornerType ACornerType);
   // Elliptic arc, angles in degrees from +X towards +Y; joined to the path by
   // a move-to (empty path) or a line-to.
   void AddArc(const TzrPoint& Center, const TzrPoint& Radius, float StartAngle, float SweepAngle);

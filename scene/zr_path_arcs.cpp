@@ -24,53 +24,66 @@ void TzrPathData::AddEllipse(const TzrRect& R) {
   CurveTo({cx - kx, R.Bottom}, {R.Left, cy + ky}, {R.Left, cy});
 }
 
-void TzrPathData::AddRectangle(const TzrRect& R, float XRadius, float YRadius, TzrCorners ACorners,
-                               TzrCornerType ACornerType) {
-  const float L = R.Left, T = R.Top, Rt = R.Right, B = R.Bottom;
-  const float width = Rt - L, height = B - T;
+TzrCornerShape zrRectCornerShape(const TzrRect& ARect, float XRadius, float YRadius,
+                                 TzrCorner ACorner) {
+  const float L = ARect.Left, T = ARect.Top, R = ARect.Right, B = ARect.Bottom;
+  const float width = R - L, height = B - T;
   const float xr = width - 2 * XRadius < 0 ? width / 2 : XRadius;
   const float yr = height - 2 * YRadius < 0 ? height / 2 : YRadius;
   const float hx = xr / 2, hy = yr / 2;
+  switch (ACorner) {
+    case zrCornerTopLeft:
+      return {{L, T + yr},      {L, T},           {L, T + hy}, {L + hx, T},
+              {L + hx, T + yr}, {L + xr, T + hy}, {L + xr, T}};
+    case zrCornerTopRight:
+      return {{R - xr, T},      {R, T},           {R - hx, T}, {R, T + hy},
+              {R - xr, T + hy}, {R - hx, T + yr}, {R, T + yr}};
+    case zrCornerBottomRight:
+      return {{R, B - yr},      {R, B},           {R, B - hy}, {R - hx, B},
+              {R - hx, B - yr}, {R - xr, B - hy}, {R - xr, B}};
+    case zrCornerBottomLeft:
+      break;
+  }
+  return {{L + xr, B},      {L, B},           {L + hx, B}, {L, B - hy},
+          {L + xr, B - hy}, {L + hx, B - yr}, {L, B - yr}};
+}
 
-  // One corner: Corner is the sharp corner point, End where the corner ends;
-  // the other points follow the corner shapes, given per corner below.
-  auto corner = [&](TzrCorner which, TzrPoint sharp, TzrPoint round1, TzrPoint round2,
-                    TzrPoint inner1, TzrPoint inner2, TzrPoint end) {
-    if ((ACorners & (1u << which)) == 0) {
-      LineTo(sharp);
-      LineTo(end);
-      return;
-    }
-    switch (ACornerType) {
-      case zrCornerBevel:
-        LineTo(end);
-        break;
-      case zrCornerRound:
-        CurveTo(round1, round2, end);
-        break;
-      case zrCornerInnerRound:
-        CurveTo(inner1, inner2, end);
-        break;
-      case zrCornerInnerLine:
-        LineTo(inner1);
-        LineTo(inner2);
-        LineTo(end);
-        break;
-    }
-  };
+void TzrPathData::AddCorner(const TzrCornerShape& ACorner, TzrCornerType ACornerType) {
+  switch (ACornerType) {
+    case zrCornerBevel:
+      LineTo(ACorner.End);
+      break;
+    case zrCornerRound:
+      CurveTo(ACorner.RoundC1, ACorner.RoundC2, ACorner.End);
+      break;
+    case zrCornerInnerRound:
+      CurveTo(ACorner.InnerA, ACorner.InnerB, ACorner.End);
+      break;
+    case zrCornerInnerLine:
+      LineTo(ACorner.InnerA);
+      LineTo(ACorner.InnerB);
+      LineTo(ACorner.End);
+      break;
+  }
+}
 
-  MoveTo({L, T + yr});
-  corner(zrCornerTopLeft, {L, T}, {L, T + hy}, {L + hx, T}, {L + hx, T + yr}, {L + xr, T + hy},
-         {L + xr, T});
-  LineTo({Rt - xr, T});
-  corner(zrCornerTopRight, {Rt, T}, {Rt - hx, T}, {Rt, T + hy}, {Rt - xr, T + hy},
-         {Rt - hx, T + yr}, {Rt, T + yr});
-  LineTo({Rt, B - yr});
-  corner(zrCornerBottomRight, {Rt, B}, {Rt, B - hy}, {Rt - hx, B}, {Rt - hx, B - yr},
-         {Rt - xr, B - hy}, {Rt - xr, B});
-  LineTo({L + xr, B});
-  corner(zrCornerBottomLeft, {L, B}, {L + hx, B}, {L, B - hy}, {L + xr, B - hy}, {L + hx, B - yr},
-         {L, B - yr});
+void TzrPathData::AddRectangle(const TzrRect& R, float XRadius, float YRadius, TzrCorners ACorners,
+                               TzrCornerType ACornerType) {
+  static constexpr TzrCorner kClockwise[] = {zrCornerTopLeft, zrCornerTopRight, zrCornerBottomRight,
+                                             zrCornerBottomLeft};
+  for (TzrCorner which : kClockwise) {
+    const TzrCornerShape corner = zrRectCornerShape(R, XRadius, YRadius, which);
+    if (which == zrCornerTopLeft)
+      MoveTo(corner.Start);
+    else
+      LineTo(corner.Start);
+    if ((ACorners & (1u << which)) != 0) {
+      AddCorner(corner, ACornerType);
+    } else {
+      LineTo(corner.Sharp);
+      LineTo(corner.End);
+    }
+  }
   ClosePath();
 }
 

@@ -584,19 +584,26 @@ void TzrWideStringList::SetCaseSensitive(bool Value) {
   Changed();
 }
 
-bool TzrWideStringList::Find(const std::u16string& S, int& Index) const {
+namespace {
+
+// Binary search of a sorted list; CompareAt(I) compares item I with the
+// searched value. With StopAtMatch the search ends at the first match it
+// meets, otherwise it goes on to the first of the equal items. Index is that
+// match, or the place where the value would go.
+template <typename TCompareAt>
+bool FindSorted(int Count, bool StopAtMatch, TCompareAt CompareAt, int& Index) {
   bool found = false;
-  int L = 0, H = GetCount() - 1;
+  int L = 0, H = Count - 1;
   while (L <= H) {
     const int I = (L + H) / 2;
-    const int C = CompareStrings(FList[I].FString, S);
+    const int C = CompareAt(I);
     if (C < 0) {
       L = I + 1;
     } else {
       H = I - 1;
       if (C == 0) {
         found = true;
-        if (FDuplicates != dupAccept) L = I;
+        if (StopAtMatch) L = I;
       }
     }
   }
@@ -604,22 +611,16 @@ bool TzrWideStringList::Find(const std::u16string& S, int& Index) const {
   return found;
 }
 
+}  // namespace
+
+bool TzrWideStringList::Find(const std::u16string& S, int& Index) const {
+  return FindSorted(
+      GetCount(), FDuplicates != dupAccept,
+      [&](int I) { return CompareStrings(FList[I].FString, S); }, Index);
+}
+
 bool TzrWideStringList::FindByObject(TObject* AObject, int& Index) const {
-  bool found = false;
-  int L = 0, H = GetCount() - 1;
-  while (L <= H) {
-    const int I = (L + H) / 2;
-    const int C = CompareObjects(FList[I].FObject, AObject);
-    if (C < 0) {
-      L = I + 1;
-    } else {
-      H = I - 1;
-      if (C == 0) {
-        found = true;
-        if (FDuplicates != dupAccept) L = I;
-      }
-    }
-  }
-  Index = L;
-  return found;
+  return FindSorted(
+      GetCount(), FDuplicates != dupAccept,
+      [&](int I) { return CompareObjects(FList[I].FObject, AObject); }, Index);
 }

@@ -15,6 +15,22 @@ void AddStop(cairo_pattern_t* p, double offset, ARGB c) {
                                     (c & 255) / 255.0, (c >> 24) / 255.0);
 }
 
+// How a pattern repeats beyond its first tile: tiled, clamped to its edge
+// colours, or mirrored (both flips).
+void SetExtend(cairo_pattern_t* p, WrapMode mode) {
+  switch (mode) {
+    case WrapModeTile:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
+      break;
+    case WrapModeClamp:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
+      break;
+    default:
+      cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);
+      break;
+  }
+}
+
 Status SetStops(GradientStops& stops, const Color* colors, const REAL* positions, INT count) {
   if (!colors || !positions || count < 2) return InvalidParameter;
   for (INT i = 0; i < count; ++i) {
@@ -235,17 +251,7 @@ void LinearGradientBrush::ApplySource(cairo_t* cr) const {
   cairo_pattern_t* p = cairo_pattern_create_linear(FPoint1.X, FPoint1.Y, FPoint2.X, FPoint2.Y);
   GradientStops stops = CompleteStops(FPreset, FColor1, FColor2);
   for (size_t i = 0; i < stops.Colors.size(); ++i) AddStop(p, stops.Positions[i], stops.Colors[i]);
-  switch (FWrapMode) {
-    case WrapModeTile:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
-      break;
-    case WrapModeClamp:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
-      break;
-    default:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);
-      break;
-  }
+  SetExtend(p, FWrapMode);
   SetPattern(cr, p);
 }
 
@@ -445,17 +451,7 @@ void TextureBrush::ApplySource(cairo_t* cr) const {
     return;
   }
   cairo_pattern_t* p = cairo_pattern_create_for_surface(FSurface);
-  switch (FWrapMode) {
-    case WrapModeTile:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
-      break;
-    case WrapModeClamp:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
-      break;
-    default:
-      cairo_pattern_set_extend(p, CAIRO_EXTEND_REFLECT);
-      break;
-  }
+  SetExtend(p, FWrapMode);
   SetPattern(cr, p);
 }
 

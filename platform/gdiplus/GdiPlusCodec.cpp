@@ -70,9 +70,21 @@ const ImageCodecInfo* DecoderList(UINT* count) {
   return list;
 }
 
-Status CopyList(const ImageCodecInfo* list, UINT have, UINT num, UINT size, ImageCodecInfo* out) {
+// The encoder or decoder table, with its count.
+using CodecList = const ImageCodecInfo* (*)(UINT* count);
+
+Status ListSize(CodecList list, UINT* num, UINT* size) {
+  if (!num || !size) return InvalidParameter;
+  list(num);
+  *size = *num * UINT(sizeof(ImageCodecInfo));
+  return Ok;
+}
+
+Status CopyList(CodecList list, UINT num, UINT size, ImageCodecInfo* out) {
+  UINT have = 0;
+  const ImageCodecInfo* items = list(&have);
   if (!out || num != have || size < have * sizeof(ImageCodecInfo)) return InvalidParameter;
-  std::copy(list, list + have, out);
+  std::copy(items, items + have, out);
   return Ok;
 }
 
@@ -426,29 +438,19 @@ Status DecodeAny(const std::vector<uint8_t>& bytes, DecodedImage* image) {
 }  // namespace
 
 Status GetImageEncodersSize(UINT* numEncoders, UINT* size) {
-  if (!numEncoders || !size) return InvalidParameter;
-  EncoderList(numEncoders);
-  *size = *numEncoders * UINT(sizeof(ImageCodecInfo));
-  return Ok;
+  return ListSize(EncoderList, numEncoders, size);
 }
 
 Status GetImageEncoders(UINT numEncoders, UINT size, ImageCodecInfo* encoders) {
-  UINT have = 0;
-  const ImageCodecInfo* list = EncoderList(&have);
-  return CopyList(list, have, numEncoders, size, encoders);
+  return CopyList(EncoderList, numEncoders, size, encoders);
 }
 
 Status GetImageDecodersSize(UINT* numDecoders, UINT* size) {
-  if (!numDecoders || !size) return InvalidParameter;
-  DecoderList(numDecoders);
-  *size = *numDecoders * UINT(sizeof(ImageCodecInfo));
-  return Ok;
+  return ListSize(DecoderList, numDecoders, size);
 }
 
 Status GetImageDecoders(UINT numDecoders, UINT size, ImageCodecInfo* decoders) {
-  UINT have = 0;
-  const ImageCodecInfo* list = DecoderList(&have);
-  return CopyList(list, have, numDecoders, size, decoders);
+  return CopyList(DecoderList, numDecoders, size, decoders);
 }
 
 Status DecodeImageBytes(const std::vector<uint8_t>& bytes, DecodedImage* image) {

@@ -249,13 +249,8 @@ Bitmap::Bitmap(INT width, INT height, INT stride, PixelFormat format, uint8_t* s
   }
 }
 
-Bitmap* Bitmap::FromFile(const std::string& filename, bool) {
+Bitmap* Bitmap::FromBytes(const std::vector<uint8_t>& bytes) {
   auto* bitmap = new Bitmap();
-  std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(filename, bytes)) {
-    bitmap->SetStatus(FileNotFound);
-    return bitmap;
-  }
   DecodedImage decoded;
   Status s = DecodeImageBytes(bytes, &decoded);
   if (s != Ok) {
@@ -270,32 +265,32 @@ Bitmap* Bitmap::FromFile(const std::string& filename, bool) {
   return bitmap;
 }
 
-Bitmap* Bitmap::FromStream(IStream* stream, bool) {
-  auto* bitmap = new Bitmap();
+Bitmap* Bitmap::FromFile(const std::string& filename, bool) {
   std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(filename, bytes)) {
+    auto* bitmap = new Bitmap();
+    bitmap->SetStatus(FileNotFound);
+    return bitmap;
+  }
+  return FromBytes(bytes);
+}
+
+Bitmap* Bitmap::FromStream(IStream* stream, bool) {
   if (!stream) {
+    auto* bitmap = new Bitmap();
     bitmap->SetStatus(InvalidParameter);
     return bitmap;
   }
+  std::vector<uint8_t> bytes;
   stream->AddRef();
   bool read = ReadWholeStream(stream, bytes);
   stream->Release();
   if (!read) {
+    auto* bitmap = new Bitmap();
     bitmap->SetStatus(Win32Error);
     return bitmap;
   }
-  DecodedImage decoded;
-  Status s = DecodeImageBytes(bytes, &decoded);
-  if (s != Ok) {
-    bitmap->SetStatus(s);
-    return bitmap;
-  }
-  bitmap->FSurface = decoded.Surface;
-  bitmap->FDpiX = decoded.DpiX;
-  bitmap->FDpiY = decoded.DpiY;
-  bitmap->FRawFormat = decoded.Format;
-  bitmap->FPixelFormat = decoded.Pixels;
-  return bitmap;
+  return FromBytes(bytes);
 }
 
 Image* Bitmap::Clone() const { return Image::Clone(); }

@@ -104,6 +104,8 @@ class Bitmap : public Image {
 
  private:
   Bitmap() = default;
+  // A bitmap decoded from a whole file's bytes; its status tells a failure.
+  static Bitmap* FromBytes(const std::vector<uint8_t>& bytes);
   friend class Image;
   struct Lock {
     bool Active = false;

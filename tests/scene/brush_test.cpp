@@ -5,22 +5,12 @@
 #include <cmath>
 #include <string>
 
+#include "checks.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_gradient.h"
 #include "value_holder.h"
 
 namespace {
-
-struct TEventCount {
-  int Count = 0;
-  TNotifyEvent Handler() {
-    return [this](TObject*) { ++Count; };
-  }
-};
-
-bool Contains(const std::string& Text, const std::string& Part) {
-  return Text.find(Part) != std::string::npos;
-}
 
 void SetStops(TzrGradient& Gradient, std::initializer_list<std::pair<TzrColor, float>> Stops) {
   Gradient.GetPoints()->Clear();

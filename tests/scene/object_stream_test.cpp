@@ -7,6 +7,7 @@
 #include "platform/rtl/Rtti.h"
 #include "scene/zr_stream.h"
 #include "scene/zr_stream_text.h"
+#include "tests/scene/checks.h"
 #include "tests/scene/object_fixture.h"
 
 namespace {
@@ -83,10 +84,6 @@ void LoadBinary(TzrObject* Node, const std::string& Bytes) {
 void LoadText(TzrObject* Node, const std::string& Text) {
   std::unique_ptr<TMemoryStream> in(MemoryFrom(Text));
   Node->LoadFromStream(in.get());
-}
-
-bool Contains(const std::string& Haystack, const std::string& Needle) {
-  return Haystack.find(Needle) != std::string::npos;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "checks.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_font.h"
 #include "scene/zr_position.h"
@@ -13,18 +14,6 @@
 #include "value_holder.h"
 
 namespace {
-
-// Counts the events fired through the handler it gives out.
-struct TEventCount {
-  int Count = 0;
-  TNotifyEvent Handler() {
-    return [this](TObject*) { ++Count; };
-  }
-};
-
-bool Contains(const std::string& Text, const std::string& Part) {
-  return Text.find(Part) != std::string::npos;
-}
 
 TzrPoint Apply(const TzrMatrix& M, TzrPoint P) {
   return zrPointFromVector(zrVectorTransform(zrVector(P), M));
