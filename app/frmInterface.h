@@ -283,6 +283,10 @@ public:
   bool SendToSelectedChannel(int length, const uint8_t* frame);
   bool ReadModbusReport(uint8_t* destination, int length, int timeout);
   bool SendModbusReport(const uint8_t* frame, int length);
+  // Sends the request to the selected channel and reads the reply
+  // (kModbusReplyLength bytes); true only when the reply came and passes fits.
+  bool ExchangeModbusFrame(const uint8_t* request, int length, uint8_t* reply,
+                           bool (*fits)(const uint8_t* reply));
   void ShowChannelMessage(const std::string& text);
   // Connection cycle (link/ConnectionCycle.cpp).
   void Timer1Timer(TObject* Sender);

@@ -22,18 +22,20 @@ void SetChecked(TzrCheckBox* box, bool value) {
 
 }  // namespace
 
+bool TfrmInterface::ExchangeModbusFrame(const uint8_t* request, int length, uint8_t* reply,
+                                        bool (*fits)(const uint8_t* reply)) {
+  if (!SendToSelectedChannel(length, request)) return false;
+  return ReadModbusReport(reply, kModbusReplyLength, kReplyTimeout) && fits(reply);
+}
+
 // Only a reply that is really the four registers reaches the page and the
 // kept bytes: anything else is reported and changes nothing.
 void TfrmInterface::btnReadClick(TObject*) {
   const std::string failed = LangText("parameter_error", "Error to Read Parameter.");
   uint8_t request[kModbusReadRequestLength];
   BuildModbusReadRequest(request);
-  if (!SendToSelectedChannel(kModbusReadRequestLength, request)) {
-    ShowChannelMessage(failed);
-    return;
-  }
   uint8_t reply[kModbusReplyLength] = {};
-  if (!ReadModbusReport(reply, kModbusReplyLength, kReplyTimeout) || !IsModbusReadReply(reply)) {
+  if (!ExchangeModbusFrame(request, kModbusReadRequestLength, reply, IsModbusReadReply)) {
     ShowChannelMessage(failed);
     return;
   }
@@ -60,12 +62,8 @@ void TfrmInterface::btnWriteClick(TObject*) {
   BuildModbusWriteRequest(
       ChannelColourByte(IsChecked(cbRed), IsChecked(cbGreen), IsChecked(cbBlue)), FChannelTuning,
       ccw, request);
-  if (!SendToSelectedChannel(kModbusWriteRequestLength, request)) {
-    ShowChannelMessage(failed);
-    return;
-  }
   uint8_t reply[kModbusReplyLength] = {};
-  if (!ReadModbusReport(reply, kModbusReplyLength, kReplyTimeout) || !IsModbusWriteReply(reply)) {
+  if (!ExchangeModbusFrame(request, kModbusWriteRequestLength, reply, IsModbusWriteReply)) {
     ShowChannelMessage(failed);
     return;
   }
