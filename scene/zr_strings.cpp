@@ -118,11 +118,18 @@ void TzrWideStrings::SetText(const char16_t* Text) {
   SetTextStr(Text != nullptr ? std::u16string(Text) : std::u16string());
 }
 
+bool TzrWideStrings::CheckIndex(int Index) const {
+  if (Index >= 0 && Index < GetCount()) return true;
+  Error(SListIndexError, Index);
+  return false;
+}
+
+bool TzrWideStrings::CheckIndexes(int Index1, int Index2) const {
+  return CheckIndex(Index1) && CheckIndex(Index2);
+}
+
 void TzrWideStrings::Put(int Index, const std::u16string& S) {
-  if (Index < 0 || Index >= GetCount()) {
-    Error(SListIndexError, Index);
-    return;
-  }
+  if (!CheckIndex(Index)) return;
   TObject* object = GetObject(Index);
   Delete(Index);
   InsertObject(Index, S, object);
@@ -233,11 +240,7 @@ bool TzrWideStrings::Equals(const TzrWideStrings& Strings) const {
 }
 
 void TzrWideStrings::Exchange(int Index1, int Index2) {
-  const int count = GetCount();
-  if (Index1 < 0 || Index1 >= count || Index2 < 0 || Index2 >= count) {
-    Error(SListIndexError, (Index1 < 0 || Index1 >= count) ? Index1 : Index2);
-    return;
-  }
+  if (!CheckIndexes(Index1, Index2)) return;
   BeginUpdate();
   const std::u16string s = Get(Index1);
   TObject* object = GetObject(Index1);
@@ -250,11 +253,7 @@ void TzrWideStrings::Exchange(int Index1, int Index2) {
 
 void TzrWideStrings::Move(int CurIndex, int NewIndex) {
   if (CurIndex == NewIndex) return;
-  const int count = GetCount();
-  if (CurIndex < 0 || CurIndex >= count || NewIndex < 0 || NewIndex >= count) {
-    Error(SListIndexError, (CurIndex < 0 || CurIndex >= count) ? CurIndex : NewIndex);
-    return;
-  }
+  if (!CheckIndexes(CurIndex, NewIndex)) return;
   BeginUpdate();
   const std::u16string s = Get(CurIndex);
   TObject* object = GetObject(CurIndex);
@@ -422,37 +421,25 @@ void TzrWideStringList::SetUpdateState(bool Updating) {
 }
 
 std::u16string TzrWideStringList::Get(int Index) const {
-  if (!ValidIndex(Index)) {
-    Error(SListIndexError, Index);
-    return {};
-  }
+  if (!CheckIndex(Index)) return {};
   return FList[Index].FString;
 }
 
 TObject* TzrWideStringList::GetObject(int Index) const {
-  if (!ValidIndex(Index)) {
-    Error(SListIndexError, Index);
-    return nullptr;
-  }
+  if (!CheckIndex(Index)) return nullptr;
   return FList[Index].FObject;
 }
 
 void TzrWideStringList::Put(int Index, const std::u16string& S) {
   if (FSorted) Error(SSortedListError, 0);
-  if (!ValidIndex(Index)) {
-    Error(SListIndexError, Index);
-    return;
-  }
+  if (!CheckIndex(Index)) return;
   Changing();
   FList[Index].FString = S;
   Changed();
 }
 
 void TzrWideStringList::PutObject(int Index, TObject* AObject) {
-  if (!ValidIndex(Index)) {
-    Error(SListIndexError, Index);
-    return;
-  }
+  if (!CheckIndex(Index)) return;
   Changing();
   FList[Index].FObject = AObject;
   Changed();
@@ -470,10 +457,7 @@ void TzrWideStringList::Grow() {
 }
 
 void TzrWideStringList::Exchange(int Index1, int Index2) {
-  if (!ValidIndex(Index1) || !ValidIndex(Index2)) {
-    Error(SListIndexError, ValidIndex(Index1) ? Index2 : Index1);
-    return;
-  }
+  if (!CheckIndexes(Index1, Index2)) return;
   Changing();
   std::swap(FList[Index1], FList[Index2]);
   Changed();
@@ -513,10 +497,7 @@ int TzrWideStringList::Add(const std::u16string& S) {
 }
 
 void TzrWideStringList::Delete(int Index) {
-  if (!ValidIndex(Index)) {
-    Error(SListIndexError, Index);
-    return;
-  }
+  if (!CheckIndex(Index)) return;
   Changing();
   FList.erase(FList.begin() + Index);
   Changed();

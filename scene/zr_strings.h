@@ -102,6 +102,10 @@ class TzrWideStrings : public TPersistent {
   // Hook for the reports "List index error", "Sorted list error" and
   // "Doublicate string"; the calls that report them decide what happens next.
   virtual void Error(const std::string& /*Msg*/, int /*Data*/) const {}
+  // True when Index names an item; otherwise reports "List index error" with it.
+  bool CheckIndex(int Index) const;
+  // True when both name items; otherwise reports the first that does not.
+  bool CheckIndexes(int Index1, int Index2) const;
 
   int FUpdateCount = 0;
   bool FCaseSensitive = false;
@@ -159,7 +163,6 @@ class TzrWideStringList : public TzrWideStrings {
     TObject* FObject = nullptr;
   };
 
-  bool ValidIndex(int Index) const { return Index >= 0 && Index < GetCount(); }
   void Grow();
   void InsertItem(int Index, const std::u16string& S);
   void SortItems();

@@ -84,17 +84,6 @@ GradientStops CompleteStops(const GradientStops& preset, ARGB at0, ARGB at1) {
 
 }  // namespace
 
-Status Brush::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status Brush::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 // ---------------- SolidBrush ----------------
 
 Status SolidBrush::GetColor(Color* color) const {

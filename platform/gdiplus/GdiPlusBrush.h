@@ -8,6 +8,7 @@
 
 #include "platform/gdiplus/GdiPlusMatrix.h"
 #include "platform/gdiplus/GdiPlusPath.h"
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
@@ -15,22 +16,19 @@ namespace Gdiplus {
 class Image;
 class ImageAttributes;
 
-class Brush {
+class Brush : public LastStatus {
  public:
   virtual ~Brush() = default;
   virtual Brush* Clone() const = 0;
   BrushType GetType() const { return FType; }
-  Status GetLastStatus() const;
   // Makes the brush the source of the context, in the context's user space.
   virtual void ApplySource(cairo_t* cr) const = 0;
 
  protected:
   explicit Brush(BrushType type) : FType(type) {}
-  Status SetStatus(Status s) const;
 
  private:
   BrushType FType;
-  mutable Status FLastStatus = Ok;
 };
 
 class SolidBrush : public Brush {

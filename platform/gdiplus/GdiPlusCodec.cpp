@@ -257,14 +257,21 @@ void JpegErrorExit(j_common_ptr cinfo) {
 
 void JpegSilence(j_common_ptr, int) {}
 
+// libjpeg's error handling that jumps back to the caller's setjmp on an error
+// and prints no warnings.
+jpeg_error_mgr* SilentJpegErrors(JpegError* err) {
+  jpeg_error_mgr* manager = jpeg_std_error(&err->Manager);
+  manager->error_exit = JpegErrorExit;
+  manager->emit_message = JpegSilence;
+  return manager;
+}
+
 // Decodes into rgb (3 bytes a pixel); only plain data lives across the jump.
 bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, int* width,
                    int* height, REAL* dpiX, REAL* dpiY, bool* tooLarge) {
   jpeg_decompress_struct cinfo;
   JpegError err;
-  cinfo.err = jpeg_std_error(&err.Manager);
-  err.Manager.error_exit = JpegErrorExit;
-  err.Manager.emit_message = JpegSilence;
+  cinfo.err = SilentJpegErrors(&err);
   if (setjmp(err.Jump)) {
     jpeg_destroy_decompress(&cinfo);
     return false;
@@ -319,9 +326,7 @@ bool EncodeJpegRgb(const uint8_t* rgb, int width, int height, int quality, REAL 
                    unsigned char** out, unsigned long* outSize) {
   jpeg_compress_struct cinfo;
   JpegError err;
-  cinfo.err = jpeg_std_error(&err.Manager);
-  err.Manager.error_exit = JpegErrorExit;
-  err.Manager.emit_message = JpegSilence;
+  cinfo.err = SilentJpegErrors(&err);
   if (setjmp(err.Jump)) {
     jpeg_destroy_compress(&cinfo);
     return false;

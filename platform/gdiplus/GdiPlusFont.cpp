@@ -206,12 +206,6 @@ Status FontFamily::GetFamilyName(std::u16string* name) const {
   return Ok;
 }
 
-Status FontFamily::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 PangoFontDescription* CreateFontDescription(const FontFamily& family, INT style, double pixelSize) {
   PangoFontDescription* d = pango_font_description_new();
   std::string families = family.IsAvailable() ? family.InstalledName() : kSansFamilyName;
@@ -244,12 +238,6 @@ Status Font::GetFamily(FontFamily* family) const {
   if (!family) return InvalidParameter;
   *family = FFamily;
   return Ok;
-}
-
-Status Font::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
 }
 
 REAL Font::PixelSize(REAL dpi) const {

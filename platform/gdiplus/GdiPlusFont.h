@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
@@ -55,7 +56,7 @@ class PrivateFontCollection : public FontCollection {
   std::vector<std::string> FTempFiles;
 };
 
-class FontFamily {
+class FontFamily : public LastStatus {
  public:
   FontFamily() = default;
   explicit FontFamily(const std::string& name, const FontCollection* fontCollection = nullptr);
@@ -73,16 +74,14 @@ class FontFamily {
   Status GetFamilyName(std::u16string* name) const;
   // The installed family used to lay out text.
   const std::string& InstalledName() const { return FInstalled; }
-  Status GetLastStatus() const;
 
  private:
   void Resolve(const std::string& name, const FontCollection* collection);
   std::string FInstalled;
   unsigned FStyles = 0;  // bit n set: style n (0 to 3) has a face
-  mutable Status FLastStatus = Ok;
 };
 
-class Font {
+class Font : public LastStatus {
  public:
   Font(const FontFamily* family, REAL emSize, INT style = FontStyleRegular, Unit unit = UnitPoint);
   Font(const std::string& familyName, REAL emSize, INT style = FontStyleRegular,
@@ -98,14 +97,12 @@ class Font {
   REAL GetHeight(REAL dpi) const;
   // The em size in pixels on a device of the resolution.
   REAL PixelSize(REAL dpi) const;
-  Status GetLastStatus() const;
 
  private:
   FontFamily FFamily;
   REAL FEmSize;
   INT FStyle;
   Unit FUnit;
-  mutable Status FLastStatus = Ok;
 };
 
 // A Pango description of the family at the pixel size with the style's

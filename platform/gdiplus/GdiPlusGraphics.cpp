@@ -61,17 +61,6 @@ Graphics::~Graphics() {
   if (FSurface) cairo_surface_destroy(FSurface);
 }
 
-Status Graphics::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status Graphics::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 Status Graphics::Flush() {
   if (!FCr) return SetStatus(WrongState);
   cairo_surface_flush(FSurface);

@@ -15,12 +15,13 @@
 #include "platform/gdiplus/GdiPlusPath.h"
 #include "platform/gdiplus/GdiPlusPen.h"
 #include "platform/gdiplus/GdiPlusRegion.h"
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusStringFormat.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
 
-class Graphics {
+class Graphics : public LastStatus {
  public:
   // Draws into the image's pixels at the image's resolution.
   explicit Graphics(Image* image);
@@ -32,7 +33,6 @@ class Graphics {
   Graphics& operator=(const Graphics&) = delete;
 
   Status Flush();
-  Status GetLastStatus() const;
 
   Status SetSmoothingMode(SmoothingMode mode);
   SmoothingMode GetSmoothingMode() const { return FSmoothing; }
@@ -167,7 +167,6 @@ class Graphics {
   };
 
   void Init(cairo_surface_t* surface);
-  Status SetStatus(Status s) const;
   // Sets the world transformation (with the pixel offset), anti-aliasing and
   // compositing operator on the context before a drawing call.
   void PrepareDraw();
@@ -194,7 +193,6 @@ class Graphics {
   UINT FTextContrast = 4;
   std::vector<SavedState> FStates;
   GraphicsState FNextToken = 1;
-  mutable Status FLastStatus = Ok;
 };
 
 }  // namespace Gdiplus

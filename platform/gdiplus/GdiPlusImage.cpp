@@ -60,17 +60,6 @@ Image::~Image() {
   if (FSurface) cairo_surface_destroy(FSurface);
 }
 
-Status Image::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status Image::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 void Image::Adopt(cairo_surface_t* surface) {
   if (FSurface) cairo_surface_destroy(FSurface);
   FSurface = surface;

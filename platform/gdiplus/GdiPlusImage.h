@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusStream.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
@@ -36,7 +37,7 @@ struct BitmapData {
   uintptr_t Reserved = 0;
 };
 
-class Image {
+class Image : public LastStatus {
  public:
   virtual ~Image();
   Image(const Image&) = delete;
@@ -63,23 +64,18 @@ class Image {
               const EncoderParameters* encoderParams = nullptr) const;
   Status Save(IStream* stream, const CLSID* clsidEncoder,
               const EncoderParameters* encoderParams = nullptr) const;
-  Status GetLastStatus() const;
 
   // The pixels; null for an image that could not be decoded.
   cairo_surface_t* Surface() const { return FSurface; }
 
  protected:
   Image() = default;
-  Status SetStatus(Status s) const;
   void Adopt(cairo_surface_t* surface);
   cairo_surface_t* FSurface = nullptr;
   PixelFormat FPixelFormat = PixelFormat32bppPARGB;
   REAL FDpiX = 96;
   REAL FDpiY = 96;
   GUID FRawFormat;
-
- private:
-  mutable Status FLastStatus = Ok;
 };
 
 class Bitmap : public Image {

@@ -42,17 +42,6 @@ Matrix::Matrix(const RectF& rect, const PointF* dstplg) {
   FM[5] = dstplg[0].Y - rect.X * m12 - rect.Y * m22;
 }
 
-Status Matrix::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status Matrix::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 Status Matrix::GetElements(REAL* m) const {
   if (!m) return SetStatus(InvalidParameter);
   for (int i = 0; i < 6; ++i) m[i] = FM[i];

@@ -2,11 +2,12 @@
 // Affine matrices acting on row vectors: x' = x*m11 + y*m21 + dx,
 // y' = x*m12 + y*m22 + dy.
 
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
 
-class Matrix {
+class Matrix : public LastStatus {
  public:
   Matrix() = default;
   Matrix(REAL m11, REAL m12, REAL m21, REAL m22, REAL dx, REAL dy);
@@ -35,15 +36,12 @@ class Matrix {
   bool IsInvertible() const;
   bool IsIdentity() const;
   bool Equals(const Matrix* matrix) const;
-  Status GetLastStatus() const;
 
   // The six elements m11, m12, m21, m22, dx, dy.
   const REAL* Elements() const { return FM; }
 
  private:
   REAL FM[6] = {1, 0, 0, 1, 0, 0};
-  mutable Status FLastStatus = Ok;
-  Status SetStatus(Status s) const;
 };
 
 }  // namespace Gdiplus

@@ -102,17 +102,6 @@ GraphicsPath::GraphicsPath(const PointF* points, const uint8_t* types, INT count
   FNewFigure = count == 0 || (types[count - 1] & PathPointTypeCloseSubpath);
 }
 
-Status GraphicsPath::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status GraphicsPath::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 Status GraphicsPath::Reset() {
   FPoints.clear();
   FTypes.clear();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gdiplus/GdiPlusMatrix.h"
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
@@ -20,7 +21,7 @@ struct PathData {
   std::vector<uint8_t> Types;
 };
 
-class GraphicsPath {
+class GraphicsPath : public LastStatus {
  public:
   explicit GraphicsPath(FillMode fillMode = FillModeAlternate);
   GraphicsPath(const PointF* points, const uint8_t* types, INT count,
@@ -77,8 +78,6 @@ class GraphicsPath {
   // Replaces curves by line segments no further than flatness from the curve.
   Status Flatten(const Matrix* matrix = nullptr, REAL flatness = 0.25f);
 
-  Status GetLastStatus() const;
-
   // Adds one point of a figure: a start when a new figure is due, otherwise a
   // line to it (skipped when it repeats the last point).
   void AddLinePoint(const PointF& p);
@@ -90,8 +89,6 @@ class GraphicsPath {
   std::vector<uint8_t> FTypes;
   FillMode FFillMode;
   bool FNewFigure = true;
-  mutable Status FLastStatus = Ok;
-  Status SetStatus(Status s) const;
   void AddArcSegments(const RectF& rect, REAL startAngle, REAL sweepAngle);
 };
 

@@ -26,17 +26,6 @@ Pen::Pen(const Pen& other)
       FDashOffset(other.FDashOffset),
       FAlignment(other.FAlignment) {}
 
-Status Pen::SetStatus(Status s) const {
-  if (s != Ok) FLastStatus = s;
-  return s;
-}
-
-Status Pen::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 Status Pen::SetWidth(REAL width) {
   if (!std::isfinite(width)) return SetStatus(InvalidParameter);
   FWidth = width;

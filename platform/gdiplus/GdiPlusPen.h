@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "platform/gdiplus/GdiPlusBrush.h"
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
 
-class Pen {
+class Pen : public LastStatus {
  public:
   explicit Pen(const Color& color, REAL width = 1.0f);
   explicit Pen(const Brush* brush, REAL width = 1.0f);
@@ -52,10 +53,7 @@ class Pen {
   Status SetAlignment(PenAlignment penAlignment);
   PenAlignment GetAlignment() const { return FAlignment; }
 
-  Status GetLastStatus() const;
-
  private:
-  Status SetStatus(Status s) const;
   std::unique_ptr<Brush> FBrush;
   REAL FWidth;
   LineCap FStartCap = LineCapFlat;
@@ -67,7 +65,6 @@ class Pen {
   std::vector<REAL> FDashPattern;
   REAL FDashOffset = 0;
   PenAlignment FAlignment = PenAlignmentCenter;
-  mutable Status FLastStatus = Ok;
 };
 
 }  // namespace Gdiplus

@@ -334,12 +334,6 @@ Region::Region(const GraphicsPath* path) {
   FRoot = n;
 }
 
-Status Region::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 Status Region::MakeInfinite() {
   FRoot = MakeNode(NodeKind::Infinite);
   return Ok;

@@ -9,13 +9,14 @@
 
 #include "platform/gdiplus/GdiPlusMatrix.h"
 #include "platform/gdiplus/GdiPlusPath.h"
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
 
 class Graphics;
 
-class Region {
+class Region : public LastStatus {
  public:
   Region();  // infinite
   explicit Region(const RectF& rect);
@@ -60,14 +61,11 @@ class Region {
   // The pixels of the region within the limits; free with cairo_region_destroy.
   cairo_region_t* Rasterize(const cairo_rectangle_int_t& limits) const;
 
-  Status GetLastStatus() const;
-
   struct Node;
 
  private:
   Status CombineWith(const Region* region, CombineMode mode);
   std::shared_ptr<const Node> FRoot;
-  mutable Status FLastStatus = Ok;
 };
 
 }  // namespace Gdiplus

@@ -68,10 +68,4 @@ Status StringFormat::SetMeasurableCharacterRanges(INT rangeCount, const Characte
   return Ok;
 }
 
-Status StringFormat::GetLastStatus() const {
-  Status s = FLastStatus;
-  FLastStatus = Ok;
-  return s;
-}
-
 }  // namespace Gdiplus

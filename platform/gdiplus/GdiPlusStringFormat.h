@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gdiplus/GdiPlusStatus.h"
 #include "platform/gdiplus/GdiPlusTypes.h"
 
 namespace Gdiplus {
@@ -16,7 +17,7 @@ struct CharacterRange {
   CharacterRange(INT first, INT length) : First(first), Length(length) {}
 };
 
-class StringFormat {
+class StringFormat : public LastStatus {
  public:
   explicit StringFormat(INT formatFlags = 0, uint16_t language = 0);
   StringFormat* Clone() const { return new StringFormat(*this); }
@@ -39,7 +40,6 @@ class StringFormat {
   Status SetMeasurableCharacterRanges(INT rangeCount, const CharacterRange* ranges);
   INT GetMeasurableCharacterRangeCount() const { return INT(FRanges.size()); }
   const std::vector<CharacterRange>& Ranges() const { return FRanges; }
-  Status GetLastStatus() const;
 
  private:
   INT FFlags;
@@ -48,7 +48,6 @@ class StringFormat {
   StringAlignment FLineAlignment = StringAlignmentNear;
   StringTrimming FTrimming = StringTrimmingCharacter;
   std::vector<CharacterRange> FRanges;
-  mutable Status FLastStatus = Ok;
 };
 
 // Frees the shared generic formats.

@@ -5,31 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "canvas/zr_canvas_gdiplus.h"
 #include "scene/zr_colors.h"
+#include "tests/platform_gdiplus/color_near.h"
 
 namespace canvas_test {
 
-inline std::string Hex(TzrColor c) {
-  char buf[12];
-  std::snprintf(buf, sizeof buf, "#%08X", c);
-  return buf;
-}
-
-// Every channel within Tol of the expected one.
-inline ::testing::AssertionResult Near(TzrColor Actual, TzrColor Expected, int Tol = 3) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    int a = int((Actual >> shift) & 255), e = int((Expected >> shift) & 255);
-    if (std::abs(a - e) > Tol)
-      return ::testing::AssertionFailure() << Hex(Actual) << " is not near " << Hex(Expected);
-  }
-  return ::testing::AssertionSuccess();
-}
+using color_test::Hex;
+using color_test::Near;
 
 // A buffered canvas with the identity matrix, cleared to transparent.
 inline std::unique_ptr<TzrCanvasGdiPlus> NewCanvas(int W, int H) {
