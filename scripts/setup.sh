@@ -25,6 +25,17 @@ build() {
   cmake --build "$build_dir" -j "$(nproc)"
 }
 
+# Streams, the object tree and the run-time layer under the address and
+# undefined-behaviour sanitizers: corrupt input must fail cleanly, leaking nothing.
+sanitized_tests() {
+  local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
+  local suppressions="$PWD/scripts/lsan.supp"
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
+  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl
+  (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
+    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1)
+}
+
 install_missing
 case "$mode" in
   run)
@@ -32,16 +43,12 @@ case "$mode" in
     exec "$build_dir/esctool"
     ;;
   test)
+    sanitized_tests
     build -DESCTOOL_TESTS=ON
     xvfb-run -a ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
     ;;
   sanitize)
-    # Streams and the object tree under the address and undefined-behaviour sanitizers.
-    build_dir=${BUILD_DIR:-build-sanitize}
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-    cmake --build "$build_dir" -j "$(nproc)" --target test_scene test_platform_rtl
-    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
-    (cd "$build_dir" && ./tests/test_platform_rtl && ./tests/test_scene)
+    sanitized_tests
     ;;
   bench)
     build -DESCTOOL_TESTS=OFF -DESCTOOL_BENCH=ON
