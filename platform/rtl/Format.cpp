@@ -81,10 +81,18 @@ class TFormatter {
     return FArgs[FArgIndex++];
   }
 
+  // Widths and precisions, from digits or from "*", stop at this many characters,
+  // so a pattern or argument cannot ask for gigabytes of padding.
+  static constexpr int64_t kMaxWidth = 1000000;
+
+  // An integer argument for "*", limited to +-kMaxWidth (a 64-bit value is not cut
+  // to 32 bits first).
   int IntegerArg() {
     const TVarRec& arg = NextArg();
     if (!arg.IsInteger()) Fail();
-    return static_cast<int>(arg.AsInt64());
+    if (arg.Kind() == TVarRec::TKind::Unsigned)
+      return static_cast<int>(std::min<uint64_t>(arg.AsUInt64(), kMaxWidth));
+    return static_cast<int>(std::clamp<int64_t>(arg.AsInt64(), -kMaxWidth, kMaxWidth));
   }
 
   // Digits or "*" (taking an integer argument); false when neither is there.
@@ -97,7 +105,7 @@ class TFormatter {
     if (Peek() < '0' || Peek() > '9') return false;
     long number = 0;
     while (Peek() >= '0' && Peek() <= '9') {
-      number = std::min(number * 10 + (FFormat[FPos++] - '0'), 1000000L);
+      number = std::min<long>(number * 10 + (FFormat[FPos++] - '0'), kMaxWidth);
     }
     value = static_cast<int>(number);
     return true;

@@ -106,3 +106,12 @@ TEST(Format, LongDoubleAndExtremes) {
                              -std::numeric_limits<double>::infinity()}),
             "INF|-INF");
 }
+
+TEST(Format, WidthAndPrecisionFromArgumentsStopAtAMillion) {
+  // A 64-bit width is not cut to 32 bits (which asked for gigabytes here).
+  EXPECT_EQ(Format("%*d", {12345678901234LL, 1}).size(), 1000000u);
+  EXPECT_EQ(Format("%*d", {std::numeric_limits<int>::min(), 1}).size(), 1000000u);
+  EXPECT_EQ(Format("%*d", {std::numeric_limits<uint64_t>::max(), 1}).size(), 1000000u);
+  EXPECT_EQ(Format("%.*d", {std::numeric_limits<int64_t>::max(), 1}).size(), 1000000u);
+  EXPECT_EQ(Format("%99999999999d", {1}).size(), 1000000u);
+}
