@@ -92,8 +92,9 @@ bool TryIniTextToInt(const std::string& text, int& value) {
   if (base == 16) {
     // Up to eight hex digits, taken as the 32-bit pattern ("$FFFFFFFF" is -1).
     if (magnitude > 0xFFFFFFFFull) return false;
-    const int32_t bits = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
-    value = negative ? -bits : bits;
+    // Negated as unsigned: "-$80000000" is the lowest int, not an overflow.
+    const uint32_t bits = static_cast<uint32_t>(magnitude);
+    value = static_cast<int32_t>(negative ? 0u - bits : bits);
     return true;
   }
   if (magnitude > (negative ? 2147483648ull : 2147483647ull)) return false;

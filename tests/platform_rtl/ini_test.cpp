@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <thread>
 
@@ -95,13 +96,16 @@ TEST_F(IniFileTest, TypedReadsFollowTheFileRules) {
   WriteFile(
       "[s]\n"
       "hex=0x20\nHEX2=$1f\nspaced =  20  \nneg=-7\nword=true\nempty=\nbig=99999999999\n"
-      "two=a=b\nfloat=1.5\nfloatcomma=1,5\nexp=2e3\nnan=nan\nhexonly=0x\n");
+      "two=a=b\nfloat=1.5\nfloatcomma=1,5\nexp=2e3\nnan=nan\nhexonly=0x\n"
+      "hexmin=-$80000000\nhexall=-$FFFFFFFF\nmin=-2147483648\n");
   TMemIniFile ini(FPath);
+  const int lowest = std::numeric_limits<int>::min();
   const struct {
     const char* key;
     int expected;
-  } ints[] = {{"hex", 32},  {"hex2", 31}, {"spaced", 20}, {"neg", -7},  {"word", 5},
-              {"empty", 5}, {"big", 5},   {"missing", 5}, {"float", 5}, {"hexonly", 5}};
+  } ints[] = {{"hex", 32},     {"hex2", 31},       {"spaced", 20}, {"neg", -7},  {"word", 5},
+              {"empty", 5},    {"big", 5},         {"missing", 5}, {"float", 5}, {"hexonly", 5},
+              {"min", lowest}, {"hexmin", lowest}, {"hexall", 1}};
   for (const auto& c : ints) EXPECT_EQ(ini.ReadInteger("s", c.key, 5), c.expected) << c.key;
 
   EXPECT_TRUE(ini.ReadBool("s", "neg", false));  // any non-zero number is true
