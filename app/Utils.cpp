@@ -120,8 +120,12 @@ std::vector<std::u16string> SplitLong(const std::u16string& delimiter, const std
   return parts;
 }
 
-// A number of a value range, always with "." as the decimal separator.
-float RangeNumber(const std::u16string& wide) {
+// Largest bound of a value range, in hundredths, so that sums stay exact.
+constexpr double MaxRangeHundredths = 1e15;
+
+// A number of a value range, always with "." as the decimal separator, in
+// whole hundredths (the precision the entries are compared at).
+int64_t RangeHundredths(const std::u16string& wide) {
   const std::string text = UTF16ToUTF8(wide);
   size_t b = 0, e = text.size();
   while (b < e && text[b] == ' ') ++b;
@@ -131,16 +135,24 @@ float RangeNumber(const std::u16string& wide) {
   const auto [end, ec] = std::from_chars(text.data() + b, text.data() + e, value);
   if (b == e || ec != std::errc() || end != text.data() + e || !std::isfinite(value))
     throw EConvertError("'" + text + "' is not a valid floating point value");
-  return static_cast<float>(value);
+  if (std::fabs(value) * 100.0 > MaxRangeHundredths)
+    throw EConvertError("'" + text + "' is too large for a value range");
+  return static_cast<int64_t>(std::llround(value * 100.0));
 }
 
-std::u16string OneDecimal(float value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.1f", static_cast<double>(value));
+// Hundredths as text with one decimal, the hundredth rounded half up ("0.75"
+// gives "0.8"). Range values are never negative: "-" separates the bounds.
+std::u16string OneDecimal(int64_t hundredths) {
+  const int64_t tenths = (hundredths + 5) / 10;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%lld.%lld", static_cast<long long>(tenths / 10),
+                static_cast<long long>(tenths % 10));
   return UTF8ToUTF16(buffer);
 }
 
-// Appends a plain value, or the entries of a range "start-end/step".
+// Appends a plain value, or the entries of a range "start-end/step". The range
+// is counted in whole hundredths, so the steps add up exactly and the end is
+// reached ("5.0-8.4/0.1" ends with 8.4).
 void ExpandRange(const std::u16string& text, std::vector<std::u16string>& entries) {
   const std::vector<std::u16string> slash = SplitString(u"/", text, 0);
   if (slash.empty()) return;
@@ -151,17 +163,15 @@ void ExpandRange(const std::u16string& text, std::vector<std::u16string>& entrie
     return;
   }
   if (slash.size() < 2) throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' has no step");
-  const float start = RangeNumber(bounds[0]);
-  const float end = RangeNumber(bounds[1]);
-  const float step = RangeNumber(slash[1]);
-  if (!(step > 0))
-    throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' needs a step above 0");
-  size_t added = 0;
-  for (float v = start; std::round(static_cast<double>(v) * 100.0) / 100.0 <= end; v += step) {
-    if (++added > MaxValueListEntries)
-      throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' has too many entries");
-    entries.push_back(OneDecimal(v));
-  }
+  const int64_t start = RangeHundredths(bounds[0]);
+  const int64_t end = RangeHundredths(bounds[1]);
+  const int64_t step = RangeHundredths(slash[1]);
+  if (step <= 0)
+    throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' needs a step of at least 0.01");
+  if (end < start) return;
+  if (static_cast<uint64_t>((end - start) / step) + 1 > MaxValueListEntries)
+    throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' has too many entries");
+  for (int64_t v = start; v <= end; v += step) entries.push_back(OneDecimal(v));
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ std::vector<std::u16string> SplitString(const std::u16string& Delimiter, const s
 constexpr size_t MaxValueListEntries = 10000;
 
 // Expands a value list into combo-box entries: "a|b|c" gives its parts; a range
-// "start-end/step" gives start, start+step, ... up to end (single precision,
-// compared after rounding to two decimals), each with one decimal ("1.5");
+// "start-end/step" gives start, start+step, ... up to end, counted in whole
+// hundredths so that the end is reached exactly, each with one decimal ("1.5");
 // "5" and "5/1" give "5". Numbers are always read with ".". Raises
 // EConvertError for a bound or step that is no number, a range without a step,
-// a step of zero or less, and a range of more than MaxValueListEntries entries.
+// a step below 0.01, a bound beyond 10^13, and a range of more than MaxValueListEntries entries.
 std::vector<std::u16string> ExpandValueList(const std::u16string& Text);

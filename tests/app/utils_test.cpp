@@ -99,12 +99,34 @@ TEST(ExpandValueList, Entries) {
       {u" 1 - 2 /1", {u"1.0", u"2.0"}},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpandValueList(c.text), c.entries);
+}
 
-  // Single-precision steps that do not add up exactly still reach the end.
-  const Parts tenths = ExpandValueList(u"0-1/0.1");
-  ASSERT_EQ(tenths.size(), 11u);
-  EXPECT_EQ(tenths.front(), u"0.0");
-  EXPECT_EQ(tenths.back(), u"1.0");
+TEST(ExpandValueList, DecimalStepsReachTheirEnd) {
+  // Tenths have no exact binary form; summed in floating point they fall
+  // short of or overshoot the end, and the last entry went missing.
+  const struct {
+    std::u16string text;
+    size_t count;
+    std::u16string first, last;
+  } cases[] = {
+      {u"0-1/0.1", 11, u"0.0", u"1.0"},
+      {u"0-0.7/0.1", 8, u"0.0", u"0.7"},
+      {u"5.0-8.4/0.1", 35, u"5.0", u"8.4"},
+      {u"0.3-0.9/0.3", 3, u"0.3", u"0.9"},
+      {u"0-30/7.5", 5, u"0.0", u"30.0"},
+      {u"0-1/0.3", 4, u"0.0", u"0.9"},  // an end between two steps is not reached
+      {u"0-0.5/0.25", 3, u"0.0", u"0.5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(UTF16ToUTF8(c.text));
+    const Parts entries = ExpandValueList(c.text);
+    ASSERT_EQ(entries.size(), c.count);
+    EXPECT_EQ(entries.front(), c.first);
+    EXPECT_EQ(entries.back(), c.last);
+  }
+  // Hundredths round half up to the one decimal shown.
+  EXPECT_EQ(ExpandValueList(u"0-0.5/0.25")[1], u"0.3");
+  EXPECT_EQ(ExpandValueList(u"0.05-0.15/0.1"), (Parts{u"0.1", u"0.2"}));
 }
 
 TEST(ExpandValueList, NumbersAlwaysUseAPoint) {
@@ -122,7 +144,8 @@ TEST(ExpandValueList, BadRangesRaiseAClearError) {
       u"1-5",                   // no step
       u"Off|1-5/0",             // inside a list
       u"0-100000/1",            // too many entries
-      u"100000-100001/0.0001",  // a step lost in single precision
+      u"100000-100001/0.0001",  // a step below one hundredth
+      u"0-1e300/1",             // a bound past what hundredths hold exactly
   };
   for (const auto& text : bad)
     EXPECT_THROW(ExpandValueList(text), EConvertError) << UTF16ToUTF8(text);

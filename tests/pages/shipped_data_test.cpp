@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "app/Utils.h"
 #include "pages/ModelDatabase.h"
 #include "pages/PageDefinition.h"
@@ -54,6 +56,28 @@ TEST(ShippedLanguageFile, DemoModelsAreCompleteAndTheirValueListsExpand) {
           EXPECT_LT(std::stoi(UTF16ToUTF8(entry)), def.item);
         }
   }
+}
+
+TEST(ShippedLanguageFile, EveryValueRangeEndsAtItsStatedEnd) {
+  // Every "start-end/step" of the shipped file is written so that its steps
+  // meet the end; the last entry shown must be that end.
+  const TMemIniFile lang(kBuild + "lang.ini");
+  const std::regex range(R"(^\s*([0-9.]+)\s*-\s*([0-9.]+)\s*/\s*([0-9.]+)\s*$)");
+  int ranges = 0;
+  for (const std::string& section : lang.ReadSections())
+    for (const std::string& key : lang.ReadSection(section))
+      for (const std::u16string& part :
+           SplitString(u"|", UTF8ToUTF16(lang.ReadString(section, key, "")), 0)) {
+        const std::string text = UTF16ToUTF8(part);
+        std::smatch m;
+        if (!std::regex_match(text, m, range)) continue;
+        ++ranges;
+        const auto entries = ExpandValueList(part);
+        ASSERT_FALSE(entries.empty()) << section << "/" << key;
+        EXPECT_DOUBLE_EQ(std::stod(UTF16ToUTF8(entries.back())), std::stod(m[2].str()))
+            << section << "/" << key << ": " << text;
+      }
+  EXPECT_GE(ranges, 6);
 }
 
 TEST(ShippedLanguageFile, EveryChineseTextHasItsEnglishPartner) {
