@@ -14,6 +14,7 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Forms.h"
 
+class TTimer;
 class TXwTimer;
 class TzrCircle;
 class TzrColorKeyAnimation;
@@ -39,6 +40,7 @@ namespace hid {
 struct hid_device;
 struct hid_device_info;
 class THidDeviceNotifier;
+enum class TDeviceChange;
 }  // namespace hid
 
 class TfrmInterface : public TForm {
@@ -223,6 +225,16 @@ public:
   // The first page with the empty page definition, after the adapter was lost.
   void ShowStartPage(bool hideScanButton);
   hid::THidDeviceNotifier* FDeviceNotifier = nullptr;
+  // A device arrival or removal reported by the notifier, with the device's
+  // node path. While a link operation runs, only the open adapter's removal is
+  // handled at once; other changes are held, and DeviceChangeTimer (100 ms)
+  // runs them once the operation has ended.
+  void HidDeviceChanged(hid::TDeviceChange change, const std::string& path);
+  bool LinkOperationRunning() const;
+  TTimer* DeviceChangeTimer = nullptr;
+  void DeviceChangeTimerTimer(TObject* Sender);
+  bool FHeldArrival = false;
+  bool FHeldRemoval = false;
   // First activation: the device list, device notifications, and a look for
   // an adapter already attached. Runs once.
   void StartDeviceLink();

@@ -17,12 +17,8 @@ void TfrmInterface::StartDeviceLink() {
   if (!FDeviceRecords) FDeviceRecords = std::make_unique<std::vector<hid_device_info*>>();
   if (!FDeviceNotifier) {
     FDeviceNotifier = new THidDeviceNotifier;
-    FDeviceNotifier->Register([this](TDeviceChange change) {
-      if (change == TDeviceChange::Arrival)
-        HidCtlDeviceArrival();
-      else
-        HidCtlDeviceRemove();
-    });
+    FDeviceNotifier->Register(
+        [this](TDeviceChange change, const std::string& path) { HidDeviceChanged(change, path); });
   }
   HidCtlDeviceArrival();
 }

@@ -12,9 +12,11 @@
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
 #include "link/LinkDebug.h"
+#include "platform/hid/DeviceNotifier.h"
 #include "platform/hid/HidApi.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 
 using namespace hid;
 
@@ -180,6 +182,45 @@ void TfrmInterface::HidCtlDeviceRemove() {
   // The removed device may have been another one: an adapter still listed is
   // opened again, so that the link goes on with it.
   if (!FDevice && DevListBox->Count() > 0) OpenSelectedDevice();
+}
+
+bool TfrmInterface::LinkOperationRunning() const {
+  return FBusy || FPolling || FUpgrading || FLoadingSettings;
+}
+
+// Only the open adapter's own removal may end a running operation. Any other
+// change (a mouse plugged or pulled) waits until the operation is over: the
+// arrival's handling resets the link and the removal's lists the adapters
+// again, and either would cut a transfer short. A removal without a path
+// cannot be told apart from the adapter's and is handled at once.
+void TfrmInterface::HidDeviceChanged(TDeviceChange change, const std::string& path) {
+  const bool adapterLeft =
+      change == TDeviceChange::Removal && (path.empty() || (FDevicePath && path == FDevicePath));
+  if (!adapterLeft && LinkOperationRunning()) {
+    if (change == TDeviceChange::Arrival)
+      FHeldArrival = true;
+    else
+      FHeldRemoval = true;
+    if (DeviceChangeTimer) DeviceChangeTimer->SetEnabled(true);
+    return;
+  }
+  if (change == TDeviceChange::Arrival)
+    HidCtlDeviceArrival();
+  else
+    HidCtlDeviceRemove();
+}
+
+// Runs a held change once no operation runs. An arrival lists and opens the
+// adapters afresh, which covers a removal held with it.
+void TfrmInterface::DeviceChangeTimerTimer(TObject*) {
+  if (LinkOperationRunning()) return;
+  if (DeviceChangeTimer) DeviceChangeTimer->SetEnabled(false);
+  const bool arrival = FHeldArrival, removal = FHeldRemoval;
+  FHeldArrival = FHeldRemoval = false;
+  if (arrival)
+    HidCtlDeviceArrival();
+  else if (removal)
+    HidCtlDeviceRemove();
 }
 
 void TfrmInterface::OpenSelectedDevice() {

@@ -8,12 +8,17 @@
 #include "controls/zr_objects.h"
 #include "link/NamedControl.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 
 void TfrmInterface::CreateLinkControls() {
   Timer1 = MakeNamed<TXwTimer>(this, "Timer1");
   Timer1->SetEnabled(false);
   Timer1->SetInterval(100);
   Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
+  DeviceChangeTimer = MakeNamed<TTimer>(this, "DeviceChangeTimer");
+  DeviceChangeTimer->SetEnabled(false);
+  DeviceChangeTimer->SetInterval(100);
+  DeviceChangeTimer->SetOnTimer([this](TObject* sender) { DeviceChangeTimerTimer(sender); });
   Circle1 = MakeNamed<TzrCircle>(this, "Circle1");
   Circle2 = MakeNamed<TzrCircle>(this, "Circle2");
   Circle1->SetFillColor("#FF004A00");

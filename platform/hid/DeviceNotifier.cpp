@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string>
 
 namespace hid {
 
@@ -19,7 +20,8 @@ const char* MonitorSource() { return access("/run/udev/control", F_OK) == 0 ? "u
 
 THidDeviceNotifier::~THidDeviceNotifier() { Unregister(); }
 
-bool THidDeviceNotifier::Register(std::function<void(TDeviceChange)> handler) {
+bool THidDeviceNotifier::Register(
+    std::function<void(TDeviceChange, const std::string& path)> handler) {
   FHandler = std::move(handler);
   if (Registered()) return true;
   FUdev = udev_new();
@@ -55,10 +57,12 @@ void THidDeviceNotifier::Drain() {
     const char* action = udev_device_get_action(device);
     const bool added = action && std::strcmp(action, "add") == 0;
     const bool removed = action && std::strcmp(action, "remove") == 0;
+    const char* node = udev_device_get_devnode(device);
+    const std::string path = node ? node : "";
     udev_device_unref(device);
     // The handler may unregister (and so free the monitor): stop reading then.
-    if (added && FHandler) FHandler(TDeviceChange::Arrival);
-    if (removed && FHandler) FHandler(TDeviceChange::Removal);
+    if (added && FHandler) FHandler(TDeviceChange::Arrival, path);
+    if (removed && FHandler) FHandler(TDeviceChange::Removal, path);
     if (!FMonitor) return;
   }
 }

@@ -1,9 +1,12 @@
 #pragma once
 // Device-change notifications: a libudev monitor of the "hidraw" subsystem
 // watched on the GLib main loop. Each added node is reported as an arrival,
-// each removed node as a removal, on the GUI thread.
+// each removed node as a removal, on the GUI thread, with the node's path
+// ("/dev/hidraw3", the path the device is enumerated and opened by; empty when
+// the event carries none).
 
 #include <functional>
+#include <string>
 
 struct udev;
 struct udev_monitor;
@@ -21,7 +24,7 @@ class THidDeviceNotifier {
 
   // Starts watching; returns false when no monitor can be made (then nothing
   // is reported). Starting again while registered changes nothing.
-  bool Register(std::function<void(TDeviceChange)> handler);
+  bool Register(std::function<void(TDeviceChange, const std::string& path)> handler);
   void Unregister();
   bool Registered() const { return FWatch != 0; }
 
@@ -29,7 +32,7 @@ class THidDeviceNotifier {
   static int OnReadable(int fd, unsigned condition, void* self);
   void Drain();
 
-  std::function<void(TDeviceChange)> FHandler;
+  std::function<void(TDeviceChange, const std::string& path)> FHandler;
   struct udev* FUdev = nullptr;
   struct udev_monitor* FMonitor = nullptr;
   unsigned FWatch = 0;

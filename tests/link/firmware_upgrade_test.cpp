@@ -12,7 +12,9 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
+#include "platform/hid/DeviceNotifier.h"
 #include "platform/rtl/Clock.h"
+#include "platform/vcl/Timers.h"
 #include "tests/link/firmware_fixture.h"
 
 namespace {
@@ -197,6 +199,72 @@ TEST_F(FirmwareUpgradeTest, UnplugInTheMiddleFailsAndTheLinkRecovers) {
   EXPECT_TRUE(Form->FConnected);
   EXPECT_EQ(Form->FModel, "ESC_G60");
   EXPECT_EQ(Form->FHardware, "G60_HW1");
+}
+
+// A device that is not the adapter (a mouse) comes and goes in the middle of
+// the first image: the transfer goes on to the end.
+TEST_F(FirmwareUpgradeTest, AnotherDeviceComingAndGoingLeavesTheUpgradeAlone) {
+  const auto first = Image(800, 3), second = Image(200, 4);
+  WriteDatabase("ESC_G60", "G60_HW1", {Row(101, "1", "NEW", first, second)});
+  WriteVersionFile("[ESC_G60 G60_HW1]\nbatch=1\nversionnum1=2\nversion1_1=OLD\nversion1_2=NEW\n");
+  TSimBootloader& loader = ConnectBootloader("ESC_G60", "G60_HW1", "OLD", {"NEW"});
+  TSimDevice* mouse = nullptr;
+  SetMessagePump([&] {
+    const size_t frames = loader.ImageFrames.size();
+    if (!mouse && frames >= 10) {
+      mouse = &Adapter.PlugOther();
+      Form->HidDeviceChanged(hid::TDeviceChange::Arrival, mouse->Path());
+    } else if (mouse && mouse->Plugged() && frames >= 30) {
+      Adapter.Unplug(*mouse);
+      Form->HidDeviceChanged(hid::TDeviceChange::Removal, mouse->Path());
+    }
+  });
+  const int opens = Adapter.OpenCalls;
+
+  EXPECT_TRUE(Form->UpgradeDeviceFirmware());
+  SetMessagePump(nullptr);
+  ASSERT_NE(mouse, nullptr);
+  EXPECT_FALSE(mouse->Plugged());
+  EXPECT_TRUE(loader.FirstDone);
+  EXPECT_TRUE(loader.SecondDone);
+  EXPECT_TRUE(loader.FirstImage == first);
+  EXPECT_TRUE(loader.SecondImage == second);
+  EXPECT_EQ(TopMessage(), "upgrade_succ");
+  EXPECT_EQ(Adapter.OpenCalls, opens);  // the adapter was not let go meanwhile
+  EXPECT_NE(Form->FDevice, nullptr);
+
+  // The arrival held meanwhile lists the adapters again once the upgrade has
+  // ended; then nothing is left to run.
+  EXPECT_TRUE(Form->DeviceChangeTimer->GetEnabled());
+  Form->DeviceChangeTimerTimer(nullptr);
+  EXPECT_FALSE(Form->DeviceChangeTimer->GetEnabled());
+  EXPECT_EQ(Adapter.OpenCalls, opens + 1);
+  EXPECT_NE(Form->FDevice, nullptr);
+  EXPECT_TRUE(Form->LinkTimerEnabled());
+  Form->DeviceChangeTimerTimer(nullptr);
+  EXPECT_EQ(Adapter.OpenCalls, opens + 1);
+}
+
+// The open adapter's own removal still ends the transfer at once.
+TEST_F(FirmwareUpgradeTest, RemovalOfTheAdapterEndsTheUpgrade) {
+  const auto first = Image(800, 3), second = Image(200, 4);
+  WriteDatabase("ESC_G60", "G60_HW1", {Row(101, "1", "NEW", first, second)});
+  WriteVersionFile("[ESC_G60 G60_HW1]\nbatch=1\nversionnum1=2\nversion1_1=OLD\nversion1_2=NEW\n");
+  TSimBootloader& loader = ConnectBootloader("ESC_G60", "G60_HW1", "OLD", {"NEW"});
+  SetMessagePump([&] {
+    if (Device->Plugged() && loader.ImageFrames.size() >= 10) {
+      Adapter.Unplug(*Device);
+      Form->HidDeviceChanged(hid::TDeviceChange::Removal, Device->Path());
+    }
+  });
+
+  EXPECT_FALSE(Form->UpgradeDeviceFirmware());
+  SetMessagePump(nullptr);
+  EXPECT_FALSE(loader.FirstDone);
+  EXPECT_LT(loader.ImageFrames.size(), 12u);
+  EXPECT_EQ(Form->FDevice, nullptr);
+  EXPECT_FALSE(Form->FBusy);
+  EXPECT_FALSE(Form->FUpgrading);
 }
 
 }  // namespace

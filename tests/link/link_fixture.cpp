@@ -6,6 +6,7 @@
 #include "app/frmInterface.h"
 #include "controls/XwTimer.h"
 #include "controls/zr_controls.h"
+#include "platform/vcl/Timers.h"
 
 LinkFixture::LinkFixture() {
   Form = NewForm();
@@ -17,9 +18,11 @@ LinkFixture::LinkFixture() {
 
 std::unique_ptr<TfrmInterface> LinkFixture::NewForm() {
   auto form = std::make_unique<TfrmInterface>(nullptr);
-  // The tests run the link timer's ticks themselves, in a known order: the
-  // timer keeps its state (on or off) but has no handler to run.
+  // The tests run the link timer's ticks (and the held device changes)
+  // themselves, in a known order: the timers keep their state (on or off) but
+  // have no handler to run.
   form->Timer1->SetOnTimer(nullptr);
+  form->DeviceChangeTimer->SetOnTimer(nullptr);
   return form;
 }
 
