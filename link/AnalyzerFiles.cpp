@@ -72,13 +72,14 @@ std::string TfrmInterface::SaveLogRecordFile(const std::string& FileName) {
 }
 
 // The whole file is checked before the tables change, so a broken file leaves
-// them as they were. A file without "count" is an empty record.
+// them as they were. A file without "count" is an empty record; older files may
+// lack sample keys (read as 0) or statistics (shown empty). A value that is no
+// number, or a count outside 1 to kMaxLogRows, refuses the file.
 std::string TfrmInterface::LoadLogRecordFile(const std::string& FileName) {
   if (!FileReadable(FileName)) return "Can't read the record file.";
   const TMemIniFile ini(FileName);
-  const bool counted = ini.ValueExists(kSection, "count");
   int32_t count = 1;
-  if (counted) {
+  if (ini.ValueExists(kSection, "count")) {
     if (!TryStrToInt(ini.ReadString(kSection, "count", ""), count))
       return "Broken record file: \"count\" is no number.";
     if (count < 1 || count > kMaxLogRows)
@@ -86,26 +87,16 @@ std::string TfrmInterface::LoadLogRecordFile(const std::string& FileName) {
   }
   std::vector<TRecordRow> rows(static_cast<size_t>(count));
   for (int i = 1; i < count; ++i) {
-    const std::string rpm = RowKey("rpm", i);
-    const std::string voltage = RowKey("voltage", i);
-    const std::string current = RowKey("current", i);
-    if (!ini.ValueExists(kSection, rpm) || !ini.ValueExists(kSection, voltage) ||
-        !ini.ValueExists(kSection, current))
-      return Format("Broken record file: row %d is missing.", {i});
     TRecordRow& row = rows[static_cast<size_t>(i)];
-    if (!ParseSpeed(ini.ReadString(kSection, rpm, ""), row.Speed) ||
-        !ParseDecimal(ini.ReadString(kSection, voltage, ""), row.Voltage) ||
-        !ParseDecimal(ini.ReadString(kSection, current, ""), row.Current))
+    if (!ParseSpeed(ini.ReadString(kSection, RowKey("rpm", i), ""), row.Speed) ||
+        !ParseDecimal(ini.ReadString(kSection, RowKey("voltage", i), ""), row.Voltage) ||
+        !ParseDecimal(ini.ReadString(kSection, RowKey("current", i), ""), row.Current))
       return Format("Broken record file: row %d holds no number.", {i});
   }
   std::string stats[3][3];
   for (int row = 0; row < 3; ++row)
-    for (int col = 0; col < 3; ++col) {
-      const char* key = kStatKeys[row][col];
-      if (counted && !ini.ValueExists(kSection, key))
-        return "Broken record file: the statistics are missing.";
-      stats[row][col] = ini.ReadString(kSection, key, "");
-    }
+    for (int col = 0; col < 3; ++col)
+      stats[row][col] = ini.ReadString(kSection, kStatKeys[row][col], "");
 
   StringGrid1->SetRowCount(count);
   for (int i = 1; i < count; ++i) {
