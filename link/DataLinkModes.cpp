@@ -34,6 +34,9 @@ void TfrmInterface::DATALINK5Click(TObject*) {
 }
 
 void TfrmInterface::SwitchDataLinkMode(TMenuItem* item) {
+  // A definition worker still reads the identity and fills the page
+  // definition that this switch clears and reloads: let it end first.
+  FinishDefinitionWorker();
   if (FScanMode) btnScanClick(btnScan);
   if (item) {
     item->SetChecked(true);

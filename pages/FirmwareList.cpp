@@ -49,6 +49,9 @@ void TfrmInterface::SelectModelDatabase() {
 }
 
 void TfrmInterface::LoadFirmwareList() {
+  // The definition worker may still be filling FPageDef, whose group count
+  // chooses the page shown: wait for it first, whichever way this ends.
+  if (FThread && !FDefinitionsLoaded.load()) WaitForDefinitions();
   const std::string fw =
       FModel == "VO_VAV_OVI_V5" && !FDeviceExtraId.empty() ? FDeviceExtraId : FFirmware;
   const bool lcd = Ticked(LCDProgramCard1);
@@ -100,10 +103,6 @@ void TfrmInterface::LoadFirmwareList() {
   }
   if (list)
     for (const std::string& name : firmware.Names) list->AddItem(UTF8ToUTF16(name));
-
-  // The definition worker may still be filling FPageDef: its group count is
-  // read once the worker is done.
-  if (FThread && !FDefinitionsLoaded.load()) WaitForDefinitions();
 
   // Identity boxes and navigation, by product mode.
   if (lcd || channelPage) {
