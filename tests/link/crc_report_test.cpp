@@ -6,6 +6,7 @@
 
 #include "app/frmInterface.h"
 #include "controls/zr_listbox.h"
+#include "platform/hid/HidApi.h"
 #include "tests/link/link_fixture.h"
 
 namespace {
@@ -57,6 +58,16 @@ class ReportTest : public LinkFixture {
   }
 };
 
+TEST_F(ReportTest, EmptyQueuedReportReadsAsATimeOut) {
+  Device->ClearPending();
+  Device->ReplyRaw({});
+  Device->ReplyRaw({1, 0xA5, 0x01, 0xFE, 0x5A});
+  unsigned char data[8] = {0xEE};
+  EXPECT_EQ(hid::hid_read_timeout(Form->FDevice, data, sizeof data, 50), 0);
+  EXPECT_EQ(data[0], 0xEE);  // nothing copied
+  EXPECT_EQ(hid::hid_read_timeout(Form->FDevice, data, sizeof data, 50), 5);
+}
+
 TEST_F(ReportTest, WriteUsesIdentifierAndZeroPadding) {
   const uint8_t frame[] = {0xA5, 0x00, 0xFF, 0x5A};
   ASSERT_TRUE(Form->WriteReport(frame, 4));
@@ -86,8 +97,9 @@ TEST_F(ReportTest, RejectedReports) {
   EXPECT_FALSE(ReadRaw({1, 0xA5, 0x01, 0xFE, 0x00, 0x5A}, frame));
   // Wrong start marker.
   EXPECT_FALSE(ReadRaw({1, 0xA6, 0x01, 0xFE, 0x5A}, frame));
-  // Fewer than 2 bytes.
+  // Fewer than 2 bytes, or none at all.
   EXPECT_FALSE(ReadRaw({1}, frame));
+  EXPECT_FALSE(ReadRaw({}, frame));
   // 64 bytes or more.
   Form->FReadLength = 65;
   std::vector<uint8_t> longReport(64, 0);

@@ -119,6 +119,8 @@ int TSimDevice::Read(unsigned char* data, size_t length, int milliseconds) {
   }
   std::vector<uint8_t> report = std::move(FInput.front());
   FInput.pop_front();
+  // An empty report gives nothing, as a time-out does.
+  if (report.empty()) return 0;
   const size_t count = std::min(length, report.size());
   std::memcpy(data, report.data(), count);
   return static_cast<int>(count);
