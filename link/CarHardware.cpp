@@ -1,5 +1,7 @@
 #include "link/CarHardware.h"
 
+#include "link/DemoFirmware.h"
+
 namespace {
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
@@ -12,7 +14,8 @@ bool HasAt(const std::string& text, size_t position, const std::string& part) {
 
 }  // namespace
 
-bool IsLargeCarHardware(const std::string& hardware) {
+bool IsLargeCarHardware(const std::string& demoOrHardware) {
+  const std::string hardware = FamilyHardware(demoOrHardware);
   if (StartsWith(hardware, "VELORIN_456")) return true;
   if (StartsWith(hardware, "VL45") && (HasAt(hardware, 6, "SD") || HasAt(hardware, 6, "BSD")))
     return true;

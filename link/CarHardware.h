@@ -8,4 +8,5 @@
 // "VL45" and has "SD" as characters 6 and 7 or "BSD" as characters 6 to 8; or
 // begins with "VL46", "VL47" or "VL48" and has "SD" as characters 6 and 7
 // (characters counted from 1). A text too short for a test fails that test.
+// A demo hardware version is tested without its demo prefix.
 bool IsLargeCarHardware(const std::string& hardware);

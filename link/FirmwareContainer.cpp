@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/Utils.h"
+#include "link/DemoFirmware.h"
 #include "link/Pdfutils.h"
 #include "platform/rtl/Clock.h"
 
@@ -73,7 +74,8 @@ std::string UnpackFirmwareContainer(const std::vector<uint8_t>& plain, TFirmware
   return {};
 }
 
-bool NeedsImageTransform(const std::string& model, const std::string& hardware) {
+bool NeedsImageTransform(const std::string& model, const std::string& demoOrHardware) {
+  const std::string hardware = FamilyHardware(demoOrHardware);
   if (model == "Ardent_V3" || model == "Ardent_HV_V3") return true;
   const bool vl4x = StartsWith(hardware, "VL46") || StartsWith(hardware, "VL47") ||
                     StartsWith(hardware, "VL48");

@@ -18,7 +18,8 @@ struct TFirmwareImages {
 // (CR LF) inside the image texts are dropped, pumping messages once per break.
 std::string UnpackFirmwareContainer(const std::vector<uint8_t>& plain, TFirmwareImages& images);
 
-// Whether the connected model and hardware take the per-block transform.
+// Whether the connected model and hardware take the per-block transform (a
+// demo hardware version as the hardware it names).
 bool NeedsImageTransform(const std::string& model, const std::string& hardware);
 
 // The 16-byte transform key: two zero bytes, then device-data bytes 18 to 31.

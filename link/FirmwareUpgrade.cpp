@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/frmInterface.h"
+#include "link/DemoFirmware.h"
 #include "link/FirmwareContainer.h"
 #include "platform/rtl/Clock.h"
 
@@ -109,6 +110,10 @@ std::string TfrmInterface::UpgradeFirmware(const std::string& version, const std
   if (!unpacked.empty()) return unpacked;
   if (images.First.size() > kMaxImageLength || images.Second.size() > kMaxImageLength)
     return "File Error.";
+  // The invented images of the demo models would ruin a real controller.
+  if ((IsDemoFirmwareImage(images.First) || IsDemoFirmwareImage(images.Second)) &&
+      !IsDemoHardware(FHardware))
+    return kDemoFirmwareRefused;
   if (transform) {
     uint8_t key[16];
     BuildTransformKey(FDeviceData, key);

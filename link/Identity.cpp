@@ -6,6 +6,7 @@
 
 #include "app/frmInterface.h"
 #include "link/CarHardware.h"
+#include "link/DemoFirmware.h"
 
 namespace {
 
@@ -71,14 +72,15 @@ std::string TfrmInterface::ReadDeviceInfo(bool acceptAnyDevice) {
   const std::string model = TextField(&info[32]);
   const uint8_t* extra = &info[48];
   const bool carEsc = model == "CAR_ESC";
-  const bool velorin = StartsWith(hardware, "VELORIN_456");
+  const std::string family = FamilyHardware(hardware);
+  const bool velorin = StartsWith(family, "VELORIN_456");
   const bool vl46to48 =
-      StartsWith(hardware, "VL46") || StartsWith(hardware, "VL47") || StartsWith(hardware, "VL48");
+      StartsWith(family, "VL46") || StartsWith(family, "VL47") || StartsWith(family, "VL48");
   if (carEsc && velorin) {
     std::memcpy(FDeviceData, extra, kField);
   } else if (model == "Ardent_V3" || model == "Ardent_HV_V3" ||
-             (carEsc && vl46to48 && HasAt(hardware, 6, "SL")) ||
-             (model == "BOAT_ESC" && StartsWith(hardware, "VL80") && HasAt(hardware, 6, "_YT"))) {
+             (carEsc && vl46to48 && HasAt(family, 6, "SL")) ||
+             (model == "BOAT_ESC" && StartsWith(family, "VL80") && HasAt(family, 6, "_YT"))) {
     std::memcpy(FDeviceData + kField, extra, kField);
   } else if (carEsc && IsLargeCarHardware(hardware)) {
     std::memcpy(FDeviceData, extra, kField);

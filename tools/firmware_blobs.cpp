@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "link/DemoFirmware.h"
 #include "tests/link/firmware_generator.h"
 
 namespace {
@@ -24,8 +25,8 @@ std::string Column(sqlite3_stmt* query, int index) {
   return text ? reinterpret_cast<const char*>(text) : "";
 }
 
-// An invented image: a header naming model, hardware and version, then a
-// pattern that differs per row.
+// An invented image: a header of the demo marker naming model, hardware and
+// version, then a pattern that differs per row.
 std::vector<uint8_t> DemoImage(const std::string& header, size_t length, uint32_t seed) {
   std::vector<uint8_t> image(header.begin(), header.end());
   image.resize(length, 0);
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
   while (sqlite3_step(rows) == SQLITE_ROW) {
     const int key = sqlite3_column_int(rows, 0);
     const std::string header =
-        "DEMO " + Column(rows, 4) + " " + Column(rows, 3) + " " + Column(rows, 2);
+        kDemoFirmwareMarker + Column(rows, 4) + " " + Column(rows, 3) + " " + Column(rows, 2);
     const auto first = DemoImage(header + " BOOT", 1024 + 16 * (key % 7) + 5, key);
     const auto second = DemoImage(header + " APP", 512 + 16 * (key % 5) + 9, key + 7919);
     TFirmwareBlobOptions options;

@@ -1,14 +1,16 @@
 -- Demo models: airplane, Ardent and general families. Invented data; the
 -- firmware containers (null here) are filled with demo images by the build.
+-- Demo hardware versions begin with "DEMO-", which no real controller
+-- reports, so no real device is ever offered these images.
 insert into dbversion values ('2026.12.01');
 
 insert into splash values (1, 'AIRPLANE');
 insert into splash values (2, 'Ardent_V4');
 insert into splash values (3, 'ESC_G60');
 
-insert into controller values (10, 'AP40_V1', 1);
-insert into controller values (20, 'ARD80_V2', 2);
-insert into controller values (30, 'G60_HW1', 3);
+insert into controller values (10, 'DEMO-AP40_V1', 1);
+insert into controller values (20, 'DEMO-ARD80_V2', 2);
+insert into controller values (30, 'DEMO-G60_HW1', 3);
 
 insert into software values (101, '1.0.0', null, 'AP_1.0.0', 10);
 insert into software values (102, '1.1.0', null, 'AP_1.1.0', 10);

@@ -22,8 +22,6 @@ std::vector<uint8_t> Decipher(const std::vector<uint8_t>& blob, const std::strin
   return plain;
 }
 
-std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
-
 }  // namespace
 
 TEST(FirmwareDigest, Md5OfKnownTexts) {
@@ -98,7 +96,9 @@ TEST(FirmwareContainer, ImageTextEdgeCases) {
   for (const auto& c : cases) {
     TFirmwareImages images;
     EXPECT_EQ(UnpackFirmwareContainer(BuildContainer(c.text1, "00"), images), c.result) << c.text1;
-    if (!*c.result) EXPECT_EQ(images.First, c.expected);
+    if (!*c.result) {
+      EXPECT_EQ(images.First, c.expected);
+    }
   }
 }
 
@@ -125,12 +125,13 @@ TEST(FirmwareTransform, ModelsThatTakeTheTransform) {
     const char* hardware;
     bool expected;
   } cases[] = {
-      {"Ardent_V3", "", true},        {"Ardent_HV_V3", "X", true},
-      {"CAR_ESC", "VL46_SL", true},   {"CAR_ESC", "VL48XSD", true},
-      {"CAR_ESC", "VL45_SD", true},   {"CAR_ESC", "VL45_BSD", true},
-      {"CAR_ESC", "VL45_SL", false},  {"CAR_ESC", "VELORIN_456", false},
-      {"BOAT_ESC", "VL80__YT", true}, {"BOAT_ESC", "VL80_YT", false},
-      {"CAR_ESC", "VL4", false},      {"Ardent_V2", "VL46_SL", false},
+      {"Ardent_V3", "", true},           {"Ardent_HV_V3", "X", true},
+      {"CAR_ESC", "VL46_SL", true},      {"CAR_ESC", "VL48XSD", true},
+      {"CAR_ESC", "VL45_SD", true},      {"CAR_ESC", "VL45_BSD", true},
+      {"CAR_ESC", "VL45_SL", false},     {"CAR_ESC", "VELORIN_456", false},
+      {"BOAT_ESC", "VL80__YT", true},    {"BOAT_ESC", "VL80_YT", false},
+      {"CAR_ESC", "VL4", false},         {"Ardent_V2", "VL46_SL", false},
+      {"CAR_ESC", "DEMO-VL450SD", true},  // demo hardware as the hardware it names
   };
   for (const auto& c : cases)
     EXPECT_EQ(NeedsImageTransform(c.model, c.hardware), c.expected) << c.model << " " << c.hardware;

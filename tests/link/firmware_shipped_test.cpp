@@ -9,6 +9,7 @@
 #include "app/frmInterface.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
+#include "link/DemoFirmware.h"
 #include "link/FirmwareContainer.h"
 #include "link/Pdfutils.h"
 #include "pages/ModelDatabase.h"
@@ -42,6 +43,8 @@ TEST(ShippedFirmwareTest, EveryRowOfEveryDatabaseUnpacks) {
       EXPECT_EQ(UnpackFirmwareContainer(plain, images), "") << path << " " << version;
       EXPECT_GT(images.First.size(), 1000u);
       EXPECT_GT(images.Second.size(), 500u);
+      EXPECT_TRUE(IsDemoFirmwareImage(images.First) && IsDemoFirmwareImage(images.Second))
+          << path << " " << version;
     }
     sqlite3_finalize(query);
     sqlite3_close(db);
@@ -62,9 +65,15 @@ TEST_F(ShippedUpgradeTest, DemoUpgradesWithTheShippedData) {
     const char* installed;
   } cases[] = {
       // Same batch; the car hardware takes the per-block transform.
-      {"car", "CAR_ESC", "VL450SD", "CAR_3.0", {"CAR_3.0", "CAR_3.1", "CAR_3.2"}, 2, "CAR_3.2"},
+      {"car",
+       "CAR_ESC",
+       "DEMO-VL450SD",
+       "CAR_3.0",
+       {"CAR_3.0", "CAR_3.1", "CAR_3.2"},
+       2,
+       "CAR_3.2"},
       // From batch 1 to batch 2 through the interim version of "up1".
-      {"esc", "AIRPLANE", "AP40_V1", "AP_1.0.0", {"AP_1.0.0", "AP_2.0.0"}, 1, "AP_1.1.0"},
+      {"esc", "AIRPLANE", "DEMO-AP40_V1", "AP_1.0.0", {"AP_1.0.0", "AP_2.0.0"}, 1, "AP_1.1.0"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.model);
@@ -83,6 +92,29 @@ TEST_F(ShippedUpgradeTest, DemoUpgradesWithTheShippedData) {
                     UTF8ToUTF16(std::string("upgrade_drive(Version ") + c.installed + ")...")));
     Adapter.Unplug(*Device);
   }
+}
+
+// A real controller of a demo model's family never gets the demo images: the
+// shipped database lists no version for its hardware, and an image with the
+// demo marker is refused for it before anything of it is sent.
+TEST_F(ShippedUpgradeTest, RealDeviceNeverGetsDemoFirmware) {
+  TSimBootloader& loader = ConnectBootloader("CAR_ESC", "VL450SD", "CAR_3.0");
+  Form->FModelDatabase = kBuildFolder + "car_settings.db3";
+  Form->FBusy = true;
+  EXPECT_EQ(Form->UpgradeFirmware("CAR_3.2", "0"), "Program not found.");
+  Adapter.Unplug(*Device);
+
+  // A database row for real hardware that carries a demo image all the same.
+  const std::string marker = kDemoFirmwareMarker;
+  std::vector<uint8_t> first(marker.begin(), marker.end());
+  first.resize(1024, 0x5A);
+  WriteDatabase("ESC_G60", "G60_HW1", {Row(101, "1", "DEMO_1", first, Image(512, 3))});
+  TSimBootloader& real = ConnectBootloader("ESC_G60", "G60_HW1", "OLD");
+  Form->FBusy = true;
+  EXPECT_EQ(Form->UpgradeFirmware("DEMO_1", "0"), kDemoFirmwareRefused);
+  EXPECT_TRUE(real.ImageFrames.empty());
+  EXPECT_EQ(Form->FProgressForm, nullptr);
+  EXPECT_TRUE(loader.ImageFrames.empty());
 }
 
 }  // namespace

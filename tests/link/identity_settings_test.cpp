@@ -30,7 +30,11 @@ TEST(CarHardware, LargeFamily) {
                {"VL48_SL", false},
                {"VL49_SD", false},
                {"VL46", false},
-               {"", false}};
+               {"", false},
+               // demo hardware belongs to the family it names
+               {"DEMO-VL450SD", true},
+               {"DEMO-VL46", false},
+               {"X-VL450SD", false}};
   for (const auto& c : cases) EXPECT_EQ(IsLargeCarHardware(c.hardware), c.large) << c.hardware;
 }
 

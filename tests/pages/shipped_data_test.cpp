@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <iterator>
 #include <regex>
 
 #include "app/Utils.h"
+#include "link/DemoFirmware.h"
 #include "pages/ModelDatabase.h"
 #include "pages/PageDefinition.h"
 #include "platform/rtl/IniFiles.h"
@@ -20,14 +23,18 @@ const struct {
   const char* firmware;
   std::vector<std::string> firmwareList;
 } kDemoModels[] = {
-    {"AIRPLANE",
+    {"AIRPLANE DEMO-AP40_V1",
      "AIRPLANE",
-     "AP40_V1",
+     "DEMO-AP40_V1",
      "AP_1.1.0",
      {"AP 2.0 Sport", "AP_1.1.0", "AP_1.1.0", "AP_1.0.0"}},
-    {"CAR_ESC VL450SD", "CAR_ESC", "VL450SD", "CAR_3.0", {"CAR_3.2", "CAR_3.1", "CAR_3.0"}},
-    {"Ardent_V4", "Ardent_V4", "ARD80_V2", "ARD_4.0", {"Ardent 4.1", "ARD_4.0"}},
-    {"ESC_G60", "ESC_G60", "G60_HW1", "G60_1.0", {"G60_1.1", "G60_1.0"}},
+    {"CAR_ESC DEMO-VL450SD",
+     "CAR_ESC",
+     "DEMO-VL450SD",
+     "CAR_3.0",
+     {"CAR_3.2", "CAR_3.1", "CAR_3.0"}},
+    {"Ardent_V4 DEMO-ARD80_V2", "Ardent_V4", "DEMO-ARD80_V2", "ARD_4.0", {"Ardent 4.1", "ARD_4.0"}},
+    {"ESC_G60 DEMO-G60_HW1", "ESC_G60", "DEMO-G60_HW1", "G60_1.0", {"G60_1.1", "G60_1.0"}},
 };
 
 TEST(ShippedLanguageFile, DemoModelsAreCompleteAndTheirValueListsExpand) {
@@ -107,6 +114,52 @@ TEST(ShippedDatabases, EveryDemoModelHasItsDatabaseAndFirmwareList) {
     });
     EXPECT_TRUE(list.Found);
     EXPECT_EQ(list.Names, demo.firmwareList);
+  }
+}
+
+// The demo models are invented: every identity they ship under carries the
+// demo prefix, and a real controller reporting the hardware the demo names
+// finds neither its page nor its firmware.
+TEST(ShippedDemoModels, EveryIdentityCarriesTheDemoPrefix) {
+  const TMemIniFile lang(kBuild + "lang.ini");
+  const std::vector<std::string> sections = lang.ReadSections();
+  int demos = 0;
+  for (const std::string& section : sections) {
+    if (!lang.ReadBool(section, "demo", false)) continue;
+    ++demos;
+    const size_t blank = section.find(' ');
+    ASSERT_NE(blank, std::string::npos) << section;
+    EXPECT_TRUE(IsDemoHardware(section.substr(blank + 1))) << section;
+  }
+  EXPECT_EQ(demos, static_cast<int>(std::size(kDemoModels)));
+
+  for (const std::string& path : ListModelDatabases(kBuild)) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "select name from controller", -1, &query, nullptr),
+              SQLITE_OK);
+    while (sqlite3_step(query) == SQLITE_ROW)
+      EXPECT_TRUE(IsDemoHardware(reinterpret_cast<const char*>(sqlite3_column_text(query, 0))))
+          << path;
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    const TMemIniFile filter(VersionControlPath(path));
+    for (const std::string& section : filter.ReadSections())
+      EXPECT_TRUE(IsDemoHardware(section.substr(section.find(' ') + 1))) << section;
+  }
+
+  const auto databases = ListModelDatabases(kBuild);
+  for (const auto& demo : kDemoModels) {
+    SCOPED_TRACE(demo.model);
+    const std::string real = FamilyHardware(demo.hardware);
+    ASSERT_NE(real, demo.hardware);
+    const TModelSections chosen =
+        ChooseModelSections(sections, "", demo.model, real, demo.firmware);
+    for (const std::string& candidate : chosen) EXPECT_EQ(candidate, "");
+    const auto match = FindModelDatabase(databases, demo.model);
+    ASSERT_TRUE(match);
+    EXPECT_TRUE(ReadSoftwareVersions(match->Path, real, demo.model).Versions.empty());
   }
 }
 
