@@ -7,7 +7,9 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
+#include "platform/hid/DeviceNotifier.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 #include "tests/link/link_fixture.h"
 
 namespace {
@@ -221,6 +223,53 @@ TEST_F(DiscoveryTest, ArrivalWhileConnectedStartsOver) {
   Form->Timer1Timer(nullptr);
   EXPECT_TRUE(Form->FConnected);
   EXPECT_EQ(Controller->InfoRequests, 2);
+}
+
+TEST_F(DiscoveryTest, ChangesOfOtherDevicesWaitForARunningOperation) {
+  PlugController();
+  Arrive();
+  Form->Timer1Timer(nullptr);
+  ASSERT_TRUE(Form->FConnected);
+  const int opens = Adapter.OpenCalls;
+  Form->FBusy = true;  // a transfer runs
+  TSimDevice& mouse = Adapter.PlugOther();
+  Form->HidDeviceChanged(hid::TDeviceChange::Arrival, mouse.Path());
+  Adapter.Unplug(mouse);
+  Form->HidDeviceChanged(hid::TDeviceChange::Removal, mouse.Path());
+  Form->DeviceChangeTimerTimer(nullptr);  // still running: still held
+  EXPECT_TRUE(Form->FConnected);
+  EXPECT_EQ(Adapter.OpenCalls, opens);
+  EXPECT_TRUE(Form->DeviceChangeTimer->GetEnabled());
+
+  Form->FBusy = false;
+  Form->DeviceChangeTimerTimer(nullptr);
+  EXPECT_EQ(Adapter.OpenCalls, opens + 1);  // listed and opened afresh, once
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_FALSE(Form->DeviceChangeTimer->GetEnabled());
+
+  // With nothing running, a change is handled at once.
+  Form->HidDeviceChanged(hid::TDeviceChange::Arrival, "/dev/hidraw9");
+  EXPECT_EQ(Adapter.OpenCalls, opens + 2);
+  EXPECT_FALSE(Form->DeviceChangeTimer->GetEnabled());
+}
+
+TEST_F(DiscoveryTest, AdapterRemovalEndsARunningOperationAtOnce) {
+  // A removal that names no path may have been the adapter's.
+  for (const bool named : {true, false}) {
+    SCOPED_TRACE(named ? "named" : "no path");
+    Form.reset();
+    Form = NewForm();
+    PlugController();
+    Arrive();
+    Form->Timer1Timer(nullptr);
+    ASSERT_TRUE(Form->FConnected);
+    Form->FBusy = true;
+    Adapter.Unplug(*Device);
+    Form->HidDeviceChanged(hid::TDeviceChange::Removal, named ? Device->Path() : "");
+    EXPECT_EQ(Form->FDevice, nullptr);
+    EXPECT_FALSE(Form->FBusy || Form->FConnected);
+    EXPECT_FALSE(Form->DeviceChangeTimer->GetEnabled());
+  }
 }
 
 }  // namespace
