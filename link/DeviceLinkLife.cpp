@@ -8,6 +8,7 @@
 #include "app/frmInterface.h"
 #include "platform/hid/DeviceNotifier.h"
 #include "platform/hid/HidApi.h"
+#include "platform/vcl/Timers.h"
 
 using namespace hid;
 
@@ -26,6 +27,9 @@ void TfrmInterface::StartDeviceLink() {
 void TfrmInterface::CloseLink() {
   delete FDeviceNotifier;
   FDeviceNotifier = nullptr;
+  // A change held for an operation has nothing left to act on.
+  if (DeviceChangeTimer) DeviceChangeTimer->SetEnabled(false);
+  FHeldArrival = FHeldRemoval = false;
   delete FThread;  // joins a running worker
   FThread = nullptr;
   if (FDevice) hid_close(FDevice);
