@@ -71,3 +71,26 @@ class CommaLocaleTest : public ::testing::Test {
   }
   std::string FSaved;
 };
+
+#include "files/PdfCanvas.h"
+#include "files/PdfDoc.h"
+
+// The bytes of the current page's contents.
+inline std::string PageContents(TPdfDoc& ADoc) { return StreamBytes(*ADoc.Canvas()->Contents()->Stream()); }
+
+inline std::string SavedDocument(TPdfDoc& ADoc) {
+  TMemoryStream stream;
+  ADoc.SaveToStream(stream);
+  return StreamBytes(stream);
+}
+
+// Runs a call and gives the message it raised (empty when it raised nothing).
+template <class E, class F>
+std::string MessageOf(F&& ACall) {
+  try {
+    ACall();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "";
+}
