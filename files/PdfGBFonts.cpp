@@ -31,6 +31,6 @@ TPdfChinese::TPdfChinese() : TPdfType0Font(kChinese) {}
 
 void TPdfChinese::Create(TPdfObjectMgr* AXref, const std::string& AName) {
   TPdfFont::Create(AXref, AName);
-  CreateComposite(AXref, u"GB1", u"GB-EUC-H");
+  CreateComposite(AXref, u"GB1", u"GBK-EUC-H");
   SetCharToCMap(&ChineseCharToCMap);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The simplified-Chinese composite font "Chinese": texts shown in it are
-// written in GBK, which its "GB-EUC-H" encoding maps to glyphs.
+// written in GBK, which its "GBK-EUC-H" encoding maps to glyphs. ("GB-EUC-H"
+// knows only the GB 2312 part of GBK: a character beyond it, such as 乗 at
+// 0x81 0x5C, would show as another glyph.)
 
 #include "files/PdfType0Font.h"
 

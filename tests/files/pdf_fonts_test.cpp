@@ -85,7 +85,7 @@ TEST(PdfFontsTest, ChineseIsThreeConsecutiveDictionaries) {
   for (int i = 1; i <= 3; ++i) xref.GetObject(i)->WriteValueToStream(stream);
   EXPECT_EQ(
       "1 0 obj\r\n<<\r\n/BaseFont /Chinese\r\n/DescendantFonts [2 0 R ]\r\n/Type /Font\r\n/Subtype /Type0\r\n"
-      "/Encoding /GB-EUC-H\r\n>>\r\nendobj\r\n"
+      "/Encoding /GBK-EUC-H\r\n>>\r\nendobj\r\n"
       "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/WinCharSet /128\r\n/BaseFont /Chinese\r\n"
       "/CIDSystemInfo <<\r\n/Registry (Adobe)\r\n/Ordering (GB1)\r\n/Supplement 2\r\n>>\r\n/DW 1000\r\n"
       "/W [231 631 500 ]\r\n/FontDescriptor 3 0 R\r\n>>\r\nendobj\r\n"
