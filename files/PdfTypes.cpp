@@ -80,6 +80,7 @@ TPdfArray* TPdfArray::CreateNumArray(TPdfObjectMgr* AObjectMgr, const std::vecto
 }
 
 void TPdfArray::AddItem(TPdfObject* AItem) {
+  if (!AItem) throw EPdfInvalidValue("internal error. wrong object.");
   for (const auto& item : FArray)
     if (item.get() == AItem) return;
   if (AItem->ObjectType() == otDirectObject)

@@ -39,6 +39,13 @@ TEST(PdfFontsTest, StandardFontWidths) {
     auto font = MakeFont(xref, c.Font);
     EXPECT_EQ(c.Width, Width(*font, std::u16string(1, c.Char))) << c.Font << " " << int(c.Char);
   }
+  for (const char* name : {"Arial", "Arial-Bold", "Arial-Italic", "Arial-BoldItalic", "Times-Roman", "Times-Bold",
+                           "Times-Italic", "Times-BoldItalic"}) {
+    auto font = MakeFont(xref, name);
+    for (char16_t code : {127, 129, 141, 143, 144, 157, 160, 173})
+      EXPECT_EQ(0, Width(*font, std::u16string(1, code))) << name << " " << int(code);
+    EXPECT_LT(0, Width(*font, u"\u017D")) << name << ": Zcaron at 142 is measured";
+  }
   for (const char* name : {"FixedWidth", "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic"}) {
     auto font = MakeFont(xref, name);
     for (char16_t code = 32; code <= 255; ++code)

@@ -134,6 +134,7 @@ TEST(PdfObjectTest, ArrayAddsDirectObjectsOnceAndIndirectOnesAsPlaceholders) {
   EXPECT_EQ(indirect, array.Items(1));
   EXPECT_EQ(indirect, array.FindName(u"Y"));
   EXPECT_EQ(nullptr, array.FindName(u"y"));
+  EXPECT_THROW(array.AddItem(nullptr), EPdfInvalidValue);
   EXPECT_TRUE(array.RemoveName(u"X"));
   EXPECT_FALSE(array.RemoveName(u"X"));
   EXPECT_EQ("[1 0 R 1 0 R ]", Written(array));
