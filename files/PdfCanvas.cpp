@@ -22,7 +22,8 @@ std::string Ints(std::initializer_list<int> AValues) {
 
 std::string RGB(TPdfColor AValue) {
   if (AValue <= 0) AValue = 0;
-  return Reals({(AValue & 0xFF) / 255.0f, ((AValue >> 8) & 0xFF) / 255.0f, ((AValue >> 16) & 0xFF) / 255.0f});
+  return Reals({(AValue & 0xFF) / 255.0f, ((AValue >> 8) & 0xFF) / 255.0f,
+                ((AValue >> 16) & 0xFF) / 255.0f});
 }
 
 }  // namespace
@@ -50,7 +51,8 @@ void TPdfCanvasAttribute::SetLeading(float AValue) {
 }
 
 void TPdfCanvasAttribute::SetHorizontalScaling(uint16_t AValue) {
-  if (AValue < 10 || AValue > 300) throw EPdfInvalidValue("SetHorizontalScaling --invalid horizontal scaling");
+  if (AValue < 10 || AValue > 300)
+    throw EPdfInvalidValue("SetHorizontalScaling --invalid horizontal scaling");
   FHorizontalScaling = AValue;
 }
 
@@ -67,8 +69,12 @@ void TPdfCanvas::Concat(float a, float b, float c, float d, float e, float f) {
   Emit(Reals({a, b, c, d, e, f}) + " cm\n");
 }
 void TPdfCanvas::SetFlat(uint8_t flatness) { Emit(IntToStr(flatness) + " i\n"); }
-void TPdfCanvas::SetLineCap(TLineCapStyle linecap) { Emit(IntToStr(static_cast<int>(linecap)) + " J\n"); }
-void TPdfCanvas::SetLineJoin(TLineJoinStyle linejoin) { Emit(IntToStr(static_cast<int>(linejoin)) + " j\n"); }
+void TPdfCanvas::SetLineCap(TLineCapStyle linecap) {
+  Emit(IntToStr(static_cast<int>(linecap)) + " J\n");
+}
+void TPdfCanvas::SetLineJoin(TLineJoinStyle linejoin) {
+  Emit(IntToStr(static_cast<int>(linejoin)) + " j\n");
+}
 void TPdfCanvas::SetMiterLimit(uint8_t miterlimit) { Emit(IntToStr(miterlimit) + " M\n"); }
 void TPdfCanvas::SetLineWidth(float linewidth) { Emit(FormatReal(linewidth) + " w\n"); }
 
@@ -84,8 +90,12 @@ void TPdfCanvas::LineTo(float x, float y) { Emit(Reals({x, y}) + " l\n"); }
 void TPdfCanvas::CurveToC(float x1, float y1, float x2, float y2, float x3, float y3) {
   Emit(Reals({x1, y1, x2, y2, x3, y3}) + " c\n");
 }
-void TPdfCanvas::CurveToV(float x2, float y2, float x3, float y3) { Emit(Reals({x2, y2, x3, y3}) + " v\n"); }
-void TPdfCanvas::CurveToY(float x1, float y1, float x3, float y3) { Emit(Reals({x1, y1, x3, y3}) + " y\n"); }
+void TPdfCanvas::CurveToV(float x2, float y2, float x3, float y3) {
+  Emit(Reals({x2, y2, x3, y3}) + " v\n");
+}
+void TPdfCanvas::CurveToY(float x1, float y1, float x3, float y3) {
+  Emit(Reals({x1, y1, x3, y3}) + " y\n");
+}
 void TPdfCanvas::Rectangle(float x, float y, float width, float height) {
   Emit(Reals({x, y, width, height}) + " re\n");
 }
@@ -117,7 +127,8 @@ void TPdfCanvas::Ellipse(float x, float y, float width, float height) {
 void TPdfCanvas::BeginText() { Emit("BT\n"); }
 void TPdfCanvas::EndText() { Emit("ET\n"); }
 void TPdfCanvas::MoveTextPoint(float tx, float ty) { Emit(Reals({tx, ty}) + " Td\n"); }
-void TPdfCanvas::SetTextMatrix(uint16_t a, uint16_t b, uint16_t c, uint16_t d, uint16_t x, uint16_t y) {
+void TPdfCanvas::SetTextMatrix(uint16_t a, uint16_t b, uint16_t c, uint16_t d, uint16_t x,
+                               uint16_t y) {
   Emit(Ints({a, b, c, d, x, y}) + " Tm\n");
 }
 void TPdfCanvas::MoveToNextLine() { Emit("T*\n"); }
@@ -157,9 +168,13 @@ void TPdfCanvas::SetLeading(float leading) {
 void TPdfCanvas::SetFontAndSize(const std::string& fontname, float size) {
   Emit(fontname + " " + FormatReal(size) + " Tf\n");
 }
-void TPdfCanvas::SetTextRenderingMode(TTextRenderingMode mode) { Emit(IntToStr(static_cast<int>(mode)) + " Tr\n"); }
+void TPdfCanvas::SetTextRenderingMode(TTextRenderingMode mode) {
+  Emit(IntToStr(static_cast<int>(mode)) + " Tr\n");
+}
 void TPdfCanvas::SetTextRise(uint16_t rise) { Emit(IntToStr(rise) + " Ts\n"); }
-void TPdfCanvas::ExecuteXObject(const std::u16string& xObject) { Emit("/" + EncodeName(xObject) + " Do\n"); }
+void TPdfCanvas::ExecuteXObject(const std::u16string& xObject) {
+  Emit("/" + EncodeName(xObject) + " Do\n");
+}
 
 // ---------------------------------------------------------------- pages
 
@@ -175,7 +190,8 @@ void TPdfCanvas::Forget() {
 }
 
 void TPdfCanvas::StoreState() {
-  if (FAttr.Font()) FPage->AddInternalItem(u"_Font", new TPdfName(UTF8ToUTF16(FAttr.Font()->Name())));
+  if (FAttr.Font())
+    FPage->AddInternalItem(u"_Font", new TPdfName(UTF8ToUTF16(FAttr.Font()->Name())));
   FPage->AddInternalItem(u"_Font_Size", new TPdfReal(FAttr.FontSize()));
   FPage->AddInternalItem(u"_Word_Space", new TPdfReal(FAttr.WordSpace()));
   FPage->AddInternalItem(u"_Char_Space", new TPdfReal(FAttr.CharSpace()));
@@ -241,7 +257,8 @@ void TPdfCanvas::SetFont(const std::string& AName, float ASize) {
 
 int32_t TPdfCanvas::MediaBoxValue(int AIndex, int32_t ADefault) const {
   TPdfArray* box = Page()->PdfArrayByName(u"MediaBox");
-  auto* value = box && box->ItemCount() > AIndex ? dynamic_cast<TPdfNumber*>(box->Items(AIndex)) : nullptr;
+  auto* value =
+      box && box->ItemCount() > AIndex ? dynamic_cast<TPdfNumber*>(box->Items(AIndex)) : nullptr;
   return value ? value->Value() : ADefault;
 }
 
@@ -267,13 +284,15 @@ void TPdfCanvas::SetPageHeight(int32_t AValue) {
 TPdfXObject* TPdfCanvas::RequireXObject(const std::u16string& AName, const char* AOperation) {
   TPdfXObject* object = FPdfDoc->GetXObject(AName);
   if (!object)
-    throw EPdfInvalidValue(Format(std::string(AOperation) + " --XObject not found: %s", {UTF16ToUTF8(AName)}));
+    throw EPdfInvalidValue(
+        Format(std::string(AOperation) + " --XObject not found: %s", {UTF16ToUTF8(AName)}));
   TPdfDictionary* xobjects = Resources(u"XObject");
   if (!xobjects->ValueByName(AName)) xobjects->AddItem(AName, object);
   return object;
 }
 
-void TPdfCanvas::DrawXObject(float X, float Y, float AWidth, float AHeight, const std::u16string& AXObjectName) {
+void TPdfCanvas::DrawXObject(float X, float Y, float AWidth, float AHeight,
+                             const std::u16string& AXObjectName) {
   TPdfXObject* object = RequireXObject(AXObjectName, "DrawXObject");
   GSave();
   Concat(AWidth, 0, 0, AHeight, X, Y);
@@ -281,8 +300,9 @@ void TPdfCanvas::DrawXObject(float X, float Y, float AWidth, float AHeight, cons
   GRestore();
 }
 
-void TPdfCanvas::DrawXObjectEx(float X, float Y, float AWidth, float AHeight, float ClipX, float ClipY,
-                               float ClipWidth, float ClipHeight, const std::u16string& AXObjectName) {
+void TPdfCanvas::DrawXObjectEx(float X, float Y, float AWidth, float AHeight, float ClipX,
+                               float ClipY, float ClipWidth, float ClipHeight,
+                               const std::u16string& AXObjectName) {
   TPdfXObject* object = RequireXObject(AXObjectName, "DrawXObjectEx");
   GSave();
   Rectangle(ClipX, ClipY, ClipWidth, ClipHeight);

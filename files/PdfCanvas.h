@@ -41,7 +41,13 @@ class TPdfCanvasAttribute {
 enum TLineCapStyle { lcButt_End, lcRound_End, lcProjectingSquareEnd };
 enum TLineJoinStyle { ljMiterJoin, ljRoundJoin, ljBevelJoin };
 enum TTextRenderingMode {
-  trFill, trStroke, trFillThenStroke, trInvisible, trFillClipping, trStrokeClipping, trFillStrokeClipping,
+  trFill,
+  trStroke,
+  trFillThenStroke,
+  trInvisible,
+  trFillClipping,
+  trStrokeClipping,
+  trFillStrokeClipping,
   trClipping
 };
 // Red in the lowest byte, then green, then blue.
@@ -105,9 +111,11 @@ class TPdfCanvas {
   void SetPage(TPdfDictionary* APage);
   void SetFont(const std::string& AName, float ASize);
   void TextOut(float X, float Y, const std::u16string& Text);
-  void TextRect(const TPdfRect& ARect, const std::u16string& Text, TPdfAlignment Alignment, bool Clipping);
+  void TextRect(const TPdfRect& ARect, const std::u16string& Text, TPdfAlignment Alignment,
+                bool Clipping);
   void MultilineTextRect(TPdfRect ARect, const std::u16string& Text, bool WordWrap);
-  void DrawXObject(float X, float Y, float AWidth, float AHeight, const std::u16string& AXObjectName);
+  void DrawXObject(float X, float Y, float AWidth, float AHeight,
+                   const std::u16string& AXObjectName);
   void DrawXObjectEx(float X, float Y, float AWidth, float AHeight, float ClipX, float ClipY,
                      float ClipWidth, float ClipHeight, const std::u16string& AXObjectName);
   float TextWidth(const std::u16string& Text);

@@ -10,8 +10,8 @@ void TPdfCanvas::TextOut(float X, float Y, const std::u16string& Text) {
   EndText();
 }
 
-void TPdfCanvas::TextRect(const TPdfRect& ARect, const std::u16string& Text, TPdfAlignment Alignment,
-                          bool Clipping) {
+void TPdfCanvas::TextRect(const TPdfRect& ARect, const std::u16string& Text,
+                          TPdfAlignment Alignment, bool Clipping) {
   const float w = TextWidth(Text);
   float offset = 0;
   if (Alignment == paRightJustify) offset = (ARect.Right - ARect.Left) - Round(w);

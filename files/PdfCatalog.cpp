@@ -5,10 +5,11 @@
 
 namespace {
 
-const char16_t* const kPageLayouts[] = {u"SinglePage", u"OneColumn", u"TwoColumnLeft", u"TwoColumnRight"};
+const char16_t* const kPageLayouts[] = {u"SinglePage", u"OneColumn", u"TwoColumnLeft",
+                                        u"TwoColumnRight"};
 const char16_t* const kPageModes[] = {u"UseNone", u"UseOutlines", u"UseThumbs", u"FullScreen"};
-const char16_t* const kViewerPreferences[] = {u"HideToolbar", u"HideMenubar", u"HideWindowUI", u"FitWindow",
-                                              u"CenterWindow"};
+const char16_t* const kViewerPreferences[] = {u"HideToolbar", u"HideMenubar", u"HideWindowUI",
+                                              u"FitWindow", u"CenterWindow"};
 
 // The position of the name in its group, or 0 when missing or unknown.
 template <size_t N>
@@ -19,7 +20,8 @@ int IndexOfName(const TPdfName* AName, const char16_t* const (&ANames)[N]) {
   return 0;
 }
 
-void SetName(TPdfDictionary* ADictionary, const std::u16string& AKey, const std::u16string& AValue) {
+void SetName(TPdfDictionary* ADictionary, const std::u16string& AKey,
+             const std::u16string& AValue) {
   if (TPdfName* name = ADictionary->PdfNameByName(AKey))
     name->SetValue(AValue);
   else
@@ -56,16 +58,21 @@ void TPdfInfo::SetDate(const std::u16string& AKey, TDateTime AValue) {
 // ---------------------------------------------------------------- catalog
 
 TPdfPageLayout TPdfCatalog::PageLayout() const {
-  return static_cast<TPdfPageLayout>(IndexOfName(FData->PdfNameByName(u"PageLayout"), kPageLayouts));
+  return static_cast<TPdfPageLayout>(
+      IndexOfName(FData->PdfNameByName(u"PageLayout"), kPageLayouts));
 }
 
-void TPdfCatalog::SetPageLayout(TPdfPageLayout AValue) { SetName(FData, u"PageLayout", kPageLayouts[AValue]); }
+void TPdfCatalog::SetPageLayout(TPdfPageLayout AValue) {
+  SetName(FData, u"PageLayout", kPageLayouts[AValue]);
+}
 
 TPdfPageMode TPdfCatalog::PageMode() const {
   return static_cast<TPdfPageMode>(IndexOfName(FData->PdfNameByName(u"PageMode"), kPageModes));
 }
 
-void TPdfCatalog::SetPageMode(TPdfPageMode AValue) { SetName(FData, u"PageMode", kPageModes[AValue]); }
+void TPdfCatalog::SetPageMode(TPdfPageMode AValue) {
+  SetName(FData, u"PageMode", kPageModes[AValue]);
+}
 
 TPdfDictionary* TPdfCatalog::ViewerPreferences(bool ACreate) {
   TPdfDictionary* preferences = FData->PdfDictionaryByName(u"ViewerPreferences");
@@ -78,7 +85,8 @@ TPdfDictionary* TPdfCatalog::ViewerPreferences(bool ACreate) {
 TPdfPageMode TPdfCatalog::NonFullScreenPageMode() const {
   TPdfDictionary* preferences = FData->PdfDictionaryByName(u"ViewerPreferences");
   if (!preferences) return pmUseNone;
-  return static_cast<TPdfPageMode>(IndexOfName(preferences->PdfNameByName(u"NonFullScreenPageMode"), kPageModes));
+  return static_cast<TPdfPageMode>(
+      IndexOfName(preferences->PdfNameByName(u"NonFullScreenPageMode"), kPageModes));
 }
 
 void TPdfCatalog::SetNonFullScreenPageMode(TPdfPageMode AValue) {

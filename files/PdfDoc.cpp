@@ -39,7 +39,8 @@ std::string TPdfXrefEntry::AsString() const {
 TPdfXref::TPdfXref() { FXrefEntries.push_back(std::make_unique<TPdfXrefEntry>(nullptr)); }
 
 void TPdfXref::AddObject(TPdfObject* AObject) {
-  if (AObject->ObjectType() != otDirectObject) throw EPdfInvalidOperation("AddObject --wrong object type.");
+  if (AObject->ObjectType() != otDirectObject)
+    throw EPdfInvalidOperation("AddObject --wrong object type.");
   FXrefEntries.push_back(std::make_unique<TPdfXrefEntry>(AObject));
   AObject->SetObjectNumber(static_cast<int32_t>(FXrefEntries.size()) - 1);
 }
@@ -51,7 +52,8 @@ TPdfObject* TPdfXref::GetObject(int32_t ObjectID) {
 
 void TPdfHeader::WriteToStream(TStream& AStream) const { WriteText("%PDF-1.2 \r\n", AStream); }
 
-TPdfTrailer::TPdfTrailer(TPdfObjectMgr* AObjectMgr) : FAttributes(std::make_unique<TPdfDictionary>(AObjectMgr)) {
+TPdfTrailer::TPdfTrailer(TPdfObjectMgr* AObjectMgr)
+    : FAttributes(std::make_unique<TPdfDictionary>(AObjectMgr)) {
   FAttributes->AddNumberItem(u"Size", 0);
 }
 
@@ -152,7 +154,8 @@ void TPdfDoc::AddPage() {
 
   page->AddNameItem(u"Type", u"Page");
   page->AddItem(u"Parent", FCurrentPages);
-  page->AddItem(u"MediaBox", TPdfArray::CreateNumArray(FXref.get(), {0, 0, FDefaultPageWidth, FDefaultPageHeight}));
+  page->AddItem(u"MediaBox", TPdfArray::CreateNumArray(
+                                 FXref.get(), {0, 0, FDefaultPageWidth, FDefaultPageHeight}));
   auto* resources = new TPdfDictionary(FXref.get());
   resources->AddItem(u"Font", new TPdfDictionary(FXref.get()));
   resources->AddItem(u"XObject", new TPdfDictionary(FXref.get()));
@@ -209,10 +212,12 @@ void TPdfDoc::AddXObject(const std::u16string& AName, TPdfXObject* AXObject) {
 
 void TPdfDoc::RegisterXObject(TPdfXObject* AObject, const std::u16string& AName) {
   if (!AObject) throw EPdfInvalidValue("RegisterXObject --AObject is null");
-  if (DictionaryType(AObject->Attributes()) != u"XObject") throw EPdfInvalidValue("RegisterXObject --not XObject");
+  if (DictionaryType(AObject->Attributes()) != u"XObject")
+    throw EPdfInvalidValue("RegisterXObject --not XObject");
   if (AObject->ObjectType() != otIndirectObject) FXref->AddObject(AObject);
   if (AObject->Attributes()->ValueByName(u"Name")) return;
-  if (GetXObject(AName)) throw EPdfInvalidValue(Format("RegisterXObject --dupulicate name: %s", {ToUtf8(AName)}));
+  if (GetXObject(AName))
+    throw EPdfInvalidValue(Format("RegisterXObject --dupulicate name: %s", {ToUtf8(AName)}));
   FXObjectList->AddItem(AObject);
   AObject->Attributes()->AddNameItem(u"Name", AName);
 }
@@ -240,7 +245,8 @@ TPdfCatalog* TPdfDoc::Root() const {
 
 TPdfOutlineRoot* TPdfDoc::OutlineRoot() const {
   if (!FHasDoc) throw EPdfInvalidOperation("GetOutlineRoot --document is null..");
-  if (!FUseOutlines || !FOutlineRoot) throw EPdfInvalidOperation("GetOutlineRoot --not use outline mode..");
+  if (!FUseOutlines || !FOutlineRoot)
+    throw EPdfInvalidOperation("GetOutlineRoot --not use outline mode..");
   return FOutlineRoot;
 }
 
@@ -266,5 +272,6 @@ void TPdfDoc::SaveToStream(TStream& AStream) {
 
 void TPdfDoc::WriteXref(TStream& AStream) {
   WriteText("xref\r\n0 " + IntToStr(FXref->ItemCount()) + "\r\n", AStream);
-  for (int i = 0; i < FXref->ItemCount(); ++i) WriteText(FXref->Items(i)->AsString() + "\r\n", AStream);
+  for (int i = 0; i < FXref->ItemCount(); ++i)
+    WriteText(FXref->Items(i)->AsString() + "\r\n", AStream);
 }

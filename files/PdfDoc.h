@@ -91,7 +91,13 @@ class TPdfInfo : public TPdfDictionaryWrapper {
 
 enum TPdfPageLayout { plSinglePage, plOneColumn, plTwoColumnLeft, plTwoColumnRight };
 enum TPdfPageMode { pmUseNone, pmUseOutlines, pmUseThumbs, pmFullScreen };
-enum TPdfViewerPreference { vpHideToolbar, vpHideMenubar, vpHideWindowUI, vpFitWindow, vpCenterWindow };
+enum TPdfViewerPreference {
+  vpHideToolbar,
+  vpHideMenubar,
+  vpHideWindowUI,
+  vpFitWindow,
+  vpCenterWindow
+};
 // A set of viewer preferences: bit (1 << preference).
 using TPdfViewerPreferences = uint8_t;
 

@@ -47,9 +47,9 @@ const TClassInfo* StandardFontClass() {
 
 const TClassInfo* const* StandardFontClasses() {
   static const TClassInfo* const classes[12] = {
-      StandardFontClass<0>(), StandardFontClass<1>(), StandardFontClass<2>(),
-      StandardFontClass<3>(), StandardFontClass<4>(), StandardFontClass<5>(),
-      StandardFontClass<6>(), StandardFontClass<7>(), StandardFontClass<8>(),
+      StandardFontClass<0>(), StandardFontClass<1>(),  StandardFontClass<2>(),
+      StandardFontClass<3>(), StandardFontClass<4>(),  StandardFontClass<5>(),
+      StandardFontClass<6>(), StandardFontClass<7>(),  StandardFontClass<8>(),
       StandardFontClass<9>(), StandardFontClass<10>(), StandardFontClass<11>()};
   return classes;
 }
@@ -87,8 +87,8 @@ void TPdfType1Font::Create(TPdfObjectMgr* AXref, const std::string& AName) {
   font->AddNumberItem(u"LastChar", 255);
   font->AddNameItem(u"BaseFont", UTF8ToUTF16(FBaseFont));
   const uint16_t* widths = WidthsOf(FBaseFont);
-  font->AddInternalItem(u"Widths",
-                        TPdfArray::CreateNumArray(AXref, std::vector<int32_t>(widths, widths + 224)));
+  font->AddInternalItem(
+      u"Widths", TPdfArray::CreateNumArray(AXref, std::vector<int32_t>(widths, widths + 224)));
   SetData(font);
 }
 

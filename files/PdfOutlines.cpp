@@ -7,11 +7,13 @@
 
 namespace {
 
-const char16_t* const kDestinationNames[] = {u"XYZ", u"Fit", u"FitH", u"FitV", u"FitR", u"FitB", u"FitBH", u"FitBV"};
+const char16_t* const kDestinationNames[] = {u"XYZ",  u"Fit",  u"FitH",  u"FitV",
+                                             u"FitR", u"FitB", u"FitBH", u"FitBV"};
 const char16_t* const kAnnotationNames[] = {u"Text", u"Link"};
 
 TPdfDoc* RequireDocument(TPdfDoc* ADoc) {
-  if (!ADoc || !ADoc->HasDoc()) throw EPdfInvalidOperation("TPdfDestination --cannot destination object.");
+  if (!ADoc || !ADoc->HasDoc())
+    throw EPdfInvalidOperation("TPdfDestination --cannot destination object.");
   return ADoc;
 }
 
@@ -45,17 +47,25 @@ TPdfArray* TPdfDestination::GetValue() const {
       result->AddItem(new TPdfReal(FZoom < 0 ? 0 : FZoom));
       break;
     case dtFitH:
-    case dtFitBH: result->AddItem(Coordinate(Top())); break;
+    case dtFitBH:
+      result->AddItem(Coordinate(Top()));
+      break;
     case dtFitV:
-    case dtFitBV: result->AddItem(Coordinate(Left())); break;
+    case dtFitBV:
+      result->AddItem(Coordinate(Left()));
+      break;
     case dtFitR:
       result->AddItem(Coordinate(Left()));
-      result->AddItem(Top() < -100 ? static_cast<TPdfObject*>(new TPdfNull()) : new TPdfNumber(Bottom()));
-      result->AddItem(Right() == -1 ? static_cast<TPdfObject*>(new TPdfNull()) : new TPdfNumber(Right()));
-      result->AddItem(Bottom() == -1 ? static_cast<TPdfObject*>(new TPdfNull()) : new TPdfNumber(Top()));
+      result->AddItem(Top() < -100 ? static_cast<TPdfObject*>(new TPdfNull())
+                                   : new TPdfNumber(Bottom()));
+      result->AddItem(Right() == -1 ? static_cast<TPdfObject*>(new TPdfNull())
+                                    : new TPdfNumber(Right()));
+      result->AddItem(Bottom() == -1 ? static_cast<TPdfObject*>(new TPdfNull())
+                                     : new TPdfNumber(Top()));
       break;
     case dtFit:
-    case dtFitB: break;
+    case dtFitB:
+      break;
   }
   return result;
 }
@@ -144,7 +154,8 @@ TPdfDictionary* TPdfDoc::CreateAnnotation(TPdfAnnotationSubType AType, const TPd
   annotation->AddNameItem(u"Type", u"Annot");
   annotation->AddNameItem(u"Subtype", kAnnotationNames[AType]);
   auto* rect = new TPdfArray(FXref.get());
-  for (float value : {ARect.Left, ARect.Top, ARect.Right, ARect.Bottom}) rect->AddItem(new TPdfReal(value));
+  for (float value : {ARect.Left, ARect.Top, ARect.Right, ARect.Bottom})
+    rect->AddItem(new TPdfReal(value));
   annotation->AddItem(u"Rect", rect);
   TPdfArray* annots = page->PdfArrayByName(u"Annots");
   if (!annots) {

@@ -14,9 +14,12 @@ namespace {
 
 const char* CodePageName(TPdfEncoding AEncoding) {
   switch (AEncoding) {
-    case TPdfEncoding::GBK: return "GBK";
-    case TPdfEncoding::ShiftJIS: return "CP932";
-    case TPdfEncoding::Win1252: break;
+    case TPdfEncoding::GBK:
+      return "GBK";
+    case TPdfEncoding::ShiftJIS:
+      return "CP932";
+    case TPdfEncoding::Win1252:
+      break;
   }
   return "WINDOWS-1252";
 }
@@ -43,9 +46,11 @@ std::string EncodeChar(iconv_t cd, const char16_t* units, size_t count) {
 
 class TIconv {
  public:
-  explicit TIconv(TPdfEncoding AEncoding) : FHandle(iconv_open(CodePageName(AEncoding), "UTF-16LE")) {
+  explicit TIconv(TPdfEncoding AEncoding)
+      : FHandle(iconv_open(CodePageName(AEncoding), "UTF-16LE")) {
     if (FHandle == reinterpret_cast<iconv_t>(-1))
-      throw EPdfInvalidOperation(std::string("code page not available: ") + CodePageName(AEncoding));
+      throw EPdfInvalidOperation(std::string("code page not available: ") +
+                                 CodePageName(AEncoding));
   }
   ~TIconv() { iconv_close(FHandle); }
   TIconv(const TIconv&) = delete;
@@ -105,15 +110,32 @@ std::string EscapeLiteral(const std::string& ABytes) {
   result.reserve(ABytes.size());
   for (char c : ABytes) {
     switch (c) {
-      case '(': result += "\\("; break;
-      case ')': result += "\\)"; break;
-      case '\\': result += "\\\\"; break;
-      case '\r': result += "\\r"; break;
-      case '\n': result += "\\n"; break;
-      case '\t': result += "\\t"; break;
-      case '\b': result += "\\b"; break;
-      case '\f': result += "\\f"; break;
-      default: result += c;
+      case '(':
+        result += "\\(";
+        break;
+      case ')':
+        result += "\\)";
+        break;
+      case '\\':
+        result += "\\\\";
+        break;
+      case '\r':
+        result += "\\r";
+        break;
+      case '\n':
+        result += "\\n";
+        break;
+      case '\t':
+        result += "\\t";
+        break;
+      case '\b':
+        result += "\\b";
+        break;
+      case '\f':
+        result += "\\f";
+        break;
+      default:
+        result += c;
     }
   }
   return result;
@@ -173,16 +195,17 @@ std::string FormatPdfDate(TDateTime ADate) {
     --days;
   }
   const year_month_day date{sys_days{year{1899} / December / 30} + std::chrono::days{days}};
-  return "D:" + IntToStr(static_cast<int>(date.year())) + TwoDigits(static_cast<unsigned>(date.month())) +
+  return "D:" + IntToStr(static_cast<int>(date.year())) +
+         TwoDigits(static_cast<unsigned>(date.month())) +
          TwoDigits(static_cast<unsigned>(date.day())) + TwoDigits(static_cast<int>(rest / 3600)) +
          TwoDigits(static_cast<int>(rest / 60 % 60)) + TwoDigits(static_cast<int>(rest % 60));
 }
 
 TDateTime ParsePdfDate(const std::string& AText) {
   if (AText.size() != 16) throw EConvertError("'" + AText + "' is not a valid PDF date");
-  return EncodePdfDateTime(ParseField(AText, 2, 4), ParseField(AText, 6, 2), ParseField(AText, 8, 2),
-                           ParseField(AText, 10, 2), ParseField(AText, 12, 2),
-                           ParseField(AText, 14, 2));
+  return EncodePdfDateTime(ParseField(AText, 2, 4), ParseField(AText, 6, 2),
+                           ParseField(AText, 8, 2), ParseField(AText, 10, 2),
+                           ParseField(AText, 12, 2), ParseField(AText, 14, 2));
 }
 
 TDateTime PdfNow() {

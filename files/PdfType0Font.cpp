@@ -72,8 +72,9 @@ void TPdfType0Font::SetData(TPdfDictionary* AData) {
   TPdfFont::SetData(AData);
   FArray.clear();
   TPdfArray* descendants = AData->PdfArrayByName(u"DescendantFonts");
-  auto* descendant =
-      descendants && descendants->ItemCount() > 0 ? dynamic_cast<TPdfDictionary*>(descendants->Items(0)) : nullptr;
+  auto* descendant = descendants && descendants->ItemCount() > 0
+                         ? dynamic_cast<TPdfDictionary*>(descendants->Items(0))
+                         : nullptr;
   if (!descendant) throw EPdfInvalidValue("invalid composite font: no descendant font.");
   if (TPdfNumber* dw = descendant->PdfNumberByName(u"DW")) FDW = static_cast<uint16_t>(dw->Value());
   if (TPdfDictionary* descriptor = descendant->PdfDictionaryByName(u"FontDescriptor"))
@@ -100,7 +101,8 @@ void TPdfType0Font::ReadWidths(TPdfArray* AWidths) {
     } else if (auto* run = dynamic_cast<TPdfArray*>(next)) {
       for (int k = 0; k < run->ItemCount(); ++k)
         if (auto* width = dynamic_cast<TPdfNumber*>(run->Items(k)))
-          FArray.push_back({first->Value() + k, first->Value() + k, static_cast<uint16_t>(width->Value())});
+          FArray.push_back(
+              {first->Value() + k, first->Value() + k, static_cast<uint16_t>(width->Value())});
       i += 2;
     } else {
       throw EPdfInvalidValue("invalid W array value..");

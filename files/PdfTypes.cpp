@@ -73,7 +73,8 @@ TPdfVirtualObject::TPdfVirtualObject(int32_t AObjectId) {
 
 // ---------------------------------------------------------------- TPdfArray
 
-TPdfArray* TPdfArray::CreateNumArray(TPdfObjectMgr* AObjectMgr, const std::vector<int32_t>& AArray) {
+TPdfArray* TPdfArray::CreateNumArray(TPdfObjectMgr* AObjectMgr,
+                                     const std::vector<int32_t>& AArray) {
   auto* result = new TPdfArray(AObjectMgr);
   for (int32_t value : AArray) result->AddItem(new TPdfNumber(value));
   return result;
@@ -223,7 +224,8 @@ TPdfStream::TPdfStream(TPdfObjectMgr* AObjectMgr)
 }
 
 void TPdfStream::WriteBody(TStream& AStream) {
-  if (TPdfArray* filter = FAttributes->PdfArrayByName(u"Filter")) filter->RemoveName(u"FlateDecode");
+  if (TPdfArray* filter = FAttributes->PdfArrayByName(u"Filter"))
+    filter->RemoveName(u"FlateDecode");
   const auto size = static_cast<int32_t>(FStream->GetSize());
   if (TPdfNumber* length = FAttributes->PdfNumberByName(u"Length")) length->SetValue(size);
   FAttributes->WriteToStream(AStream);

@@ -28,12 +28,12 @@ struct StandardFont {
 };
 
 const StandardFont kFonts[] = {
-    {"Courier", "NimbusMonoPS-Regular"},       {"Courier-Bold", "NimbusMonoPS-Bold"},
+    {"Courier", "NimbusMonoPS-Regular"},        {"Courier-Bold", "NimbusMonoPS-Bold"},
     {"Courier-Oblique", "NimbusMonoPS-Italic"}, {"Courier-BoldOblique", "NimbusMonoPS-BoldItalic"},
-    {"Helvetica", "NimbusSans-Regular"},       {"Helvetica-Bold", "NimbusSans-Bold"},
+    {"Helvetica", "NimbusSans-Regular"},        {"Helvetica-Bold", "NimbusSans-Bold"},
     {"Helvetica-Oblique", "NimbusSans-Italic"}, {"Helvetica-BoldOblique", "NimbusSans-BoldItalic"},
-    {"Times-Roman", "NimbusRoman-Regular"},    {"Times-Bold", "NimbusRoman-Bold"},
-    {"Times-Italic", "NimbusRoman-Italic"},    {"Times-BoldItalic", "NimbusRoman-BoldItalic"},
+    {"Times-Roman", "NimbusRoman-Regular"},     {"Times-Bold", "NimbusRoman-Bold"},
+    {"Times-Italic", "NimbusRoman-Italic"},     {"Times-BoldItalic", "NimbusRoman-BoldItalic"},
 };
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -81,7 +81,8 @@ Afm ReadAfm(const std::string& path) {
   return afm;
 }
 
-std::vector<int> StandardWidths(FT_Library library, const std::string& folder, const StandardFont& font) {
+std::vector<int> StandardWidths(FT_Library library, const std::string& folder,
+                                const StandardFont& font) {
   const std::string base = folder + "/" + font.File;
   Afm afm = ReadAfm(base + ".afm");
   FT_Face face;
@@ -120,10 +121,13 @@ std::string CMapRows(const std::string& path, int& count) {
   const char* single = nullptr;
   count = 0;
   while (std::getline(in, line)) {
-    if (line.find("beginnotdefrange") != std::string::npos) single = "true";
-    else if (line.find("begincidrange") != std::string::npos) single = "false";
+    if (line.find("beginnotdefrange") != std::string::npos)
+      single = "true";
+    else if (line.find("begincidrange") != std::string::npos)
+      single = "false";
     else if (line.find("endnotdefrange") != std::string::npos ||
-             line.find("endcidrange") != std::string::npos) single = nullptr;
+             line.find("endcidrange") != std::string::npos)
+      single = nullptr;
     else if (single) {
       std::istringstream fields(line);
       std::string first, last;
@@ -157,7 +161,8 @@ int main(int argc, char** argv) {
   FT_Done_FreeType(library);
   int count = 0;
   const std::string rows = CMapRows(argv[3], count);
-  out << "const TPdfCMapRange Pdf90msRKSJH[" << count << "] = {\n" << rows << "};\n"
+  out << "const TPdfCMapRange Pdf90msRKSJH[" << count << "] = {\n"
+      << rows << "};\n"
       << "const int Pdf90msRKSJHCount = " << count << ";\n";
   std::ofstream file(argv[1]);
   file << out.str();

@@ -33,48 +33,100 @@ const TPdfRect kBox = {100, 700, 200, 680};
 const OperatorCase kOperators[] = {
     {"TextOut", [](TPdfCanvas& c) { c.TextOut(138, 54, u"ABC"); }, "BT\n138 54 Td\n(ABC) Tj\nET\n"},
     {"escapes", [](TPdfCanvas& c) { c.ShowText(u"a(b)\\c"); }, "(a\\(b\\)\\\\c) Tj\n"},
-    {"hexadecimal form", [](TPdfCanvas& c) { c.ShowTextNextLine(u"A\U0001F600"); }, "<41D83DDE00> '\n"},
+    {"hexadecimal form", [](TPdfCanvas& c) { c.ShowTextNextLine(u"A\U0001F600"); },
+     "<41D83DDE00> '\n"},
     {"same font and size", [](TPdfCanvas& c) { c.SetFont("Arial", 10); }, ""},
     {"new size", [](TPdfCanvas& c) { c.SetFont("Arial", 12.5f); }, "/F0 12.5 Tf\n"},
-    {"Chinese in GBK", [](TPdfCanvas& c) { c.SetFont("Chinese", 10); c.ShowText(u"\u4E2D\u4E57"); },
+    {"Chinese in GBK",
+     [](TPdfCanvas& c) {
+       c.SetFont("Chinese", 10);
+       c.ShowText(u"\u4E2D\u4E57");
+     },
      "/F1 10 Tf\n(\xD6\xD0\x81\\\\) Tj\n"},
-    {"Japanese in Shift-JIS", [](TPdfCanvas& c) { c.SetFont("Mincyo", 10); c.ShowText(u"\u30BD"); },
+    {"Japanese in Shift-JIS",
+     [](TPdfCanvas& c) {
+       c.SetFont("Mincyo", 10);
+       c.ShowText(u"\u30BD");
+     },
      "/F1 10 Tf\n(\x83\\\\) Tj\n"},
     {"red fill", [](TPdfCanvas& c) { c.SetRGBFillColor(0x0000FF); }, "1 0 0 rg\n"},
     {"blue stroke", [](TPdfCanvas& c) { c.SetRGBStrokeColor(0x800000); }, "0 0 0.5 RG\n"},
     {"negative colour is black", [](TPdfCanvas& c) { c.SetRGBFillColor(-5); }, "0 0 0 rg\n"},
     {"dash empty", [](TPdfCanvas& c) { c.SetDash({}, 0); }, "[] 0 d\n"},
-    {"dash 3 2", [](TPdfCanvas& c) { c.SetDash({3, 2}, 0); }, "[3 2 ] 0 d\n"},
-    {"dash starting with 0", [](TPdfCanvas& c) { c.SetDash({0, 2}, 1); }, "[] 1 d\n"},
+    {"dash 3 2",
+     [](TPdfCanvas& c) {
+       c.SetDash({3, 2}, 0);
+     },
+     "[3 2 ] 0 d\n"},
+    {"dash starting with 0",
+     [](TPdfCanvas& c) {
+       c.SetDash({0, 2}, 1);
+     },
+     "[] 1 d\n"},
     {"graphics state",
      [](TPdfCanvas& c) {
-       c.GSave(); c.Concat(1, 0, 0, 1, 12.345f, -1.234f); c.SetFlat(5); c.SetLineCap(lcRound_End);
-       c.SetLineJoin(ljBevelJoin); c.SetMiterLimit(10); c.SetLineWidth(0.5f); c.GRestore();
+       c.GSave();
+       c.Concat(1, 0, 0, 1, 12.345f, -1.234f);
+       c.SetFlat(5);
+       c.SetLineCap(lcRound_End);
+       c.SetLineJoin(ljBevelJoin);
+       c.SetMiterLimit(10);
+       c.SetLineWidth(0.5f);
+       c.GRestore();
      },
      "q\n1 0 0 1 12.35 -1.23 cm\n5 i\n1 J\n2 j\n10 M\n0.5 w\nQ\n"},
     {"paths",
      [](TPdfCanvas& c) {
-       c.MoveTo(1, 2); c.LineTo(3, 4); c.CurveToC(1, 2, 3, 4, 5, 6); c.CurveToV(1, 2, 3, 4); c.CurveToY(5, 6, 7, 8);
-       c.Rectangle(0, 0, 10.5f, 20); c.Closepath(); c.NewPath();
+       c.MoveTo(1, 2);
+       c.LineTo(3, 4);
+       c.CurveToC(1, 2, 3, 4, 5, 6);
+       c.CurveToV(1, 2, 3, 4);
+       c.CurveToY(5, 6, 7, 8);
+       c.Rectangle(0, 0, 10.5f, 20);
+       c.Closepath();
+       c.NewPath();
      },
      "1 2 m\n3 4 l\n1 2 3 4 5 6 c\n1 2 3 4 v\n5 6 7 8 y\n0 0 10.5 20 re\nh\nn\n"},
     {"painting",
      [](TPdfCanvas& c) {
-       c.Stroke(); c.ClosePathStroke(); c.Fill(); c.Eofill(); c.FillStroke(); c.ClosepathFillStroke();
-       c.EofillStroke(); c.ClosepathEofillStroke(); c.Clip(); c.Eoclip();
+       c.Stroke();
+       c.ClosePathStroke();
+       c.Fill();
+       c.Eofill();
+       c.FillStroke();
+       c.ClosepathFillStroke();
+       c.EofillStroke();
+       c.ClosepathEofillStroke();
+       c.Clip();
+       c.Eoclip();
      },
      "S\ns\nf\nf*\nB\nb\nB*\nb*\nW\nW*\n"},
     {"ellipse", [](TPdfCanvas& c) { c.Ellipse(0, 0, 40, 20); },
      "0 10 m\n0 4.5 9 0 20 0 c\n31 0 40 4.5 40 10 c\n40 15.5 31 20 20 20 c\n9 20 0 15.5 0 10 c\n"},
     {"text state",
      [](TPdfCanvas& c) {
-       c.BeginText(); c.MoveTextPoint(1.5f, 2); c.SetTextMatrix(1, 0, 0, 1, 72, 720); c.MoveToNextLine();
-       c.SetCharSpace(1); c.SetWordSpace(2); c.SetHorizontalScaling(90); c.SetLeading(12);
-       c.SetTextRenderingMode(trStroke); c.SetTextRise(3); c.ExecuteXObject(u"Im 1"); c.EndText();
+       c.BeginText();
+       c.MoveTextPoint(1.5f, 2);
+       c.SetTextMatrix(1, 0, 0, 1, 72, 720);
+       c.MoveToNextLine();
+       c.SetCharSpace(1);
+       c.SetWordSpace(2);
+       c.SetHorizontalScaling(90);
+       c.SetLeading(12);
+       c.SetTextRenderingMode(trStroke);
+       c.SetTextRise(3);
+       c.ExecuteXObject(u"Im 1");
+       c.EndText();
      },
      "BT\n1.5 2 Td\n1 0 0 1 72 720 Tm\nT*\n1 Tc\n2 Tw\n90 Tz\n12 TL\n1 Tr\n3 Ts\n/Im#201 Do\nET\n"},
     {"unchanged spacing writes nothing",
-     [](TPdfCanvas& c) { c.SetCharSpace(0); c.SetWordSpace(0); c.SetHorizontalScaling(100); c.SetLeading(0); }, ""},
+     [](TPdfCanvas& c) {
+       c.SetCharSpace(0);
+       c.SetWordSpace(0);
+       c.SetHorizontalScaling(100);
+       c.SetLeading(0);
+     },
+     ""},
     {"char space -30", [](TPdfCanvas& c) { c.SetCharSpace(-30); }, "-30 Tc\n"},
     {"TextRect centred", [](TPdfCanvas& c) { c.TextRect(kBox, u"AB", paCenter, false); },
      "BT\n143 691.5 Td\n(AB) Tj\nET\n"},
@@ -102,13 +154,27 @@ struct MultilineCase {
 };
 
 const MultilineCase kMultiline[] = {
-    {"wraps words", {0, 100, 60, 60}, u"aaa bbb ccc ddd eee fff", true,
+    {"wraps words",
+     {0, 100, 60, 60},
+     u"aaa bbb ccc ddd eee fff",
+     true,
      "BT\n0 91.5 Td\n(aaa bbb ccc ) Tj\nT*\n(ddd eee fff) Tj\nET\n"},
-    {"stops near the bottom", {0, 100, 60, 80}, u"aaa bbb ccc ddd eee fff", true,
+    {"stops near the bottom",
+     {0, 100, 60, 80},
+     u"aaa bbb ccc ddd eee fff",
+     true,
      "BT\n0 91.5 Td\n(aaa bbb ccc ) Tj\nT*\nET\n"},
     {"cuts a long word", {0, 100, 20, 0}, u"abcdefghij", true, "BT\n0 91.5 Td\n(abc) Tj\nET\n"},
-    {"breaks at CR LF", {0, 100, 600, 0}, u"ab\r\ncd", false, "BT\n0 91.5 Td\n(ab) Tj\nT*\n(cd) Tj\nET\n"},
-    {"no wrapping", {0, 100, 60, 0}, u"aaa bbb ccc ddd", false, "BT\n0 91.5 Td\n(aaa bbb ccc ) Tj\nET\n"},
+    {"breaks at CR LF",
+     {0, 100, 600, 0},
+     u"ab\r\ncd",
+     false,
+     "BT\n0 91.5 Td\n(ab) Tj\nT*\n(cd) Tj\nET\n"},
+    {"no wrapping",
+     {0, 100, 60, 0},
+     u"aaa bbb ccc ddd",
+     false,
+     "BT\n0 91.5 Td\n(aaa bbb ccc ) Tj\nET\n"},
 };
 
 TEST_F(PdfCanvasTest, MultilineTextRect) {
@@ -122,9 +188,12 @@ TEST_F(PdfCanvasTest, MultilineTextRect) {
 }
 
 TEST_F(PdfCanvasTest, RangeChecksLeaveTheStateUnchanged) {
-  EXPECT_EQ("SetCharSpace --invalid char space", MessageOf<EPdfInvalidValue>([&] { Canvas().SetCharSpace(-31); }));
-  EXPECT_EQ("SetCharSpace --invalid char space", MessageOf<EPdfInvalidValue>([&] { Canvas().SetCharSpace(300.5f); }));
-  EXPECT_EQ("SetWordSpace --invalid word space", MessageOf<EPdfInvalidValue>([&] { Canvas().SetWordSpace(-1); }));
+  EXPECT_EQ("SetCharSpace --invalid char space",
+            MessageOf<EPdfInvalidValue>([&] { Canvas().SetCharSpace(-31); }));
+  EXPECT_EQ("SetCharSpace --invalid char space",
+            MessageOf<EPdfInvalidValue>([&] { Canvas().SetCharSpace(300.5f); }));
+  EXPECT_EQ("SetWordSpace --invalid word space",
+            MessageOf<EPdfInvalidValue>([&] { Canvas().SetWordSpace(-1); }));
   EXPECT_NE("", MessageOf<EPdfInvalidValue>([&] { Canvas().SetHorizontalScaling(9); }));
   EXPECT_NE("", MessageOf<EPdfInvalidValue>([&] { Canvas().SetLeading(301); }));
   EXPECT_NE("", MessageOf<EPdfInvalidValue>([&] { Canvas().SetFont("Arial", 301); }));
@@ -178,7 +247,8 @@ TEST_F(PdfCanvasTest, EachPageKeepsItsTextState) {
   EXPECT_EQ("Chinese", Canvas().Attribute().Font()->Name());
   EXPECT_EQ(12, Canvas().Attribute().FontSize());
   EXPECT_EQ(2, Canvas().Attribute().CharSpace());
-  EXPECT_EQ(std::string::npos, SavedDocument(FDoc).find("_Font")) << "the stored state is never written";
+  EXPECT_EQ(std::string::npos, SavedDocument(FDoc).find("_Font"))
+      << "the stored state is never written";
 }
 
 TEST_F(PdfCanvasTest, PageSizeAndVirtualMode) {

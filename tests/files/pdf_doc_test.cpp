@@ -27,18 +27,23 @@ TEST(PdfDocTest, OneEmptyPageWritesSixObjectsTableAndTrailer) {
   const std::pair<int, std::string> bodies[] = {
       {1, "<<\r\n/Type /Catalog\r\n/Pages 3 0 R\r\n>>"},
       {3, "<<\r\n/Type /Pages\r\n/Kids [4 0 R ]\r\n/Count 1\r\n>>"},
-      {4, "<<\r\n/Type /Page\r\n/Parent 3 0 R\r\n/MediaBox [0 0 596 842 ]\r\n/Resources <<\r\n/Font <<\r\n"
-          "/F0 6 0 R\r\n>>\r\n/XObject <<\r\n>>\r\n/ProcSet [/PDF /Text /ImageC ]\r\n>>\r\n/Contents 5 0 R\r\n>>"},
+      {4,
+       "<<\r\n/Type /Page\r\n/Parent 3 0 R\r\n/MediaBox [0 0 596 842 ]\r\n/Resources <<\r\n/Font "
+       "<<\r\n"
+       "/F0 6 0 R\r\n>>\r\n/XObject <<\r\n>>\r\n/ProcSet [/PDF /Text /ImageC ]\r\n>>\r\n/Contents "
+       "5 0 R\r\n>>"},
       {5, "<<\r\n/Length 10\r\n/Filter []\r\n>>\r\nstream\r\n/F0 10 Tf\n\nendstream"},
-      {6, "<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n/FirstChar 32\r\n"
-          "/LastChar 255\r\n/BaseFont /Helvetica\r\n/Name /F0\r\n>>"},
+      {6,
+       "<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n/FirstChar 32\r\n"
+       "/LastChar 255\r\n/BaseFont /Helvetica\r\n/Name /F0\r\n>>"},
   };
   for (const auto& [number, body] : bodies) {
     const std::string object = std::to_string(number) + " 0 obj\r\n" + body + "\r\nendobj\r\n";
     EXPECT_NE(std::string::npos, file.find(object)) << object;
   }
-  EXPECT_TRUE(std::regex_search(file, std::regex("2 0 obj\r\n<<\r\n/Producer \\(PDF writer version 0.9\\)\r\n"
-                                                 "/CreationDate \\(D:\\d{14}\\)\r\n/ModDate \\(D:\\d{14}\\)\r\n>>")));
+  EXPECT_TRUE(std::regex_search(
+      file, std::regex("2 0 obj\r\n<<\r\n/Producer \\(PDF writer version 0.9\\)\r\n"
+                       "/CreationDate \\(D:\\d{14}\\)\r\n/ModDate \\(D:\\d{14}\\)\r\n>>")));
 
   const size_t xref = file.find("xref\r\n0 7\r\n");
   ASSERT_NE(std::string::npos, xref);
@@ -47,11 +52,12 @@ TEST(PdfDocTest, OneEmptyPageWritesSixObjectsTableAndTrailer) {
   for (int i = 1; i < 7; ++i) {
     const std::string line = file.substr(table + 20 * i, 20);
     ASSERT_TRUE(std::regex_match(line, std::regex("\\d{10} 00000 n\r\n"))) << line;
-    EXPECT_EQ(std::to_string(i) + " 0 obj", file.substr(std::stoul(line.substr(0, 10)), 7 + (i > 9)));
+    EXPECT_EQ(std::to_string(i) + " 0 obj",
+              file.substr(std::stoul(line.substr(0, 10)), 7 + (i > 9)));
   }
   const std::string trailer = file.substr(table + 140);
-  EXPECT_EQ("trailer\r\n<<\r\n/Size 7\r\n/Root 1 0 R\r\n/Info 2 0 R\r\n>>\r\nstartxref\r\n" + std::to_string(xref) +
-                "\r\n%%EOF\r\n",
+  EXPECT_EQ("trailer\r\n<<\r\n/Size 7\r\n/Root 1 0 R\r\n/Info 2 0 R\r\n>>\r\nstartxref\r\n" +
+                std::to_string(xref) + "\r\n%%EOF\r\n",
             trailer);
 }
 
@@ -61,15 +67,22 @@ TEST(PdfDocTest, MisuseIsReportedWithItsMessage) {
   EXPECT_EQ("SaveToStream --there is no document to save.",
             MessageOf<EPdfInvalidOperation>([&] { doc.SaveToStream(stream); }));
   EXPECT_EQ("GetCanvas --Document is null", MessageOf<EPdfInvalidOperation>([&] { doc.Canvas(); }));
-  EXPECT_EQ("GetInfo --this method can not use this state..", MessageOf<EPdfInvalidOperation>([&] { doc.Info(); }));
-  EXPECT_EQ("GetRoot --this method can not use this state..", MessageOf<EPdfInvalidOperation>([&] { doc.Root(); }));
-  EXPECT_EQ("GetOutlineRoot --document is null..", MessageOf<EPdfInvalidOperation>([&] { doc.OutlineRoot(); }));
-  EXPECT_EQ("GetFont --document is null.", MessageOf<EPdfInvalidOperation>([&] { doc.GetFont("Arial"); }));
-  EXPECT_EQ("AddPage --current pages null.", MessageOf<EPdfInvalidOperation>([&] { doc.AddPage(); }));
+  EXPECT_EQ("GetInfo --this method can not use this state..",
+            MessageOf<EPdfInvalidOperation>([&] { doc.Info(); }));
+  EXPECT_EQ("GetRoot --this method can not use this state..",
+            MessageOf<EPdfInvalidOperation>([&] { doc.Root(); }));
+  EXPECT_EQ("GetOutlineRoot --document is null..",
+            MessageOf<EPdfInvalidOperation>([&] { doc.OutlineRoot(); }));
+  EXPECT_EQ("GetFont --document is null.",
+            MessageOf<EPdfInvalidOperation>([&] { doc.GetFont("Arial"); }));
+  EXPECT_EQ("AddPage --current pages null.",
+            MessageOf<EPdfInvalidOperation>([&] { doc.AddPage(); }));
 
   doc.NewDoc();
-  EXPECT_EQ("GetPage --the Page is nil", MessageOf<EPdfInvalidOperation>([&] { doc.SaveToStream(stream); }));
-  EXPECT_EQ("GetOutlineRoot --not use outline mode..", MessageOf<EPdfInvalidOperation>([&] { doc.OutlineRoot(); }));
+  EXPECT_EQ("GetPage --the Page is nil",
+            MessageOf<EPdfInvalidOperation>([&] { doc.SaveToStream(stream); }));
+  EXPECT_EQ("GetOutlineRoot --not use outline mode..",
+            MessageOf<EPdfInvalidOperation>([&] { doc.OutlineRoot(); }));
   EXPECT_EQ("AddObject --wrong object type.",
             MessageOf<EPdfInvalidOperation>([&] { doc.Xref()->AddObject(doc.Root()->Data()); }));
   doc.AddPage();
@@ -78,7 +91,8 @@ TEST(PdfDocTest, MisuseIsReportedWithItsMessage) {
   doc.FreeDoc();
   EXPECT_FALSE(doc.HasDoc());
   doc.NewDoc();
-  EXPECT_EQ("GetPage --the Page is nil", MessageOf<EPdfInvalidOperation>([&] { doc.Canvas()->Page(); }))
+  EXPECT_EQ("GetPage --the Page is nil",
+            MessageOf<EPdfInvalidOperation>([&] { doc.Canvas()->Page(); }))
       << "the page of the freed document is forgotten";
 }
 
@@ -102,7 +116,8 @@ TEST(PdfDocTest, FontsAskedForOnANewPageFollowArial) {
   doc.Canvas()->SetFont("Chinese", 10);
   doc.Canvas()->SetFont("Arial-BoldItalic", 10);
   EXPECT_EQ("/F0 10 Tf\n/F1 10 Tf\n/F2 10 Tf\n", PageContents(doc));
-  TPdfDictionary* fonts = doc.Canvas()->Page()->PdfDictionaryByName(u"Resources")->PdfDictionaryByName(u"Font");
+  TPdfDictionary* fonts =
+      doc.Canvas()->Page()->PdfDictionaryByName(u"Resources")->PdfDictionaryByName(u"Font");
   EXPECT_EQ(doc.GetFont("Chinese")->Data(), fonts->ValueByName(u"F1"));
   EXPECT_EQ(doc.GetFont("Arial-BoldItalic")->Data(), fonts->ValueByName(u"F2"));
 }
@@ -133,16 +148,19 @@ TEST(PdfDocTest, ImagesAreRegisteredUnderUniqueNames) {
 
   doc.Canvas()->DrawXObject(10, 20, 100, 50, u"Im1");
   doc.Canvas()->DrawXObjectEx(10, 20, 100, 50, 15, 25, 40, 30, u"Im1");
-  EXPECT_EQ("/F0 10 Tf\nq\n100 0 0 50 10 20 cm\n/Im1 Do\nQ\n"
-            "q\n15 25 40 30 re\nW\nn\n100 0 0 50 10 20 cm\n/Im1 Do\nQ\n",
-            PageContents(doc));
-  TPdfDictionary* xobjects = doc.Canvas()->Page()->PdfDictionaryByName(u"Resources")->PdfDictionaryByName(u"XObject");
+  EXPECT_EQ(
+      "/F0 10 Tf\nq\n100 0 0 50 10 20 cm\n/Im1 Do\nQ\n"
+      "q\n15 25 40 30 re\nW\nn\n100 0 0 50 10 20 cm\n/Im1 Do\nQ\n",
+      PageContents(doc));
+  TPdfDictionary* xobjects =
+      doc.Canvas()->Page()->PdfDictionaryByName(u"Resources")->PdfDictionaryByName(u"XObject");
   EXPECT_EQ(first, xobjects->ValueByName(u"Im1"));
   EXPECT_EQ(1, xobjects->ItemCount());
   EXPECT_EQ("DrawXObject --XObject not found: Im9",
             MessageOf<EPdfInvalidValue>([&] { doc.Canvas()->DrawXObject(0, 0, 1, 1, u"Im9"); }));
-  EXPECT_EQ("DrawXObjectEx --XObject not found: Im9",
-            MessageOf<EPdfInvalidValue>([&] { doc.Canvas()->DrawXObjectEx(0, 0, 1, 1, 0, 0, 1, 1, u"Im9"); }));
+  EXPECT_EQ("DrawXObjectEx --XObject not found: Im9", MessageOf<EPdfInvalidValue>([&] {
+              doc.Canvas()->DrawXObjectEx(0, 0, 1, 1, 0, 0, 1, 1, u"Im9");
+            }));
 }
 
 TEST(PdfDocTest, InformationAndCatalogSettings) {
@@ -164,7 +182,8 @@ TEST(PdfDocTest, InformationAndCatalogSettings) {
   EXPECT_EQ(plTwoColumnRight, root->PageLayout());
   EXPECT_EQ(pmUseThumbs, root->PageMode());
   root->SetViewerPreference(0);
-  EXPECT_EQ(nullptr, root->Data()->ValueByName(u"ViewerPreferences")) << "an empty set adds nothing";
+  EXPECT_EQ(nullptr, root->Data()->ValueByName(u"ViewerPreferences"))
+      << "an empty set adds nothing";
   root->SetViewerPreference((1 << vpHideToolbar) | (1 << vpCenterWindow));
   root->SetNonFullScreenPageMode(pmUseOutlines);
   EXPECT_EQ((1 << vpHideToolbar) | (1 << vpCenterWindow), root->ViewerPreference());
@@ -176,6 +195,9 @@ TEST(PdfDocTest, InformationAndCatalogSettings) {
   TPdfDictionary notPages(nullptr);
   root->SetPages(&notPages);
   EXPECT_EQ(u"Pages", DictionaryType(root->Pages())) << "only a page-tree node is taken";
+  root->Data()->RemoveItem(u"Pages");
+  EXPECT_EQ("GetPages --page object is null..",
+            MessageOf<EPdfInvalidOperation>([&] { root->Pages(); }));
 }
 
 }  // namespace

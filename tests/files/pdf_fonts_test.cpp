@@ -29,24 +29,35 @@ TEST(PdfFontsTest, StandardFontWidths) {
     char16_t Char;
     int Width;
   } cases[] = {
-      {"Arial", u'A', 667},           {"Arial", u' ', 278},          {"Arial", 160, 0},
-      {"Arial", 173, 0},              {"Arial", 127, 0},             {"Arial", 0x20AC, 556},
-      {"Arial-Bold", u'A', 722},      {"Arial-BoldItalic", 160, 0},  {"Times-Roman", u'A', 722},
-      {"Times-Roman", u' ', 250},     {"Times-Roman", 160, 0},       {"Times-Bold", 141, 0},
-      {"Times-Italic", 0x20AC, 500},  {"Arial", 0xE9, 556},          {"Arial", 0x4E2D, 556},  // shown as "?"
+      {"Arial", u'A', 667},
+      {"Arial", u' ', 278},
+      {"Arial", 160, 0},
+      {"Arial", 173, 0},
+      {"Arial", 127, 0},
+      {"Arial", 0x20AC, 556},
+      {"Arial-Bold", u'A', 722},
+      {"Arial-BoldItalic", 160, 0},
+      {"Times-Roman", u'A', 722},
+      {"Times-Roman", u' ', 250},
+      {"Times-Roman", 160, 0},
+      {"Times-Bold", 141, 0},
+      {"Times-Italic", 0x20AC, 500},
+      {"Arial", 0xE9, 556},
+      {"Arial", 0x4E2D, 556},  // shown as "?"
   };
   for (const Case& c : cases) {
     auto font = MakeFont(xref, c.Font);
     EXPECT_EQ(c.Width, Width(*font, std::u16string(1, c.Char))) << c.Font << " " << int(c.Char);
   }
-  for (const char* name : {"Arial", "Arial-Bold", "Arial-Italic", "Arial-BoldItalic", "Times-Roman", "Times-Bold",
-                           "Times-Italic", "Times-BoldItalic"}) {
+  for (const char* name : {"Arial", "Arial-Bold", "Arial-Italic", "Arial-BoldItalic", "Times-Roman",
+                           "Times-Bold", "Times-Italic", "Times-BoldItalic"}) {
     auto font = MakeFont(xref, name);
     for (char16_t code : {127, 129, 141, 143, 144, 157, 160, 173})
       EXPECT_EQ(0, Width(*font, std::u16string(1, code))) << name << " " << int(code);
     EXPECT_LT(0, Width(*font, u"\u017D")) << name << ": Zcaron at 142 is measured";
   }
-  for (const char* name : {"FixedWidth", "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic"}) {
+  for (const char* name :
+       {"FixedWidth", "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic"}) {
     auto font = MakeFont(xref, name);
     for (char16_t code = 32; code <= 255; ++code)
       ASSERT_EQ(600, Width(*font, std::u16string(1, code))) << name << " " << int(code);
@@ -61,7 +72,8 @@ TEST(PdfFontsTest, StandardFontDictionaryKeepsItsWidthsInternal) {
   TMemoryStream stream;
   font->Data()->WriteValueToStream(stream);
   EXPECT_EQ(
-      "1 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n/FirstChar 32\r\n"
+      "1 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n/FirstChar "
+      "32\r\n"
       "/LastChar 255\r\n/BaseFont /Helvetica-BoldOblique\r\n>>\r\nendobj\r\n",
       StreamBytes(stream));
   EXPECT_EQ(224, font->Data()->PdfArrayByName(u"Widths")->ItemCount());
@@ -71,7 +83,8 @@ TEST(PdfFontsTest, RegistryOffersTheFontsByName) {
   for (const char* name : {"Arial", "Times-BoldItalic", "FixedWidth-Italic", "Chinese", "Gothic",
                            "Gothic,BoldItalic", "Mincyo,Bold"})
     EXPECT_NE(nullptr, GetClass(name)) << name;
-  for (const char* name : {"PGothic", "PMincyo,Bold", "Helvetica"}) EXPECT_EQ(nullptr, GetClass(name)) << name;
+  for (const char* name : {"PGothic", "PMincyo,Bold", "Helvetica"})
+    EXPECT_EQ(nullptr, GetClass(name)) << name;
   try {
     FindClass("PGothic");
     FAIL();
@@ -91,12 +104,16 @@ TEST(PdfFontsTest, ChineseIsThreeConsecutiveDictionaries) {
   TMemoryStream stream;
   for (int i = 1; i <= 3; ++i) xref.GetObject(i)->WriteValueToStream(stream);
   EXPECT_EQ(
-      "1 0 obj\r\n<<\r\n/BaseFont /Chinese\r\n/DescendantFonts [2 0 R ]\r\n/Type /Font\r\n/Subtype /Type0\r\n"
+      "1 0 obj\r\n<<\r\n/BaseFont /Chinese\r\n/DescendantFonts [2 0 R ]\r\n/Type /Font\r\n/Subtype "
+      "/Type0\r\n"
       "/Encoding /GBK-EUC-H\r\n>>\r\nendobj\r\n"
-      "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/WinCharSet /128\r\n/BaseFont /Chinese\r\n"
-      "/CIDSystemInfo <<\r\n/Registry (Adobe)\r\n/Ordering (GB1)\r\n/Supplement 2\r\n>>\r\n/DW 1000\r\n"
+      "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/WinCharSet /128\r\n/BaseFont "
+      "/Chinese\r\n"
+      "/CIDSystemInfo <<\r\n/Registry (Adobe)\r\n/Ordering (GB1)\r\n/Supplement 2\r\n>>\r\n/DW "
+      "1000\r\n"
       "/W [231 631 500 ]\r\n/FontDescriptor 3 0 R\r\n>>\r\nendobj\r\n"
-      "3 0 obj\r\n<<\r\n/Type /FontDescriptor\r\n/BaseFont /Chinese\r\n/Ascent 859\r\n/CapHeight 859\r\n"
+      "3 0 obj\r\n<<\r\n/Type /FontDescriptor\r\n/BaseFont /Chinese\r\n/Ascent 859\r\n/CapHeight "
+      "859\r\n"
       "/Descent -141\r\n/MissingWidth 500\r\n/Flags 5\r\n/ItalicAngle 0\r\n/StemV 78\r\n"
       "/FontBBox [0 -141 1000 859 ]\r\n>>\r\nendobj\r\n",
       StreamBytes(stream));
@@ -124,7 +141,9 @@ TEST(PdfFontsTest, CompositeWidths) {
 
 TEST(PdfFontsTest, JapaneseCMapRowsAsPublished) {
   ASSERT_GE(Pdf90msRKSJHCount, 170);
-  const TPdfCMapRange first[] = {{0x00, 0x1F, 231, true}, {0x20, 0x7D, 231, false}, {0x7E, 0x7E, 631, false},
+  const TPdfCMapRange first[] = {{0x00, 0x1F, 231, true},
+                                 {0x20, 0x7D, 231, false},
+                                 {0x7E, 0x7E, 631, false},
                                  {0x8140, 0x817E, 633, false}};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(first[i].First, Pdf90msRKSJH[i].First) << i;
@@ -146,16 +165,20 @@ TEST(PdfFontsTest, JapaneseCMapRowsAsPublished) {
 class TTestWFont : public TPdfType0Font {
  public:
   static constexpr TPdfCompositeFace kFace = {u"Test", 5, 0, 78};
-  explicit TTestWFont(TPdfArray* (*AMakeW)(TPdfObjectMgr*)) : TPdfType0Font(kFace), FMakeW(AMakeW) {}
+  explicit TTestWFont(TPdfArray* (*AMakeW)(TPdfObjectMgr*))
+      : TPdfType0Font(kFace), FMakeW(AMakeW) {}
   void Create(TPdfObjectMgr* AXref, const std::string& AName) override {
     TPdfFont::Create(AXref, AName);
     CreateComposite(AXref, u"GB1", u"GB-EUC-H");
     // Each character's code is its CID.
-    SetCharToCMap([](const std::u16string& AText, int APos) { return static_cast<int>(AText[APos - 1]); });
+    SetCharToCMap(
+        [](const std::u16string& AText, int APos) { return static_cast<int>(AText[APos - 1]); });
   }
 
  protected:
-  void AddWidthEntries(TPdfDictionary* ADescendant) override { ADescendant->AddItem(u"W", FMakeW(ADescendant->ObjectMgr())); }
+  void AddWidthEntries(TPdfDictionary* ADescendant) override {
+    ADescendant->AddItem(u"W", FMakeW(ADescendant->ObjectMgr()));
+  }
 
  private:
   TPdfArray* (*FMakeW)(TPdfObjectMgr*);
@@ -173,7 +196,8 @@ TEST(PdfFontsTest, WidthListRunsAndRanges) {
   font.Create(&xref, "Test");
   const std::vector<std::pair<char16_t, int>> cases = {{9, 500},  {10, 100}, {11, 200}, {12, 300},
                                                        {13, 500}, {20, 700}, {22, 700}, {23, 500}};
-  for (const auto& [cid, width] : cases) EXPECT_EQ(width, font.GetCharWidth(std::u16string(1, cid), 1)) << int(cid);
+  for (const auto& [cid, width] : cases)
+    EXPECT_EQ(width, font.GetCharWidth(std::u16string(1, cid), 1)) << int(cid);
   EXPECT_EQ(4u, font.WidthItems().size());
 }
 
@@ -188,7 +212,10 @@ TEST(PdfFontsTest, MalformedWidthListsAreRefused) {
          return w;
        },
        "invalid W array start pos.."},
-      {[](TPdfObjectMgr* m) { return TPdfArray::CreateNumArray(m, {1, 5}); }, "invalid W array end pos.."},
+      {[](TPdfObjectMgr* m) {
+         return TPdfArray::CreateNumArray(m, {1, 5});
+       },
+       "invalid W array end pos.."},
       {[](TPdfObjectMgr* m) {
          auto* w = TPdfArray::CreateNumArray(m, {1, 5});
          w->AddItem(new TPdfName(u"x"));

@@ -26,8 +26,10 @@ TEST_F(PdfOutlinesTest, DestinationValues) {
   TPdfDestination* destination = FDoc.CreateDestination();
   EXPECT_EQ("[5 0 R /XYZ 0 0 1 ]", Value(destination));
   destination->SetZoom(10);
-  EXPECT_EQ("Zoom property cannot set to over 10.", MessageOf<EPdfInvalidValue>([&] { destination->SetZoom(10.5f); }));
-  EXPECT_EQ("Zoom property cannot set to under 0.", MessageOf<EPdfInvalidValue>([&] { destination->SetZoom(-0.1f); }));
+  EXPECT_EQ("Zoom property cannot set to over 10.",
+            MessageOf<EPdfInvalidValue>([&] { destination->SetZoom(10.5f); }));
+  EXPECT_EQ("Zoom property cannot set to under 0.",
+            MessageOf<EPdfInvalidValue>([&] { destination->SetZoom(-0.1f); }));
   EXPECT_EQ(10, destination->Zoom());
   destination->SetLeft(-5);
   EXPECT_EQ(-1, destination->Left());
@@ -51,8 +53,11 @@ TEST_F(PdfOutlinesTest, DestinationsNeedADocumentWithAPage) {
   EXPECT_EQ("TPdfDestination --cannot destination object.",
             MessageOf<EPdfInvalidOperation>([&] { TPdfDestination d(nullptr); }));
   empty.NewDoc();
-  EXPECT_EQ("GetPage --the Page is nil", MessageOf<EPdfInvalidOperation>([&] { empty.CreateDestination(); }));
-  EXPECT_EQ("CreateEntry --invalid parent.", MessageOf<Exception>([&] { TPdfOutlineEntry e(static_cast<TPdfOutlineEntry*>(nullptr)); }));
+  EXPECT_EQ("GetPage --the Page is nil",
+            MessageOf<EPdfInvalidOperation>([&] { empty.CreateDestination(); }));
+  EXPECT_EQ("CreateEntry --invalid parent.", MessageOf<Exception>([&] {
+              TPdfOutlineEntry e(static_cast<TPdfOutlineEntry*>(nullptr));
+            }));
 }
 
 TEST_F(PdfOutlinesTest, ChildrenCountUpToTheRoot) {
@@ -77,7 +82,8 @@ TEST_F(PdfOutlinesTest, ChildrenCountUpToTheRoot) {
       "2 0 obj\r\n<<\r\n/Type /Outlines\r\n/Count 4\r\n/First 8 0 R\r\n/Last 10 0 R\r\n>>",
       "9 0 obj\r\n<<\r\n/Count 0\r\n/Title (Second)\r\n/Dest [5 0 R /XYZ 0 0 1 ]\r\n/Prev 8 0 R\r\n"
       "/Next 10 0 R\r\n>>",
-      "8 0 obj\r\n<<\r\n/Count -1\r\n/Title ()\r\n/Next 9 0 R\r\n/First 11 0 R\r\n/Last 11 0 R\r\n>>",
+      "8 0 obj\r\n<<\r\n/Count -1\r\n/Title ()\r\n/Next 9 0 R\r\n/First 11 0 R\r\n/Last 11 0 "
+      "R\r\n>>",
       "11 0 obj\r\n<<\r\n/Count 0\r\n/Title (Grandchild)\r\n>>",
   };
   for (const std::string& body : bodies) EXPECT_NE(std::string::npos, file.find(body)) << body;
@@ -94,10 +100,12 @@ TEST_F(PdfOutlinesTest, AnnotationsAndOpenAction) {
   FDoc.CreateAnnotation(asTextNotes, {1, 2, 3, 4});
   FDoc.Root()->SetOpenAction(FDoc.CreateDestination());
   const std::string file = SavedDocument(FDoc);
-  EXPECT_NE(std::string::npos, file.find("<<\r\n/Type /Annot\r\n/Subtype /Link\r\n/Rect [10 20 30 40 ]\r\n>>"));
+  EXPECT_NE(std::string::npos,
+            file.find("<<\r\n/Type /Annot\r\n/Subtype /Link\r\n/Rect [10 20 30 40 ]\r\n>>"));
   EXPECT_NE(std::string::npos, file.find("/Subtype /Text\r\n"));
-  EXPECT_NE(std::string::npos, file.find("/Annots [" + std::to_string(link->ObjectNumber()) + " 0 R " +
-                                         std::to_string(link->ObjectNumber() + 1) + " 0 R ]"));
+  EXPECT_NE(std::string::npos,
+            file.find("/Annots [" + std::to_string(link->ObjectNumber()) + " 0 R " +
+                      std::to_string(link->ObjectNumber() + 1) + " 0 R ]"));
   EXPECT_NE(std::string::npos, file.find("/OpenAction [5 0 R /XYZ 0 0 1 ]"));
   FDoc.Root()->SetOpenAction(nullptr);
   EXPECT_EQ(std::string::npos, SavedDocument(FDoc).find("/OpenAction"));

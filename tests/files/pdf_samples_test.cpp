@@ -26,7 +26,8 @@ TRun RunCommand(const std::string& ACommand) {
   if (!pipe) return result;
   std::array<char, 4096> buffer;
   size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.Output.append(buffer.data(), n);
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    result.Output.append(buffer.data(), n);
   result.Status = pclose(pipe);
   return result;
 }
@@ -55,10 +56,11 @@ void DrawEnglish(TPdfDoc& ADoc) {
   c.FillStroke();
   c.SetRGBFillColor(0);
   c.SetLeading(12);
-  c.MultilineTextRect({60, 730, 290, 610},
-                      u"Timing medium, brake off, battery cut-off at 3.2 volts per cell; the governor "
-                      u"holds the head speed while the pack sags.",
-                      true);
+  c.MultilineTextRect(
+      {60, 730, 290, 610},
+      u"Timing medium, brake off, battery cut-off at 3.2 volts per cell; the governor "
+      u"holds the head speed while the pack sags.",
+      true);
   c.TextRect({50, 590, 300, 570}, u"Centred line", paCenter, true);
   c.TextRect({50, 570, 300, 550}, u"Right-justified line", paRightJustify, false);
   c.SetDash({3, 2}, 0);
@@ -140,7 +142,8 @@ void DrawChinese(TPdfDoc& ADoc) {
   c.SetFont("Chinese", 12);
   c.TextOut(50, 750, u"\u4E58\u6CD5 \u4E57\u5BA2");  // 乘法 乗客: 乗 is 0x81 0x5C in GBK
   c.SetFont("Gothic,Bold", 12);
-  c.TextOut(50, 720, u"\u30BD\u30D5\u30C8\u4E57\u308A");  // ソフト乗り: ソ is 0x83 0x5C in Shift-JIS
+  c.TextOut(50, 720,
+            u"\u30BD\u30D5\u30C8\u4E57\u308A");  // ソフト乗り: ソ is 0x83 0x5C in Shift-JIS
   c.SetFont("Arial", 12);
   c.TextOut(50, 690, u"Mixed: English");
 }
@@ -158,26 +161,30 @@ TEST(PdfSamplesTest, FilesPassQpdfAndPopplerReadThem) {
   for (const std::string& path : {englishPath, chinesePath}) {
     const TRun check = RunCommand("qpdf --check '" + path + "'");
     EXPECT_EQ(0, check.Status) << check.Output;
-    EXPECT_NE(std::string::npos, check.Output.find("No syntax or stream encoding errors")) << check.Output;
+    EXPECT_NE(std::string::npos, check.Output.find("No syntax or stream encoding errors"))
+        << check.Output;
   }
 
   const TRun info = RunCommand("pdfinfo '" + englishPath + "'");
   ASSERT_EQ(0, info.Status) << info.Output;
   EXPECT_NE(std::string::npos, info.Output.find("Pages:           2")) << info.Output;
   EXPECT_NE(std::string::npos, info.Output.find("Page size:       596 x 842 pts")) << info.Output;
-  EXPECT_NE(std::string::npos, info.Output.find("Title:           Sample sheet (English)")) << info.Output;
+  EXPECT_NE(std::string::npos, info.Output.find("Title:           Sample sheet (English)"))
+      << info.Output;
   EXPECT_NE(std::string::npos, info.Output.find("PDF version:     1.2")) << info.Output;
 
   const TRun englishText = RunCommand("pdftotext -layout '" + englishPath + "' -");
   ASSERT_EQ(0, englishText.Status) << englishText.Output;
-  for (const char* expected : {"ESC setup sheet", "Throttle range (low/high): 1100 us to 1940 us", "Centred line",
-                               "Courier 600/1000", "Second page"})
-    EXPECT_NE(std::string::npos, englishText.Output.find(expected)) << expected << "\n" << englishText.Output;
+  for (const char* expected : {"ESC setup sheet", "Throttle range (low/high): 1100 us to 1940 us",
+                               "Centred line", "Courier 600/1000", "Second page"})
+    EXPECT_NE(std::string::npos, englishText.Output.find(expected)) << expected << "\n"
+                                                                    << englishText.Output;
 
   const TRun chineseText = RunCommand("pdftotext '" + chinesePath + "' -");
   ASSERT_EQ(0, chineseText.Status) << chineseText.Output;
   for (const char* expected : {"电调设置表", "乘法", "乗客", "ソフト乗り", "Mixed: English"})
-    EXPECT_NE(std::string::npos, chineseText.Output.find(expected)) << expected << "\n" << chineseText.Output;
+    EXPECT_NE(std::string::npos, chineseText.Output.find(expected)) << expected << "\n"
+                                                                    << chineseText.Output;
 }
 
 TEST(PdfSamplesTest, PageRendersToAPicture) {
@@ -187,7 +194,8 @@ TEST(PdfSamplesTest, PageRendersToAPicture) {
   Save(english, path);
   const std::string picture = kGallery + "/pdf_sample_english";
   std::filesystem::remove(picture + ".png");
-  const TRun render = RunCommand("pdftoppm -png -r 72 -f 1 -l 1 -singlefile '" + path + "' '" + picture + "'");
+  const TRun render =
+      RunCommand("pdftoppm -png -r 72 -f 1 -l 1 -singlefile '" + path + "' '" + picture + "'");
   ASSERT_EQ(0, render.Status) << render.Output;
   EXPECT_TRUE(std::filesystem::exists(picture + ".png"));
   EXPECT_GT(std::filesystem::file_size(picture + ".png"), 2000u);

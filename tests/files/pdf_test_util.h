@@ -2,6 +2,8 @@
 // Helpers of the PDF writer tests: the bytes an object writes, a small object
 // table, and a process locale with a decimal comma.
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cstdlib>
 #include <locale>
@@ -9,12 +11,11 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "files/PdfTypes.h"
 
 inline std::string StreamBytes(TMemoryStream& AStream) {
-  return std::string(static_cast<const char*>(AStream.Memory()), static_cast<size_t>(AStream.GetSize()));
+  return std::string(static_cast<const char*>(AStream.Memory()),
+                     static_cast<size_t>(AStream.GetSize()));
 }
 
 // The bytes of WriteToStream (the body of a direct object).
@@ -32,8 +33,9 @@ class TTestXref : public TPdfObjectMgr {
     AObject->SetObjectNumber(static_cast<int32_t>(FObjects.size()));
   }
   TPdfObject* GetObject(int32_t ObjectID) override {
-    return ObjectID >= 1 && ObjectID <= static_cast<int32_t>(FObjects.size()) ? FObjects[ObjectID - 1].get()
-                                                                              : nullptr;
+    return ObjectID >= 1 && ObjectID <= static_cast<int32_t>(FObjects.size())
+               ? FObjects[ObjectID - 1].get()
+               : nullptr;
   }
 
  private:
@@ -63,7 +65,8 @@ class CommaLocaleTest : public ::testing::Test {
     const std::string folder = ::testing::TempDir() + "pdf_locales";
     const std::string target = folder + "/de_DE.UTF-8";
     const std::string command = "test -d '" + target + "' || { mkdir -p '" + folder +
-                                "' && localedef -i de_DE -f UTF-8 '" + target + "' >/dev/null 2>&1; }";
+                                "' && localedef -i de_DE -f UTF-8 '" + target +
+                                "' >/dev/null 2>&1; }";
     if (std::system(command.c_str()) != 0) return "";
     setenv("LOCPATH", folder.c_str(), 1);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") && HasDecimalComma()) return "de_DE.UTF-8";
@@ -76,7 +79,9 @@ class CommaLocaleTest : public ::testing::Test {
 #include "files/PdfDoc.h"
 
 // The bytes of the current page's contents.
-inline std::string PageContents(TPdfDoc& ADoc) { return StreamBytes(*ADoc.Canvas()->Contents()->Stream()); }
+inline std::string PageContents(TPdfDoc& ADoc) {
+  return StreamBytes(*ADoc.Canvas()->Contents()->Stream());
+}
 
 inline std::string SavedDocument(TPdfDoc& ADoc) {
   TMemoryStream stream;

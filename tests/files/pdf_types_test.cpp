@@ -22,8 +22,10 @@ std::unique_ptr<TPdfObject> DictionaryWithInternal() {
 }
 
 const BodyCase kBodies[] = {
-    {"empty array", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfArray>(nullptr); }, "[]"},
-    {"empty dictionary", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfDictionary>(nullptr); },
+    {"empty array",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfArray>(nullptr); }, "[]"},
+    {"empty dictionary",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfDictionary>(nullptr); },
      "<<\r\n>>"},
     {"internal element unwritten", DictionaryWithInternal, "<<\r\n/A 1\r\n/B false\r\n>>"},
     {"number array",
@@ -32,30 +34,44 @@ const BodyCase kBodies[] = {
      },
      "[0 0 596 -842 ]"},
     {"null", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfNull>(); }, "null"},
-    {"name with blank", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"A B"); }, "/A#20B"},
-    {"name with slash", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"a/b"); }, "/a#2Fb"},
-    {"name e acute", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"\u00E9"); }, "/#E9"},
-    {"name chinese", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"\u4E2D"); }, "/#4E2D"},
-    {"name delimiters", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"#%()<>[]{}~"); },
+    {"name with blank",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"A B"); }, "/A#20B"},
+    {"name with slash",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"a/b"); }, "/a#2Fb"},
+    {"name e acute",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"\u00E9"); }, "/#E9"},
+    {"name chinese",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"\u4E2D"); },
+     "/#4E2D"},
+    {"name delimiters",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfName>(u"#%()<>[]{}~"); },
      "/#23#25#28#29#3C#3E#5B#5D#7B#7D~"},
-    {"string escapes", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfString>(u"a(b)\\c"); },
+    {"string escapes",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfString>(u"a(b)\\c"); },
      "(a\\(b\\)\\\\c)"},
     {"string controls",
-     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfString>(u"1\n2\r3\t4\b5\f"); },
+     []() -> std::unique_ptr<TPdfObject> {
+       return std::make_unique<TPdfString>(u"1\n2\r3\t4\b5\f");
+     },
      "(1\\n2\\r3\\t4\\b5\\f)"},
     {"string outside the BMP",
      []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfString>(u"A\U0001F600"); },
      "<41D83DDE00>"},
     {"string in Windows-1252",
-     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfString>(u"\u00E9\u20AC\u4E2D"); },
+     []() -> std::unique_ptr<TPdfObject> {
+       return std::make_unique<TPdfString>(u"\u00E9\u20AC\u4E2D");
+     },
      "(\xE9\x80?)"},
-    {"text plain", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfText>(u"Title (1)"); },
+    {"text plain",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfText>(u"Title (1)"); },
      "(Title \\(1\\))"},
     {"text outside the BMP",
      []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfText>(u"A\U0001F600"); },
      "<FEFF001B4742001B0041D83DDE00>"},
-    {"real whole", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfReal>(10.0); }, "10"},
-    {"real fraction", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfReal>(0.75); }, "0.75"},
+    {"real whole", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfReal>(10.0); },
+     "10"},
+    {"real fraction",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfReal>(0.75); }, "0.75"},
 };
 
 TEST(PdfObjectTest, BodiesOfEveryKind) {
@@ -164,7 +180,10 @@ TEST(PdfTextTest, CodePagesAndEscapesAfterEncoding) {
   // ソ is 0x83 0x5C in Shift-JIS.
   EXPECT_EQ("(\x83\\\\A)", LiteralString(u"\u30BDA", TPdfEncoding::ShiftJIS));
   EXPECT_EQ("(\x80?)", LiteralString(u"\u20AC\u4E2D", TPdfEncoding::Win1252));
-  EXPECT_EQ("a?b", EncodeText(u"a\xD800" u"b", TPdfEncoding::GBK)) << "a lone surrogate";
+  EXPECT_EQ("a?b", EncodeText(u"a\xD800"
+                              u"b",
+                              TPdfEncoding::GBK))
+      << "a lone surrogate";
 
   EXPECT_FALSE(HasWideChars(u"\u4E2D\u6587"));
   EXPECT_TRUE(HasWideChars(u"\U0001F600"));
@@ -174,9 +193,17 @@ TEST(PdfTextTest, CodePagesAndEscapesAfterEncoding) {
 
 TEST(PdfTextTest, FormatRealRoundsHalvesAwayFromZero) {
   const std::pair<double, const char*> cases[] = {
-      {12.345, "12.35"}, {10, "10"},      {0.85, "0.85"},      {-1.234, "-1.23"},
-      {-1.235, "-1.24"}, {-0.001, "0"},   {0.004999, "0"},     {596, "596"},
-      {12.345f, "12.35"}, {-0.85f, "-0.85"}, {1234567.891, "1234567.89"},
+      {12.345, "12.35"},
+      {10, "10"},
+      {0.85, "0.85"},
+      {-1.234, "-1.23"},
+      {-1.235, "-1.24"},
+      {-0.001, "0"},
+      {0.004999, "0"},
+      {596, "596"},
+      {12.345f, "12.35"},
+      {-0.85f, "-0.85"},
+      {1234567.891, "1234567.89"},
   };
   for (const auto& [value, expected] : cases) EXPECT_EQ(expected, FormatReal(value)) << value;
 }
@@ -192,8 +219,8 @@ TEST(PdfTextTest, DatesOfSixteenCharacters) {
   EXPECT_EQ("D:20261208224500", FormatPdfDate(date));
   EXPECT_DOUBLE_EQ(date, ParsePdfDate("D:20261208224500"));
   EXPECT_EQ("D:20240229000059", FormatPdfDate(ParsePdfDate("D:20240229000059")));
-  for (const char* bad : {"D:2026120822450", "D:20261208224500Z", "D:2026120822450x", "D:20261308224500",
-                          "D:20260230000000"})
+  for (const char* bad : {"D:2026120822450", "D:20261208224500Z", "D:2026120822450x",
+                          "D:20261308224500", "D:20260230000000"})
     EXPECT_THROW(ParsePdfDate(bad), EConvertError) << bad;
 }
 
