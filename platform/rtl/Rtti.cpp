@@ -310,10 +310,13 @@ void RegisterClass(const TClassInfo* AClass) {
   if (AClass) Registry()[AClass->Name()] = AClass;
 }
 
+void RegisterClassAlias(const TClassInfo* AClass, const std::string& Alias) {
+  if (AClass) Registry()[Alias] = AClass;
+}
+
 void UnRegisterClass(const TClassInfo* AClass) {
   if (!AClass) return;
-  auto it = Registry().find(AClass->Name());
-  if (it != Registry().end() && it->second == AClass) Registry().erase(it);
+  std::erase_if(Registry(), [AClass](const auto& entry) { return entry.second == AClass; });
 }
 
 const TClassInfo* GetClass(const std::string& Name) {

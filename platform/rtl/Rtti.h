@@ -231,6 +231,9 @@ void SetMethodProp(TObject* Instance, const std::string& EventPath, TObject* Dat
 
 // The class registry: classes that streams may create by name.
 void RegisterClass(const TClassInfo* AClass);
+// Registers AClass under another name as well (GetClass(Alias) finds it).
+void RegisterClassAlias(const TClassInfo* AClass, const std::string& Alias);
+// Removes AClass under its own name and every alias.
 void UnRegisterClass(const TClassInfo* AClass);
 // Nil when no class of that name (without regard to case) is registered.
 const TClassInfo* GetClass(const std::string& Name);
