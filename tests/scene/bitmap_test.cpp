@@ -270,6 +270,13 @@ TEST(ZrBitmap, ThumbnailScalesTheImage) {
   });
 }
 
+TEST(ZrBitmap, ThumbnailReductionAveragesEveryPixelAndScalesByTheWidth) {
+  TzrBitmap board(100, 100);
+  Paint(board, [](int x, int y) { return (x + y) % 2 ? 0xFFFFFFFFu : 0xFF000000u; });
+  std::unique_ptr<TzrBitmap> thumb = board.CreateThumbnail(10, 20);
+  ExpectPixels(*thumb, 10, 20, [](int, int y) { return y < 10 ? 0xFF808080u : 0u; });
+}
+
 // ---------------------------------------------------------------- copies and resources
 
 TEST(ZrBitmap, AssignCopiesSizeAndPixels) {
