@@ -112,7 +112,7 @@ TEST(CanvasBitmap, RotationDrawsTheTurnedImageThroughTheCanvas) {
   ASSERT_EQ(b.GetHeight(), 160);
   EXPECT_TRUE(Near(b.GetPixels(60, 20), 0xFFFF0000, 2));  // red now top right
   EXPECT_TRUE(Near(b.GetPixels(20, 20), 0xFF0000FF, 2));
-  EXPECT_TRUE(Near(b.GetPixels(79, 0), 0xFFFF0000, 2));   // corners land exactly
+  EXPECT_TRUE(Near(b.GetPixels(79, 0), 0xFFFF0000, 2));  // corners land exactly
   EXPECT_TRUE(Near(b.GetPixels(0, 159), 0xFF0000FF, 2));
   b.Rotate(30);
   ToGallery(b, "bitmap_rotate_90_then_30.png");

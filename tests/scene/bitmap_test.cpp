@@ -280,7 +280,8 @@ TEST(ZrBitmap, ThumbnailReductionAveragesEveryPixelAndScalesByTheWidth) {
   // (a filter that samples a few pixels gives black or white instead)
   Paint(board, [](int x, int y) { return (x / 2 + y / 2) % 2 ? 0xFFFFFFFFu : 0xFF000000u; });
   thumb = board.CreateThumbnail(10, 10);
-  ExpectPixels(*thumb, 10, 10, [](int x, int y) { return (x + y) % 2 ? 0xFF858585u : 0xFF7A7A7Au; });
+  ExpectPixels(*thumb, 10, 10,
+               [](int x, int y) { return (x + y) % 2 ? 0xFF858585u : 0xFF7A7A7Au; });
 }
 
 // ---------------------------------------------------------------- copies and resources
