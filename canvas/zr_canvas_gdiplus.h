@@ -20,7 +20,9 @@ class TzrCanvasGdiPlus : public TzrCanvas {
  public:
   // A buffered canvas of that size (a 0 x 0 canvas makes no buffer yet).
   TzrCanvasGdiPlus(int AWidth, int AHeight);
-  // A canvas drawing into the bitmap's pixels.
+  // A canvas drawing into the bitmap's pixels. It must not outlive that
+  // pixel block: the bitmap's own canvas (TzrBitmap::GetCanvas) is freed
+  // whenever the block goes.
   explicit TzrCanvasGdiPlus(TzrBitmap* ABitmap);
   ~TzrCanvasGdiPlus() override;
 

@@ -241,6 +241,8 @@ void TzrCanvasGdiPlus::DrawThumbnail(TzrBitmap& ABitmap, float AWidth, float AHe
   Bitmap* image = BitmapHandle(&ABitmap);
   if (!image || FBuffered || !FBitmap || !CanDraw()) return;
   const float s = AWidth / float(ABitmap.GetWidth());
+  // high quality averages every source pixel a reduced pixel covers
+  FGraphics->SetInterpolationMode(InterpolationModeHighQuality);
   FGraphics->ScaleTransform(s, s, MatrixOrderPrepend);
   FGraphics->DrawImage(image, RectF(0, 0, float(image->GetWidth()), float(image->GetHeight())));
 }

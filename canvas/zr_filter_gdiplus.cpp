@@ -186,7 +186,10 @@ bool TzrFilterGdiPlus::LoadFromFile(const std::string& AFileName, float Rotate, 
   for (TzrPoint& p : corners) p = zrPointFromVector(zrVectorTransform(zrVector(p), m));
   const TzrRect r = zrNormalizeRect(std::span<const TzrPoint>(corners));
   m = zrMatrixMultiply(m, Translation(zrRectWidth(r) / 2, zrRectHeight(r) / 2));
-  Bitmap.SetSize(int(std::trunc(zrRectWidth(r))), int(std::trunc(zrRectHeight(r))));
+  // a thin image turned far from a quarter turn has bounds far larger than itself
+  const float bw = std::trunc(zrRectWidth(r)), bh = std::trunc(zrRectHeight(r));
+  if (!ImageSizeWithinCap(bw, bh)) return false;
+  Bitmap.SetSize(int(bw), int(bh));
   if (std::unique_ptr<Gdiplus::Bitmap> target = Overlay(Bitmap)) {
     std::unique_ptr<Graphics> g = OverlayGraphics(*target);
     Matrix world(m.m11, m.m12, m.m21, m.m22, m.m31, m.m32);

@@ -7,6 +7,7 @@
 
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
+#include "scene/zr_canvas.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_filter.h"
@@ -47,6 +48,7 @@ TzrBitmap::TzrBitmap(const TzrBitmap& Bitmap, const TzrBitmap& Mask)
 TzrBitmap::~TzrBitmap() {
   Fire(OnDestroyHandle, this);
   UnlinkResource();
+  FCanvas.reset();
   FHandle = 0;
 }
 
@@ -58,12 +60,21 @@ void TzrBitmap::BitmapChanged() { Fire(OnChange, this); }
 
 void TzrBitmap::DoLoaded(TObject*) { Fire(OnThreadLoaded, this); }
 
+TzrCanvas* TzrBitmap::GetCanvas() {
+  if (!FCanvas && DefaultCanvasClass) {
+    FCanvas = DefaultCanvasClass->CreateFromBitmap(this);
+    FCanvas->SetMatrix(IdentityMatrix);
+  }
+  return FCanvas.get();
+}
+
 // ---------------------------------------------------------------- size and content
 
 void TzrBitmap::Recreate() {
   Fire(OnBitmapDestroy, this);
   Fire(OnDestroyHandle, this);
   FHandle = 0;
+  FCanvas.reset();  // it draws into the block released next
   FBits.clear();
   FBits.shrink_to_fit();
   if (!IsEmpty()) {
@@ -78,7 +89,6 @@ void TzrBitmap::SetSize(int AWidth, int AHeight) {
   AWidth = std::max(0, AWidth);
   AHeight = std::max(0, AHeight);
   if (AWidth == FWidth && AHeight == FHeight) return;
-  FBits.clear();
   FWidth = AWidth;
   FHeight = AHeight;
   Recreate();

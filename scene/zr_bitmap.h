@@ -8,6 +8,11 @@
 // machine this is byte for byte a Cairo ARGB32 image surface with a stride of
 // 4 * Width, so a drawing backend can wrap the block without copying it.
 //
+// The bitmap owns its Canvas, made on first use from DefaultCanvasClass and
+// drawing straight into the pixel block; every size change and the bitmap's
+// end free it together with the block, so a canvas never outlives the pixels
+// it draws into. Ask for Canvas again after a size change.
+//
 // Files and streams are decoded and encoded by a codec of DefaultFilterClass,
 // made for each call. The backend caches a native image per bitmap (Handle)
 // and is told by OnBitmapDestroy, OnDestroyHandle and OnBitmapCreate when the
@@ -24,6 +29,7 @@
 
 class TStream;
 class TzrBitmapObject;
+class TzrCanvas;
 
 class TzrBitmap : public TPersistent, public IzrFreeNotify {
  public:
@@ -68,6 +74,9 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   // Row Y; nil outside the bitmap. Writers through it set NeedUpdate.
   TzrColor* GetScanline(int Y);
   void BitmapChanged();
+  // The canvas drawing into the pixels, with the identity matrix when made;
+  // nil when no canvas class is selected. Freed with the pixels.
+  TzrCanvas* GetCanvas();
 
   // ---- pixel operations (each fires OnChange; none acts without pixels)
   void FlipHorizontal();  // rows exchanged: mirrored top to bottom
@@ -83,10 +92,13 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   // opacity. A mask shorter than Width x Height is ignored.
   void ApplyMask(const std::vector<uint8_t>& Mask, int DstX = 0, int DstY = 0);
   // Turns the image by Angle degrees (positive: clockwise) about its centre;
-  // the bitmap grows to the bounds of the turned image.
+  // the bitmap grows to the bounds of the turned image. Drawn through a
+  // canvas when a canvas class is selected, else resampled bilinearly here.
   void Rotate(float Angle);
-  // A new bitmap of the given size holding this image scaled to it.
-  std::unique_ptr<TzrBitmap> CreateThumbnail(int AWidth, int AHeight) const;
+  // A new bitmap of the given size holding this image scaled by
+  // AWidth / Width in both directions (the height does not scale it).
+  // Reductions average every source pixel they cover.
+  std::unique_ptr<TzrBitmap> CreateThumbnail(int AWidth, int AHeight);
 
   // ---- files and streams (through a codec of DefaultFilterClass)
   void LoadFromFile(const std::string& AFileName, float Rotate = 0);
@@ -122,8 +134,8 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   TNotifyEvent OnDestroyHandle;
 
  protected:
-  // Drops the native image and the pixels and allocates cleared pixels for
-  // the current size.
+  // Drops the native image, the canvas and the pixels and allocates cleared
+  // pixels for the current size.
   void Recreate();
 
  private:
@@ -133,6 +145,7 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   bool HasTranslucentPixel() const;
 
   std::vector<TzrColor> FBits;
+  std::unique_ptr<TzrCanvas> FCanvas;  // draws into FBits: freed before they go
   uintptr_t FHandle = 0;
   int FHeight = 0;
   int FWidth = 0;

@@ -1,11 +1,14 @@
 // Pixel operations of TzrBitmap: flips, alpha, colour fills, masks, rotation
 // and thumbnails. Every loop runs over the one contiguous pixel block.
+// Rotation and thumbnails draw through the bitmap canvas when a canvas class
+// is selected; the resampling loops here stand in for it when none is.
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "scene/zr_bitmap.h"
+#include "scene/zr_canvas.h"
 #include "scene/zr_colors.h"
 
 namespace {
@@ -51,6 +54,43 @@ void DrawTransformed(const TzrBitmap& Src, TzrBitmap& Dst, TzrMatrix M) {
       if (sx < -edge || sy < -edge || sx > Src.GetWidth() + edge || sy > Src.GetHeight() + edge)
         continue;
       row[x] = Sample(Src, sx - 0.5, sy - 0.5);
+    }
+  }
+  Dst.SetNeedUpdate(true);
+}
+
+// The length of [A0, A1) that falls into the pixel [I, I + 1).
+double Overlap(double A0, double A1, int I) {
+  return std::max(0.0, std::min(A1, I + 1.0) - std::max(A0, double(I)));
+}
+
+// Draws Src reduced by Scale (below 1) into Dst from its top left corner:
+// each destination pixel is the area-weighted mean of the source pixels its
+// footprint covers, so no source pixel is skipped. Footprints reaching past
+// the source count the missing part as transparent.
+void DrawReduced(const TzrBitmap& Src, TzrBitmap& Dst, double Scale) {
+  const double step = 1 / Scale, area = step * step;
+  const TzrColor* bits = Src.GetStartLine();
+  for (int y = 0; y < Dst.GetHeight(); ++y) {
+    const double y0 = y * step, y1 = y0 + step;
+    const int top = int(y0), bottom = std::min(Src.GetHeight(), int(std::ceil(y1)));
+    TzrColor* row = Dst.GetScanline(y);
+    for (int x = 0; x < Dst.GetWidth(); ++x) {
+      const double x0 = x * step, x1 = x0 + step;
+      const int left = int(x0), right = std::min(Src.GetWidth(), int(std::ceil(x1)));
+      double sum[4] = {};
+      for (int sy = top; sy < bottom; ++sy) {
+        const double wy = Overlap(y0, y1, sy);
+        const TzrColor* src = bits + size_t(sy) * size_t(Src.GetWidth());
+        for (int sx = left; sx < right; ++sx) {
+          const double w = wy * Overlap(x0, x1, sx);
+          for (int c = 0; c < 4; ++c) sum[c] += w * double((src[sx] >> (8 * c)) & 0xFF);
+        }
+      }
+      TzrColor pixel = 0;
+      for (int c = 0; c < 4; ++c)
+        pixel |= TzrColor(std::min(255.0, std::floor(sum[c] / area + 0.5))) << (8 * c);
+      row[x] = pixel;
     }
   }
   Dst.SetNeedUpdate(true);
@@ -137,16 +177,34 @@ void TzrBitmap::Rotate(float Angle) {
   m = zrMatrixMultiply(m, Translation(bw / 2, bh / 2));
   TzrBitmap work(int(std::trunc(bw)), int(std::trunc(bh)));
   work.Clear(0);
-  DrawTransformed(*this, work, m);
+  if (TzrCanvas* canvas = work.GetCanvas()) {
+    const TzrRect all = zrRect(0, 0, w, h);
+    canvas->SetMatrix(m);
+    canvas->DrawBitmap(*this, all, all, 1);
+  } else {
+    DrawTransformed(*this, work, m);
+  }
   Assign(&work);
 }
 
-std::unique_ptr<TzrBitmap> TzrBitmap::CreateThumbnail(int AWidth, int AHeight) const {
+std::unique_ptr<TzrBitmap> TzrBitmap::CreateThumbnail(int AWidth, int AHeight) {
   auto thumbnail = std::make_unique<TzrBitmap>(AWidth, AHeight);
-  if (!FBits.empty() && !thumbnail->IsEmpty()) {
+  if (FBits.empty() || thumbnail->IsEmpty()) return thumbnail;
+  if (TzrCanvas* canvas = thumbnail->GetCanvas()) {
+    if (!canvas->BeginScene()) return thumbnail;
+    // the thumbnail's scale stays off the canvas the new bitmap keeps
+    const uint32_t state = canvas->SaveCanvas();
+    canvas->DrawThumbnail(*this, float(thumbnail->GetWidth()), float(thumbnail->GetHeight()));
+    canvas->RestoreCanvas(state);
+    canvas->EndScene();
+    return thumbnail;
+  }
+  const double scale = double(thumbnail->GetWidth()) / double(FWidth);
+  if (scale < 1) {
+    DrawReduced(*this, *thumbnail, scale);
+  } else {
     TzrMatrix m = IdentityMatrix;
-    m.m11 = float(thumbnail->GetWidth()) / float(FWidth);
-    m.m22 = float(thumbnail->GetHeight()) / float(FHeight);
+    m.m11 = m.m22 = float(scale);
     DrawTransformed(*this, *thumbnail, m);
   }
   return thumbnail;

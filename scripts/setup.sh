@@ -25,15 +25,20 @@ build() {
   cmake --build "$build_dir" -j "$(nproc)"
 }
 
-# Streams, the object tree and the run-time layer under the address and
-# undefined-behaviour sanitizers: corrupt input must fail cleanly, leaking nothing.
+# Streams, the object tree, the run-time layer, bitmaps with their canvases and
+# the image codecs under the address and undefined-behaviour sanitizers:
+# corrupt input must fail cleanly, leaking nothing. No allocation may ask for
+# more than 1 GB (an image decoder that trusts a header would).
 sanitized_tests() {
   local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl
+  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
+    test_platform_gdiplus
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
-    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1)
+    export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
+    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
+    ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1)
 }
 
 install_missing

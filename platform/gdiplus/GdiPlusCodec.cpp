@@ -2,12 +2,15 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <jpeglib.h>
+// jerror.h needs jpeglib.h first
+#include <jerror.h>
 #include <png.h>
 
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace Gdiplus {
@@ -178,7 +181,20 @@ void ReadPngResolution(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   }
 }
 
+// The size in the IHDR chunk that must open a PNG after its signature.
+bool PngHeaderSize(const std::vector<uint8_t>& bytes, uint32_t* width, uint32_t* height) {
+  if (bytes.size() < 33 || BigEndian32(&bytes[8]) != 13 || std::memcmp(&bytes[12], "IHDR", 4) != 0)
+    return false;
+  *width = BigEndian32(&bytes[16]);
+  *height = BigEndian32(&bytes[20]);
+  return true;
+}
+
 Status DecodePng(const std::vector<uint8_t>& bytes, DecodedImage* image) {
+  uint32_t width = 0, height = 0;
+  if (!PngHeaderSize(bytes, &width, &height) || width == 0 || height == 0)
+    return UnknownImageFormat;
+  if (!ImageSizeWithinCap(width, height)) return OutOfMemory;
   ByteReader reader{&bytes, 0};
   cairo_surface_t* s = cairo_image_surface_create_from_png_stream(ReadBytes, &reader);
   if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
@@ -243,9 +259,6 @@ Status EncodePng(cairo_surface_t* s, REAL dpiX, REAL dpiY, std::vector<uint8_t>&
 
 // ---- JPEG ----
 
-constexpr unsigned kMaxSide = 32767;    // the largest side of a Cairo image surface
-constexpr double kMaxPixels = 1 << 28;  // 1 GB of ARGB pixels
-
 struct JpegError {
   jpeg_error_mgr Manager;
   jmp_buf Jump;
@@ -255,23 +268,31 @@ void JpegErrorExit(j_common_ptr cinfo) {
   longjmp(reinterpret_cast<JpegError*>(cinfo->err)->Jump, 1);
 }
 
-void JpegSilence(j_common_ptr, int) {}
+// Warnings are not printed; a file that ends before its image does is an
+// error (libjpeg would fill the rest with grey and call it a warning).
+void JpegMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) JpegErrorExit(cinfo);
+}
 
 // libjpeg's error handling that jumps back to the caller's setjmp on an error
-// and prints no warnings.
+// (and on a premature end) and prints no warnings.
 jpeg_error_mgr* SilentJpegErrors(JpegError* err) {
   jpeg_error_mgr* manager = jpeg_std_error(&err->Manager);
   manager->error_exit = JpegErrorExit;
-  manager->emit_message = JpegSilence;
+  manager->emit_message = JpegMessage;
   return manager;
 }
 
 // Decodes into rgb (3 bytes a pixel); only plain data lives across the jump.
+// On failure *failure says why: OutOfMemory for a size over the cap,
+// NotImplemented for colours libjpeg does not give as RGB (CMYK), else
+// UnknownImageFormat.
 bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, int* width,
-                   int* height, REAL* dpiX, REAL* dpiY, bool* tooLarge) {
+                   int* height, REAL* dpiX, REAL* dpiY, Status* failure) {
   jpeg_decompress_struct cinfo;
   JpegError err;
   cinfo.err = SilentJpegErrors(&err);
+  *failure = UnknownImageFormat;
   if (setjmp(err.Jump)) {
     jpeg_destroy_decompress(&cinfo);
     return false;
@@ -279,15 +300,16 @@ bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, 
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&cinfo, TRUE);
-  cinfo.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&cinfo);
-  // larger than an image surface can hold: refused before any allocation
-  if (cinfo.output_width > kMaxSide || cinfo.output_height > kMaxSide ||
-      double(cinfo.output_width) * cinfo.output_height > kMaxPixels) {
+  // the size of the start of frame, refused before the decoder allocates
+  const bool tooLarge = !ImageSizeWithinCap(cinfo.image_width, cinfo.image_height);
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  if (tooLarge || cmyk) {
     jpeg_destroy_decompress(&cinfo);
-    *tooLarge = true;
+    *failure = tooLarge ? OutOfMemory : NotImplemented;
     return false;
   }
+  cinfo.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&cinfo);
   *width = int(cinfo.output_width);
   *height = int(cinfo.output_height);
   if (cinfo.density_unit == 1 && cinfo.X_density && cinfo.Y_density) {
@@ -310,10 +332,10 @@ bool DecodeJpegRgb(const uint8_t* data, size_t size, std::vector<uint8_t>* rgb, 
 Status DecodeJpeg(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   std::vector<uint8_t> rgb;
   int w = 0, h = 0;
-  bool tooLarge = false;
+  Status failure = UnknownImageFormat;
   if (!DecodeJpegRgb(bytes.data(), bytes.size(), &rgb, &w, &h, &image->DpiX, &image->DpiY,
-                     &tooLarge))
-    return tooLarge ? OutOfMemory : UnknownImageFormat;
+                     &failure))
+    return failure;
   if (w <= 0 || h <= 0) return UnknownImageFormat;
   image->Surface = SurfaceFromRgba(rgb.data(), w, h, w * 3, 3);
   if (!image->Surface) return OutOfMemory;
@@ -376,12 +398,48 @@ GUID FormatOfPixbufName(const char* name) {
   return GUID();
 }
 
+uint32_t LittleEndian32(const uint8_t* p) {
+  return (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+}
+
+// A BMP's file and information headers checked against its data and the cap
+// before gdk-pixbuf reads it: the information header lies within the file,
+// the pixel data starts after it and inside the file, and the size is sane.
+Status CheckBmpHeader(const std::vector<uint8_t>& bytes) {
+  constexpr size_t kFileHeader = 14;
+  if (bytes.size() < kFileHeader + 12) return UnknownImageFormat;
+  const uint32_t offset = LittleEndian32(&bytes[10]);
+  const uint32_t infoSize = LittleEndian32(&bytes[14]);
+  if (infoSize < 12 || infoSize > bytes.size() - kFileHeader) return UnknownImageFormat;
+  if (offset < kFileHeader + infoSize || offset >= bytes.size()) return UnknownImageFormat;
+  int64_t width, height;
+  if (infoSize == 12) {  // the old core header: 16-bit sides
+    width = bytes[18] | (bytes[19] << 8);
+    height = bytes[20] | (bytes[21] << 8);
+  } else {  // a negative height stores the rows top down
+    width = int32_t(LittleEndian32(&bytes[18]));
+    height = std::abs(int64_t(int32_t(LittleEndian32(&bytes[22]))));
+  }
+  if (width <= 0 || height <= 0) return UnknownImageFormat;
+  return ImageSizeWithinCap(double(width), double(height)) ? Ok : OutOfMemory;
+}
+
+// Told the size as soon as a loader has read it: a size over the cap marks
+// the load refused and asks the loader (size 0) to allocate nothing.
+void CheckPixbufSize(GdkPixbufLoader* loader, gint width, gint height, gpointer refused) {
+  if (ImageSizeWithinCap(width, height)) return;
+  *static_cast<bool*>(refused) = true;
+  gdk_pixbuf_loader_set_size(loader, 0, 0);
+}
+
 Status DecodeWithPixbuf(const std::vector<uint8_t>& bytes, DecodedImage* image) {
   GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+  bool tooLarge = false;
+  g_signal_connect(loader, "size-prepared", G_CALLBACK(CheckPixbufSize), &tooLarge);
   bool ok = gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), nullptr);
   ok = gdk_pixbuf_loader_close(loader, nullptr) && ok;
-  GdkPixbuf* pixbuf = ok ? gdk_pixbuf_loader_get_pixbuf(loader) : nullptr;
-  Status status = UnknownImageFormat;
+  GdkPixbuf* pixbuf = ok && !tooLarge ? gdk_pixbuf_loader_get_pixbuf(loader) : nullptr;
+  Status status = tooLarge ? OutOfMemory : UnknownImageFormat;
   if (pixbuf && gdk_pixbuf_get_bits_per_sample(pixbuf) == 8 &&
       gdk_pixbuf_get_colorspace(pixbuf) == GDK_COLORSPACE_RGB) {
     image->Surface = SurfaceFromRgba(
@@ -432,15 +490,24 @@ Status DecodeAny(const std::vector<uint8_t>& bytes, DecodedImage* image) {
     return DecodePng(bytes, image);
   bool jpeg = bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
   if (jpeg) {
-    // a JPEG that libjpeg cannot give as RGB (CMYK, say) goes on to gdk-pixbuf
+    // a JPEG that libjpeg cannot give as RGB (CMYK) goes on to gdk-pixbuf
     Status s = DecodeJpeg(bytes, image);
-    if (s != UnknownImageFormat) return s;
+    if (s != NotImplemented) return s;
   }
   if (bytes.empty()) return UnknownImageFormat;
+  if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+    Status s = CheckBmpHeader(bytes);
+    if (s != Ok) return s;
+  }
   return DecodeWithPixbuf(bytes, image);
 }
 
 }  // namespace
+
+bool ImageSizeWithinCap(double width, double height) {
+  return width >= 0 && height >= 0 && width <= MaxImageSide && height <= MaxImageSide &&
+         width * height <= MaxImagePixels;
+}
 
 Status GetImageEncodersSize(UINT* numEncoders, UINT* size) {
   return ListSize(EncoderList, numEncoders, size);

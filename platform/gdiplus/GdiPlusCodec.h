@@ -42,6 +42,19 @@ Status GetImageEncoders(UINT numEncoders, UINT size, ImageCodecInfo* encoders);
 Status GetImageDecodersSize(UINT* numDecoders, UINT* size);
 Status GetImageDecoders(UINT numDecoders, UINT size, ImageCodecInfo* decoders);
 
+// The one cap on decoded images, checked against the size in the file's
+// header (PNG IHDR, JPEG start of frame, BMP header, or the size a gdk-pixbuf
+// loader announces) before any pixels are allocated, and by the loads that
+// turn an image against the turned bounds. The program's largest pictures
+// are window-sized (model photos, help pictures, captured pages); 2^25 pixels
+// (128 MB of ARGB pixels) holds an 8K screen (7680 x 4320) with room to
+// spare. A side is further limited to 32767 pixels, Cairo's largest surface.
+// A file over the cap decodes to an empty image with the status OutOfMemory.
+inline constexpr double MaxImagePixels = double(1 << 25);
+inline constexpr double MaxImageSide = 32767;
+// Whether an image of that size stays within the cap (0 is within).
+bool ImageSizeWithinCap(double width, double height);
+
 struct DecodedImage {
   cairo_surface_t* Surface = nullptr;  // ARGB32, premultiplied
   REAL DpiX = 96;

@@ -176,6 +176,22 @@ TEST(CanvasFilter, OtherAnglesDrawTheTurnedImageCentred) {
   EXPECT_TRUE(Near(b.GetPixels(70, 110), 0xFF0000FF, 12));
 }
 
+TEST(CanvasFilter, TurnedBoundsOverTheCapAreRefused) {
+  // a 1 x 32767 line turned by 45 degrees would need a 23170 x 23170 bitmap
+  TzrBitmap line(1, 32767);
+  line.Clear(0xFF00FF00);
+  const std::string file = TempFile("line.png");
+  TzrFilterGdiPlus f;
+  ASSERT_TRUE(f.SaveToFile(file, line, ""));
+  TzrBitmap b(3, 3);
+  EXPECT_FALSE(f.LoadFromFile(file, 45, b));
+  EXPECT_EQ(b.GetWidth(), 3);
+  EXPECT_EQ(b.GetHeight(), 3);
+  ASSERT_TRUE(f.LoadFromFile(file, 90, b));  // a quarter turn keeps the decoded size
+  EXPECT_EQ(b.GetWidth(), 32767);
+  EXPECT_EQ(b.GetHeight(), 1);
+}
+
 TEST(CanvasFilter, ThumbnailsFitTheBoxAndNeverGrow) {
   const std::string big = SavedPattern(1000, 500), small = SavedPattern(64, 32);
   TzrFilterGdiPlus f;

@@ -270,6 +270,20 @@ TEST(ZrBitmap, ThumbnailScalesTheImage) {
   });
 }
 
+TEST(ZrBitmap, ThumbnailReductionAveragesEveryPixelAndScalesByTheWidth) {
+  TzrBitmap board(100, 100);
+  // one-pixel squares: every reduced pixel is half white
+  Paint(board, [](int x, int y) { return (x + y) % 2 ? 0xFFFFFFFFu : 0xFF000000u; });
+  std::unique_ptr<TzrBitmap> thumb = board.CreateThumbnail(10, 20);
+  ExpectPixels(*thumb, 10, 20, [](int, int y) { return y < 10 ? 0xFF808080u : 0u; });
+  // two-pixel squares: 12 or 13 of the 25 a reduced pixel covers are white
+  // (a filter that samples a few pixels gives black or white instead)
+  Paint(board, [](int x, int y) { return (x / 2 + y / 2) % 2 ? 0xFFFFFFFFu : 0xFF000000u; });
+  thumb = board.CreateThumbnail(10, 10);
+  ExpectPixels(*thumb, 10, 10,
+               [](int x, int y) { return (x + y) % 2 ? 0xFF858585u : 0xFF7A7A7Au; });
+}
+
 // ---------------------------------------------------------------- copies and resources
 
 TEST(ZrBitmap, AssignCopiesSizeAndPixels) {
