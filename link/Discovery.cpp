@@ -15,6 +15,7 @@
 #include "platform/hid/HidApi.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_ani.h"
 
 using namespace hid;
 

@@ -8,6 +8,7 @@
 #include "controls/zr_objects.h"
 #include "link/NamedControl.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_ani.h"
 
 void TfrmInterface::CreateLinkControls() {
   Timer1 = MakeNamed<TXwTimer>(this, "Timer1");
