@@ -24,7 +24,9 @@ TzrBitmap* TargetBitmap(TzrObject* AParent, const std::string& APropertyName) {
 
 std::unique_ptr<TzrCanvas> CanvasOn(TzrBitmap* ABitmap) {
   if (!DefaultCanvasClass || ABitmap->IsEmpty()) return nullptr;
-  return DefaultCanvasClass->CreateFromBitmap(ABitmap);
+  std::unique_ptr<TzrCanvas> canvas = DefaultCanvasClass->CreateFromBitmap(ABitmap);
+  canvas->SetMatrix(IdentityMatrix);  // a new canvas draws nothing until it has a matrix
+  return canvas;
 }
 
 TzrRect WholeOf(const TzrBitmap& B) { return {0, 0, float(B.GetWidth()), float(B.GetHeight())}; }
