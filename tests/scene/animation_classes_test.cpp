@@ -6,6 +6,7 @@
 #include <strings.h>
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 #include "platform/rtl/Streams.h"
@@ -506,4 +507,65 @@ TEST(AnimationClasses, EveryClassRoundTripsThroughTextAndBinaryStreams) {
     a->SetName("");
   }
   EXPECT_TRUE(Contains(TextOf(colourKeys), "'#FF00AA00'")) << TextOf(colourKeys);
+}
+
+// ---------------------------------------------------------------- gallery
+
+namespace {
+
+// Copies Source into Sheet with its top left corner at (X, Y).
+void Paste(TzrBitmap& Sheet, TzrBitmap& Source, int X, int Y) {
+  for (int y = 0; y < Source.GetHeight(); ++y)
+    for (int x = 0; x < Source.GetWidth(); ++x)
+      Sheet.GetScanline(Y + y)[X + x] = Source.GetScanline(y)[x];
+}
+
+}  // namespace
+
+// Writes the frames of a cross-fade and of a strip animation side by side
+// to gallery/animations.png (top row: fade at 0, 1/4, 1/2, 3/4, 1; bottom
+// row: the strip's frames at the same times).
+TEST(AnimationClasses, GalleryOfFadeAndStripFrames) {
+  TScopedCanvasClass canvas;
+  TScopedPngFilter png;
+  const int size = 32;
+  TzrBitmap sheet(5 * size, 2 * size);
+  TAniStage s;
+  s.Shape->Bitmap->SetSize(size, size);
+  auto* fade = s.Make<TzrBitmapAnimation>();
+  fade->SetPropertyName("Bitmap");
+  fade->SetDuration(1);
+  fade->GetStartValue()->SetSize(size, size);
+  fade->GetStartValue()->Clear(0xFFD03020);
+  fade->GetStartValue()->ClearRect({8, 8, 24, 24}, 0xFFFFFFFF);
+  fade->GetStopValue()->SetSize(size, size);
+  fade->GetStopValue()->Clear(0xFF2040D0);
+  fade->GetStopValue()->ClearRect({0, 12, 32, 20}, 0xFFFFD000);
+  fade->Start();
+  for (int i = 0; i < 5; ++i) {
+    Paste(sheet, *s.Shape->Bitmap, i * size, 0);
+    s.Step(250);
+  }
+  TAniStage t;
+  t.Shape->Bitmap->SetSize(size, size);
+  auto* strip = t.Make<TzrBitmapListAnimation>();
+  strip->SetPropertyName("Bitmap");
+  strip->SetDuration(1);
+  strip->SetAnimationCount(5);
+  TzrBitmap* frames = strip->GetAnimationBitmap();
+  frames->SetSize(5 * size, size);
+  for (int f = 0; f < 5; ++f) {
+    frames->ClearRect({float(f * size), 0, float(f * size + size), float(size)}, 0xFF303030);
+    frames->ClearRect({float(f * size + 2), float(30 - 6 * f), float(f * size + 30), 30},
+                      0xFF40C040);
+  }
+  strip->Start();
+  for (int i = 0; i < 5; ++i) {
+    Paste(sheet, *t.Shape->Bitmap, i * size, size);
+    t.Step(250);
+  }
+  std::filesystem::create_directories("gallery");
+  sheet.SaveToFile("gallery/animations.png");
+  EXPECT_TRUE(std::filesystem::exists("gallery/animations.png"));
+  EXPECT_EQ(sheet.GetPixels(4 * size + 1, 1), 0xFF2040D0u);  // the fade's end
 }
