@@ -43,7 +43,8 @@ class TzrAniThread : public TTimer {
   ~TzrAniThread() override;
   std::string ClassName() const override { return "TzrAniThread"; }
 
-  // Appends the animation unless listed; arms the timer.
+  // Appends the animation unless listed; arms the timer (again when the
+  // clock in force has changed).
   void Add(TzrAnimation* AAnimation);
   // Removes the animation when listed; disarms the timer when the list empties.
   void Remove(TzrAnimation* AAnimation);
@@ -65,6 +66,9 @@ class TzrAniThread : public TTimer {
  private:
   void Arm();
   void Disarm();
+  // Armed on the clock now in force (the system clock's GLib timeout, or
+  // the hook on this virtual clock).
+  bool ArmedOnClockInForce() const;
   void ClockAdvanced(uint32_t Now);
 
   std::vector<TzrAnimation*> FAniList;

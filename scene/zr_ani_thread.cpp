@@ -55,9 +55,17 @@ bool TzrAniThread::Contains(const TzrAnimation* AAnimation) const {
 }
 
 void TzrAniThread::Add(TzrAnimation* AAnimation) {
-  if (Contains(AAnimation)) return;
-  FAniList.push_back(AAnimation);
-  if (!FArmed) Arm();
+  if (!Contains(AAnimation)) FAniList.push_back(AAnimation);
+  if (!FArmed || !ArmedOnClockInForce()) Arm();
+}
+
+bool TzrAniThread::ArmedOnClockInForce() const {
+  auto* clock = dynamic_cast<TVirtualClock*>(&Clock());
+  if (clock != FVirtual) return false;
+  if (!clock) return true;
+  // A new clock may sit where an old one was: it must carry our hook.
+  const auto* installed = clock->OnAdvance.target<TAdvanceFn>();
+  return installed && installed->Hook == FHook;
 }
 
 void TzrAniThread::Remove(TzrAnimation* AAnimation) {
@@ -75,15 +83,15 @@ void TzrAniThread::Arm() {
   auto* clock = dynamic_cast<TVirtualClock*>(&Clock());
   if (!clock) {
     FVirtual = nullptr;
+    FHook->Owner = nullptr;
     SetEnabled(true);
     return;
   }
+  SetEnabled(false);
   FVirtual = clock;
   FDue = FLastTick + Interval;
   FHook->Owner = this;
-  const auto* installed = clock->OnAdvance.target<TAdvanceFn>();
-  if (!installed || installed->Hook != FHook)
-    clock->OnAdvance = TAdvanceFn{FHook, clock->OnAdvance};
+  if (!ArmedOnClockInForce()) clock->OnAdvance = TAdvanceFn{FHook, clock->OnAdvance};
 }
 
 void TzrAniThread::Disarm() {

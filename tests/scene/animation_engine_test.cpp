@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <glib.h>
+
+#include <chrono>
 #include <cmath>
 
 #include "tests/scene/ani_fixture.h"
@@ -351,4 +354,50 @@ TEST(AnimationEngine, NormalizedTimeFollowsTheCurve) {
   a->SetDuration(0);
   a->SetInterpolation(zrInterpolationLinear);
   EXPECT_EQ(a->NormalizedTime(), 0);
+}
+
+TEST(AnimationEngine, TimerFollowsANewClockInForce) {
+  RegisterTestClasses();
+  TTestScene scene(nullptr);
+  TComponent owner;
+  auto* shape = new TAniShape(&owner);
+  scene.AddObject(shape);
+  auto* a = new TzrFloatAnimation(&owner);
+  a->SetPropertyName("Width");
+  a->SetStopValue(1000);
+  a->SetDuration(1);
+  shape->AddObject(a);
+  {
+    TScopedVirtualClock first;
+    a->Start();
+    first->Advance(33);
+  }  // the clock goes while the animation runs
+  TScopedVirtualClock second;
+  auto* b = new TzrFloatAnimation(&owner);
+  b->SetPropertyName("Caption");  // no effect; keeps the list busy
+  shape->AddObject(b);
+  b->Start();
+  second->Advance(33);
+  EXPECT_NEAR(shape->Width, 66, 1e-3);
+}
+
+TEST(AnimationEngine, SystemClockTicksThroughAGLibTimeout) {
+  RegisterTestClasses();
+  TTestScene scene(nullptr);
+  TComponent owner;
+  auto* shape = new TAniShape(&owner);
+  scene.AddObject(shape);
+  auto* a = new TzrFloatAnimation(&owner);
+  a->SetPropertyName("Width");
+  a->SetStopValue(1);
+  a->SetDuration(0.05f);
+  shape->AddObject(a);
+  a->Start();
+  EXPECT_TRUE(aniThread->Running());  // a GLib timeout is armed
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (a->GetRunning() && std::chrono::steady_clock::now() < deadline)
+    g_main_context_iteration(nullptr, TRUE);
+  EXPECT_FALSE(a->GetRunning());
+  EXPECT_EQ(shape->Width, 1);
+  EXPECT_FALSE(aniThread->Running());
 }
