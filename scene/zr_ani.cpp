@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "platform/rtl/RttiDecl.h"
@@ -27,8 +28,7 @@ const TClassInfo* TzrAnimation::Class() {
   using T = TzrAnimation;
   static const TClassInfo* info =
       TClassDecl<T>("TzrAnimation", TzrObject::Class())
-          .Enum("AnimationType", &T::GetAnimationType, &T::SetAnimationType,
-                zrAnimationTypeInfo())
+          .Enum("AnimationType", &T::GetAnimationType, &T::SetAnimationType, zrAnimationTypeInfo())
           .Default(zrAnimationIn)
           .Prop("AutoReverse", &T::GetAutoReverse, &T::SetAutoReverse)
           .Default(0)
@@ -97,17 +97,28 @@ float TzrAnimation::NormalizedTime() const {
   const double t = FTime, d = FDuration;
   const TzrAnimationType a = FAnimationType;
   switch (FInterpolation) {
-    case zrInterpolationLinear: return float(zrInterpolateLinear(t, 0, 1, d));
-    case zrInterpolationQuadratic: return float(zrInterpolateQuad(t, 0, 1, d, a));
-    case zrInterpolationCubic: return float(zrInterpolateCubic(t, 0, 1, d, a));
-    case zrInterpolationQuartic: return float(zrInterpolateQuart(t, 0, 1, d, a));
-    case zrInterpolationQuintic: return float(zrInterpolateQuint(t, 0, 1, d, a));
-    case zrInterpolationSinusoidal: return float(zrInterpolateSine(t, 0, 1, d, a));
-    case zrInterpolationExponential: return float(zrInterpolateExpo(t, 0, 1, d, a));
-    case zrInterpolationCircular: return float(zrInterpolateCirc(t, 0, 1, d, a));
-    case zrInterpolationElastic: return float(zrInterpolateElastic(t, 0, 1, d, 0, 0, a));
-    case zrInterpolationBack: return float(zrInterpolateBack(t, 0, 1, d, 0, a));
-    case zrInterpolationBounce: return float(zrInterpolateBounce(t, 0, 1, d, a));
+    case zrInterpolationLinear:
+      return float(zrInterpolateLinear(t, 0, 1, d));
+    case zrInterpolationQuadratic:
+      return float(zrInterpolateQuad(t, 0, 1, d, a));
+    case zrInterpolationCubic:
+      return float(zrInterpolateCubic(t, 0, 1, d, a));
+    case zrInterpolationQuartic:
+      return float(zrInterpolateQuart(t, 0, 1, d, a));
+    case zrInterpolationQuintic:
+      return float(zrInterpolateQuint(t, 0, 1, d, a));
+    case zrInterpolationSinusoidal:
+      return float(zrInterpolateSine(t, 0, 1, d, a));
+    case zrInterpolationExponential:
+      return float(zrInterpolateExpo(t, 0, 1, d, a));
+    case zrInterpolationCircular:
+      return float(zrInterpolateCirc(t, 0, 1, d, a));
+    case zrInterpolationElastic:
+      return float(zrInterpolateElastic(t, 0, 1, d, 0, 0, a));
+    case zrInterpolationBack:
+      return float(zrInterpolateBack(t, 0, 1, d, 0, a));
+    case zrInterpolationBounce:
+      return float(zrInterpolateBounce(t, 0, 1, d, a));
   }
   return 0;
 }
@@ -287,10 +298,9 @@ void RegisterAnimationClasses() {
   static bool done = false;
   if (done) return;
   done = true;
-  RegisterZRObjects("Animations",
-                    {TzrColorAnimation::Class(), TzrGradientAnimation::Class(),
-                     TzrFloatAnimation::Class(), TzrRectAnimation::Class(),
-                     TzrBitmapAnimation::Class(), TzrBitmapListAnimation::Class(),
-                     TzrColorKeyAnimation::Class(), TzrFloatKeyAnimation::Class(),
-                     TzrPathAnimation::Class(), TzrPathSwitcher::Class()});
+  RegisterZRObjects("Animations", {TzrColorAnimation::Class(), TzrGradientAnimation::Class(),
+                                   TzrFloatAnimation::Class(), TzrRectAnimation::Class(),
+                                   TzrBitmapAnimation::Class(), TzrBitmapListAnimation::Class(),
+                                   TzrColorKeyAnimation::Class(), TzrFloatKeyAnimation::Class(),
+                                   TzrPathAnimation::Class(), TzrPathSwitcher::Class()});
 }

@@ -73,9 +73,9 @@ class TzrAniThread : public TTimer {
 
   std::vector<TzrAnimation*> FAniList;
   bool FArmed = false;
-  uint32_t FLastTick = 0;     // clock reading at arming or the last tick
-  uint64_t FElapsedMs = 0;    // milliseconds since arming, summed from unsigned differences
-  double FDeltaTime = 0;      // seconds
+  uint32_t FLastTick = 0;   // clock reading at arming or the last tick
+  uint64_t FElapsedMs = 0;  // milliseconds since arming, summed from unsigned differences
+  double FDeltaTime = 0;    // seconds
   // Virtual clock mode: the clock hooked, and the reading the next tick is due at.
   TVirtualClock* FVirtual = nullptr;
   std::shared_ptr<THook> FHook;
@@ -159,9 +159,9 @@ class TzrAnimation : public TzrObject, public IzrAnimation {
   // Fires a copy of the handler; false when the handler freed the animation.
   bool Fire(const TNotifyEvent& Event);
 
-  TObject* FInstance = nullptr;              // object holding the target property
-  const TPropInfo* FTargetProp = nullptr;    // the property on FInstance
-  TzrObject* FWatched = nullptr;             // node watched for FInstance's sake
+  TObject* FInstance = nullptr;            // object holding the target property
+  const TPropInfo* FTargetProp = nullptr;  // the property on FInstance
+  TzrObject* FWatched = nullptr;           // node watched for FInstance's sake
   // False once the destructor has started; copies tell callers whether a
   // handler freed the animation.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

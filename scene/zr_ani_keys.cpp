@@ -42,8 +42,7 @@ void TzrColorKey::Assign(TPersistent* Source) {
 
 const TClassInfo* TzrFloatKey::Class() {
   static const TClassInfo* info = TClassDecl<TzrFloatKey>("TzrFloatKey", TzrKey::Class())
-                                      .Prop("Value", &TzrFloatKey::GetValue,
-                                            &TzrFloatKey::SetValue)
+                                      .Prop("Value", &TzrFloatKey::GetValue, &TzrFloatKey::SetValue)
                                       .Default(0);
   return info;
 }
@@ -170,7 +169,7 @@ void TzrFloatKeyAnimation::ProcessAnimation() {
   TzrKey *key1, *key2;
   float u;
   if (!KeyPair(*FKeys, NormalizedTime(), key1, key2, u)) return;
-  FTargetProp->SetFloat(FInstance, zrInterpolateSingle(static_cast<TzrFloatKey*>(key1)->GetValue(),
-                                                       static_cast<TzrFloatKey*>(key2)->GetValue(),
-                                                       u));
+  FTargetProp->SetFloat(FInstance,
+                        zrInterpolateSingle(static_cast<TzrFloatKey*>(key1)->GetValue(),
+                                            static_cast<TzrFloatKey*>(key2)->GetValue(), u));
 }

@@ -122,6 +122,4 @@ const TClassInfo* TzrPathSwitcher::Class() {
   return info;
 }
 
-TzrPathSwitcher::TzrPathSwitcher(TComponent* AOwner) : TzrAnimation(AOwner) {
-  SetDuration(0.001f);
-}
+TzrPathSwitcher::TzrPathSwitcher(TComponent* AOwner) : TzrAnimation(AOwner) { SetDuration(0.001f); }

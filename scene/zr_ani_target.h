@@ -12,9 +12,9 @@
 class TzrObject;
 
 struct TzrAniTarget {
-  TObject* Instance = nullptr;   // the object holding the property; nil: no target
+  TObject* Instance = nullptr;      // the object holding the property; nil: no target
   const TPropInfo* Prop = nullptr;  // nil when Instance has no such property
-  TzrObject* Node = nullptr;     // the last node on the way (freeing it ends the target)
+  TzrObject* Node = nullptr;        // the last node on the way (freeing it ends the target)
 };
 
 // Every segment but the last that names a published object property (any

@@ -31,7 +31,9 @@ std::string TzrColorAnimation::GetStartValue() const {
 void TzrColorAnimation::SetStartValue(const std::string& Value) {
   FStartColor = zrStrToColor(UTF8ToUTF16(Value));
 }
-std::string TzrColorAnimation::GetStopValue() const { return UTF16ToUTF8(zrColorToStr(FStopColor)); }
+std::string TzrColorAnimation::GetStopValue() const {
+  return UTF16ToUTF8(zrColorToStr(FStopColor));
+}
 void TzrColorAnimation::SetStopValue(const std::string& Value) {
   FStopColor = zrStrToColor(UTF8ToUTF16(Value));
 }

@@ -15,9 +15,7 @@ const TEnumInfo& AniModeInfo() {
 
 }  // namespace
 
-TAniShape::TAniShape(TComponent* AOwner, bool AVisual) : TzrObject(AOwner) {
-  FIsVisual = AVisual;
-}
+TAniShape::TAniShape(TComponent* AOwner, bool AVisual) : TzrObject(AOwner) { FIsVisual = AVisual; }
 
 const TClassInfo* TAniShape::Class() {
   using T = TAniShape;

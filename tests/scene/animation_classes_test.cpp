@@ -199,7 +199,7 @@ TEST(AnimationClasses, FindKeysTakesTheFirstEnclosingPair) {
     bool Found;
     int First;
   };
-  const Case cases[] = {{0, true, 0}, {0.25f, true, 0}, {0.5f, true, 0}, {0.75f, true, 2},
+  const Case cases[] = {{0, true, 0}, {0.25f, true, 0},  {0.5f, true, 0}, {0.75f, true, 2},
                         {1, true, 2}, {-0.1f, false, 0}, {1.1f, false, 0}};
   for (const Case& c : cases) {
     TzrKey *k1 = nullptr, *k2 = nullptr;
@@ -236,8 +236,8 @@ TEST(AnimationClasses, ColorKeysBlinkTheLampAndStartFromItsColour) {
   }
   // Each end jumps back to the start: dark, half way, dark again, ...
   const std::string half = ColorText(zrInterpolateColor(0xFF004A00, 0xFF00AA00, 0.5f));
-  EXPECT_EQ(seen, (std::vector<std::string>{half, "#FF004A00", half, "#FF004A00", half,
-                                           "#FF004A00"}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{half, "#FF004A00", half, "#FF004A00", half, "#FF004A00"}));
   lamp->Stop();
   EXPECT_EQ(s.Shape->Fill->GetColor(), "#FF00AA00");
 
@@ -318,9 +318,25 @@ TEST(AnimationClasses, BitmapFadeDrawsTheOtherImageOverTransparency) {
   }
 }
 
+namespace {
+
+const TzrColor kFrames[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF};
+
+// A strip animation of three 4 x 2 frames (red, green, blue) on Property.
+TzrBitmapListAnimation* Strip(TAniStage& S, const std::string& Property, int Count) {
+  auto* a = S.Make<TzrBitmapListAnimation>();
+  a->SetPropertyName(Property);
+  a->SetAnimationCount(Count);
+  TzrBitmap* strip = a->GetAnimationBitmap();
+  strip->SetSize(12, 2);
+  for (int f = 0; f < 3; ++f) strip->ClearRect({float(4 * f), 0, float(4 * f + 4), 2}, kFrames[f]);
+  return a;
+}
+
+}  // namespace
+
 TEST(AnimationClasses, BitmapStripShowsWholeFramesStepByFrameWidth) {
   TScopedCanvasClass canvas;
-  const TzrColor frames[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF};
   struct Case {
     int Count;
     uint32_t Ms;
@@ -330,18 +346,26 @@ TEST(AnimationClasses, BitmapStripShowsWholeFramesStepByFrameWidth) {
   for (const Case& c : cases) {
     TAniStage s;
     s.Shape->Bitmap->SetSize(4, 2);
-    auto* a = s.Make<TzrBitmapListAnimation>();
-    a->SetPropertyName("Bitmap");
-    a->SetAnimationCount(c.Count);
-    TzrBitmap* strip = a->GetAnimationBitmap();
-    strip->SetSize(12, 2);
-    for (int f = 0; f < 3; ++f) strip->ClearRect({float(4 * f), 0, float(4 * f + 4), 2}, frames[f]);
-    a->Start();
+    Strip(s, "Bitmap", c.Count)->Start();
     if (c.Ms) s.Step(c.Ms);
     for (int x = 0; x < 4; ++x)  // the whole frame, its last column too
-      ExpectPixel(frames[c.Frame], s.Shape->Bitmap->GetPixels(x, 1), 1,
+      ExpectPixel(kFrames[c.Frame], s.Shape->Bitmap->GetPixels(x, 1), 1,
                   "count " + std::to_string(c.Count) + " x " + std::to_string(x));
   }
+
+  // A dotted name reaches its bitmap at every run and stays as written.
+  TAniStage d;
+  TzrBitmap* inner = d.Shape->Fill->GetBitmap()->GetBitmap();
+  inner->SetSize(4, 2);
+  TzrBitmapListAnimation* nested = Strip(d, "Fill.Bitmap.Bitmap", 3);
+  for (int run = 0; run < 2; ++run) {
+    inner->Clear(0);
+    nested->Start();
+    d.Run(231);
+    ExpectPixel(kFrames[2], inner->GetPixels(3, 1), 1, "run " + std::to_string(run));
+  }
+  EXPECT_EQ(nested->GetPropertyName(), "Fill.Bitmap.Bitmap");
+
   // Curves that leave 0..1 (elastic, back) keep the index inside the strip.
   TzrBitmapListAnimation probe(nullptr);
   probe.SetAnimationCount(4);
@@ -372,7 +396,7 @@ TEST(AnimationClasses, PathMovesAlongThePathAndTurnsOnSlopes) {
       // Backwards from where the object stands (the first start has no path
       // to place it at the end by), towards the path's start: turned 180 - 45.
       {"M0,0 L50,50 L100,100", true, 0, 0, 135},
-      {"M0,0 L50,0 L100,0", false, 100, 0, 0},    // straight moves do not turn
+      {"M0,0 L50,0 L100,0", false, 100, 0, 0},  // straight moves do not turn
       {"M0,0 L0,50 L0,100", false, 0, 100, 0},
   };
   for (const Case& c : cases) {
@@ -424,11 +448,11 @@ TEST(AnimationClasses, RegisteredUnderAnimationsInOrder) {
   for (const auto& [category, cls] : ObjectList())
     if (category == "Animations" && cls->Name().rfind("Tzr", 0) == 0) names.push_back(cls->Name());
   // Each registration goes to the front of its category.
-  EXPECT_EQ(names, (std::vector<std::string>{
-                       "TzrPathSwitcher", "TzrPathAnimation", "TzrFloatKeyAnimation",
-                       "TzrColorKeyAnimation", "TzrBitmapListAnimation", "TzrBitmapAnimation",
-                       "TzrRectAnimation", "TzrFloatAnimation", "TzrGradientAnimation",
-                       "TzrColorAnimation"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"TzrPathSwitcher", "TzrPathAnimation", "TzrFloatKeyAnimation",
+                                      "TzrColorKeyAnimation", "TzrBitmapListAnimation",
+                                      "TzrBitmapAnimation", "TzrRectAnimation", "TzrFloatAnimation",
+                                      "TzrGradientAnimation", "TzrColorAnimation"}));
   for (const std::string& name : names) EXPECT_TRUE(GetClass(name)) << name;
 }
 

@@ -2,9 +2,8 @@
 // immediate starts, hidden parents, triggers, freeing during a run, and the
 // shared timer's arming and time keeping.
 
-#include <gtest/gtest.h>
-
 #include <glib.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>

@@ -234,8 +234,9 @@ void RegisterTestClasses() {
   if (done) return;
   done = true;
   RegisterAnimationClasses();
-  RegisterZRObjects("Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(),
-                             TTestContent::Class(), TTestPart::Class(), TTestAnimation::Class(), TTestEffect::Class()});
+  RegisterZRObjects(
+      "Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(), TTestContent::Class(),
+               TTestPart::Class(), TTestAnimation::Class(), TTestEffect::Class()});
 }
 
 std::string StreamBytes(TStream& S) {
