@@ -80,7 +80,6 @@ class TzrAniThread : public TTimer {
   TVirtualClock* FVirtual = nullptr;
   std::shared_ptr<THook> FHook;
   uint32_t FDue = 0;
-  bool FInTick = false;
 };
 
 // The shared timer; nil until the first animation of a scene starts.
