@@ -22,17 +22,3 @@ public:
   using TzrShape::TzrShape;
   std::string ClassName() const override { return "TzrCircle"; }
 };
-
-// A colour key animation as the program drives it: started and stopped (the
-// lamps blink while it runs). The key frames come with the form.
-class TzrColorKeyAnimation : public TComponent {
-public:
-  using TComponent::TComponent;
-  std::string ClassName() const override { return "TzrColorKeyAnimation"; }
-  void Start() { FRunning = true; }
-  void Stop() { FRunning = false; }
-  bool GetRunning() const { return FRunning; }
-
-private:
-  bool FRunning = false;
-};

@@ -11,6 +11,7 @@
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_ani.h"
 
 namespace {
 

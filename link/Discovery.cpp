@@ -17,6 +17,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
+#include "scene/zr_ani.h"
 
 using namespace hid;
 

@@ -9,6 +9,7 @@
 #include "link/NamedControl.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
+#include "scene/zr_ani.h"
 
 void TfrmInterface::CreateLinkControls() {
   Timer1 = MakeNamed<TXwTimer>(this, "Timer1");

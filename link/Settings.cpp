@@ -7,6 +7,7 @@
 #include "controls/zr_objects.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_ani.h"
 
 namespace {
 

@@ -1,14 +1,17 @@
-// Program entry: start the drawing layer and the application object, create
-// the main window from its form and run the message loop. An exception that
+// Program entry: start the drawing layer, register the animation classes and
+// start the application object, create the main window from its form and run
+// the message loop. An exception that
 // leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_ani.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
+    RegisterAnimationClasses();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();
@@ -18,6 +21,7 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
+  zrFreeAniThread();
   FinalizeCanvasGdiPlus();
   return 0;
 }

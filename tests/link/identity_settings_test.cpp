@@ -10,6 +10,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "link/CarHardware.h"
+#include "scene/zr_ani.h"
 #include "tests/link/link_fixture.h"
 
 namespace {

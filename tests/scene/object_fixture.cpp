@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/rtl/RttiDecl.h"
+#include "scene/zr_ani.h"
 #include "scene/zr_stream.h"
 
 namespace {
@@ -201,43 +202,14 @@ const TClassInfo* TTestPart::Class() {
 
 // ---------------------------------------------------------------- animation and effect
 
-// Named as the toolkit's animation so that the tree's shortcuts find it.
 const TClassInfo* TTestAnimation::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TTestAnimation>("TzrFloatAnimation", TzrObject::Class())
-          .Prop("Trigger", &TTestAnimation::GetTriggerProp, &TTestAnimation::SetTriggerProp)
-          .Prop("Duration", &TTestAnimation::GetDuration, &TTestAnimation::SetDuration)
-          .Prop("Delay", &TTestAnimation::GetDelay, &TTestAnimation::SetDelay)
-          .Prop("StopValue", &TTestAnimation::GetStopValue, &TTestAnimation::SetStopValue)
-          .Prop("PropertyName", &TTestAnimation::GetPropertyName, &TTestAnimation::SetPropertyName)
-          .Prop("StartFromCurrent", &TTestAnimation::GetStartFromCurrent,
-                &TTestAnimation::SetStartFromCurrent)
-          .Enum("AnimationType", &TTestAnimation::GetAnimationType,
-                &TTestAnimation::SetAnimationType, zrAnimationTypeInfo())
-          .Enum("Interpolation", &TTestAnimation::GetInterpolation,
-                &TTestAnimation::SetInterpolation, zrInterpolationTypeInfo())
-          .Event("OnFinish", &TTestAnimation::OnFinish);
+  static const TClassInfo* info = TClassDecl<TTestAnimation>("TTestAnimation", TzrObject::Class());
   return info;
-}
-
-const TClassInfo* TTestColorAnimation::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TTestColorAnimation>("TzrColorAnimation", TTestAnimation::Class())
-          .Prop("StopValue", &TTestColorAnimation::GetStopColor,
-                &TTestColorAnimation::SetStopColor);
-  return info;
-}
-
-bool TTestAnimation::GetRunning() const {
-  if (Running && FinishAfter > 0 && --FinishAfter == 0)
-    const_cast<TTestAnimation*>(this)->Running = false;
-  return Running;
 }
 
 void TTestAnimation::Start() {
   ++Starts;
   Running = true;
-  FinishAfter = AutoFinishAfter;
 }
 
 void TTestAnimation::Stop() {
@@ -248,19 +220,6 @@ void TTestAnimation::Stop() {
 void TTestAnimation::StartTrigger(TzrObject* AInstance, const std::string& ATrigger) {
   Triggers.push_back(AInstance->GetName() + ":" + ATrigger);
   Start();
-}
-
-void TTestAnimation::Finish() {
-  Running = false;
-  if (auto* parent = GetParent()) {
-    if (dynamic_cast<TTestColorAnimation*>(this))
-      SetPropValue(parent, PropertyName,
-                   Variant(static_cast<TTestColorAnimation*>(this)->StopColor));
-    else
-      SetPropValue(parent, PropertyName, Variant(StopValue));
-  }
-  const TNotifyEvent handler = OnFinish;  // the handler may free the animation
-  if (handler) handler(this);
 }
 
 const TClassInfo* TTestEffect::Class() {
@@ -274,9 +233,10 @@ void RegisterTestClasses() {
   static bool done = false;
   if (done) return;
   done = true;
-  RegisterZRObjects("Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(),
-                             TTestContent::Class(), TTestPart::Class(), TTestAnimation::Class(),
-                             TTestColorAnimation::Class(), TTestEffect::Class()});
+  RegisterAnimationClasses();
+  RegisterZRObjects(
+      "Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(), TTestContent::Class(),
+               TTestPart::Class(), TTestAnimation::Class(), TTestEffect::Class()});
 }
 
 std::string StreamBytes(TStream& S) {

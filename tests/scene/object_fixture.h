@@ -166,7 +166,7 @@ class TTestPart : public TTestNode {
   bool IsStylePart() const override { return true; }
 };
 
-// An animation as far as the tree drives it; "runs" until Finish().
+// An animation as far as the tree drives it: records what it is asked.
 class TTestAnimation : public TzrObject, public IzrAnimation {
  public:
   using TzrObject::TzrObject;
@@ -174,55 +174,14 @@ class TTestAnimation : public TzrObject, public IzrAnimation {
   const TClassInfo* ClassType() const override { return Class(); }
   void Start() override;
   void Stop() override;
-  bool GetRunning() const override;
+  bool GetRunning() const override { return Running; }
   std::string GetTrigger() const override { return Trigger; }
   void StartTrigger(TzrObject* AInstance, const std::string& ATrigger) override;
-  // Applies the stop value to the target and fires a copy of OnFinish.
-  void Finish();
 
-  std::string GetTriggerProp() const { return Trigger; }
-  void SetTriggerProp(const std::string& V) { Trigger = V; }
-  float GetDuration() const { return Duration; }
-  void SetDuration(float V) { Duration = V; }
-  float GetDelay() const { return Delay; }
-  void SetDelay(float V) { Delay = V; }
-  double GetStopValue() const { return StopValue; }
-  void SetStopValue(double V) { StopValue = V; }
-  std::string GetPropertyName() const { return PropertyName; }
-  void SetPropertyName(const std::string& V) { PropertyName = V; }
-  bool GetStartFromCurrent() const { return StartFromCurrent; }
-  void SetStartFromCurrent(bool V) { StartFromCurrent = V; }
-  TzrAnimationType GetAnimationType() const { return AnimationType; }
-  void SetAnimationType(TzrAnimationType V) { AnimationType = V; }
-  TzrInterpolationType GetInterpolation() const { return Interpolation; }
-  void SetInterpolation(TzrInterpolationType V) { Interpolation = V; }
-
-  TNotifyEvent OnFinish;
   std::string Trigger;
-  float Duration = 0.2f, Delay = 0;
-  double StopValue = 0;
-  std::string PropertyName;
-  bool StartFromCurrent = false;
-  TzrAnimationType AnimationType = zrAnimationIn;
-  TzrInterpolationType Interpolation = zrInterpolationLinear;
   bool Running = false;
   int Starts = 0, Stops = 0;
   std::vector<std::string> Triggers;  // what StartTrigger was called with
-  // Stops running on its own after this many checks of Running (0: never).
-  mutable int FinishAfter = 0;
-  // What Start sets FinishAfter to.
-  static inline int AutoFinishAfter = 0;
-};
-
-// The colour animation: its StopValue is a colour text.
-class TTestColorAnimation : public TTestAnimation {
- public:
-  using TTestAnimation::TTestAnimation;
-  static const TClassInfo* Class();
-  const TClassInfo* ClassType() const override { return Class(); }
-  std::string GetStopColor() const { return StopColor; }
-  void SetStopColor(const std::string& V) { StopColor = V; }
-  std::string StopColor;
 };
 
 class TTestEffect : public TzrObject, public IzrEffect {
@@ -237,6 +196,61 @@ class TTestEffect : public TzrObject, public IzrEffect {
   std::vector<std::string> Applied;
 };
 
+// A scene that records what the tree asks of it.
+class TTestScene : public TComponent, public IzoRurev {
+ public:
+  using TComponent::TComponent;
+  void AddObject(TzrObject* AObject) override {
+    Top.push_back(AObject);
+    AObject->SetNewScene(this);
+  }
+  void RemoveObject(TzrObject* AObject) override {
+    std::erase(Top, AObject);
+    AObject->SetNewScene(nullptr);
+  }
+  void BeginDrag() override {}
+  void BeginResize() override {}
+  void AddUpdateRect(const TzrRect&) override {}
+  void InsertObject(const std::string&) override {}
+  TzrControl* GetActiveControl() override { return nullptr; }
+  bool GetDisableUpdate() override { return false; }
+  void SetDisableUpdate(bool) override {}
+  bool GetDesignTime() override { return DesignTime; }
+  TzrCanvas* GetCanvas() override { return Canvas; }
+  TzrObject* GetRoot() override { return Top.empty() ? nullptr : Top[0]; }
+  TComponent* GetOwner() override { return TComponent::GetOwner(); }
+  TComponent* GetComponent() override { return this; }
+  TzrResources* GetStyle() override { return nullptr; }
+  void SetStyle(TzrResources*) override {}
+  bool GetTransparency() override { return false; }
+  void UpdateResource() override {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove) Removed.push_back(AComponent);
+  }
+  TzrVisualObject* GetSelected() override { return nullptr; }
+  TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
+  int GetUpdateRectsCount() override { return 0; }
+  TzrRect GetUpdateRect(int) override { return {}; }
+  void SetCaptured(TzrVisualObject*) override {}
+  TzrVisualObject* GetCaptured() override { return nullptr; }
+  void SetFocused(TzrVisualObject*) override {}
+  TzrVisualObject* GetFocused() override { return nullptr; }
+  void SetDesignRoot(TzrVisualObject*) override {}
+  TzrPoint GetMousePos() override { return {}; }
+  TzrPoint LocalToScreen(const TzrPoint& P) override { return P; }
+  void BeginVCLDrag(TObject*, TzrBitmap*) override {}
+  void DoDesignSelect(TObject*) override {}
+  bool GetAnimatedCaret() override { return false; }
+  bool ShowKeyboardForControl(TzrObject*) override { return false; }
+  bool HideKeyboardForControl(TzrObject*) override { return false; }
+
+  std::vector<TzrObject*> Top;
+  std::vector<TComponent*> Removed;
+  bool DesignTime = false;
+  TzrCanvas* Canvas = nullptr;
+};
+
 // A value object that points at a node and must be told when it goes.
 class TTestLink : public TObject, public IzrFreeNotify {
  public:
@@ -246,7 +260,7 @@ class TTestLink : public TObject, public IzrFreeNotify {
   TzrObject* Target = nullptr;
 };
 
-// Registers the test classes under "Test" (idempotent).
+// Registers the test classes under "Test" and the toolkit's animations (idempotent).
 void RegisterTestClasses();
 
 // Bytes of a stream.

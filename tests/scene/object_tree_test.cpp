@@ -5,62 +5,10 @@
 
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Rtti.h"
+#include "scene/zr_ani.h"
 #include "tests/scene/object_fixture.h"
 
 namespace {
-
-// A scene that records what the tree asks of it.
-class TTestScene : public TComponent, public IzoRurev {
- public:
-  using TComponent::TComponent;
-  void AddObject(TzrObject* AObject) override {
-    Top.push_back(AObject);
-    AObject->SetNewScene(this);
-  }
-  void RemoveObject(TzrObject* AObject) override {
-    std::erase(Top, AObject);
-    AObject->SetNewScene(nullptr);
-  }
-  void BeginDrag() override {}
-  void BeginResize() override {}
-  void AddUpdateRect(const TzrRect&) override {}
-  void InsertObject(const std::string&) override {}
-  TzrControl* GetActiveControl() override { return nullptr; }
-  bool GetDisableUpdate() override { return false; }
-  void SetDisableUpdate(bool) override {}
-  bool GetDesignTime() override { return false; }
-  TzrCanvas* GetCanvas() override { return nullptr; }
-  TzrObject* GetRoot() override { return Top.empty() ? nullptr : Top[0]; }
-  TComponent* GetOwner() override { return TComponent::GetOwner(); }
-  TComponent* GetComponent() override { return this; }
-  TzrResources* GetStyle() override { return nullptr; }
-  void SetStyle(TzrResources*) override {}
-  bool GetTransparency() override { return false; }
-  void UpdateResource() override {}
-  void Notification(TComponent* AComponent, TOperation Operation) override {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove) Removed.push_back(AComponent);
-  }
-  TzrVisualObject* GetSelected() override { return nullptr; }
-  TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
-  int GetUpdateRectsCount() override { return 0; }
-  TzrRect GetUpdateRect(int) override { return {}; }
-  void SetCaptured(TzrVisualObject*) override {}
-  TzrVisualObject* GetCaptured() override { return nullptr; }
-  void SetFocused(TzrVisualObject*) override {}
-  TzrVisualObject* GetFocused() override { return nullptr; }
-  void SetDesignRoot(TzrVisualObject*) override {}
-  TzrPoint GetMousePos() override { return {}; }
-  TzrPoint LocalToScreen(const TzrPoint& P) override { return P; }
-  void BeginVCLDrag(TObject*, TzrBitmap*) override {}
-  void DoDesignSelect(TObject*) override {}
-  bool GetAnimatedCaret() override { return false; }
-  bool ShowKeyboardForControl(TzrObject*) override { return false; }
-  bool HideKeyboardForControl(TzrObject*) override { return false; }
-
-  std::vector<TzrObject*> Top;
-  std::vector<TComponent*> Removed;
-};
 
 TTestNode* Node(TComponent* Owner, TzrObject* Parent, const std::string& Name) {
   auto* n = new TTestNode(Owner);
@@ -324,41 +272,47 @@ TEST(ObjectTree, AnimationShortcutsCreateAnimationsByClassName) {
   RegisterTestClasses();
   TComponent owner;
   TTestNode* node = Node(&owner, nullptr, "node");
-  node->AnimateFloat("Opacity", 0.25f, 0.5f, zrAnimationOut, zrInterpolationBack);
+  TTestScene scene(nullptr);
+  scene.AddObject(node);
+  TScopedVirtualClock clock;
+  node->Width = 4;
+  node->AnimateFloat("Width", 8, 0.5f, zrAnimationOut, zrInterpolationBack);
   ASSERT_EQ(node->GetChildrenCount(), 1);
-  auto* a = dynamic_cast<TTestAnimation*>(node->GetChild(0));
+  auto* a = dynamic_cast<TzrFloatAnimation*>(node->GetChild(0));
   ASSERT_TRUE(a);
-  EXPECT_TRUE(a->Running);
-  EXPECT_EQ(a->PropertyName, "Opacity");
-  EXPECT_EQ(a->StopValue, 0.25);
-  EXPECT_EQ(a->Duration, 0.5f);
-  EXPECT_EQ(a->AnimationType, zrAnimationOut);
-  EXPECT_EQ(a->Interpolation, zrInterpolationBack);
-  EXPECT_TRUE(a->StartFromCurrent);
-  a->Finish();  // frees itself
+  EXPECT_TRUE(a->GetRunning());
+  EXPECT_EQ(a->GetPropertyName(), "Width");
+  EXPECT_EQ(a->GetStartValue(), 4);  // from the present value
+  EXPECT_EQ(a->GetStopValue(), 8);
+  EXPECT_EQ(a->GetDuration(), 0.5f);
+  EXPECT_EQ(a->GetAnimationType(), zrAnimationOut);
+  EXPECT_EQ(a->GetInterpolation(), zrInterpolationBack);
+  clock->Advance(600);  // one late tick ends the run; the animation frees itself
   EXPECT_EQ(node->GetChildrenCount(), 0);
-  EXPECT_EQ(node->Opacity, 0.25);
+  EXPECT_EQ(node->Width, 8);
 
   node->AnimateColor("Fill.Color", "#FF00FF00");
   ASSERT_EQ(node->GetChildrenCount(), 1);
-  static_cast<TTestAnimation*>(node->GetChild(0))->Finish();
+  clock->Advance(300);
   EXPECT_EQ(node->Fill->Color, "#FF00FF00");
   EXPECT_EQ(node->GetChildrenCount(), 0);
 
   node->AnimateFloatDelay("Width", 10, 0.2f, 0.5f);
   ASSERT_EQ(node->GetChildrenCount(), 1);
-  auto* delayed = static_cast<TTestAnimation*>(node->GetChild(0));
-  EXPECT_EQ(delayed->Delay, 0.5f);
-  delayed->Finish();
+  auto* delayed = static_cast<TzrFloatAnimation*>(node->GetChild(0));
+  EXPECT_EQ(delayed->GetDelay(), 0.5f);
+  for (int i = 0; i < 30; ++i) clock->Advance(33);
+  EXPECT_FALSE(delayed->GetRunning());
+  EXPECT_EQ(node->Width, 10);
   EXPECT_EQ(node->GetChildrenCount(), 1);  // stays after finishing
   delete delayed;
 
-  // Waiting: the animation runs a few message-loop passes, then is freed.
-  TScopedVirtualClock clock;
-  TTestAnimation::AutoFinishAfter = 3;
+  // Waiting pumps the message loop, whose steps move the clock and so the
+  // animation, until it has finished; then it is freed.
   node->AnimateFloatWait("Width", 3);
-  TTestAnimation::AutoFinishAfter = 0;
   EXPECT_EQ(node->GetChildrenCount(), 0);
+  EXPECT_EQ(node->Width, 3);
+  scene.RemoveObject(node);
 }
 
 TEST(ObjectTree, AnimationsStartAndStopByNameAndTriggersWalkStyleParts) {
