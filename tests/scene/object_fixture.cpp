@@ -174,23 +174,14 @@ const TClassInfo* TTestForm::Class() {
   return info;
 }
 
-// Marker classes in the chain, as the toolkit's own classes will be.
+// A marker class in the chain, as the toolkit's own control class will be.
 static const TClassInfo* ControlMarker() {
   static const TClassInfo* info = TClassDecl<TTestNode>("TzrControl", TTestNode::Class());
-  return info;
-}
-static const TClassInfo* ContentMarker() {
-  static const TClassInfo* info = TClassDecl<TTestNode>("TzrContent", TTestNode::Class());
   return info;
 }
 
 const TClassInfo* TTestControl::Class() {
   static const TClassInfo* info = TClassDecl<TTestControl>("TTestControl", ControlMarker());
-  return info;
-}
-
-const TClassInfo* TTestContent::Class() {
-  static const TClassInfo* info = TClassDecl<TTestContent>("TTestContent", ContentMarker());
   return info;
 }
 
@@ -275,7 +266,7 @@ void RegisterTestClasses() {
   if (done) return;
   done = true;
   RegisterZRObjects("Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(),
-                             TTestContent::Class(), TTestPart::Class(), TTestAnimation::Class(),
+                             TTestPart::Class(), TTestAnimation::Class(),
                              TTestColorAnimation::Class(), TTestEffect::Class()});
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Rtti.h"
+#include "scene/zr_visual.h"
 #include "tests/scene/object_fixture.h"
 
 namespace {
@@ -297,7 +298,7 @@ TEST(ObjectTree, StoredFlagReachesTheWholeSubtree) {
 TEST(ObjectTree, ContentChildrenAreStreamedAsTheParentsChildren) {
   TComponent owner;
   TTestNode* box = Node(&owner, nullptr, "box");
-  auto* content = new TTestContent(&owner);
+  auto* content = new TzrContent(&owner);
   content->SetName("content");
   box->AddObject(content);
   TTestNode* item = Node(&owner, content, "item");
