@@ -71,6 +71,8 @@ void TzrVisualObject::PaintChildren() {
     TzrVisualObject* child = object->GetVisual();
     if (!child->FVisible && !(designing && !child->FLocked)) continue;
     if (designing && child->FDesignHide) continue;
+    // A node without area is not painted, nor is anything it holds.
+    if (child->FWidth == 0 || child->FHeight == 0) continue;
     const TzrRect u = child->GetUpdateRect();
     if (zrRectWidth(u) == 0 || zrRectHeight(u) == 0) continue;
     child->FScene = scene;

@@ -57,6 +57,19 @@ void TTestRurev::Draw() {
   Canvas->SetMatrix(IdentityMatrix);
   Canvas->SetClipRects(Rects);
   for (const TzrRect& r : Rects) Canvas->ClearRect(r, 0xFFFFFFFF);
+  Walk();
+  Canvas->ResetClipRect();
+  Rects.clear();
+}
+
+void TTestRurev::DrawUnclipped() {
+  Canvas->SetMatrix(IdentityMatrix);
+  Canvas->Clear(0xFFFFFFFF);
+  Walk();
+  Rects.clear();
+}
+
+void TTestRurev::Walk() {
   for (TzrObject* object : Objects) {
     if (!object->GetIsVisual()) continue;
     TzrVisualObject* v = object->GetVisual();
@@ -66,8 +79,6 @@ void TTestRurev::Draw() {
     v->AfterPaint();
     v->PaintChildren();
   }
-  Canvas->ResetClipRect();
-  Rects.clear();
 }
 
 void TTestRurev::DrawAll() {

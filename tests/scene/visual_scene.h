@@ -35,12 +35,19 @@ class TTestRurev : public TComponent, public IzoRurev {
   void Draw();
   // Marks the whole canvas and draws it.
   void DrawAll();
+  // Clears the whole canvas and runs the painting walk for the pending
+  // rectangles without clipping to them, so that whatever the walk draws
+  // shows.
+  void DrawUnclipped();
   // The straight ARGB colour of a canvas pixel.
   TzrColor Pixel(int X, int Y) const;
   // Writes the canvas as build/gallery/<Name>.png.
   void SaveGallery(const std::string& Name) const;
   // True when a pending rectangle covers R.
   bool Covered(const TzrRect& R) const;
+
+  // Paints the top-level nodes and their subtrees.
+  void Walk();
 
   // ---- IzoRurev
   void AddObject(TzrObject* AObject) override;
