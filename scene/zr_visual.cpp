@@ -214,6 +214,7 @@ void TzrVisualObject::DoAddObject(TzrObject* AObject) {
   if (auto* effect = dynamic_cast<TzrEffect*>(AObject); effect && effect->GetEnabled()) {
     FHasEffect = true;
     UpdateEffects();
+    RecalcUpdateRect();  // the rectangle grows by the effect's margins
   }
   if (!child) return;
   if (FTempCanvas) child->SetTempCanvas(FTempCanvas);
@@ -232,6 +233,10 @@ void TzrVisualObject::DoAddObject(TzrObject* AObject) {
 }
 
 void TzrVisualObject::DoRemoveObject(TzrObject* AObject) {
+  if (auto* effect = dynamic_cast<TzrEffect*>(AObject); effect && effect->GetEnabled()) {
+    Repaint();  // the area with the leaving effect's margins
+    RecalcUpdateRect();
+  }
   auto* child = AObject->GetIsVisual() ? AObject->GetVisual() : nullptr;
   if (!child) return;
   child->FUpdating = 0;
