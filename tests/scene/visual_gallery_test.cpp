@@ -54,12 +54,13 @@ TEST_F(VisualGallery, AlignedLayout) {
     client = s;
   }
   client->SetSizeWithoutChange(client->GetWidth(), client->GetHeight());
-  Shape("centre", 0xFFFF9800, 0, 0, 30, 30, client)->SetAlign(vaCenter);
   Shape("fit", 0xFFE91E63, 0, 0, 20, 10, client)->SetAlign(vaFitLeft);
+  Shape("centre", 0xFFFF9800, 0, 0, 30, 30, client)->SetAlign(vaCenter);
   Scene.DrawAll();
   Scene.SaveGallery("visual_layout");
   EXPECT_TRUE(Near(Scene.Pixel(100, 20), 0xFF303F9F));
   EXPECT_TRUE(Near(Scene.Pixel(25, 100), 0xFF00897B));
+  EXPECT_TRUE(Near(Scene.Pixel(105, 100), 0xFFFF9800)) << "centred over the fitted child";
 }
 
 TEST_F(VisualGallery, EffectsAndDropFrame) {
