@@ -269,6 +269,20 @@ TEST_F(VisualPaint, PaintToRestoresTheNodeWhenPaintingFails) {
   EXPECT_EQ(node->GetAbsoluteMatrix().m31, 31) << "the change event is bound again";
 }
 
+TEST_F(VisualPaint, VisualBrushPaintsTheNodeIntoTheShape) {
+  TTestShape* node = Shape("node", Red, 150, 150, 20, 10);
+  Shape("half", Blue, 10, 0, 10, 10, node);
+  TTestRurev other(40, 40);
+  TzrCanvas* c = other.Canvas.get();
+  c->GetFill()->SetStyle(zrBrushVisual);
+  c->GetFill()->GetVisual()->SetVisualObject(node);
+  c->FillRect(zrRect(0, 0, 40, 20), 0, 0, AllCorners, 1);
+  EXPECT_TRUE(Near(other.Pixel(5, 10), Red));
+  EXPECT_TRUE(Near(other.Pixel(35, 10), Blue));
+  EXPECT_TRUE(Near(other.Pixel(5, 30), White));
+  EXPECT_EQ(node->GetPosition()->GetPoint(), (TzrPoint{150, 150}));
+}
+
 TEST_F(VisualPaint, ScreenshotHasTheRoundedSizeOfTheNode) {
   TTestShape* node = Shape("node", Red, 30, 40, 10.4f, 20.6f);
   node->SetRotateAngle(45);
