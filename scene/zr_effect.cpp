@@ -37,6 +37,11 @@ const TClassInfo* TzrEffect::Class() {
 
 TzrEffect::TzrEffect(TComponent* AOwner) : TzrObject(AOwner) {}
 
+TzrEffect::~TzrEffect() {
+  Destroying();
+  if (FParent) FParent->RemoveObject(this);
+}
+
 void TzrEffect::SetEnabled(bool Value) {
   if (Value == FEnabled) return;
   FEnabled = Value;

@@ -17,6 +17,9 @@ class TzrBitmap;
 class TzrEffect : public TzrObject, public IzrEffect {
  public:
   explicit TzrEffect(TComponent* AOwner);
+  // Leaves the decorated node while still an effect, so that the node
+  // repaints the area with the effect's margins.
+  ~TzrEffect() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
 

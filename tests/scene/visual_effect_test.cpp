@@ -108,8 +108,14 @@ TEST_F(VisualEffect, BookkeepingFollowsTheEnabledEffectChildren) {
   EXPECT_FALSE(node->HasAfterPaintEffect());
   EXPECT_FALSE(node->HasDisablePaintEffect());
   node->SetDisableEffect(false);
+  glow->SetAfterPaint(false);
+  glow->SetDisablePaint(false);
+  node->RecalcHasEffect();
+  Scene.Rects.clear();
   delete glow;
   EXPECT_FALSE(node->GetHasEffect()) << "the last effect left";
+  EXPECT_TRUE(Scene.Covered(zrRect(45, 45, 95, 95))) << "its margins are repainted";
+  EXPECT_EQ(node->GetUpdateRect(), zrRect(50, 50, 90, 90));
 }
 
 TEST_F(VisualEffect, FocusTriggerSwitchesTheEffectAndRepaintsItsMargin) {
