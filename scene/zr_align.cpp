@@ -17,16 +17,23 @@
 
 namespace {
 
-constexpr TzrAlign kPasses[] = {
-    vaMostTop,   vaMostBottom, vaMostLeft,   vaMostRight, vaTop,      vaBottom,
-    vaLeft,      vaRight,      vaClient,     vaHorizontal, vaVertical, vaContents,
-    vaCenter,    vaHorzCenter, vaVertCenter, vaScale,     vaFit,      vaFitLeft,
-    vaFitRight,  vaTopRight,   vaBottomLeft, vaBottomRight};
+constexpr TzrAlign kPasses[] = {vaMostTop,    vaMostBottom, vaMostLeft, vaMostRight,  vaTop,
+                                vaBottom,     vaLeft,       vaRight,    vaClient,     vaHorizontal,
+                                vaVertical,   vaContents,   vaCenter,   vaHorzCenter, vaVertCenter,
+                                vaScale,      vaFit,        vaFitLeft,  vaFitRight,   vaTopRight,
+                                vaBottomLeft, vaBottomRight};
 
 bool KeepsOwnWidth(TzrAlign A) {
   switch (A) {
-    case vaTopLeft: case vaTopRight: case vaBottomLeft: case vaBottomRight:
-    case vaLeft: case vaRight: case vaMostLeft: case vaMostRight: case vaVertical:
+    case vaTopLeft:
+    case vaTopRight:
+    case vaBottomLeft:
+    case vaBottomRight:
+    case vaLeft:
+    case vaRight:
+    case vaMostLeft:
+    case vaMostRight:
+    case vaVertical:
       return true;
     default:
       return false;
@@ -35,8 +42,15 @@ bool KeepsOwnWidth(TzrAlign A) {
 
 bool KeepsOwnHeight(TzrAlign A) {
   switch (A) {
-    case vaTopLeft: case vaTopRight: case vaBottomLeft: case vaBottomRight:
-    case vaTop: case vaBottom: case vaMostTop: case vaMostBottom: case vaHorizontal:
+    case vaTopLeft:
+    case vaTopRight:
+    case vaBottomLeft:
+    case vaBottomRight:
+    case vaTop:
+    case vaBottom:
+    case vaMostTop:
+    case vaMostBottom:
+    case vaHorizontal:
       return true;
     default:
       return false;
@@ -95,7 +109,8 @@ void TzrVisualObject::EndUpdate() {
 void TzrVisualObject::RecalcNeedAlign() {
   FNeedAlign = false;
   for (int i = 0; i < GetChildrenCount(); ++i)
-    if (TzrObject* child = GetChild(i); child->GetIsVisual() && child->GetVisual()->FAlign != vaNone)
+    if (TzrObject* child = GetChild(i);
+        child->GetIsVisual() && child->GetVisual()->FAlign != vaNone)
       FNeedAlign = true;
 }
 
@@ -128,13 +143,17 @@ void TzrVisualObject::Realign() {
 bool TzrVisualObject::AlignSortBefore(TzrVisualObject* A, TzrVisualObject* B, TzrAlign Value) {
   const TzrPoint a = A->FPosition->GetPoint(), b = B->FPosition->GetPoint();
   switch (Value) {
-    case vaTop: case vaMostTop:
+    case vaTop:
+    case vaMostTop:
       return a.Y < b.Y;
-    case vaLeft: case vaMostLeft:
+    case vaLeft:
+    case vaMostLeft:
       return a.X < b.X;
-    case vaBottom: case vaMostBottom:
+    case vaBottom:
+    case vaMostBottom:
       return a.Y + A->FHeight >= b.Y + B->FHeight;
-    case vaRight: case vaMostRight:
+    case vaRight:
+    case vaMostRight:
       return a.X + A->FWidth >= b.X + B->FWidth;
     default:
       return false;
@@ -178,17 +197,21 @@ void TzrVisualObject::AlignChild(TzrVisualObject* C, TzrAlign Value, TzrRect& R)
     case vaBottomRight:
       pos.SetPoint({pos.GetX() + FWidth - FLastWidth, pos.GetY() + FHeight - FLastHeight});
       return;
-    case vaTop: case vaMostTop:
+    case vaTop:
+    case vaMostTop:
       R.Top += h;
       break;
-    case vaLeft: case vaMostLeft:
+    case vaLeft:
+    case vaMostLeft:
       R.Left += w;
       break;
-    case vaRight: case vaMostRight:
+    case vaRight:
+    case vaMostRight:
       R.Right -= w;
       x = R.Right;
       break;
-    case vaBottom: case vaMostBottom:
+    case vaBottom:
+    case vaMostBottom:
       R.Bottom -= h;
       y = R.Bottom;
       break;
@@ -228,7 +251,9 @@ void TzrVisualObject::AlignChild(TzrVisualObject* C, TzrAlign Value, TzrRect& R)
       C->Realign();
       return;
     }
-    case vaFit: case vaFitLeft: case vaFitRight: {
+    case vaFit:
+    case vaFitLeft:
+    case vaFitRight: {
       // A child without area has no aspect ratio to keep: it stays as it is.
       if (ownW == 0 || ownH == 0) return;
       const TzrRect t = MarginRect();
@@ -270,10 +295,18 @@ void TzrVisualObject::AlignChild(TzrVisualObject* C, TzrAlign Value, TzrRect& R)
   const float dh = h - (C->FHeight + p.Top + p.Bottom);
   if (dw == 0 && dh == 0) return;
   switch (Value) {
-    case vaTop: R.Top -= dh; break;
-    case vaBottom: R.Bottom += dh; break;
-    case vaLeft: R.Left -= dw; break;
-    case vaRight: R.Right += dw; break;
+    case vaTop:
+      R.Top -= dh;
+      break;
+    case vaBottom:
+      R.Bottom += dh;
+      break;
+    case vaLeft:
+      R.Left -= dw;
+      break;
+    case vaRight:
+      R.Right += dw;
+      break;
     case vaClient:
       R.Right += dw;
       R.Bottom += dh;

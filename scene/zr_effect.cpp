@@ -26,12 +26,11 @@ TzrEffect* EnabledEffect(TzrObject* AObject) {
 }  // namespace
 
 const TClassInfo* TzrEffect::Class() {
-  static const TClassInfo* info = TClassDecl<TzrEffect>("TzrEffect", TzrObject::Class())
-                                      .Prop("Enabled", &TzrEffect::GetEnabled,
-                                            &TzrEffect::SetEnabled)
-                                      .Default(1)
-                                      .Prop("Trigger", &TzrEffect::GetTrigger,
-                                            &TzrEffect::SetTrigger);
+  static const TClassInfo* info =
+      TClassDecl<TzrEffect>("TzrEffect", TzrObject::Class())
+          .Prop("Enabled", &TzrEffect::GetEnabled, &TzrEffect::SetEnabled)
+          .Default(1)
+          .Prop("Trigger", &TzrEffect::GetTrigger, &TzrEffect::SetTrigger);
   return info;
 }
 

@@ -15,11 +15,10 @@
 const TEnumInfo& zrAlignInfo() {
   static const TEnumInfo info(
       "TzrAlign",
-      {"vaNone",       "vaTopLeft",    "vaTopRight",   "vaBottomLeft", "vaBottomRight",
-       "vaTop",        "vaLeft",       "vaRight",      "vaBottom",     "vaMostTop",
-       "vaMostBottom", "vaMostLeft",   "vaMostRight",  "vaClient",     "vaContents",
-       "vaCenter",     "vaVertCenter", "vaHorzCenter", "vaHorizontal", "vaVertical",
-       "vaScale",      "vaFit",        "vaFitLeft",    "vaFitRight"});
+      {"vaNone",       "vaTopLeft",  "vaTopRight", "vaBottomLeft", "vaBottomRight", "vaTop",
+       "vaLeft",       "vaRight",    "vaBottom",   "vaMostTop",    "vaMostBottom",  "vaMostLeft",
+       "vaMostRight",  "vaClient",   "vaContents", "vaCenter",     "vaVertCenter",  "vaHorzCenter",
+       "vaHorizontal", "vaVertical", "vaScale",    "vaFit",        "vaFitLeft",     "vaFitRight"});
   return info;
 }
 

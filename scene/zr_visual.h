@@ -91,8 +91,7 @@ using TzrDragDropEvent = TzrDragEnterEvent;
 using TzrDragOverEvent = std::function<void(TObject* Sender, const TzrDragObject& Data,
                                             const TzrPoint& Point, bool& Accept)>;
 using TzrCanFocusedEvent = std::function<void(TObject* Sender, bool& ACanFocused)>;
-using TOnPaintEvent =
-    std::function<void(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect)>;
+using TOnPaintEvent = std::function<void(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect)>;
 
 class TzrVisualObject : public TzrObject {
  public:

@@ -57,8 +57,8 @@ void TzrVisualObject::MatrixChanged(TObject* Sender) {
 TzrMatrix TzrVisualObject::GetAbsoluteMatrix() {
   if (!FRecalcAbsolute) return FAbsoluteMatrix;
   if (TzrVisualObject* parent = VisualParent())
-    FAbsoluteMatrix = zrMatrixMultiply(
-        zrMatrixMultiply(FLocalMatrix, parent->GetChildrenMatrix()), parent->GetAbsoluteMatrix());
+    FAbsoluteMatrix = zrMatrixMultiply(zrMatrixMultiply(FLocalMatrix, parent->GetChildrenMatrix()),
+                                       parent->GetAbsoluteMatrix());
   else
     FAbsoluteMatrix = FLocalMatrix;
   FRecalcAbsolute = false;
@@ -180,10 +180,10 @@ TzrRect TzrVisualObject::GetUpdateRect() {
     }
     if (FHasEffect && !FClipChildren) {
       const TzrRect e = GetEffectsRect();
-      r = zrUnionRect(r, zrNormalizeRect({LocalToAbsolute({e.Left, e.Top}),
-                                          LocalToAbsolute({e.Right, e.Top}),
-                                          LocalToAbsolute({e.Right, e.Bottom}),
-                                          LocalToAbsolute({e.Left, e.Bottom})}));
+      r = zrUnionRect(
+          r, zrNormalizeRect({LocalToAbsolute({e.Left, e.Top}), LocalToAbsolute({e.Right, e.Top}),
+                              LocalToAbsolute({e.Right, e.Bottom}),
+                              LocalToAbsolute({e.Left, e.Bottom})}));
     }
     if (!FClipChildren)
       for (int i = 0; i < GetChildrenCount(); ++i) {

@@ -171,14 +171,15 @@ void TzrVisualObject::ApplyEffect() {
       FEffectBitmap->SetSize(bw, bh);
     if (FEffectBitmap->IsEmpty()) continue;
     {
-      std::unique_ptr<TzrCanvas> bitmapCanvas = DefaultCanvasClass->CreateFromBitmap(FEffectBitmap.get());
+      std::unique_ptr<TzrCanvas> bitmapCanvas =
+          DefaultCanvasClass->CreateFromBitmap(FEffectBitmap.get());
       TCanvasState bitmapState(bitmapCanvas.get());
       bitmapCanvas->BeginScene();
       bitmapCanvas->Clear(0);
       bitmapCanvas->SetMatrix(IdentityMatrix);
       const TzrPoint o = effect->GetOffset();
-      PaintTo(bitmapCanvas.get(), ScaledRect(zrRect(o.X, o.Y, o.X + FWidth, o.Y + FHeight), s.X, s.Y),
-              nullptr);
+      PaintTo(bitmapCanvas.get(),
+              ScaledRect(zrRect(o.X, o.Y, o.X + FWidth, o.Y + FHeight), s.X, s.Y), nullptr);
       bitmapCanvas->EndScene();
       FEffectBitmap->SetNeedUpdate(true);
       effect->ProcessEffect(bitmapCanvas.get(), FEffectBitmap.get(), s.X);
@@ -196,7 +197,8 @@ void TzrVisualObject::ApplyEffect() {
 void TzrVisualObject::SetInPaintTo(bool Value) {
   FInPaintTo = Value;
   for (int i = 0; i < GetChildrenCount(); ++i)
-    if (TzrObject* child = GetChild(i); child->GetIsVisual()) child->GetVisual()->SetInPaintTo(Value);
+    if (TzrObject* child = GetChild(i); child->GetIsVisual())
+      child->GetVisual()->SetInPaintTo(Value);
 }
 
 void TzrVisualObject::SetTempCanvas(TzrCanvas* ACanvas) {
@@ -265,8 +267,8 @@ void TzrVisualObject::PaintTo(TzrCanvas* ACanvas, const TzrRect& ARect, TzrObjec
 }
 
 std::unique_ptr<TzrBitmap> TzrVisualObject::MakeScreenshot() {
-  auto bitmap = std::make_unique<TzrBitmap>(int(std::nearbyint(FWidth)),
-                                            int(std::nearbyint(FHeight)));
+  auto bitmap =
+      std::make_unique<TzrBitmap>(int(std::nearbyint(FWidth)), int(std::nearbyint(FHeight)));
   bitmap->Clear(0);
   if (!DefaultCanvasClass || bitmap->IsEmpty()) return bitmap;
   std::unique_ptr<TzrCanvas> canvas = DefaultCanvasClass->CreateFromBitmap(bitmap.get());
@@ -403,8 +405,7 @@ void TzrVisualObject::SetCaretSize(const TzrPoint& ASize) {
 void TzrVisualObject::SetCaretColor(TzrColor AColor) {
   CreateCaret();
   if (!FCaret) return;
-  if (auto* fill = dynamic_cast<TzrBrush*>(FindPropPath(FCaret, "Fill")
-                                               ? GetObjectProp(FCaret, "Fill")
-                                               : nullptr))
+  if (auto* fill = dynamic_cast<TzrBrush*>(
+          FindPropPath(FCaret, "Fill") ? GetObjectProp(FCaret, "Fill") : nullptr))
     fill->SetSolidColor(AColor);
 }

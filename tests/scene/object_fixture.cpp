@@ -265,9 +265,9 @@ void RegisterTestClasses() {
   static bool done = false;
   if (done) return;
   done = true;
-  RegisterZRObjects("Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(),
-                             TTestPart::Class(), TTestAnimation::Class(),
-                             TTestColorAnimation::Class(), TTestEffect::Class()});
+  RegisterZRObjects(
+      "Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(), TTestPart::Class(),
+               TTestAnimation::Class(), TTestColorAnimation::Class(), TTestEffect::Class()});
 }
 
 std::string StreamBytes(TStream& S) {

@@ -38,18 +38,18 @@ TEST_F(VisualAlign, EveryValueInTheMarginRectangle) {
     Geometry Expected;
   };
   const Case cases[] = {
-      {vaNone, {5, 5, 40, 20}},         {vaTopLeft, {5, 5, 40, 20}},
-      {vaTopRight, {5, 5, 40, 20}},     {vaBottomLeft, {5, 5, 40, 20}},
-      {vaBottomRight, {5, 5, 40, 20}},  {vaTop, {10, 10, 180, 20}},
-      {vaMostTop, {10, 10, 180, 20}},   {vaLeft, {10, 10, 40, 80}},
-      {vaMostLeft, {10, 10, 40, 80}},   {vaRight, {150, 10, 40, 80}},
-      {vaMostRight, {150, 10, 40, 80}}, {vaBottom, {10, 70, 180, 20}},
+      {vaNone, {5, 5, 40, 20}},          {vaTopLeft, {5, 5, 40, 20}},
+      {vaTopRight, {5, 5, 40, 20}},      {vaBottomLeft, {5, 5, 40, 20}},
+      {vaBottomRight, {5, 5, 40, 20}},   {vaTop, {10, 10, 180, 20}},
+      {vaMostTop, {10, 10, 180, 20}},    {vaLeft, {10, 10, 40, 80}},
+      {vaMostLeft, {10, 10, 40, 80}},    {vaRight, {150, 10, 40, 80}},
+      {vaMostRight, {150, 10, 40, 80}},  {vaBottom, {10, 70, 180, 20}},
       {vaMostBottom, {10, 70, 180, 20}}, {vaClient, {10, 10, 180, 80}},
-      {vaContents, {0, 0, 200, 100}},   {vaCenter, {80, 40, 40, 20}},
+      {vaContents, {0, 0, 200, 100}},    {vaCenter, {80, 40, 40, 20}},
       {vaVertCenter, {10, 40, 180, 20}}, {vaHorzCenter, {80, 10, 40, 80}},
-      {vaHorizontal, {10, 5, 180, 20}}, {vaVertical, {5, 10, 40, 80}},
-      {vaScale, {5, 5, 40, 20}},        {vaFit, {20, 10, 160, 80}},
-      {vaFitLeft, {10, 10, 160, 80}},   {vaFitRight, {30, 10, 160, 80}},
+      {vaHorizontal, {10, 5, 180, 20}},  {vaVertical, {5, 10, 40, 80}},
+      {vaScale, {5, 5, 40, 20}},         {vaFit, {20, 10, 160, 80}},
+      {vaFitLeft, {10, 10, 160, 80}},    {vaFitRight, {30, 10, 160, 80}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(zrAlignInfo().NameOf(c.Align));

@@ -68,7 +68,8 @@ TEST_F(VisualGallery, EffectsAndDropFrame) {
     const char* Name;
     float X;
     bool After, Replace;
-  } nodes[] = {{"before", 15, false, false}, {"after", 80, true, false}, {"replace", 145, false, true}};
+  } nodes[] = {
+      {"before", 15, false, false}, {"after", 80, true, false}, {"replace", 145, false, true}};
   for (const auto& n : nodes) {
     TTestShape* node = Shape(n.Name, 0xFFD02020, n.X, 30, 40, 40);
     Shape("dot", 0xFF2050C0, 10, 10, 20, 20, node);

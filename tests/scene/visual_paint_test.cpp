@@ -155,9 +155,10 @@ TEST_F(VisualPaint, PointsOnTheEdgesAreOutside) {
   const struct {
     float X, Y;
     bool Inside;
-  } cases[] = {{10, 20, false}, {50, 20, false}, {30, 10, false}, {30, 30, false},
+  } cases[] = {{10, 20, false}, {50, 20, false},   {30, 10, false},     {30, 30, false},
                {30, 20, true},  {10.5f, 20, true}, {49.5f, 29.5f, true}};
-  for (const auto& c : cases) EXPECT_EQ(node->PointInObject(c.X, c.Y), c.Inside) << c.X << "," << c.Y;
+  for (const auto& c : cases)
+    EXPECT_EQ(node->PointInObject(c.X, c.Y), c.Inside) << c.X << "," << c.Y;
 }
 
 TEST_F(VisualPaint, HitTestLockedAndDisabledNodes) {

@@ -30,9 +30,7 @@ void TTestRurev::AddObject(TzrObject* AObject) {
   AObject->SetNewScene(this);
 }
 
-void TTestRurev::RemoveObject(TzrObject* AObject) {
-  std::erase(Objects, AObject);
-}
+void TTestRurev::RemoveObject(TzrObject* AObject) { std::erase(Objects, AObject); }
 
 void TTestRurev::AddUpdateRect(const TzrRect& R) {
   if (!DisableUpdate) Rects.push_back(R);
@@ -114,10 +112,10 @@ TTestShape::TTestShape(TComponent* AOwner)
       FStroke(std::make_unique<TzrBrush>(zrBrushSolid, 0xFF000000)) {}
 
 const TClassInfo* TTestShape::Class() {
-  static const TClassInfo* info = TClassDecl<TTestShape>("TzrRectangle", TzrVisualObject::Class())
-                                      .Prop("Fill", &TTestShape::GetFill, &TTestShape::SetFill)
-                                      .Prop("Stroke", &TTestShape::GetStroke,
-                                            &TTestShape::SetStroke);
+  static const TClassInfo* info =
+      TClassDecl<TTestShape>("TzrRectangle", TzrVisualObject::Class())
+          .Prop("Fill", &TTestShape::GetFill, &TTestShape::SetFill)
+          .Prop("Stroke", &TTestShape::GetStroke, &TTestShape::SetStroke);
   return info;
 }
 
