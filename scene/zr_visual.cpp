@@ -62,6 +62,7 @@ const TClassInfo* TzrVisualObject::Class() {
           .Prop("HitTest", &T::GetHitTest, &T::SetHitTest)
           .Default(1)
           .Prop("Hint", &T::GetHint, &T::SetHint)
+          .Default(0)
           .Prop("ShowHint", &T::GetShowHint, &T::SetShowHint)
           .Default(0)
           .Prop("CanClipped", &T::GetCanClipped, &T::SetCanClipped)

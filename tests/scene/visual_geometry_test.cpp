@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/Streams.h"
+#include "scene/zr_classes.h"
+#include "tests/scene/object_fixture.h"
 #include "visual_scene.h"
 
 namespace {
@@ -259,6 +262,55 @@ TEST_F(VisualGeometry, PublishedPropertiesReachTheSetters) {
   EXPECT_FALSE(GetPropInfo(node, "Opacity")->IsStored(node));
   node->SetOpacity(0.5f);
   EXPECT_TRUE(GetPropInfo(node, "Opacity")->IsStored(node));
+}
+
+}  // namespace
+
+namespace {
+
+using VisualStream = VisualTest;
+
+// A stored tree keeps its geometry and layout values, and loading lays it
+// out from the loaded size.
+TEST_F(VisualStream, TreeRoundTripsAndLaysOutWhenLoaded) {
+  TTestShape* box = Shape("box", 0xFFFFFFFF, 10, 20, 120, 80);
+  box->GetMargins()->SetRect(zrRect(4, 4, 4, 4));
+  box->SetOpacity(0.5f);
+  box->SetRotateAngle(15);
+  TTestShape* bar = Shape("bar", 0xFF112233, 0, 0, 10, 16, box);
+  bar->SetAlign(vaTop);
+  bar->GetPadding()->SetRect(zrRect(1, 2, 3, 4));
+  bar->SetHitTest(false);
+  const std::string text = TextOf(box);
+  EXPECT_NE(text.find("Align = vaTop"), std::string::npos) << text;
+  EXPECT_NE(text.find("Opacity = 0.5"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Hint"), std::string::npos) << "an empty hint is not stored";
+
+  TMemoryStream stream;
+  stream.Write(text.data(), int(text.size()));
+  stream.SetPosition(0);
+  TzrObject* loaded = CreateObjectFromStream(&Owner, &stream);
+  ASSERT_NE(loaded, nullptr);
+  auto* copy = dynamic_cast<TTestShape*>(loaded);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->GetWidth(), 120);
+  EXPECT_EQ(copy->GetPosition()->GetPoint(), (TzrPoint{10, 20}));
+  EXPECT_EQ(copy->GetRotateAngle(), 15);
+  EXPECT_EQ(copy->GetOpacity(), 0.5f);
+  EXPECT_EQ(copy->GetMargins()->GetRect(), zrRect(4, 4, 4, 4));
+  EXPECT_EQ(copy->GetLastWidth(), 120) << "the loaded size is the anchors' reference";
+  ASSERT_EQ(copy->GetChildrenCount(), 1);
+  auto* copyBar = dynamic_cast<TTestShape*>(copy->GetChild(0));
+  ASSERT_NE(copyBar, nullptr);
+  EXPECT_EQ(copyBar->GetAlign(), vaTop);
+  EXPECT_FALSE(copyBar->GetHitTest());
+  EXPECT_EQ(copyBar->GetPadding()->GetRect(), zrRect(1, 2, 3, 4));
+  EXPECT_EQ(copyBar->GetFill()->GetSolidColor(), 0xFF112233u);
+  // Laid out in its new place once it has a scene and a size change.
+  Root->AddObject(copy);
+  copy->SetWidth(100);
+  EXPECT_EQ(copyBar->GetPosition()->GetPoint(), (TzrPoint{5, 6}));
+  EXPECT_EQ(copyBar->GetWidth(), 88);
 }
 
 }  // namespace
