@@ -193,3 +193,24 @@ TEST_F(VisualAlign, FitGrowsASmallChildToTheMarginRectangle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(VisualAlign, HiddenChildrenGiveUpTheirSpace) {
+  TTestShape* box = Shape("box", 0xFFFFFFFF, 0, 0, 200, 100);
+  box->SetSizeWithoutChange(200, 100);
+  TTestShape* first = Shape("first", 0xFF000000, 0, 0, 10, 20, box);
+  TTestShape* second = Shape("second", 0xFF000000, 0, 30, 10, 20, box);
+  first->SetAlign(vaTop);
+  second->SetAlign(vaTop);
+  EXPECT_TRUE(Is(second, {0, 20, 200, 20}));
+  Scene.Rects.clear();
+  first->SetVisible(false);
+  EXPECT_TRUE(Is(second, {0, 0, 200, 20}));
+  EXPECT_TRUE(Scene.Covered(zrRect(0, 0, 200, 20))) << "the hidden child's old area";
+  first->SetVisible(true);
+  EXPECT_TRUE(Is(first, {0, 0, 200, 20}));
+  EXPECT_TRUE(Is(second, {0, 20, 200, 20}));
+}
+
+}  // namespace

@@ -195,6 +195,21 @@ TEST_F(VisualGeometry, UpdateRectAddsFocusFrameAndIsCutByClippingAncestors) {
   ExpectRect(middle->GetUpdateRect(), {6, -7, 80, 80});
 }
 
+TEST_F(VisualGeometry, ShowingANodeRequestsItsAreaAndStartsItsVisibleTriggers) {
+  RegisterTestClasses();
+  TTestAnimation::AutoFinishAfter = 0;
+  TTestShape* node = Shape("node", 0xFF000000, 10, 10, 30, 30);
+  auto* fade = new TTestAnimation(&Owner);
+  fade->SetParent(node);
+  node->SetVisible(false);
+  EXPECT_TRUE(Scene.Covered(zrRect(10, 10, 40, 40)));
+  node->GetPosition()->SetPoint({50, 50});
+  Scene.Rects.clear();
+  node->SetVisible(true);
+  EXPECT_TRUE(Scene.Covered(zrRect(50, 50, 80, 80)));
+  EXPECT_EQ(fade->Triggers, (std::vector<std::string>{"node:IsVisible"}));
+}
+
 TEST_F(VisualGeometry, FocusedNodeMadeInvisibleOrDisabledGivesUpFocus) {
   TTestShape* node = Shape("node", 0xFF000000, 0, 0, 50, 50);
   node->SetCanFocused(true);
