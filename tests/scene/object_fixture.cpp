@@ -175,23 +175,14 @@ const TClassInfo* TTestForm::Class() {
   return info;
 }
 
-// Marker classes in the chain, as the toolkit's own classes will be.
+// A marker class in the chain, as the toolkit's own control class will be.
 static const TClassInfo* ControlMarker() {
   static const TClassInfo* info = TClassDecl<TTestNode>("TzrControl", TTestNode::Class());
-  return info;
-}
-static const TClassInfo* ContentMarker() {
-  static const TClassInfo* info = TClassDecl<TTestNode>("TzrContent", TTestNode::Class());
   return info;
 }
 
 const TClassInfo* TTestControl::Class() {
   static const TClassInfo* info = TClassDecl<TTestControl>("TTestControl", ControlMarker());
-  return info;
-}
-
-const TClassInfo* TTestContent::Class() {
-  static const TClassInfo* info = TClassDecl<TTestContent>("TTestContent", ContentMarker());
   return info;
 }
 
@@ -234,9 +225,8 @@ void RegisterTestClasses() {
   if (done) return;
   done = true;
   RegisterAnimationClasses();
-  RegisterZRObjects(
-      "Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(), TTestContent::Class(),
-               TTestPart::Class(), TTestAnimation::Class(), TTestEffect::Class()});
+  RegisterZRObjects("Test", {TTestNode::Class(), TTestForm::Class(), TTestControl::Class(),
+                             TTestPart::Class(), TTestAnimation::Class(), TTestEffect::Class()});
 }
 
 std::string StreamBytes(TStream& S) {

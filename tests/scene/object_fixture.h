@@ -142,15 +142,8 @@ class TTestForm : public TTestNode {
   TObject* Clicked = nullptr;
 };
 
-// Recognised by class name: controls are not searched by FindResource, the
-// content container's children are streamed as its parent's.
+// Recognised by class name: controls are not searched by FindResource.
 class TTestControl : public TTestNode {
- public:
-  using TTestNode::TTestNode;
-  static const TClassInfo* Class();
-  const TClassInfo* ClassType() const override { return Class(); }
-};
-class TTestContent : public TTestNode {
  public:
   using TTestNode::TTestNode;
   static const TClassInfo* Class();

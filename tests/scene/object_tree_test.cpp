@@ -6,6 +6,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Rtti.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_visual.h"
 #include "tests/scene/object_fixture.h"
 
 namespace {
@@ -245,7 +246,7 @@ TEST(ObjectTree, StoredFlagReachesTheWholeSubtree) {
 TEST(ObjectTree, ContentChildrenAreStreamedAsTheParentsChildren) {
   TComponent owner;
   TTestNode* box = Node(&owner, nullptr, "box");
-  auto* content = new TTestContent(&owner);
+  auto* content = new TzrContent(&owner);
   content->SetName("content");
   box->AddObject(content);
   TTestNode* item = Node(&owner, content, "item");
