@@ -197,7 +197,6 @@ TEST_F(VisualGeometry, UpdateRectAddsFocusFrameAndIsCutByClippingAncestors) {
 
 TEST_F(VisualGeometry, ShowingANodeRequestsItsAreaAndStartsItsVisibleTriggers) {
   RegisterTestClasses();
-  TTestAnimation::AutoFinishAfter = 0;
   TTestShape* node = Shape("node", 0xFF000000, 10, 10, 30, 30);
   auto* fade = new TTestAnimation(&Owner);
   fade->SetParent(node);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/Clock.h"
+#include "scene/zr_ani.h"
 #include "scene/zr_bitmap.h"
 #include "tests/platform_gdiplus/color_near.h"
 #include "tests/scene/object_fixture.h"
@@ -335,26 +337,26 @@ TEST_F(VisualPaint, CaretIsARectangleChildMadeOnFirstUse) {
 
 TEST_F(VisualPaint, AnimatedCaretBlinksThroughABoundAnimation) {
   RegisterTestClasses();
-  TTestAnimation::AutoFinishAfter = 0;  // runs until stopped
+  TScopedVirtualClock clock;
   Scene.AnimatedCaret = true;
   TTestShape* edit = Shape("edit", White, 10, 10, 100, 30);
   edit->ShowCaretProc();
   ASSERT_EQ(edit->GetCaret()->GetChildrenCount(), 1);
-  auto* blink = dynamic_cast<TTestAnimation*>(edit->GetCaret()->GetChild(0));
+  auto* blink = dynamic_cast<TzrFloatAnimation*>(edit->GetCaret()->GetChild(0));
   ASSERT_NE(blink, nullptr);
   EXPECT_EQ(blink->GetBindingName(), "caret");
   EXPECT_EQ(blink->GetPropertyName(), "Opacity");
   EXPECT_EQ(blink->GetStopValue(), 0);
   EXPECT_FLOAT_EQ(blink->GetDuration(), 0.1f);
   EXPECT_EQ(blink->GetOwner(), edit);
-  EXPECT_TRUE(blink->Running);
-  const int starts = blink->Starts;
+  EXPECT_TRUE(blink->GetRunning());
   edit->ShowCaretProc();
-  EXPECT_EQ(blink->Starts, starts) << "a running blink is left to run";
+  EXPECT_EQ(edit->GetCaret()->GetChildrenCount(), 1) << "a running blink is left to run";
+  EXPECT_TRUE(blink->GetRunning());
   blink->Stop();
+  EXPECT_FALSE(blink->GetRunning());
   edit->ShowCaretProc();
-  EXPECT_EQ(blink->Starts, starts + 1);
-  EXPECT_TRUE(blink->Running);
+  EXPECT_TRUE(blink->GetRunning());
 }
 
 }  // namespace
