@@ -65,8 +65,9 @@ class TBinToText {
                                "' cannot be written as text");
     return S;
   }
-  std::string PropName(const std::string& S) {
-    if (IsRecordKeyword(S))
+  // InItem: a property of a collection item, which only "end" closes.
+  std::string PropName(const std::string& S, bool InItem = false) {
+    if (InItem ? SameText(S, "end") : IsRecordKeyword(S))
       throw EObjectStreamError("Invalid stream format: property '" + S +
                                "' cannot be written as text");
     return Ident(S, "property");
@@ -223,7 +224,7 @@ class TBinToText {
         throw EObjectStreamError("Invalid stream format: collection item");
       while (!FReader.EndOfList()) {
         NewLine(Indent + 4);
-        Put(PropName(FReader.ReadStr()) + " = ");
+        Put(PropName(FReader.ReadStr(), true) + " = ");
         ConvertValue(Indent + 4);
       }
       FReader.ReadValue();
@@ -513,7 +514,11 @@ class TTextToBin {
         return FWriter.WriteWideString(text);
       }
       case toSymbol:
-        FWriter.WriteIdent(FTokenText);
+        // The float text of the writer for values without digits.
+        if (FTokenText == "NAN" || FTokenText == "INF")
+          FWriter.WriteFloat(FTokenText == "NAN" ? NAN : INFINITY);
+        else
+          FWriter.WriteIdent(FTokenText);
         return Next();
       case toChar:
         break;
@@ -521,6 +526,12 @@ class TTextToBin {
         Error("Value expected");
     }
     if (IsChar('[')) return ParseSet();
+    if (IsChar('-')) {
+      Next();
+      if (FToken != toSymbol || FTokenText != "INF") Error("Invalid property value");
+      FWriter.WriteFloat(-INFINITY);
+      return Next();
+    }
     if (IsChar('(')) {
       Next();
       FWriter.WriteListBegin();

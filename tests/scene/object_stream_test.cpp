@@ -108,7 +108,9 @@ TEST(ObjectStream, BinaryTextBinaryRoundTripKeepsEveryByte) {
       "object T: TTestNode\r\n  A = 0.500000000000000000s\r\n  B = 1.250000000000000000c\r\n"
       "  C = 45000.500000000000000000d\r\n  D = Null\r\n  E = nil\r\n  F = -5000000000\r\n"
       "  G = (\r\n    1\r\n    (\r\n      'x'))\r\n  H = []\r\n  I = {}\r\n  J = <>\r\n"
-      "  K = <\r\n    item [2]\r\n      Offset = 1.000000000000000000\r\n    end>\r\n"
+      "  K = <\r\n    item [2]\r\n      Offset = 1.000000000000000000\r\n"
+      "      Object = 1\r\n    end>\r\n"
+      "  L = INF\r\n  M = -INF\r\n  N = NAN\r\n"
       "  Fill.Gradient.StartPosition.Point = '(0,1)'\r\nend\r\n";
   const std::string specialBinary = TextToBinary(special);
   EXPECT_EQ(BinaryToText(specialBinary), special);
