@@ -62,7 +62,8 @@ endfunction()
 
 # esc_object_stream(TARGET NAME TEXTFILE): builds the object stream authored as
 # text in TEXTFILE into TARGET, in binary form, as the resource NAME (read it
-# with TResourceStream(NAME)). The conversion runs at build time (zrstream).
+# with TResourceStream(NAME)). The conversion runs at build time (zrstream),
+# after a strict read: an unknown class, property or value fails the build.
 function(esc_object_stream target name textfile)
   set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${name}.cpp)
   add_custom_command(
