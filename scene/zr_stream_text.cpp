@@ -87,6 +87,8 @@ class TBinToText {
     const std::string name = FReader.ReadStr();
     Put((flags & 1) ? "inherited " : (flags & 4) ? "inline " : "object ");
     Ident(cls, "class name");
+    if (cls.size() >= 0xF0)  // its length byte would read as a prefix
+      throw EObjectStreamError("Invalid stream format: class name too long for the text form");
     Put(name.empty() ? cls : Ident(name, "name") + ": " + cls);
     if (flags & 2) Put(" [" + std::to_string(position) + "]");
     while (!FReader.EndOfList()) {
@@ -270,8 +272,9 @@ class TTextToBin {
     if (FLines) FLines->push_back({FWriter.Written(), FLine});
   }
 
-  [[noreturn]] void Error(const std::string& Message) {
-    throw EParserError(Message + " on line " + std::to_string(FLine));
+  [[noreturn]] void Error(const std::string& Message) { ErrorOnLine(Message, FLine); }
+  [[noreturn]] void ErrorOnLine(const std::string& Message, int Line) {
+    throw EParserError(Message + " on line " + std::to_string(Line));
   }
 
   void SkipBlanks() {
@@ -448,12 +451,17 @@ class TTextToBin {
     else if (!IsKeyword("object"))
       Error("'object' expected");
     Next();
+    int classLine = FLine;
     std::string name, cls = ExpectSymbol();
     if (IsChar(':')) {
       Next();
       name = cls;
+      classLine = FLine;
       cls = ExpectSymbol();
     }
+    // A record starting with a byte of the form $Fx holds a prefix: the
+    // length byte of the class name must stay below it.
+    if (cls.size() >= 0xF0) ErrorOnLine("Class name too long", classLine);
     int64_t position = -1;
     if (IsChar('[')) {
       Next();

@@ -46,13 +46,19 @@ fuzz() {
   CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DESCTOOL_FUZZ=ON -DESCTOOL_TESTS=OFF
   cmake --build "$dir" -j "$(nproc)" --target fuzz_all
+  local failed=()
   for target in "$dir"/fuzz/fuzz_*; do
     local name=${target##*/fuzz_}
     mkdir -p "$dir/fuzz/found/$name" "$dir/fuzz/artifacts/$name"
     echo "Fuzzing $name for ${seconds}s"
     "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$dir/fuzz/artifacts/$name/" "$dir/fuzz/found/$name" "fuzz/corpus/$name"
+      -artifact_prefix="$dir/fuzz/artifacts/$name/" "$dir/fuzz/found/$name" "fuzz/corpus/$name" ||
+      failed+=("$name")
   done
+  if [ ${#failed[@]} -gt 0 ]; then
+    echo "Findings (inputs in $dir/fuzz/artifacts/): ${failed[*]}" >&2
+    return 1
+  fi
 }
 
 install_missing

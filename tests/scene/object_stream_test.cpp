@@ -498,7 +498,7 @@ TEST(ObjectStream, CorruptStreamsRaiseTheReadErrorAtEveryTruncation) {
 
 TEST(ObjectStream, MalformedTextNamesItsLine) {
   const struct {
-    const char* text;
+    std::string text;
     const char* line;
   } cases[] = {
       {"object A: TTestNode\r\n  Caption = 'open\r\nend", "line 2"},
@@ -510,6 +510,9 @@ TEST(ObjectStream, MalformedTextNamesItsLine) {
       // The binary form ends a list at its first null tag.
       {"object T: TTestNode\r\n  I = (\r\n    1\r\n    Null\r\n    2)\r\nend", "line 4"},
       {"object T: TTestNode\r\n  I = (Null)\r\nend", "line 2"},
+      // 240 bytes and more would read as the prefix of a record.
+      {"object A: TTestNode\r\n  object B: T" + std::string(239, 'x') + "\r\n  end\r\nend",
+       "line 2"},
   };
   for (const auto& c : cases) {
     try {
@@ -628,6 +631,7 @@ TEST(ObjectStream, BinaryWithoutATextFormIsRefused) {
   const std::string cases[] = {
       root("a b", ""),
       root("1st", ""),
+      "TPF0\xF1" + shortStr(std::string(240, 'T')) + shortStr("") + std::string(2, '\0'),
       root("", shortStr("end") + "\x02\x01"),
       root("", shortStr("Two Words") + "\x02\x01"),
       root("", shortStr("Align") + ident + shortStr("")),
