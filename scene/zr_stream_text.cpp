@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "platform/rtl/Streams.h"
 #include "scene/zr_stream.h"
@@ -436,7 +437,17 @@ class TTextToBin {
     const char* end = begin + FTokenText.size();
     if (begin < end && *begin == '+') ++begin;
     auto r = std::from_chars(begin, end, v);
-    if (r.ec != std::errc() || r.ptr != end) Error("Invalid floating point number");
+    if (r.ptr != end || (r.ec != std::errc() && r.ec != std::errc::result_out_of_range))
+      Error("Invalid floating point number");
+    if (r.ec == std::errc::result_out_of_range) {
+      // Sixteen digits of a value at the end of the range may round past it:
+      // such text gives the nearest value there is.
+      const bool negative = *begin == '-';
+      const bool tiny = FTokenText.find_first_of("eE") != std::string::npos &&
+                        FTokenText.find("-", FTokenText.find_first_of("eE")) != std::string::npos;
+      v = tiny ? 0.0L : std::numeric_limits<long double>::max();
+      if (negative) v = -v;
+    }
     return v;
   }
 

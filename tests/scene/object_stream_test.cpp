@@ -2,6 +2,7 @@
 #include <strings.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "platform/rtl/Rtti.h"
@@ -103,6 +104,19 @@ TEST(ObjectStream, BinaryTextBinaryRoundTripKeepsEveryByte) {
   TTestNode back(nullptr);
   LoadText(&back, tenthText);
   EXPECT_EQ(back.Width, 0.1f);
+  // Values at the ends of the extended range round past them in 16 digits
+  // and still read back, as the nearest value there is.
+  for (long double edge : {std::numeric_limits<long double>::max(),
+                           -std::numeric_limits<long double>::max(),
+                           std::numeric_limits<long double>::denorm_min()}) {
+    uint8_t bytes[10];
+    ExtendedToBytes(edge, bytes);
+    const std::string edgeBinary = std::string("TPF0\x09TTestNode\x00\x01" "A\x05", 18) +
+                                   std::string(reinterpret_cast<char*>(bytes), 10) +
+                                   std::string(2, '\0');
+    const std::string edgeText = BinaryToText(edgeBinary);
+    EXPECT_EQ(BinaryToText(TextToBinary(edgeText)), edgeText);
+  }
   // Tags the writer never writes survive the text form too.
   const std::string special =
       "object T: TTestNode\r\n  A = 0.500000000000000000s\r\n  B = 1.250000000000000000c\r\n"
