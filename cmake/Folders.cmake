@@ -62,7 +62,8 @@ endfunction()
 
 # esc_object_stream(TARGET NAME TEXTFILE): builds the object stream authored as
 # text in TEXTFILE into TARGET, in binary form, as the resource NAME (read it
-# with TResourceStream(NAME)). The conversion runs at build time (zrstream).
+# with TResourceStream(NAME)). The conversion runs at build time (zrstream),
+# after a strict read: an unknown class, property or value fails the build.
 function(esc_object_stream target name textfile)
   set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${name}.cpp)
   add_custom_command(
@@ -72,4 +73,25 @@ function(esc_object_stream target name textfile)
     DEPENDS zrstream ${textfile}
     COMMENT "Object stream ${name} from its text form")
   target_sources(${target} PRIVATE ${out})
+endfunction()
+
+# esc_check_object_streams(TARGET): the forms (*.zrform) and style sheets
+# (*.zrstyle) authored as text under resources/ are read strictly before
+# TARGET builds: an unknown class, property or value fails the build with the
+# file and line (zrstream check).
+function(esc_check_object_streams target)
+  file(GLOB_RECURSE streams CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/resources/*.zrform ${CMAKE_SOURCE_DIR}/resources/*.zrstyle)
+  if(NOT streams)
+    return()
+  endif()
+  set(stamp ${CMAKE_BINARY_DIR}/generated/object_streams_checked.stamp)
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND zrstream check ${streams}
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS zrstream ${streams}
+    COMMENT "Checking the authored forms and style sheets")
+  add_custom_target(${target}_object_streams DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_object_streams)
 endfunction()

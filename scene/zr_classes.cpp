@@ -8,6 +8,7 @@
 
 #include "platform/rtl/Streams.h"
 #include "scene/zr_object.h"
+#include "scene/zr_resource_objects.h"
 #include "scene/zr_stream.h"
 #include "scene/zr_stream_text.h"
 
@@ -54,46 +55,65 @@ void CompactResources() {
 
 // ---------------------------------------------------------------- handles
 
-// Handles of components carried in variants. An entry is cleared when its
-// component is freed; handle numbers are never reused.
+// Handles of components and of their event handlers carried in variants.
+// Every entry belongs to a component and goes when that component is freed,
+// so the table holds only live objects and handlers whose object is alive.
+// Handle numbers are never reused: a stale variant names nothing.
 class THandleTable : public TComponent {
  public:
-  int64_t Add(TComponent* AComponent) {
-    auto it = FByObject.find(AComponent);
-    if (it != FByObject.end()) return it->second;
-    FEntries.push_back(AComponent);
-    const int64_t handle = int64_t(FEntries.size());
-    FByObject[AComponent] = handle;
-    AComponent->FreeNotification(this);
+  int64_t AddObject(TComponent* AComponent) {
+    TOwned& owned = Watch(AComponent);
+    if (owned.Object) return owned.Object;
+    owned.Object = ++FLast;
+    FObjects[owned.Object] = AComponent;
+    return owned.Object;
+  }
+  int64_t AddEvent(TComponent* AComponent, const TNotifyEvent& AEvent) {
+    TOwned& owned = Watch(AComponent);
+    const int64_t handle = ++FLast;
+    owned.Events.push_back(handle);
+    FEvents[handle] = AEvent;
     return handle;
   }
-  TComponent* Get(int64_t Handle) const {
-    if (Handle < 1 || Handle > int64_t(FEntries.size())) return nullptr;
-    return FEntries[size_t(Handle - 1)];
+  TComponent* Object(int64_t Handle) const {
+    auto it = FObjects.find(Handle);
+    return it == FObjects.end() ? nullptr : it->second;
+  }
+  TNotifyEvent Event(int64_t Handle) const {
+    auto it = FEvents.find(Handle);
+    return it == FEvents.end() ? TNotifyEvent() : it->second;
   }
   void Notification(TComponent* AComponent, TOperation Operation) override {
     TComponent::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     auto it = FByObject.find(AComponent);
     if (it == FByObject.end()) return;
-    FEntries[size_t(it->second - 1)] = nullptr;
+    FObjects.erase(it->second.Object);
+    for (int64_t handle : it->second.Events) FEvents.erase(handle);
     FByObject.erase(it);
   }
 
  private:
-  std::vector<TComponent*> FEntries;
-  std::unordered_map<TComponent*, int64_t> FByObject;
+  struct TOwned {
+    int64_t Object = 0;
+    std::vector<int64_t> Events;
+  };
+  TOwned& Watch(TComponent* AComponent) {
+    auto [it, added] = FByObject.try_emplace(AComponent);
+    if (added) AComponent->FreeNotification(this);
+    return it->second;
+  }
+
+  int64_t FLast = 0;
+  std::unordered_map<int64_t, TComponent*> FObjects;
+  std::unordered_map<int64_t, TNotifyEvent> FEvents;
+  std::unordered_map<TComponent*, TOwned> FByObject;
 };
 
 THandleTable& Handles() {
   // Kept to the end of the process: components may outlive static destruction order.
   static THandleTable* table = new THandleTable();
   return *table;
-}
-
-std::vector<TNotifyEvent>& Events() {
-  static std::vector<TNotifyEvent>* events = new std::vector<TNotifyEvent>();
-  return *events;
 }
 
 // The handle after Prefix in the variant's text; 0 when the text is no handle.
@@ -128,6 +148,14 @@ void RegisterZRObjects(const std::string& Category,
     RegisterZRObject(Category, c);
     RegisterClass(c);
   }
+}
+
+void RegisterSceneClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterZRObjects("Resources", {TzrBrushObject::Class(), TzrPathObject::Class(),
+                                  TzrBitmapObject::Class()});
 }
 
 // ---------------------------------------------------------------- resources
@@ -239,7 +267,7 @@ Variant ObjectToVariant(TObject* AObject) {
   if (!AObject) return Variant(std::string("zrobj0"));
   auto* component = dynamic_cast<TComponent*>(AObject);
   if (!component || component->IsDestroying()) return Variant::Null();
-  return Variant("zrobj" + std::to_string(Handles().Add(component)));
+  return Variant("zrobj" + std::to_string(Handles().AddObject(component)));
 }
 
 bool VarIsObject(const Variant& V) {
@@ -247,18 +275,15 @@ bool VarIsObject(const Variant& V) {
   return !s.empty() && s.compare(0, 5, "zrobj") == 0;
 }
 
-TObject* VariantToObject(const Variant& V) { return Handles().Get(HandleOf(V, "zrobj")); }
+TObject* VariantToObject(const Variant& V) { return Handles().Object(HandleOf(V, "zrobj")); }
 
-Variant EventToVariant(const TNotifyEvent& AEvent) {
+Variant EventToVariant(const TNotifyEvent& AEvent, TObject* AObject) {
   if (!AEvent) return Variant(std::string("zrmet0"));
-  Events().push_back(AEvent);
-  return Variant("zrmet" + std::to_string(Events().size()));
+  auto* component = dynamic_cast<TComponent*>(AObject);
+  if (!component || component->IsDestroying()) return Variant::Null();
+  return Variant("zrmet" + std::to_string(Handles().AddEvent(component, AEvent)));
 }
 
 bool VarIsEvent(const Variant& V) { return V.IsText() && V.ToString().compare(0, 5, "zrmet") == 0; }
 
-TNotifyEvent VariantToEvent(const Variant& V) {
-  const int64_t handle = HandleOf(V, "zrmet");
-  if (handle < 1 || handle > int64_t(Events().size())) return TNotifyEvent();
-  return Events()[size_t(handle - 1)];
-}
+TNotifyEvent VariantToEvent(const Variant& V) { return Handles().Event(HandleOf(V, "zrmet")); }

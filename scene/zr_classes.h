@@ -21,6 +21,9 @@ void RegisterZRObject(const std::string& Category, const TClassInfo* AClass);
 // Registers each class under Category and with the class-name registry, so
 // that streams can create it.
 void RegisterZRObjects(const std::string& Category, const std::vector<const TClassInfo*>& AClasses);
+// Registers the scene core's own classes that streams name (the named
+// resources); once per process. The build tool checks authored streams with them.
+void RegisterSceneClasses();
 
 // ---- named resources
 // Every node, oldest first, with nil where a node was freed or removed.
@@ -56,8 +59,12 @@ Variant ObjectToVariant(TObject* AObject);
 bool VarIsObject(const Variant& V);
 // The live object a handle names; nil for any other text or a freed object.
 TObject* VariantToObject(const Variant& V);
-// "zrmet" and a handle number for a copy of the handler.
-Variant EventToVariant(const TNotifyEvent& AEvent);
+// "zrmet" and a handle number for a copy of the handler, a method of the
+// component AObject: the copy is dropped when AObject is freed. A handler
+// without a component to live with cannot be carried (Null); the empty
+// handler is "zrmet0".
+Variant EventToVariant(const TNotifyEvent& AEvent, TObject* AObject);
 bool VarIsEvent(const Variant& V);
-// The handler a handle names; an empty handler for any other text.
+// The handler a handle names; an empty handler for any other text or once
+// its object is freed.
 TNotifyEvent VariantToEvent(const Variant& V);

@@ -8,6 +8,7 @@
 #include "platform/rtl/Collection.h"
 #include "platform/rtl/Rtti.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/Forms.h"
 
 namespace {
 
@@ -500,6 +501,7 @@ void TReader::SkipComponent(int Depth) {
 
 void TReader::ReadComponent(TComponent* Parent, int Depth) {
   if (Depth > MaxStreamNesting) ReadError("Invalid stream format: nesting too deep");
+  const size_t recordStart = FPos;
   int flags, position;
   ReadPrefix(flags, position);
   const std::string className = ReadShortString();
@@ -525,6 +527,7 @@ void TReader::ReadComponent(TComponent* Parent, int Depth) {
       component->SetParentComponent(Parent);
     }
   } catch (const std::exception& e) {
+    FErrorPos = recordStart;
     HandleError(e);
     SkipComponentBody(Depth);
     return;
@@ -576,6 +579,8 @@ void TReader::DefineBinaryProperty(const std::string& Name, const TStreamProc& R
 }
 
 void TReader::ReadProperty(TPersistent* Instance, TComponent* Owner) {
+  const size_t entryStart = FPos;
+  FEntryPos = entryStart;
   const std::string path = ReadShortString();
   const size_t valueStart = FPos;
   try {
@@ -603,6 +608,7 @@ void TReader::ReadProperty(TPersistent* Instance, TComponent* Owner) {
     if (dynamic_cast<const EObjectStreamError*>(&e)) throw;
     FPos = valueStart;
     SkipValue();
+    FErrorPos = entryStart;
     HandleError(e);
   }
 }
@@ -690,7 +696,7 @@ void TReader::ReadObjectProp(TObject* Instance, const TPropInfo* Prop, TComponen
     }
     case TValueType::Ident:
       // A component reference: resolved by name once the whole stream is read.
-      FFixups.push_back({Owner, Instance, Prop, ReadIdent()});
+      FFixups.push_back({Owner, Instance, Prop, ReadIdent(), FEntryPos});
       return;
     default:
       throw EPropertyError("Invalid property value for " + Prop->Name);
@@ -731,14 +737,33 @@ void TReader::ReadCollection(TCollection* Collection, TComponent* Owner) {
   --FNesting;
 }
 
+// A top-level component by name: the root itself, a component beside it
+// (same owner) or one of the application's global components (its forms).
+static TComponent* FindGlobalComponent(TComponent* Root, const std::string& Name) {
+  if (Name.empty()) return nullptr;
+  if (SameText(Root->GetName(), Name)) return Root;
+  if (Root->GetOwner())
+    if (TComponent* c = Root->GetOwner()->FindComponent(Name)) return c;
+  return Application ? Application->FindComponent(Name) : nullptr;
+}
+
+// The component a reference names: one of the root's, or, qualified by the
+// name of its owner ("Form2.Button1"), one of a global component's.
+static TComponent* FindReference(TComponent* Root, const std::string& Name) {
+  if (!Root || Name.empty()) return nullptr;
+  if (SameText(Root->GetName(), Name)) return Root;
+  if (TComponent* c = Root->FindComponent(Name)) return c;
+  const size_t dot = Name.find('.');
+  if (dot == std::string::npos) return nullptr;
+  TComponent* owner = FindGlobalComponent(Root, Name.substr(0, dot));
+  return owner ? owner->FindComponent(Name.substr(dot + 1)) : nullptr;
+}
+
 void TReader::FixupReferences() {
   const std::vector<TFixup> fixups = std::move(FFixups);
   for (const TFixup& f : fixups) {
-    TComponent* target = nullptr;
-    if (FRoot && SameText(FRoot->GetName(), f.Name) && !f.Name.empty())
-      target = FRoot;
-    else if (FRoot)
-      target = FRoot->FindComponent(f.Name);
+    TComponent* target = FindReference(FRoot, f.Name);
+    FErrorPos = f.Position;
     if (!target) {
       try {
         throw EPropertyError("Component " + f.Name + " not found");
@@ -774,6 +799,7 @@ void TWriter::FlushBuffer() {
 
 void TWriter::Write(const void* Data, size_t Count) {
   const auto* p = static_cast<const uint8_t*>(Data);
+  FWritten += Count;
   FBuffer.insert(FBuffer.end(), p, p + Count);
   if (FBuffer.size() >= 4096) FlushBuffer();
 }

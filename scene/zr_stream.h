@@ -134,6 +134,9 @@ class TReader : public TFiler {
   void SkipValue();
   // Bytes of the data read so far (from the reader's start).
   size_t Position() const { return FPos; }
+  // Inside OnError: where the property entry or component record that the
+  // error concerns begins (bytes from the reader's start).
+  size_t ErrorPosition() const { return FErrorPos; }
 
   // ---- raw parts, for the text converter
   void ReadSignature();
@@ -158,6 +161,7 @@ class TReader : public TFiler {
     TObject* Target;
     const TPropInfo* Prop;
     std::string Name;
+    size_t Position;  // of the property entry
   };
 
   uint8_t ReadByte();
@@ -183,6 +187,8 @@ class TReader : public TFiler {
   const uint8_t* FData = nullptr;
   size_t FSize = 0;
   size_t FPos = 0;
+  size_t FErrorPos = 0;
+  size_t FEntryPos = 0;  // the property entry being read
   int64_t FStart = 0;
   int FNesting = 0;
   std::string FPropName;  // the defined property name on offer
@@ -229,6 +235,8 @@ class TWriter : public TFiler {
   void WriteByte(uint8_t Value) { Write(&Value, 1); }
   // A short string (cut to 255 bytes).
   void WriteStr(const std::string& Value) { WriteShortString(Value); }
+  // Bytes written so far, "TPF0" included.
+  size_t Written() const { return FWritten; }
 
  private:
   void WriteShortString(const std::string& Value);
@@ -244,5 +252,6 @@ class TWriter : public TFiler {
 
   TStream* FStream;
   std::vector<uint8_t> FBuffer;
+  size_t FWritten = 0;
   std::string FPrefix;
 };

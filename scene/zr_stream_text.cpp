@@ -2,9 +2,11 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "platform/rtl/Streams.h"
 #include "scene/zr_stream.h"
@@ -12,6 +14,28 @@
 namespace {
 
 bool SameText(const std::string& A, const char* B) { return strcasecmp(A.c_str(), B) == 0; }
+
+// Identifiers of the text form: ASCII letters, "_" and every byte of a UTF-8
+// sequence start one; digits and "." may follow. Names such as "Rööt" are
+// therefore written and read as raw UTF-8.
+bool IsIdentStart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || uint8_t(c) >= 0x80;
+}
+bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.'; }
+
+bool IsIdentText(const std::string& S) {
+  if (S.empty() || !IsIdentStart(S[0])) return false;
+  for (char c : S)
+    if (!IsIdentChar(c)) return false;
+  return true;
+}
+
+// Words that open or close a record in the text form: a property of that name
+// would not read back as a property.
+bool IsRecordKeyword(const std::string& S) {
+  return SameText(S, "end") || SameText(S, "object") || SameText(S, "inherited") ||
+         SameText(S, "inline");
+}
 
 // ================================================================ binary to text
 
@@ -22,6 +46,7 @@ class TBinToText {
   void Run() {
     FReader.ReadSignature();
     ConvertObject(0);
+    NewLine(0);
     Flush();
   }
 
@@ -32,6 +57,23 @@ class TBinToText {
     FText.append(size_t(Indent), ' ');
     if (FText.size() > 8192) Flush();
   }
+  // The text converter reads back only identifiers: a name, class, property
+  // or identifier value it could not read is refused here, so that the text
+  // written always converts back.
+  std::string Ident(const std::string& S, const char* What) {
+    if (!IsIdentText(S))
+      throw EObjectStreamError(std::string("Invalid stream format: ") + What + " '" + S +
+                               "' cannot be written as text");
+    return S;
+  }
+  // InItem: a property of a collection item, which only "end" closes.
+  std::string PropName(const std::string& S, bool InItem = false) {
+    if (InItem ? SameText(S, "end") : IsRecordKeyword(S))
+      throw EObjectStreamError("Invalid stream format: property '" + S +
+                               "' cannot be written as text");
+    return Ident(S, "property");
+  }
+
   void Flush() {
     if (FText.empty()) return;
     FOutput->WriteBuffer(FText.data(), int32_t(FText.size()));
@@ -45,11 +87,14 @@ class TBinToText {
     const std::string cls = FReader.ReadStr();
     const std::string name = FReader.ReadStr();
     Put((flags & 1) ? "inherited " : (flags & 4) ? "inline " : "object ");
-    Put(name.empty() ? cls : name + ": " + cls);
+    Ident(cls, "class name");
+    if (cls.size() >= 0xF0)  // its length byte would read as a prefix
+      throw EObjectStreamError("Invalid stream format: class name too long for the text form");
+    Put(name.empty() ? cls : Ident(name, "name") + ": " + cls);
     if (flags & 2) Put(" [" + std::to_string(position) + "]");
     while (!FReader.EndOfList()) {
       NewLine(Indent + 2);
-      Put(FReader.ReadStr() + " = ");
+      Put(PropName(FReader.ReadStr()) + " = ");
       ConvertValue(Indent + 2);
     }
     FReader.ReadValue();
@@ -88,7 +133,8 @@ class TBinToText {
     }
   }
 
-  void ConvertValue(int Indent) {
+  // InList: an element of a list, where the identifier Null would end it.
+  void ConvertValue(int Indent, bool InList = false) {
     const TValueType tag = FReader.NextValue();
     switch (tag) {
       case TValueType::List:
@@ -97,7 +143,7 @@ class TBinToText {
         Put("(");
         while (!FReader.EndOfList()) {
           NewLine(Indent + 2);
-          ConvertValue(Indent + 2);
+          ConvertValue(Indent + 2, true);
         }
         FReader.ReadValue();
         FReader.LeaveNesting();
@@ -121,7 +167,12 @@ class TBinToText {
       case TValueType::UTF8String:
       case TValueType::WString:
         return ConvertString(FReader.ReadWideString(), Indent);
-      case TValueType::Ident:
+      case TValueType::Ident: {
+        const std::string ident = Ident(FReader.ReadIdent(), "identifier");
+        if (InList && SameText(ident, "Null"))
+          throw EObjectStreamError("Invalid stream format: Null in a list");
+        return Put(ident);
+      }
       case TValueType::False:
       case TValueType::True:
       case TValueType::Nil:
@@ -133,7 +184,7 @@ class TBinToText {
         bool first = true;
         for (std::string n = FReader.ReadStr(); !n.empty(); n = FReader.ReadStr()) {
           if (!first) Put(", ");
-          Put(n);
+          Put(Ident(n, "set member"));
           first = false;
         }
         return Put("]");
@@ -176,7 +227,7 @@ class TBinToText {
         throw EObjectStreamError("Invalid stream format: collection item");
       while (!FReader.EndOfList()) {
         NewLine(Indent + 4);
-        Put(FReader.ReadStr() + " = ");
+        Put(PropName(FReader.ReadStr(), true) + " = ");
         ConvertValue(Indent + 4);
       }
       FReader.ReadValue();
@@ -199,7 +250,8 @@ enum TToken { toEOF, toSymbol, toString, toInteger, toFloat, toChar };
 
 class TTextToBin {
  public:
-  TTextToBin(TStream* Input, TStream* Output) : FWriter(Output) {
+  TTextToBin(TStream* Input, TStream* Output, std::vector<TStreamLine>* Lines)
+      : FWriter(Output), FLines(Lines) {
     const int64_t size = Input->GetSize() - Input->GetPosition();
     FText.resize(size_t(std::max<int64_t>(size, 0)));
     if (!FText.empty()) Input->ReadBuffer(FText.data(), int32_t(FText.size()));
@@ -216,8 +268,14 @@ class TTextToBin {
   }
 
  private:
-  [[noreturn]] void Error(const std::string& Message) {
-    throw EParserError(Message + " on line " + std::to_string(FLine));
+  // Notes where the record or entry about to be written comes from.
+  void MarkLine() {
+    if (FLines) FLines->push_back({FWriter.Written(), FLine});
+  }
+
+  [[noreturn]] void Error(const std::string& Message) { ErrorOnLine(Message, FLine); }
+  [[noreturn]] void ErrorOnLine(const std::string& Message, int Line) {
+    throw EParserError(Message + " on line " + std::to_string(Line));
   }
 
   void SkipBlanks() {
@@ -228,11 +286,6 @@ class TTextToBin {
       ++FPos;
     }
   }
-
-  static bool IsIdentStart(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-  }
-  static bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '.'; }
 
   void Next() {
     SkipBlanks();
@@ -384,12 +437,23 @@ class TTextToBin {
     const char* end = begin + FTokenText.size();
     if (begin < end && *begin == '+') ++begin;
     auto r = std::from_chars(begin, end, v);
-    if (r.ec != std::errc() || r.ptr != end) Error("Invalid floating point number");
+    if (r.ptr != end || (r.ec != std::errc() && r.ec != std::errc::result_out_of_range))
+      Error("Invalid floating point number");
+    if (r.ec == std::errc::result_out_of_range) {
+      // Sixteen digits of a value at the end of the range may round past it:
+      // such text gives the nearest value there is.
+      const bool negative = *begin == '-';
+      const bool tiny = FTokenText.find_first_of("eE") != std::string::npos &&
+                        FTokenText.find("-", FTokenText.find_first_of("eE")) != std::string::npos;
+      v = tiny ? 0.0L : std::numeric_limits<long double>::max();
+      if (negative) v = -v;
+    }
     return v;
   }
 
   void ParseObject(int Depth) {
     if (Depth > MaxStreamNesting) Error("Objects nested too deep");
+    MarkLine();
     int flags = 0;
     if (IsKeyword("inherited"))
       flags = 1;
@@ -398,12 +462,17 @@ class TTextToBin {
     else if (!IsKeyword("object"))
       Error("'object' expected");
     Next();
+    int classLine = FLine;
     std::string name, cls = ExpectSymbol();
     if (IsChar(':')) {
       Next();
       name = cls;
+      classLine = FLine;
       cls = ExpectSymbol();
     }
+    // A record starting with a byte of the form $Fx holds a prefix: the
+    // length byte of the class name must stay below it.
+    if (cls.size() >= 0xF0) ErrorOnLine("Class name too long", classLine);
     int64_t position = -1;
     if (IsChar('[')) {
       Next();
@@ -428,6 +497,7 @@ class TTextToBin {
   }
 
   void ParseProperty(int Depth) {
+    MarkLine();
     FWriter.WriteStr(ExpectSymbol());
     Expect('=');
     ParseValue(Depth);
@@ -463,7 +533,11 @@ class TTextToBin {
         return FWriter.WriteWideString(text);
       }
       case toSymbol:
-        FWriter.WriteIdent(FTokenText);
+        // The float text of the writer for values without digits.
+        if (FTokenText == "NAN" || FTokenText == "INF")
+          FWriter.WriteFloat(FTokenText == "NAN" ? NAN : INFINITY);
+        else
+          FWriter.WriteIdent(FTokenText);
         return Next();
       case toChar:
         break;
@@ -471,11 +545,19 @@ class TTextToBin {
         Error("Value expected");
     }
     if (IsChar('[')) return ParseSet();
+    if (IsChar('-')) {
+      Next();
+      if (FToken != toSymbol || FTokenText != "INF") Error("Invalid property value");
+      FWriter.WriteFloat(-INFINITY);
+      return Next();
+    }
     if (IsChar('(')) {
       Next();
       FWriter.WriteListBegin();
       while (!IsChar(')')) {
         if (FToken == toEOF) Error("')' expected");
+        // The binary form ends a list at its first null tag.
+        if (IsKeyword("Null")) Error("Null cannot be an element of a list");
         ParseValue(Depth + 1);
       }
       Next();
@@ -552,6 +634,7 @@ class TTextToBin {
   }
 
   TWriter FWriter;
+  std::vector<TStreamLine>* FLines;
   std::string FText;
   size_t FPos = 0;
   int FLine = 1;
@@ -602,6 +685,16 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
 }
 
 void ObjectTextToBinary(TStream* Input, TStream* Output) {
-  TTextToBin converter(Input, Output);
+  ObjectTextToBinary(Input, Output, nullptr);
+}
+
+void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TStreamLine>* Lines) {
+  TTextToBin converter(Input, Output, Lines);
   converter.Run();
+}
+
+int StreamLineAt(const std::vector<TStreamLine>& Lines, size_t Offset) {
+  auto it = std::upper_bound(Lines.begin(), Lines.end(), Offset,
+                             [](size_t O, const TStreamLine& L) { return O < L.Offset; });
+  return it == Lines.begin() ? 1 : std::prev(it)->Line;
 }

@@ -17,6 +17,9 @@
 // d date); lists are in parentheses, sets in brackets, binary data in braces
 // as hexadecimal, collections in angle brackets of "item" ... "end".
 
+#include <cstddef>
+#include <vector>
+
 #include "platform/rtl/SysUtils.h"
 
 class TStream;
@@ -32,6 +35,18 @@ void ObjectBinaryToText(TStream* Input, TStream* Output);
 // Text (from Input's position) to a binary stream with "TPF0". Malformed text
 // raises EParserError naming the line.
 void ObjectTextToBinary(TStream* Input, TStream* Output);
+
+// Where a component record or property entry of the binary form begins
+// (bytes from "TPF0") and the text line it came from.
+struct TStreamLine {
+  size_t Offset;
+  int Line;
+};
+// The same, also listing every record and entry with its line, in binary
+// order, so that errors found in the binary form can name the text line.
+void ObjectTextToBinary(TStream* Input, TStream* Output, std::vector<TStreamLine>* Lines);
+// The line of the record or entry that begins at or last before Offset.
+int StreamLineAt(const std::vector<TStreamLine>& Lines, size_t Offset);
 
 // Float text as the text form writes it: 16 significant digits, fixed with
 // 18 decimals (exponent form for values of 10^16 and more).

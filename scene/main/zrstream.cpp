@@ -5,19 +5,28 @@
 //   zrstream text2bin <input text> <output binary>
 //   zrstream bin2text <input binary> <output text>
 //   zrstream embed <resource name> <input text> <output .cpp>
+//   zrstream check <input text>...
+//
+// "embed" and "check" read the text strictly, as authored forms and style
+// sheets must be: an unknown class, property or value fails with the file
+// and line ("file:line: message"), so that a typo fails the build.
 
 #include <cstdio>
 #include <exception>
+#include <regex>
 #include <string>
 
 #include "platform/rtl/Streams.h"
+#include "scene/zr_classes.h"
+#include "scene/zr_stream_strict.h"
 #include "scene/zr_stream_text.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: zrstream text2bin IN OUT | bin2text IN OUT | embed NAME IN OUT.cpp\n");
+               "usage: zrstream text2bin IN OUT | bin2text IN OUT | embed NAME IN OUT.cpp"
+               " | check IN...\n");
   return 2;
 }
 
@@ -38,33 +47,65 @@ std::string CSource(const std::string& Name, const TMemoryStream& Binary) {
   return source;
 }
 
+// "file:line: message" from a parser error that names its line.
+std::string Located(const std::string& File, const std::string& Message) {
+  std::smatch m;
+  static const std::regex onLine("^(.*) on line ([0-9]+)$");
+  if (std::regex_match(Message, m, onLine)) return File + ":" + m[2].str() + ": " + m[1].str();
+  return File + ": " + Message;
+}
+
+void Check(const std::string& File) {
+  try {
+    TFileStream in(File, fmOpenRead);
+    ReadObjectTextStrict(&in);
+  } catch (const std::exception& e) {
+    throw Exception(Located(File, e.what()));
+  }
+}
+
+void Convert(const std::string& In, const std::string& Out, bool ToBinary) {
+  try {
+    TFileStream in(In, fmOpenRead);
+    TFileStream out(Out, fmCreate);
+    if (ToBinary)
+      ObjectTextToBinary(&in, &out);
+    else
+      ObjectBinaryToText(&in, &out);
+  } catch (const std::exception& e) {
+    throw Exception(Located(In, e.what()));
+  }
+}
+
+int Run(int argc, char** argv) {
+  const std::string mode = argv[1];
+  if ((mode == "text2bin" || mode == "bin2text") && argc == 4) {
+    Convert(argv[2], argv[3], mode == "text2bin");
+  } else if (mode == "embed" && argc == 5) {
+    Check(argv[3]);
+    TFileStream in(argv[3], fmOpenRead);
+    TMemoryStream binary;
+    ObjectTextToBinary(&in, &binary);
+    const std::string source = CSource(argv[2], binary);
+    TFileStream out(argv[4], fmCreate);
+    out.WriteBuffer(source.data(), int32_t(source.size()));
+  } else if (mode == "check" && argc >= 3) {
+    for (int i = 2; i < argc; ++i) Check(argv[i]);
+  } else {
+    return Usage();
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 && argc != 5) return Usage();
-  const std::string mode = argv[1];
+  if (argc < 3) return Usage();
+  RegisterSceneClasses();
   try {
-    if (mode == "text2bin" && argc == 4) {
-      TFileStream in(argv[2], fmOpenRead);
-      TFileStream out(argv[3], fmCreate);
-      ObjectTextToBinary(&in, &out);
-    } else if (mode == "bin2text" && argc == 4) {
-      TFileStream in(argv[2], fmOpenRead);
-      TFileStream out(argv[3], fmCreate);
-      ObjectBinaryToText(&in, &out);
-    } else if (mode == "embed" && argc == 5) {
-      TFileStream in(argv[3], fmOpenRead);
-      TMemoryStream binary;
-      ObjectTextToBinary(&in, &binary);
-      const std::string source = CSource(argv[2], binary);
-      TFileStream out(argv[4], fmCreate);
-      out.WriteBuffer(source.data(), int32_t(source.size()));
-    } else {
-      return Usage();
-    }
+    return Run(argc, argv);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "zrstream: %s: %s\n", argv[argc - 2], e.what());
+    std::fprintf(stderr, "zrstream: %s\n", e.what());
     return 1;
   }
-  return 0;
 }

@@ -2,9 +2,11 @@
 #include <strings.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "platform/rtl/Rtti.h"
+#include "platform/vcl/Forms.h"
 #include "scene/zr_stream.h"
 #include "scene/zr_stream_text.h"
 #include "tests/scene/checks.h"
@@ -102,13 +104,28 @@ TEST(ObjectStream, BinaryTextBinaryRoundTripKeepsEveryByte) {
   TTestNode back(nullptr);
   LoadText(&back, tenthText);
   EXPECT_EQ(back.Width, 0.1f);
+  // Values at the ends of the extended range round past them in 16 digits
+  // and still read back, as the nearest value there is.
+  for (long double edge : {std::numeric_limits<long double>::max(),
+                           -std::numeric_limits<long double>::max(),
+                           std::numeric_limits<long double>::denorm_min()}) {
+    uint8_t bytes[10];
+    ExtendedToBytes(edge, bytes);
+    const std::string edgeBinary = std::string("TPF0\x09TTestNode\x00\x01" "A\x05", 18) +
+                                   std::string(reinterpret_cast<char*>(bytes), 10) +
+                                   std::string(2, '\0');
+    const std::string edgeText = BinaryToText(edgeBinary);
+    EXPECT_EQ(BinaryToText(TextToBinary(edgeText)), edgeText);
+  }
   // Tags the writer never writes survive the text form too.
   const std::string special =
       "object T: TTestNode\r\n  A = 0.500000000000000000s\r\n  B = 1.250000000000000000c\r\n"
       "  C = 45000.500000000000000000d\r\n  D = Null\r\n  E = nil\r\n  F = -5000000000\r\n"
       "  G = (\r\n    1\r\n    (\r\n      'x'))\r\n  H = []\r\n  I = {}\r\n  J = <>\r\n"
-      "  K = <\r\n    item [2]\r\n      Offset = 1.000000000000000000\r\n    end>\r\n"
-      "  Fill.Gradient.StartPosition.Point = '(0,1)'\r\nend";
+      "  K = <\r\n    item [2]\r\n      Offset = 1.000000000000000000\r\n"
+      "      Object = 1\r\n    end>\r\n"
+      "  L = INF\r\n  M = -INF\r\n  N = NAN\r\n"
+      "  Fill.Gradient.StartPosition.Point = '(0,1)'\r\nend\r\n";
   const std::string specialBinary = TextToBinary(special);
   EXPECT_EQ(BinaryToText(specialBinary), special);
   EXPECT_TRUE(Contains(specialBinary, std::string("\x01"
@@ -196,7 +213,7 @@ TEST(ObjectStream, DefaultsAreNotWritten) {
   // Width (declared default, 0), Visible (default True), Align, Caption: left out.
   EXPECT_EQ(bare,
             "object TTestNode\r\n  Opacity = 1.000000000000000000\r\n  Enabled = True\r\n"
-            "  Text = ''\r\n  Fill.Color = '#FFFFFFFF'\r\n  Points = <>\r\n  Extra = nil\r\nend");
+            "  Text = ''\r\n  Fill.Color = '#FFFFFFFF'\r\n  Points = <>\r\n  Extra = nil\r\nend\r\n");
   // The empty text is written with the wide-string tag and count 0.
   EXPECT_TRUE(Contains(BinaryOf(&plain), std::string("\x04Text\x12\x00\x00\x00\x00", 10)));
 }
@@ -495,7 +512,7 @@ TEST(ObjectStream, CorruptStreamsRaiseTheReadErrorAtEveryTruncation) {
 
 TEST(ObjectStream, MalformedTextNamesItsLine) {
   const struct {
-    const char* text;
+    std::string text;
     const char* line;
   } cases[] = {
       {"object A: TTestNode\r\n  Caption = 'open\r\nend", "line 2"},
@@ -504,6 +521,12 @@ TEST(ObjectStream, MalformedTextNamesItsLine) {
       {"object A: TTestNode\r\n  I = {0A1}\r\nend", "line 2"},
       {"thing A: TTestNode\r\nend", "line 1"},
       {"object A: TTestNode\r\nend\r\nextra", "line 3"},
+      // The binary form ends a list at its first null tag.
+      {"object T: TTestNode\r\n  I = (\r\n    1\r\n    Null\r\n    2)\r\nend", "line 4"},
+      {"object T: TTestNode\r\n  I = (Null)\r\nend", "line 2"},
+      // 240 bytes and more would read as the prefix of a record.
+      {"object A: TTestNode\r\n  object B: T" + std::string(239, 'x') + "\r\n  end\r\nend",
+       "line 2"},
   };
   for (const auto& c : cases) {
     try {
@@ -530,21 +553,110 @@ TEST(ObjectStream, VariantsCarryLiveHandlesNotAddresses) {
   TTestPosition notAComponent;
   EXPECT_TRUE(ObjectToVariant(&notAComponent).IsNull());
 
-  int calls = 0;
-  TObject* sender = nullptr;
-  const Variant e = EventToVariant([&](TObject* S) {
-    ++calls;
-    sender = S;
-  });
-  EXPECT_TRUE(VarIsEvent(e));
-  EXPECT_FALSE(VarIsEvent(v));
-  TNotifyEvent back = VariantToEvent(e);
-  ASSERT_TRUE(back);
-  back(&notAComponent);
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(sender, &notAComponent);
   EXPECT_FALSE(VariantToEvent(Variant("zrmet0000000100000001")));
   EXPECT_FALSE(VariantToEvent(Variant("text")));
+}
+
+TEST(ObjectStream, EventHandlesLiveAsLongAsTheirObject) {
+  auto* form = new TTestNode(nullptr);
+  auto token = std::make_shared<int>(0);  // counts the copies of the handler
+  int calls = 0;
+  TObject* sender = nullptr;
+  const Variant e = EventToVariant(
+      [token, &calls, &sender](TObject* S) {
+        ++calls;
+        sender = S;
+      },
+      form);
+  EXPECT_TRUE(VarIsEvent(e));
+  EXPECT_FALSE(VarIsEvent(ObjectToVariant(form)));
+  TNotifyEvent back = VariantToEvent(e);
+  ASSERT_TRUE(back);
+  back(form);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(sender, form);
+  back = nullptr;
+  EXPECT_EQ(token.use_count(), 2);
+  delete form;
+  // The table's copy went with its object; the variant names nothing now.
+  EXPECT_EQ(token.use_count(), 1);
+  EXPECT_FALSE(VariantToEvent(e));
+
+  TTestPosition notAComponent;
+  EXPECT_TRUE(EventToVariant([](TObject*) {}, &notAComponent).IsNull());
+  EXPECT_TRUE(EventToVariant([](TObject*) {}, nullptr).IsNull());
+  TTestNode owner(nullptr);
+  EXPECT_EQ(EventToVariant(TNotifyEvent(), &owner), Variant("zrmet0"));
+}
+
+TEST(ObjectStream, QualifiedReferencesResolveThroughTheGlobalComponents) {
+  RegisterTestClasses();
+  TApplication app;
+  auto* form2 = new TTestForm(&app);
+  form2->SetName("Form2");
+  auto* button = new TTestNode(form2);
+  button->SetName("Button1");
+  form2->AddObject(button);
+  auto* form1 = new TTestForm(&app);
+  form1->SetName("Form1");
+  form1->SetBuddy(button);
+  const std::string text = TextOf(form1);
+  EXPECT_TRUE(Contains(text, "  Buddy = Form2.Button1\r\n")) << text;
+  // A form read without owner finds Form2 among the application's forms.
+  TTestForm copy(nullptr);
+  LoadText(&copy, text);
+  EXPECT_EQ(copy.GetBuddy(), button);
+  // An owner that is not there leaves the reference empty.
+  TTestForm lost(nullptr);
+  LoadText(&lost, "object Form3: TTestForm\r\n  Buddy = Form9.Button1\r\nend\r\n");
+  EXPECT_EQ(lost.GetBuddy(), nullptr);
+}
+
+TEST(ObjectStream, TextFormReadsBackNonAsciiNames) {
+  RegisterTestClasses();
+  TTestNode root(nullptr);
+  root.SetName("Rööt");
+  auto* child = new TTestNode(&root);
+  child->SetName("Kñ");
+  root.AddObject(child);
+  root.SetBuddy(child);
+  const std::string text = TextOf(&root);
+  EXPECT_TRUE(Contains(text, "object Rööt: TTestNode\r\n")) << text;
+  EXPECT_TRUE(Contains(text, "  Buddy = Kñ\r\n")) << text;
+  EXPECT_EQ(text.substr(text.size() - 5), "end\r\n");  // every line ends with CR LF
+  EXPECT_EQ(BinaryToText(TextToBinary(text)), text);
+  TTestNode back(nullptr);
+  LoadText(&back, text);
+  EXPECT_EQ(back.GetName(), "Rööt");
+  ASSERT_EQ(back.GetChildrenCount(), 1);
+  EXPECT_EQ(back.GetChild(0)->GetName(), "Kñ");
+  EXPECT_EQ(back.GetBuddy(), back.GetChild(0));
+}
+
+// The text converter writes only what it can read back: a binary stream whose
+// names or identifiers have no text form is refused, never turned into text
+// that fails later.
+TEST(ObjectStream, BinaryWithoutATextFormIsRefused) {
+  auto shortStr = [](const std::string& S) { return std::string(1, char(S.size())) + S; };
+  auto root = [&](const std::string& Name, const std::string& Props) {
+    return "TPF0" + shortStr("TTestNode") + shortStr(Name) + Props + std::string(2, '\0');
+  };
+  const std::string ident = std::string(1, '\x07');
+  const std::string cases[] = {
+      root("a b", ""),
+      root("1st", ""),
+      "TPF0\xF1" + shortStr(std::string(240, 'T')) + shortStr("") + std::string(2, '\0'),
+      root("", shortStr("end") + "\x02\x01"),
+      root("", shortStr("Two Words") + "\x02\x01"),
+      root("", shortStr("Align") + ident + shortStr("")),
+      root("", shortStr("Corners") + "\x0B" + shortStr("a-b") + std::string(1, '\0')),
+      root("", shortStr("I") + "\x01" + ident + shortStr("null") + std::string(1, '\0')),
+  };
+  for (const std::string& bad : cases) EXPECT_THROW(BinaryToText(bad), EReadError) << bad;
+  // Their neighbours with a text form convert both ways.
+  for (const std::string& good :
+       {root("a_b", ""), root("", shortStr("I") + "\x01" + ident + shortStr("x") + std::string(1, '\0'))})
+    EXPECT_EQ(TextToBinary(BinaryToText(good)), good);
 }
 
 TEST(ObjectStream, RegistryKeepsCategoriesSorted) {

@@ -1,0 +1,16 @@
+#pragma once
+// Strict reading of the forms and style sheets authored for the program.
+// The toolkit's own loads skip unknown classes, properties and values, so an
+// older stream still loads; an authored stream is instead checked where it
+// is built and tested, and a typo ("Fil.Color") fails there with its line.
+
+#include <memory>
+
+#include "platform/rtl/Classes.h"
+
+class TStream;
+
+// Reads a text stream into a new instance of its root's registered class,
+// without owner. Any unknown class, property or value, a reference that
+// names no component and malformed text raise EParserError naming the line.
+std::unique_ptr<TComponent> ReadObjectTextStrict(TStream* Text);
