@@ -1,7 +1,7 @@
 #include "canvas/zr_d2d_unit.h"
 
 #include "canvas/zr_canvas_d2d.h"
-#include "platform/rtl/Rtti.h"
+#include "canvas/zr_filter_wic.h"
 #include "scene/zr_filter.h"
 
 PD2D1CreateFactory D2D1CreateFactoryEntry = nullptr;
@@ -41,8 +41,7 @@ HMODULE DWriteModule() { return DWriteHandle; }
 void SetD2DDefault() {
   if (!D2D1Handle) return;
   DefaultCanvasClass = TzrCanvasD2D::ClassRef();
-  // the imaging codec goes with the canvas once it is registered
-  if (const TClassInfo* filter = GetClass("TzrFilterWIC")) DefaultFilterClass = filter;
+  DefaultFilterClass = TzrFilterWIC::Class();
 }
 
 void UseDirect2DCanvas() { SetD2DDefault(); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/zr_d2d_unit.h"
+#include "canvas/zr_filter_wic.h"
 #include "canvas_classes.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_bitmap.h"
@@ -230,8 +231,12 @@ TEST(CanvasD2DTarget, DeviceLossDiscardsTheTargetAndTheNextSceneMakesANewOne) {
 
 TEST(CanvasD2DTarget, SceneWindowDrawsThroughThisCanvasAfterUseDirect2DCanvas) {
   const TzrCanvasClass old = DefaultCanvasClass;
+  const TClassInfo* oldFilter = DefaultFilterClass;
+  const TzrCanvasClass oldPrinter = DefaultPrinterCanvasClass;
   UseDirect2DCanvas();
   ASSERT_EQ(DefaultCanvasClass, TzrCanvasD2D::ClassRef());
+  EXPECT_EQ(DefaultFilterClass, TzrFilterWIC::Class());
+  EXPECT_EQ(DefaultPrinterCanvasClass, oldPrinter);
   TFakeWindow window;
   D2D1SetWindowPresenter(kWindow, &window);
   {
@@ -255,6 +260,7 @@ TEST(CanvasD2DTarget, SceneWindowDrawsThroughThisCanvasAfterUseDirect2DCanvas) {
   EXPECT_EQ(window.Last[10 * 40 + 30], 0u);  // outside the dirty rectangle
   D2D1SetWindowPresenter(kWindow, nullptr);
   DefaultCanvasClass = old;
+  DefaultFilterClass = oldFilter;
 }
 
 }  // namespace
