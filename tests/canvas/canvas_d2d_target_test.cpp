@@ -8,6 +8,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_filter.h"
+#include "scene/zr_intf.h"
 
 namespace {
 
@@ -127,6 +128,68 @@ TEST(CanvasD2DTarget, WindowCanvasSkipsOccludedFramesAndPresentsVisibleOnes) {
   c.EndScene();
   EXPECT_EQ(window.Width, 20);
   D2D1SetWindowPresenter(kWindow, nullptr);
+}
+
+// A scene that answers only whether it is transparent.
+class TTransparentScene : public TComponent, public IzoRurev {
+ public:
+  TTransparentScene() : TComponent(nullptr) {}
+  bool Transparent = false;
+  bool GetTransparency() override { return Transparent; }
+  void AddObject(TzrObject*) override {}
+  void RemoveObject(TzrObject*) override {}
+  void BeginDrag() override {}
+  void BeginResize() override {}
+  void AddUpdateRect(const TzrRect&) override {}
+  void InsertObject(const std::string&) override {}
+  TzrControl* GetActiveControl() override { return nullptr; }
+  bool GetDisableUpdate() override { return false; }
+  void SetDisableUpdate(bool) override {}
+  bool GetDesignTime() override { return false; }
+  TzrCanvas* GetCanvas() override { return nullptr; }
+  TzrObject* GetRoot() override { return nullptr; }
+  TComponent* GetOwner() override { return nullptr; }
+  TComponent* GetComponent() override { return this; }
+  TzrResources* GetStyle() override { return nullptr; }
+  void SetStyle(TzrResources*) override {}
+  void UpdateResource() override {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+  }
+  TzrVisualObject* GetSelected() override { return nullptr; }
+  TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
+  int GetUpdateRectsCount() override { return 0; }
+  TzrRect GetUpdateRect(int) override { return {}; }
+  void SetCaptured(TzrVisualObject*) override {}
+  TzrVisualObject* GetCaptured() override { return nullptr; }
+  void SetFocused(TzrVisualObject*) override {}
+  TzrVisualObject* GetFocused() override { return nullptr; }
+  void SetDesignRoot(TzrVisualObject*) override {}
+  TzrPoint GetMousePos() override { return {}; }
+  TzrPoint LocalToScreen(const TzrPoint& P) override { return P; }
+  void BeginVCLDrag(TObject*, TzrBitmap*) override {}
+  void DoDesignSelect(TObject*) override {}
+  bool GetAnimatedCaret() override { return false; }
+  bool ShowKeyboardForControl(TzrObject*) override { return false; }
+  bool HideKeyboardForControl(TzrObject*) override { return false; }
+};
+
+TEST(CanvasD2DTarget, WindowCanvasOfATransparentSceneTurnsBufferedForGood) {
+  TTransparentScene scene;
+  TzrCanvasD2D c(0, 0);
+  c.SetBuffered(false);
+  c.SetParent(kWindow);
+  c.SetScene(&scene);
+  c.ResizeBuffer(10, 10);
+  EXPECT_FALSE(c.GetBuffered());
+  scene.Transparent = true;
+  c.ResizeBuffer(12, 10);
+  EXPECT_TRUE(c.GetBuffered());
+  EXPECT_TRUE(c.GetBufferHandle());  // drawn off-screen from now on
+  scene.Transparent = false;
+  c.ResizeBuffer(14, 10);
+  EXPECT_TRUE(c.GetBuffered());
+  EXPECT_EQ(cairo_image_surface_get_width(c.GetBufferHandle()), 14);
 }
 
 TEST(CanvasD2DTarget, SaveEntriesAreReusedAndBadIndexesIgnored) {
