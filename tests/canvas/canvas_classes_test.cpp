@@ -146,12 +146,15 @@ TEST_P(CanvasClasses, SavedStatesRestoreBrushesMatrixAndClipAndIgnoreASecondRest
   c->SetMatrix(TzrMatrix{2, 0, 0, 0, 2, 0, 0, 0, 1});
   c->FillRect(zrRect(0, 0, 10, 5), 0, 0, AllCorners, 1);  // covers (0..20, 0..10), clipped
   c->RestoreCanvas(s);
-  c->RestoreCanvas(s);  // a free entry: nothing
-  c->FillRect(zrRect(10, 5, 20, 10), 0, 0, AllCorners, 1);
+  c->FillRect(zrRect(10, 5, 15, 10), 0, 0, AllCorners, 1);  // red again, no clip
+  c->GetFill()->SetSolidColor(0xFF00FF00);
+  c->RestoreCanvas(s);  // a free entry: nothing, the green stays
+  c->FillRect(zrRect(15, 5, 20, 10), 0, 0, AllCorners, 1);
   Finish(*c);
   EXPECT_EQ(Pixel(*c, 5, 2), 0xFF0000FFu);
   EXPECT_EQ(Raw(*c, 15, 2), 0u);
-  EXPECT_EQ(Pixel(*c, 15, 7), 0xFFFF0000u);  // red again, identity matrix, no clip
+  EXPECT_EQ(Pixel(*c, 12, 7), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(*c, 17, 7), 0xFF00FF00u);
 }
 
 TEST_P(CanvasClasses, ExcludedRectangleStaysEmpty) {

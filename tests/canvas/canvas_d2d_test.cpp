@@ -130,6 +130,9 @@ TEST(CanvasD2D, GradientStopsAndOnePointGradient) {
   for (const auto& s : radial->GetGradientStopCollection()->Stops()) positions.push_back(s.position);
   // 0.2 and 0.8 plus the two end stops, reversed: 1, 0.8, 0.2, 0 (kept sorted)
   EXPECT_EQ(positions.size(), 4u);
+  // reversed: the centre (0) takes the last point's colour, the rim (1) the first's
+  EXPECT_EQ(radial->GetGradientStopCollection()->Stops().front().color.b, 1);
+  EXPECT_EQ(radial->GetGradientStopCollection()->Stops().back().color.r, 1);
   EXPECT_NEAR(positions[1], 0.2f, 1e-6);
   EXPECT_NEAR(positions[2], 0.8f, 1e-6);
   EXPECT_EQ(radial->GetCenter().x, 50);  // width x 0.5, not moved by Left
