@@ -12,7 +12,7 @@ namespace {
 
 using namespace canvas_test;
 
-constexpr int kW = 320, kH = 240;
+constexpr int kW = 320, kH = 275;
 
 void Gradient(TzrBrush& B, TzrGradientStyle Style) {
   B.SetStyle(zrBrushGradient);
@@ -73,6 +73,16 @@ void TextAndBitmaps(TzrCanvas& C, TzrBitmap& Checker) {
   C.GetFont()->SetStyle(zrFontUnderline);
   C.FillText(zrRect(10, 200, 200, 225), zrRect(0, 0, kW, kH), u"Underlined \u7535\u673A", false,
              1, zrTextAlignNear, zrTextAlignCenter);
+  // the outline of two lines of text, filled where it came from
+  C.GetFont()->SetStyle(zrFontRegular);
+  C.GetFont()->SetSize(14);
+  TzrPathData outline;
+  if (C.TextToPath(outline, zrRect(0, 0, 150, 40), u"Outline\nTwo lines", true, zrTextAlignNear,
+                   zrTextAlignNear)) {
+    C.GetFill()->SetSolidColor(0xFF8020A0);
+    const TzrRect b = outline.GetBounds();
+    C.FillPath(outline, zrRect(10 + b.Left, 232 + b.Top, 10 + b.Right, 232 + b.Bottom), 1);
+  }
   C.DrawBitmap(Checker, zrRect(0, 0, 4, 4), zrRect(220, 150, 300, 230), 1, true);
   C.DrawBitmap(Checker, zrRect(0, 0, 4, 4), zrRect(160, 100, 200, 140), 0.5f, false);
 }
