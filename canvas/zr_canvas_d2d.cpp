@@ -352,8 +352,8 @@ void TzrCanvasD2D::SetClipRects(const std::vector<TzrRect>& ARects) {
   // a second call replaces the update region rather than stacking on it
   if (Layer) RenderTarget->PopLayer();
   Layer = RenderTarget->CreateLayer();
-  RenderTarget->PushLayer(
-      LayerParameters({0, 0, float(FWidth), float(FHeight)}, group.get()), Layer.get());
+  RenderTarget->PushLayer(LayerParameters({0, 0, float(FWidth), float(FHeight)}, group.get()),
+                          Layer.get());
 }
 
 void TzrCanvasD2D::PushStateLayer(const ID2D1Geometry* Mask, const D2D1_RECT_F& Bounds) {
@@ -376,8 +376,10 @@ void TzrCanvasD2D::ExcludeClipRect(const TzrRect& ARect) {
   if (FSaveData[size_t(FLastState)].Index == zrNoState) return;
   const float W = float(FWidth), H = float(FHeight);
   const TzrRect& r = ARect;
-  const D2D1_RECT_F strips[4] = {
-      {0, 0, r.Left, H}, {r.Right, 0, W, H}, {r.Left, 0, r.Right, r.Top}, {r.Left, r.Bottom, r.Right, H}};
+  const D2D1_RECT_F strips[4] = {{0, 0, r.Left, H},
+                                 {r.Right, 0, W, H},
+                                 {r.Left, 0, r.Right, r.Top},
+                                 {r.Left, r.Bottom, r.Right, H}};
   std::vector<std::shared_ptr<ID2D1RectangleGeometry>> rects;
   std::vector<ID2D1Geometry*> parts;
   for (const D2D1_RECT_F& s : strips) {

@@ -18,7 +18,8 @@ D2D1_COLOR_F ColorToD2D(TzrColor C, float Opacity) {
 D2D1_RECT_F ToD2D(const TzrRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 D2D1_ELLIPSE RectToD2DEllipse(const TzrRect& R) {
-  return {{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}, (R.Right - R.Left) / 2,
+  return {{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2},
+          (R.Right - R.Left) / 2,
           (R.Bottom - R.Top) / 2};
 }
 
@@ -34,8 +35,8 @@ D2D1_BITMAP_PROPERTIES BitmapProperties() { return {}; }
 
 // ---------------------------------------------------------------- fill brushes
 
-std::shared_ptr<ID2D1Brush> TzrCanvasD2D::MakeGradientBrush(const TzrGradient& G,
-                                                            const TzrRect& R, float O) {
+std::shared_ptr<ID2D1Brush> TzrCanvasD2D::MakeGradientBrush(const TzrGradient& G, const TzrRect& R,
+                                                            float O) {
   const TzrGradientPoints& points = *G.GetPoints();
   const int n = points.Count();
   if (n < 2) return RenderTarget->CreateSolidColorBrush(ColorToD2D(0, 0));
@@ -48,7 +49,8 @@ std::shared_ptr<ID2D1Brush> TzrCanvasD2D::MakeGradientBrush(const TzrGradient& G
   const TzrGradientPoint& first = *points.GetPoint(0);
   const TzrGradientPoint& last = *points.GetPoint(n - 1);
   if (first.GetOffset() > 0) add(0, first.GetIntColor());
-  for (int i = 0; i < n; ++i) add(points.GetPoint(i)->GetOffset(), points.GetPoint(i)->GetIntColor());
+  for (int i = 0; i < n; ++i)
+    add(points.GetPoint(i)->GetOffset(), points.GetPoint(i)->GetIntColor());
   if (last.GetOffset() < 1) add(1, last.GetIntColor());
   auto collection = RenderTarget->CreateGradientStopCollection(
       stops.data(), UINT32(stops.size()), D2D1_GAMMA_2_2, D2D1_EXTEND_MODE_CLAMP);
@@ -92,7 +94,8 @@ std::shared_ptr<ID2D1Brush> TzrCanvasD2D::MakeBitmapBrush(const TzrRect& R, floa
       brush.transform._22 = (zrRectHeight(R) + FStrokeThickness / 2) / float(h);
       break;
   }
-  auto bitmap = RenderTarget->CreateBitmap({w, h}, image->GetStartLine(), w * 4, BitmapProperties());
+  auto bitmap =
+      RenderTarget->CreateBitmap({w, h}, image->GetStartLine(), w * 4, BitmapProperties());
   if (!bitmap) return RenderTarget->CreateSolidColorBrush(ColorToD2D(0, 0));
   return RenderTarget->CreateBitmapBrush(bitmap, props, &brush);
 }
@@ -134,7 +137,8 @@ void TzrCanvasD2D::ApplyStrokeD2D(const TzrRect& ARect, float AOpacity) {
       coloured ? ColorToD2D(FStroke->GetSolidColor(), AOpacity) : ColorToD2D(0, 0));
   D2D1_STROKE_STYLE_PROPERTIES p;
   // flat ends are drawn square
-  const D2D1_CAP_STYLE cap = FStrokeCap == zrCapRound ? D2D1_CAP_STYLE_ROUND : D2D1_CAP_STYLE_SQUARE;
+  const D2D1_CAP_STYLE cap =
+      FStrokeCap == zrCapRound ? D2D1_CAP_STYLE_ROUND : D2D1_CAP_STYLE_SQUARE;
   p.startCap = p.endCap = p.dashCap = cap;
   static const D2D1_LINE_JOIN kJoins[] = {D2D1_LINE_JOIN_MITER, D2D1_LINE_JOIN_ROUND,
                                           D2D1_LINE_JOIN_BEVEL};
@@ -208,47 +212,67 @@ static std::shared_ptr<ID2D1PathGeometry> RectOutline(const TzrRect& R, float XR
   const bool round = T == zrCornerRound, bevel = T == zrCornerBevel;
   const bool innerRound = T == zrCornerInnerRound;
   // top-left
-  if (!Has(C, zrCornerTopLeft)) o.Line(L, Tp), o.Line(L + rx, Tp);
-  else if (round) o.Curve(L, Tp + ky, L + kx, Tp, L + rx, Tp);
-  else if (bevel) o.Line(L + rx, Tp);
-  else if (innerRound) o.Curve(L + kx, Tp + ry, L + rx, Tp + ky, L + rx, Tp);
-  else o.Line(L + kx, Tp + ry), o.Line(L + rx, Tp + ky), o.Line(L + rx, Tp);
+  if (!Has(C, zrCornerTopLeft))
+    o.Line(L, Tp), o.Line(L + rx, Tp);
+  else if (round)
+    o.Curve(L, Tp + ky, L + kx, Tp, L + rx, Tp);
+  else if (bevel)
+    o.Line(L + rx, Tp);
+  else if (innerRound)
+    o.Curve(L + kx, Tp + ry, L + rx, Tp + ky, L + rx, Tp);
+  else
+    o.Line(L + kx, Tp + ry), o.Line(L + rx, Tp + ky), o.Line(L + rx, Tp);
   o.Line(Rt - rx, Tp);
   // top-right
-  if (!Has(C, zrCornerTopRight)) o.Line(Rt, Tp), o.Line(Rt, Tp + ry);
-  else if (round) o.Curve(Rt - kx, Tp, Rt, Tp + ky, Rt, Tp + ry);
-  else if (bevel) o.Line(Rt, Tp + ry);
-  else if (innerRound) o.Curve(Rt - rx, Tp + ky, Rt - kx, Tp + ry, Rt, Tp + ry);
-  else o.Line(Rt - rx, Tp + ky), o.Line(Rt - kx, Tp + ry), o.Line(Rt, Tp + ry);
+  if (!Has(C, zrCornerTopRight))
+    o.Line(Rt, Tp), o.Line(Rt, Tp + ry);
+  else if (round)
+    o.Curve(Rt - kx, Tp, Rt, Tp + ky, Rt, Tp + ry);
+  else if (bevel)
+    o.Line(Rt, Tp + ry);
+  else if (innerRound)
+    o.Curve(Rt - rx, Tp + ky, Rt - kx, Tp + ry, Rt, Tp + ry);
+  else
+    o.Line(Rt - rx, Tp + ky), o.Line(Rt - kx, Tp + ry), o.Line(Rt, Tp + ry);
   o.Line(Rt, B - ry);
   // bottom-right
-  if (!Has(C, zrCornerBottomRight)) o.Line(Rt, B), o.Line(Rt - rx, B);
-  else if (round) o.Curve(Rt, B - ky, Rt - kx, B, Rt - rx, B);
-  else if (bevel) o.Line(Rt - rx, B);
-  else if (innerRound) o.Curve(Rt - kx, B - ry, Rt - rx, B - ky, Rt - rx, B);
-  else o.Line(Rt - kx, B - ry), o.Line(Rt - rx, B - ky), o.Line(Rt - rx, B);
+  if (!Has(C, zrCornerBottomRight))
+    o.Line(Rt, B), o.Line(Rt - rx, B);
+  else if (round)
+    o.Curve(Rt, B - ky, Rt - kx, B, Rt - rx, B);
+  else if (bevel)
+    o.Line(Rt - rx, B);
+  else if (innerRound)
+    o.Curve(Rt - kx, B - ry, Rt - rx, B - ky, Rt - rx, B);
+  else
+    o.Line(Rt - kx, B - ry), o.Line(Rt - rx, B - ky), o.Line(Rt - rx, B);
   o.Line(L + rx, B);
   // bottom-left
-  if (!Has(C, zrCornerBottomLeft)) o.Line(L, B), o.Line(L, B - ry);
-  else if (round) o.Curve(L + kx, B, L, B - ky, L, B - ry);
-  else if (bevel) o.Line(L, B - ry);
-  else if (innerRound) o.Curve(L + rx, B - ky, L + kx, B - ry, L, B - ry);
-  else o.Line(L + rx, B - ky), o.Line(L + kx, B - ry), o.Line(L, B - ry);
+  if (!Has(C, zrCornerBottomLeft))
+    o.Line(L, B), o.Line(L, B - ry);
+  else if (round)
+    o.Curve(L + kx, B, L, B - ky, L, B - ry);
+  else if (bevel)
+    o.Line(L, B - ry);
+  else if (innerRound)
+    o.Curve(L + rx, B - ky, L + kx, B - ry, L, B - ry);
+  else
+    o.Line(L + rx, B - ky), o.Line(L + kx, B - ry), o.Line(L, B - ry);
   sink->EndFigure(D2D1_FIGURE_END_CLOSED);
   sink->Close();
   return geometry;
 }
 
-void TzrCanvasD2D::FillRect(const TzrRect& ARect, float XRadius, float YRadius,
-                            TzrCorners ACorners, float AOpacity, TzrCornerType ACornerType) {
+void TzrCanvasD2D::FillRect(const TzrRect& ARect, float XRadius, float YRadius, TzrCorners ACorners,
+                            float AOpacity, TzrCornerType ACornerType) {
   if (FFill->GetStyle() == zrBrushNone) return;
   if ((XRadius == 0 && YRadius == 0) || ACorners == 0) return FillRectShapeD2D(ARect, AOpacity);
   auto outline = RectOutline(ARect, XRadius, YRadius, ACorners, ACornerType);
   FillGeometryD2D(outline.get(), ARect, AOpacity);
 }
 
-void TzrCanvasD2D::DrawRect(const TzrRect& ARect, float XRadius, float YRadius,
-                            TzrCorners ACorners, float AOpacity, TzrCornerType ACornerType) {
+void TzrCanvasD2D::DrawRect(const TzrRect& ARect, float XRadius, float YRadius, TzrCorners ACorners,
+                            float AOpacity, TzrCornerType ACornerType) {
   if (FStroke->GetStyle() == zrBrushNone || !RenderTarget) return;
   ApplyStrokeD2D(ARect, AOpacity);
   if (XRadius < Epsilon && YRadius < Epsilon) {
@@ -307,8 +331,10 @@ static std::shared_ptr<ID2D1PathGeometry> FittedPath(const TzrPathData& APath,
         sink->AddLine(map(d[i].Point));
         break;
       case zrPathPointCurveTo:
-        if (i + 2 >= d.size()) i = d.size();  // the followers are missing
-        else sink->AddBezier({map(d[i].Point), map(d[i + 1].Point), map(d[i + 2].Point)}), i += 2;
+        if (i + 2 >= d.size())
+          i = d.size();  // the followers are missing
+        else
+          sink->AddBezier({map(d[i].Point), map(d[i + 1].Point), map(d[i + 2].Point)}), i += 2;
         break;
       case zrPathPointClose:
         sink->EndFigure(D2D1_FIGURE_END_CLOSED);
@@ -351,7 +377,8 @@ void TzrCanvasD2D::DrawBitmap(TzrBitmap& ABitmap, const TzrRect& SrcRect, const 
                               float AOpacity, bool HighSpeed) {
   if (!RenderTarget || ABitmap.IsEmpty() || !ABitmap.GetStartLine()) return;
   const UINT32 w = UINT32(ABitmap.GetWidth()), h = UINT32(ABitmap.GetHeight());
-  auto bitmap = RenderTarget->CreateBitmap({w, h}, ABitmap.GetStartLine(), w * 4, BitmapProperties());
+  auto bitmap =
+      RenderTarget->CreateBitmap({w, h}, ABitmap.GetStartLine(), w * 4, BitmapProperties());
   if (!bitmap) return;
   const D2D1_RECT_F dst = ToD2D(DstRect), src = ToD2D(SrcRect);
   RenderTarget->DrawBitmap(bitmap.get(), &dst, AOpacity,

@@ -1,7 +1,8 @@
 // The Direct2D canvas's text: layouts made per call, drawing, measuring,
 // and outlines written into a path through a text renderer and a sink.
-#include "canvas/zr_canvas_d2d.h"
 #include "canvas/zr_canvas_d2d_text.h"
+
+#include "canvas/zr_canvas_d2d.h"
 
 DWRITE_FONT_WEIGHT FontWeightToDWrite(TzrFontStyle Style) {
   return Style == zrFontBold || Style == zrFontBoldItalic ? DWRITE_FONT_WEIGHT_BOLD
@@ -101,9 +102,8 @@ std::shared_ptr<IDWriteTextLayout> MakeTextLayoutD2D(const TzrFont& Font, const 
       Font.GetFamily(), nullptr, FontWeightToDWrite(style), FontStyleToDWrite(style),
       DWRITE_FONT_STRETCH_NORMAL, Font.GetSize(), "en-us");
   if (!format) return nullptr;
-  auto layout = SharedDWriteFactory->CreateTextLayout(AText.c_str(), UINT32(AText.size()),
-                                                      format.get(), zrRectWidth(ARect),
-                                                      zrRectHeight(ARect));
+  auto layout = SharedDWriteFactory->CreateTextLayout(
+      AText.c_str(), UINT32(AText.size()), format.get(), zrRectWidth(ARect), zrRectHeight(ARect));
   if (!layout) return nullptr;
   layout->SetWordWrapping(WordWrap ? DWRITE_WORD_WRAPPING_WRAP : DWRITE_WORD_WRAPPING_NO_WRAP);
   const DWRITE_TEXT_RANGE all = {0, UINT32(AText.size())};
@@ -128,8 +128,8 @@ void TzrCanvasD2D::FillText(const TzrRect& ARect, const TzrRect& AClipRect,
 }
 
 void TzrCanvasD2D::MeasureText(TzrRect& ARect, const TzrRect& AClipRect,
-                               const std::u16string& AText, bool WordWrap,
-                               TzrTextAlign ATextAlign, TzrTextAlign AVTextAlign) {
+                               const std::u16string& AText, bool WordWrap, TzrTextAlign ATextAlign,
+                               TzrTextAlign AVTextAlign) {
   (void)AClipRect;
   if (!WordWrap) ARect.Right = ARect.Left;  // a zero-width box that never wraps
   if (AText.empty()) return;
@@ -141,9 +141,8 @@ void TzrCanvasD2D::MeasureText(TzrRect& ARect, const TzrRect& AClipRect,
                  top + m.top + m.height);
 }
 
-bool TzrCanvasD2D::TextToPath(TzrPathData& Path, const TzrRect& ARect,
-                              const std::u16string& AText, bool WordWrap, TzrTextAlign ATextAlign,
-                              TzrTextAlign AVTextAlign) {
+bool TzrCanvasD2D::TextToPath(TzrPathData& Path, const TzrRect& ARect, const std::u16string& AText,
+                              bool WordWrap, TzrTextAlign ATextAlign, TzrTextAlign AVTextAlign) {
   if (AText.empty()) return false;
   Path.Clear();
   auto layout = MakeTextLayoutD2D(*FFont, ARect, AText, WordWrap, ATextAlign, AVTextAlign);

@@ -49,7 +49,9 @@ class TzrTextRendering : public IDWriteTextRenderer {
                        DWRITE_MEASURING_MODE measuringMode, const DWRITE_GLYPH_RUN* glyphRun,
                        const DWRITE_GLYPH_RUN_DESCRIPTION* glyphRunDescription,
                        void* clientDrawingEffect) override;
-  HRESULT DrawUnderline(void*, FLOAT, FLOAT, const DWRITE_UNDERLINE*, void*) override { return S_OK; }
+  HRESULT DrawUnderline(void*, FLOAT, FLOAT, const DWRITE_UNDERLINE*, void*) override {
+    return S_OK;
+  }
   HRESULT DrawStrikethrough(void*, FLOAT, FLOAT, const DWRITE_STRIKETHROUGH*, void*) override {
     return S_OK;
   }

@@ -36,7 +36,7 @@ std::shared_ptr<IWICBitmapFrameDecode> FrameOfFile(const std::string& AFileName)
   if (!SharedWICFactory) return nullptr;
   std::shared_ptr<IWICBitmapDecoder> decoder;
   if (FAILED(SharedWICFactory->CreateDecoderFromFilename(AFileName, nullptr, 0xFFFFFFFF,
-                                                          WICDecodeMetadataCacheOnDemand, &decoder)))
+                                                         WICDecodeMetadataCacheOnDemand, &decoder)))
     return nullptr;
   std::shared_ptr<IWICBitmapFrameDecode> frame;
   decoder->GetFrame(0, &frame);
@@ -161,7 +161,7 @@ bool TzrFilterWIC::LoadFromStream(TStream* AStream, TzrBitmap& Bitmap) {
   bytes = {};
   std::shared_ptr<IWICBitmapDecoder> decoder;
   if (FAILED(SharedWICFactory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                        WICDecodeMetadataCacheOnDemand, &decoder)))
+                                                       WICDecodeMetadataCacheOnDemand, &decoder)))
     return false;
   std::shared_ptr<IWICBitmapFrameDecode> frame;
   decoder->GetFrame(0, &frame);

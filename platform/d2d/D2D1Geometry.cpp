@@ -36,8 +36,8 @@ HRESULT ID2D1Geometry::FillContainsPoint(D2D1_POINT_2F point,
     cairo_set_matrix(cr, &m);
   }
   if (flatteningTolerance > 0) cairo_set_tolerance(cr, flatteningTolerance);
-  cairo_set_fill_rule(cr, FFillMode == D2D1_FILL_MODE_WINDING ? CAIRO_FILL_RULE_WINDING
-                                                              : CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_fill_rule(
+      cr, FFillMode == D2D1_FILL_MODE_WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
   AppendTo(cr);
   double x = point.x, y = point.y;
   cairo_device_to_user(cr, &x, &y);
@@ -69,9 +69,7 @@ void D2D1PathToSink(const cairo_path_t* path, const D2D1_MATRIX_3X2_F* transform
   };
   for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
     const cairo_path_data_t* d = &path->data[i];
-    auto pt = [&](int k) {
-      return Map(transform, {float(d[k].point.x), float(d[k].point.y)});
-    };
+    auto pt = [&](int k) { return Map(transform, {float(d[k].point.x), float(d[k].point.y)}); };
     switch (d->header.type) {
       case CAIRO_PATH_MOVE_TO:
         if (open) sink->EndFigure(D2D1_FIGURE_END_OPEN);
@@ -119,8 +117,7 @@ HRESULT SimplifyToLines(const ID2D1Geometry& g, const D2D1_MATRIX_3X2_F* worldTr
 }  // namespace
 
 HRESULT ID2D1Geometry::Simplify(D2D1_GEOMETRY_SIMPLIFICATION_OPTION option,
-                                const D2D1_MATRIX_3X2_F* worldTransform,
-                                FLOAT flatteningTolerance,
+                                const D2D1_MATRIX_3X2_F* worldTransform, FLOAT flatteningTolerance,
                                 ID2D1SimplifiedGeometrySink* sink) const {
   if (!sink) return E_INVALIDARG;
   if (option == D2D1_GEOMETRY_SIMPLIFICATION_OPTION_LINES)

@@ -186,7 +186,8 @@ void ID2D1RenderTarget::DrawBitmap(const ID2D1Bitmap* bitmap, const D2D1_RECT_F*
   if (!bitmap || !Enter()) return;
   const D2D1_SIZE_F size = bitmap->GetSize();
   const D2D1_RECT_F src = sourceRect ? *sourceRect : D2D1_RECT_F{0, 0, size.width, size.height};
-  const D2D1_RECT_F dst = destinationRect ? *destinationRect : D2D1_RECT_F{0, 0, size.width, size.height};
+  const D2D1_RECT_F dst =
+      destinationRect ? *destinationRect : D2D1_RECT_F{0, 0, size.width, size.height};
   const double sw = src.right - src.left, sh = src.bottom - src.top;
   if (sw > 0 && sh > 0 && dst.right > dst.left && dst.bottom > dst.top) {
     cairo_rectangle(FCr, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top);
@@ -195,13 +196,13 @@ void ID2D1RenderTarget::DrawBitmap(const ID2D1Bitmap* bitmap, const D2D1_RECT_F*
     cairo_scale(FCr, (dst.right - dst.left) / sw, (dst.bottom - dst.top) / sh);
     cairo_translate(FCr, -src.left, -src.top);
     // the source rectangle alone is sampled, its edge pixels held beyond it
-    cairo_surface_t* part = cairo_surface_create_for_rectangle(bitmap->Surface(), src.left,
-                                                               src.top, sw, sh);
+    cairo_surface_t* part =
+        cairo_surface_create_for_rectangle(bitmap->Surface(), src.left, src.top, sw, sh);
     cairo_set_source_surface(FCr, part, src.left, src.top);
     cairo_pattern_set_extend(cairo_get_source(FCr), CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(cairo_get_source(FCr),
-                             mode == D2D1_BITMAP_INTERPOLATION_MODE_LINEAR ? CAIRO_FILTER_BILINEAR
-                                                                           : CAIRO_FILTER_NEAREST);
+    cairo_pattern_set_filter(cairo_get_source(FCr), mode == D2D1_BITMAP_INTERPOLATION_MODE_LINEAR
+                                                        ? CAIRO_FILTER_BILINEAR
+                                                        : CAIRO_FILTER_NEAREST);
     cairo_paint_with_alpha(FCr, opacity);
     cairo_surface_destroy(part);
   }
@@ -270,8 +271,8 @@ void ID2D1RenderTarget::PushAxisAlignedClip(const D2D1_RECT_F& r, D2D1_ANTIALIAS
   cairo_save(FCr);
   SetUserSpace();
   cairo_new_path(FCr);
-  cairo_set_antialias(FCr, mode == D2D1_ANTIALIAS_MODE_ALIASED ? CAIRO_ANTIALIAS_NONE
-                                                               : CAIRO_ANTIALIAS_DEFAULT);
+  cairo_set_antialias(
+      FCr, mode == D2D1_ANTIALIAS_MODE_ALIASED ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
   cairo_rectangle(FCr, r.left, r.top, r.right - r.left, r.bottom - r.top);
   cairo_clip(FCr);
   cairo_identity_matrix(FCr);
@@ -391,10 +392,9 @@ HRESULT ID2D1DCRenderTarget::BindDC(uintptr_t hDC, const D2D1_RECT_U& subRect) {
   cairo_surface_t* target = cairo_get_target(dc);
   if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE) return E_INVALIDARG;
   // the device context's pixels, limited to the rectangle
-  cairo_surface_t* part =
-      cairo_surface_create_for_rectangle(target, subRect.left, subRect.top,
-                                         double(subRect.right) - subRect.left,
-                                         double(subRect.bottom) - subRect.top);
+  cairo_surface_t* part = cairo_surface_create_for_rectangle(target, subRect.left, subRect.top,
+                                                             double(subRect.right) - subRect.left,
+                                                             double(subRect.bottom) - subRect.top);
   Bind(part);
   FPart.reset(part, cairo_surface_destroy);
   return S_OK;
@@ -431,7 +431,8 @@ ID2D1HwndRenderTarget::~ID2D1HwndRenderTarget() {
 }
 
 HRESULT ID2D1HwndRenderTarget::Resize(const D2D1_SIZE_U& pixelSize) {
-  const int w = int(std::max<UINT32>(pixelSize.width, 1)), h = int(std::max<UINT32>(pixelSize.height, 1));
+  const int w = int(std::max<UINT32>(pixelSize.width, 1)),
+            h = int(std::max<UINT32>(pixelSize.height, 1));
   cairo_surface_t* buffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   if (cairo_surface_status(buffer) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(buffer);

@@ -41,11 +41,10 @@ class ID2D1RenderTarget {
   // Sets every pixel inside the clips to the colour (transparent when nil).
   void Clear(const D2D1_COLOR_F* clearColor);
 
-  std::shared_ptr<ID2D1SolidColorBrush> CreateSolidColorBrush(const D2D1_COLOR_F& color,
-                                                              const D2D1_BRUSH_PROPERTIES* props = nullptr);
+  std::shared_ptr<ID2D1SolidColorBrush> CreateSolidColorBrush(
+      const D2D1_COLOR_F& color, const D2D1_BRUSH_PROPERTIES* props = nullptr);
   std::shared_ptr<ID2D1GradientStopCollection> CreateGradientStopCollection(
-      const D2D1_GRADIENT_STOP* stops, UINT32 count, D2D1_GAMMA gamma,
-      D2D1_EXTEND_MODE extendMode);
+      const D2D1_GRADIENT_STOP* stops, UINT32 count, D2D1_GAMMA gamma, D2D1_EXTEND_MODE extendMode);
   std::shared_ptr<ID2D1LinearGradientBrush> CreateLinearGradientBrush(
       const D2D1_LINEAR_GRADIENT_BRUSH_PROPERTIES& props, const D2D1_BRUSH_PROPERTIES* brushProps,
       std::shared_ptr<ID2D1GradientStopCollection> stops);

@@ -165,8 +165,8 @@ FLOAT ID2D1BitmapBrush::SetSource(cairo_t* cr) const {
   }
   cairo_pattern_t* p = cairo_pattern_create_for_surface(FBitmap->Surface());
   // Cairo extends both directions alike: wrap wins when either asks for it
-  const bool wrap = FProps.extendModeX == D2D1_EXTEND_MODE_WRAP ||
-                    FProps.extendModeY == D2D1_EXTEND_MODE_WRAP;
+  const bool wrap =
+      FProps.extendModeX == D2D1_EXTEND_MODE_WRAP || FProps.extendModeY == D2D1_EXTEND_MODE_WRAP;
   cairo_pattern_set_extend(p, wrap ? CAIRO_EXTEND_REPEAT : CAIRO_EXTEND_PAD);
   cairo_pattern_set_filter(p, FProps.interpolationMode == D2D1_BITMAP_INTERPOLATION_MODE_LINEAR
                                   ? CAIRO_FILTER_BILINEAR

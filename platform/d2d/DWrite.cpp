@@ -53,8 +53,8 @@ HRESULT IDWriteFontFace::GetGlyphRunOutline(FLOAT emSize, const uint16_t* glyphI
 // ---------------------------------------------------------------- format
 
 IDWriteTextFormat::IDWriteTextFormat(const std::string& familyName, DWRITE_FONT_WEIGHT weight,
-                                     DWRITE_FONT_STYLE style, DWRITE_FONT_STRETCH,
-                                     FLOAT fontSize, const std::string& localeName)
+                                     DWRITE_FONT_STYLE style, DWRITE_FONT_STRETCH, FLOAT fontSize,
+                                     const std::string& localeName)
     : FFamily(familyName), FWeight(weight), FStyle(style), FSize(fontSize), FLocale(localeName) {}
 
 // ---------------------------------------------------------------- layout
@@ -201,7 +201,8 @@ HRESULT IDWriteTextLayout::Draw(void* ctx, IDWriteTextRenderer* renderer, FLOAT 
     PangoRectangle logical;
     pango_layout_iter_get_run_extents(it, nullptr, &logical);
     const FLOAT x = FLOAT(layout->OriginX() + double(logical.x) / PANGO_SCALE);
-    const FLOAT y = FLOAT(layout->OriginY() + double(pango_layout_iter_get_baseline(it)) / PANGO_SCALE);
+    const FLOAT y =
+        FLOAT(layout->OriginY() + double(pango_layout_iter_get_baseline(it)) / PANGO_SCALE);
     IDWriteFontFace face(run->item->analysis.font);
     TGlyphRunData data(run->glyphs);
     DWRITE_GLYPH_RUN glyphRun;

@@ -11,7 +11,6 @@ IWICBitmap::IWICBitmap(UINT32 width, UINT32 height)
 
 IWICBitmap::~IWICBitmap() { cairo_surface_destroy(FSurface); }
 
-
 HRESULT IWICBitmap::GetSize(UINT32* width, UINT32* height) const {
   if (!width || !height) return E_INVALIDARG;
   *width = FWidth;

@@ -33,9 +33,9 @@ std::shared_ptr<IWICBitmap> DecodeBytes(const std::vector<uint8_t>& bytes,
   std::shared_ptr<IWICBitmap> bitmap = BitmapOfSurface(image.Surface);
   if (format) {
     const Gdiplus::GUID& f = image.Format;
-    *format = f == Gdiplus::ImageFormatJPEG  ? GUID_ContainerFormatJpeg
-              : f == Gdiplus::ImageFormatBMP ? GUID_ContainerFormatBmp
-              : f == Gdiplus::ImageFormatGIF ? GUID_ContainerFormatGif
+    *format = f == Gdiplus::ImageFormatJPEG   ? GUID_ContainerFormatJpeg
+              : f == Gdiplus::ImageFormatBMP  ? GUID_ContainerFormatBmp
+              : f == Gdiplus::ImageFormatGIF  ? GUID_ContainerFormatGif
               : f == Gdiplus::ImageFormatTIFF ? GUID_ContainerFormatTiff
               : f == Gdiplus::ImageFormatIcon ? GUID_ContainerFormatIco
                                               : GUID_ContainerFormatPng;
@@ -88,7 +88,8 @@ bool FindEncoder(const char* mime, Gdiplus::CLSID& clsid) {
 HRESULT IWICStream::InitializeFromMemory(const void* buffer, UINT32 size) {
   if (FInitialized) return WINCODEC_ERR_WRONGSTATE;
   if (!buffer && size) return E_INVALIDARG;
-  if (size) FBytes.assign(static_cast<const uint8_t*>(buffer), static_cast<const uint8_t*>(buffer) + size);
+  if (size)
+    FBytes.assign(static_cast<const uint8_t*>(buffer), static_cast<const uint8_t*>(buffer) + size);
   FInitialized = true;
   return S_OK;
 }
@@ -181,8 +182,8 @@ HRESULT IWICBitmapDecoder::GetFrame(UINT32 index,
 // ---------------------------------------------------------------- converting and scaling
 
 HRESULT IWICFormatConverter::Initialize(std::shared_ptr<IWICBitmapSource> source,
-                                        WICPixelFormat dstFormat, WICBitmapDitherType,
-                                        const void*, double, WICBitmapPaletteType) {
+                                        WICPixelFormat dstFormat, WICBitmapDitherType, const void*,
+                                        double, WICBitmapPaletteType) {
   if (!source) return E_INVALIDARG;
   if (dstFormat != GUID_WICPixelFormat32bppPBGRA) return WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
   FSource = std::move(source);

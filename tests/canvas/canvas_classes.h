@@ -32,8 +32,7 @@ inline std::string ClassName(const ::testing::TestParamInfo<TzrCanvasClass>& Inf
   return Info.param->Name;
 }
 
-#define CANVAS_CLASSES                                                              \
-  ::testing::Values(TzrCanvasGdiPlus::ClassRef(), TzrCanvasD2D::ClassRef()), \
-      canvas_test::ClassName
+#define CANVAS_CLASSES \
+  ::testing::Values(TzrCanvasGdiPlus::ClassRef(), TzrCanvasD2D::ClassRef()), canvas_test::ClassName
 
 }  // namespace canvas_test

@@ -1,9 +1,10 @@
 // What both canvas classes draw alike: fills with opacity, shaped corners,
 // gradients and their stops, ellipses, paths and hit tests, lines, saved
 // states and clips, bitmaps and text.
+#include "canvas_classes.h"
+
 #include <gtest/gtest.h>
 
-#include "canvas_classes.h"
 #include "scene/zr_bitmap.h"
 
 namespace {
@@ -198,11 +199,11 @@ TEST_P(CanvasClasses, TextIsDrawnMeasuredWithTrailingBlanksAndOutlined) {
   EXPECT_EQ(empty.Bottom, 60);
   TzrPathData path;
   path.MoveTo({1, 1});
-  EXPECT_FALSE(c->TextToPath(path, zrRect(0, 0, 100, 40), u"", false, zrTextAlignNear,
-                             zrTextAlignNear));
+  EXPECT_FALSE(
+      c->TextToPath(path, zrRect(0, 0, 100, 40), u"", false, zrTextAlignNear, zrTextAlignNear));
   EXPECT_EQ(path.PathData.size(), 1u);
-  EXPECT_TRUE(c->TextToPath(path, zrRect(0, 0, 100, 40), u"I", false, zrTextAlignNear,
-                            zrTextAlignNear));
+  EXPECT_TRUE(
+      c->TextToPath(path, zrRect(0, 0, 100, 40), u"I", false, zrTextAlignNear, zrTextAlignNear));
   EXPECT_GT(path.PathData.size(), 3u);
   Finish(*c);
   int ink = 0;

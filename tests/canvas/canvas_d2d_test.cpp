@@ -101,8 +101,7 @@ TEST(CanvasD2D, RadiusBeyondHalfTheSideBecomesHalfTheSide) {
   c->FillRect(zrRect(12, 0, 22, 10), 5, 5, AllCorners, 1);
   c->EndScene();
   for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x)
-      EXPECT_EQ(Raw(*c, x, y), Raw(*c, x + 12, y)) << x << "," << y;
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(Raw(*c, x, y), Raw(*c, x + 12, y)) << x << "," << y;
   // the circle's coverage of pixel (1, 1): about 0.55
   EXPECT_NEAR(Alpha(Raw(*c, 1, 1)), 140, 8);
 }
@@ -127,7 +126,8 @@ TEST(CanvasD2D, GradientStopsAndOnePointGradient) {
   auto* radial = dynamic_cast<ID2D1RadialGradientBrush*>(c->GetBrush());
   ASSERT_TRUE(radial);
   std::vector<float> positions;
-  for (const auto& s : radial->GetGradientStopCollection()->Stops()) positions.push_back(s.position);
+  for (const auto& s : radial->GetGradientStopCollection()->Stops())
+    positions.push_back(s.position);
   // 0.2 and 0.8 plus the two end stops, reversed: 1, 0.8, 0.2, 0 (kept sorted)
   EXPECT_EQ(positions.size(), 4u);
   // reversed: the centre (0) takes the last point's colour, the rim (1) the first's
@@ -198,11 +198,12 @@ TEST(CanvasD2D, TextToPathPutsEachLineAtItsBaselineFromTheOrigin) {
   c->EndScene();
   std::vector<TzrRect> figures;
   for (const TzrPathPoint& p : path.PathData) {
-    if (p.Kind == zrPathPointMoveTo) figures.push_back(zrRect(p.Point.X, p.Point.Y, p.Point.X, p.Point.Y));
+    if (p.Kind == zrPathPointMoveTo)
+      figures.push_back(zrRect(p.Point.X, p.Point.Y, p.Point.X, p.Point.Y));
     if (p.Kind == zrPathPointClose || figures.empty()) continue;
     TzrRect& r = figures.back();
-    r = zrRect(std::min(r.Left, p.Point.X), std::min(r.Top, p.Point.Y), std::max(r.Right, p.Point.X),
-               std::max(r.Bottom, p.Point.Y));
+    r = zrRect(std::min(r.Left, p.Point.X), std::min(r.Top, p.Point.Y),
+               std::max(r.Right, p.Point.X), std::max(r.Bottom, p.Point.Y));
   }
   ASSERT_EQ(figures.size(), 2u);
   EXPECT_LT(figures[0].Left, 10);  // relative to (0, 0), not to the rectangle's corner

@@ -27,8 +27,8 @@ std::vector<uint8_t> ReadAll(const std::string& Name) {
 }
 
 void WriteAll(const std::string& Name, const std::vector<uint8_t>& Bytes) {
-  std::ofstream(Name, std::ios::binary).write(reinterpret_cast<const char*>(Bytes.data()),
-                                              std::streamsize(Bytes.size()));
+  std::ofstream(Name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(Bytes.data()), std::streamsize(Bytes.size()));
 }
 
 std::vector<uint8_t> Bytes(TMemoryStream& S) {
@@ -68,9 +68,10 @@ TEST_F(FilterWIC, EncoderChoiceFollowsExtensionOrFormatInAnyCase) {
     const char* Name;
     bool Saved;
     const char* Kind;
-  } files[] = {{"a.JPG", true, "jpeg"},    {"b.jpeg", true, "jpeg"}, {"noextension", true, "png"},
-               {"d.ico", true, "png"},     {"e.bmp", true, "bmp"},   {"f.tif", true, "tiff"},
-               {"g.gif", false, "nothing"}, {"h.wmp", false, "nothing"}};
+  } files[] = {{"a.JPG", true, "jpeg"},      {"b.jpeg", true, "jpeg"},
+               {"noextension", true, "png"}, {"d.ico", true, "png"},
+               {"e.bmp", true, "bmp"},       {"f.tif", true, "tiff"},
+               {"g.gif", false, "nothing"},  {"h.wmp", false, "nothing"}};
   for (const auto& f : files) {
     const std::string name = TempFile(f.Name);
     std::remove(name.c_str());
@@ -126,8 +127,8 @@ TEST_F(FilterWIC, ThumbnailsFitTheBoxAndAreNeverEnlarged) {
 std::vector<uint8_t> JpegWithExif(const std::vector<uint8_t>& Jpeg,
                                   const std::vector<uint8_t>& Thumb, bool Broken) {
   std::vector<uint8_t> tiff = {'I', 'I', 42, 0, 8, 0, 0, 0,  // header, IFD0 at 8
-                               0, 0,                         // IFD0: no entries
-                               14, 0, 0, 0};                 // IFD1 at 14
+                               0,   0,                       // IFD0: no entries
+                               14,  0,   0,  0};             // IFD1 at 14
   auto u16 = [&tiff](uint32_t v) { tiff.push_back(uint8_t(v)), tiff.push_back(uint8_t(v >> 8)); };
   auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
   const uint32_t offset = 14 + 2 + 2 * 12 + 4;

@@ -71,8 +71,8 @@ void TextAndBitmaps(TzrCanvas& C, TzrBitmap& Checker) {
   C.FillText(zrRect(10, 175, 200, 200), zrRect(0, 0, kW, kH), u"Bold italic", false, 1,
              zrTextAlignNear, zrTextAlignCenter);
   C.GetFont()->SetStyle(zrFontUnderline);
-  C.FillText(zrRect(10, 200, 200, 225), zrRect(0, 0, kW, kH), u"Underlined \u7535\u673A", false,
-             1, zrTextAlignNear, zrTextAlignCenter);
+  C.FillText(zrRect(10, 200, 200, 225), zrRect(0, 0, kW, kH), u"Underlined \u7535\u673A", false, 1,
+             zrTextAlignNear, zrTextAlignCenter);
   // the outline of two lines of text, filled where it came from
   C.GetFont()->SetStyle(zrFontRegular);
   C.GetFont()->SetSize(14);

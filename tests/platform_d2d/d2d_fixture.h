@@ -55,7 +55,9 @@ class TRecordingSink : public ID2D1SimplifiedGeometrySink {
     for (UINT32 i = 0; i < n; ++i)
       Steps.push_back("C " + Pt(b[i].point1) + " " + Pt(b[i].point2) + " " + Pt(b[i].point3));
   }
-  void EndFigure(D2D1_FIGURE_END e) override { Steps.push_back(e == D2D1_FIGURE_END_CLOSED ? "Z" : "E"); }
+  void EndFigure(D2D1_FIGURE_END e) override {
+    Steps.push_back(e == D2D1_FIGURE_END_CLOSED ? "Z" : "E");
+  }
   HRESULT Close() override {
     ++Closes;
     return S_OK;

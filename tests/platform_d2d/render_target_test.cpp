@@ -78,8 +78,8 @@ TEST(D2DRenderTarget, ClearInsideAnAxisAlignedClipClearsOnlyThere) {
 TEST(D2DRenderTarget, GradientStopsRunFromStartToEndAndRadialFromTheCentre) {
   TTarget t(100, 100);
   const D2D1_GRADIENT_STOP stops[] = {{0, Rgba(1, 0, 0)}, {1, Rgba(0, 0, 1)}};
-  auto collection = t.RT->CreateGradientStopCollection(stops, 2, D2D1_GAMMA_2_2,
-                                                       D2D1_EXTEND_MODE_CLAMP);
+  auto collection =
+      t.RT->CreateGradientStopCollection(stops, 2, D2D1_GAMMA_2_2, D2D1_EXTEND_MODE_CLAMP);
   D2D1_LINEAR_GRADIENT_BRUSH_PROPERTIES lp;
   lp.startPoint = {20, 0};
   lp.endPoint = {80, 0};
@@ -211,7 +211,8 @@ TEST(D2DImaging, CopyPixelsChecksRectangleStrideAndBuffer) {
   IWICImagingFactory f;
   const uint32_t pixels[6] = {1, 2, 3, 4, 5, 6};  // 3 x 2
   std::shared_ptr<IWICBitmap> b;
-  ASSERT_EQ(f.CreateBitmapFromMemory(3, 2, GUID_WICPixelFormat32bppPBGRA, 12, 24, pixels, &b), S_OK);
+  ASSERT_EQ(f.CreateBitmapFromMemory(3, 2, GUID_WICPixelFormat32bppPBGRA, 12, 24, pixels, &b),
+            S_OK);
   EXPECT_EQ(f.CreateBitmapFromMemory(3, 2, GUID_WICPixelFormat32bppPBGRA, 12, 20, pixels, &b),
             E_INVALIDARG);
   EXPECT_FALSE(b);
@@ -222,8 +223,8 @@ TEST(D2DImaging, CopyPixelsChecksRectangleStrideAndBuffer) {
   EXPECT_EQ(std::vector<uint32_t>(out, out + 4), std::vector<uint32_t>({2, 3, 5, 6}));
   WICRect outside{2, 0, 2, 1};
   EXPECT_EQ(b->CopyPixels(&outside, 8, 16, out), E_INVALIDARG);
-  EXPECT_EQ(b->CopyPixels(&part, 4, 16, out), E_INVALIDARG);   // stride below a row
-  EXPECT_EQ(b->CopyPixels(&part, 8, 12, out), E_INVALIDARG);   // buffer too small
+  EXPECT_EQ(b->CopyPixels(&part, 4, 16, out), E_INVALIDARG);  // stride below a row
+  EXPECT_EQ(b->CopyPixels(&part, 8, 12, out), E_INVALIDARG);  // buffer too small
 }
 
 }  // namespace

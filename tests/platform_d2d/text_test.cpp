@@ -9,11 +9,13 @@ namespace {
 
 using namespace d2d_test;
 
-std::shared_ptr<IDWriteTextLayout> Layout(const std::u16string& Text, FLOAT W, FLOAT H,
-                                          DWRITE_WORD_WRAPPING Wrap = DWRITE_WORD_WRAPPING_NO_WRAP) {
+std::shared_ptr<IDWriteTextLayout> Layout(
+    const std::u16string& Text, FLOAT W, FLOAT H,
+    DWRITE_WORD_WRAPPING Wrap = DWRITE_WORD_WRAPPING_NO_WRAP) {
   IDWriteFactory f;
-  auto format = f.CreateTextFormat("Tahoma", nullptr, DWRITE_FONT_WEIGHT_NORMAL,
-                                   DWRITE_FONT_STYLE_NORMAL, DWRITE_FONT_STRETCH_NORMAL, 16, "en-us");
+  auto format =
+      f.CreateTextFormat("Tahoma", nullptr, DWRITE_FONT_WEIGHT_NORMAL, DWRITE_FONT_STYLE_NORMAL,
+                         DWRITE_FONT_STRETCH_NORMAL, 16, "en-us");
   auto layout = f.CreateTextLayout(Text.c_str(), UINT32(Text.size()), format.get(), W, H);
   layout->SetWordWrapping(Wrap);
   return layout;
@@ -60,7 +62,9 @@ class TCountingRenderer : public IDWriteTextRenderer {
     for (const auto& s : sink.Steps) Figures += s[0] == 'M';
     return S_OK;
   }
-  HRESULT DrawUnderline(void*, FLOAT, FLOAT, const DWRITE_UNDERLINE*, void*) override { return S_OK; }
+  HRESULT DrawUnderline(void*, FLOAT, FLOAT, const DWRITE_UNDERLINE*, void*) override {
+    return S_OK;
+  }
   HRESULT DrawStrikethrough(void*, FLOAT, FLOAT, const DWRITE_STRIKETHROUGH*, void*) override {
     return S_OK;
   }
