@@ -56,7 +56,10 @@ HRESULT ID2D1RenderTarget::EndDraw() {
 bool ID2D1RenderTarget::Enter() {
   if (!FDrawing) return false;
   cairo_save(FCr);
-  SetUserSpace();
+  if (!SetUserSpace()) {
+    cairo_restore(FCr);
+    return false;
+  }
   cairo_set_antialias(FCr, FAntialias == D2D1_ANTIALIAS_MODE_ALIASED ? CAIRO_ANTIALIAS_NONE
                                                                      : CAIRO_ANTIALIAS_DEFAULT);
   cairo_new_path(FCr);
@@ -231,12 +234,17 @@ std::shared_ptr<ID2D1Layer> ID2D1RenderTarget::CreateLayer(const D2D1_SIZE_F*) {
   return std::make_shared<ID2D1Layer>();
 }
 
-void ID2D1RenderTarget::SetUserSpace() {
-  cairo_identity_matrix(FCr);
-  cairo_scale(FCr, FDpiX / 96.0, FDpiY / 96.0);
-  cairo_matrix_t m;
-  D2D1ToCairoMatrix(FTransform, &m);
-  cairo_transform(FCr, &m);
+bool ID2D1RenderTarget::SetUserSpace() {
+  cairo_matrix_t m, world;
+  cairo_matrix_init_scale(&m, FDpiX / 96.0, FDpiY / 96.0);
+  D2D1ToCairoMatrix(FTransform, &world);
+  cairo_matrix_multiply(&m, &world, &m);
+  // a transform without an inverse would put the context in an error state
+  // for good: such a transform shows nothing
+  cairo_matrix_t inverse = m;
+  if (cairo_matrix_invert(&inverse) != CAIRO_STATUS_SUCCESS) return false;
+  cairo_set_matrix(FCr, &m);
+  return true;
 }
 
 // Cairo keeps a clip in device space, so it is set in the target's user
@@ -244,7 +252,8 @@ void ID2D1RenderTarget::SetUserSpace() {
 void ID2D1RenderTarget::PushLayer(const D2D1_LAYER_PARAMETERS& params, ID2D1Layer*) {
   if (!FDrawing) return;
   cairo_save(FCr);
-  SetUserSpace();
+  FPushed.push_back(true);
+  if (!SetUserSpace()) return ClipAll();
   cairo_new_path(FCr);
   cairo_set_antialias(FCr, params.maskAntialiasMode == D2D1_ANTIALIAS_MODE_ALIASED
                                ? CAIRO_ANTIALIAS_NONE
@@ -263,20 +272,27 @@ void ID2D1RenderTarget::PushLayer(const D2D1_LAYER_PARAMETERS& params, ID2D1Laye
     cairo_clip(FCr);
   }
   cairo_identity_matrix(FCr);
-  FPushed.push_back(true);
 }
 
 void ID2D1RenderTarget::PushAxisAlignedClip(const D2D1_RECT_F& r, D2D1_ANTIALIAS_MODE mode) {
   if (!FDrawing) return;
   cairo_save(FCr);
-  SetUserSpace();
+  FPushed.push_back(false);
+  if (!SetUserSpace()) return ClipAll();
   cairo_new_path(FCr);
   cairo_set_antialias(
       FCr, mode == D2D1_ANTIALIAS_MODE_ALIASED ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
   cairo_rectangle(FCr, r.left, r.top, r.right - r.left, r.bottom - r.top);
   cairo_clip(FCr);
   cairo_identity_matrix(FCr);
-  FPushed.push_back(false);
+}
+
+// A clip under a transform without an inverse covers no area.
+void ID2D1RenderTarget::ClipAll() {
+  cairo_identity_matrix(FCr);
+  cairo_new_path(FCr);
+  cairo_rectangle(FCr, 0, 0, 0, 0);
+  cairo_clip(FCr);
 }
 
 void ID2D1RenderTarget::PopPushed(bool layer) {

@@ -100,8 +100,10 @@ class ID2D1RenderTarget {
  private:
   // A context state with the target's transform set, restored afterwards.
   bool Enter();
-  // The context's matrix: the DPI scale, then the target's transform.
-  void SetUserSpace();
+  // The context's matrix: the DPI scale, then the target's transform;
+  // false (and nothing set) when that has no inverse.
+  bool SetUserSpace();
+  void ClipAll();
   void Leave();
   void FillCurrentPath(ID2D1Brush* brush);
   void StrokeCurrentPath(ID2D1Brush* brush, FLOAT strokeWidth, const ID2D1StrokeStyle* style);

@@ -212,6 +212,26 @@ TEST_P(CanvasClasses, TextIsDrawnMeasuredWithTrailingBlanksAndOutlined) {
   EXPECT_GT(ink, 40);
 }
 
+TEST_P(CanvasClasses, SingularMatrixDrawsNothingAndLeavesTheCanvasWhole) {
+  auto c = Open(10, 10);
+  TzrMatrix flat = IdentityMatrix;
+  flat.m22 = 0;  // an object scaled to no height
+  c->SetMatrix(flat);
+  c->FillRect(zrRect(0, 0, 10, 10), 0, 0, 0, 1);
+  c->DrawLine({0, 0}, {10, 10}, 1);
+  c->FillText(zrRect(0, 0, 10, 10), zrRect(0, 0, 10, 10), u"x", false, 1, zrTextAlignNear,
+              zrTextAlignNear);
+  const uint32_t s = c->SaveCanvas();
+  c->IntersectClipRect(zrRect(0, 0, 10, 10));
+  c->FillRect(zrRect(0, 0, 10, 10), 0, 0, 0, 1);
+  c->RestoreCanvas(s);
+  EXPECT_EQ(Raw(*c, 5, 5), 0u);
+  c->SetMatrix(IdentityMatrix);
+  c->FillRect(zrRect(0, 0, 10, 10), 0, 0, 0, 1);
+  Finish(*c);
+  EXPECT_EQ(Raw(*c, 5, 5), 0xFFFFFFFFu);
+}
+
 INSTANTIATE_TEST_SUITE_P(Both, CanvasClasses, CANVAS_CLASSES);
 
 }  // namespace
