@@ -3,6 +3,8 @@
 
 #include <cairo.h>
 
+#include <vector>
+
 #include "platform/gdiplus/GdiPlusMatrix.h"
 #include "platform/gdiplus/GdiPlusPath.h"
 
@@ -20,6 +22,9 @@ void AppendCairoPath(GraphicsPath& path, const cairo_path_t* data);
 cairo_t* CreateScratchContext();
 // Width, caps, join, miter limit and dashes of the pen, in the context's user units.
 void ApplyPenStyle(cairo_t* cr, const Pen& pen);
+// Dashes of a pattern given in line widths (an odd count repeats once more);
+// a pattern of no length draws solid. Answers whether dashes were set.
+bool SetCairoDash(cairo_t* cr, const std::vector<REAL>& pattern, REAL offset, double width);
 cairo_fill_rule_t ToCairoFillRule(FillMode mode);
 
 }  // namespace Gdiplus

@@ -214,8 +214,9 @@ PangoFontDescription* CreateFontDescription(const FontFamily& family, INT style,
   pango_font_description_set_absolute_size(d, std::max(1.0, pixelSize * PANGO_SCALE));
   pango_font_description_set_weight(
       d, (style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-  pango_font_description_set_style(
-      d, (style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  const PangoStyle slant =
+      (style & FontStyleObliqueFace) ? PANGO_STYLE_OBLIQUE : PANGO_STYLE_ITALIC;
+  pango_font_description_set_style(d, (style & FontStyleItalic) ? slant : PANGO_STYLE_NORMAL);
   return d;
 }
 

@@ -105,6 +105,9 @@ class Font : public LastStatus {
   Unit FUnit;
 };
 
+// A style bit beside the font styles: the slanted face is asked for as
+// oblique rather than italic (the Direct2D layer's text formats).
+inline constexpr INT FontStyleObliqueFace = 0x10;
 // A Pango description of the family at the pixel size with the style's
 // weight and slant, the CJK family added as fallback; free with
 // pango_font_description_free.

@@ -159,6 +159,22 @@ cairo_line_join_t ToCairoJoin(LineJoin join) {
 
 }  // namespace
 
+bool SetCairoDash(cairo_t* cr, const std::vector<REAL>& pattern, REAL offset, double width) {
+  std::vector<double> dashes;
+  bool anyLength = false;
+  for (REAL d : pattern) {
+    dashes.push_back(d * width);
+    anyLength = anyLength || d > 0;
+  }
+  if (dashes.size() % 2 != 0) dashes.insert(dashes.end(), dashes.begin(), dashes.end());
+  if (!anyLength) {
+    cairo_set_dash(cr, nullptr, 0, 0);
+    return false;
+  }
+  cairo_set_dash(cr, dashes.data(), int(dashes.size()), offset * width);
+  return true;
+}
+
 void ApplyPenStyle(cairo_t* cr, const Pen& pen) {
   double width = pen.GetWidth();
   if (width <= 0) {
@@ -178,17 +194,7 @@ void ApplyPenStyle(cairo_t* cr, const Pen& pen) {
   }
   std::vector<REAL> pattern(static_cast<size_t>(n));
   pen.GetDashPattern(pattern.data(), n);
-  std::vector<double> dashes;
-  bool anyLength = false;
-  for (REAL d : pattern) {
-    dashes.push_back(d * width);
-    anyLength = anyLength || d > 0;
-  }
-  if (dashes.size() % 2 != 0) dashes.insert(dashes.end(), dashes.begin(), dashes.end());
-  if (anyLength)
-    cairo_set_dash(cr, dashes.data(), int(dashes.size()), pen.GetDashOffset() * width);
-  else
-    cairo_set_dash(cr, nullptr, 0, 0);
+  SetCairoDash(cr, pattern, pen.GetDashOffset(), width);
   // dashes end in the dash cap; a round dash cap rounds every dash
   cairo_set_line_cap(cr,
                      pen.GetDashCap() == DashCapRound ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
