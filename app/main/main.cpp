@@ -1,14 +1,16 @@
-// Program entry: start the drawing layer and the application object, create
+// Program entry: start the drawing layers, the chart texts and the application object, create
 // the main window from its form and run the message loop. An exception that
 // leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
+#include "chart/PlotStartup.h"
 #include "platform/rtl/SysUtils.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
+    InitializeChart();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();
@@ -18,6 +20,7 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
+  FinalizeChart();
   FinalizeCanvasGdiPlus();
   return 0;
 }

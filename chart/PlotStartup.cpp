@@ -1,0 +1,7 @@
+#include "chart/PlotStartup.h"
+
+#include "chart/PlotConst.h"
+
+void InitializeChart() { PlotConstInitialize(); }
+
+void FinalizeChart() { PlotConstFinalize(); }
