@@ -25,15 +25,17 @@ build() {
   cmake --build "$build_dir" -j "$(nproc)"
 }
 
-# Streams, the object tree and the run-time layer under the address and
-# undefined-behaviour sanitizers: corrupt input must fail cleanly, leaking nothing.
+# Streams, the object tree, the run-time layer, the device-context layer and
+# the chart base under the address and undefined-behaviour sanitizers: corrupt
+# input must fail cleanly, leaking nothing.
 sanitized_tests() {
   local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl
+  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_platform_gdi test_chart
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
-    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1)
+    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
+    ./tests/test_platform_gdi --gtest_brief=1 && ./tests/test_chart --gtest_brief=1)
 }
 
 install_missing
