@@ -1204,7 +1204,8 @@ void PlotSetConstants() {
   PlotMsg_GalleryPointError = "Error Point";
   PlotMsg_GalleryPoint3DError = "Error Point 3D";
   PlotMsg_EquiVolumeVolValues = "Volume";
-  PlotMsg_JScriptNonSupportMsg = std::string("Your browser does not run scripts.") + NewLine + "Please allow scripts for this page to see the chart.";
+  PlotMsg_JScriptNonSupportMsg = std::string("Your browser does not run scripts.") + NewLine +
+                                 "Please allow scripts for this page to see the chart.";
   PlotMsg_AsJScript = "as &JavaScript";
   PlotMsg_JScriptFilter = "JavaScript files (*.htm)|*.htm";
   PlotMsg_Metro = "Metro";

@@ -61,7 +61,9 @@ void TFilterRegion::Assign(TPersistent* Source) {
   FWidth = source->FWidth;
 }
 
-TRect TFilterRegion::GetRectangle() const { return TRect{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+TRect TFilterRegion::GetRectangle() const {
+  return TRect{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+}
 
 void TFilterRegion::SetRectangle(const TRect& Value) {
   FLeft = Value.Left;
@@ -119,8 +121,10 @@ void TPlotFilter::Apply(TBitmap* Bitmap) {
     const TFilterRegion& g = *FRegion;
     r.Left = g.GetLeft();
     r.Top = g.GetTop();
-    r.Right = g.GetWidth() == 0 ? std::max(g.GetLeft(), w - 1) : std::min(w - 1, g.GetLeft() + g.GetWidth());
-    r.Bottom = g.GetHeight() == 0 ? std::max(g.GetTop(), h - 1) : std::min(h - 1, g.GetTop() + g.GetHeight());
+    r.Right = g.GetWidth() == 0 ? std::max(g.GetLeft(), w - 1)
+                                : std::min(w - 1, g.GetLeft() + g.GetWidth());
+    r.Bottom = g.GetHeight() == 0 ? std::max(g.GetTop(), h - 1)
+                                  : std::min(h - 1, g.GetTop() + g.GetHeight());
   }
   Apply(Bitmap, r);
 }
@@ -131,8 +135,10 @@ void TPlotFilter::Apply(TBitmap* Bitmap, const TRect& R) {
 }
 
 void TPlotFilter::CalcLines(TBitmap* Bitmap) {
-  if (RGBA) PlotCalcLines(LinesRGBA, Bitmap);
-  else PlotCalcLines(Lines, Bitmap);
+  if (RGBA)
+    PlotCalcLines(LinesRGBA, Bitmap);
+  else
+    PlotCalcLines(Lines, Bitmap);
 }
 
 void TPlotFilter::CreateEditor(TFilterEditorCreator* Creator, const TNotifyEvent& AChanged) {
@@ -154,7 +160,8 @@ const TClassInfo* TFilterItems::Class() {
   return info;
 }
 
-TFilterItems::TFilterItems(TPersistent* AOwner) : TCollection(TPlotFilter::Class()), FOwner(AOwner) {}
+TFilterItems::TFilterItems(TPersistent* AOwner)
+    : TCollection(TPlotFilter::Class()), FOwner(AOwner) {}
 
 TPlotFilter* TFilterItems::Add(const TClassInfo* FilterClass) {
   if (!FilterClass || !FilterClass->InheritsFrom(TPlotFilter::Class()))
@@ -181,7 +188,8 @@ void TFilterItems::Assign(TPersistent* Source) {
   BeginUpdate();
   try {
     Clear();
-    for (int i = 0; i < source->Count(); ++i) Add(source->Get(i)->ClassType())->Assign(source->Get(i));
+    for (int i = 0; i < source->Count(); ++i)
+      Add(source->Get(i)->ClassType())->Assign(source->Get(i));
   } catch (...) {
     EndUpdate();
     throw;
@@ -197,7 +205,8 @@ void TFilterItems::Update(TCollectionItem* Item) {
 // ---------------- convolution ----------------
 
 const TClassInfo* TConvolveFilter::Class() {
-  static const TClassInfo* info = TClassDecl<TConvolveFilter>("TConvolveFilter", TPlotFilter::Class());
+  static const TClassInfo* info =
+      TClassDecl<TConvolveFilter>("TConvolveFilter", TPlotFilter::Class());
   return info;
 }
 
@@ -223,7 +232,7 @@ namespace {
 
 struct Kernel {
   std::array<float, 9> W;
-  bool Box;    // all nine weights exactly 1
+  bool Box;  // all nine weights exactly 1
   float Sum;
 
   explicit Kernel(const std::array<float, 9>& Weights) : W(Weights) {
@@ -263,7 +272,8 @@ void Convolve(const std::vector<Pixel*>& Src, const std::vector<Pixel*>& Buf, co
       }
     }
   for (int i = R.Top + 1; i <= R.Bottom - 1; ++i)
-    for (int j = R.Left + 1; j <= R.Right - 1; ++j) Src[size_t(i)][j] = Buf[size_t(i - R.Top)][j - R.Left];
+    for (int j = R.Left + 1; j <= R.Right - 1; ++j)
+      Src[size_t(i)][j] = Buf[size_t(i - R.Top)][j - R.Left];
 }
 
 }  // namespace
@@ -279,11 +289,13 @@ void TConvolveFilter::Apply(TBitmap* Bitmap, const TRect& R) {
               BufferBitmap->GetHeight() >= Rect.Bottom - Rect.Top;
   if (fits && Rect.Right - Rect.Left >= 2 && Rect.Bottom - Rect.Top >= 2) {
     if (RGBA)
-      Convolve(LinesRGBA, BufferFilter->LinesRGBA, Rect, k, 3,
-               [](auto& p, int c) -> uint8_t& { return c == 0 ? p.Red : c == 1 ? p.Green : p.Blue; });
+      Convolve(LinesRGBA, BufferFilter->LinesRGBA, Rect, k, 3, [](auto& p, int c) -> uint8_t& {
+        return c == 0 ? p.Red : c == 1 ? p.Green : p.Blue;
+      });
     else
-      Convolve(Lines, BufferFilter->Lines, Rect, k, 3,
-               [](auto& p, int c) -> uint8_t& { return c == 0 ? p.Blue : c == 1 ? p.Green : p.Red; });
+      Convolve(Lines, BufferFilter->Lines, Rect, k, 3, [](auto& p, int c) -> uint8_t& {
+        return c == 0 ? p.Blue : c == 1 ? p.Green : p.Red;
+      });
   }
   if (!KeepBuffer) FreeBuffer();
 }
@@ -291,11 +303,12 @@ void TConvolveFilter::Apply(TBitmap* Bitmap, const TRect& R) {
 // ---------------- blur ----------------
 
 const TClassInfo* TBlurFilter::Class() {
-  static const TClassInfo* info = TClassDecl<TBlurFilter>("TBlurFilter", TConvolveFilter::Class())
-                                      .Prop("Amount", &TBlurFilter::GetAmount, &TBlurFilter::SetAmount)
-                                      .Default(1)
-                                      .Prop("Steps", &TBlurFilter::GetSteps, &TBlurFilter::SetSteps)
-                                      .Default(1);
+  static const TClassInfo* info =
+      TClassDecl<TBlurFilter>("TBlurFilter", TConvolveFilter::Class())
+          .Prop("Amount", &TBlurFilter::GetAmount, &TBlurFilter::SetAmount)
+          .Default(1)
+          .Prop("Steps", &TBlurFilter::GetSteps, &TBlurFilter::SetSteps)
+          .Default(1);
   return info;
 }
 

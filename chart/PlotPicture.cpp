@@ -52,8 +52,8 @@ TGraphic* TPlotPicture::Filtered() {
 void TPlotPicture::DefineProperties(TFiler* Filer) {
   TPicture::DefineProperties(Filer);
   Filer->DefineProperty(
-      "FilterItems", [this](TReader* r) { ReadFilters(r); }, [this](TWriter* w) { WriteFilters(w); },
-      HasFilters());
+      "FilterItems", [this](TReader* r) { ReadFilters(r); },
+      [this](TWriter* w) { WriteFilters(w); }, HasFilters());
 }
 
 void TPlotPicture::WriteFilters(TWriter* Writer) {
@@ -80,9 +80,11 @@ void TPlotPicture::ReadFilters(TReader* Reader) {
     Reader->CheckValue(TValueType::Collection);
     while (!Reader->EndOfList()) {
       TValueType v = Reader->NextValue();
-      if (v == TValueType::Int8 || v == TValueType::Int16 || v == TValueType::Int32) Reader->ReadInteger();
+      if (v == TValueType::Int8 || v == TValueType::Int16 || v == TValueType::Int32)
+        Reader->ReadInteger();
       Reader->ReadListBegin();
-      if (Reader->ReadStr() != "ItemClass") throw EReadError("Invalid stream format: ItemClass expected");
+      if (Reader->ReadStr() != "ItemClass")
+        throw EReadError("Invalid stream format: ItemClass expected");
       const TClassInfo* cls = FindClass(Reader->ReadString());
       Reader->ReadObjectProperties(list->Add(cls));
     }

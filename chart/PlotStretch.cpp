@@ -66,7 +66,9 @@ uint8_t Clamp(long sum, long total) {
   return uint8_t(std::clamp(v, 0L, 255L));
 }
 
-TRGB* Pixel(TBitmap* Bitmap, int X, int Y) { return reinterpret_cast<TRGB*>(Bitmap->GetScanLine(Y)) + X; }
+TRGB* Pixel(TBitmap* Bitmap, int X, int Y) {
+  return reinterpret_cast<TRGB*>(Bitmap->GetScanLine(Y)) + X;
+}
 
 void Mix(const std::vector<Contributor>& List, TRGB* Out, TRGB* (*At)(void*, int), void* Ctx) {
   long b = 0, g = 0, r = 0, total = 0;
@@ -112,16 +114,25 @@ void SmoothStretch(TBitmap* Source, TBitmap* Destination, TSmoothStretchOption O
   for (int y = 0; y < sh; ++y) {
     RowAt row{Source, y};
     for (int x = 0; x < dw; ++x)
-      Mix(across[size_t(x)], Pixel(&work, x, y),
-          [](void* c, int i) { auto* r = static_cast<RowAt*>(c); return Pixel(r->Bitmap, i, r->Y); }, &row);
+      Mix(
+          across[size_t(x)], Pixel(&work, x, y),
+          [](void* c, int i) {
+            auto* r = static_cast<RowAt*>(c);
+            return Pixel(r->Bitmap, i, r->Y);
+          },
+          &row);
   }
   if (dh <= 2) return;
   Contributors down = Contribute(sh, dh, Option);
   for (int x = 0; x < dw; ++x) {
     ColumnAt column{&work, x};
     for (int y = 0; y < dh; ++y)
-      Mix(down[size_t(y)], Pixel(Destination, x, y),
-          [](void* c, int i) { auto* k = static_cast<ColumnAt*>(c); return Pixel(k->Bitmap, k->X, i); },
+      Mix(
+          down[size_t(y)], Pixel(Destination, x, y),
+          [](void* c, int i) {
+            auto* k = static_cast<ColumnAt*>(c);
+            return Pixel(k->Bitmap, k->X, i);
+          },
           &column);
   }
 }

@@ -16,7 +16,8 @@ uint32_t RGBOf(uint32_t pixel) { return pixel & 0x00FFFFFF; }
 // The framework's colour value (red in the low byte) as 0x00RRGGBB.
 uint32_t RGBOfColor(TColor Color) {
   gdi::COLORREF c = ColorToRGB(Color);
-  return (uint32_t(gdi::GetRValue(c)) << 16) | (uint32_t(gdi::GetGValue(c)) << 8) | uint32_t(gdi::GetBValue(c));
+  return (uint32_t(gdi::GetRValue(c)) << 16) | (uint32_t(gdi::GetGValue(c)) << 8) |
+         uint32_t(gdi::GetBValue(c));
 }
 
 }  // namespace
@@ -30,8 +31,10 @@ void TzrBitmap::Resize(int AWidth, int AHeight) {
 
 bool TzrBitmap::AssignFromFramework(TPersistent* Source) {
   TGraphic* graphic = dynamic_cast<TGraphic*>(Source);
-  if (auto* picture = dynamic_cast<TPicture*>(Source)) graphic = picture->GetGraphic();
-  else if (!graphic) return false;
+  if (auto* picture = dynamic_cast<TPicture*>(Source))
+    graphic = picture->GetGraphic();
+  else if (!graphic)
+    return false;
   UnlinkResource();
   FResourceName.clear();
   auto* bitmap = dynamic_cast<TBitmap*>(graphic);

@@ -12,7 +12,10 @@ namespace {
 bool PlainStyle(TFontStyles Styles, TzrFontStyle& Style) {
   if (Styles & (FontStyleBit(fsUnderline) | FontStyleBit(fsStrikeOut))) return false;
   bool bold = Styles & FontStyleBit(fsBold), italic = Styles & FontStyleBit(fsItalic);
-  Style = bold && italic ? zrFontBoldItalic : bold ? zrFontBold : italic ? zrFontItalic : zrFontRegular;
+  Style = bold && italic ? zrFontBoldItalic
+          : bold         ? zrFontBold
+          : italic       ? zrFontItalic
+                         : zrFontRegular;
   return true;
 }
 
@@ -34,10 +37,19 @@ void TzrFont::AssignTo(TPersistent* Dest) {
   font->SetName(FFamily);
   font->SetHeight(-int(std::nearbyint(FSize)));
   switch (FStyle) {
-    case zrFontRegular: font->SetStyle(0); break;
-    case zrFontBold: font->SetStyle(FontStyleBit(fsBold)); break;
-    case zrFontItalic: font->SetStyle(FontStyleBit(fsItalic)); break;
-    case zrFontBoldItalic: font->SetStyle(FontStyleBit(fsBold) | FontStyleBit(fsItalic)); break;
-    default: break;  // underline and strike-out leave the set as it was
+    case zrFontRegular:
+      font->SetStyle(0);
+      break;
+    case zrFontBold:
+      font->SetStyle(FontStyleBit(fsBold));
+      break;
+    case zrFontItalic:
+      font->SetStyle(FontStyleBit(fsItalic));
+      break;
+    case zrFontBoldItalic:
+      font->SetStyle(FontStyleBit(fsBold) | FontStyleBit(fsItalic));
+      break;
+    default:
+      break;  // underline and strike-out leave the set as it was
   }
 }

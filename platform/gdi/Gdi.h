@@ -64,7 +64,14 @@ struct RECT {
 };
 
 // ---- object kinds (GetObjectType)
-enum : DWORD { OBJ_PEN = 1, OBJ_BRUSH = 2, OBJ_DC = 3, OBJ_REGION = 8, OBJ_BITMAP = 7, OBJ_FONT = 6 };
+enum : DWORD {
+  OBJ_PEN = 1,
+  OBJ_BRUSH = 2,
+  OBJ_DC = 3,
+  OBJ_REGION = 8,
+  OBJ_BITMAP = 7,
+  OBJ_FONT = 6
+};
 
 // ---- stock objects
 enum {
@@ -110,7 +117,14 @@ enum : DWORD {
 
 // ---- brushes
 enum : UINT { BS_SOLID = 0, BS_NULL = 1, BS_HOLLOW = 1, BS_HATCHED = 2 };
-enum { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4, HS_DIAGCROSS = 5 };
+enum {
+  HS_HORIZONTAL = 0,
+  HS_VERTICAL = 1,
+  HS_FDIAGONAL = 2,
+  HS_BDIAGONAL = 3,
+  HS_CROSS = 4,
+  HS_DIAGCROSS = 5
+};
 
 struct LOGBRUSH {
   UINT lbStyle = BS_SOLID;

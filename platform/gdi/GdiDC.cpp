@@ -27,6 +27,7 @@ using namespace detail;
 HDC CreateCompatibleDC(HDC) {
   auto dc = std::make_shared<DC>();
   dc->DefaultBitmap = NewDefaultBitmap();
+  Register(dc->DefaultBitmap);  // SelectObject gives its handle back
   dc->S.CurBitmap = dc->DefaultBitmap;
   dc->S.CurPen = As<Pen>(GetStockObject(BLACK_PEN), OBJ_PEN);
   dc->S.CurBrush = As<Brush>(GetStockObject(WHITE_BRUSH), OBJ_BRUSH);
@@ -35,8 +36,10 @@ HDC CreateCompatibleDC(HDC) {
 }
 
 BOOL DeleteDC(HDC h) {
-  if (!DCOf(h)) return FALSE;
+  auto dc = DCOf(h);
+  if (!dc) return FALSE;
   // Selected objects live on in their own handles.
+  Unregister(dc->DefaultBitmap->Handle);
   Unregister(h);
   return TRUE;
 }
@@ -64,19 +67,31 @@ int GetDeviceCaps(HDC h, int index) {
   if (!dc) return 0;
   const Bitmap& b = *dc->S.CurBitmap;
   switch (index) {
-    case TECHNOLOGY: return DT_RASDISPLAY;
-    case HORZRES: return b.Width;
-    case VERTRES: return b.Height;
-    case HORZSIZE: return int(std::lround(b.Width * 25.4 / 96));
-    case VERTSIZE: return int(std::lround(b.Height * 25.4 / 96));
-    case BITSPIXEL: return b.Bpp;
-    case PLANES: return 1;
-    case NUMCOLORS: return -1;
-    case RASTERCAPS: return RC_BITBLT | RC_STRETCHBLT;
+    case TECHNOLOGY:
+      return DT_RASDISPLAY;
+    case HORZRES:
+      return b.Width;
+    case VERTRES:
+      return b.Height;
+    case HORZSIZE:
+      return int(std::lround(b.Width * 25.4 / 96));
+    case VERTSIZE:
+      return int(std::lround(b.Height * 25.4 / 96));
+    case BITSPIXEL:
+      return b.Bpp;
+    case PLANES:
+      return 1;
+    case NUMCOLORS:
+      return -1;
+    case RASTERCAPS:
+      return RC_BITBLT | RC_STRETCHBLT;
     case LOGPIXELSX:
-    case LOGPIXELSY: return 96;
-    case SHADEBLENDCAPS: return SB_CONST_ALPHA | SB_PIXEL_ALPHA;
-    default: return 0;
+    case LOGPIXELSY:
+      return 96;
+    case SHADEBLENDCAPS:
+      return SB_CONST_ALPHA | SB_PIXEL_ALPHA;
+    default:
+      return 0;
   }
 }
 
@@ -99,8 +114,12 @@ T GetField(HDC h, T State::*field, T fail) {
 
 }  // namespace
 
-COLORREF SetDCBrushColor(HDC h, COLORREF c) { return SetField(h, &State::DCBrushColor, c, CLR_INVALID); }
-COLORREF SetDCPenColor(HDC h, COLORREF c) { return SetField(h, &State::DCPenColor, c, CLR_INVALID); }
+COLORREF SetDCBrushColor(HDC h, COLORREF c) {
+  return SetField(h, &State::DCBrushColor, c, CLR_INVALID);
+}
+COLORREF SetDCPenColor(HDC h, COLORREF c) {
+  return SetField(h, &State::DCPenColor, c, CLR_INVALID);
+}
 COLORREF GetDCBrushColor(HDC h) { return GetField(h, &State::DCBrushColor, CLR_INVALID); }
 COLORREF GetDCPenColor(HDC h) { return GetField(h, &State::DCPenColor, CLR_INVALID); }
 COLORREF SetBkColor(HDC h, COLORREF c) { return SetField(h, &State::BkColor, c, CLR_INVALID); }
@@ -169,15 +188,21 @@ BOOL SetOrg(HDC h, POINT State::*field, int x, int y, POINT* old) {
 
 }  // namespace
 
-BOOL SetWindowExtEx(HDC h, int x, int y, SIZE* old) { return SetPair(h, &State::WindowExt, x, y, old, true); }
+BOOL SetWindowExtEx(HDC h, int x, int y, SIZE* old) {
+  return SetPair(h, &State::WindowExt, x, y, old, true);
+}
 BOOL SetViewportExtEx(HDC h, int x, int y, SIZE* old) {
   return SetPair(h, &State::ViewportExt, x, y, old, true);
 }
-BOOL SetWindowOrgEx(HDC h, int x, int y, POINT* old) { return SetOrg(h, &State::WindowOrg, x, y, old); }
+BOOL SetWindowOrgEx(HDC h, int x, int y, POINT* old) {
+  return SetOrg(h, &State::WindowOrg, x, y, old);
+}
 BOOL SetViewportOrgEx(HDC h, int x, int y, POINT* old) {
   return SetOrg(h, &State::ViewportOrg, x, y, old);
 }
-BOOL SetBrushOrgEx(HDC h, int x, int y, POINT* old) { return SetOrg(h, &State::BrushOrg, x, y, old); }
+BOOL SetBrushOrgEx(HDC h, int x, int y, POINT* old) {
+  return SetOrg(h, &State::BrushOrg, x, y, old);
+}
 
 BOOL LPtoDP(HDC h, POINT* p, int count) {
   auto dc = DCOf(h);

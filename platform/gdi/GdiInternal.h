@@ -15,6 +15,7 @@ struct Object {
   virtual ~Object() = default;
   DWORD Kind;
   bool Stock = false;
+  HGDIOBJ Handle = nullptr;  // set when registered, kept after deletion
 };
 
 struct Pen : Object {

@@ -28,6 +28,7 @@ HGDIOBJ Register(std::shared_ptr<Object> object) {
   std::lock_guard<std::mutex> lock(t.Lock);
   uintptr_t id = t.Next;
   t.Next += 4;
+  object->Handle = reinterpret_cast<HGDIOBJ>(id);
   t.Live[id] = std::move(object);
   return reinterpret_cast<HGDIOBJ>(id);
 }
@@ -75,17 +76,28 @@ HGDIOBJ MakeStock(int i) {
     return Register(p);
   };
   switch (i) {
-    case WHITE_BRUSH: return brush(BS_SOLID, RGB(255, 255, 255));
-    case LTGRAY_BRUSH: return brush(BS_SOLID, RGB(192, 192, 192));
-    case GRAY_BRUSH: return brush(BS_SOLID, RGB(128, 128, 128));
-    case DKGRAY_BRUSH: return brush(BS_SOLID, RGB(64, 64, 64));
-    case BLACK_BRUSH: return brush(BS_SOLID, 0);
-    case NULL_BRUSH: return brush(BS_NULL, 0);
-    case WHITE_PEN: return pen(PS_SOLID, RGB(255, 255, 255));
-    case BLACK_PEN: return pen(PS_SOLID, 0);
-    case NULL_PEN: return pen(PS_NULL, 0);
-    case DC_BRUSH: return brush(BS_SOLID, 0, true);
-    case DC_PEN: return pen(PS_SOLID, 0, true);
+    case WHITE_BRUSH:
+      return brush(BS_SOLID, RGB(255, 255, 255));
+    case LTGRAY_BRUSH:
+      return brush(BS_SOLID, RGB(192, 192, 192));
+    case GRAY_BRUSH:
+      return brush(BS_SOLID, RGB(128, 128, 128));
+    case DKGRAY_BRUSH:
+      return brush(BS_SOLID, RGB(64, 64, 64));
+    case BLACK_BRUSH:
+      return brush(BS_SOLID, 0);
+    case NULL_BRUSH:
+      return brush(BS_NULL, 0);
+    case WHITE_PEN:
+      return pen(PS_SOLID, RGB(255, 255, 255));
+    case BLACK_PEN:
+      return pen(PS_SOLID, 0);
+    case NULL_PEN:
+      return pen(PS_NULL, 0);
+    case DC_BRUSH:
+      return brush(BS_SOLID, 0, true);
+    case DC_PEN:
+      return pen(PS_SOLID, 0, true);
     case DEFAULT_GUI_FONT: {
       auto f = std::make_shared<Font>();
       f->Log.lfHeight = -11;
@@ -94,7 +106,8 @@ HGDIOBJ MakeStock(int i) {
       f->Stock = true;
       return Register(f);
     }
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
@@ -128,20 +141,14 @@ DWORD GetObjectType(HGDIOBJ h) {
 
 namespace {
 
-HGDIOBJ HandleOf(const std::shared_ptr<Object>& o) {
-  if (!o) return nullptr;
-  Table& t = Handles();
-  std::lock_guard<std::mutex> lock(t.Lock);
-  for (auto& [id, live] : t.Live)
-    if (live == o) return reinterpret_cast<HGDIOBJ>(id);
-  return nullptr;
-}
+// The handle of a selected object; a deleted object's handle is no longer live.
+HGDIOBJ HandleOf(const std::shared_ptr<Object>& o) { return o ? o->Handle : nullptr; }
 
 template <class T>
 HGDIOBJ Swap(std::shared_ptr<T>& slot, std::shared_ptr<Object> o) {
   HGDIOBJ old = HandleOf(slot);
   slot = std::static_pointer_cast<T>(o);
-  return old ? old : reinterpret_cast<HGDIOBJ>(uintptr_t(1));
+  return old;
 }
 
 }  // namespace
@@ -151,12 +158,18 @@ HGDIOBJ SelectObject(HDC h, HGDIOBJ obj) {
   auto o = Lookup(obj);
   if (!dc || !o) return nullptr;
   switch (o->Kind) {
-    case OBJ_PEN: return Swap(dc->S.CurPen, o);
-    case OBJ_BRUSH: return Swap(dc->S.CurBrush, o);
-    case OBJ_FONT: return Swap(dc->S.CurFont, o);
-    case OBJ_BITMAP: return Swap(dc->S.CurBitmap, o);
-    case OBJ_REGION: return HGDIOBJ(uintptr_t(SelectClipRgn(h, obj)));
-    default: return nullptr;
+    case OBJ_PEN:
+      return Swap(dc->S.CurPen, o);
+    case OBJ_BRUSH:
+      return Swap(dc->S.CurBrush, o);
+    case OBJ_FONT:
+      return Swap(dc->S.CurFont, o);
+    case OBJ_BITMAP:
+      return Swap(dc->S.CurBitmap, o);
+    case OBJ_REGION:
+      return HGDIOBJ(uintptr_t(SelectClipRgn(h, obj)));
+    default:
+      return nullptr;
   }
 }
 
@@ -164,11 +177,16 @@ HGDIOBJ GetCurrentObject(HDC h, UINT type) {
   auto dc = DCOf(h);
   if (!dc) return nullptr;
   switch (type) {
-    case OBJ_PEN: return HandleOf(dc->S.CurPen);
-    case OBJ_BRUSH: return HandleOf(dc->S.CurBrush);
-    case OBJ_FONT: return HandleOf(dc->S.CurFont);
-    case OBJ_BITMAP: return HandleOf(dc->S.CurBitmap);
-    default: return nullptr;
+    case OBJ_PEN:
+      return HandleOf(dc->S.CurPen);
+    case OBJ_BRUSH:
+      return HandleOf(dc->S.CurBrush);
+    case OBJ_FONT:
+      return HandleOf(dc->S.CurFont);
+    case OBJ_BITMAP:
+      return HandleOf(dc->S.CurBitmap);
+    default:
+      return nullptr;
   }
 }
 
@@ -197,7 +215,8 @@ int GetObjectW(HGDIOBJ h, int size, void* out) {
       lb.lbHatch = uintptr_t(b.Hatch);
       return copy(lb);
     }
-    case OBJ_FONT: return copy(static_cast<Font&>(*o).Log);
+    case OBJ_FONT:
+      return copy(static_cast<Font&>(*o).Log);
     case OBJ_BITMAP: {
       auto& b = static_cast<Bitmap&>(*o);
       BITMAP bm;
@@ -208,7 +227,8 @@ int GetObjectW(HGDIOBJ h, int size, void* out) {
       bm.bmBits = b.Bits.data();
       return copy(bm);
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -218,8 +238,9 @@ HPEN CreatePen(int style, int width, COLORREF color) {
   // A wide cosmetic pen is drawn as a solid geometric one, as the platform does.
   p->Width = width < 1 ? 1 : width;
   p->Style = DWORD(style);
-  if (p->Width > 1) p->Style = PS_GEOMETRIC | PS_ENDCAP_ROUND | PS_JOIN_ROUND |
-                               (style == PS_NULL ? PS_NULL : PS_SOLID);
+  if (p->Width > 1)
+    p->Style =
+        PS_GEOMETRIC | PS_ENDCAP_ROUND | PS_JOIN_ROUND | (style == PS_NULL ? PS_NULL : PS_SOLID);
   p->Color = color;
   return Register(p);
 }

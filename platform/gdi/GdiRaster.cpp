@@ -8,9 +8,7 @@
 namespace gdi {
 namespace detail {
 
-uint32_t ToRGB(COLORREF c) {
-  return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
+uint32_t ToRGB(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 uint32_t ReadRGB(Bitmap& b, int x, int y) {
   const uint8_t* p = b.Row(y) + x * (b.Bpp / 8);
@@ -56,13 +54,20 @@ uint32_t Rop3(DWORD rop, uint32_t pat, uint32_t src, uint32_t dst) {
 bool HatchBit(int hatch, int x, int y) {
   x &= 7, y &= 7;
   switch (hatch) {
-    case HS_HORIZONTAL: return y == 7;
-    case HS_VERTICAL: return x == 7;
-    case HS_FDIAGONAL: return x == y;
-    case HS_BDIAGONAL: return x + y == 7;
-    case HS_CROSS: return x == 7 || y == 7;
-    case HS_DIAGCROSS: return x == y || x + y == 7;
-    default: return true;
+    case HS_HORIZONTAL:
+      return y == 7;
+    case HS_VERTICAL:
+      return x == 7;
+    case HS_FDIAGONAL:
+      return x == y;
+    case HS_BDIAGONAL:
+      return x + y == 7;
+    case HS_CROSS:
+      return x == 7 || y == 7;
+    case HS_DIAGCROSS:
+      return x == y || x + y == 7;
+    default:
+      return true;
   }
 }
 
@@ -216,7 +221,8 @@ BOOL PatBlt(HDC h, int x, int y, int w, int hh, DWORD rop) {
   return TRUE;
 }
 
-BOOL StretchBlt(HDC hd, int x, int y, int w, int h, HDC hs, int sx, int sy, int sw, int sh, DWORD rop) {
+BOOL StretchBlt(HDC hd, int x, int y, int w, int h, HDC hs, int sx, int sy, int sw, int sh,
+                DWORD rop) {
   auto dst = DCOf(hd);
   if (!dst) return FALSE;
   auto src = DCOf(hs);
@@ -265,7 +271,8 @@ COLORREF SetPixel(HDC h, int x, int y, COLORREF color) {
   if (!dc) return CLR_INVALID;
   int dx = int(std::lround(dc->DX(x))), dy = int(std::lround(dc->DY(y)));
   Bitmap& b = *dc->S.CurBitmap;
-  if (dx < 0 || dy < 0 || dx >= b.Width || dy >= b.Height || !InClip(*dc, dx, dy)) return CLR_INVALID;
+  if (dx < 0 || dy < 0 || dx >= b.Width || dy >= b.Height || !InClip(*dc, dx, dy))
+    return CLR_INVALID;
   WriteRGB(b, dx, dy, ToRGB(color));
   return color & 0xFFFFFF;
 }
@@ -275,7 +282,8 @@ COLORREF GetPixel(HDC h, int x, int y) {
   if (!dc) return CLR_INVALID;
   int dx = int(std::lround(dc->DX(x))), dy = int(std::lround(dc->DY(y)));
   Bitmap& b = *dc->S.CurBitmap;
-  if (dx < 0 || dy < 0 || dx >= b.Width || dy >= b.Height || !InClip(*dc, dx, dy)) return CLR_INVALID;
+  if (dx < 0 || dy < 0 || dx >= b.Width || dy >= b.Height || !InClip(*dc, dx, dy))
+    return CLR_INVALID;
   return ToRGB(ReadRGB(b, dx, dy));  // the swap is its own inverse
 }
 

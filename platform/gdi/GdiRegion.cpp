@@ -51,10 +51,18 @@ Mask Combine(const Mask& a, const Mask& b, int mode) {
     for (int x = l; x < r; ++x) {
       bool in1 = a.At(x, y) != 0, in2 = b.At(x, y) != 0, in = false;
       switch (mode) {
-        case RGN_AND: in = in1 && in2; break;
-        case RGN_OR: in = in1 || in2; break;
-        case RGN_XOR: in = in1 != in2; break;
-        case RGN_DIFF: in = in1 && !in2; break;
+        case RGN_AND:
+          in = in1 && in2;
+          break;
+        case RGN_OR:
+          in = in1 || in2;
+          break;
+        case RGN_XOR:
+          in = in1 != in2;
+          break;
+        case RGN_DIFF:
+          in = in1 && !in2;
+          break;
       }
       if (in) m.A[size_t(y - t) * size_t(m.W) + size_t(x - l)] = 255;
     }
@@ -62,7 +70,8 @@ Mask Combine(const Mask& a, const Mask& b, int mode) {
   return m;
 }
 
-MaskCanvas::MaskCanvas(int x, int y, int w, int h) : X(x), Y(y), W(std::max(w, 0)), H(std::max(h, 0)) {
+MaskCanvas::MaskCanvas(int x, int y, int w, int h)
+    : X(x), Y(y), W(std::max(w, 0)), H(std::max(h, 0)) {
   Surface = cairo_image_surface_create(CAIRO_FORMAT_A8, W, H);
   Cr = cairo_create(Surface);
   cairo_set_antialias(Cr, CAIRO_ANTIALIAS_NONE);
@@ -81,17 +90,26 @@ Mask MaskCanvas::Take() {
   m.A.resize(size_t(W) * size_t(H));
   const uint8_t* data = cairo_image_surface_get_data(Surface);
   int stride = cairo_image_surface_get_stride(Surface);
-  for (int y = 0; y < H && data; ++y) std::copy_n(data + size_t(y) * size_t(stride), W, &m.A[size_t(y) * size_t(W)]);
+  for (int y = 0; y < H && data; ++y)
+    std::copy_n(data + size_t(y) * size_t(stride), W, &m.A[size_t(y) * size_t(W)]);
   return m;
 }
 
 void EmitPath(cairo_t* cr, const Path& path) {
   for (const PathOp& op : path) {
     switch (op.T) {
-      case PathOp::Move: cairo_move_to(cr, op.X[0], op.Y[0]); break;
-      case PathOp::Line: cairo_line_to(cr, op.X[0], op.Y[0]); break;
-      case PathOp::Curve: cairo_curve_to(cr, op.X[0], op.Y[0], op.X[1], op.Y[1], op.X[2], op.Y[2]); break;
-      case PathOp::Close: cairo_close_path(cr); break;
+      case PathOp::Move:
+        cairo_move_to(cr, op.X[0], op.Y[0]);
+        break;
+      case PathOp::Line:
+        cairo_line_to(cr, op.X[0], op.Y[0]);
+        break;
+      case PathOp::Curve:
+        cairo_curve_to(cr, op.X[0], op.Y[0], op.X[1], op.Y[1], op.X[2], op.Y[2]);
+        break;
+      case PathOp::Close:
+        cairo_close_path(cr);
+        break;
     }
   }
 }
@@ -254,8 +272,12 @@ int ClipWithRect(HDC h, int l, int t, int r, int b, int mode) {
 
 }  // namespace
 
-int IntersectClipRect(HDC h, int l, int t, int r, int b) { return ClipWithRect(h, l, t, r, b, RGN_AND); }
-int ExcludeClipRect(HDC h, int l, int t, int r, int b) { return ClipWithRect(h, l, t, r, b, RGN_DIFF); }
+int IntersectClipRect(HDC h, int l, int t, int r, int b) {
+  return ClipWithRect(h, l, t, r, b, RGN_AND);
+}
+int ExcludeClipRect(HDC h, int l, int t, int r, int b) {
+  return ClipWithRect(h, l, t, r, b, RGN_DIFF);
+}
 
 int GetClipBox(HDC h, RECT* box) {
   auto dc = DCOf(h);

@@ -119,13 +119,20 @@ namespace {
 // The on/off cells of a one-pixel pen, in pixels; empty for solid.
 std::vector<int> CosmeticCells(const Pen& pen) {
   switch (pen.Dash()) {
-    case PS_DASH: return {18, 6};
-    case PS_DOT: return {3, 3};
-    case PS_DASHDOT: return {9, 6, 3, 6};
-    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
-    case PS_ALTERNATE: return {1, 1};
-    case PS_USERSTYLE: return std::vector<int>(pen.User.begin(), pen.User.end());
-    default: return {};
+    case PS_DASH:
+      return {18, 6};
+    case PS_DOT:
+      return {3, 3};
+    case PS_DASHDOT:
+      return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+      return {9, 3, 3, 3, 3, 3};
+    case PS_ALTERNATE:
+      return {1, 1};
+    case PS_USERSTYLE:
+      return std::vector<int>(pen.User.begin(), pen.User.end());
+    default:
+      return {};
   }
 }
 
@@ -322,7 +329,8 @@ BOOL Polyline(HDC h, const POINT* pts, int count) {
   auto dc = DCOf(h);
   if (!dc || !pts || count < 2) return FALSE;
   Path p;
-  for (int i = 0; i < count; ++i) p.push_back(DevLine(*dc, pts[i].x, pts[i].y, i ? PathOp::Line : PathOp::Move));
+  for (int i = 0; i < count; ++i)
+    p.push_back(DevLine(*dc, pts[i].x, pts[i].y, i ? PathOp::Line : PathOp::Move));
   return Shape(*dc, {}, p);
 }
 
@@ -342,11 +350,14 @@ BOOL Beziers(HDC h, const POINT* pts, DWORD count, bool fromCurrent) {
   if (!dc || !pts || (count - (fromCurrent ? 0 : 1)) % 3 != 0 || count < 3) return FALSE;
   Path p;
   DWORD i = 0;
-  if (fromCurrent) p.push_back(DevLine(*dc, dc->S.CurX, dc->S.CurY, PathOp::Move));
-  else p.push_back(DevLine(*dc, pts[i].x, pts[i].y, PathOp::Move)), ++i;
+  if (fromCurrent)
+    p.push_back(DevLine(*dc, dc->S.CurX, dc->S.CurY, PathOp::Move));
+  else
+    p.push_back(DevLine(*dc, pts[i].x, pts[i].y, PathOp::Move)), ++i;
   for (; i + 2 < count; i += 3) {
     PathOp c{PathOp::Curve, {}, {}};
-    for (int k = 0; k < 3; ++k) c.X[k] = std::round(dc->DX(pts[i + k].x)), c.Y[k] = std::round(dc->DY(pts[i + k].y));
+    for (int k = 0; k < 3; ++k)
+      c.X[k] = std::round(dc->DX(pts[i + k].x)), c.Y[k] = std::round(dc->DY(pts[i + k].y));
     p.push_back(c);
   }
   if (fromCurrent) dc->S.CurX = pts[count - 1].x, dc->S.CurY = pts[count - 1].y;
@@ -475,8 +486,10 @@ void DropPath(DC& dc) {
 BOOL StrokePath(HDC h) {
   auto dc = FinishedPath(h);
   if (!dc) return FALSE;
-  if (dc->WidenedBy) Paint(*dc, PathArea(*dc), PenSource(*dc));
-  else StrokeFigure(*dc, dc->CurPath, false);
+  if (dc->WidenedBy)
+    Paint(*dc, PathArea(*dc), PenSource(*dc));
+  else
+    StrokeFigure(*dc, dc->CurPath, false);
   DropPath(*dc);
   return TRUE;
 }

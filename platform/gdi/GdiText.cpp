@@ -80,11 +80,12 @@ struct Layout {
     std::string utf8 = UTF16ToUTF8(text);
     pango_layout_set_text(L, utf8.c_str(), int(utf8.size()));
     PangoAttrList* attrs = pango_attr_list_new();
-    if (lf.lfUnderline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (lf.lfUnderline)
+      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
     if (lf.lfStrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     if (dc.S.CharExtra)
-      pango_attr_list_insert(
-          attrs, pango_attr_letter_spacing_new(int(dc.S.CharExtra * std::fabs(dc.ScaleX()) * PANGO_SCALE)));
+      pango_attr_list_insert(attrs, pango_attr_letter_spacing_new(int(
+                                        dc.S.CharExtra * std::fabs(dc.ScaleX()) * PANGO_SCALE)));
     pango_layout_set_attributes(L, attrs);
     pango_attr_list_unref(attrs);
     PangoRectangle logical;
@@ -124,7 +125,6 @@ void AlignOffset(UINT align, const Layout& lay, double& ox, double& oy) {
   ox = h == TA_CENTER ? -lay.Width / 2 : h == TA_RIGHT ? -lay.Width : 0;
   oy = v == TA_BASELINE ? -lay.Ascent : v == TA_BOTTOM ? -lay.Height : 0;
 }
-
 
 }  // namespace
 

@@ -161,7 +161,8 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
 }
 
 uint8_t* TBitmap::GetScanLine(int Y) {
-  if (Y < 0 || Y >= FHeight || !FBits) throw EInvalidGraphicOperation("Scan line index out of range");
+  if (Y < 0 || Y >= FHeight || !FBits)
+    throw EInvalidGraphicOperation("Scan line index out of range");
   return FBits + size_t(Y) * size_t(FStride);
 }
 

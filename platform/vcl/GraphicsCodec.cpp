@@ -48,7 +48,8 @@ std::vector<uint8_t> EncodeGraphic(const std::vector<uint8_t>& Bgra, int Width, 
   int stride = cairo_image_surface_get_stride(s);
   uint8_t* data = cairo_image_surface_get_data(s);
   for (int y = 0; y < Height; ++y)
-    std::memcpy(data + size_t(y) * size_t(stride), &Bgra[size_t(y) * size_t(Width) * 4], size_t(Width) * 4);
+    std::memcpy(data + size_t(y) * size_t(stride), &Bgra[size_t(y) * size_t(Width) * 4],
+                size_t(Width) * 4);
   cairo_surface_mark_dirty(s);
   Gdiplus::Status st = Gdiplus::EncodeImageBytes(s, 96, 96, clsid, nullptr, out);
   cairo_surface_destroy(s);

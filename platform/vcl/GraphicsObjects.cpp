@@ -11,12 +11,17 @@ COLORREF ColorToRGB(TColor Color) {
   if (Color < 0) {
     // The program's fixed scheme of system colours.
     switch (Color & 0xFF) {
-      case 5: return RGB(255, 255, 255);   // window
-      case 8: return RGB(0, 0, 0);         // window text
-      case 13: return RGB(0, 120, 215);    // highlight
-      case 16: return RGB(160, 160, 160);  // button shadow
-      case 15:                             // button face
-      default: return RGB(240, 240, 240);
+      case 5:
+        return RGB(255, 255, 255);  // window
+      case 8:
+        return RGB(0, 0, 0);  // window text
+      case 13:
+        return RGB(0, 120, 215);  // highlight
+      case 16:
+        return RGB(160, 160, 160);  // button shadow
+      case 15:                      // button face
+      default:
+        return RGB(240, 240, 240);
     }
   }
   if (Color == clNone || Color == clDefault) return 0;
@@ -38,28 +43,30 @@ int PenModeToRop2(TPenMode Mode) {
 }
 
 static const TEnumInfo& PenStyleInfo() {
-  static const TEnumInfo info("TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot",
-                                            "psClear", "psInsideFrame", "psUserStyle", "psAlternate"});
+  static const TEnumInfo info("TPenStyle",
+                              {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
+                               "psInsideFrame", "psUserStyle", "psAlternate"});
   return info;
 }
 static const TEnumInfo& PenModeInfo() {
   static const TEnumInfo info(
       "TPenMode", {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot",
-                   "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask",
-                   "pmNotMask", "pmXor", "pmNotXor"});
+                   "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge",
+                   "pmMask", "pmNotMask", "pmXor", "pmNotXor"});
   return info;
 }
 
 const TClassInfo* TPen::Class() {
-  static const TClassInfo* info = TClassDecl<TPen>("TPen", TPersistent::Class())
-                                      .Prop("Color", &TPen::GetColor, &TPen::SetColor)
-                                      .Default(clBlack)
-                                      .Enum("Mode", &TPen::GetMode, &TPen::SetMode, PenModeInfo())
-                                      .Default(pmCopy)
-                                      .Enum("Style", &TPen::GetStyle, &TPen::SetStyle, PenStyleInfo())
-                                      .Default(psSolid)
-                                      .Prop("Width", &TPen::GetWidth, &TPen::SetWidth)
-                                      .Default(1);
+  static const TClassInfo* info =
+      TClassDecl<TPen>("TPen", TPersistent::Class())
+          .Prop("Color", &TPen::GetColor, &TPen::SetColor)
+          .Default(clBlack)
+          .Enum("Mode", &TPen::GetMode, &TPen::SetMode, PenModeInfo())
+          .Default(pmCopy)
+          .Enum("Style", &TPen::GetStyle, &TPen::SetStyle, PenStyleInfo())
+          .Default(psSolid)
+          .Prop("Width", &TPen::GetWidth, &TPen::SetWidth)
+          .Default(1);
   return info;
 }
 
@@ -111,9 +118,12 @@ void TPen::SetMode(TPenMode Value) {
 HPEN TPen::GetHandle() {
   if (FHandle) return FHandle;
   LOGBRUSH lb{BS_SOLID, ColorToRGB(FColor), 0};
-  if (FStyle == psAlternate) FHandle = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &lb, 0, nullptr);
-  else if (FStyle == psUserStyle) FHandle = CreatePen(PS_SOLID, FWidth, lb.lbColor);
-  else FHandle = CreatePen(int(FStyle), FWidth, lb.lbColor);
+  if (FStyle == psAlternate)
+    FHandle = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &lb, 0, nullptr);
+  else if (FStyle == psUserStyle)
+    FHandle = CreatePen(PS_SOLID, FWidth, lb.lbColor);
+  else
+    FHandle = CreatePen(int(FStyle), FWidth, lb.lbColor);
   return FHandle;
 }
 
@@ -127,8 +137,9 @@ void TPen::SetHandle(HPEN Value) {
 // ---------------- brush ----------------
 
 static const TEnumInfo& BrushStyleInfo() {
-  static const TEnumInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                              "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"});
+  static const TEnumInfo info("TBrushStyle",
+                              {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                               "bsBDiagonal", "bsCross", "bsDiagCross"});
   return info;
 }
 
@@ -199,8 +210,8 @@ static const TEnumInfo& FontStyleInfo() {
   return info;
 }
 static const TEnumInfo& FontQualityInfo() {
-  static const TEnumInfo info("TFontQuality", {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased",
-                                               "fqAntialiased", "fqClearType"});
+  static const TEnumInfo info("TFontQuality", {"fqDefault", "fqDraft", "fqProof",
+                                               "fqNonAntialiased", "fqAntialiased", "fqClearType"});
   return info;
 }
 

@@ -64,9 +64,7 @@ namespace {
 void Put16(std::vector<uint8_t>& out, unsigned v) {
   out.push_back(uint8_t(v)), out.push_back(uint8_t(v >> 8));
 }
-void Put32(std::vector<uint8_t>& out, unsigned v) {
-  Put16(out, v & 0xFFFF), Put16(out, v >> 16);
-}
+void Put32(std::vector<uint8_t>& out, unsigned v) { Put16(out, v & 0xFFFF), Put16(out, v >> 16); }
 
 }  // namespace
 
@@ -94,7 +92,8 @@ void TIcon::SaveToStream(TStream& Stream) {
       unsigned a = p[3];
       for (int c = 0; c < 3; ++c) out.push_back(uint8_t(a ? std::min(255u, p[c] * 255u / a) : 0));
       out.push_back(uint8_t(a));
-      if (!a) mask[size_t(h - 1 - y) * size_t(maskStride) + size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+      if (!a)
+        mask[size_t(h - 1 - y) * size_t(maskStride) + size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
     }
   }
   out.insert(out.end(), mask.begin(), mask.end());
@@ -126,8 +125,10 @@ namespace {
 std::unique_ptr<TGraphic> CopyOf(TGraphic* Graphic) {
   if (!Graphic) return nullptr;
   std::unique_ptr<TGraphic> copy;
-  if (dynamic_cast<TIcon*>(Graphic)) copy = std::make_unique<TIcon>();
-  else copy = std::make_unique<TBitmap>();
+  if (dynamic_cast<TIcon*>(Graphic))
+    copy = std::make_unique<TIcon>();
+  else
+    copy = std::make_unique<TBitmap>();
   copy->Assign(Graphic);
   return copy;
 }
@@ -160,8 +161,10 @@ void TPicture::LoadFromFile(const std::string& FileName) {
   std::string ext = FileName.size() >= 4 ? FileName.substr(FileName.size() - 4) : "";
   std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) { return char(std::tolower(c)); });
   std::unique_ptr<TGraphic> graphic;
-  if (ext == ".ico") graphic = std::make_unique<TIcon>();
-  else graphic = std::make_unique<TBitmap>();
+  if (ext == ".ico")
+    graphic = std::make_unique<TIcon>();
+  else
+    graphic = std::make_unique<TBitmap>();
   graphic->LoadFromFile(FileName);  // a failure leaves the picture as it was
   TakeGraphic(std::move(graphic));
 }

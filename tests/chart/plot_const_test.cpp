@@ -39,9 +39,12 @@ TEST(PlotConst, JoinedTextsUseOneCarriageReturn) {
       {&PlotMsg_EmptyPlotFile, "Empty *.plc file"},
   };
   for (const Case& k : cases) EXPECT_EQ(*k.Text, k.Expected);
-  EXPECT_EQ(std::count(PlotMsg_DefaultPercentOf2.begin(), PlotMsg_DefaultPercentOf2.end(), '\r'), 1);
+  EXPECT_EQ(std::count(PlotMsg_DefaultPercentOf2.begin(), PlotMsg_DefaultPercentOf2.end(), '\r'),
+            1);
   EXPECT_EQ(PlotMsg_DefaultPercentOf2.find('\n'), std::string::npos);
-  EXPECT_EQ(std::count(PlotMsg_JScriptNonSupportMsg.begin(), PlotMsg_JScriptNonSupportMsg.end(), '\r'), 1);
+  EXPECT_EQ(
+      std::count(PlotMsg_JScriptNonSupportMsg.begin(), PlotMsg_JScriptNonSupportMsg.end(), '\r'),
+      1);
 }
 
 TEST(PlotConst, TextsTheBehaviourDependsOn) {
@@ -70,8 +73,10 @@ TEST(PlotConst, TextsTheBehaviourDependsOn) {
 }
 
 TEST(PlotConst, PlaceholdersTakeTheFormatterArgumentsInOrder) {
-  EXPECT_EQ(Format(PlotMsg_SeriesDelete, {3, 9}), "Series Delete: ValueIndex 3 out of bounds (0 to 9).");
-  EXPECT_EQ(Format(PlotMsg_SeriesInvDataSource, {std::string("Table1")}), "No valid DataSource: Table1");
+  EXPECT_EQ(Format(PlotMsg_SeriesDelete, {3, 9}),
+            "Series Delete: ValueIndex 3 out of bounds (0 to 9).");
+  EXPECT_EQ(Format(PlotMsg_SeriesInvDataSource, {std::string("Table1")}),
+            "No valid DataSource: Table1");
   EXPECT_EQ(Format(PlotMsg_DefaultPercentOf, {std::string("25"), std::string("100")}), "25 of 100");
 }
 

@@ -12,20 +12,20 @@
 namespace {
 
 // A 24-bit bitmap of grey levels, one per pixel, rows top to bottom.
-std::unique_ptr<TBitmap> Grey(int w, int h, const std::vector<int>& levels, TPixelFormat f = pf24bit) {
+std::unique_ptr<TBitmap> Grey(int w, int h, const std::vector<int>& levels,
+                              TPixelFormat f = pf24bit) {
   auto b = std::make_unique<TBitmap>();
   b->SetPixelFormat(f);
   b->SetSize(w, h);
   int bytes = f == pf24bit ? 3 : 4;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c) b->GetScanLine(y)[x * bytes + c] = uint8_t(levels[size_t(y * w + x)]);
+      for (int c = 0; c < 3; ++c)
+        b->GetScanLine(y)[x * bytes + c] = uint8_t(levels[size_t(y * w + x)]);
   return b;
 }
 
-int Level(TBitmap& b, int x, int y) {
-  return b.GetScanLine(y)[x * (b.BitsPerPixel() / 8)];
-}
+int Level(TBitmap& b, int x, int y) { return b.GetScanLine(y)[x * (b.BitsPerPixel() / 8)]; }
 
 std::vector<int> Levels(TBitmap& b) {
   std::vector<int> v;
@@ -43,7 +43,8 @@ TEST(PlotCalcLines, OneEntryPerRowAndNoSecondRowReadFromOneRow) {
     PlotCalcLines(rows, &b);
     EXPECT_EQ(b.GetPixelFormat(), pf24bit);
     ASSERT_EQ(rows.size(), size_t(h)) << h;
-    for (int y = 0; y < h; ++y) EXPECT_EQ(reinterpret_cast<uint8_t*>(rows[size_t(y)]), b.GetScanLine(y));
+    for (int y = 0; y < h; ++y)
+      EXPECT_EQ(reinterpret_cast<uint8_t*>(rows[size_t(y)]), b.GetScanLine(y));
     TRGBAArray wide;
     PlotCalcLines(wide, &b);
     EXPECT_EQ(b.GetPixelFormat(), pf32bit);
@@ -57,10 +58,10 @@ TEST(PlotFilters, BlurAveragesFromTheUnchangedImageAndKeepsTheBorder) {
   auto b = Grey(5, 5, levels);
   TBlurFilter blur;
   blur.Apply(b.get());
-  const std::vector<int> expected = {0, 0,  0,  0,  0,   //
-                                     0, 10, 10, 10, 0,   //
-                                     0, 10, 10, 10, 0,   //
-                                     0, 10, 10, 10, 0,   //
+  const std::vector<int> expected = {0, 0,  0,  0,  0,  //
+                                     0, 10, 10, 10, 0,  //
+                                     0, 10, 10, 10, 0,  //
+                                     0, 10, 10, 10, 0,  //
                                      0, 0,  0,  0,  0};
   EXPECT_EQ(Levels(*b), expected);
   blur.SetSteps(2);  // each pass blurs the last result
@@ -87,13 +88,13 @@ TEST(PlotFilters, ConvolutionWeights) {
     int Expected;  // the centre of a 3 x 3 image 10 .. 90
   };
   const Case cases[] = {
-      {{1, 1, 1, 1, 1, 1, 1, 1, 1}, 50},             // integer mean
-      {{1, 1, 1, 1, 2, 1, 1, 1, 1}, 50},             // (450 + 50) / 10
-      {{0, 0, 0, 0, 0, 1, 0, 0, 0}, 60},             // the right neighbour
-      {{-1, -1, -1, -1, 8, -1, -1, -1, -1}, 0},      // sums to 0: the plain sum, -50 clamped
-      {{-1, -1, -1, -1, 9, -1, -1, -1, -1}, 50},     // sums to 1
-      {{0, 0, 0, 0, 9, 0, 0, 0, 0}, 50},             // 450 / 9
-      {{0, -1, 0, 0, 2, 0, 0, 0, 0}, 80},            // (100 - 20) / 1
+      {{1, 1, 1, 1, 1, 1, 1, 1, 1}, 50},          // integer mean
+      {{1, 1, 1, 1, 2, 1, 1, 1, 1}, 50},          // (450 + 50) / 10
+      {{0, 0, 0, 0, 0, 1, 0, 0, 0}, 60},          // the right neighbour
+      {{-1, -1, -1, -1, 8, -1, -1, -1, -1}, 0},   // sums to 0: the plain sum, -50 clamped
+      {{-1, -1, -1, -1, 9, -1, -1, -1, -1}, 50},  // sums to 1
+      {{0, 0, 0, 0, 9, 0, 0, 0, 0}, 50},          // 450 / 9
+      {{0, -1, 0, 0, 2, 0, 0, 0, 0}, 80},         // (100 - 20) / 1
   };
   for (const Case& k : cases) {
     auto b = Grey(3, 3, {10, 20, 30, 40, 50, 60, 70, 80, 90});
@@ -116,8 +117,8 @@ TEST(PlotFilters, RegionsLimitTheWork) {
     std::vector<bool> Changed;  // inner row, columns 1 .. 4
   };
   const Case cases[] = {
-      {2, 0, 0, 0, {false, false, true, true}},   // width 0: from the left edge to the right
-      {0, 0, 3, 0, {true, true, false, false}},   // right edge at column 3
+      {2, 0, 0, 0, {false, false, true, true}},  // width 0: from the left edge to the right
+      {0, 0, 3, 0, {true, true, false, false}},  // right edge at column 3
       {0, 0, 0, 0, {true, true, true, true}},
   };
   for (const Case& k : cases) {
@@ -240,8 +241,8 @@ TEST(PlotPicture, AnIconIsDrawnOntoABitmapBeforeTheFilters) {
   p.GetFilters()->Add(TBlurFilter::Class());
   auto* out = dynamic_cast<TBitmap*>(p.Filtered());
   ASSERT_NE(out, nullptr);
-  EXPECT_EQ(Level(*out, 0, 0), 255);             // the transparent corner shows white
-  EXPECT_EQ(Level(*out, 1, 1), 255 * 8 / 9);     // black among eight white
+  EXPECT_EQ(Level(*out, 0, 0), 255);          // the transparent corner shows white
+  EXPECT_EQ(Level(*out, 1, 1), 255 * 8 / 9);  // black among eight white
 }
 
 // A component with a chart picture, to stream it.

@@ -43,7 +43,8 @@ COLORREF Canvas::At(int x, int y) const {
 bool Canvas::Near(int x, int y) const {
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx)
-      if (x + dx >= 0 && y + dy >= 0 && x + dx < W && y + dy < H && Painted(x + dx, y + dy)) return true;
+      if (x + dx >= 0 && y + dy >= 0 && x + dx < W && y + dy < H && Painted(x + dx, y + dy))
+        return true;
   return false;
 }
 

@@ -14,14 +14,13 @@ TEST(GdiRegions, CombineGivesTheKindAndBox) {
     RECT Box;
   };
   const Case cases[] = {
-      {RGN_AND, SIMPLEREGION, {5, 5, 10, 10}},
-      {RGN_OR, COMPLEXREGION, {0, 0, 15, 15}},
-      {RGN_XOR, COMPLEXREGION, {0, 0, 15, 15}},
-      {RGN_DIFF, COMPLEXREGION, {0, 0, 10, 10}},
+      {RGN_AND, SIMPLEREGION, {5, 5, 10, 10}},  {RGN_OR, COMPLEXREGION, {0, 0, 15, 15}},
+      {RGN_XOR, COMPLEXREGION, {0, 0, 15, 15}}, {RGN_DIFF, COMPLEXREGION, {0, 0, 10, 10}},
       {RGN_COPY, SIMPLEREGION, {0, 0, 10, 10}},
   };
   for (const Case& k : cases) {
-    HRGN a = CreateRectRgn(0, 0, 10, 10), b = CreateRectRgn(5, 5, 15, 15), d = CreateRectRgn(0, 0, 0, 0);
+    HRGN a = CreateRectRgn(0, 0, 10, 10), b = CreateRectRgn(5, 5, 15, 15),
+         d = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(CombineRgn(d, a, b, k.Mode), k.Kind) << k.Mode;
     RECT box;
     GetRgnBox(d, &box);
@@ -115,9 +114,9 @@ TEST(GdiPaths, FillStrokeWidenAndClip) {
   EndPath(c.Dc);
   EXPECT_EQ(c.Count(), 0);  // recorded, not drawn
   EXPECT_TRUE(FillPath(c.Dc));
-  EXPECT_EQ(c.At(25, 10), kRed);   // inside the closed triangle
+  EXPECT_EQ(c.At(25, 10), kRed);  // inside the closed triangle
   EXPECT_EQ(c.At(10, 25), kWhite);
-  EXPECT_FALSE(FillPath(c.Dc));    // the path is used up
+  EXPECT_FALSE(FillPath(c.Dc));  // the path is used up
 
   c.Clear();
   LOGBRUSH lb{BS_SOLID, kBlack, 0};

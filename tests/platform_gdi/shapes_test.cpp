@@ -73,8 +73,8 @@ TEST(GdiPens, FivePixelDashesAndCaps) {
     LineTo(c.Dc, 80, 20);
     SCOPED_TRACE(k.Cap);
     EXPECT_EQ(c.Painted(8, 20), k.BeforeStart);
-    EXPECT_TRUE(c.Painted(12, 20));   // first dash: 15 pixels
-    EXPECT_TRUE(c.Painted(12, 18));   // five pixels across, centred on the line
+    EXPECT_TRUE(c.Painted(12, 20));  // first dash: 15 pixels
+    EXPECT_TRUE(c.Painted(12, 18));  // five pixels across, centred on the line
     EXPECT_TRUE(c.Painted(12, 22));
     EXPECT_FALSE(c.Painted(12, 23));
     EXPECT_FALSE(c.Painted(12, 17));
@@ -110,8 +110,9 @@ TEST(GdiPens, CosmeticStylesSetTheirCells) {
   for (const Case& k : cases) {
     Canvas c(40, 4);
     LOGBRUSH lb{BS_SOLID, kBlack, 0};
-    HPEN pen = k.Style == PS_ALTERNATE ? ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &lb, 0, nullptr)
-                                       : CreatePen(k.Style, 1, kBlack);
+    HPEN pen = k.Style == PS_ALTERNATE
+                   ? ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &lb, 0, nullptr)
+                   : CreatePen(k.Style, 1, kBlack);
     c.Select(pen);
     MoveToEx(c.Dc, 0, 1, nullptr);
     LineTo(c.Dc, 39, 1);
@@ -156,11 +157,21 @@ TEST(GdiRop2, EveryOperationMixesPenAndTarget) {
     uint32_t Result;
   };
   const Case cases[] = {
-      {R2_BLACK, 0},           {R2_NOTMERGEPEN, ~(P | D)}, {R2_MASKNOTPEN, ~P & D},
-      {R2_NOTCOPYPEN, ~P},     {R2_MASKPENNOT, P & ~D},    {R2_NOT, ~D},
-      {R2_XORPEN, P ^ D},      {R2_NOTMASKPEN, ~(P & D)},  {R2_MASKPEN, P & D},
-      {R2_NOTXORPEN, ~(P ^ D)}, {R2_NOP, D},               {R2_MERGENOTPEN, ~P | D},
-      {R2_COPYPEN, P},         {R2_MERGEPENNOT, P | ~D},   {R2_MERGEPEN, P | D},
+      {R2_BLACK, 0},
+      {R2_NOTMERGEPEN, ~(P | D)},
+      {R2_MASKNOTPEN, ~P & D},
+      {R2_NOTCOPYPEN, ~P},
+      {R2_MASKPENNOT, P & ~D},
+      {R2_NOT, ~D},
+      {R2_XORPEN, P ^ D},
+      {R2_NOTMASKPEN, ~(P & D)},
+      {R2_MASKPEN, P & D},
+      {R2_NOTXORPEN, ~(P ^ D)},
+      {R2_NOP, D},
+      {R2_MERGENOTPEN, ~P | D},
+      {R2_COPYPEN, P},
+      {R2_MERGEPENNOT, P | ~D},
+      {R2_MERGEPEN, P | D},
       {R2_WHITE, 0xFFFFFF},
   };
   for (const Case& k : cases) {
@@ -229,7 +240,7 @@ TEST(GdiMapping, AnisotropicTwoToOne) {
   EXPECT_EQ(p.y, 5);
   c.Select(CreateSolidBrush(kRed));
   SelectObject(c.Dc, GetStockObject(NULL_PEN));
-  Rectangle(c.Dc, 2, 2, 12, 12);  // device (4, 2) to (24, 12), one smaller without pen
+  Rectangle(c.Dc, 2, 2, 12, 12);          // device (4, 2) to (24, 12), one smaller without pen
   EXPECT_EQ(GetPixel(c.Dc, 2, 2), kRed);  // logical probes go through the mapping too
   SetMapMode(c.Dc, MM_TEXT);
   EXPECT_EQ(c.At(4, 2), kRed);
@@ -287,6 +298,22 @@ TEST(GdiHandles, ABadHandleDoesNothingAndFails) {
   RECT r{0, 0, 4, 4};
   EXPECT_EQ(FillRect(c.Dc, &r, brush), 0);  // deleted
   EXPECT_EQ(c.At(1, 1), kWhite);
+}
+
+TEST(GdiHandles, SelectObjectGivesBackThePreviousObject) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(dc, 4, 4);
+  HGDIOBJ first = SelectObject(dc, bmp);
+  EXPECT_EQ(GetObjectType(first), DWORD(OBJ_BITMAP));  // the context's own 1 x 1 bitmap
+  EXPECT_EQ(SelectObject(dc, first), bmp);
+  HPEN pen = CreatePen(PS_DASH, 1, kRed);
+  EXPECT_EQ(SelectObject(dc, pen), GetStockObject(BLACK_PEN));
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+  DeleteDC(dc);
+  EXPECT_EQ(GetObjectType(first), 0u);  // went with the context
+  EXPECT_EQ(GetObjectType(pen), DWORD(OBJ_PEN));
+  DeleteObject(pen);
+  DeleteObject(bmp);
 }
 
 TEST(GdiHandles, ADeletedSelectedObjectKeepsDrawingUntilReplaced) {

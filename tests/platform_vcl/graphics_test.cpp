@@ -1,12 +1,13 @@
 // The framework's canvas, pens, brushes, fonts, bitmaps, icons and pictures.
 
+#include "platform/vcl/Graphics.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 
 #include "platform/rtl/Streams.h"
-#include "platform/vcl/Graphics.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST(VclBitmap, SizeFormatAndScanLines) {
   EXPECT_EQ(b.GetScanLine(1) - b.GetScanLine(0), 20);
   EXPECT_EQ(PixelOf(b, 4, 2), clRed);
   EXPECT_EQ(b.GetScanLine(2)[4 * 4 + 3], 255);  // drawn pixels are opaque
-  b.SetSize(8, 8);  // keeps what both sizes share
+  b.SetSize(8, 8);                              // keeps what both sizes share
   EXPECT_EQ(PixelOf(b, 4, 2), clRed);
   EXPECT_EQ(PixelOf(b, 7, 7), clWhite);
   EXPECT_THROW(b.GetScanLine(8), EInvalidGraphicOperation);
@@ -165,8 +166,8 @@ TEST(VclIcon, RoundTripAndBlendedDrawing) {
   TIcon icon;
   icon.SetSize(4, 4);
   uint8_t* row = icon.GetPixels()->GetScanLine(0);
-  std::fill(row, row + 16, 0);               // the top row fully transparent
-  uint8_t half[4] = {0, 0, 128, 128};        // half-opaque red, premultiplied
+  std::fill(row, row + 16, 0);         // the top row fully transparent
+  uint8_t half[4] = {0, 0, 128, 128};  // half-opaque red, premultiplied
   std::copy(half, half + 4, icon.GetPixels()->GetScanLine(1));
   TMemoryStream s;
   icon.SaveToStream(s);

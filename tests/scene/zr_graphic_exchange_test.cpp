@@ -130,7 +130,7 @@ TEST(ZrBitmapExchange, OtherGraphicsAreDrawnOpaque) {
   TIcon icon;
   icon.SetSize(2, 2);
   uint8_t* row = icon.GetPixels()->GetScanLine(0);
-  std::fill(row, row + 8, 0);               // transparent top row
+  std::fill(row, row + 8, 0);                // transparent top row
   const uint8_t blue[4] = {255, 0, 0, 255};  // B, G, R, A
   std::copy(blue, blue + 4, icon.GetPixels()->GetScanLine(1));
   TzrBitmap zb;
