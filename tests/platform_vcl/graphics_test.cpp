@@ -1,6 +1,7 @@
 // The framework's canvas, pens, brushes, fonts, bitmaps, icons and pictures.
 
 #include "platform/vcl/Graphics.h"
+#include "platform/vcl/GraphicsCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,37 @@ TEST(VclBitmap, StreamsRoundTripAsBmp) {
   EXPECT_EQ(PixelOf(r, 0, 0), clRed);
   EXPECT_EQ(PixelOf(r, 6, 4), TColor(gdi::RGB(12, 34, 56)));
   EXPECT_EQ(PixelOf(r, 3, 3), clWhite);
+}
+
+TEST(VclBitmap, LoadsPngWithAlphaAndJpegOpaque) {
+  // 16 x 8: opaque red on the left, half-transparent blue on the right
+  // (premultiplied B, G, R, A).
+  std::vector<uint8_t> bgra;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const uint8_t red[4] = {0, 0, 255, 255}, blue[4] = {128, 0, 0, 128};
+      bgra.insert(bgra.end(), x < 8 ? red : blue, (x < 8 ? red : blue) + 4);
+    }
+  struct Case {
+    const char16_t* Mime;
+    TPixelFormat Format;
+    int Tolerance;
+  };
+  const Case cases[] = {{u"image/png", pf32bit, 1}, {u"image/jpeg", pf24bit, 12}};
+  for (const Case& k : cases) {
+    std::vector<uint8_t> file = EncodeGraphic(bgra, 16, 8, k.Mime);
+    TMemoryStream s;
+    s.WriteBuffer(file.data(), int32_t(file.size()));
+    s.SetPosition(0);
+    TBitmap b;
+    b.LoadFromStream(s);
+    ASSERT_EQ(b.GetWidth(), 16);
+    EXPECT_EQ(b.GetPixelFormat(), k.Format);
+    EXPECT_NEAR(b.GetScanLine(3)[2 * (b.BitsPerPixel() / 8) + 2], 255, k.Tolerance);  // red
+    if (k.Format == pf32bit) {
+      EXPECT_EQ(b.GetScanLine(3)[12 * 4 + 3], 128);  // the alpha is kept
+    }
+  }
 }
 
 TEST(VclBitmap, BadDataIsRefusedAndLosesNothing) {
