@@ -358,6 +358,21 @@ TEST(SmoothStretch, SizesThatDoNothingAndTwoRowDestinations) {
   SmoothStretch(nullptr, &thin);
 }
 
+TEST(SmoothStretch, EnlargingBlendsBetweenSourcePixels) {
+  // A step from 0 to 200 between the middle pixels of four: enlarged to 31,
+  // the pixels between the two source centres take levels in between.
+  for (TSmoothStretchOption option : {ssBestQuality, ssBestPerformance}) {
+    auto src = Grey(4, 4, {0, 0, 200, 200, 0, 0, 200, 200, 0, 0, 200, 200, 0, 0, 200, 200});
+    TBitmap dst;
+    dst.SetSize(31, 31);
+    SmoothStretch(src.get(), &dst, option);
+    int between = 0;
+    for (int x = 11; x <= 19; ++x) between += Level(dst, x, 15) > 20 && Level(dst, x, 15) < 180;
+    EXPECT_GE(between, 5) << option;  // not a hard step
+    EXPECT_LT(Level(dst, 12, 15), Level(dst, 18, 15));
+  }
+}
+
 TEST(SmoothStretch, AFlatSourceStaysFlatAtEverySize) {
   for (TSmoothStretchOption option : {ssBestQuality, ssBestPerformance})
     for (int size : {3, 9, 40}) {
