@@ -152,7 +152,10 @@ TzrColor* TzrBitmap::GetScanline(int Y) {
 
 void TzrBitmap::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TzrBitmap*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+  if (!source) {
+    if (!AssignFromFramework(Source)) TPersistent::Assign(Source);
+    return;
+  }
   if (source == this) return;
   if (source->GetBitmap()) {
     if (source->FResource != FResource) {

@@ -27,6 +27,7 @@
 #include "scene/zr_geometry.h"
 #include "scene/zr_object.h"
 
+class TGraphic;
 class TStream;
 class TzrBitmapObject;
 class TzrCanvas;
@@ -48,8 +49,13 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   const TClassInfo* ClassType() const override { return Class(); }
 
   // From another bitmap: its resource link when it shows one, else its size
-  // and pixels. OnChange follows.
+  // and pixels. From the framework's bitmaps, graphics and pictures: their
+  // pixels (zr_bitmap_graphic.cpp). OnChange follows.
   void Assign(TPersistent* Source) override;
+  // Draws a framework graphic stretched into the rounded rectangle through
+  // a work bitmap filled with magenta; every work pixel that is not exactly
+  // magenta replaces the bitmap's pixel.
+  void DrawGraphic(TGraphic* Graphic, const TzrRect& DstRect);
   // The binary property "PNG" (what SaveToStream writes) when there are pixels.
   void DefineProperties(TFiler* Filer) override;
 
@@ -134,12 +140,16 @@ class TzrBitmap : public TPersistent, public IzrFreeNotify {
   TNotifyEvent OnDestroyHandle;
 
  protected:
+  // To a framework bitmap (32 bits, rows as they are) or picture.
+  void AssignTo(TPersistent* Dest) override;
   // Drops the native image, the canvas and the pixels and allocates cleared
   // pixels for the current size.
   void Recreate();
 
  private:
   static void Fire(const TNotifyEvent& Event, TObject* Sender);
+  bool AssignFromFramework(TPersistent* Source);
+  void Resize(int AWidth, int AHeight);
   void LinkResource(TzrBitmapObject* Value);
   void UnlinkResource();
   bool HasTranslucentPixel() const;

@@ -53,7 +53,10 @@ void TzrFont::SetStyle(TzrFontStyle Value) {
 
 void TzrFont::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TzrFont*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+  if (!source) {
+    if (!AssignFromFramework(Source)) TPersistent::Assign(Source);
+    return;
+  }
   FFamily = source->FFamily;
   FSize = source->FSize;
   FStyle = source->FStyle;

@@ -27,7 +27,8 @@ class TzrFont : public TPersistent {
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
 
-  // Copies every field from another font and fires OnChanged.
+  // Copies every field from another font and fires OnChanged; from a
+  // framework font (TFont) its name, height and plain styles.
   void Assign(TPersistent* Source) override;
 
   bool GetClearType() const { return FClearType; }
@@ -41,7 +42,12 @@ class TzrFont : public TPersistent {
 
   TNotifyEvent OnChanged;
 
+ protected:
+  // To a framework font: name, height -Round(Size) and the plain styles.
+  void AssignTo(TPersistent* Dest) override;
+
  private:
+  bool AssignFromFramework(TPersistent* Source);
   void Changed();
   bool IsFamilyStored() const { return FFamily != "Tahoma"; }
   bool IsSizeStored() const { return FSize != 11; }

@@ -132,6 +132,9 @@ class TReader : public TFiler {
   bool ReadBoolean();
   std::string ReadIdent();
   void SkipValue();
+  // Reads property entries into Instance up to and including the list end
+  // (for DefineProperties readers of object lists).
+  void ReadObjectProperties(TPersistent* Instance) { ReadProperties(Instance, nullptr); }
   // Bytes of the data read so far (from the reader's start).
   size_t Position() const { return FPos; }
   // Inside OnError: where the property entry or component record that the
@@ -224,6 +227,9 @@ class TWriter : public TFiler {
   void WriteBoolean(bool Value);
   void WriteIdent(const std::string& Ident);
   void WriteBinary(const void* Data, size_t Count);
+  // Writes Instance's stored properties (for DefineProperties writers of
+  // object lists); the caller ends the list.
+  void WriteObjectProperties(TPersistent* Instance) { WriteProperties(Instance, ""); }
 
   void DefineProperty(const std::string& Name, const TReaderProc& ReadData,
                       const TWriterProc& WriteData, bool HasData) override;

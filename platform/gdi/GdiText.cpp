@@ -1,0 +1,232 @@
+// Fonts and text: LOGFONT through Pango, alignment, rotation, extents.
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gdi/GdiInternal.h"
+#include "platform/gdiplus/GdiPlusFont.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace gdi {
+
+using namespace detail;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+std::string FaceName(const LOGFONTW& lf) {
+  std::u16string name;
+  for (int i = 0; i < LF_FACESIZE && lf.lfFaceName[i]; ++i) name += lf.lfFaceName[i];
+  return UTF16ToUTF8(name);
+}
+
+PangoFontDescription* Describe(const LOGFONTW& lf, double emPixels) {
+  int style = (lf.lfWeight >= 600 ? Gdiplus::FontStyleBold : 0) |
+              (lf.lfItalic ? Gdiplus::FontStyleItalic : 0);
+  Gdiplus::FontFamily family(FaceName(lf));
+  return Gdiplus::CreateFontDescription(family, style, emPixels);
+}
+
+struct Metrics {
+  double Ascent = 0, Descent = 0;
+};
+
+Metrics MetricsOf(PangoFontDescription* d) {
+  PangoContext* ctx = pango_font_map_create_context(pango_cairo_font_map_get_default());
+  PangoFontMetrics* m = pango_context_get_metrics(ctx, d, nullptr);
+  Metrics r{double(pango_font_metrics_get_ascent(m)) / PANGO_SCALE,
+            double(pango_font_metrics_get_descent(m)) / PANGO_SCALE};
+  pango_font_metrics_unref(m);
+  g_object_unref(ctx);
+  return r;
+}
+
+// The em size in device pixels: a negative height is the em, a positive
+// one the cell (ascent and descent), 0 the default.
+double EmPixels(const DC& dc, const LOGFONTW& lf) {
+  double scale = std::fabs(dc.ScaleY());
+  if (lf.lfHeight < 0) return -lf.lfHeight * scale;
+  if (lf.lfHeight == 0) return 12 * scale;
+  PangoFontDescription* d = Describe(lf, 100);
+  Metrics m = MetricsOf(d);
+  pango_font_description_free(d);
+  double cell = m.Ascent + m.Descent;
+  return cell > 0 ? lf.lfHeight * scale * 100 / cell : lf.lfHeight * scale;
+}
+
+// A layout of the text in the DC's font, with its device metrics.
+struct Layout {
+  Layout(const DC& dc, const std::u16string& text) {
+    const LOGFONTW& lf = dc.S.CurFont->Log;
+    Canvas = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    Cr = cairo_create(Canvas);
+    L = pango_cairo_create_layout(Cr);
+    cairo_font_options_t* fo = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_antialias(
+        fo, lf.lfQuality == NONANTIALIASED_QUALITY ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
+    pango_cairo_context_set_font_options(pango_layout_get_context(L), fo);
+    pango_layout_context_changed(L);
+    cairo_font_options_destroy(fo);
+    PangoFontDescription* d = Describe(lf, EmPixels(dc, lf));
+    pango_layout_set_font_description(L, d);
+    Metrics m = MetricsOf(d);
+    pango_font_description_free(d);
+    Ascent = std::ceil(m.Ascent);
+    Height = Ascent + std::ceil(m.Descent);
+    std::string utf8 = UTF16ToUTF8(text);
+    pango_layout_set_text(L, utf8.c_str(), int(utf8.size()));
+    PangoAttrList* attrs = pango_attr_list_new();
+    if (lf.lfUnderline)
+      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (lf.lfStrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    if (dc.S.CharExtra)
+      pango_attr_list_insert(attrs, pango_attr_letter_spacing_new(int(
+                                        dc.S.CharExtra * std::fabs(dc.ScaleX()) * PANGO_SCALE)));
+    pango_layout_set_attributes(L, attrs);
+    pango_attr_list_unref(attrs);
+    PangoRectangle logical;
+    pango_layout_get_extents(L, nullptr, &logical);
+    // The extra space follows every character, the last one included.
+    Width = std::round(double(logical.width) / PANGO_SCALE +
+                       (text.empty() ? 0 : dc.S.CharExtra * std::fabs(dc.ScaleX())));
+    Text = utf8;
+  }
+  ~Layout() {
+    g_object_unref(L);
+    cairo_destroy(Cr);
+    cairo_surface_destroy(Canvas);
+  }
+  // The left edge of the character at the byte offset.
+  double XOf(int byteIndex) const {
+    PangoRectangle r;
+    pango_layout_index_to_pos(L, byteIndex, &r);
+    return double(r.x) / PANGO_SCALE;
+  }
+  cairo_surface_t* Canvas;
+  cairo_t* Cr;
+  PangoLayout* L;
+  double Ascent = 0, Height = 0, Width = 0;
+  std::string Text;
+};
+
+std::u16string TextOf(const WCHAR* text, int length) {
+  if (!text || length <= 0) return std::u16string();
+  return std::u16string(text, size_t(length));
+}
+
+// Where the text's top left lies relative to the reference point, in the
+// text's own (unrotated) frame.
+void AlignOffset(UINT align, const Layout& lay, double& ox, double& oy) {
+  UINT h = align & TA_CENTER, v = align & TA_BASELINE;
+  ox = h == TA_CENTER ? -lay.Width / 2 : h == TA_RIGHT ? -lay.Width : 0;
+  oy = v == TA_BASELINE ? -lay.Ascent : v == TA_BOTTOM ? -lay.Height : 0;
+}
+
+}  // namespace
+
+BOOL GetTextExtentPoint32W(HDC h, const WCHAR* text, int length, SIZE* size) {
+  auto dc = DCOf(h);
+  if (!dc || !size || length < 0) return FALSE;
+  Layout lay(*dc, TextOf(text, length));
+  size->cx = LONG(std::lround((length ? lay.Width : 0) / std::fabs(dc->ScaleX())));
+  size->cy = LONG(std::lround(lay.Height / std::fabs(dc->ScaleY())));
+  return TRUE;
+}
+
+BOOL GetTextMetricsW(HDC h, TEXTMETRICW* tm) {
+  auto dc = DCOf(h);
+  if (!dc || !tm) return FALSE;
+  Layout lay(*dc, u"x");
+  double sy = std::fabs(dc->ScaleY());
+  *tm = TEXTMETRICW{};
+  tm->tmAscent = LONG(std::lround(lay.Ascent / sy));
+  tm->tmHeight = LONG(std::lround(lay.Height / sy));
+  tm->tmDescent = tm->tmHeight - tm->tmAscent;
+  tm->tmAveCharWidth = LONG(std::lround(lay.Width / std::fabs(dc->ScaleX())));
+  tm->tmMaxCharWidth = tm->tmAveCharWidth * 2;
+  tm->tmWeight = dc->S.CurFont->Log.lfWeight;
+  return TRUE;
+}
+
+int GetTextFaceW(HDC h, int count, WCHAR* name) {
+  auto dc = DCOf(h);
+  if (!dc) return 0;
+  const LOGFONTW& lf = dc->S.CurFont->Log;
+  int n = 0;
+  while (n < LF_FACESIZE && lf.lfFaceName[n]) ++n;
+  if (!name) return n + 1;
+  int copied = std::min(n, count - 1);
+  if (copied < 0) return 0;
+  std::copy_n(lf.lfFaceName, copied, name);
+  name[copied] = 0;
+  return copied;
+}
+
+BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
+  auto dc = DCOf(h);
+  if (!dc || length < 0 || (length > 0 && !text)) return FALSE;
+  std::u16string s = TextOf(text, length);
+  Layout lay(*dc, s);
+  const LOGFONTW& lf = dc->S.CurFont->Log;
+  bool updateCP = dc->S.TextAlign & TA_UPDATECP;
+  double rx = dc->DX(updateCP ? dc->S.CurX : x), ry = dc->DY(updateCP ? dc->S.CurY : y);
+  // Escapement turns the base line; in the advanced mode the characters
+  // turn by their orientation, otherwise with the base line.
+  double baseline = lf.lfEscapement * kPi / 1800;
+  double glyphs = dc->S.GraphicsMode == GM_ADVANCED ? lf.lfOrientation * kPi / 1800 : baseline;
+  double ox, oy;
+  AlignOffset(dc->S.TextAlign, lay, ox, oy);
+  int bx, by, bw, bh;
+  if (!DrawBox(*dc, bx, by, bw, bh)) return TRUE;
+  int rop = dc->S.Rop2;
+  dc->S.Rop2 = R2_COPYPEN;  // text ignores the mix mode
+  if (dc->S.BkMode == OPAQUE) {
+    MaskCanvas back(bx, by, bw, bh);
+    cairo_translate(back.Cr, rx, ry);
+    cairo_rotate(back.Cr, -baseline);
+    cairo_rectangle(back.Cr, ox, oy, lay.Width, lay.Height);
+    cairo_fill(back.Cr);
+    Source bk;
+    bk.Color = dc->S.BkColor;
+    Paint(*dc, back.Take(), bk);
+  }
+  MaskCanvas mc(bx, by, bw, bh);
+  cairo_translate(mc.Cr, rx, ry);
+  cairo_rotate(mc.Cr, -baseline);
+  if (std::fabs(glyphs - baseline) < 1e-9) {
+    cairo_move_to(mc.Cr, ox, oy);
+    pango_cairo_update_context(mc.Cr, pango_layout_get_context(lay.L));
+    pango_layout_context_changed(lay.L);
+    pango_cairo_show_layout(mc.Cr, lay.L);
+  } else {
+    // Each character at its place on the base line, turned on its own.
+    const char* text8 = lay.Text.c_str();
+    for (const char* p = text8; *p; p = g_utf8_next_char(p)) {
+      const char* next = g_utf8_next_char(p);
+      double cx = ox + lay.XOf(int(p - text8));
+      cairo_save(mc.Cr);
+      cairo_translate(mc.Cr, cx, oy + lay.Ascent);
+      cairo_rotate(mc.Cr, baseline - glyphs);
+      PangoLayout* one = pango_layout_copy(lay.L);
+      pango_layout_set_text(one, p, int(next - p));
+      cairo_move_to(mc.Cr, 0, -lay.Ascent);
+      pango_cairo_update_context(mc.Cr, pango_layout_get_context(one));
+      pango_layout_context_changed(one);
+      pango_cairo_show_layout(mc.Cr, one);
+      g_object_unref(one);
+      cairo_restore(mc.Cr);
+    }
+  }
+  Source ink;
+  ink.Color = dc->S.TextColor;
+  Paint(*dc, mc.Take(), ink);
+  dc->S.Rop2 = rop;
+  if (updateCP) dc->S.CurX += lay.Width / std::fabs(dc->ScaleX()) * std::cos(baseline);
+  return TRUE;
+}
+
+}  // namespace gdi
