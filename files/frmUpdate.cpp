@@ -128,6 +128,8 @@ void TfrmUpdate::BuildWidgets() {
   gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroll), GTK_SHADOW_IN);
   FMemoWidget = gtk_text_view_new();
   gtk_text_view_set_editable(GTK_TEXT_VIEW(FMemoWidget), FALSE);
+  gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(FMemoWidget), FALSE);
+  gtk_text_view_set_left_margin(GTK_TEXT_VIEW(FMemoWidget), 4);
   gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(FMemoWidget), GTK_WRAP_WORD_CHAR);
   gtk_container_add(GTK_CONTAINER(scroll), FMemoWidget);
   FBarWidget = PlaceAt(fixed, gtk_progress_bar_new(), 14, 374, 250, 20);
@@ -137,6 +139,9 @@ void TfrmUpdate::BuildWidgets() {
                            G_CALLBACK(+[](TfrmUpdate* self) { self->btnInstall->Click(); }), this);
   g_signal_connect_swapped(FCancelWidget, "clicked",
                            G_CALLBACK(+[](TfrmUpdate* self) { self->btnCancel->Click(); }), this);
+  // Showing the form shows every widget; these follow their controls instead.
+  for (GtkWidget* w : {FBarWidget, FInstallWidget, FCancelWidget})
+    gtk_widget_set_no_show_all(w, TRUE);
   gtk_widget_show_all(fixed);
   if (!FPictureFile.empty()) LoadPicture(FPictureFile);
 }
