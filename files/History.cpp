@@ -18,6 +18,7 @@ void TfrmInterface::History1Click(TObject*) {
     }
   }
   if (!reachable)
-    address = ExtractProgramFolder() + "history/" + (IsChinese() ? "index_cn.html" : "index_en.html");
+    address =
+        ExtractProgramFolder() + "history/" + (IsChinese() ? "index_cn.html" : "index_en.html");
   ShellOpen(address);
 }

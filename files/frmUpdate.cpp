@@ -167,7 +167,8 @@ void TfrmUpdate::Repaint() {
     gtk_text_buffer_set_text(buffer, memo.c_str(), static_cast<int>(memo.size()));
   }
   const float range = ProgressBar1->GetMax() - ProgressBar1->GetMin();
-  const float fraction = range > 0 ? (ProgressBar1->GetValue() - ProgressBar1->GetMin()) / range : 0;
+  const float fraction =
+      range > 0 ? (ProgressBar1->GetValue() - ProgressBar1->GetMin()) / range : 0;
   gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(FBarWidget), fraction);
   ShowControl(FBarWidget, *ProgressBar1);
   gtk_button_set_label(GTK_BUTTON(FInstallWidget), UTF16ToUTF8(btnInstall->GetText()).c_str());

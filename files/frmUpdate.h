@@ -30,14 +30,14 @@ class TfrmUpdate : public TForm {
   ~TfrmUpdate() override;
   std::string ClassName() const override { return "TfrmUpdate"; }
 
-  TzrControl* Image1;  // the picture: a built-in one unless LoadPicture names a file
-  TzrLabel* Label1;    // headline
+  TzrControl* Image1;            // the picture: a built-in one unless LoadPicture names a file
+  TzrLabel* Label1;              // headline
   TzrProgressBar* ProgressBar1;  // hidden until a download starts
   TzrButton* btnInstall;
   TzrButton* btnCancel;
-  TzrMemo* XwMemo1;   // the readme text
-  TIdHTTP* IdHTTP1;   // database downloads
-  TIdHTTP* IdHTTP2;   // program downloads
+  TzrMemo* XwMemo1;  // the readme text
+  TIdHTTP* IdHTTP1;  // database downloads
+  TIdHTTP* IdHTTP2;  // program downloads
 
   void btnInstallClick(TObject* Sender);
   void btnCancelClick(TObject* Sender);

@@ -67,7 +67,8 @@ struct TIdHTTP::TTransfer {
     const std::string line(data, size * count);
     if (line.rfind("HTTP/", 0) == 0) t->ContentLength = -1;
     static const char kName[] = "content-length:";
-    if (line.size() >= sizeof(kName) - 1 && strncasecmp(line.c_str(), kName, sizeof(kName) - 1) == 0)
+    if (line.size() >= sizeof(kName) - 1 &&
+        strncasecmp(line.c_str(), kName, sizeof(kName) - 1) == 0)
       t->ContentLength = ParseContentLength(line.substr(sizeof(kName) - 1));
     return size * count;
   }
@@ -128,7 +129,7 @@ void TIdHTTP::Perform(const std::string& url, bool head, TTransfer& transfer) {
   curl_slist* headers = nullptr;
   if (!FAccept.empty()) headers = curl_slist_append(headers, ("Accept: " + FAccept).c_str());
   std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerList(headers,
-                                                                          &curl_slist_free_all);
+                                                                         &curl_slist_free_all);
   if (headers) curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers);
   curl_multi_add_handle(multi.get(), e);
 
@@ -148,7 +149,8 @@ void TIdHTTP::Perform(const std::string& url, bool head, TTransfer& transfer) {
       if (OnWork) OnWork(this, wmRead, reported);
     }
     if (!running) break;
-    const auto idle = std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - lastData);
+    const auto idle =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - lastData);
     if (FReadTimeout > 0 && idle.count() >= FReadTimeout) {
       timedOut = true;
       break;

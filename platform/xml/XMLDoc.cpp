@@ -17,7 +17,8 @@ int TXmlNodeList::Count() const {
 
 TXmlNode TXmlNodeList::Item(int index) const {
   for (pugi::xml_node child : pugi::xml_node(FParent).children())
-    if (child.type() == pugi::node_element && index-- == 0) return TXmlNode(child.internal_object());
+    if (child.type() == pugi::node_element && index-- == 0)
+      return TXmlNode(child.internal_object());
   return TXmlNode();
 }
 

@@ -57,7 +57,8 @@ void TZipFile::ExtractAll(const std::string& folder) const {
   for (const std::string& name : names)
     if (!IsSafeEntryName(name))
       throw EZipError(FFileName + ": the entry \"" + name + "\" lies outside the folder");
-  for (size_t i = 0; i < names.size(); ++i) ExtractEntry(static_cast<long long>(i), names[i], folder);
+  for (size_t i = 0; i < names.size(); ++i)
+    ExtractEntry(static_cast<long long>(i), names[i], folder);
 }
 
 void TZipFile::ExtractEntry(long long index, const std::string& name,

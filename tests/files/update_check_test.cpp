@@ -23,8 +23,8 @@ class UpdateCheckTest : public UpdateFolderTest {
  protected:
   // A program folder with the local version file and a language file naming
   // the local server; the window is created as at start.
-  void Start(const std::string& localVersion, bool chinese = false,
-             const std::string& server = "", const std::string& extraLang = "") {
+  void Start(const std::string& localVersion, bool chinese = false, const std::string& server = "",
+             const std::string& extraLang = "") {
     WriteFile("version_control.xml", VersionXml(localVersion));
     WriteFile("lang.ini", "[common]\nupdate_server=" + (server.empty() ? Url("/svc/") : server) +
                               "\n" + extraLang);

@@ -29,7 +29,8 @@ class UpdateDialogGallery : public UpdateFolderTest {
     cairo_t* cr = cairo_create(surface);
     gtk_widget_draw(window, cr);
     cairo_destroy(cr);
-    const bool written = cairo_surface_write_to_png(surface, fileName.c_str()) == CAIRO_STATUS_SUCCESS;
+    const bool written =
+        cairo_surface_write_to_png(surface, fileName.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return written;
   }
@@ -37,7 +38,8 @@ class UpdateDialogGallery : public UpdateFolderTest {
 
 TEST_F(UpdateDialogGallery, NewVersionInBothLanguages) {
   ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
-  std::filesystem::copy_file(std::string(ESCTOOL_SOURCE_DIR) + "/resources/lang.ini", Dir + "lang.ini");
+  std::filesystem::copy_file(std::string(ESCTOOL_SOURCE_DIR) + "/resources/lang.ini",
+                             Dir + "lang.ini");
   const std::string gallery = std::string(ESCTOOL_BINARY_DIR) + "/gallery/";
   std::filesystem::create_directories(gallery);
   const struct {
@@ -45,9 +47,12 @@ TEST_F(UpdateDialogGallery, NewVersionInBothLanguages) {
     const char* readme;
     const char* file;
   } cases[] = {
-      {true, "V1.3.0 更新内容：\n- 支持新的数据链通道升级\n- 修正分析仪记录保存", "update_dialog_cn.png"},
-      {false, "What's new in V1.3.0:\n- Upgrades devices behind data-link channels\n"
-              "- Analyzer record files save reliably", "update_dialog_en.png"},
+      {true, "V1.3.0 更新内容：\n- 支持新的数据链通道升级\n- 修正分析仪记录保存",
+       "update_dialog_cn.png"},
+      {false,
+       "What's new in V1.3.0:\n- Upgrades devices behind data-link channels\n"
+       "- Analyzer record files save reliably",
+       "update_dialog_en.png"},
   };
   for (const auto& c : cases) {
     TfrmInterface form(nullptr);

@@ -23,7 +23,8 @@ std::string ReadFile(const fs::path& path) {
 
 class HttpClientTest : public ::testing::Test {
  protected:
-  HttpClientTest() : File(fs::temp_directory_path() / ("http_" + std::to_string(getpid()) + ".bin")) {}
+  HttpClientTest()
+      : File(fs::temp_directory_path() / ("http_" + std::to_string(getpid()) + ".bin")) {}
   ~HttpClientTest() override { fs::remove(File); }
   TTestHttpServer Server;
   TIdHTTP Http;

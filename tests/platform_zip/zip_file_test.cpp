@@ -38,7 +38,8 @@ TEST_F(ZipFileTest, ListsAndExtractsWithFolders) {
   WriteZip(archive, {{"car_settings.db3", "DB"}, {"sub/", ""}, {"sub/deep/x.txt", "数据"}});
   TZipFile zip;
   zip.Open(archive);
-  EXPECT_EQ(zip.Entries(), (std::vector<std::string>{"car_settings.db3", "sub/", "sub/deep/x.txt"}));
+  EXPECT_EQ(zip.Entries(),
+            (std::vector<std::string>{"car_settings.db3", "sub/", "sub/deep/x.txt"}));
   zip.ExtractAll(Out.string());
   EXPECT_EQ(ReadFile(Out / "car_settings.db3"), "DB");
   EXPECT_EQ(ReadFile(Out / "sub/deep/x.txt"), "数据");

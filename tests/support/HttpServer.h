@@ -35,7 +35,9 @@ class TTestHttpServer {
   // "http://127.0.0.1:<port>"
   std::string BaseUrl() const;
   void Set(const std::string& path, const TRoute& route);
-  void Set(const std::string& path, const std::string& body) { Set(path, TRoute{200, body, "", -1}); }
+  void Set(const std::string& path, const std::string& body) {
+    Set(path, TRoute{200, body, "", -1});
+  }
   std::vector<TRequest> Requests();
   // Stops answering and closes the port (addresses then refuse connections).
   void Stop();

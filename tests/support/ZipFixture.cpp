@@ -25,8 +25,8 @@ void WriteZip(const std::string& fileName,
 }
 
 std::string ZipBytes(const std::vector<std::pair<std::string, std::string>>& entries) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zipfixture_" + std::to_string(getpid()) + ".zip");
+  const auto path =
+      std::filesystem::temp_directory_path() / ("zipfixture_" + std::to_string(getpid()) + ".zip");
   WriteZip(path.string(), entries);
   std::ifstream in(path, std::ios::binary);
   std::stringstream s;
