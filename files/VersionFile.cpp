@@ -47,9 +47,12 @@ bool TfrmInterface::ReadRemoteVersion(const std::string& element, std::string& v
   http.SetReadTimeout(3000);
   try {
     const std::string text = http.Get(url);
-    if (!(std::ofstream(downloaded, std::ios::binary | std::ios::trunc) << text))
-      throw Exception("Cannot write " + downloaded);
-    XML->LoadFromFile(downloaded);
+    // A program folder that cannot be written to does not stop the check:
+    // the text is then read as it came.
+    if (std::ofstream(downloaded, std::ios::binary | std::ios::trunc) << text)
+      XML->LoadFromFile(downloaded);
+    else
+      XML->LoadFromXML(text);
   } catch (const Exception&) {
     std::remove(downloaded.c_str());
     if (XML->DocumentElement().IsNull()) {

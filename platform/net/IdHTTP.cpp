@@ -132,6 +132,12 @@ void TIdHTTP::Perform(const std::string& url, bool head, TTransfer& transfer) {
                                                                          &curl_slist_free_all);
   if (headers) curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers);
   curl_multi_add_handle(multi.get(), e);
+  // Detaches the request from the multi handle however this call ends.
+  struct TDetach {
+    CURLM* Multi;
+    CURL* Easy;
+    ~TDetach() { curl_multi_remove_handle(Multi, Easy); }
+  } detach{multi.get(), e};
 
   // The multi handle runs in small steps; between them the window messages
   // are pumped and the read time-out is watched (measured from the start and
@@ -164,7 +170,6 @@ void TIdHTTP::Perform(const std::string& url, bool head, TTransfer& transfer) {
     if (msg->msg == CURLMSG_DONE) result = msg->data.result;
   long code = 0;
   curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &code);
-  curl_multi_remove_handle(multi.get(), e);
 
   if (timedOut) throw EIdException("Read timed out: " + url);
   if (transfer.WriteFailed) throw EIdException("Cannot write the download of " + url);

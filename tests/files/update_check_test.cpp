@@ -159,6 +159,17 @@ TEST_F(UpdateCheckTest, BadRemoteFileKeepsTheLastVersions) {
   EXPECT_TRUE(Dialogs.empty());
 }
 
+TEST_F(UpdateCheckTest, UnwritableDownloadCopyStillChecks) {
+  Start("V1.2.0");
+  Publish("V1.2.0");
+  // "_control.tmp" cannot be created: a folder of that name is in the way.
+  std::filesystem::create_directory(Dir + "_control.tmp");
+  WriteFile("_control.tmp/keep", "");
+  Form->Update1Click(nullptr);
+  EXPECT_EQ(Dialogs.size(), 1u);
+  EXPECT_EQ(Form->FRemoteSoftwareVersion, "V1.2.0");
+}
+
 TEST_F(UpdateCheckTest, DownloadSizeSumsEveryAddress) {
   Start("V1.2.0");
   const std::string list = Url("/svc/a.exe") + "|" + Url("/svc/b.txt");
