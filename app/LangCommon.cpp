@@ -172,7 +172,7 @@ const TLangText kKeyTexts[] = {
     {"UpdateInstall", "确定"},
     {"UpdateCancel", "取消"},
     {"network_connect_fail", "network_connect_fail"},
-    {"Upgrade_fail", "升级失败,请重新升级!"},
+    {"download_fail", "下载失败"},
     {"version_file_fail", "无法读取版本文件 version_control.xml，软件和数据库版本未知。"},
 };
 

@@ -15,7 +15,7 @@ TfrmUpdate* TfrmInterface::NewUpdateDialog(const std::string& captionKey,
   dialog->Label1->SetText(UTF8ToUTF16(LangText(textKey)));
   dialog->btnInstall->SetText(UTF8ToUTF16(LangText("UpdateInstall")));
   dialog->btnCancel->SetText(UTF8ToUTF16(LangText("UpdateCancel")));
-  dialog->FailureText = LangText("Upgrade_fail");
+  dialog->FailureText = LangText("download_fail");
   return dialog;
 }
 

@@ -121,6 +121,7 @@ void TfrmUpdate::BuildWidgets() {
   g_signal_connect(FImageWidget, "draw", G_CALLBACK(DrawBuiltInPicture), nullptr);
   FLabelWidget = PlaceAt(fixed, gtk_label_new(""), 143, 21, 333, 48);
   gtk_label_set_line_wrap(GTK_LABEL(FLabelWidget), TRUE);
+  gtk_label_set_line_wrap_mode(GTK_LABEL(FLabelWidget), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_max_width_chars(GTK_LABEL(FLabelWidget), 40);
   gtk_label_set_xalign(GTK_LABEL(FLabelWidget), 0);
   GtkWidget* scroll = PlaceAt(fixed, gtk_scrolled_window_new(nullptr, nullptr), 144, 72, 337, 281);

@@ -20,8 +20,11 @@ class UpdateDialogGallery : public UpdateFolderTest {
  protected:
   // Draws the window's client area into a PNG; false when nothing was drawn.
   static bool WritePng(GtkWidget* window, const std::string& fileName) {
-    for (int i = 0; i < 50; ++i)
+    // Layout runs on the frame clock: pump for a few frames.
+    for (int i = 0; i < 20; ++i) {
       while (gtk_events_pending()) gtk_main_iteration();
+      g_usleep(10000);
+    }
     const int w = gtk_widget_get_allocated_width(window);
     const int h = gtk_widget_get_allocated_height(window);
     if (w <= 1 || h <= 1) return false;
@@ -67,6 +70,16 @@ TEST_F(UpdateDialogGallery, NewVersionInBothLanguages) {
     dialog->Show();
     EXPECT_TRUE(WritePng(dialog->Handle(), gallery + c.file)) << c.file;
   }
+  // A run that failed: the reason in the headline, Cancel enabled.
+  TfrmInterface form(nullptr);
+  form.OpenLanguageFile();
+  form.Chinese1->SetChecked(false);
+  std::unique_ptr<TfrmUpdate> dialog(form.NewUpdateDialog("UpdateTitle", "UpdateNew"));
+  dialog->BuildWidgets();
+  dialog->Show();
+  dialog->FUrlList = Url("/sw/setup.exe");
+  dialog->btnInstall->Click();
+  EXPECT_TRUE(WritePng(dialog->Handle(), gallery + "update_dialog_failed_en.png"));
 }
 
 }  // namespace
