@@ -31,9 +31,11 @@ sanitized_tests() {
   local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl
+  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_platform_xml \
+    test_platform_zip
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
-    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1)
+    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
+    ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1)
 }
 
 install_missing
