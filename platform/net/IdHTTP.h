@@ -63,9 +63,8 @@ class TIdHTTP : public TComponent {
   void Get(const std::string& url, const std::string& fileName);
   // Asks for the headers only; the answer is in Response().
   void Head(const std::string& url);
+  // Nothing stays open between requests, so there is nothing to disconnect.
   const TIdHTTPResponse& Response() const { return FResponse; }
-  // Nothing stays open between requests; kept for the callers that close.
-  void Disconnect() {}
 
   // Runs between transfer steps whenever more of the body has arrived.
   TWorkEvent OnWork;

@@ -79,7 +79,6 @@ TEST_F(UpdateDownloadTest, FailureOnSecondAddressLeavesNothingAndSaysSo) {
 
   // A database run whose second address stalls mid-way: no partial file either.
   Dialog.reset(new TfrmUpdate(nullptr));
-  Dialog->IdHTTP1->OnWork = nullptr;
   Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", "NEW"}}));
   Install(Url("/db/update.zip") + "|" + Url("/sw/stall.bin"), true);
   ExpectFailedRun();

@@ -59,12 +59,9 @@ TEST_F(HttpClientTest, GetTextFileAndHead) {
 
 TEST_F(HttpClientTest, HeadWithoutNumericLength) {
   Server.Set("/odd", TTestHttpServer::TRoute{200, "", "12x", -1});
-  try {
-    Http.Head(Server.BaseUrl() + "/odd");
-    EXPECT_EQ(Http.Response().ContentLength, -1);
-  } catch (const EIdException&) {
-    // libcurl may refuse such an answer outright; either way no length is read.
-  }
+  Http.Head(Server.BaseUrl() + "/odd");
+  EXPECT_EQ(Http.Response().ResponseCode, 200);
+  EXPECT_EQ(Http.Response().ContentLength, -1);
 }
 
 TEST_F(HttpClientTest, ErrorsRaiseAndLeaveNoFile) {
