@@ -29,6 +29,8 @@ const TLangText kPlainTexts[] = {
     {"bsicon", ""},
     {"styleimage", ""},
     {"software_version", "V1.0.0"},
+    {"update_server", ""},
+    {"updateimage", ""},
     {"cacl1", "2300"},
     {"cacl2", "153"},
     {"cacl3", "16"},
@@ -164,6 +166,14 @@ const TLangText kKeyTexts[] = {
     {"ThHigh", "TH is too high"},
     {"ThLow", "TH is too low"},
     {"HelpUrl", "https://www.example.com/esctool/help/"},
+    {"UpdateTitle", "更新信息"},
+    {"UpdateAlready", "已经是最新版本了！"},
+    {"UpdateNew", "版本更新了！"},
+    {"UpdateInstall", "确定"},
+    {"UpdateCancel", "取消"},
+    {"network_connect_fail", "network_connect_fail"},
+    {"download_fail", "下载失败"},
+    {"version_file_fail", "无法读取版本文件 version_control.xml，软件和数据库版本未知。"},
 };
 
 const TLangPair kAboutPairs[] = {

@@ -9,6 +9,8 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   CreateLinkControls();
   CreateDataLinkControls();
   CreateAnalyzerControls();
+  XML = new TXMLDocument(this);
+  XML->SetName("XML");
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };
   OnDestroy = [this](TObject* s) { FormDestroy(s); };

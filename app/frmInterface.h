@@ -13,6 +13,7 @@
 #include "pages/PageDefinition.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Forms.h"
+#include "platform/xml/XMLDoc.h"
 
 class TTimer;
 class TXwTimer;
@@ -402,6 +403,43 @@ public:
 
   // ---- Files, report, calculators and updates (files/) ----
   std::string FLocalDatabaseVersion;  // database version of the local version file
+  // Version file and update checks (files/VersionFile.cpp, files/UpdateCheck.cpp,
+  // files/History.cpp).
+  TXMLDocument* XML = nullptr;  // the version file loaded last (local or downloaded)
+  TXmlNode FXmlNode;            // its root element
+  TXmlNodeList FXmlNodes;       // the child list in use
+  std::string FLocalSoftwareVersion;
+  // What the last successful remote check read; kept until the next one succeeds.
+  std::string FRemoteSoftwareVersion, FRemoteDatabaseVersion;
+  std::string FUpdateReadme;  // readme address in the chosen language
+  std::string FUpdateUrl;     // download addresses, separated by "|"
+  // The update checks are still to run at the first activation ("autoupdate").
+  bool FCheckUpdates = false;
+  // Reads "version_control.xml" of the program folder; raises EXMLDocError
+  // when it is missing or not well-formed (the versions then stay as they were).
+  void GetXMLDBVersion();
+  // Fetches the server's version file and reads the element "Software" or
+  // "Database": its version into version, its readme address and address
+  // list into FUpdateReadme and FUpdateUrl. False, changing none of them,
+  // when there is no server address or the file cannot be fetched or read.
+  bool ReadRemoteVersion(const std::string& element, std::string& version);
+  // Section "common", key LangKey(key); the default is the plain key
+  // "update_server" followed by path, or empty without a server.
+  std::string UpdateAddress(const std::string& key, const std::string& path) const;
+  bool IsChinese() const;
+  // Sender this: quiet (first activation); anything else: asked from the menu.
+  void Update1Click(TObject* Sender);
+  void History1Click(TObject* Sender);
+  // The update dialog with the caption and headline of the given keys, the
+  // button texts and the failure text.
+  class TfrmUpdate* NewUpdateDialog(const std::string& captionKey, const std::string& textKey);
+  // The dialog of the outcome "up to date": install hidden, no readme, the
+  // "updateimage" picture.
+  void ShowUpToDate(const std::string& captionKey, const std::string& textKey);
+  // Fills the dialog's progress maximum with the sum of the sizes the server
+  // gives for every address of FUpdateUrl; disables install when one has none.
+  void SetDownloadSize(class TfrmUpdate& dialog);
+  std::string FetchReadme() const;
 };
 
 // The main window, set when the application object creates it.

@@ -36,12 +36,13 @@ sanitized_tests() {
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
-    test_platform_gdiplus test_platform_gdi test_chart
+    test_platform_gdiplus test_platform_gdi test_chart test_platform_xml test_platform_zip
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
     ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1 &&
-    ./tests/test_platform_gdi --gtest_brief=1 && ./tests/test_chart --gtest_brief=1)
+    ./tests/test_platform_gdi --gtest_brief=1 && ./tests/test_chart --gtest_brief=1 &&
+    ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1)
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for

@@ -117,7 +117,17 @@ std::string TApplication::ExeName() const {
   return std::string(path, static_cast<size_t>(n));
 }
 
+namespace {
+std::string gProgramFolder;
+}
+
+void SetProgramFolder(const std::string& folder) {
+  gProgramFolder = folder;
+  if (!gProgramFolder.empty() && gProgramFolder.back() != '/') gProgramFolder += '/';
+}
+
 std::string ExtractProgramFolder() {
+  if (!gProgramFolder.empty()) return gProgramFolder;
   const std::string exe = gApplication.ExeName();
   const size_t slash = exe.rfind('/');
   return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);

@@ -78,6 +78,9 @@ extern TApplication* Application;
 
 // The folder of the running program, with a trailing "/".
 std::string ExtractProgramFolder();
+// Makes ExtractProgramFolder answer another folder (tests give each case a
+// folder of its own); an empty text returns to the program's own folder.
+void SetProgramFolder(const std::string& folder);
 
 enum TModalResult {
   mrNone = 0,

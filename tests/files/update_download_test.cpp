@@ -1,0 +1,122 @@
+// The update dialog's download run.
+
+#include <gtest/gtest.h>
+
+#include "controls/zr_controls.h"
+#include "controls/zr_memo.h"
+#include "files/frmUpdate.h"
+#include "platform/rtl/SysUtils.h"
+#include "tests/files/update_fixture.h"
+#include "tests/support/ZipFixture.h"
+
+namespace {
+
+class UpdateDownloadTest : public UpdateFolderTest {
+ protected:
+  UpdateDownloadTest() : Dialog(new TfrmUpdate(nullptr)) {}
+  // Runs the dialog's install button on the address list.
+  void Install(const std::string& list, bool database) {
+    Dialog->FDatabaseMode = database;
+    Dialog->FUrlList = list;
+    Dialog->btnInstall->Click();
+  }
+  void ExpectFailedRun() {
+    EXPECT_TRUE(Dialog->FDownloadStarted);
+    EXPECT_FALSE(Dialog->FDatabaseDownloaded);
+    EXPECT_FALSE(Dialog->FSoftwareDownloaded);
+    EXPECT_EQ(Dialog->GetModalResult(), mrNone);
+    EXPECT_EQ(UTF16ToUTF8(Dialog->Label1->GetText()).rfind("Download failed\n", 0), 0u);
+    EXPECT_TRUE(Dialog->btnCancel->GetEnabled());
+    EXPECT_FALSE(Dialog->btnInstall->GetEnabled());
+  }
+  std::unique_ptr<TfrmUpdate> Dialog;
+};
+
+TEST_F(UpdateDownloadTest, DatabaseArchiveIsUnpackedAndOtherFilesKept) {
+  Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", "NEWDB"}, {"help/a.txt", "A"}}));
+  Server.Set("/db/boat_settings.db3", "BOAT");
+  const std::string archive = ZipBytes({{"car_settings.db3", "NEWDB"}, {"help/a.txt", "A"}});
+  Dialog->ProgressBar1->SetMax(static_cast<float>(archive.size() + 4));
+  Install(Url("/db/update.zip") + "|" + Url("/db/boat_settings.db3"), true);
+  EXPECT_TRUE(Dialog->FDatabaseDownloaded);
+  EXPECT_FALSE(Dialog->FSoftwareDownloaded);
+  EXPECT_EQ(Dialog->GetModalResult(), mrOk);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"boat_settings.db3", "car_settings.db3", "help",
+                                               "help/a.txt"}));
+  EXPECT_EQ(ReadFile("car_settings.db3"), "NEWDB");
+  EXPECT_EQ(ReadFile("boat_settings.db3"), "BOAT");
+  // The bar counted the bytes of both downloads.
+  EXPECT_EQ(Dialog->ProgressBar1->GetValue(), static_cast<float>(archive.size() + 4));
+  EXPECT_TRUE(Dialog->ProgressBar1->GetVisible());
+  EXPECT_EQ(Server.Requests().back().Accept, "text/html, */*");
+  EXPECT_TRUE(Opened.empty());
+}
+
+TEST_F(UpdateDownloadTest, InstallerIsKeptAndOpenedOnlyForLowerCaseExe) {
+  Server.Set("/sw/esctool-1.3.exe", "MZ13");
+  Server.Set("/sw/esctool-1.4.EXE", "MZ14");
+  Install(Url("/sw/esctool-1.3.exe"), false);
+  EXPECT_TRUE(Dialog->FSoftwareDownloaded);
+  EXPECT_EQ(ReadFile("_setup.exe"), "MZ13");
+  EXPECT_EQ(Opened, std::vector<std::string>{"file://" + Dir + "_setup.exe"});
+
+  Dialog.reset(new TfrmUpdate(nullptr));
+  Install(Url("/sw/esctool-1.4.EXE"), false);
+  EXPECT_TRUE(Dialog->FSoftwareDownloaded);
+  EXPECT_EQ(ReadFile("esctool-1.4.EXE"), "MZ14");
+  EXPECT_EQ(Opened.size(), 1u);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"_setup.exe", "esctool-1.4.EXE"}));
+}
+
+TEST_F(UpdateDownloadTest, FailureOnSecondAddressLeavesNothingAndSaysSo) {
+  Server.Set("/sw/setup.exe", "MZ");
+  Server.Set("/sw/stall.bin", TTestHttpServer::TRoute{200, std::string(100, 'z'), "", 10});
+  Install(Url("/sw/setup.exe") + "|" + Url("/sw/missing.bin"), false);
+  ExpectFailedRun();
+  EXPECT_TRUE(Files().empty());
+  EXPECT_TRUE(Opened.empty());
+  EXPECT_NE(UTF16ToUTF8(Dialog->Label1->GetText()).find("404"), std::string::npos);
+
+  // A database run whose second address stalls mid-way: no partial file either.
+  Dialog.reset(new TfrmUpdate(nullptr));
+  Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", "NEW"}}));
+  Install(Url("/db/update.zip") + "|" + Url("/sw/stall.bin"), true);
+  ExpectFailedRun();
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(UpdateDownloadTest, UnsafeArchiveIsRefusedWithNothingWritten) {
+  // The program folder lies one level down, so "../x" would land in Dir.
+  std::filesystem::create_directory(Dir + "prog");
+  SetProgramFolder(Dir + "prog");
+  for (const std::string bad : {"../x", "/x"}) {
+    SCOPED_TRACE(bad);
+    Dialog.reset(new TfrmUpdate(nullptr));
+    Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", "NEW"}, {bad, "escaped"}}));
+    Install(Url("/db/update.zip"), true);
+    ExpectFailedRun();
+    EXPECT_EQ(Files(), std::vector<std::string>{"prog"});
+  }
+}
+
+TEST_F(UpdateDownloadTest, AddressesNamingNoFileAreRefused) {
+  for (const char* path : {"/db/", "/db/.", "/db/.."}) {
+    SCOPED_TRACE(path);
+    Dialog.reset(new TfrmUpdate(nullptr));
+    Install(Url(path), true);
+    ExpectFailedRun();
+    EXPECT_TRUE(Files().empty());
+  }
+  EXPECT_TRUE(Server.Requests().empty());
+}
+
+TEST_F(UpdateDownloadTest, CancelClosesWithoutDownloading) {
+  Dialog->FUrlList = Url("/sw/setup.exe");
+  Dialog->btnCancel->Click();
+  EXPECT_TRUE(Dialog->FCancelled);
+  EXPECT_FALSE(Dialog->FDownloadStarted);
+  EXPECT_EQ(Dialog->GetModalResult(), mrCancel);
+  EXPECT_TRUE(Server.Requests().empty());
+}
+
+}  // namespace
