@@ -1,17 +1,20 @@
-// Program entry: start the drawing layer, register the animation classes and
-// start the application object, create the main window from its form and run
-// the message loop. An exception that
-// leaves these steps is shown by the application object.
+// Program entry: start the drawing layer, register the animation, visual and
+// control classes, start the application object, create the main window from
+// its form and run the message loop. An exception that leaves these steps is
+// shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_control.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
     RegisterAnimationClasses();
+    RegisterVisualClasses();
+    RegisterControlClasses();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();
@@ -21,6 +24,7 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
+  FreeDefaultStyles();
   zrFreeAniThread();
   FinalizeCanvasGdiPlus();
   return 0;

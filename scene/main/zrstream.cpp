@@ -5,15 +5,70 @@
 //   zrstream text2bin <input text> <output binary>
 //   zrstream bin2text <input binary> <output text>
 //   zrstream embed <resource name> <input text> <output .cpp>
+//
+// In a text form, the line
+//   ResourcesBin = file 'styles/vista.txt'
+// (a style sheet's binary property) is replaced by the binary form of the
+// named text stream, read relative to the form's folder, so that sheets are
+// authored as text beside the forms that carry them.
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
 
 #include "platform/rtl/Streams.h"
 #include "scene/zr_stream_text.h"
 
 namespace {
+
+std::string ReadFile(const std::filesystem::path& Path) {
+  std::ifstream in(Path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + Path.string());
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The text form with every "ResourcesBin = file '...'" line replaced by the
+// binary form of that file, in hexadecimal.
+std::string InlineSheets(const std::string& Text, const std::filesystem::path& Folder) {
+  static const std::regex line(R"(^([ \t]*ResourcesBin = )file '([^']+)'[ \t]*\r?$)",
+                               std::regex::multiline);
+  std::string result;
+  auto from = Text.cbegin();
+  for (std::sregex_iterator it(Text.begin(), Text.end(), line), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    result.append(from, m[0].first);
+    const std::string sheet = ReadFile(Folder / m[2].str());
+    TMemoryStream in, binary;
+    in.WriteBuffer(sheet.data(), int32_t(sheet.size()));
+    in.SetPosition(0);
+    ObjectTextToBinary(&in, &binary);
+    const auto* bytes = static_cast<const unsigned char*>(binary.Memory());
+    result += m[1].str() + "{";
+    static const char hex[] = "0123456789ABCDEF";
+    for (int64_t i = 0; i < binary.GetSize(); ++i) {
+      result += hex[bytes[i] >> 4];
+      result += hex[bytes[i] & 15];
+    }
+    result += m[0].str().back() == '\r' ? "}\r" : "}";
+    from = m[0].second;
+  }
+  result.append(from, Text.cend());
+  return result;
+}
+
+// The text form of a file, with its sheets inlined, as a stream.
+void ReadForm(const char* FileName, TMemoryStream& Text) {
+  const std::string text =
+      InlineSheets(ReadFile(FileName), std::filesystem::path(FileName).parent_path());
+  Text.WriteBuffer(text.data(), int32_t(text.size()));
+  Text.SetPosition(0);
+}
 
 int Usage() {
   std::fprintf(stderr,
@@ -45,7 +100,8 @@ int main(int argc, char** argv) {
   const std::string mode = argv[1];
   try {
     if (mode == "text2bin" && argc == 4) {
-      TFileStream in(argv[2], fmOpenRead);
+      TMemoryStream in;
+      ReadForm(argv[2], in);
       TFileStream out(argv[3], fmCreate);
       ObjectTextToBinary(&in, &out);
     } else if (mode == "bin2text" && argc == 4) {
@@ -53,7 +109,8 @@ int main(int argc, char** argv) {
       TFileStream out(argv[3], fmCreate);
       ObjectBinaryToText(&in, &out);
     } else if (mode == "embed" && argc == 5) {
-      TFileStream in(argv[3], fmOpenRead);
+      TMemoryStream in;
+      ReadForm(argv[3], in);
       TMemoryStream binary;
       ObjectTextToBinary(&in, &binary);
       const std::string source = CSource(argv[2], binary);
