@@ -5,8 +5,10 @@
 #include <cstdlib>
 
 #include "platform/rtl/Streams.h"
+#include "scene/zr_classes.h"
 #include "scene/zr_lang.h"
 #include "scene/zr_stream.h"
+#include "tests/scene/object_fixture.h"
 
 namespace {
 
@@ -41,6 +43,24 @@ TEST_F(TranslationTest, DictionaryAndReset) {
   ResetLang();
   EXPECT_EQ(LangTable, nullptr);
   EXPECT_EQ(Translate(u"Motor"), u"Motor");
+}
+
+// Scenes refresh after every switch; while the dictionary is being switched
+// off they turn translations back into the untranslated texts.
+TEST_F(TranslationTest, ScenesRefreshThroughTheSceneList) {
+  struct TLangScene : TTestScene {
+    using TTestScene::TTestScene;
+    std::vector<std::u16string> Seen;
+    void UpdateResource() override { Seen.push_back(Translate(u"Antrieb")); }
+  } scene(nullptr);
+  AddScene(&scene);
+  TzrWideStringList lines;
+  lines.Add(u"Motor=Antrieb");
+  LoadLangFromStrings(&lines);
+  ResetLang();
+  RemoveScene(&scene);
+  EXPECT_EQ(scene.Seen, (std::vector<std::u16string>{u"Antrieb", u"Motor"}));
+  EXPECT_FALSE(LangResetting);
 }
 
 TEST_F(TranslationTest, CustomFunctionAndCollecting) {
