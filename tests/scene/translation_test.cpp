@@ -91,6 +91,25 @@ TEST_F(TranslationTest, SetLangSwitchesDictionaries) {
   EXPECT_EQ(LangTable, nullptr);
 }
 
+TEST_F(TranslationTest, LoadedSelectsTheUsersLanguage) {
+  const char* lang = std::getenv("LANG");
+  const std::string keep = lang ? lang : "";
+  const char* all = std::getenv("LC_ALL");
+  const char* messages = std::getenv("LC_MESSAGES");
+  if (all || messages) GTEST_SKIP() << "the locale is set through LC_ALL or LC_MESSAGES";
+  setenv("LANG", "de_AT.UTF-8", 1);
+  TzrLang L(nullptr);
+  Fill(L);
+  L.SetComponentState(csLoading);
+  L.SetLang("fr");  // loading: nothing switched yet
+  EXPECT_EQ(LangTable, nullptr);
+  L.Loaded();
+  EXPECT_EQ(L.GetLang(), "de");
+  EXPECT_EQ(Translate(u"Motor"), u"Antrieb");
+  if (keep.empty()) unsetenv("LANG");
+  else setenv("LANG", keep.c_str(), 1);
+}
+
 TEST_F(TranslationTest, BlockRoundTripAndFile) {
   TzrLang L(nullptr);
   Fill(L);
