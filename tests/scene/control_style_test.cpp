@@ -309,6 +309,21 @@ TEST_F(ControlStyleTest, BackgroundFillHidesItsStyle) {
   EXPECT_EQ(Scene.Pixel(150, 150), 0xFFA0A0A0u);  // default sheet's "shared"
 }
 
+TEST_F(ControlStyleTest, TransparentSceneRootHidesItsStyle) {
+  for (bool transparent : {false, true}) {
+    TTestRurev scene(40, 40);
+    scene.Transparency = transparent;
+    scene.SetStyle(&Sheet);
+    auto* root = new TzrBackground(&Owner);
+    root->SetBounds(0, 0, 40, 40);
+    scene.AddObject(root);
+    scene.DrawAll();
+    ASSERT_NE(root->GetResourceLink(), nullptr);
+    EXPECT_EQ(scene.Pixel(20, 20), transparent ? 0xFFFFFFFFu : 0xFFC00000u) << transparent;
+    scene.SetStyle(nullptr);
+  }
+}
+
 TEST_F(ControlStyleTest, BindingPassesDataAndForgetsFreedControls) {
   struct TDataControl : TzrControl {
     using TzrControl::TzrControl;

@@ -31,6 +31,7 @@ class TTestRurev : public TComponent, public IzoRurev {
   std::vector<TzrObject*> Objects;
   std::unique_ptr<TzrCanvasGdiPlus> Canvas;
   TzrResources* Style = nullptr;
+  bool Transparency = false;
   int StyleUpdates = 0;
 
   // Paints the pending rectangles (cleared to white first) and empties them.
@@ -69,7 +70,7 @@ class TTestRurev : public TComponent, public IzoRurev {
   TzrResources* GetStyle() override { return Style; }
   // Takes the sheet and registers with it for its changes.
   void SetStyle(TzrResources* Value) override;
-  bool GetTransparency() override { return false; }
+  bool GetTransparency() override { return Transparency; }
   // Lets every top-level node re-apply its styles; counts the calls.
   void UpdateResource() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
