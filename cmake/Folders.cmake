@@ -65,10 +65,11 @@ endfunction()
 # with TResourceStream(NAME)). The conversion runs at build time (zrstream),
 # after a strict read: an unknown class, property or value fails the build.
 function(esc_object_stream target name textfile)
-  set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${name}.cpp)
+  # One copy per target, so that a program and its tests can embed the same stream.
+  set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${target}/${name}.cpp)
   add_custom_command(
     OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/object_streams
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/object_streams/${target}
     COMMAND zrstream embed ${name} ${textfile} ${out}
     DEPENDS zrstream ${textfile}
     COMMENT "Object stream ${name} from its text form")

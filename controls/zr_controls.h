@@ -7,27 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/Classes.h"
-
-class TzrControl : public TComponent {
-public:
-  explicit TzrControl(TComponent* AOwner) : TComponent(AOwner) {}
-  std::string ClassName() const override { return "TzrControl"; }
-  bool GetEnabled() const { return FEnabled; }
-  void SetEnabled(bool value) { FEnabled = value; }
-  bool GetVisible() const { return FVisible; }
-  void SetVisible(bool value) { FVisible = value; }
-
-  TNotifyEvent OnClick;
-  TNotifyEvent OnChange;
-
-  void Click() {
-    if (FEnabled && OnClick) OnClick(this);
-  }
-
-private:
-  bool FEnabled = true;
-  bool FVisible = true;
-};
+#include "scene/zr_control.h"
 
 // Base of every control with one caption.
 class TzrTextControl : public TzrControl {
@@ -59,6 +39,7 @@ public:
   std::string ClassName() const override { return "TzrCheckBox"; }
   bool GetIsChecked() const { return FIsChecked; }
   void SetIsChecked(bool value);
+  TNotifyEvent OnChange;
 
 private:
   bool FIsChecked = false;
@@ -73,6 +54,7 @@ public:
   bool GetIsChecked() const { return FIsChecked; }
   void SetIsChecked(bool value);
   const std::string& GetGroupName() const { return FGroupName; }
+  TNotifyEvent OnChange;
   void SetGroupName(const std::string& value) { FGroupName = value; }
 
 private:
@@ -90,6 +72,7 @@ public:
   void SetMax(float value) { FMax = value; }
   float GetValue() const { return FValue; }
   void SetValue(float value);
+  TNotifyEvent OnChange;
 
 private:
   float FMin = 0;

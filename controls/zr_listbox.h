@@ -18,6 +18,7 @@ public:
   const std::u16string& Item(int index) const { return FItems.at(index); }
   void AddItem(const std::u16string& text) { FItems.push_back(text); }
   void Clear();
+  TNotifyEvent OnChange;
 
 protected:
   std::vector<std::u16string> FItems;

@@ -163,6 +163,9 @@ class TzrVisualObject : public TzrObject {
   virtual float GetAbsoluteOpacity();
   virtual void RecalcOpacity();
   bool GetVisible() const { return FVisible; }
+  // Writes the flag alone: no repaint, layout or trigger (painting walks
+  // that hide a node for one pass).
+  void SetVisibleField(bool Value) { FVisible = Value; }
   virtual void SetVisible(bool Value);
   virtual bool CheckParentVisible();
   bool GetEnabled() const { return FEnabled; }

@@ -1,18 +1,22 @@
-// Program entry: start the drawing layers, the chart texts, the animation classes and the
-// application object, create the main window from its form and run the message loop. An
-// exception that leaves these steps is shown by the application object.
+// Program entry: start the drawing layers and the chart texts, register the
+// animation, visual and control classes, start the application object, create
+// the main window from its form and run the message loop. An exception that
+// leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "chart/PlotStartup.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_control.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
     RegisterAnimationClasses();
     InitializeChart();
+    RegisterVisualClasses();
+    RegisterControlClasses();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();
@@ -22,6 +26,7 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
+  FreeDefaultStyles();
   zrFreeAniThread();
   FinalizeChart();
   FinalizeCanvasGdiPlus();

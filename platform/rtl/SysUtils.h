@@ -40,6 +40,11 @@ class EInvalidOperation : public Exception {
 public:
   using Exception::Exception;
 };
+// An operation a derived class must supply was called on its base.
+class EAbstractError : public Exception {
+public:
+  using Exception::Exception;
+};
 
 // UTF-8 <-> UTF-16. Invalid input sequences become U+FFFD; nothing throws.
 std::u16string UTF8ToUTF16(const std::string& text);

@@ -10,18 +10,74 @@
 // "embed" and "check" read the text strictly, as authored forms and style
 // sheets must be: an unknown class, property or value fails with the file
 // and line ("file:line: message"), so that a typo fails the build.
+//
+// In a text form, the line
+//   ResourcesBin = file 'styles/vista.txt'
+// (a style sheet's binary property) is replaced by the binary form of the
+// named text stream, read relative to the form's folder, so that sheets are
+// authored as text beside the forms that carry them.
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "platform/rtl/Streams.h"
+#include "scene/zr_ani.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_control.h"
 #include "scene/zr_stream_strict.h"
 #include "scene/zr_stream_text.h"
 
 namespace {
+
+std::string ReadFile(const std::filesystem::path& Path) {
+  std::ifstream in(Path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + Path.string());
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The text form with every "ResourcesBin = file '...'" line replaced by the
+// binary form of that file, in hexadecimal.
+std::string InlineSheets(const std::string& Text, const std::filesystem::path& Folder) {
+  static const std::regex line(R"(^([ \t]*ResourcesBin = )file '([^']+)'[ \t]*\r?$)",
+                               std::regex::multiline);
+  std::string result;
+  auto from = Text.cbegin();
+  for (std::sregex_iterator it(Text.begin(), Text.end(), line), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    result.append(from, m[0].first);
+    const std::string sheet = ReadFile(Folder / m[2].str());
+    TMemoryStream in, binary;
+    in.WriteBuffer(sheet.data(), int32_t(sheet.size()));
+    in.SetPosition(0);
+    ObjectTextToBinary(&in, &binary);
+    const auto* bytes = static_cast<const unsigned char*>(binary.Memory());
+    result += m[1].str() + "{";
+    static const char hex[] = "0123456789ABCDEF";
+    for (int64_t i = 0; i < binary.GetSize(); ++i) {
+      result += hex[bytes[i] >> 4];
+      result += hex[bytes[i] & 15];
+    }
+    result += m[0].str().back() == '\r' ? "}\r" : "}";
+    from = m[0].second;
+  }
+  result.append(from, Text.cend());
+  return result;
+}
+
+// The text form of a file, with its sheets inlined, as a stream.
+void ReadForm(const std::string& FileName, TMemoryStream& Text) {
+  const std::string text =
+      InlineSheets(ReadFile(FileName), std::filesystem::path(FileName).parent_path());
+  Text.WriteBuffer(text.data(), int32_t(text.size()));
+  Text.SetPosition(0);
+}
 
 int Usage() {
   std::fprintf(stderr,
@@ -57,7 +113,8 @@ std::string Located(const std::string& File, const std::string& Message) {
 
 void Check(const std::string& File) {
   try {
-    TFileStream in(File, fmOpenRead);
+    TMemoryStream in;
+    ReadForm(File, in);
     ReadObjectTextStrict(&in);
   } catch (const std::exception& e) {
     throw Exception(Located(File, e.what()));
@@ -66,12 +123,16 @@ void Check(const std::string& File) {
 
 void Convert(const std::string& In, const std::string& Out, bool ToBinary) {
   try {
-    TFileStream in(In, fmOpenRead);
-    TFileStream out(Out, fmCreate);
-    if (ToBinary)
+    if (ToBinary) {
+      TMemoryStream in;
+      ReadForm(In, in);
+      TFileStream out(Out, fmCreate);
       ObjectTextToBinary(&in, &out);
-    else
+    } else {
+      TFileStream in(In, fmOpenRead);
+      TFileStream out(Out, fmCreate);
       ObjectBinaryToText(&in, &out);
+    }
   } catch (const std::exception& e) {
     throw Exception(Located(In, e.what()));
   }
@@ -83,7 +144,8 @@ int Run(int argc, char** argv) {
     Convert(argv[2], argv[3], mode == "text2bin");
   } else if (mode == "embed" && argc == 5) {
     Check(argv[3]);
-    TFileStream in(argv[3], fmOpenRead);
+    TMemoryStream in;
+    ReadForm(argv[3], in);
     TMemoryStream binary;
     ObjectTextToBinary(&in, &binary);
     const std::string source = CSource(argv[2], binary);
@@ -101,7 +163,11 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
+  // Every class an authored form or style sheet may name.
   RegisterSceneClasses();
+  RegisterAnimationClasses();
+  RegisterVisualClasses();
+  RegisterControlClasses();
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {

@@ -175,14 +175,8 @@ const TClassInfo* TTestForm::Class() {
   return info;
 }
 
-// A marker class in the chain, as the toolkit's own control class will be.
-static const TClassInfo* ControlMarker() {
-  static const TClassInfo* info = TClassDecl<TTestNode>("TzrControl", TTestNode::Class());
-  return info;
-}
-
 const TClassInfo* TTestControl::Class() {
-  static const TClassInfo* info = TClassDecl<TTestControl>("TTestControl", ControlMarker());
+  static const TClassInfo* info = TClassDecl<TTestControl>("TTestControl", TTestNode::Class());
   return info;
 }
 

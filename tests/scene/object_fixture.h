@@ -142,7 +142,7 @@ class TTestForm : public TTestNode {
   TObject* Clicked = nullptr;
 };
 
-// Recognised by class name: controls are not searched by FindResource.
+// A second node class, for streams that hold nodes of several classes.
 class TTestControl : public TTestNode {
  public:
   using TTestNode::TTestNode;

@@ -6,6 +6,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Rtti.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_control.h"
 #include "scene/zr_visual.h"
 #include "tests/scene/object_fixture.h"
 
@@ -146,7 +147,7 @@ TEST(ObjectTree, SceneLinkFollowsEveryAttachAndDetach) {
 TEST(ObjectTree, FindResourceSkipsTheInsideOfControls) {
   TComponent owner;
   TTestNode* root = Node(&owner, nullptr, "root");
-  auto* control = new TTestControl(&owner);
+  auto* control = new TzrControl(&owner);
   root->AddObject(control);
   Node(&owner, control, "inControl")->SetResourceName("text");
   TTestNode* plain = Node(&owner, root, "plain");
@@ -356,7 +357,9 @@ TEST(ObjectTree, AnimationsStartAndStopByNameAndTriggersWalkStyleParts) {
 }
 
 TEST(ObjectTree, ClassNameTestsFollowTheTypeChain) {
-  TTestControl control(nullptr);
+  struct TSomeControl : TzrControl {
+    using TzrControl::TzrControl;
+  } control(nullptr);
   TTestNode node(nullptr);
   EXPECT_TRUE(zrClassIs(&control, "TzrControl"));
   EXPECT_TRUE(zrClassIs(&control, "tzrobject"));

@@ -5,6 +5,7 @@
 #include "platform/rtl/Clock.h"
 #include "scene/zr_ani.h"
 #include "scene/zr_bitmap.h"
+#include "scene/zr_control.h"
 #include "tests/platform_gdiplus/color_near.h"
 #include "tests/scene/object_fixture.h"
 #include "visual_scene.h"
@@ -14,22 +15,6 @@ namespace {
 using color_test::Near;
 
 constexpr TzrColor White = 0xFFFFFFFF, Red = 0xFFFF0000, Blue = 0xFF0000FF, Black = 0xFF000000;
-
-// A shape recognised as a control by class name.
-const TClassInfo* ControlMarker() {
-  static const TClassInfo* info = TClassDecl<TTestShape>("TzrControl", TTestShape::Class());
-  return info;
-}
-class TTestControlShape : public TTestShape {
- public:
-  using TTestShape::TTestShape;
-  static const TClassInfo* Class() {
-    static const TClassInfo* info =
-        TClassDecl<TTestControlShape>("TTestControlShape", ControlMarker());
-    return info;
-  }
-  const TClassInfo* ClassType() const override { return Class(); }
-};
 
 using VisualPaint = VisualTest;
 
@@ -175,7 +160,7 @@ TEST_F(VisualPaint, HitTestLockedAndDisabledNodes) {
   EXPECT_EQ(Root->ObjectByPoint(80, 80), Root);
   Scene.DesignTime = false;
 
-  auto* control = new TTestControlShape(&Owner);
+  auto* control = new TzrControl(&Owner);
   control->SetBounds(120, 120, 60, 60);
   control->SetParent(Root);
   TTestShape* inControl = Shape("inControl", Red, 10, 10, 20, 20, control);

@@ -11,6 +11,7 @@
 #include "scene/zr_classes.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_filter.h"
+#include "scene/zr_resources.h"
 
 // ---------------------------------------------------------------- scene
 
@@ -20,7 +21,20 @@ TTestRurev::TTestRurev(int AWidth, int AHeight)
   Canvas->Clear(0xFFFFFFFF);
 }
 
+void TTestRurev::SetStyle(TzrResources* Value) {
+  if (Style) Style->RemoveSceneUpdater(this);
+  Style = Value;
+  if (Style) Style->AddSceneUpdater(this);
+  UpdateResource();
+}
+
+void TTestRurev::UpdateResource() {
+  ++StyleUpdates;
+  for (TzrObject* object : Objects) object->UpdateResource();
+}
+
 TTestRurev::~TTestRurev() {
+  if (Style) Style->RemoveSceneUpdater(this);
   // Top-level nodes belong to their owner; they only leave the scene here.
   for (TzrObject* object : Objects) object->SetNewScene(nullptr);
 }
@@ -175,6 +189,7 @@ void VisualTest::SetUpTestSuite() {
   DefaultFilterClass = filter;
   static const bool registered = [] {
     RegisterVisualClasses();
+    RegisterControlClasses();
     RegisterZRObjects("Test", {TTestShape::Class(), TTestGlow::Class()});
     return true;
   }();

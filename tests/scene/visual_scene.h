@@ -30,6 +30,9 @@ class TTestRurev : public TComponent, public IzoRurev {
   TzrVisualObject* Selected = nullptr;
   std::vector<TzrObject*> Objects;
   std::unique_ptr<TzrCanvasGdiPlus> Canvas;
+  TzrResources* Style = nullptr;
+  bool Transparency = false;
+  int StyleUpdates = 0;
 
   // Paints the pending rectangles (cleared to white first) and empties them.
   void Draw();
@@ -64,10 +67,12 @@ class TTestRurev : public TComponent, public IzoRurev {
   TzrObject* GetRoot() override { return Objects.empty() ? nullptr : Objects.front(); }
   TComponent* GetOwner() override { return TComponent::GetOwner(); }
   TComponent* GetComponent() override { return this; }
-  TzrResources* GetStyle() override { return nullptr; }
-  void SetStyle(TzrResources*) override {}
-  bool GetTransparency() override { return false; }
-  void UpdateResource() override {}
+  TzrResources* GetStyle() override { return Style; }
+  // Takes the sheet and registers with it for its changes.
+  void SetStyle(TzrResources* Value) override;
+  bool GetTransparency() override { return Transparency; }
+  // Lets every top-level node re-apply its styles; counts the calls.
+  void UpdateResource() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   TzrVisualObject* GetSelected() override { return Selected; }
   TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
