@@ -21,8 +21,8 @@ class ShapesGallery : public ShapesTest {
     Root->SetBounds(0, 0, 480, 360);
   }
   template <class T>
-  T* Cell(int Index, float W = 70, float H = 50) {
-    const float x = 15 + float(Index % 5) * 93, y = 15 + float(Index / 5) * 85;
+  T* Cell(int Index, float W = 70, float H = 50, float RowHeight = 85) {
+    const float x = 15 + float(Index % 5) * 93, y = 15 + float(Index / 5) * RowHeight;
     T* shape = Make<T>(x, y, W, H);
     return shape;
   }
@@ -36,58 +36,58 @@ class ShapesGallery : public ShapesTest {
 TEST_F(ShapesGallery, Shapes) {
   int i = 0;
   for (TzrCornerType type : {zrCornerRound, zrCornerBevel, zrCornerInnerRound, zrCornerInnerLine}) {
-    auto* r = Cell<TzrRectangle>(i++);
+    auto* r = Cell<TzrRectangle>(i++, 70, 50, 68);
     Colours(r, 0xFFB0D0F0);
     r->SetxRadius(12);
     r->SetyRadius(12);
     r->SetCornerType(type);
   }
-  auto* some = Cell<TzrRectangle>(i++);
+  auto* some = Cell<TzrRectangle>(i++, 70, 50, 68);
   Colours(some, 0xFFB0D0F0);
   some->SetxRadius(12);
   some->SetyRadius(12);
   some->SetCorners(1 << zrCornerTopLeft | 1 << zrCornerBottomRight);
   for (TzrSides sides : {TzrSides(1 << zrSideTop), TzrSides(1 << zrSideLeft | 1 << zrSideRight),
                          TzrSides(AllSides & ~(1 << zrSideBottom)), TzrSides(0)}) {
-    auto* s = Cell<TzrSidesRectangle>(i++);
+    auto* s = Cell<TzrSidesRectangle>(i++, 70, 50, 68);
     Colours(s, 0xFFF0E0A0);
     s->SetSides(sides);
     s->SetxRadius(6);
     s->SetyRadius(6);
   }
-  Colours(Cell<TzrRoundRect>(i++), 0xFFC0F0C0);
-  auto* half = Cell<TzrRoundRect>(i++, 30, 60);
+  Colours(Cell<TzrRoundRect>(i++, 70, 50, 68), 0xFFC0F0C0);
+  auto* half = Cell<TzrRoundRect>(i++, 30, 50, 68);
   Colours(half, 0xFFC0F0C0);
   half->SetCorners(1 << zrCornerTopLeft | 1 << zrCornerTopRight);
-  Colours(Cell<TzrEllipse>(i++), 0xFFF0C0C0);
-  Colours(Cell<TzrCircle>(i++), 0xFF00AA00);
-  Colours(Cell<TzrPie>(i++), 0xFFF0B060);
-  auto* arc = Cell<TzrArc>(i++);
+  Colours(Cell<TzrEllipse>(i++, 70, 50, 68), 0xFFF0C0C0);
+  Colours(Cell<TzrCircle>(i++, 70, 50, 68), 0xFF00AA00);
+  Colours(Cell<TzrPie>(i++, 70, 50, 68), 0xFFF0B060);
+  auto* arc = Cell<TzrArc>(i++, 70, 50, 68);
   Colours(arc, 0);
   arc->GetFill()->SetStyle(zrBrushNone);
   arc->SetStartAngle(30);
   arc->SetStrokeThickness(4);
-  auto* dashed = Cell<TzrLine>(i++);
+  auto* dashed = Cell<TzrLine>(i++, 70, 50, 68);
   Colours(dashed, 0);
   dashed->SetStrokeDash(zrDashDash);
-  auto* flat = Cell<TzrLine>(i++);
+  auto* flat = Cell<TzrLine>(i++, 70, 50, 68);
   Colours(flat, 0);
   flat->SetLineType(zrLineHorizontal);
   flat->SetStrokeThickness(4);
-  auto* path = Cell<TzrPath>(i++);
+  auto* path = Cell<TzrPath>(i++, 70, 50, 68);
   Colours(path, 0xFFE0A0E0);
   path->GetPathData()->SetPathString("M 0,10 L 10,0 L 20,10 L 15,10 L 15,20 L 5,20 L 5,10 Z");
   path->SetWrapMode(zrPathFit);
-  auto* tiles = Cell<TzrPath>(i++);
+  auto* tiles = Cell<TzrPath>(i++, 70, 50, 68);
   Colours(tiles, 0xFFE0A0E0);
   tiles->SetStrokeThickness(1);
   tiles->GetPathData()->SetPathString("M 0,5 L 5,0 L 10,5 L 5,10 Z");
   tiles->SetWrapMode(zrPathTile);
-  Colours(Cell<TzrScrollArrowLeft>(i++), 0xFF606060);
-  Colours(Cell<TzrScrollArrowRight>(i++), 0xFF606060);
+  Colours(Cell<TzrScrollArrowLeft>(i++, 70, 50, 68), 0xFF606060);
+  Colours(Cell<TzrScrollArrowRight>(i++, 70, 50, 68), 0xFF606060);
   Save("shapes_shapes");
   EXPECT_TRUE(Near(Scene.Pixel(50, 40), 0xFFB0D0F0));
-  EXPECT_FALSE(Near(Scene.Pixel(15 + 3 * 93 + 35, 15 + 3 * 85 + 25), White));
+  EXPECT_FALSE(Near(Scene.Pixel(15 + 4 * 93 + 35, 15 + 3 * 68 + 25), White)) << "the left arrow";
 }
 
 TEST_F(ShapesGallery, Texts) {
