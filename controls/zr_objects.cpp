@@ -12,7 +12,8 @@ const TEnumInfo& zrCornerInfo() {
 }
 
 const TEnumInfo& zrSideInfo() {
-  static const TEnumInfo info("TzrSide", {"zrSideTop", "zrSideLeft", "zrSideBottom", "zrSideRight"});
+  static const TEnumInfo info("TzrSide",
+                              {"zrSideTop", "zrSideLeft", "zrSideBottom", "zrSideRight"});
   return info;
 }
 
@@ -23,7 +24,8 @@ const TEnumInfo& zrCornerTypeInfo() {
 }
 
 const TEnumInfo& zrLineTypeInfo() {
-  static const TEnumInfo info("TzrLineType", {"zrLineNormal", "zrLineHorizontal", "zrLineVertical"});
+  static const TEnumInfo info("TzrLineType",
+                              {"zrLineNormal", "zrLineHorizontal", "zrLineVertical"});
   return info;
 }
 
@@ -94,7 +96,8 @@ void TzrShape::SetStrokeDash(TzrStrokeDash Value) {
 
 TzrRect TzrShape::GetShapeRect() {
   TzrRect r = GetLocalRect();
-  if (FStroke->GetStyle() != zrBrushNone) zrInflateRect(r, -FStrokeThickness / 2, -FStrokeThickness / 2);
+  if (FStroke->GetStyle() != zrBrushNone)
+    zrInflateRect(r, -FStrokeThickness / 2, -FStrokeThickness / 2);
   return r;
 }
 
@@ -132,9 +135,9 @@ void TzrShape::StrokeChanged(TObject*) {
 
 const TClassInfo* TzrLine::Class() {
   using T = TzrLine;
-  static const TClassInfo* info = PublishShape(TClassDecl<T>("TzrLine", TzrShape::Class()))
-                                      .Enum("LineType", &T::GetLineType, &T::SetLineType,
-                                            zrLineTypeInfo());
+  static const TClassInfo* info =
+      PublishShape(TClassDecl<T>("TzrLine", TzrShape::Class()))
+          .Enum("LineType", &T::GetLineType, &T::SetLineType, zrLineTypeInfo());
   return info;
 }
 
@@ -285,11 +288,10 @@ void TzrCircle::Paint() {
 
 const TClassInfo* TzrPie::Class() {
   using T = TzrPie;
-  static const TClassInfo* info =
-      PublishShape(TClassDecl<T>("TzrPie", TzrEllipse::Class()))
-          .Prop("StartAngle", &T::GetStartAngle, &T::SetStartAngle)
-          .Default(0)
-          .Prop("EndAngle", &T::GetEndAngle, &T::SetEndAngle);
+  static const TClassInfo* info = PublishShape(TClassDecl<T>("TzrPie", TzrEllipse::Class()))
+                                      .Prop("StartAngle", &T::GetStartAngle, &T::SetStartAngle)
+                                      .Default(0)
+                                      .Prop("EndAngle", &T::GetEndAngle, &T::SetEndAngle);
   return info;
 }
 
@@ -339,11 +341,10 @@ TzrArc::TzrArc(TComponent* AOwner) : TzrEllipse(AOwner) {
 
 const TClassInfo* TzrArc::Class() {
   using T = TzrArc;
-  static const TClassInfo* info =
-      PublishShape(TClassDecl<T>("TzrArc", TzrEllipse::Class()))
-          .Prop("StartAngle", &T::GetStartAngle, &T::SetStartAngle)
-          .Default(0)
-          .Prop("EndAngle", &T::GetEndAngle, &T::SetEndAngle);
+  static const TClassInfo* info = PublishShape(TClassDecl<T>("TzrArc", TzrEllipse::Class()))
+                                      .Prop("StartAngle", &T::GetStartAngle, &T::SetStartAngle)
+                                      .Default(0)
+                                      .Prop("EndAngle", &T::GetEndAngle, &T::SetEndAngle);
   return info;
 }
 

@@ -2,8 +2,8 @@
 #include "controls/zr_objects_path.h"
 
 const TEnumInfo& zrCalloutPositionInfo() {
-  static const TEnumInfo info("TzrCalloutPosition",
-                              {"zrCalloutTop", "zrCalloutLeft", "zrCalloutBottom", "zrCalloutRight"});
+  static const TEnumInfo info(
+      "TzrCalloutPosition", {"zrCalloutTop", "zrCalloutLeft", "zrCalloutBottom", "zrCalloutRight"});
   return info;
 }
 
@@ -166,7 +166,8 @@ void TzrCalloutRectangle::AddCallout(TzrPathData& Path, const TzrRect& R) {
       if (off == 0)
         p[0] = {Rt, cy - wd / 2}, p[1] = {Rt + ln, cy}, p[2] = {Rt, cy + wd / 2};
       else
-        p[0] = {Rt, base + off}, p[1] = {Rt + ln, base + off + wd / 2}, p[2] = {Rt, base + off + wd};
+        p[0] = {Rt, base + off}, p[1] = {Rt + ln, base + off + wd / 2},
+        p[2] = {Rt, base + off + wd};
       break;
     case zrCalloutBottom:
       if (off == 0)

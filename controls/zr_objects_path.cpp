@@ -22,8 +22,7 @@ TzrCustomPath::TzrCustomPath(TComponent* AOwner)
 TzrCustomPath::~TzrCustomPath() { FData->OnChanged = nullptr; }
 
 const TClassInfo* TzrCustomPath::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TzrCustomPath>("TzrCustomPath", TzrShape::Class());
+  static const TClassInfo* info = TClassDecl<TzrCustomPath>("TzrCustomPath", TzrShape::Class());
   return info;
 }
 

@@ -8,11 +8,11 @@
 
 void RegisterShapes() {
   static const bool registered = [] {
-    RegisterZRObjects("Shapes", {TzrLine::Class(), TzrRectangle::Class(),
-                                 TzrSidesRectangle::Class(), TzrRoundRect::Class(),
-                                 TzrEllipse::Class(), TzrCircle::Class(), TzrArc::Class(),
-                                 TzrPie::Class(), TzrText::Class(), TzrPath::Class(),
-                                 TzrImage::Class(), TzrPaintBox::Class()});
+    RegisterZRObjects(
+        "Shapes",
+        {TzrLine::Class(), TzrRectangle::Class(), TzrSidesRectangle::Class(), TzrRoundRect::Class(),
+         TzrEllipse::Class(), TzrCircle::Class(), TzrArc::Class(), TzrPie::Class(),
+         TzrText::Class(), TzrPath::Class(), TzrImage::Class(), TzrPaintBox::Class()});
     RegisterZRObjects("Shapes", {TzrScrollArrowLeft::Class(), TzrScrollArrowRight::Class()});
     RegisterZRObjects("Shapes", {TzrCalloutRectangle::Class()});
     return true;

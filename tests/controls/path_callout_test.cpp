@@ -138,10 +138,10 @@ TEST_F(ShapesTest, CalloutOutlineFollowsTheCornerAndPointerTables) {
   callout->SetyRadius(2);
   callout->CreatePath();
   const std::vector<TzrPathPoint> expected = {
-      {zrPathPointMoveTo, {0.5f, 13.5f}},  {zrPathPointCurveTo, {0.5f, 12.5f}},
-      {zrPathPointCurveTo, {1.5f, 11.5f}}, {zrPathPointCurveTo, {2.5f, 11.5f}},
-      {zrPathPointLineTo, {13, 11.5f}},    {zrPathPointLineTo, {24.5f, 0.5f}},
-      {zrPathPointLineTo, {36, 11.5f}},    {zrPathPointLineTo, {47.5f, 11.5f}},
+      {zrPathPointMoveTo, {0.5f, 13.5f}},   {zrPathPointCurveTo, {0.5f, 12.5f}},
+      {zrPathPointCurveTo, {1.5f, 11.5f}},  {zrPathPointCurveTo, {2.5f, 11.5f}},
+      {zrPathPointLineTo, {13, 11.5f}},     {zrPathPointLineTo, {24.5f, 0.5f}},
+      {zrPathPointLineTo, {36, 11.5f}},     {zrPathPointLineTo, {47.5f, 11.5f}},
       {zrPathPointCurveTo, {48.5f, 11.5f}}, {zrPathPointCurveTo, {49.5f, 12.5f}},
       {zrPathPointCurveTo, {49.5f, 13.5f}}, {zrPathPointLineTo, {49.5f, 47.5f}},
       {zrPathPointCurveTo, {49.5f, 48.5f}}, {zrPathPointCurveTo, {48.5f, 49.5f}},

@@ -123,7 +123,8 @@ TEST_F(ShapesGallery, Texts) {
   Save("shapes_texts");
   // Something was drawn in the stretched Chinese text's middle row.
   bool inked = false;
-  for (int x = 10; x < 235; ++x) inked = inked || !Near(Scene.Pixel(x, 10 + 4 * 68 + 30), 0xFFF4F4F4, 40);
+  for (int x = 10; x < 235; ++x)
+    inked = inked || !Near(Scene.Pixel(x, 10 + 4 * 68 + 30), 0xFFF4F4F4, 40);
   EXPECT_TRUE(inked);
 }
 
@@ -148,7 +149,8 @@ TEST_F(ShapesGallery, Images) {
 
 TEST_F(ShapesGallery, Callouts) {
   int i = 0;
-  for (TzrCalloutPosition position : {zrCalloutTop, zrCalloutLeft, zrCalloutBottom, zrCalloutRight}) {
+  for (TzrCalloutPosition position :
+       {zrCalloutTop, zrCalloutLeft, zrCalloutBottom, zrCalloutRight}) {
     for (float offset : {0.0f, 8.0f, -8.0f}) {
       auto* c = Cell<TzrCalloutRectangle>(i++, 80, 70);
       Paint(c, 0xFFFFF8D0, 0xFF806020, 1);

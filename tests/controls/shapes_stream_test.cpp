@@ -46,7 +46,8 @@ bool Contains(const std::string& Text, const std::string& Part) {
 
 std::unique_ptr<TzrObject> Fresh(const char* ClassName) {
   const TClassInfo* info = GetClass(ClassName);
-  return std::unique_ptr<TzrObject>(info ? dynamic_cast<TzrObject*>(info->Create(nullptr)) : nullptr);
+  return std::unique_ptr<TzrObject>(info ? dynamic_cast<TzrObject*>(info->Create(nullptr))
+                                         : nullptr);
 }
 
 // Every class, with values other than its defaults, reads back what it wrote
@@ -58,7 +59,8 @@ TEST_F(ShapesTest, EveryShapeClassRoundTripsThroughBothStreamForms) {
     std::vector<std::string> Written;
   };
   const std::vector<Case> cases = {
-      {"TzrLine", [](TzrObject* o) { static_cast<TzrLine*>(o)->SetLineType(zrLineVertical); },
+      {"TzrLine",
+       [](TzrObject* o) { static_cast<TzrLine*>(o)->SetLineType(zrLineVertical); },
        {"LineType = zrLineVertical"}},
       {"TzrRectangle",
        [](TzrObject* o) {
@@ -71,18 +73,22 @@ TEST_F(ShapesTest, EveryShapeClassRoundTripsThroughBothStreamForms) {
        },
        {"xRadius = 3.5", "Corners = [zrCornerTopLeft, zrCornerBottomRight]",
         "CornerType = zrCornerInnerLine", "StrokeThickness = 2", "#FF102030"}},
-      {"TzrSidesRectangle", [](TzrObject* o) { static_cast<TzrRectangle*>(o)->SetSides(0); },
+      {"TzrSidesRectangle",
+       [](TzrObject* o) { static_cast<TzrRectangle*>(o)->SetSides(0); },
        {"Sides = []"}},
-      {"TzrRoundRect", [](TzrObject* o) { static_cast<TzrRoundRect*>(o)->SetCorners(0); },
+      {"TzrRoundRect",
+       [](TzrObject* o) { static_cast<TzrRoundRect*>(o)->SetCorners(0); },
        {"Corners = []"}},
-      {"TzrEllipse", [](TzrObject* o) { static_cast<TzrShape*>(o)->SetStrokeDash(zrDashDot); },
+      {"TzrEllipse",
+       [](TzrObject* o) { static_cast<TzrShape*>(o)->SetStrokeDash(zrDashDot); },
        {"StrokeDash = zrDashDot"}},
-      {"TzrCircle", [](TzrObject* o) { static_cast<TzrShape*>(o)->SetStrokeCap(zrCapRound); },
+      {"TzrCircle",
+       [](TzrObject* o) { static_cast<TzrShape*>(o)->SetStrokeCap(zrCapRound); },
        {"StrokeCap = zrCapRound"}},
-      {"TzrArc", [](TzrObject* o) { static_cast<TzrArc*>(o)->SetStartAngle(30); },
+      {"TzrArc",
+       [](TzrObject* o) { static_cast<TzrArc*>(o)->SetStartAngle(30); },
        {"StartAngle = 30", "EndAngle = -90"}},
-      {"TzrPie", [](TzrObject* o) { static_cast<TzrPie*>(o)->SetEndAngle(45); },
-       {"EndAngle = 45"}},
+      {"TzrPie", [](TzrObject* o) { static_cast<TzrPie*>(o)->SetEndAngle(45); }, {"EndAngle = 45"}},
       {"TzrText",
        [](TzrObject* o) {
          auto* t = static_cast<TzrText*>(o);
@@ -107,11 +113,14 @@ TEST_F(ShapesTest, EveryShapeClassRoundTripsThroughBothStreamForms) {
          i->SetDisableInterpolation(true);
        },
        {"WrapMode = zrImageTile", "DisableInterpolation = True", "BitmapMargins"}},
-      {"TzrPaintBox", [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
+      {"TzrPaintBox",
+       [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
        {"Width = 12"}},
-      {"TzrScrollArrowLeft", [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
+      {"TzrScrollArrowLeft",
+       [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
        {"Width = 12"}},
-      {"TzrScrollArrowRight", [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
+      {"TzrScrollArrowRight",
+       [](TzrObject* o) { static_cast<TzrVisualObject*>(o)->SetWidth(12); },
        {"Width = 12"}},
       {"TzrCalloutRectangle",
        [](TzrObject* o) {

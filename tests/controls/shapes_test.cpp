@@ -45,8 +45,14 @@ TEST_F(ShapesTest, ShapesPaintTheirFillAndOutlineInsideTheShapeRectangle) {
          return r;
        },
        // Outline centred on 2 covers 0..4 on every side; inside it the fill.
-       {{{0.5f, 15}, Blue}, {{3.5f, 15}, Blue}, {{39.5f, 15}, Blue}, {{36.5f, 15}, Blue},
-        {{20, 0.5f}, Blue}, {{20, 29.5f}, Blue}, {{4.5f, 15}, Red}, {{20, 4.5f}, Red},
+       {{{0.5f, 15}, Blue},
+        {{3.5f, 15}, Blue},
+        {{39.5f, 15}, Blue},
+        {{36.5f, 15}, Blue},
+        {{20, 0.5f}, Blue},
+        {{20, 29.5f}, Blue},
+        {{4.5f, 15}, Red},
+        {{20, 4.5f}, Red},
         {{40.5f, 15}, White}}},
       {"sides rectangle with only the top side",
        [](ShapesTest& t) {
@@ -66,8 +72,14 @@ TEST_F(ShapesTest, ShapesPaintTheirFillAndOutlineInsideTheShapeRectangle) {
          return r;
        },
        // The top-left arc about (6, 6) of radius 5 passes (2.46, 2.46).
-       {{{2.5f, 2.5f}, Blue}, {{37.5f, 2.5f}, Blue}, {{2.5f, 27.5f}, Blue}, {{37.5f, 27.5f}, Blue},
-        {{20, 0.5f}, Red}, {{0.5f, 15}, Red}, {{20, 29.5f}, Red}, {{39.5f, 15}, Red}}},
+       {{{2.5f, 2.5f}, Blue},
+        {{37.5f, 2.5f}, Blue},
+        {{2.5f, 27.5f}, Blue},
+        {{37.5f, 27.5f}, Blue},
+        {{20, 0.5f}, Red},
+        {{0.5f, 15}, Red},
+        {{20, 29.5f}, Red},
+        {{39.5f, 15}, Red}}},
       {"circle centred on the shorter side",
        [](ShapesTest& t) {
          auto* c = t.Make<TzrCircle>(10, 10, 80, 40);
@@ -106,8 +118,8 @@ TEST_F(ShapesTest, ShapesPaintTheirFillAndOutlineInsideTheShapeRectangle) {
     Scene.DrawAll();
     for (const Probe& p : c.Probes) {
       const int x = int(std::floor(p.Local.X)) + 10, y = int(std::floor(p.Local.Y)) + 10;
-      EXPECT_TRUE(Near(Scene.Pixel(x, y), p.Expected, 40)) << "at local " << p.Local.X << ","
-                                                           << p.Local.Y;
+      EXPECT_TRUE(Near(Scene.Pixel(x, y), p.Expected, 40))
+          << "at local " << p.Local.X << "," << p.Local.Y;
     }
     delete shape;
   }
@@ -169,11 +181,13 @@ TEST_F(ShapesTest, SettersMarkEffectsOrOnlyRepaint) {
       {"StrokeThickness", [](TzrRectangle* r) { r->SetStrokeThickness(2); }, true},
       {"StrokeDash", [](TzrRectangle* r) { r->SetStrokeDash(zrDashDot); }, true},
       {"Fill colour", [](TzrRectangle* r) { r->GetFill()->SetSolidColor(Red); }, true},
-      {"Stroke brush copied", [](TzrRectangle* r) {
+      {"Stroke brush copied",
+       [](TzrRectangle* r) {
          TzrBrush b(zrBrushSolid, Blue);
          b.SetSolidColor(Red);
          r->SetStroke(&b);
-       }, true, false},
+       },
+       true, false},
       {"Corners", [](TzrRectangle* r) { r->SetCorners(1); }, false},
   };
   for (const Case& c : cases) {
@@ -221,8 +235,9 @@ TEST_F(ShapesTest, LineRunsAlongTheShapeRectangleByItsType) {
     TzrPoint On, Off;
   };
   // 40 x 20 with stroke 2: the shape rectangle is (1, 1, 39, 19).
-  for (const Case& c : {Case{zrLineNormal, {20, 10}, {20, 1}}, Case{zrLineHorizontal, {20, 1}, {20, 10}},
-                        Case{zrLineVertical, {1, 10}, {20, 10}}}) {
+  for (const Case& c :
+       {Case{zrLineNormal, {20, 10}, {20, 1}}, Case{zrLineHorizontal, {20, 1}, {20, 10}},
+        Case{zrLineVertical, {1, 10}, {20, 10}}}) {
     auto* line = Make<TzrLine>(10, 10, 40, 20);
     Paint(line, Red, Blue, 2);
     line->SetLineType(c.Type);

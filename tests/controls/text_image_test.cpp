@@ -119,10 +119,14 @@ TEST_F(ShapesTest, NineSlicesKeepTheCornersAtPixelSize) {
   Scene.DrawAll();
   using R = TzrRect;
   const std::vector<std::pair<R, R>> expected = {
-      {zrRect(0, 0, 16, 20), zrRect(0, 0, 16, 20)},     {zrRect(16, 0, 24, 20), zrRect(16, 0, 27, 20)},
-      {zrRect(24, 0, 40, 20), zrRect(27, 0, 43, 20)},   {zrRect(0, 20, 16, 26), zrRect(0, 20, 16, 30)},
-      {zrRect(16, 20, 24, 26), zrRect(16, 20, 27, 30)}, {zrRect(24, 20, 40, 26), zrRect(27, 20, 43, 30)},
-      {zrRect(0, 26, 16, 44), zrRect(0, 30, 16, 48)},   {zrRect(16, 26, 24, 44), zrRect(16, 30, 27, 48)},
+      {zrRect(0, 0, 16, 20), zrRect(0, 0, 16, 20)},
+      {zrRect(16, 0, 24, 20), zrRect(16, 0, 27, 20)},
+      {zrRect(24, 0, 40, 20), zrRect(27, 0, 43, 20)},
+      {zrRect(0, 20, 16, 26), zrRect(0, 20, 16, 30)},
+      {zrRect(16, 20, 24, 26), zrRect(16, 20, 27, 30)},
+      {zrRect(24, 20, 40, 26), zrRect(27, 20, 43, 30)},
+      {zrRect(0, 26, 16, 44), zrRect(0, 30, 16, 48)},
+      {zrRect(16, 26, 24, 44), zrRect(16, 30, 27, 48)},
       {zrRect(24, 26, 40, 44), zrRect(27, 30, 43, 48)},
   };
   ASSERT_EQ(Recorder->Bitmaps.size(), expected.size());
@@ -192,7 +196,8 @@ TEST_F(ShapesTest, ImageDataIsTheBitmapOrAFileName) {
   EXPECT_EQ(image->GetBitmap()->GetWidth(), 6);
   EXPECT_EQ(image->GetBitmap()->GetPixels(4, 3), source->GetBitmap()->GetPixels(4, 3));
 
-  const std::string missing = (std::filesystem::temp_directory_path() / "no-such-picture.png").string();
+  const std::string missing =
+      (std::filesystem::temp_directory_path() / "no-such-picture.png").string();
   EXPECT_NO_THROW(image->SetData(Variant(missing)));
   EXPECT_EQ(image->GetBitmap()->GetWidth(), 6) << "the loader leaves the bitmap alone";
 }
