@@ -71,7 +71,7 @@ void TfrmInterface::Timer1Timer(TObject*) {
 void TfrmInterface::PollLink() {
   FPolling = true;
   bool finished = false;
-  if (Circle2) Circle2->SetFillColor(kLampOff);
+  if (Circle2) Circle2->GetFill()->SetColor(kLampOff);
   bool handshake = false;
   uint32_t passStart = 0;
   for (int passes = 0;;) {
@@ -132,7 +132,7 @@ bool TfrmInterface::RunConnectionStart() {
   FConnected = true;
   if (Version1)
     for (int i = 0; i < Version1->Count(); ++i) Version1->Items(i)->SetEnabled(false);
-  if (Circle1) Circle1->SetFillColor(kLampOn);
+  if (Circle1) Circle1->GetFill()->SetColor(kLampOn);
   std::memset(FParams, 0, sizeof(FParams));
   FLoadingSettings = true;
   if (!ReadsSettings(FModel, FHardware, Checked(ESCSpeedController1))) {
@@ -150,7 +150,7 @@ bool TfrmInterface::RunConnectionStart() {
       FConnected = false;
       FSettingsRead = false;
       SetParameterControlsEnabled(false);
-      if (Circle1) Circle1->SetFillColor(kLampOn);
+      if (Circle1) Circle1->GetFill()->SetColor(kLampOn);
       FreeProgressForm();
       SetEnabled(true);
       FLoadingSettings = false;
@@ -161,7 +161,7 @@ bool TfrmInterface::RunConnectionStart() {
     LoadFirmwareList();
     WaitForDefinitions();
     BuildParameterPages();
-    if (Circle1) Circle1->SetFillColor(kLampOn);
+    if (Circle1) Circle1->GetFill()->SetColor(kLampOn);
     FreeProgressForm();
   }
   if (Checked(DATALINK5)) SetLinkTimerEnabled(false);
@@ -171,7 +171,7 @@ bool TfrmInterface::RunConnectionStart() {
 }
 
 void TfrmInterface::ShowDisconnected() {
-  if (Circle1) Circle1->SetFillColor(kLampOff);
+  if (Circle1) Circle1->GetFill()->SetColor(kLampOff);
   FStatusKey.clear();
   if (eMessage) eMessage->Clear();
   if (zrmMessage) zrmMessage->Clear();

@@ -76,7 +76,7 @@ void TfrmInterface::ResetLinkUi() {
   for (TzrColorKeyAnimation* animation : {ColorKeyAnimation1, ColorKeyAnimation2})
     if (animation) animation->Stop();
   for (TzrCircle* lamp : {Circle1, Circle2})
-    if (lamp) lamp->SetFillColor(kLampOff);
+    if (lamp) lamp->GetFill()->SetColor(kLampOff);
   for (TzrButton* button : {btnUpdate, btnDefault, btnUpgrade})
     if (button) button->SetEnabled(false);
   SetParameterControlsEnabled(false);

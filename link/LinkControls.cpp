@@ -22,8 +22,8 @@ void TfrmInterface::CreateLinkControls() {
   DeviceChangeTimer->SetOnTimer([this](TObject* sender) { DeviceChangeTimerTimer(sender); });
   Circle1 = MakeNamed<TzrCircle>(this, "Circle1");
   Circle2 = MakeNamed<TzrCircle>(this, "Circle2");
-  Circle1->SetFillColor("#FF004A00");
-  Circle2->SetFillColor("#FF004A00");
+  Circle1->GetFill()->SetColor("#FF004A00");
+  Circle2->GetFill()->SetColor("#FF004A00");
   ColorKeyAnimation1 = MakeNamed<TzrColorKeyAnimation>(this, "ColorKeyAnimation1");
   ColorKeyAnimation2 = MakeNamed<TzrColorKeyAnimation>(this, "ColorKeyAnimation2");
   eMessage = MakeNamed<TzrMemo>(this, "eMessage");

@@ -18,7 +18,7 @@ constexpr uint32_t kWritePostDelay = 500;
 
 }  // namespace
 
-bool TfrmInterface::IsLinkLampOn() const { return Circle1 && Circle1->GetFillColor() == kLampOn; }
+bool TfrmInterface::IsLinkLampOn() const { return Circle1 && Circle1->GetFill()->GetColor() == kLampOn; }
 
 void TfrmInterface::ShowSettingsProgress(int maximum) {
   FreeProgressForm();

@@ -123,8 +123,8 @@ void TfrmInterface::LoadFirmwareList() {
 
   // Lamps: the link lamp is what the write, default and upgrade actions test.
   const bool found = firmware.Found;
-  if (Circle1) Circle1->SetFillColor(found ? kLampOn : kLampOff);
-  if (Circle2) Circle2->SetFillColor(found && FSettingsRead ? kLampOn : kLampOff);
+  if (Circle1) Circle1->GetFill()->SetColor(found ? kLampOn : kLampOff);
+  if (Circle2) Circle2->GetFill()->SetColor(found && FSettingsRead ? kLampOn : kLampOff);
 
   const bool writable = found && FSettingsRead && FPageDef.tab > 0;
   const bool hasEntries = list && list->Count() > 0;

@@ -262,3 +262,16 @@ class TzrCanvas : public TPersistent {
  private:
   void MakeBrushesAndFont();
 };
+
+// Saves the canvas state for the life of the object and restores it after.
+class TCanvasState {
+ public:
+  explicit TCanvasState(TzrCanvas* ACanvas) : FCanvas(ACanvas), FToken(ACanvas->SaveCanvas()) {}
+  ~TCanvasState() { FCanvas->RestoreCanvas(FToken); }
+  TCanvasState(const TCanvasState&) = delete;
+  TCanvasState& operator=(const TCanvasState&) = delete;
+
+ private:
+  TzrCanvas* FCanvas;
+  uint32_t FToken;
+};

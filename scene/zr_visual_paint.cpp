@@ -20,19 +20,6 @@ void PaintVisualTo(TzrObject* AVisual, TzrCanvas* ACanvas, const TzrRect& ARect)
 
 const bool kPaintVisualHook = (zrPaintVisualTo = &PaintVisualTo, true);
 
-// Saves a canvas state and restores it when the scope ends.
-class TCanvasState {
- public:
-  explicit TCanvasState(TzrCanvas* ACanvas) : FCanvas(ACanvas), FToken(ACanvas->SaveCanvas()) {}
-  ~TCanvasState() { FCanvas->RestoreCanvas(FToken); }
-  TCanvasState(const TCanvasState&) = delete;
-  TCanvasState& operator=(const TCanvasState&) = delete;
-
- private:
-  TzrCanvas* FCanvas;
-  uint32_t FToken;
-};
-
 bool TouchesPendingRects(IzoRurev* AScene, const TzrRect& R) {
   for (int i = 0; i < AScene->GetUpdateRectsCount(); ++i)
     if (zrIntersectRect(R, AScene->GetUpdateRect(i))) return true;

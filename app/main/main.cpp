@@ -1,11 +1,12 @@
 // Program entry: start the drawing layers and the chart texts, register the
-// animation, visual and control classes, start the application object, create
-// the main window from its form and run the message loop. An exception that
-// leaves these steps is shown by the application object.
+// animation, visual, control and shape classes, start the application object,
+// create the main window from its form and run the message loop. An exception
+// that leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "chart/PlotStartup.h"
+#include "controls/zr_objects.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
 #include "scene/zr_control.h"
@@ -17,6 +18,7 @@ int main() {
     InitializeChart();
     RegisterVisualClasses();
     RegisterControlClasses();
+    RegisterShapes();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();

@@ -26,7 +26,7 @@ class CycleTest : public LinkFixture {
     Arrive();
   }
   void Tick() { Form->Timer1Timer(Form.get()); }
-  bool Lamp() const { return Form->Circle1->GetFillColor() == "#FF00AA00"; }
+  bool Lamp() const { return Form->Circle1->GetFill()->GetColor() == "#FF00AA00"; }
 };
 
 TEST_F(CycleTest, PlugInToSettingsByModelFamily) {

@@ -36,7 +36,7 @@ class DataLinkUpgradeTest : public FirmwareFixture {
     Form->FHardware = kHardware;
     Form->FFirmware = "V1.0";
     Form->FConnected = true;
-    Form->Circle1->SetFillColor("#FF00AA00");
+    Form->Circle1->GetFill()->SetColor("#FF00AA00");
     Form->scbFirmware->AddItem(u"V2.0");
     Form->scbFirmware->SetItemIndex(0);
     Form->btnUpgrade2->SetEnabled(true);

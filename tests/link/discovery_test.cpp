@@ -173,7 +173,7 @@ TEST_F(DiscoveryTest, ResetLinkUiGivesTheDisconnectedState) {
   Arrive();
   Form->FConnected = Form->FBusy = Form->FPolling = true;
   Form->FModel = "CAR_ESC";
-  Form->Circle1->SetFillColor("#FF00AA00");
+  Form->Circle1->GetFill()->SetColor("#FF00AA00");
   Form->btnUpdate->SetEnabled(true);
   auto* demo = new TMenuItem(Form.get());
   Form->Version1->Add(demo);
@@ -184,7 +184,7 @@ TEST_F(DiscoveryTest, ResetLinkUiGivesTheDisconnectedState) {
   EXPECT_FALSE(Form->LinkTimerEnabled());
   EXPECT_FALSE(Form->FConnected || Form->FBusy || Form->FPolling);
   EXPECT_TRUE(Form->FModel.empty());
-  EXPECT_EQ(Form->Circle1->GetFillColor(), "#FF004A00");
+  EXPECT_EQ(Form->Circle1->GetFill()->GetColor(), "#FF004A00");
   EXPECT_FALSE(Form->btnUpdate->GetEnabled());
   EXPECT_TRUE(demo->GetEnabled());
   EXPECT_FALSE(page->GetEnabled());

@@ -105,7 +105,7 @@ TSimBootloader& FirmwareFixture::ConnectBootloader(const std::string& model,
   Form->FHardware = hardware;
   Form->FFirmware = firmware;
   Form->FConnected = true;
-  Form->Circle1->SetFillColor("#FF00AA00");
+  Form->Circle1->GetFill()->SetColor("#FF00AA00");
   Form->cbFirmware->Clear();
   for (const std::string& name : list) Form->cbFirmware->AddItem(UTF8ToUTF16(name));
   Form->cbFirmware->SetItemIndex(0);

@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
     Upgrade, UpgradeResultTest,
     ::testing::Values(
         TUpgradeCase{"LampDark", "GOOD",
-                     [](TfrmInterface& f, TSimBootloader&) { f.Circle1->SetFillColor(kLampOff); },
+                     [](TfrmInterface& f, TSimBootloader&) { f.Circle1->GetFill()->SetColor(kLampOff); },
                      "USB Error", false, false},
         TUpgradeCase{"NoModel", "GOOD", [](TfrmInterface& f, TSimBootloader&) { f.FModel = ""; },
                      "USB Error", false, false},

@@ -171,7 +171,7 @@ class SettingsTest : public LinkFixture {
     Connect(model, hardware);
     ASSERT_EQ(Form->ReadDeviceInfo(true), "");
     Form->FConnected = true;
-    Form->Circle1->SetFillColor("#FF00AA00");
+    Form->Circle1->GetFill()->SetColor("#FF00AA00");
   }
 };
 
@@ -183,7 +183,7 @@ TEST_F(SettingsTest, DarkLampMeansNoTraffic) {
   Device->Written.clear();
   EXPECT_EQ(Form->ReadSettings(), "USB Error");
   EXPECT_EQ(Form->WriteSettings(), "USB Error");
-  Form->Circle1->SetFillColor("#FF00AA00");
+  Form->Circle1->GetFill()->SetColor("#FF00AA00");
   Form->FHardware.clear();
   EXPECT_EQ(Form->ReadSettings(), "USB Error");
   EXPECT_TRUE(Device->Written.empty());

@@ -86,7 +86,7 @@ class WindowFirmwareList : public DatabaseFolder {
     Ensure(f.LCDProgramCard1);
     for (auto* control : {f.btnUpdate, f.btnDefault, f.btnUpgrade, f.btnUpgrade2})
       control->SetEnabled(false);
-    f.Circle1->SetFillColor("#FF00AA00");
+    f.Circle1->GetFill()->SetColor("#FF00AA00");
     f.FModel = "ESC_A";
     f.FHardware = "HW1";
     f.FFirmware = "fw1";
@@ -110,8 +110,8 @@ TEST_F(WindowFirmwareList, LampsButtonsAndBoxesFollowTheRowsAndTheSettingsRead) 
   ASSERT_EQ(f.cbFirmware->Count(), 1);
   EXPECT_EQ(UTF16ToUTF8(f.cbFirmware->Item(0)), "X");
   EXPECT_EQ(f.cbFirmware->GetItemIndex(), 0);
-  EXPECT_EQ(f.Circle1->GetFillColor(), "#FF00AA00");
-  EXPECT_EQ(f.Circle2->GetFillColor(), "#FF004A00");
+  EXPECT_EQ(f.Circle1->GetFill()->GetColor(), "#FF00AA00");
+  EXPECT_EQ(f.Circle2->GetFill()->GetColor(), "#FF004A00");
   EXPECT_FALSE(f.btnUpdate->GetEnabled());
   EXPECT_FALSE(f.btnDefault->GetEnabled());
   EXPECT_TRUE(f.btnUpgrade->GetEnabled());
@@ -122,7 +122,7 @@ TEST_F(WindowFirmwareList, LampsButtonsAndBoxesFollowTheRowsAndTheSettingsRead) 
   f.FPageDef.tab = 1;
   f.LoadFirmwareList();                 // second run, after the settings read
   EXPECT_EQ(f.cbFirmware->Count(), 1);  // rebuilt, not appended
-  EXPECT_EQ(f.Circle2->GetFillColor(), "#FF00AA00");
+  EXPECT_EQ(f.Circle2->GetFill()->GetColor(), "#FF00AA00");
   EXPECT_TRUE(f.btnUpdate->GetEnabled());
   EXPECT_TRUE(f.btnDefault->GetEnabled());
 
@@ -137,8 +137,8 @@ TEST_F(WindowFirmwareList, OnlyUnusableRowsDarkenTheLinkLamp) {
   f.FSettingsRead = true;
   f.FPageDef.tab = 2;
   f.LoadFirmwareList();
-  EXPECT_EQ(f.Circle1->GetFillColor(), "#FF004A00");
-  EXPECT_EQ(f.Circle2->GetFillColor(), "#FF004A00");
+  EXPECT_EQ(f.Circle1->GetFill()->GetColor(), "#FF004A00");
+  EXPECT_EQ(f.Circle2->GetFill()->GetColor(), "#FF004A00");
   EXPECT_FALSE(f.btnUpdate->GetEnabled());
   EXPECT_FALSE(f.btnUpgrade->GetEnabled());
   EXPECT_FALSE(f.eController->GetEnabled());
@@ -193,7 +193,7 @@ TEST_F(WindowFirmwareList, BrokenOrMissingDatabaseChangesLittle) {
   EXPECT_EQ(Text(f.eController), "LCD Program Card");
   EXPECT_EQ(Text(f.eHardware), "VL310 V1.0");
   EXPECT_EQ(Text(f.eFirmware), "fw1");
-  EXPECT_EQ(f.Circle1->GetFillColor(), "#FF00AA00");  // lamps unchanged
+  EXPECT_EQ(f.Circle1->GetFill()->GetColor(), "#FF00AA00");  // lamps unchanged
 
   f.eController->SetText(u"kept");
   f.FModelDatabase = FDir + "missing_settings.db3";

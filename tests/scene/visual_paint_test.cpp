@@ -298,7 +298,8 @@ TEST_F(VisualPaint, CaretIsARectangleChildMadeOnFirstUse) {
   EXPECT_FALSE(caret->GetStored());
   EXPECT_FALSE(caret->GetHitTest());
   EXPECT_TRUE(caret->GetLocked());
-  auto* shape = static_cast<TTestShape*>(caret);
+  auto* shape = dynamic_cast<TzrRectangle*>(caret);
+  ASSERT_NE(shape, nullptr);
   EXPECT_EQ(shape->GetFill()->GetSolidColor(), Blue);
   EXPECT_EQ(shape->GetStroke()->GetStyle(), zrBrushNone);
   edit->SetCaretPos({11.5f, 2.5f});

@@ -120,25 +120,20 @@ bool TTestRurev::Covered(const TzrRect& R) const {
 
 // ---------------------------------------------------------------- shape
 
-TTestShape::TTestShape(TComponent* AOwner)
-    : TzrVisualObject(AOwner),
-      FFill(std::make_unique<TzrBrush>(zrBrushSolid, 0xFFFFFFFF)),
-      FStroke(std::make_unique<TzrBrush>(zrBrushSolid, 0xFF000000)) {}
+TTestShape::TTestShape(TComponent* AOwner) : TzrRectangle(AOwner) {
+  GetFill()->SetSolidColor(0xFFFFFFFF);
+  GetStroke()->SetStyle(zrBrushNone);
+}
 
 const TClassInfo* TTestShape::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TTestShape>("TzrRectangle", TzrVisualObject::Class())
-          .Prop("Fill", &TTestShape::GetFill, &TTestShape::SetFill)
-          .Prop("Stroke", &TTestShape::GetStroke, &TTestShape::SetStroke);
+  static const TClassInfo* info = TClassDecl<TTestShape>("TTestShape", TzrRectangle::Class());
   return info;
 }
 
 void TTestShape::Paint() {
   ++Paints;
   PaintLog.push_back(GetName());
-  TzrCanvas* canvas = GetCanvas();
-  canvas->GetFill()->Assign(FFill.get());
-  canvas->FillRect(GetLocalRect(), 0, 0, AllCorners, GetAbsoluteOpacity());
+  TzrRectangle::Paint();
 }
 
 // ---------------------------------------------------------------- effect
@@ -190,6 +185,7 @@ void VisualTest::SetUpTestSuite() {
   static const bool registered = [] {
     RegisterVisualClasses();
     RegisterControlClasses();
+    RegisterShapes();
     RegisterZRObjects("Test", {TTestShape::Class(), TTestGlow::Class()});
     return true;
   }();

@@ -1,8 +1,7 @@
 #pragma once
 // A small scene for the visual-object tests: an IzoRurev over a GDI+ canvas
 // that collects pending update rectangles and paints them in one pass, a
-// shape that fills its rectangle with its absolute opacity and counts its
-// paints (registered as "TzrRectangle", the caret's class), and a glow effect
+// rectangle that counts its paints, and a glow effect
 // that paints the node's silhouette in one colour around it.
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "canvas/zr_canvas_gdiplus.h"
+#include "controls/zr_objects.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_effect.h"
 #include "scene/zr_visual.h"
@@ -93,25 +93,18 @@ class TTestRurev : public TComponent, public IzoRurev {
   bool HideKeyboardForControl(TzrObject*) override { return false; }
 };
 
-// Fills its local rectangle with Fill at its absolute opacity.
-class TTestShape : public TzrVisualObject {
+// A rectangle without stroke (so it fills its whole local rectangle with
+// Fill at its absolute opacity) that counts its paints.
+class TTestShape : public TzrRectangle {
  public:
   explicit TTestShape(TComponent* AOwner);
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
-  TzrBrush* GetFill() const { return FFill.get(); }
-  void SetFill(TzrBrush* Value) { FFill->Assign(Value); }
-  TzrBrush* GetStroke() const { return FStroke.get(); }
-  void SetStroke(TzrBrush* Value) { FStroke->Assign(Value); }
   void Paint() override;
 
   int Paints = 0;
   // Names of painted shapes in paint order, shared by all shapes.
   static inline std::vector<std::string> PaintLog;
-
- private:
-  std::unique_ptr<TzrBrush> FFill;
-  std::unique_ptr<TzrBrush> FStroke;
 };
 
 // The node's silhouette in Color, Margin wider on every side.
