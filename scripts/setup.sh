@@ -25,7 +25,8 @@ build() {
   cmake --build "$build_dir" -j "$(nproc)"
 }
 
-# Streams, the object tree, the run-time layer, bitmaps with their canvases and
+# Streams, the object tree, the run-time layer, bitmaps with their canvases, the
+# blur of the bitmap effects and
 # the image codecs under the address and undefined-behaviour sanitizers:
 # corrupt input must fail cleanly, leaking nothing. No allocation may ask for
 # more than 1 GB (an image decoder that trusts a header would).
@@ -34,11 +35,12 @@ sanitized_tests() {
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
-    test_platform_gdiplus
+    test_platform_gdiplus test_controls
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
-    ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1)
+    ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1 &&
+    ./tests/test_controls --gtest_brief=1)
 }
 
 install_missing
