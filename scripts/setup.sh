@@ -26,8 +26,8 @@ build() {
 }
 
 # Streams, the object tree, the run-time layer, bitmaps with their canvases, the
-# blur of the bitmap effects and
-# the image codecs under the address and undefined-behaviour sanitizers:
+# blur of the bitmap effects and the image codecs under the address and
+# undefined-behaviour sanitizers:
 # corrupt input must fail cleanly, leaking nothing. No allocation may ask for
 # more than 1 GB (an image decoder that trusts a header would).
 sanitized_tests() {
