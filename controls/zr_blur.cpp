@@ -34,7 +34,8 @@ struct TLine {
 int64_t RampSum(const TLine& Line, int64_t From, int64_t To, int64_t FirstWeight, int64_t Drop) {
   int64_t sum = 0;
   int64_t i = From;
-  for (; i <= To && i < Line.Count - 1; ++i) sum += Line.Value(i) * (FirstWeight - Drop * (i - From));
+  for (; i <= To && i < Line.Count - 1; ++i)
+    sum += Line.Value(i) * (FirstWeight - Drop * (i - From));
   if (i > To) return sum;
   // The rest all read the last value: weights form an arithmetic series.
   const int64_t n = To - i + 1;

@@ -55,13 +55,12 @@ TzrShadowEffect::TzrShadowEffect(TComponent* AOwner) : TzrEffect(AOwner) {}
 
 const TClassInfo* TzrShadowEffect::Class() {
   using T = TzrShadowEffect;
-  static const TClassInfo* info =
-      TClassDecl<T>("TzrShadowEffect", TzrEffect::Class())
-          .Prop("Distance", &T::GetDistance, &T::SetDistance)
-          .Prop("Softness", &T::GetSoftness, &T::SetSoftness)
-          .Prop("ShadowColor", &T::GetShadowColor, &T::SetShadowColor)
-          .Prop("Opacity", &T::GetOpacity, &T::SetOpacity)
-          .Prop("Direction", &T::GetDirection, &T::SetDirection);
+  static const TClassInfo* info = TClassDecl<T>("TzrShadowEffect", TzrEffect::Class())
+                                      .Prop("Distance", &T::GetDistance, &T::SetDistance)
+                                      .Prop("Softness", &T::GetSoftness, &T::SetSoftness)
+                                      .Prop("ShadowColor", &T::GetShadowColor, &T::SetShadowColor)
+                                      .Prop("Opacity", &T::GetOpacity, &T::SetOpacity)
+                                      .Prop("Direction", &T::GetDirection, &T::SetDirection);
   return info;
 }
 

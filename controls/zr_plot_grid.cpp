@@ -62,8 +62,8 @@ void TzrPlotGrid::LineStyle(float D, float& Thickness, TzrColor& Color) const {
   Thickness = D == 0 ? 2.0f : 1.0f;
   if (D == 0) return;
   // Major lines lie on whole units and on a whole number of Marks steps.
-  const bool major = FMarks != 0 && Integral(D) &&
-                     Integral(double(D) / double(FFrequency) / double(FMarks));
+  const bool major =
+      FMarks != 0 && Integral(D) && Integral(double(D) / double(FFrequency) / double(FMarks));
   if (!major) Color = zrOpacity(Color, 0.4f);
 }
 

@@ -35,7 +35,9 @@ void TfrmInterface::CreateAnalyzerControls() {
   PlotGrid1->SetBounds(0, 0, 520, 330);
   PlotGrid1->SetMarks(25);
   PlotGrid1->SetFrequency(10);
-  PlotGrid1->OnPaint = [this](TObject* s, TzrCanvas* c, const TzrRect& r) { PlotGrid1Paint(s, c, r); };
+  PlotGrid1->OnPaint = [this](TObject* s, TzrCanvas* c, const TzrRect& r) {
+    PlotGrid1Paint(s, c, r);
+  };
 
   OpenDialog1 = MakeNamed<TOpenDialog>(this, "OpenDialog1");
   OpenDialog1->SetFilter("INI File (*.txt)|*.txt");

@@ -68,8 +68,10 @@ TEST(Blur, RadiusOneSpreadsAWhitePixelOneTwoOne) {
   TzrBitmap& b = *dot;
   Blur(nullptr, &b, 1);
   EXPECT_EQ(b.GetPixels(2, 2), 0x3F3F3F3Fu);
-  for (auto [x, y] : {std::pair{1, 2}, {3, 2}, {2, 1}, {2, 3}}) EXPECT_EQ(b.GetPixels(x, y), 0x1F1F1F1Fu);
-  for (auto [x, y] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}}) EXPECT_EQ(b.GetPixels(x, y), 0x0F0F0F0Fu);
+  for (auto [x, y] : {std::pair{1, 2}, {3, 2}, {2, 1}, {2, 3}})
+    EXPECT_EQ(b.GetPixels(x, y), 0x1F1F1F1Fu);
+  for (auto [x, y] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}})
+    EXPECT_EQ(b.GetPixels(x, y), 0x0F0F0F0Fu);
   EXPECT_EQ(b.GetPixels(0, 2), 0u);
 }
 

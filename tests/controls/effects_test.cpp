@@ -76,14 +76,13 @@ TEST_F(Effects, PublishedParametersAreClampedWhereTheyHaveARange) {
     float Value, Stored;
   };
   const Case cases[] = {
-      {"TzrShadowEffect", "Softness", 5, 3},     {"TzrShadowEffect", "Softness", -1, 0},
-      {"TzrShadowEffect", "Opacity", 1.5f, 1},   {"TzrShadowEffect", "Opacity", -1, 0},
-      {"TzrShadowEffect", "Distance", -7, -7},   {"TzrShadowEffect", "Direction", 400, 400},
-      {"TzrGlowEffect", "Softness", 12, 9},      {"TzrGlowEffect", "Opacity", 2, 1},
-      {"TzrInnerGlowEffect", "Softness", 12, 9}, {"TzrBlurEffect", "Softness", 12, 9},
-      {"TzrReflectionEffect", "Length", 0.05f, 0.1f},
-      {"TzrReflectionEffect", "Length", 2, 1},   {"TzrReflectionEffect", "Opacity", 3, 3},
-      {"TzrBevelEffect", "Direction", -30, -30},
+      {"TzrShadowEffect", "Softness", 5, 3},          {"TzrShadowEffect", "Softness", -1, 0},
+      {"TzrShadowEffect", "Opacity", 1.5f, 1},        {"TzrShadowEffect", "Opacity", -1, 0},
+      {"TzrShadowEffect", "Distance", -7, -7},        {"TzrShadowEffect", "Direction", 400, 400},
+      {"TzrGlowEffect", "Softness", 12, 9},           {"TzrGlowEffect", "Opacity", 2, 1},
+      {"TzrInnerGlowEffect", "Softness", 12, 9},      {"TzrBlurEffect", "Softness", 12, 9},
+      {"TzrReflectionEffect", "Length", 0.05f, 0.1f}, {"TzrReflectionEffect", "Length", 2, 1},
+      {"TzrReflectionEffect", "Opacity", 3, 3},       {"TzrBevelEffect", "Direction", -30, -30},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.Class) + "." + c.Prop);

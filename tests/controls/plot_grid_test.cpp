@@ -48,21 +48,49 @@ TEST_F(PlotGrid, LinesFallOnHalfUnitsAroundTheRoundedCentre) {
     std::vector<Probe> Probes;
   };
   const Case cases[] = {
-      {"defaults", 200, 100, 25, 5, 54,
-       {{100, kFull}, {101, kFull}, {102, kNone}, {99, kNone}, {105, kMinor}, {95, kMinor},
-        {195, kMinor}, {5, kMinor}, {0, kNone}, {199, kNone}}},
-      {"odd width 545", 545, 100, 25, 5, 54, {{272, kFull}, {273, kFull}, {271, kNone}, {274, kNone}}},
+      {"defaults",
+       200,
+       100,
+       25,
+       5,
+       54,
+       {{100, kFull},
+        {101, kFull},
+        {102, kNone},
+        {99, kNone},
+        {105, kMinor},
+        {95, kMinor},
+        {195, kMinor},
+        {5, kMinor},
+        {0, kNone},
+        {199, kNone}}},
+      {"odd width 545",
+       545,
+       100,
+       25,
+       5,
+       54,
+       {{272, kFull}, {273, kFull}, {271, kNone}, {274, kNone}}},
       {"odd width 547", 547, 100, 25, 5, 54, {{274, kFull}, {275, kFull}, {273, kNone}}},
       {"width 0", 0, 100, 25, 5, 54, {{0, kNone}, {1, kNone}}},
       {"frequency half the width", 200, 100, 25, 100, 54, {{100, kFull}, {0, kNone}, {5, kNone}}},
       {"marks 1", 200, 100, 1, 5, 54, {{105, kFull}, {95, kFull}, {195, kFull}}},
-      {"fractional frequency", 200, 100, 1, 2.5f, 54,
+      {"fractional frequency",
+       200,
+       100,
+       1,
+       2.5f,
+       54,
        {{105, kFull}, {110, kFull}, {102, kPartial}, {97, kPartial}}},
       {"marks 0", 200, 100, 0, 5, 54, {{100, kFull}, {105, kMinor}, {195, kMinor}}},
-      {"curve editor", 544, 286, 8, 8, 147,
+      {"curve editor",
+       544,
+       286,
+       8,
+       8,
+       147,
        {{272, kFull}, {280, kMinor}, {336, kFull}, {208, kFull}, {344, kMinor}}},
-      {"analyzer", 520, 330, 25, 10, 170,
-       {{260, kFull}, {270, kMinor}, {510, kFull}, {10, kFull}}},
+      {"analyzer", 520, 330, 25, 10, 170, {{260, kFull}, {270, kMinor}, {510, kFull}, {10, kFull}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -75,9 +103,15 @@ TEST_F(PlotGrid, LinesFallOnHalfUnitsAroundTheRoundedCentre) {
       const TzrColor got = s.Scene.Pixel(p.X, c.Row);
       SCOPED_TRACE(p.X);
       switch (p.Kind) {
-        case kFull: EXPECT_EQ(got, Full); break;
-        case kMinor: EXPECT_TRUE(Near(got, Minor, 2)); break;
-        case kNone: EXPECT_EQ(got, White); break;
+        case kFull:
+          EXPECT_EQ(got, Full);
+          break;
+        case kMinor:
+          EXPECT_TRUE(Near(got, Minor, 2));
+          break;
+        case kNone:
+          EXPECT_EQ(got, White);
+          break;
         case kPartial:
           EXPECT_NE(got, White);
           EXPECT_FALSE(Near(got, Full, 10));
