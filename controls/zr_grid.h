@@ -25,16 +25,3 @@ private:
   int FColCount = 0;
   std::map<std::pair<int, int>, std::u16string> FCells;
 };
-
-// The plot grid of a chart page: a ruled grid drawn by the toolkit. The program
-// only asks it to repaint; each request is counted.
-class TzrPlotGrid : public TzrControl {
-public:
-  using TzrControl::TzrControl;
-  std::string ClassName() const override { return "TzrPlotGrid"; }
-  void Repaint() { ++FRepaintCount; }
-  int GetRepaintCount() const { return FRepaintCount; }
-
-private:
-  int FRepaintCount = 0;
-};

@@ -4,6 +4,7 @@
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_grid.h"
+#include "controls/zr_plot_grid.h"
 #include "link/NamedControl.h"
 #include "platform/vcl/Dialogs.h"
 
@@ -28,7 +29,15 @@ void TfrmInterface::CreateAnalyzerControls() {
   StringGrid2 = MakeNamed<TzrStringGrid>(this, "StringGrid2");
   StringGrid2->SetColCount(4);
   StringGrid2->SetRowCount(4);
+  // The plot: a grid with major lines every 25 steps of 10 units, the
+  // samples drawn over it by its paint event.
   PlotGrid1 = MakeNamed<TzrPlotGrid>(this, "PlotGrid1");
+  PlotGrid1->SetBounds(0, 0, 520, 330);
+  PlotGrid1->SetMarks(25);
+  PlotGrid1->SetFrequency(10);
+  PlotGrid1->OnPaint = [this](TObject* s, TzrCanvas* c, const TzrRect& r) {
+    PlotGrid1Paint(s, c, r);
+  };
 
   OpenDialog1 = MakeNamed<TOpenDialog>(this, "OpenDialog1");
   OpenDialog1->SetFilter("INI File (*.txt)|*.txt");

@@ -6,6 +6,7 @@
 
 #include "app/frmInterface.h"
 #include "controls/zr_grid.h"
+#include "controls/zr_plot_grid.h"
 #include "link/AnalyzerText.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/NumberText.h"

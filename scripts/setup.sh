@@ -27,22 +27,25 @@ build() {
 }
 
 # Streams, the object tree, the run-time layer, bitmaps with their canvases,
-# the image codecs, the device-context layer and the chart base under the
-# address and undefined-behaviour sanitizers: corrupt input must fail cleanly,
-# leaking nothing. No allocation may ask for more than 1 GB (an image decoder
-# that trusts a header would).
+# the image codecs, the device-context layer, the chart base, the blur of the
+# bitmap effects and the archive and XML layers under the address and
+# undefined-behaviour sanitizers: corrupt input must fail cleanly, leaking
+# nothing. No allocation may ask for more than 1 GB (an image decoder that
+# trusts a header would).
 sanitized_tests() {
   local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
   local suppressions="$PWD/scripts/lsan.supp"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
-    test_platform_gdiplus test_platform_gdi test_chart test_platform_xml test_platform_zip
+    test_platform_gdiplus test_platform_gdi test_chart test_platform_xml test_platform_zip \
+    test_controls
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
     ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1 &&
     ./tests/test_platform_gdi --gtest_brief=1 && ./tests/test_chart --gtest_brief=1 &&
-    ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1)
+    ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1 &&
+    ./tests/test_controls --gtest_brief=1)
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for

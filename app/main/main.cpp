@@ -1,12 +1,14 @@
 // Program entry: start the drawing layers and the chart texts, register the
-// animation, visual, control and shape classes, start the application object,
-// create the main window from its form and run the message loop. An exception
-// that leaves these steps is shown by the application object.
+// animation, visual, control, shape, effect and plot grid classes, start the
+// application object, create the main window from its form and run the message
+// loop. An exception that leaves these steps is shown by the application object.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "chart/PlotStartup.h"
+#include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_plot_grid.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
 #include "scene/zr_control.h"
@@ -19,6 +21,8 @@ int main() {
     RegisterVisualClasses();
     RegisterControlClasses();
     RegisterShapes();
+    RegisterEffectClasses();
+    RegisterPlotGridClass();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();

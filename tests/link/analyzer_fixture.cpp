@@ -7,9 +7,12 @@
 
 #include "app/LangCommon.h"
 #include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_grid.h"
+#include "controls/zr_plot_grid.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/scene/visual_scene.h"
 
 AnalyzerFixture::AnalyzerFixture() {
   Folder = std::filesystem::temp_directory_path() /
@@ -22,9 +25,14 @@ AnalyzerFixture::AnalyzerFixture() {
   Form->FLangIni->WriteString(LangCommonSection, "cStart1", "开始");
   Form->FLangIni->WriteString(LangCommonSection, "cStart2", "停止");
   Form->btnStart->SetText(u"Start");
+  InitializeCanvasGdiPlus();
+  Scene = std::make_unique<TTestRurev>(520, 330);
+  Scene->AddObject(Form->PlotGrid1);
 }
 
 AnalyzerFixture::~AnalyzerFixture() {
+  Scene.reset();
+  FinalizeCanvasGdiPlus();
   std::error_code ignored;
   std::filesystem::remove_all(Folder, ignored);
 }
@@ -51,6 +59,8 @@ std::string AnalyzerFixture::Stats() const {
   return Row(Form->StringGrid2, 1) + " | " + Row(Form->StringGrid2, 2) + " | " +
          Row(Form->StringGrid2, 3);
 }
+
+int AnalyzerFixture::PlotRepaints() const { return int(Scene->Rects.size()); }
 
 std::string AnalyzerFixture::Path(const std::string& name) const {
   return (Folder / name).string();

@@ -4,6 +4,7 @@
 // record files.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "tests/support/SimAnalyzer.h"
 
 class TzrStringGrid;
+class TTestRurev;
 
 class AnalyzerFixture : public LinkFixture {
  protected:
@@ -27,10 +29,14 @@ class AnalyzerFixture : public LinkFixture {
   // The statistics table, row by row, joined by blanks and " | ".
   std::string Stats() const;
 
+  // Repaints the plot grid asked of the scene it sits in.
+  int PlotRepaints() const;
+
   std::string Path(const std::string& name) const;
   static std::string ReadFile(const std::string& path);
   static void WriteFile(const std::string& path, const std::string& text);
 
   TSimAnalyzer* Analyzer = nullptr;
+  std::unique_ptr<TTestRurev> Scene;
   std::filesystem::path Folder;
 };

@@ -41,7 +41,7 @@ TEST_F(LogRead, TwentySamplesComeAsOneRingAndAShortOne) {
   EXPECT_EQ(Row(Form->StringGrid1, 20), "1703 15.75 2.88");
   // Means of all 20 samples: 1351.5 (shown truncated), 13.375, 1.6875.
   EXPECT_EQ(Stats(), "1351 1703 1000 | 13.38 15.75 11.00 | 1.69 2.88 0.50");
-  EXPECT_EQ(Form->PlotGrid1->GetRepaintCount(), 20);
+  EXPECT_EQ(PlotRepaints(), 20);
   EXPECT_EQ(Caption(), "Start");
   EXPECT_FALSE(Form->FBusy);
 }

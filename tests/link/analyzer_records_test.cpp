@@ -48,7 +48,7 @@ TEST_F(Records, RecordShowsAsSpeedAndTwoDecimals) {
   EXPECT_EQ(Row(Form->StringGrid1, 1), "5000 12.00 1.00");
   EXPECT_EQ(Stats(), "5000 5000 5000 | 12.00 12.00 12.00 | 1.00 1.00 1.00");
   EXPECT_EQ(Cell(Form->StringGrid1, 0, 0), "");
-  EXPECT_EQ(Form->PlotGrid1->GetRepaintCount(), 1);
+  EXPECT_EQ(PlotRepaints(), 1);
 }
 
 TEST_F(Records, MinimumsStartHighAndOnlySmallerSamplesLowerThem) {
@@ -101,7 +101,7 @@ TEST_F(Records, LaterRingsAppendAndAveragesStayTrueMeans) {
     EXPECT_EQ(Cell(Form->StringGrid1, 0, row), std::to_string(row));
   EXPECT_EQ(Row(Form->StringGrid1, 3), "1002 11.00 1.50");
   EXPECT_EQ(Stats(), "1001 1002 1000 | 10.50 11.00 10.00 | 1.25 1.50 1.00");
-  EXPECT_EQ(Form->PlotGrid1->GetRepaintCount(), 3);
+  EXPECT_EQ(PlotRepaints(), 3);
 }
 
 }  // namespace
