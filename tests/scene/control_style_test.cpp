@@ -74,7 +74,7 @@ TzrObject* Parse(const std::string& Text) {
 }
 
 TzrColor StyleColor(TzrControl* C) {
-  auto* shape = dynamic_cast<TTestShape*>(C->GetResourceLink());
+  auto* shape = dynamic_cast<TzrShape*>(C->GetResourceLink());
   return shape ? shape->GetFill()->GetSolidColor() : 0;
 }
 
