@@ -53,6 +53,8 @@ void TzrCustomScene::AddUpdateRect(const TzrRect& R) {
     ScheduleFlush();
     return;
   }
+  // A window that is never drawn (hidden) must not grow the list forever.
+  if (FInvalidRects.size() >= 256) FInvalidRects.clear();
   FInvalidRects.push_back(r);
   gtk_widget_queue_draw_area(Handle(), int(r.Left), int(r.Top), int(r.Right - r.Left),
                              int(r.Bottom - r.Top));

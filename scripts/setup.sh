@@ -26,7 +26,8 @@ build() {
 }
 
 # Streams, the object tree, the run-time layer, bitmaps with their canvases and
-# the image codecs under the address and undefined-behaviour sanitizers:
+# the image codecs under the address and undefined-behaviour sanitizers (the
+# scene tests open forms, so they run on a virtual display):
 # corrupt input must fail cleanly, leaking nothing. No allocation may ask for
 # more than 1 GB (an image decoder that trusts a header would).
 sanitized_tests() {
@@ -37,7 +38,7 @@ sanitized_tests() {
     test_platform_gdiplus
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
-    ./tests/test_platform_rtl --gtest_brief=1 && ./tests/test_scene --gtest_brief=1 &&
+    ./tests/test_platform_rtl --gtest_brief=1 && xvfb-run -a ./tests/test_scene --gtest_brief=1 &&
     ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1)
 }
 
