@@ -140,10 +140,13 @@ void IdleSecond(benchmark::State& state, bool WithScene) {
   }
   for (auto _ : state) {
     bool done = false;
-    const guint source = g_timeout_add(1000, [](gpointer d) -> gboolean {
-      *static_cast<bool*>(d) = true;
-      return G_SOURCE_REMOVE;
-    }, &done);
+    const guint source = g_timeout_add(
+        1000,
+        [](gpointer d) -> gboolean {
+          *static_cast<bool*>(d) = true;
+          return G_SOURCE_REMOVE;
+        },
+        &done);
     while (!done) g_main_context_iteration(nullptr, TRUE);
     (void)source;
   }

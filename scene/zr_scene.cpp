@@ -18,7 +18,6 @@ TzrStyleLink zrStyleLink;
 void (*zrControlInitiateAction)(TzrVisualObject* Node) = nullptr;
 int zoRurevCount = 0;
 
-
 // ---------------------------------------------------------------- life
 
 TzrCustomScene::TzrCustomScene(TComponent* AOwner) : TCustomControl(AOwner) {

@@ -190,8 +190,8 @@ void TzrCustomScene::Draw() {
 
 void TzrCustomScene::PaintBackground() {
   const TzrBrushStyle style = FFill->GetStyle();
-  const bool none = style == zrBrushNone ||
-                    (style == zrBrushSolid && (FFill->GetSolidColor() >> 24) == 0);
+  const bool none =
+      style == zrBrushNone || (style == zrBrushSolid && (FFill->GetSolidColor() >> 24) == 0);
   // A transparent scene inside another control leaves its background clear:
   // GTK has drawn what lies beneath, and the buffer goes over it.
   const bool childTransparent = FTransparency && !ParentIsForm();
@@ -202,8 +202,8 @@ void TzrCustomScene::PaintBackground() {
     return;
   }
   FCanvas->GetFill()->Assign(FFill.get());
-  FCanvas->FillRect(zrRect(-1, -1, float(GetWidth() + 1), float(GetHeight() + 1)), 0, 0,
-                    AllCorners, 1.0f, zrCornerRound);
+  FCanvas->FillRect(zrRect(-1, -1, float(GetWidth() + 1), float(GetHeight() + 1)), 0, 0, AllCorners,
+                    1.0f, zrCornerRound);
 }
 
 void TzrCustomScene::PaintObjects() {
@@ -287,20 +287,20 @@ void TzrCustomScene::ConnectActionIdle() {
   TForm* form = GetParentForm();
   if (!form || FEventHandler) return;
   FEventWindow = form->Handle();
-  FEventHandler = g_signal_connect(
-      FEventWindow, "event-after", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) {
-        auto* scene = static_cast<TzrCustomScene*>(self);
-        if (scene->FActionSource) return;
-        scene->FActionSource = g_idle_add(
-            [](gpointer s) -> gboolean {
-              auto* sc = static_cast<TzrCustomScene*>(s);
-              sc->FActionSource = 0;
-              Guarded(sc, [sc] { sc->InitiateAction(); });
-              return G_SOURCE_REMOVE;
-            },
-            scene);
-      }),
-      this);
+  FEventHandler = g_signal_connect(FEventWindow, "event-after",
+                                   G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) {
+                                     auto* scene = static_cast<TzrCustomScene*>(self);
+                                     if (scene->FActionSource) return;
+                                     scene->FActionSource = g_idle_add(
+                                         [](gpointer s) -> gboolean {
+                                           auto* sc = static_cast<TzrCustomScene*>(s);
+                                           sc->FActionSource = 0;
+                                           Guarded(sc, [sc] { sc->InitiateAction(); });
+                                           return G_SOURCE_REMOVE;
+                                         },
+                                         scene);
+                                   }),
+                                   this);
 }
 
 void TzrCustomScene::InitiateAction() {

@@ -38,8 +38,8 @@ void RegisterSceneClasses() {
 void InitializeScene() {
   if (Started) return;
   Started = true;
-  ButtonCaptions = {u"Yes",   u"No",     u"OK",  u"Cancel",  u"Abort",    u"Retry",
-                    u"Ignore", u"All",   u"NoToAll", u"YesToAll", u"Help"};
+  ButtonCaptions = {u"Yes",    u"No",  u"OK",      u"Cancel",   u"Abort", u"Retry",
+                    u"Ignore", u"All", u"NoToAll", u"YesToAll", u"Help"};
   static const bool registered = (RegisterSceneClasses(), true);
   (void)registered;
 }

@@ -17,19 +17,32 @@ const TEnumInfo& AlignInfo() {
 
 const char* CursorName(TCursor Cursor) {
   switch (Cursor) {
-    case crCross: return "crosshair";
-    case crIBeam: return "text";
-    case crSizeNESW: return "nesw-resize";
-    case crSizeNS: return "ns-resize";
-    case crSizeNWSE: return "nwse-resize";
-    case crSizeWE: return "ew-resize";
-    case crUpArrow: return "n-resize";
-    case crHourGlass: return "wait";
-    case crNo: return "not-allowed";
-    case crHandPoint: return "pointer";
-    case crSizeAll: return "move";
-    case crNone: return "none";
-    default: return nullptr;
+    case crCross:
+      return "crosshair";
+    case crIBeam:
+      return "text";
+    case crSizeNESW:
+      return "nesw-resize";
+    case crSizeNS:
+      return "ns-resize";
+    case crSizeNWSE:
+      return "nwse-resize";
+    case crSizeWE:
+      return "ew-resize";
+    case crUpArrow:
+      return "n-resize";
+    case crHourGlass:
+      return "wait";
+    case crNo:
+      return "not-allowed";
+    case crHandPoint:
+      return "pointer";
+    case crSizeAll:
+      return "move";
+    case crNone:
+      return "none";
+    default:
+      return nullptr;
   }
 }
 
@@ -183,7 +196,8 @@ void TCustomControl::SetCursor(TCursor Value) {
 
 void TCustomControl::SetHint(const std::string& Value) {
   FHint = Value;
-  if (FWidget) gtk_widget_set_tooltip_text(FWidget, FShowHint && !FHint.empty() ? FHint.c_str() : nullptr);
+  if (FWidget)
+    gtk_widget_set_tooltip_text(FWidget, FShowHint && !FHint.empty() ? FHint.c_str() : nullptr);
 }
 
 void TCustomControl::SetShowHint(bool Value) {
@@ -209,13 +223,15 @@ GtkWidget* TCustomControl::Handle() {
   g_signal_connect(FWidget, "draw", G_CALLBACK(OnDraw), this);
   g_signal_connect(FWidget, "realize", G_CALLBACK(+[](GtkWidget*, void* self) {
                      static_cast<TCustomControl*>(self)->ApplyCursor();
-                   }), this);
+                   }),
+                   this);
   g_signal_connect(FWidget, "destroy", G_CALLBACK(+[](GtkWidget*, void* self) {
                      // The form's window went first: the control outlives it.
                      auto* control = static_cast<TCustomControl*>(self);
                      control->DestroyHandle();
                      control->FWidget = nullptr;
-                   }), this);
+                   }),
+                   this);
   SetHint(FHint);
   gtk_widget_set_visible(FWidget, FVisible);
   CreateHandle();
@@ -242,7 +258,8 @@ void TCustomControl::PlaceWidget() {
     int x, y;
     ClientOrigin(x, y);
     gtk_widget_set_size_request(FWidget, FWidth, FHeight);
-    if (GtkWidget* area = gtk_widget_get_parent(FWidget)) gtk_fixed_move(GTK_FIXED(area), FWidget, x, y);
+    if (GtkWidget* area = gtk_widget_get_parent(FWidget))
+      gtk_fixed_move(GTK_FIXED(area), FWidget, x, y);
   }
   for (TCustomControl* c : FControls) c->PlaceWidget();
 }
@@ -255,7 +272,8 @@ void TCustomControl::ApplyCursor() {
   if (!FWidget || !gtk_widget_get_realized(FWidget) || !gtk_widget_get_has_window(FWidget)) return;
   GdkWindow* window = gtk_widget_get_window(FWidget);
   const char* name = CursorName(FCursor);
-  GdkCursor* cursor = name ? gdk_cursor_new_from_name(gdk_window_get_display(window), name) : nullptr;
+  GdkCursor* cursor =
+      name ? gdk_cursor_new_from_name(gdk_window_get_display(window), name) : nullptr;
   gdk_window_set_cursor(window, cursor);
   if (cursor) g_object_unref(cursor);
 }

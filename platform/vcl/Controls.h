@@ -20,10 +20,22 @@ class TForm;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // Cursor numbers as form streams give them (crDefault, crArrow ...).
 using TCursor = int;
-enum : int { crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
-             crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9,
-             crUpArrow = -10, crHourGlass = -11, crNo = -18, crHandPoint = -21,
-             crSizeAll = -22 };
+enum : int {
+  crDefault = 0,
+  crNone = -1,
+  crArrow = -2,
+  crCross = -3,
+  crIBeam = -4,
+  crSizeNESW = -6,
+  crSizeNS = -7,
+  crSizeNWSE = -8,
+  crSizeWE = -9,
+  crUpArrow = -10,
+  crHourGlass = -11,
+  crNo = -18,
+  crHandPoint = -21,
+  crSizeAll = -22
+};
 
 class TCustomControl : public TComponent {
  public:
@@ -79,8 +91,7 @@ class TCustomControl : public TComponent {
   bool HasParent() const override { return true; }
 
   // Fits alClient/alTop/... children into Width x Height (parents call it).
-  static void AlignControls(const std::vector<TCustomControl*>& AControls, int AWidth,
-                            int AHeight);
+  static void AlignControls(const std::vector<TCustomControl*>& AControls, int AWidth, int AHeight);
 
  protected:
   // The drawing area is made: the control sets its window up.

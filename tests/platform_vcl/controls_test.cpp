@@ -1,10 +1,11 @@
 // Windowed controls in forms: alignment, placement of their drawing areas,
 // visibility, and freeing in either order.
 
+#include "platform/vcl/Controls.h"
+
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
-#include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
 
 namespace {
@@ -31,7 +32,9 @@ struct Bounds {
   int L, T, W, H;
   bool operator==(const Bounds&) const = default;
 };
-Bounds Of(const TCustomControl& C) { return {C.GetLeft(), C.GetTop(), C.GetWidth(), C.GetHeight()}; }
+Bounds Of(const TCustomControl& C) {
+  return {C.GetLeft(), C.GetTop(), C.GetWidth(), C.GetHeight()};
+}
 
 TEST(Controls, AlignmentSharesTheClientAreaInTopBottomLeftRightClientOrder) {
   TForm form(nullptr);
@@ -41,11 +44,9 @@ TEST(Controls, AlignmentSharesTheClientAreaInTopBottomLeftRightClientOrder) {
     int W, H;
     Bounds Expected;
   } cases[] = {
-      {alClient, 0, 0, {40, 30, 210, 150}},   // declared first, laid out last
-      {alTop, 0, 30, {0, 0, 300, 30}},
-      {alBottom, 0, 20, {0, 180, 300, 20}},
-      {alLeft, 40, 0, {0, 30, 40, 150}},
-      {alRight, 50, 0, {250, 30, 50, 150}},
+      {alClient, 0, 0, {40, 30, 210, 150}},  // declared first, laid out last
+      {alTop, 0, 30, {0, 0, 300, 30}},      {alBottom, 0, 20, {0, 180, 300, 20}},
+      {alLeft, 40, 0, {0, 30, 40, 150}},    {alRight, 50, 0, {250, 30, 50, 150}},
       {alNone, 70, 60, {5, 6, 70, 60}},
   };
   std::vector<TCustomControl*> controls;

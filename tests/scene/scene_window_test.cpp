@@ -118,13 +118,13 @@ TEST_F(SceneWindowTest, AddUpdateRectWidensToWholePixelsAndDropsOnlyWhatMissesTh
     TzrRect Out;
   } cases[] = {
       {R(10.6f, 3.2f, 20.1f, 8.9f), true, R(10, 3, 21, 9)},
-      {R(0, 0, 0, 50), false, {}},                      // zero width
-      {R(5, 7, 60, 7), false, {}},                      // zero height
+      {R(0, 0, 0, 50), false, {}},                       // zero width
+      {R(5, 7, 60, 7), false, {}},                       // zero height
       {R(200, 10, 260, 20), true, R(200, 10, 261, 21)},  // touches the right edge
       {R(201, 10, 260, 20), false, {}},
       {R(-50, -50, 30, 30), true, R(-50, -50, 31, 31)},  // not clipped
       {R(10, -40, 20, -1.5f), true, R(10, -40, 21, 0)},  // its bottom reaches row 0
-      {R(10, -40, 20, -2.5f), false, {}},               // above the window
+      {R(10, -40, 20, -2.5f), false, {}},                // above the window
   };
   for (const Case& c : cases) {
     const size_t before = scene->InvalidRects().size();
@@ -409,8 +409,9 @@ TEST_F(SceneWindowTest, FormStreamPlacesTheSceneAndTheShowTimerPaintsItInFull) {
 }
 
 TEST_F(SceneWindowTest, AFormNamingEveryRegisteredClassLoadsCleanly) {
-  std::string text = "object Form1: TForm\r\n  object Scene: TzoRurev\r\n"
-                     "    object Root: TzrContent\r\n";
+  std::string text =
+      "object Form1: TForm\r\n  object Scene: TzoRurev\r\n"
+      "    object Root: TzrContent\r\n";
   int n = 0;
   for (const auto& [category, cls] : ObjectList())
     text += "      object Node" + std::to_string(++n) + ": " + cls->Name() + "\r\n      end\r\n";
@@ -496,7 +497,8 @@ cairo_surface_t* Snapshot(TForm& Form) {
 }
 
 uint32_t SurfacePixel(cairo_surface_t* S, int X, int Y) {
-  const unsigned char* row = cairo_image_surface_get_data(S) + Y * cairo_image_surface_get_stride(S);
+  const unsigned char* row =
+      cairo_image_surface_get_data(S) + Y * cairo_image_surface_get_stride(S);
   uint32_t v;
   std::memcpy(&v, row + X * 4, 4);
   return v;
