@@ -36,7 +36,8 @@ sanitized_tests() {
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
     test_platform_gdiplus
-  (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" &&
+  # GTK's accessibility bridge keeps D-Bus buffers it never frees: left off.
+  (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" && export NO_AT_BRIDGE=1 &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     ./tests/test_platform_rtl --gtest_brief=1 && xvfb-run -a ./tests/test_scene --gtest_brief=1 &&
     ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1)
