@@ -1,11 +1,17 @@
 #include "app/frmInterface.h"
 
+#include "platform/rtl/SysUtils.h"
+#include "scene/zr_scene.h"
+#include "scene/zr_scene_forms.h"
+#include "scene/zr_scene_unit.h"
+#include "scene/zr_visual.h"
+
 TfrmInterface* frmInterface = nullptr;
 
 TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetName("frmInterface");
-  SetClientSize(797, 623);
   SetBorderStyle(bsSingle);
+  ReadForm();
   CreateLinkControls();
   CreateDataLinkControls();
   CreateAnalyzerControls();
@@ -20,4 +26,15 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
 TfrmInterface::~TfrmInterface() {
   CloseLink();
   if (frmInterface == this) frmInterface = nullptr;
+}
+
+// The window's form resource: its size and caption, the scene and its root.
+// The classes it names must be registered, whoever creates the window.
+void TfrmInterface::ReadForm() {
+  InitializeScene();
+  const std::vector<std::string> errors = ReadFormResource(this, "frmInterface");
+  if (!errors.empty()) throw Exception("Form frmInterface: " + errors.front());
+  ControlsScene = dynamic_cast<TzoRurev*>(FindComponent("ControlsScene"));
+  Backgroup = dynamic_cast<TzrVisualObject*>(FindComponent("Backgroup"));
+  if (!ControlsScene || !Backgroup) throw Exception("Form frmInterface: the scene is missing");
 }

@@ -30,6 +30,8 @@ class TMenuItem;
 class TzrStringGrid;
 class TzrPlotGrid;
 class TzrCanvas;
+class TzoRurev;
+class TzrVisualObject;
 struct TzrRect;
 class TOpenDialog;
 class TSaveDialog;
@@ -51,6 +53,10 @@ public:
   std::string ClassName() const override { return "TfrmInterface"; }
 
   // ---- Program start and window life (app/) ----
+  // The scene filling the client area and its root, from the form resource.
+  TzoRurev* ControlsScene = nullptr;
+  TzrVisualObject* Backgroup = nullptr;
+  void ReadForm();
   void FormCreate(TObject* Sender);
   void FormActivate(TObject* Sender);
   void FormDestroy(TObject* Sender);

@@ -64,6 +64,7 @@ endfunction()
 # text in TEXTFILE into TARGET, in binary form, as the resource NAME (read it
 # with TResourceStream(NAME)). The conversion runs at build time (zrstream),
 # after a strict read: an unknown class, property or value fails the build.
+# For a static library, the programs that link it get the resource.
 function(esc_object_stream target name textfile)
   # One copy per target, so that a program and its tests can embed the same stream.
   set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${target}/${name}.cpp)
@@ -73,7 +74,17 @@ function(esc_object_stream target name textfile)
     COMMAND zrstream embed ${name} ${textfile} ${out}
     DEPENDS zrstream ${textfile}
     COMMENT "Object stream ${name} from its text form")
-  target_sources(${target} PRIVATE ${out})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    # The linker drops an unreferenced member of a static library, and with it
+    # the resource's registration: every program linking TARGET compiles the
+    # source itself instead.
+    add_custom_target(${target}_${name}_stream DEPENDS ${out})
+    add_dependencies(${target} ${target}_${name}_stream)
+    target_sources(${target} INTERFACE ${out})
+  else()
+    target_sources(${target} PRIVATE ${out})
+  endif()
 endfunction()
 
 # esc_check_object_streams(TARGET): the forms (*.zrform) and style sheets

@@ -1,7 +1,8 @@
-// Program entry: start the drawing layers and the chart texts, register the
-// animation, visual, control, shape, effect and plot grid classes, start the
-// application object, create the main window from its form and run the message
-// loop. An exception that leaves these steps is shown by the application object.
+// Program entry: start the drawing layers, the scene toolkit and the chart
+// texts, register the animation, visual, control, shape, effect and plot grid
+// classes, start the application object, create the main window from its form
+// and run the message loop. An exception that leaves these steps is shown by
+// the application object. The toolkit shuts down after the last form is gone.
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
@@ -12,10 +13,12 @@
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
 #include "scene/zr_control.h"
+#include "scene/zr_scene_unit.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
+    InitializeScene();
     RegisterAnimationClasses();
     InitializeChart();
     RegisterVisualClasses();
@@ -33,7 +36,7 @@ int main() {
   }
   Application->Finalize();
   FreeDefaultStyles();
-  zrFreeAniThread();
+  FinalizeScene();
   FinalizeChart();
   FinalizeCanvasGdiPlus();
   return 0;

@@ -7,8 +7,10 @@
 #include <cstdio>
 
 #include "platform/rtl/Clock.h"
+#include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Thread.h"
+#include "platform/vcl/Controls.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Menus.h"
 
@@ -135,9 +137,23 @@ std::string ExtractProgramFolder() {
 
 TForm::TForm(TComponent* AOwner) : TComponent(AOwner) {}
 
+const TClassInfo* TForm::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TForm>("TForm", TComponent::Class())
+          .Prop("Caption", &TForm::GetCaption, &TForm::SetCaption)
+          .Prop("Left", &TForm::GetLeft, &TForm::SetLeft)
+          .Prop("Top", &TForm::GetTop, &TForm::SetTop)
+          .Prop("ClientWidth", &TForm::GetClientWidth, &TForm::SetClientWidth)
+          .Prop("ClientHeight", &TForm::GetClientHeight, &TForm::SetClientHeight);
+  return info;
+}
+
 TForm::~TForm() {
   // Freed by its owner before a pending Release ran: that release is void.
   if (FReleaseSource) g_source_remove(FReleaseSource);
+  // The controls are freed later by the owner: they leave the form while
+  // its window still exists.
+  while (!FControls.empty()) FControls.back()->SetParent(nullptr);
   SetMenu(nullptr);
   if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
@@ -174,6 +190,41 @@ void TForm::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
   ApplySize();
+  // Without an allocated control area the controls follow the client size;
+  // with one, they follow its allocation.
+  if (!FControlArea || !gtk_widget_get_realized(FControlArea))
+    TCustomControl::AlignControls(FControls, width, height);
+}
+
+GtkWidget* TForm::ControlArea() {
+  if (FControlArea) return FControlArea;
+  Handle();
+  FControlArea = gtk_fixed_new();
+  gtk_box_pack_start(GTK_BOX(FClientBox), FControlArea, TRUE, TRUE, 0);
+  g_signal_connect(FControlArea, "size-allocate", G_CALLBACK(OnAreaAllocate), this);
+  g_signal_connect(FControlArea, "destroy", G_CALLBACK(+[](GtkWidget*, void* self) {
+                     static_cast<TForm*>(self)->FControlArea = nullptr;
+                   }), this);
+  if (FVisible) gtk_widget_show(FControlArea);
+  return FControlArea;
+}
+
+void TForm::OnAreaAllocate(GtkWidget*, void* allocation, void* self) {
+  auto* a = static_cast<GtkAllocation*>(allocation);
+  TCustomControl::AlignControls(static_cast<TForm*>(self)->FControls, a->width, a->height);
+}
+
+void TForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
+  for (TCustomControl* control : FControls) Proc(control);
+}
+
+void FormInsertControl(TForm* Form, TCustomControl* AControl) {
+  Form->FControls.push_back(AControl);
+  TCustomControl::AlignControls(Form->FControls, Form->FClientWidth, Form->FClientHeight);
+}
+
+void FormRemoveControl(TForm* Form, TCustomControl* AControl) {
+  std::erase(Form->FControls, AControl);
 }
 
 void TForm::SetCentered(bool centered) {
@@ -275,6 +326,9 @@ void TForm::CreateHandle() {
   }
   ApplyBorderStyle();
   ApplySize();
+  if (FControls.empty()) return;
+  ControlArea();
+  for (TCustomControl* control : FControls) control->Handle();
 }
 
 int TForm::OnDeleteEvent(GtkWidget*, void*, void* self) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Classes.h"
 
@@ -14,6 +15,7 @@ typedef struct _GtkWidget GtkWidget;
 
 class TForm;
 class TMainMenu;
+class TCustomControl;
 
 class TApplication : public TComponent {
  public:
@@ -106,11 +108,17 @@ class TForm : public TComponent {
   ~TForm() override;
 
   std::string ClassName() const override { return "TForm"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& caption);
   // Position of the window and size of its client area (below the menu bar).
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
+  void SetClientWidth(int width) { SetClientSize(width, FClientHeight); }
+  void SetClientHeight(int height) { SetClientSize(FClientWidth, height); }
+  void SetLeft(int left) { SetBounds(left, FTop, FClientWidth, FClientHeight); }
+  void SetTop(int top) { SetBounds(FLeft, top, FClientWidth, FClientHeight); }
   int GetLeft() const { return FLeft; }
   int GetTop() const { return FTop; }
   int GetClientWidth() const { return FClientWidth; }
@@ -148,6 +156,17 @@ class TForm : public TComponent {
   // The box that holds the form's client area (menu bar first, then the rest).
   GtkWidget* ClientBox();
 
+  // Controls placed directly on the form (TCustomControl, Controls.h), in
+  // placing order; later ones lie above earlier ones.
+  int ControlCount() const { return int(FControls.size()); }
+  TCustomControl* Controls(int index) const { return FControls[size_t(index)]; }
+  // The area the controls' drawing areas sit in (below the menu bar, filling
+  // the rest of the client box); made with the window, on first call.
+  GtkWidget* ControlArea();
+  bool ControlAreaAllocated() const { return FControlArea != nullptr; }
+  // Streaming: the form's controls are written as its children.
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnActivate;
@@ -167,6 +186,9 @@ class TForm : public TComponent {
 
  private:
   friend class TMainMenu;
+  friend void FormInsertControl(TForm*, TCustomControl*);
+  friend void FormRemoveControl(TForm*, TCustomControl*);
+  static void OnAreaAllocate(GtkWidget*, void* allocation, void* self);
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
   void ApplySize();
@@ -176,6 +198,8 @@ class TForm : public TComponent {
   GtkWidget* FWindow = nullptr;
   GtkWidget* FClientBox = nullptr;
   GtkWidget* FMenuBar = nullptr;
+  GtkWidget* FControlArea = nullptr;
+  std::vector<TCustomControl*> FControls;
   TMainMenu* FMenu = nullptr;
   std::string FCaption;
   int FLeft = 0, FTop = 0;

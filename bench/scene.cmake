@@ -1,0 +1,1 @@
+esc_bench(bench_scene ${CMAKE_CURRENT_LIST_DIR}/bench_scene.cpp canvas)

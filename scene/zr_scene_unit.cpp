@@ -1,0 +1,57 @@
+#include "scene/zr_scene_unit.h"
+
+#include <gtk/gtk.h>
+
+#include "scene/zr_ani.h"
+#include "scene/zr_bitmap.h"
+#include "scene/zr_brush.h"
+#include "scene/zr_classes.h"
+#include "scene/zr_gradient.h"
+#include "scene/zr_path.h"
+#include "scene/zr_position.h"
+#include "scene/zr_resource_objects.h"
+#include "scene/zr_scene.h"
+#include "scene/zr_strings.h"
+#include "scene/zr_visual.h"
+
+std::array<std::u16string, 11> ButtonCaptions;
+
+namespace {
+bool Started = false;
+
+void RegisterSceneClasses() {
+  for (const TClassInfo* c :
+       {TzrBitmap::Class(), TzrPathData::Class(), TzrBrush::Class(), TzrBounds::Class(),
+        TzrPosition::Class(), TzrGradient::Class(), TzrGradientPoints::Class(),
+        TzrGradientPoint::Class(), TzrVisual::Class(), TzrObject::Class()})
+    RegisterClass(c);
+  RegisterVisualClasses();  // TzrVisualObject, TzrContent
+  RegisterClass(TzrWideStrings::Class());
+  RegisterClass(TzrWideStringList::Class());
+  RegisterZRObjects("Resources",
+                    {TzrBrushObject::Class(), TzrPathObject::Class(), TzrBitmapObject::Class()});
+  RegisterClass(TzrCustomScene::Class());
+  RegisterClass(TzoRurev::Class());
+}
+}  // namespace
+
+void InitializeScene() {
+  if (Started) return;
+  Started = true;
+  ButtonCaptions = {u"Yes",    u"No",  u"OK",      u"Cancel",   u"Abort", u"Retry",
+                    u"Ignore", u"All", u"NoToAll", u"YesToAll", u"Help"};
+  static const bool registered = (RegisterSceneClasses(), true);
+  (void)registered;
+}
+
+void FinalizeScene() {
+  if (!Started) return;
+  Started = false;
+  zrFreeAniThread();
+  for (std::u16string& caption : ButtonCaptions) caption.clear();
+}
+
+bool zrScreenComposites() {
+  GdkScreen* screen = gdk_screen_get_default();
+  return screen && gdk_screen_is_composited(screen);
+}

@@ -1,0 +1,68 @@
+// The main window's scene as its form resource makes it: placed over the
+// client area, its root fitted to it, and drawn.
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include <filesystem>
+
+#include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
+#include "scene/zr_colors.h"
+#include "scene/zr_scene.h"
+#include "scene/zr_visual.h"
+
+namespace {
+
+class MainSceneTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitializeCanvasGdiPlus();
+    Application->Initialize();
+  }
+};
+
+TzrColor Pixel(TzrCustomScene* Scene, int X, int Y) {
+  TzrCanvas* c = Scene->GetCanvas();
+  return zrUnpremultyAlpha(c->GetBufferBits()[X + Y * c->GetWidth()]);
+}
+
+TEST_F(MainSceneTest, TheSceneFillsTheClientAreaAndIsDrawn) {
+  TfrmInterface form(nullptr);
+  form.OnActivate = nullptr;  // no device search here
+  ASSERT_NE(form.ControlsScene, nullptr);
+  EXPECT_EQ(form.GetClientWidth(), 797);
+  EXPECT_EQ(form.GetClientHeight(), 623);
+  TzoRurev* scene = form.ControlsScene;
+  EXPECT_EQ(scene->GetAlign(), alClient);
+  EXPECT_EQ(scene->GetRoot(), form.Backgroup);
+  form.Show();
+  for (int i = 0; i < 500 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  ASSERT_GT(scene->DrawCount(), 0);
+  EXPECT_EQ(scene->GetWidth(), 797);
+  EXPECT_EQ(scene->GetHeight(), 623);
+  EXPECT_FLOAT_EQ(form.Backgroup->GetWidth(), 797);
+  EXPECT_FLOAT_EQ(form.Backgroup->GetHeight(), 623);
+  for (auto [x, y] : {std::pair{0, 0}, {400, 300}, {796, 622}})
+    EXPECT_EQ(Pixel(scene, x, y), 0xFFF3F5F8u) << x << "," << y;
+
+  // What the window shows.
+  GtkWidget* window = form.Handle();
+  const int w = gtk_widget_get_allocated_width(window), h = gtk_widget_get_allocated_height(window);
+  cairo_surface_t* shot = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  cairo_t* cr = cairo_create(shot);
+  gtk_widget_draw(window, cr);
+  cairo_destroy(cr);
+  const std::filesystem::path folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(folder);
+  cairo_surface_write_to_png(shot, (folder / "main_window_scene.png").c_str());
+  cairo_surface_flush(shot);
+  const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(shot));
+  EXPECT_EQ(px[(h / 2) * (cairo_image_surface_get_stride(shot) / 4) + w / 2], 0xFFF3F5F8u);
+  cairo_surface_destroy(shot);
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Windowed controls in forms: alignment, placement of their drawing areas,
+// visibility, and freeing in either order.
+
+#include "platform/vcl/Controls.h"
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include "platform/vcl/Forms.h"
+
+namespace {
+
+// A control that paints one colour and counts its paints.
+class TColorControl : public TCustomControl {
+ public:
+  TColorControl(TComponent* AOwner, double R, double G, double B)
+      : TCustomControl(AOwner), FR(R), FG(G), FB(B) {}
+  int Paints = 0;
+
+ protected:
+  void Paint(cairo_t* Cr) override {
+    ++Paints;
+    cairo_set_source_rgb(Cr, FR, FG, FB);
+    cairo_paint(Cr);
+  }
+
+ private:
+  double FR, FG, FB;
+};
+
+struct Bounds {
+  int L, T, W, H;
+  bool operator==(const Bounds&) const = default;
+};
+Bounds Of(const TCustomControl& C) {
+  return {C.GetLeft(), C.GetTop(), C.GetWidth(), C.GetHeight()};
+}
+
+TEST(Controls, AlignmentSharesTheClientAreaInTopBottomLeftRightClientOrder) {
+  TForm form(nullptr);
+  form.SetClientSize(300, 200);
+  struct Case {
+    TAlign Align;
+    int W, H;
+    Bounds Expected;
+  } cases[] = {
+      {alClient, 0, 0, {40, 30, 210, 150}},  // declared first, laid out last
+      {alTop, 0, 30, {0, 0, 300, 30}},      {alBottom, 0, 20, {0, 180, 300, 20}},
+      {alLeft, 40, 0, {0, 30, 40, 150}},    {alRight, 50, 0, {250, 30, 50, 150}},
+      {alNone, 70, 60, {5, 6, 70, 60}},
+  };
+  std::vector<TCustomControl*> controls;
+  for (const Case& c : cases) {
+    auto* control = new TCustomControl(&form);
+    control->SetBounds(5, 6, c.W, c.H);
+    control->SetAlign(c.Align);
+    control->SetParent(&form);
+    controls.push_back(control);
+  }
+  for (size_t i = 0; i < controls.size(); ++i) EXPECT_EQ(Of(*controls[i]), cases[i].Expected) << i;
+  form.SetClientSize(400, 200);
+  EXPECT_EQ(Of(*controls[0]), (Bounds{40, 30, 310, 150}));
+  controls[1]->SetVisible(false);  // hidden controls take no room
+  form.SetClientSize(400, 200);
+  EXPECT_EQ(Of(*controls[0]), (Bounds{40, 0, 310, 180}));
+}
+
+TEST(Controls, DrawingAreasSitInTheFormAtTheirOffsetsAndPaint) {
+  ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  TForm form(nullptr);
+  form.SetClientSize(200, 120);
+  auto* back = new TColorControl(&form, 1, 0, 0);
+  back->SetAlign(alClient);
+  back->SetParent(&form);
+  EXPECT_FALSE(back->HandleAllocated());  // no window yet
+  auto* inner = new TColorControl(&form, 0, 0, 1);
+  inner->SetBounds(30, 20, 40, 30);
+  inner->SetParent(back);
+  auto* hidden = new TColorControl(&form, 0, 1, 0);
+  hidden->SetVisible(false);
+  hidden->SetParent(&form);
+  form.Show();
+  ASSERT_TRUE(back->HandleAllocated());
+  ASSERT_TRUE(inner->HandleAllocated());
+  for (int i = 0; i < 300 && inner->Paints == 0; ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  EXPECT_GT(back->Paints, 0);
+  EXPECT_GT(inner->Paints, 0);
+  EXPECT_FALSE(gtk_widget_get_visible(hidden->Handle()));
+  GtkAllocation a;
+  gtk_widget_get_allocation(inner->Handle(), &a);
+  int x, y;
+  inner->ClientOrigin(x, y);
+  EXPECT_EQ(x, 30);
+  EXPECT_EQ(y, 20);
+  EXPECT_EQ(a.width, 40);
+  EXPECT_EQ(a.height, 30);
+  EXPECT_EQ(Of(*back), (Bounds{0, 0, 200, 120}));
+}
+
+TEST(Controls, ControlsAndFormsMayBeFreedInEitherOrder) {
+  ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  auto* form = new TForm(nullptr);
+  auto* parent = new TCustomControl(form);
+  parent->SetParent(form);
+  auto* child = new TCustomControl(nullptr);
+  child->SetParent(parent);
+  form->Show();
+  ASSERT_TRUE(child->HandleAllocated());
+  delete parent;  // the child stays, without a parent or widget
+  EXPECT_EQ(child->GetParent(), nullptr);
+  EXPECT_FALSE(child->HandleAllocated());
+  child->SetParent(form);
+  EXPECT_TRUE(child->HandleAllocated());
+  delete form;  // the form's window goes first; the child is left whole
+  EXPECT_EQ(child->GetParent(), nullptr);
+  EXPECT_FALSE(child->HandleAllocated());
+  delete child;
+}
+
+}  // namespace
