@@ -6,6 +6,7 @@
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_control.h"
 #include "scene/zr_gradient.h"
 #include "scene/zr_path.h"
 #include "scene/zr_position.h"
@@ -19,7 +20,11 @@ std::array<std::u16string, 11> ButtonCaptions;
 namespace {
 bool Started = false;
 
-void RegisterSceneClasses() {
+// Every class of the scene module that streams can name.
+void RegisterToolkitClasses() {
+  RegisterSceneClasses();  // the named resources
+  RegisterAnimationClasses();
+  RegisterControlClasses();
   for (const TClassInfo* c :
        {TzrBitmap::Class(), TzrPathData::Class(), TzrBrush::Class(), TzrBounds::Class(),
         TzrPosition::Class(), TzrGradient::Class(), TzrGradientPoints::Class(),
@@ -28,8 +33,6 @@ void RegisterSceneClasses() {
   RegisterVisualClasses();  // TzrVisualObject, TzrContent
   RegisterClass(TzrWideStrings::Class());
   RegisterClass(TzrWideStringList::Class());
-  RegisterZRObjects("Resources",
-                    {TzrBrushObject::Class(), TzrPathObject::Class(), TzrBitmapObject::Class()});
   RegisterClass(TzrCustomScene::Class());
   RegisterClass(TzoRurev::Class());
 }
@@ -40,13 +43,14 @@ void InitializeScene() {
   Started = true;
   ButtonCaptions = {u"Yes",    u"No",  u"OK",      u"Cancel",   u"Abort", u"Retry",
                     u"Ignore", u"All", u"NoToAll", u"YesToAll", u"Help"};
-  static const bool registered = (RegisterSceneClasses(), true);
+  static const bool registered = (RegisterToolkitClasses(), true);
   (void)registered;
 }
 
 void FinalizeScene() {
   if (!Started) return;
   Started = false;
+  FreeDefaultStyles();
   zrFreeAniThread();
   for (std::u16string& caption : ButtonCaptions) caption.clear();
 }

@@ -11,7 +11,8 @@ namespace {
   throw EParserError(Message + " on line " + std::to_string(Line));
 }
 
-std::unique_ptr<TComponent> CreateRoot(TMemoryStream* Binary, int Line) {
+std::unique_ptr<TComponent> CreateRoot(TMemoryStream* Binary, int Line,
+                                       const TClassInfo* FormClass) {
   std::string className;
   {
     TReader reader(Binary);
@@ -19,6 +20,7 @@ std::unique_ptr<TComponent> CreateRoot(TMemoryStream* Binary, int Line) {
   }
   Binary->SetPosition(0);
   const TClassInfo* cls = GetClass(className);
+  if (!cls) cls = FormClass;
   if (!cls) Fail("Class " + className + " not found", Line);
   std::unique_ptr<TObject> made(cls->Create(nullptr));
   auto* root = dynamic_cast<TComponent*>(made.get());
@@ -29,12 +31,12 @@ std::unique_ptr<TComponent> CreateRoot(TMemoryStream* Binary, int Line) {
 
 }  // namespace
 
-std::unique_ptr<TComponent> ReadObjectTextStrict(TStream* Text) {
+std::unique_ptr<TComponent> ReadObjectTextStrict(TStream* Text, const TClassInfo* FormClass) {
   TMemoryStream binary;
   std::vector<TStreamLine> lines;
   ObjectTextToBinary(Text, &binary, &lines);
   binary.SetPosition(0);
-  std::unique_ptr<TComponent> root = CreateRoot(&binary, StreamLineAt(lines, 0));
+  std::unique_ptr<TComponent> root = CreateRoot(&binary, StreamLineAt(lines, 0), FormClass);
   TReader reader(&binary);
   reader.OnError = [&](const std::string& Message) -> bool {
     Fail(Message, StreamLineAt(lines, reader.ErrorPosition()));

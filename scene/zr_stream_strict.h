@@ -8,9 +8,14 @@
 
 #include "platform/rtl/Classes.h"
 
+class TClassInfo;
 class TStream;
 
 // Reads a text stream into a new instance of its root's registered class,
 // without owner. Any unknown class, property or value, a reference that
 // names no component and malformed text raise EParserError naming the line.
-std::unique_ptr<TComponent> ReadObjectTextStrict(TStream* Text);
+// A root class that is not registered is read as FormClass when one is given:
+// a form's own class lives in the program, the classes of what it holds and
+// the properties of the form class are still checked.
+std::unique_ptr<TComponent> ReadObjectTextStrict(TStream* Text,
+                                                 const TClassInfo* FormClass = nullptr);

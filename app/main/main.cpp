@@ -1,5 +1,5 @@
-// Program entry: start the drawing layers, the scene toolkit and the chart
-// texts, register the animation, visual, control, shape, effect and plot grid
+// Program entry: start the drawing layers, the scene toolkit (its classes
+// registered) and the chart texts, register the shape, effect and plot grid
 // classes, start the application object, create the main window from its form
 // and run the message loop. An exception that leaves these steps is shown by
 // the application object. The toolkit shuts down after the last form is gone.
@@ -11,18 +11,13 @@
 #include "controls/zr_objects.h"
 #include "controls/zr_plot_grid.h"
 #include "platform/rtl/SysUtils.h"
-#include "scene/zr_ani.h"
-#include "scene/zr_control.h"
 #include "scene/zr_scene_unit.h"
 
 int main() {
   try {
     InitializeCanvasGdiPlus();
     InitializeScene();
-    RegisterAnimationClasses();
     InitializeChart();
-    RegisterVisualClasses();
-    RegisterControlClasses();
     RegisterShapes();
     RegisterEffectClasses();
     RegisterPlotGridClass();
@@ -35,7 +30,6 @@ int main() {
     Application->ShowException(Exception(""));
   }
   Application->Finalize();
-  FreeDefaultStyles();
   FinalizeScene();
   FinalizeChart();
   FinalizeCanvasGdiPlus();

@@ -26,9 +26,12 @@
 #include <string>
 
 #include "platform/rtl/Streams.h"
-#include "scene/zr_ani.h"
+#include "controls/zr_effects.h"
+#include "controls/zr_objects.h"
+#include "controls/zr_plot_grid.h"
+#include "platform/vcl/Forms.h"
 #include "scene/zr_classes.h"
-#include "scene/zr_control.h"
+#include "scene/zr_scene_unit.h"
 #include "scene/zr_stream_strict.h"
 #include "scene/zr_stream_text.h"
 
@@ -115,7 +118,7 @@ void Check(const std::string& File) {
   try {
     TMemoryStream in;
     ReadForm(File, in);
-    ReadObjectTextStrict(&in);
+    ReadObjectTextStrict(&in, TForm::Class());
   } catch (const std::exception& e) {
     throw Exception(Located(File, e.what()));
   }
@@ -164,10 +167,10 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   // Every class an authored form or style sheet may name.
-  RegisterSceneClasses();
-  RegisterAnimationClasses();
-  RegisterVisualClasses();
-  RegisterControlClasses();
+  InitializeScene();
+  RegisterShapes();
+  RegisterEffectClasses();
+  RegisterPlotGridClass();
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {

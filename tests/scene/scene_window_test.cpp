@@ -400,7 +400,7 @@ TEST_F(SceneWindowTest, FormStreamPlacesTheSceneAndTheShowTimerPaintsItInFull) {
   ASSERT_TRUE(PumpUntil([&] { return scene->InvalidRects().empty(); }));
   EXPECT_TRUE(scene->LastPaintedRects().size() == 1 &&
               SameRect(scene->LastPaintedRects()[0], R(0, 0, 120, 80)));
-  EXPECT_EQ(Pixel(scene, 20, 15), 0xFFFFFFFFu);  // the box's default white
+  EXPECT_EQ(Pixel(scene, 20, 15), 0xFFE0E0E0u);  // the shape's default fill
 
   // The scene writes its stored root as its child again.
   std::vector<TComponent*> children;
