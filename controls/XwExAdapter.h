@@ -11,7 +11,7 @@
 #include <string>
 
 #include "controls/XwTypes.h"
-#include "platform/vcl/Controls.h"
+#include "platform/vcl/WinControls.h"
 
 // The component message that asks whether a control is one of the add-on
 // library's (result 1) or not (0).

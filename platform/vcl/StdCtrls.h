@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/vcl/Controls.h"
+#include "platform/vcl/WinControls.h"
 
 typedef struct _cairo cairo_t;
 

@@ -1,4 +1,4 @@
-#include "platform/vcl/Controls.h"
+#include "platform/vcl/WinControls.h"
 
 #include <gtk/gtk.h>
 

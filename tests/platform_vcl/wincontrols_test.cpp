@@ -1,7 +1,7 @@
 // Controls and their messages: the order of the child-list notices, bounds
 // messages, colour inheritance and windowless children painted by the parent.
 
-#include "platform/vcl/Controls.h"
+#include "platform/vcl/WinControls.h"
 
 #include <gtest/gtest.h>
 
