@@ -1,5 +1,15 @@
 #include "controls/XwComponentBase.h"
 
+#include "platform/rtl/RttiDecl.h"
+
+const TClassInfo* TXwComponent::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TXwComponent>("TXwComponent", TComponent::Class())
+          .Prop("AboutXW", &TXwComponent::GetAboutXW, &TXwComponent::SetAboutXW)
+          .Stored(false);
+  return info;
+}
+
 std::string TXwCustomThread::QualifiedThreadName() const {
   if (FThreadName.empty()) return ClassName();
   return FThreadName + " {" + ClassName() + "}";

@@ -35,9 +35,18 @@ class TXwCustomThread : public TThread {
   std::string FThreadName;
 };
 
+// The library's about box entry in the property list: it shows the
+// library's name, is never stored and does nothing at run time.
+using TXWAboutInfo = std::string;
+
 // Base of the library's non-visual components.
 class TXwComponent : public TComponent {
  public:
   explicit TXwComponent(TComponent* AOwner) : TComponent(AOwner) {}
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   std::string ClassName() const override { return "TXwComponent"; }
+
+  TXWAboutInfo GetAboutXW() const { return "Add-on widgets"; }
+  void SetAboutXW(const TXWAboutInfo&) {}
 };

@@ -47,6 +47,9 @@ constexpr TColor clWindow = TColor(0xFF000005);
 constexpr TColor clWindowText = TColor(0xFF000008);
 constexpr TColor clHighlight = TColor(0xFF00000D);
 constexpr TColor clBtnShadow = TColor(0xFF000010);
+constexpr TColor clGrayText = TColor(0xFF000011);
+constexpr TColor clBtnHighlight = TColor(0xFF000014);
+constexpr TColor clInfoBk = TColor(0xFF000018);
 
 // The RGB value of a colour: system colours by the program's fixed scheme,
 // clNone and clDefault as black; the top byte cleared.

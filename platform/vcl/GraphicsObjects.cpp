@@ -19,6 +19,12 @@ COLORREF ColorToRGB(TColor Color) {
         return RGB(0, 120, 215);  // highlight
       case 16:
         return RGB(160, 160, 160);  // button shadow
+      case 17:
+        return RGB(109, 109, 109);  // grey text
+      case 20:
+        return RGB(255, 255, 255);  // button highlight
+      case 24:
+        return RGB(255, 255, 225);  // hint background
       case 15:                      // button face
       default:
         return RGB(240, 240, 240);

@@ -1,0 +1,15 @@
+#pragma once
+// Enumerations the add-on widgets share.
+
+#include <cstdint>
+
+enum TXwLayout { lTop, lCenter, lBottom };
+enum TXwBevelStyle { bsShape, bsLowered, bsRaised };
+enum TXwClipboardCommand { caCopy, caCut, caPaste, caClear, caUndo };
+
+// A set of clipboard commands: bit n for command n.
+using TXwClipboardCommands = uint8_t;
+constexpr TXwClipboardCommands ClipboardCommandBit(TXwClipboardCommand c) {
+  return TXwClipboardCommands(1u << c);
+}
+constexpr TXwClipboardCommands AllClipboardCommands = 0x1F;
