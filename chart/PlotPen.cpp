@@ -1,5 +1,7 @@
 #include "chart/PlotPen.h"
 
+#include "chart/PlotGradient.h"
+
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/RttiDecl.h"
 
@@ -46,6 +48,7 @@ const TClassInfo* TPlotBrush::Class() {
           .Stored(&TPlotBrush::IsColorStored)
           .Prop("BackColor", &TPlotBrush::GetBackColor, &TPlotBrush::SetBackColor)
           .Default(clNone)
+          .Prop("Gradient", &TPlotBrush::GetGradient, &TPlotBrush::SetGradient)
           .Enum("HatchStyle", &TPlotBrush::GetHatchStyle, &TPlotBrush::SetHatchStyle,
                 HatchStyleInfo())
           .Default(hsHorizontal)
@@ -75,6 +78,10 @@ void TPlotBrush::Assign(TPersistent* Source) {
     SetImage(source->FImage.get());
     FBackColor = source->FBackColor;
     FHatchStyle = source->FHatchStyle;
+    if (source->FGradient)
+      SetGradient(source->FGradient.get());
+    else
+      FGradient.reset();
   }
   TBrush::Assign(Source);
 }
@@ -82,7 +89,23 @@ void TPlotBrush::Assign(TPersistent* Source) {
 void TPlotBrush::Clear() {
   SetStyle(bsClear);
   SetImage(nullptr);
+  FGradient.reset();
 }
+
+TPlotGradient* TPlotBrush::GetGradient() {
+  if (!FGradient) FGradient = std::make_unique<TPlotGradient>(OnChange);
+  return FGradient.get();
+}
+
+void TPlotBrush::SetGradient(TPlotGradient* Value) {
+  if (!Value)
+    FGradient.reset();
+  else if (Value != FGradient.get())
+    GetGradient()->Assign(Value);
+  Changed();
+}
+
+bool TPlotBrush::HasGradient() const { return FGradient && FGradient->GetVisible(); }
 
 void TPlotBrush::SetBackColor(TColor Value) {
   if (Value == FBackColor) return;

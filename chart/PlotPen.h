@@ -13,6 +13,8 @@ enum TPenEndStyle { esRound, esSquare, esFlat };
 enum TPenJoinStyle { jsRound, jsBevel, jsMitter };
 enum TCanvasZoomText { ztManual, ztNo, ztAuto };
 
+class TPlotGradient;
+
 enum THatchStyle {
   hsHorizontal, hsVertical, hsForwardDiagonal, hsBackwardDiagonal, hsCross,
   hsDiagonalCross, hs05Percent, hs10Percent, hs20Percent, hs25Percent, hs30Percent,
@@ -39,7 +41,7 @@ class TPlotBrush : public TBrush {
 
   // Colour and default colour at once, without notification.
   void InitColor(TColor Value);
-  // Clear style, no picture.
+  // Clear style, no picture, no gradient.
   void Clear();
 
   TColor GetBackColor() const { return FBackColor; }
@@ -52,6 +54,13 @@ class TPlotBrush : public TBrush {
   // Nil frees the picture (notifying only when there was one); else copies.
   void SetImage(TPlotPicture* Value);
 
+  // Made on first read, with the brush's change callback.
+  TPlotGradient* GetGradient();
+  // Nil frees the gradient; else copies; the owner is told either way.
+  void SetGradient(TPlotGradient* Value);
+  // A gradient exists and is visible.
+  bool HasGradient() const;
+
   bool HasImage() const { return FImage != nullptr; }
   bool HasGraphic() const;
   bool IsColorStored() const { return GetColor() != DefaultColor; }
@@ -60,6 +69,7 @@ class TPlotBrush : public TBrush {
   bool IsImageStored() const { return HasImage(); }
   TPlotPicture* ImageProp() { return GetImage(); }
   TColor FBackColor = clNone;
+  std::unique_ptr<TPlotGradient> FGradient;
   std::unique_ptr<TPlotPicture> FImage;
   THatchStyle FHatchStyle = hsHorizontal;
   TColor DefaultColor = clWhite;
@@ -99,6 +109,8 @@ class TPlotPen : public TPen {
   // Nil frees the fill; else copies.
   void SetFill(TPlotBrush* Value);
   bool HasFill() const { return FFill != nullptr; }
+  // The fill exists and has a visible gradient.
+  bool IsGradientVisible() const { return FFill && FFill->HasGradient(); }
 
  protected:
   TPenEndStyle FEndStyle = esRound;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "chart/PlotGradient.h"
 #include "chart/PlotPen.h"
 #include "chart/PlotView3D.h"
 #include "platform/gdi/Gdi.h"
@@ -75,7 +76,7 @@ TEST(PlotPen, NewPenDefaultsAndNothingStreamed) {
   std::string s = AsText(h);
   for (const char* name : {"Pen.Width", "Pen.EndStyle", "Pen.JoinStyle", "Pen.Visible",
                            "Hidden.Visible", "Dotted.Color", "Dotted.Style", "Brush.Color",
-                           "Brush.BackColor", "Brush.Image", "View."})
+                           "Brush.BackColor", "Brush.Image", "Brush.Gradient", "View."})
     EXPECT_FALSE(Has(s, name)) << name << "\n" << s;
 }
 
@@ -90,6 +91,8 @@ TEST(PlotPen, ChangedValuesStreamAndReadBack) {
   h.Dotted.SetStyle(psSolid);
   h.Brush.SetColor(clRed);
   h.Brush.SetHatchStyle(hsWeave);
+  h.Brush.GetGradient()->SetVisible(true);
+  h.Brush.GetGradient()->SetEndColor(clBlue);
   h.View.SetPerspective(40);
   h.View.SetOrthogonal(false);
   std::string s = AsText(h);
@@ -117,6 +120,8 @@ TEST(PlotPen, ChangedValuesStreamAndReadBack) {
   EXPECT_TRUE(back.Hidden.GetVisible());
   EXPECT_EQ(back.Brush.GetColor(), clRed);
   EXPECT_EQ(back.Brush.GetHatchStyle(), hsWeave);
+  EXPECT_TRUE(back.Brush.HasGradient());
+  EXPECT_EQ(back.Brush.GetGradient()->GetEndColor(), clBlue);
   EXPECT_EQ(back.View.GetPerspective(), 40);
   EXPECT_FALSE(back.View.GetOrthogonal());
 }
@@ -231,6 +236,26 @@ TEST(PlotBrush, AssignCopiesBackColorHatchAndPicture) {
   TPlotBrush plain;
   b.Assign(&plain);
   EXPECT_FALSE(b.HasImage());
+}
+
+TEST(PlotBrush, AssignCopiesOrFreesTheGradient) {
+  TPlotBrush a, b;
+  a.GetGradient()->SetVisible(true);
+  a.GetGradient()->SetEndColor(clRed);
+  EXPECT_TRUE(a.HasGradient());
+  b.Assign(&a);
+  ASSERT_TRUE(b.HasGradient());
+  EXPECT_EQ(b.GetGradient()->GetEndColor(), clRed);
+  int calls = 0;
+  b.OnChange = [&](TObject*) { ++calls; };
+  TPlotBrush plain;
+  b.Assign(&plain);
+  EXPECT_FALSE(b.HasGradient());
+  EXPECT_EQ(calls, 1);  // only the platform brush's copy tells
+  TPlotPen pen;
+  EXPECT_FALSE(pen.IsGradientVisible());
+  pen.GetFill()->GetGradient()->SetVisible(true);
+  EXPECT_TRUE(pen.IsGradientVisible());
 }
 
 TEST(View3DOptions, DefaultsPerspectiveAndZoomText) {
