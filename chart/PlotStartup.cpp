@@ -2,10 +2,18 @@
 
 #include "chart/PlotConst.h"
 #include "chart/PlotFilter.h"
+#include "chart/PlotFont.h"
+#include "chart/PlotGeometry.h"
 
 void InitializeChart() {
   PlotConstInitialize();
   RegisterPlotFilters();
+  PlotFontUnitStart();
+  LoadCustomFonts();
 }
 
-void FinalizeChart() { PlotConstFinalize(); }
+void FinalizeChart() {
+  UnloadCustomFonts();
+  PlotFontUnitEnd();
+  PlotConstFinalize();
+}
