@@ -1,6 +1,7 @@
 #include "app/frmInterface.h"
 
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_forms.h"
 #include "scene/zr_scene_unit.h"
@@ -35,6 +36,9 @@ void TfrmInterface::ReadForm() {
   const std::vector<std::string> errors = ReadFormResource(this, "frmInterface");
   if (!errors.empty()) throw Exception("Form frmInterface: " + errors.front());
   ControlsScene = dynamic_cast<TzoRurev*>(FindComponent("ControlsScene"));
-  Backgroup = dynamic_cast<TzrVisualObject*>(FindComponent("Backgroup"));
-  if (!ControlsScene || !Backgroup) throw Exception("Form frmInterface: the scene is missing");
+  Backgroup = dynamic_cast<TzrBackground*>(FindComponent("Backgroup"));
+  SceneStyle = dynamic_cast<TzrResources*>(FindComponent("SceneStyle"));
+  if (!ControlsScene || !Backgroup || !SceneStyle)
+    throw Exception("Form frmInterface: the scene is missing");
+  ControlsScene->SetStyle(SceneStyle);
 }

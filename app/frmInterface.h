@@ -31,6 +31,8 @@ class TzrStringGrid;
 class TzrPlotGrid;
 class TzrCanvas;
 class TzoRurev;
+class TzrBackground;
+class TzrResources;
 class TzrVisualObject;
 struct TzrRect;
 class TOpenDialog;
@@ -55,7 +57,8 @@ public:
   // ---- Program start and window life (app/) ----
   // The scene filling the client area and its root, from the form resource.
   TzoRurev* ControlsScene = nullptr;
-  TzrVisualObject* Backgroup = nullptr;
+  TzrBackground* Backgroup = nullptr;
+  TzrResources* SceneStyle = nullptr;
   void ReadForm();
   void FormCreate(TObject* Sender);
   void FormActivate(TObject* Sender);

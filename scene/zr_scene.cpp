@@ -1,5 +1,7 @@
 #include "scene/zr_scene.h"
 
+#include "scene/zr_resources.h"
+
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -14,7 +16,6 @@
 #include "scene/zr_stream.h"
 #include "scene/zr_visual.h"
 
-TzrStyleLink zrStyleLink;
 void (*zrControlInitiateAction)(TzrVisualObject* Node) = nullptr;
 int zoRurevCount = 0;
 
@@ -67,6 +68,7 @@ const TClassInfo* TzoRurev::Class() {
           .Prop("AnimatedCaret", &TzoRurev::GetAnimatedCaretValue, &TzoRurev::SetAnimatedCaret)
           .Default(true)
           .Prop("Fill", &TzoRurev::GetFill, &TzoRurev::SetFill)
+          .Prop("Style", &TzoRurev::GetStyleComponent, &TzoRurev::SetStyleComponent)
           .Prop("Transparency", &TzoRurev::GetTransparencyValue, &TzoRurev::SetTransparency)
           .Default(false)
           .Prop("TabStop", &TzoRurev::GetTabStop, &TzoRurev::SetTabStop)
@@ -117,7 +119,11 @@ void TzrCustomScene::Notification(TComponent* AComponent, TOperation Operation) 
   for (TzrVisualObject** ref : {&FCaptured, &FHovered, &FFocused, &FDesignRoot})
     if (static_cast<TComponent*>(*ref) == AComponent) *ref = nullptr;
   if (FOpenInFrame == AComponent) FOpenInFrame = nullptr;
-  if (FStyleComponent && FStyleComponent == AComponent) SetStyle(nullptr);
+  if (FStyle && static_cast<TComponent*>(FStyle) == AComponent) {
+    // The sheet is going: forget it without calling into it.
+    FStyle = nullptr;
+    if (!IsDestroying()) UpdateResource();
+  }
 }
 
 // ---------------------------------------------------------------- objects
@@ -190,14 +196,21 @@ void TzrCustomScene::SetTransparency(bool Value) {
 void TzrCustomScene::SetStyle(TzrResources* Value) {
   if (Value == FStyle) return;
   if (FStyle) {
-    if (zrStyleLink.RemoveSceneUpdater) zrStyleLink.RemoveSceneUpdater(FStyle, this);
-    if (FStyleComponent) FStyleComponent->RemoveFreeNotification(this);
+    FStyle->RemoveSceneUpdater(this);
+    FStyle->RemoveFreeNotification(this);
   }
   FStyle = Value;
-  FStyleComponent = Value && zrStyleLink.AsComponent ? zrStyleLink.AsComponent(Value) : nullptr;
-  if (FStyle && zrStyleLink.AddSceneUpdater) zrStyleLink.AddSceneUpdater(FStyle, this);
-  if (FStyleComponent) FStyleComponent->FreeNotification(this);
+  if (FStyle) {
+    FStyle->AddSceneUpdater(this);
+    FStyle->FreeNotification(this);
+  }
   if (!IsDestroying()) UpdateResource();
+}
+
+TComponent* TzrCustomScene::GetStyleComponent() const { return FStyle; }
+
+void TzrCustomScene::SetStyleComponent(TComponent* Value) {
+  SetStyle(dynamic_cast<TzrResources*>(Value));
 }
 
 void TzrCustomScene::UpdateResource() {

@@ -19,16 +19,6 @@
 class TzrBrush;
 class TTimer;
 
-// The style-sheet side of the scene's style link, filled in by the style-sheet
-// unit: the sheet as a component (for its free notice) and its list of scenes
-// that re-apply styles when new styles are loaded into it.
-struct TzrStyleLink {
-  TComponent* (*AsComponent)(TzrResources* Sheet) = nullptr;
-  void (*AddSceneUpdater)(TzrResources* Sheet, IzoRurev* Scene) = nullptr;
-  void (*RemoveSceneUpdater)(TzrResources* Sheet, IzoRurev* Scene) = nullptr;
-};
-extern TzrStyleLink zrStyleLink;
-
 // Runs the action update of a node that is a control with an action; set by
 // the control unit (nil: no node has actions).
 extern void (*zrControlInitiateAction)(TzrVisualObject* Node);
@@ -70,6 +60,9 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void SetTransparency(bool Value);
   TzrResources* GetStyle() override { return FStyle; }
   void SetStyle(TzrResources* Value) override;
+  // The style sheet as a published component reference (form streams).
+  TComponent* GetStyleComponent() const;
+  void SetStyleComponent(TComponent* Value);
   void UpdateResource() override;
   bool GetAnimatedCaret() override { return FAnimatedCaret; }
   bool GetAnimatedCaretValue() const { return FAnimatedCaret; }
@@ -158,7 +151,6 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   std::vector<TzrRect> FInvalidRects;
   std::vector<TzrRect> FLastPainted;
   TzrResources* FStyle = nullptr;
-  TComponent* FStyleComponent = nullptr;
   TzrVisualObject* FCaptured = nullptr;
   TzrVisualObject* FFocused = nullptr;
   TzrVisualObject* FHovered = nullptr;

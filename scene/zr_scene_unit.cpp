@@ -11,6 +11,7 @@
 #include "scene/zr_path.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resource_objects.h"
+#include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_strings.h"
 #include "scene/zr_visual.h"
@@ -33,6 +34,7 @@ void RegisterToolkitClasses() {
   RegisterVisualClasses();  // TzrVisualObject, TzrContent
   RegisterClass(TzrWideStrings::Class());
   RegisterClass(TzrWideStringList::Class());
+  RegisterClass(TzrResources::Class());
   RegisterClass(TzrCustomScene::Class());
   RegisterClass(TzoRurev::Class());
 }

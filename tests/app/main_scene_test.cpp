@@ -9,6 +9,7 @@
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "scene/zr_colors.h"
+#include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_visual.h"
 
@@ -36,6 +37,11 @@ TEST_F(MainSceneTest, TheSceneFillsTheClientAreaAndIsDrawn) {
   TzoRurev* scene = form.ControlsScene;
   EXPECT_EQ(scene->GetAlign(), alClient);
   EXPECT_EQ(scene->GetRoot(), form.Backgroup);
+  // The scene's sheet: the embedded skeleton, linked at creation.
+  EXPECT_EQ(scene->GetStyle(), form.SceneStyle);
+  ASSERT_NE(form.SceneStyle->GetRoot(), nullptr);
+  EXPECT_EQ(form.SceneStyle->GetRoot()->ClassName(), "TzrBackground");
+  EXPECT_EQ(form.SceneStyle->GetFileName(), ".\\vista.zrstyle");
   form.Show();
   for (int i = 0; i < 500 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
     g_main_context_iteration(nullptr, FALSE);

@@ -14,6 +14,7 @@
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_colors.h"
+#include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_forms.h"
 #include "scene/zr_scene_unit.h"
@@ -309,39 +310,26 @@ TEST_F(SceneWindowTest, RootIsFittedAndTurnedOnItsSideAtNinetyDegrees) {
 }
 
 TEST_F(SceneWindowTest, StyleLinkReappliesStylesAndFollowsTheSheet) {
-  static std::vector<std::string> log;
-  log.clear();
-  const TzrStyleLink saved = zrStyleLink;
-  zrStyleLink.AsComponent = [](TzrResources* s) { return reinterpret_cast<TComponent*>(s); };
-  zrStyleLink.AddSceneUpdater = [](TzrResources* s, IzoRurev*) {
-    log.push_back("add " + reinterpret_cast<TComponent*>(s)->GetName());
-  };
-  zrStyleLink.RemoveSceneUpdater = [](TzrResources* s, IzoRurev*) {
-    log.push_back("remove " + reinterpret_cast<TComponent*>(s)->GetName());
-  };
-  {
-    TzoRurev scene(nullptr);
-    auto* root = new TStyledNode(&scene);
-    scene.AddObject(root);
-    auto* a = new TComponent(nullptr);
-    a->SetName("a");
-    auto* b = new TComponent(nullptr);
-    b->SetName("b");
-    auto* sheetA = reinterpret_cast<TzrResources*>(a);
-    auto* sheetB = reinterpret_cast<TzrResources*>(b);
-    scene.SetStyle(sheetA);
-    EXPECT_EQ(root->Updates, 1);
-    scene.SetStyle(sheetA);
-    EXPECT_EQ(root->Updates, 1);
-    scene.SetStyle(sheetB);
-    EXPECT_EQ(root->Updates, 2);
-    delete b;  // the sheet goes: the scene lets go of it
-    EXPECT_EQ(scene.GetStyle(), nullptr);
-    EXPECT_EQ(root->Updates, 3);
-    delete a;
-  }
-  zrStyleLink = saved;
-  EXPECT_EQ(log, (std::vector<std::string>{"add a", "remove a", "add b", "remove b"}));
+  TzoRurev scene(nullptr);
+  auto* root = new TStyledNode(&scene);
+  scene.AddObject(root);
+  auto* a = new TzrResources(nullptr);
+  auto* b = new TzrResources(nullptr);
+  scene.SetStyle(a);
+  EXPECT_EQ(root->Updates, 1);
+  scene.SetStyle(a);
+  EXPECT_EQ(root->Updates, 1);
+  scene.SetStyle(b);
+  EXPECT_EQ(root->Updates, 2);
+  a->UpdateScenes();  // the old sheet no longer tells this scene
+  EXPECT_EQ(root->Updates, 2);
+  b->UpdateScenes();
+  EXPECT_EQ(root->Updates, 3);
+  EXPECT_EQ(scene.GetStyleComponent(), b);
+  delete b;  // the sheet goes: the scene lets go of it
+  EXPECT_EQ(scene.GetStyle(), nullptr);
+  EXPECT_EQ(root->Updates, 4);
+  delete a;
 }
 
 TEST_F(SceneWindowTest, TheLastSceneToGoFreesTheAnimationTimer) {
