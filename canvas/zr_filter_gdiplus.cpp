@@ -12,6 +12,7 @@
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/SysUtils.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_text_forms.h"
 
@@ -24,19 +25,6 @@ const TClassInfo* TzrFilterGdiPlus::Class() {
 }
 
 namespace {
-
-std::string Lower(std::string S) {
-  for (char& c : S)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return S;
-}
-
-std::string ExtensionOf(const std::string& FileName) {
-  const size_t dot = FileName.find_last_of('.');
-  const size_t slash = FileName.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  return FileName.substr(dot);
-}
 
 // The last installed encoder of the MIME type.
 bool FindEncoder(const std::string& Mime, CLSID& Clsid) {
@@ -62,7 +50,7 @@ void BuildParams(const std::string& Params, std::vector<int32_t>& Values, Encode
     const std::string token = zrGetToken(rest, " ", "");
     const size_t eq = token.find('=');
     if (eq == std::string::npos) continue;
-    if (Lower(token.substr(0, eq)) == "quality") qualities.push_back(token.substr(eq + 1));
+    if (LowerCase(token.substr(0, eq)) == "quality") qualities.push_back(token.substr(eq + 1));
   }
   Values.clear();
   for (const std::string& q : qualities) Values.push_back(StrToInt(q));
@@ -125,7 +113,7 @@ bool Encode(TzrBitmap& Bitmap, const std::string& Mime, const std::string& Param
 }  // namespace
 
 std::string zrMimeTypeOfFormat(const std::string& Format) {
-  const std::string f = Lower(Format);
+  const std::string f = LowerCase(Format);
   if (f == "jpeg" || f == "jpg") return "image/jpeg";
   if (f == "bmp") return "image/bmp";
   if (f == "tif" || f == "tiff") return "image/tiff";
@@ -134,7 +122,7 @@ std::string zrMimeTypeOfFormat(const std::string& Format) {
 }
 
 std::string zrMimeTypeOfExtension(const std::string& Extension) {
-  const std::string e = Lower(Extension);
+  const std::string e = LowerCase(Extension);
   if (e == ".jpg" || e == ".jpeg") return "image/jpeg";
   if (e == ".bmp") return "image/bmp";
   if (e == ".png") return "image/png";
@@ -266,7 +254,7 @@ bool TzrFilterGdiPlus::SaveToStream(TStream* AStream, TzrBitmap& Bitmap, const s
 
 bool TzrFilterGdiPlus::SaveToFile(const std::string& AFileName, TzrBitmap& Bitmap,
                                   const std::string& Params) {
-  const std::string mime = zrMimeTypeOfExtension(ExtensionOf(AFileName));
+  const std::string mime = zrMimeTypeOfExtension(ExtractFileExt(AFileName));
   if (mime.empty()) return false;
   return Encode(
       Bitmap, mime, Params,

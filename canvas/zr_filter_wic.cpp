@@ -9,6 +9,7 @@
 #include "platform/d2d/WICCodec.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/SysUtils.h"
 #include "scene/zr_bitmap.h"
 
 const TClassInfo* TzrFilterWIC::Class() {
@@ -17,19 +18,6 @@ const TClassInfo* TzrFilterWIC::Class() {
 }
 
 namespace {
-
-std::string Lower(std::string S) {
-  for (char& c : S)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return S;
-}
-
-std::string ExtensionOf(const std::string& FileName) {
-  const size_t dot = FileName.find_last_of('.');
-  const size_t slash = FileName.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  return FileName.substr(dot);
-}
 
 // Frame 0 of the file; nil when the file cannot be read or decoded.
 std::shared_ptr<IWICBitmapFrameDecode> FrameOfFile(const std::string& AFileName) {
@@ -96,7 +84,7 @@ bool Encode(TzrBitmap& Bitmap, WICContainerFormat Container,
 }  // namespace
 
 int zrWICContainerOfFormat(const std::string& Format) {
-  const std::string f = Lower(Format);
+  const std::string f = LowerCase(Format);
   if (f == "jpeg" || f == "jpg") return GUID_ContainerFormatJpeg;
   if (f == "bmp") return GUID_ContainerFormatBmp;
   if (f == "tif" || f == "tiff") return GUID_ContainerFormatTiff;
@@ -106,7 +94,7 @@ int zrWICContainerOfFormat(const std::string& Format) {
 }
 
 int zrWICContainerOfExtension(const std::string& Extension) {
-  const std::string e = Lower(Extension);
+  const std::string e = LowerCase(Extension);
   if (e.size() < 2 || e[0] != '.') return GUID_ContainerFormatPng;
   return zrWICContainerOfFormat(e.substr(1));
 }
@@ -172,7 +160,7 @@ bool TzrFilterWIC::SaveToFile(const std::string& AFileName, TzrBitmap& Bitmap,
                               const std::string& Params) {
   (void)Params;
   if (!SharedWICFactory || Bitmap.IsEmpty()) return false;
-  const auto container = WICContainerFormat(zrWICContainerOfExtension(ExtensionOf(AFileName)));
+  const auto container = WICContainerFormat(zrWICContainerOfExtension(ExtractFileExt(AFileName)));
   std::shared_ptr<IWICBitmapEncoder> probe;
   if (FAILED(SharedWICFactory->CreateEncoder(container, nullptr, &probe))) return false;
   std::shared_ptr<IWICStream> stream;

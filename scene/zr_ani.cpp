@@ -7,19 +7,16 @@
 #include <cmath>
 
 #include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani_target.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_text_forms.h"
 
 namespace {
 
-std::string Lowered(std::string S) {
-  std::transform(S.begin(), S.end(), S.begin(), [](unsigned char c) { return std::tolower(c); });
-  return S;
-}
-
 bool Mentions(const std::string& AConditions, const std::string& ATrigger) {
-  return !AConditions.empty() && Lowered(AConditions).find(Lowered(ATrigger)) != std::string::npos;
+  return !AConditions.empty() &&
+         LowerCase(AConditions).find(LowerCase(ATrigger)) != std::string::npos;
 }
 
 }  // namespace

@@ -8,15 +8,11 @@
 #include <cctype>
 
 #include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/SysUtils.h"
 #include "scene/zr_text_forms.h"
 #include "scene/zr_visual.h"
 
 namespace {
-
-std::string Lower(std::string S) {
-  std::transform(S.begin(), S.end(), S.begin(), [](unsigned char C) { return std::tolower(C); });
-  return S;
-}
 
 TzrEffect* EnabledEffect(TzrObject* AObject) {
   auto* effect = dynamic_cast<TzrEffect*>(AObject);
@@ -65,7 +61,7 @@ void TzrEffect::UpdateParentEffects() {
 
 void TzrEffect::ApplyTrigger(TzrObject* AInstance, const std::string& ATrigger) {
   if (FTrigger.empty() || !AInstance) return;
-  if (Lower(FTrigger).find(Lower(ATrigger)) == std::string::npos) return;
+  if (LowerCase(FTrigger).find(LowerCase(ATrigger)) == std::string::npos) return;
   bool result = false;
   std::string rest = FTrigger;
   while (!rest.empty()) {

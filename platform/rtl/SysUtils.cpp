@@ -87,3 +87,16 @@ std::string UTF16ToUTF8(const std::u16string& text) {
   }
   return out;
 }
+
+std::string LowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::string ExtractFileExt(const std::string& fileName) {
+  const size_t dot = fileName.find_last_of('.');
+  const size_t slash = fileName.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+  return fileName.substr(dot);
+}

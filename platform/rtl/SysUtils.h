@@ -46,6 +46,12 @@ public:
   using Exception::Exception;
 };
 
+// The text with ASCII letters lowered; other bytes (UTF-8 sequences) unchanged.
+std::string LowerCase(std::string text);
+// The extension of a file name with its dot (".png"), empty when the last
+// path segment has none.
+std::string ExtractFileExt(const std::string& fileName);
+
 // UTF-8 <-> UTF-16. Invalid input sequences become U+FFFD; nothing throws.
 std::u16string UTF8ToUTF16(const std::string& text);
 std::string UTF16ToUTF8(const std::u16string& text);

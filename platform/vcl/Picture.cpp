@@ -5,6 +5,7 @@
 
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Graphics.h"
 #include "platform/vcl/GraphicsCodec.h"
 
@@ -158,8 +159,7 @@ TIcon* TPicture::GetIcon() {
 }
 
 void TPicture::LoadFromFile(const std::string& FileName) {
-  std::string ext = FileName.size() >= 4 ? FileName.substr(FileName.size() - 4) : "";
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) { return char(std::tolower(c)); });
+  const std::string ext = LowerCase(ExtractFileExt(FileName));
   std::unique_ptr<TGraphic> graphic;
   if (ext == ".ico")
     graphic = std::make_unique<TIcon>();
