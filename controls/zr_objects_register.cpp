@@ -2,6 +2,7 @@
 // list them.
 
 #include "controls/zr_objects.h"
+#include "controls/zr_objects_blur.h"
 #include "controls/zr_objects_path.h"
 #include "controls/zr_objects_text.h"
 #include "scene/zr_classes.h"
@@ -10,7 +11,8 @@ void RegisterShapes() {
   static const bool registered = [] {
     RegisterZRObjects(
         "Shapes",
-        {TzrLine::Class(), TzrRectangle::Class(), TzrSidesRectangle::Class(), TzrRoundRect::Class(),
+        {TzrLine::Class(), TzrRectangle::Class(), TzrSidesRectangle::Class(),
+         TzrBlurRectangle::Class(), TzrRoundRect::Class(), TzrBlurRoundRect::Class(),
          TzrEllipse::Class(), TzrCircle::Class(), TzrArc::Class(), TzrPie::Class(),
          TzrText::Class(), TzrPath::Class(), TzrImage::Class(), TzrPaintBox::Class()});
     RegisterZRObjects("Shapes", {TzrScrollArrowLeft::Class(), TzrScrollArrowRight::Class()});

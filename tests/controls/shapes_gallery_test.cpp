@@ -1,6 +1,7 @@
 // Pictures of the shapes for looking at: build/gallery/shapes_*.png. Each
 // also checks that it drew something at every object's centre.
 
+#include "controls/zr_objects_blur.h"
 #include "shapes_fixture.h"
 #include "tests/platform_gdiplus/color_near.h"
 
@@ -170,6 +171,35 @@ TEST_F(ShapesGallery, Callouts) {
   open->SetyRadius(10);
   Save("shapes_callouts");
   EXPECT_TRUE(Near(Scene.Pixel(15 + 40, 15 + 40), 0xFFFFF8D0));
+}
+
+// Blurred rectangles beside their sharp counterparts, softness growing
+// along the rows.
+TEST_F(ShapesGallery, BlurRectangles) {
+  int i = 0;
+  for (float softness : {0.0f, 0.15f, 0.3f, 0.6f, 1.0f}) {
+    auto* r = Cell<TzrBlurRectangle>(i++, 80, 60, 110);
+    r->GetFill()->SetSolidColor(0xFF3060C0);
+    r->SetSoftness(softness);
+    r->SetxRadius(8);
+    r->SetyRadius(8);
+  }
+  for (float softness : {0.0f, 0.15f, 0.3f, 0.6f, 1.0f}) {
+    auto* r = Cell<TzrBlurRoundRect>(i++, 80, 60, 110);
+    r->GetFill()->SetSolidColor(0xFFD04020);
+    r->SetSoftness(softness);
+  }
+  auto* outlined = Cell<TzrBlurRectangle>(i++, 80, 60, 110);
+  Colours(outlined, 0xFFF0E0A0);
+  outlined->SetCorners(1 << zrCornerTopLeft);
+  outlined->SetxRadius(16);
+  outlined->SetyRadius(16);
+  auto* faded = Cell<TzrBlurRoundRect>(i++, 80, 60, 110);
+  faded->GetFill()->SetSolidColor(0xFF30A040);
+  faded->SetOpacity(0.6f);
+  Save("blur_rectangles");
+  EXPECT_FALSE(Near(Scene.Pixel(55, 45), White));
+  EXPECT_FALSE(Near(Scene.Pixel(241, 155), White));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/rtl/Classes.h"
 #include "scene/zr_classes.h"
+#include "controls/zr_objects_blur.h"
 #include "shapes_fixture.h"
 
 namespace {
@@ -79,6 +80,22 @@ TEST_F(ShapesTest, EveryShapeClassRoundTripsThroughBothStreamForms) {
       {"TzrRoundRect",
        [](TzrObject* o) { static_cast<TzrRoundRect*>(o)->SetCorners(0); },
        {"Corners = []"}},
+      {"TzrBlurRectangle",
+       [](TzrObject* o) {
+         auto* r = static_cast<TzrBlurRectangle*>(o);
+         r->SetSoftness(0.75f);
+         r->SetxRadius(6);
+         r->SetCorners(1 << zrCornerTopRight);
+       },
+       {"Softness = 0.75", "xRadius = 6", "Corners = [zrCornerTopRight]"}},
+      {"TzrBlurRoundRect",
+       [](TzrObject* o) {
+         auto* r = static_cast<TzrBlurRoundRect*>(o);
+         r->SetSoftness(1.5f);
+         r->SetCorners(1 << zrCornerBottomLeft);
+         r->GetStroke()->SetStyle(zrBrushSolid);
+       },
+       {"Softness = 1.5", "Corners = [zrCornerBottomLeft]", "Stroke.Style = zrBrushSolid"}},
       {"TzrEllipse",
        [](TzrObject* o) { static_cast<TzrShape*>(o)->SetStrokeDash(zrDashDot); },
        {"StrokeDash = zrDashDot"}},
@@ -184,7 +201,8 @@ TEST_F(ShapesTest, AStyleFragmentWithABadValueLosesOnlyThatValue) {
 
 TEST_F(ShapesTest, ShapesAreRegisteredUnderShapes) {
   for (const char* name :
-       {"TzrLine", "TzrRectangle", "TzrSidesRectangle", "TzrRoundRect", "TzrEllipse", "TzrCircle",
+       {"TzrLine", "TzrRectangle", "TzrSidesRectangle", "TzrBlurRectangle", "TzrRoundRect",
+        "TzrBlurRoundRect", "TzrEllipse", "TzrCircle",
         "TzrArc", "TzrPie", "TzrText", "TzrPath", "TzrImage", "TzrPaintBox", "TzrScrollArrowLeft",
         "TzrScrollArrowRight", "TzrCalloutRectangle"}) {
     std::unique_ptr<TzrObject> made = Fresh(name);
