@@ -50,6 +50,13 @@ void TzrColorAnimation::ProcessAnimation() {
                  zrInterpolateColor(FStartColor, FStopColor, NormalizedTime()));
 }
 
+// The object a resolved object-valued property holds, when it is a T.
+template <class T>
+static T* TargetObject(TObject* Instance, const TPropInfo* Prop) {
+  if (!Instance || !Prop || Prop->Kind != tkClass) return nullptr;
+  return dynamic_cast<T*>(Prop->GetObj(Instance));
+}
+
 // ---------------------------------------------------------------- gradient
 
 const TClassInfo* TzrGradientAnimation::Class() {
@@ -79,20 +86,15 @@ void TzrGradientAnimation::SetStopValue(TzrGradient* Value) {
   if (Value) FStopGradient->Assign(Value);
 }
 
-static TzrGradient* TargetGradient(TObject* Instance, const TPropInfo* Prop) {
-  if (!Instance || !Prop || Prop->Kind != tkClass) return nullptr;
-  return dynamic_cast<TzrGradient*>(Prop->GetObj(Instance));
-}
-
 void TzrGradientAnimation::Start() {
   if (ResolveTarget(FPropertyName) && FStartFromCurrent)
-    if (TzrGradient* current = TargetGradient(FInstance, FTargetProp))
+    if (TzrGradient* current = TargetObject<TzrGradient>(FInstance, FTargetProp))
       FStartGradient->Assign(current);
   TzrAnimation::Start();
 }
 
 void TzrGradientAnimation::ProcessAnimation() {
-  TzrGradient* target = TargetGradient(FInstance, FTargetProp);
+  TzrGradient* target = TargetObject<TzrGradient>(FInstance, FTargetProp);
   if (!target) return;
   TzrGradientPoints* points = target->GetPoints();
   TzrGradientPoints* from = FStartGradient->GetPoints();
@@ -173,14 +175,10 @@ void TzrRectAnimation::SetStopValue(TzrBounds* Value) {
   if (Value) FStopRect->Assign(Value);
 }
 
-static TzrBounds* TargetBounds(TObject* Instance, const TPropInfo* Prop) {
-  if (!Instance || !Prop || Prop->Kind != tkClass) return nullptr;
-  return dynamic_cast<TzrBounds*>(Prop->GetObj(Instance));
-}
-
 void TzrRectAnimation::Start() {
   if (ResolveTarget(FPropertyName) && FStartFromCurrent)
-    if (TzrBounds* current = TargetBounds(FInstance, FTargetProp)) FStartRect->Assign(current);
+    if (TzrBounds* current = TargetObject<TzrBounds>(FInstance, FTargetProp))
+      FStartRect->Assign(current);
   TzrAnimation::Start();
 }
 
@@ -190,5 +188,6 @@ void TzrRectAnimation::ProcessAnimation() {
   FCurrent->SetRect({zrInterpolateSingle(a.Left, b.Left, t), zrInterpolateSingle(a.Top, b.Top, t),
                      zrInterpolateSingle(a.Right, b.Right, t),
                      zrInterpolateSingle(a.Bottom, b.Bottom, t)});
-  if (TzrBounds* target = TargetBounds(FInstance, FTargetProp)) target->Assign(FCurrent.get());
+  if (TzrBounds* target = TargetObject<TzrBounds>(FInstance, FTargetProp))
+    target->Assign(FCurrent.get());
 }
