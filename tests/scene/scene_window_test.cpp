@@ -41,6 +41,18 @@ bool PumpUntil(F Done, int Max = 400) {
   return Done();
 }
 
+// Runs the main loop until it has stayed quiet for Quiet milliseconds (bounded), so
+// that late window-system events of a freshly shown window are out of the way.
+bool Settle(int QuietMs = 150, int MaxMs = 5000) {
+  int quiet = 0;
+  for (int waited = 0; waited < MaxMs; waited += 5) {
+    if (Pump() > 0) quiet = 0;
+    else if ((quiet += 5) >= QuietMs) return true;
+    g_usleep(5000);
+  }
+  return false;
+}
+
 bool SameRect(const TzrRect& A, const TzrRect& B) {
   return A.Left == B.Left && A.Top == B.Top && A.Right == B.Right && A.Bottom == B.Bottom;
 }
@@ -440,7 +452,7 @@ TEST_F(SceneWindowTest, AStaticSceneArmsNothingAndPaintsNothingWhileIdle) {
   auto* root = new TzrVisualObject(&form);
   scene->AddObject(root);
   ASSERT_TRUE(PumpUntil([&] { return scene->InvalidRects().empty() && !scene->IdlePending(); }));
-  Pump();
+  ASSERT_TRUE(Settle());
   const int draws = scene->DrawCount();
   const int actions = scene->ActionRuns();
   int dispatched = 0;
