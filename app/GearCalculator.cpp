@@ -105,6 +105,11 @@ std::string CellVoltageText(const std::string& text) {
   }
 }
 
+std::string CalcChangeText(int box, const std::string& text) {
+  const std::string limited = LimitCalcText(text);
+  return box >= 7 && box <= 9 ? CellVoltageText(limited) : limited;
+}
+
 std::string BatteryEntryText(int entry, const std::string& current) {
   switch (entry) {
     case 0:

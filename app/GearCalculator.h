@@ -68,6 +68,9 @@ std::string LimitCalcText(const std::string& text);
 // The text of a battery box on leaving it: its voltage with one decimal and
 // "V" ("3V" gives "3.0V"); a text without a number unchanged.
 std::string CellVoltageText(const std::string& text);
+// calcChange for box n (1-9): the limit above, and for the battery boxes 7-9
+// the voltage text on leaving.
+std::string CalcChangeText(int box, const std::string& text);
 // A battery type chosen from the list: 0 LiPo "3.7V", 1 LiFe "3.3V", 2 NiMh
 // and 3 NiCd "1.2V"; "Other" (4) and anything else keep the current text.
 std::string BatteryEntryText(int entry, const std::string& current);

@@ -80,3 +80,13 @@ TCalcEdit CalcVoltageBoxKey(const TCalcEdit& edit, uint16_t key, char16_t keyCha
   out.SelLength = 0;
   return out;
 }
+
+bool CalcBoxKey(int box, int entry, TCalcEdit& edit, uint16_t key, char16_t keyChar) {
+  if (box >= 1 && box <= 6) {
+    edit = CalcDigitBoxKey(edit, key);
+    return true;
+  }
+  if (box < 7 || box > 9 || entry != kOtherBatteryEntry) return false;
+  edit = CalcVoltageBoxKey(edit, key, keyChar);
+  return true;
+}

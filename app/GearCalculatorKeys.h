@@ -32,3 +32,11 @@ TCalcEdit CalcDigitBoxKey(const TCalcEdit& edit, uint16_t key);
 // number ("05" gives "5", "3." gives "3"); then "V" follows and the caret goes
 // to the end.
 TCalcEdit CalcVoltageBoxKey(const TCalcEdit& edit, uint16_t key, char16_t keyChar);
+
+// The entry of a battery box's list that lets the user type a voltage.
+constexpr int kOtherBatteryEntry = 4;
+
+// calcTextBoxKeyDown for box n (1-9) whose list shows entry `entry` (battery
+// boxes only): boxes 1-6 always, the battery boxes while "Other" is chosen.
+// False, with the edit unchanged, where the key edits nothing.
+bool CalcBoxKey(int box, int entry, TCalcEdit& edit, uint16_t key, char16_t keyChar);

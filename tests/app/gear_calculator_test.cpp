@@ -165,6 +165,11 @@ TEST(CalcFieldTexts, LimitsVoltagesAndBatteryEntries) {
                   {"3.7", "3.7V"}, {"xV", "xV"},     {"", ""}};
   for (const auto& c : voltages) EXPECT_EQ(CellVoltageText(c.in), c.out) << c.in;
 
+  EXPECT_EQ(CalcChangeText(1, "300001"), "300000");
+  EXPECT_EQ(CalcChangeText(3, "3V"), "3V");  // only the battery boxes read a voltage
+  EXPECT_EQ(CalcChangeText(7, "3V"), "3.0V");
+  EXPECT_EQ(CalcChangeText(9, "3.66V"), "3.7V");
+
   const char* entries[] = {"3.7V", "3.3V", "1.2V", "1.2V", "5.5V", "5.5V"};
   for (int entry = 0; entry < 6; ++entry)
     EXPECT_EQ(BatteryEntryText(entry, "5.5V"), entries[entry]) << entry;

@@ -66,6 +66,25 @@ TEST(CalcVoltageBoxKey, Cases) {
   }
 }
 
+TEST(CalcBoxKey, DigitBoxesAlwaysBatteryBoxesOnlyForOther) {
+  const struct {
+    int box, entry;
+    TCalcEdit edit;
+    bool handled;
+    const char* after;
+  } cases[] = {
+      {1, -1, {"23", 2, 0}, true, "235"},    {6, -1, {"0", 1, 0}, true, "5"},
+      {7, 4, {"3V", 1, 0}, true, "35V"},     {9, 4, {"0V", 1, 0}, true, "5V"},
+      {8, 0, {"3.7V", 3, 0}, false, "3.7V"},  // LiPo chosen: the box takes no typing
+      {10, -1, {"1", 1, 0}, false, "1"},     {0, -1, {"1", 1, 0}, false, "1"},
+  };
+  for (const auto& c : cases) {
+    TCalcEdit edit = c.edit;
+    EXPECT_EQ(CalcBoxKey(c.box, c.entry, edit, '5', u'5'), c.handled) << c.box;
+    EXPECT_EQ(edit.Text, c.after) << c.box;
+  }
+}
+
 // "Other" chosen: the text becomes "0V"; typing 3, ".", 7 and leaving the box
 // keeps "3.7V".
 TEST(CalcVoltageBoxKey, TypingAVoltageAfterOther) {
