@@ -43,7 +43,7 @@ struct TGearResult {
   std::array<bool, kBatteryColumns> ColumnDone{};  // the column's outputs were written
 };
 
-// To the nearest hundredth and to the nearest integer, halves to the even neighbour.
+// To the nearest hundredth, halves to the even neighbour (whole numbers: Round).
 double RoundCents(double x);
 // Fixed-point text with one decimal, "." as separator (halves away from zero).
 std::string FixedText1(double x);
