@@ -217,9 +217,14 @@ class TMemoStrings : public TStrings {
     }
     return lines;
   }
+  // A last line that is empty gets its line end, so that it stays a line.
   void Join(const std::vector<std::string>& lines) {
     std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (i > 0) text += '\n';
+      text += lines[i];
+    }
+    if (!lines.empty() && lines.back().empty()) text += '\n';
     FMemo->SetText(text);
   }
   // CR LF and lone CR become LF; one line end at the very end is dropped.

@@ -121,6 +121,8 @@ void FocusOut(GtkWidget* widget) {
 }
 
 cairo_surface_t* Render(GtkWidget* widget) {
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  if (GTK_IS_CONTAINER(top)) gtk_container_check_resize(GTK_CONTAINER(top));
   const int w = gtk_widget_get_allocated_width(widget), h = gtk_widget_get_allocated_height(widget);
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_t* cr = cairo_create(s);
