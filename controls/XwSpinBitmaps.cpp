@@ -343,12 +343,26 @@ void TSpinButtonBitmaps::DrawGlyphs(TCanvas* canvas, TSpinButtonState down, bool
 
 // ---------------- TSpinButtonBitmapsManager ----------------
 
+namespace {
+
+// A theme change redraws every set before its next use.
+void OnThemeChanged(GObject*, GParamSpec*, void* manager) {
+  static_cast<TSpinButtonBitmapsManager*>(manager)->ResetAll();
+}
+
+}  // namespace
+
 TSpinButtonBitmapsManager* TSpinButtonBitmapsManager::Instance() {
-  if (FInstance == nullptr) FInstance = new TSpinButtonBitmapsManager;
+  if (FInstance != nullptr) return FInstance;
+  FInstance = new TSpinButtonBitmapsManager;
+  if (GtkSettings* settings = gtk_settings_get_default())
+    g_signal_connect(settings, "notify::gtk-theme-name", G_CALLBACK(OnThemeChanged), FInstance);
   return FInstance;
 }
 
 TSpinButtonBitmapsManager::~TSpinButtonBitmapsManager() {
+  if (GtkSettings* settings = gtk_settings_get_default())
+    g_signal_handlers_disconnect_by_data(settings, this);
   std::vector<TSpinButtonBitmaps*> sets;
   sets.swap(FList);
   for (TSpinButtonBitmaps* set : sets) delete set;

@@ -523,16 +523,20 @@ void TXwCustomSpinEdit::SetEditRect() {
   else if (FShowButton) buttonWidth = UpDownWidth();
   const int clientWidth = FWidth - 2 * BorderWidth, clientHeight = FHeight - 2 * BorderWidth;
   FEditRect = TRect{0, 0, clientWidth - buttonWidth - 2, clientHeight + 1};
-  if (!HandleAllocated()) return;
-  // GTK has no formatting rectangle: the entry's right padding keeps the
-  // text clear of the button.
-  GtkStyleContext* style = gtk_widget_get_style_context(Entry());
-  auto* provider = static_cast<GtkCssProvider*>(g_object_get_data(G_OBJECT(Entry()), "xw-css"));
+  if (HandleAllocated()) ApplyEditRect(Entry());
+}
+
+// GTK has no formatting rectangle: the entry's right padding keeps the text
+// clear of the button.
+void TXwCustomSpinEdit::ApplyEditRect(GtkWidget* entry) {
+  const int buttonWidth = FWidth - 2 * BorderWidth - 2 - FEditRect.Right;
+  GtkStyleContext* style = gtk_widget_get_style_context(entry);
+  auto* provider = static_cast<GtkCssProvider*>(g_object_get_data(G_OBJECT(entry), "xw-css"));
   if (provider == nullptr) {
     provider = gtk_css_provider_new();
     gtk_style_context_add_provider(style, GTK_STYLE_PROVIDER(provider),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-    g_object_set_data_full(G_OBJECT(Entry()), "xw-css", provider, g_object_unref);
+    g_object_set_data_full(G_OBJECT(entry), "xw-css", provider, g_object_unref);
   }
   const std::string css = "entry { min-height: 0; padding-top: 0; padding-bottom: 0; "
                           "padding-left: 4px; padding-right: " +
@@ -550,6 +554,7 @@ GtkWidget* TXwCustomSpinEdit::CreateWidget() {
   gtk_fixed_put(GTK_FIXED(holder), entry, 0, 0);
   const float x = FAlignment == taLeftJustify ? 0.0f : FAlignment == taRightJustify ? 1.0f : 0.5f;
   gtk_entry_set_alignment(GTK_ENTRY(entry), x);
+  ApplyEditRect(entry);
   return holder;
 }
 

@@ -128,6 +128,7 @@ class TXwCustomSpinEdit : public TXwExCustomMaskEdit {
   void RecreateButton();
   void ResizeButton();
   void SetEditRect();
+  void ApplyEditRect(GtkWidget* entry);
   int MinHeight();
   // Whether the text holds the decimal separator, and where (-1: not).
   int SeparatorPos() const;

@@ -17,6 +17,7 @@ void HandleCallbackException() {
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   FColor = clWindow;
+  FDefaultColor = clWindow;
   FParentBackground = false;
 }
 

@@ -104,7 +104,7 @@ const TClassInfo* TControl::Class() {
           .Prop("Height", &T::GetHeight, &T::SetHeight)
           .Prop("Enabled", &T::GetEnabled, &T::SetEnabled).Default(1)
           .Prop("Visible", &T::GetVisible, &T::SetVisible).Default(1)
-          .Prop("Color", &T::GetColor, &T::SetColor)
+          .Prop("Color", &T::GetColor, &T::SetColor).Stored(&T::IsColorStored)
           .Prop("ParentColor", &T::GetParentColor, &T::SetParentColor).Default(0)
           .Prop("Hint", &T::GetHint, &T::SetHint).Default(0);
   return info;

@@ -210,6 +210,9 @@ class TControl : public TComponent {
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TColor FColor = clBtnFace;
+  // The colour a control of its class starts with; streams write only others.
+  TColor FDefaultColor = clBtnFace;
+  bool IsColorStored() const { return !FParentColor && FColor != FDefaultColor; }
   bool FParentColor = false;
   bool FEnabled = true;
   bool FVisible = true;

@@ -9,7 +9,10 @@
 #include <memory>
 
 #include "controls/XwComponentBase.h"
+#include "controls/XwGroupHeader.h"
 #include "controls/XwMemo.h"
+#include "controls/XwRegister.h"
+#include "controls/XwSpinEdit.h"
 #include "platform/rtl/Rtti.h"
 #include "tests/controls/xw_gtk_fixture.h"
 
@@ -228,8 +231,10 @@ TEST_F(XwMemoTest, ReleaseNotesFilledLineByLineShowEveryLine) {
 }
 
 TEST(XwMemo, PublishedDefaultsAndRegistration) {
-  RegisterXwMemoClasses();
+  RegisterXwWidgetClasses();
   EXPECT_EQ(GetClass("TXwMemo"), TXwMemo::Class());
+  EXPECT_EQ(GetClass("TXwGroupHeader"), TXwGroupHeader::Class());
+  EXPECT_EQ(GetClass("TXwSpinEdit"), TXwSpinEdit::Class());
   TXwMemo memo(nullptr);
   const TClassInfo* info = TXwMemo::Class();
   for (const char* name : {"MaxLines", "HideCaret", "HotTrack", "Flat", "ParentFlat",
@@ -281,8 +286,11 @@ TEST_F(XwMemoTest, Gallery) {
   // The hot-tracked memo with the mouse over it shows its 3-D border.
   memos[3]->Perform(CM_MOUSEENTER, 0, 0);
   EXPECT_TRUE(memos[3]->GetCtl3D());
-  // A custom gray caret in the last memo.
+  // A custom caret, three pixels wide, in the focused first memo.
   memos[0]->GetCaret()->SetWidth(3);
+  memos[0]->SetSelStart(8);
+  FocusIn(memos[0]->TextView());
+  EXPECT_TRUE(memos[0]->GetCaret()->Created());
   Pump();
   cairo_surface_t* picture = Render(panel.Handle());
   SavePng(picture, "xw_memos");

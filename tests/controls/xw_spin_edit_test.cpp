@@ -362,7 +362,8 @@ TEST_F(XwSpinEditTest, DefaultsAreNotWritten) {
   edit.SetName("Spin");
   const std::string plain = WriteText(&edit);
   for (const char* name : {"Value", "ValueType", "MinValue", "MaxValue", "CheckMinValue",
-                           "CheckOptions", "Increment", "Decimal", "ArrowKeys", "ButtonKind"})
+                           "CheckOptions", "Increment", "Decimal", "ArrowKeys", "ButtonKind",
+                           "Color"})
     EXPECT_EQ(plain.find(std::string("  ") + name + " ="), std::string::npos) << name << "\n" << plain;
   MakeRadio(edit);
   const std::string radio = WriteText(&edit);
