@@ -11,9 +11,12 @@
 const TClassInfo* TXwCaret::Class() {
   using T = TXwCaret;
   static const TClassInfo* info = TClassDecl<T>("TXwCaret", TPersistent::Class())
-                                      .Prop("Width", &T::GetWidth, &T::SetWidth).Default(0)
-                                      .Prop("Height", &T::GetHeight, &T::SetHeight).Default(0)
-                                      .Prop("Gray", &T::GetGray, &T::SetGray).Default(0);
+                                      .Prop("Width", &T::GetWidth, &T::SetWidth)
+                                      .Default(0)
+                                      .Prop("Height", &T::GetHeight, &T::SetHeight)
+                                      .Default(0)
+                                      .Prop("Gray", &T::GetGray, &T::SetGray)
+                                      .Default(0);
   return info;
 }
 
@@ -147,8 +150,9 @@ void TXwCaret::Paint(GtkWidget* widget, cairo_t* cr) {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     cairo_surface_flush(image);
     for (int row = 0; row < h; ++row)
-      std::copy_n(FBitmap.GetScanLine(row), size_t(w) * 4,
-                  cairo_image_surface_get_data(image) + row * cairo_image_surface_get_stride(image));
+      std::copy_n(
+          FBitmap.GetScanLine(row), size_t(w) * 4,
+          cairo_image_surface_get_data(image) + row * cairo_image_surface_get_stride(image));
     cairo_surface_mark_dirty(image);
     cairo_set_source_surface(cr, image, x, y);
     cairo_paint(cr);

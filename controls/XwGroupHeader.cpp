@@ -28,9 +28,12 @@ const TEnumInfo& BevelStyleInfo() {
 
 unsigned AlignmentFlag(TAlignment a) {
   switch (a) {
-    case taRightJustify: return DT_RIGHT;
-    case taCenter: return DT_CENTER;
-    default: return DT_LEFT;
+    case taRightJustify:
+      return DT_RIGHT;
+    case taCenter:
+      return DT_CENTER;
+    default:
+      return DT_LEFT;
   }
 }
 
@@ -40,13 +43,15 @@ unsigned AlignmentFlag(TAlignment a) {
 
 const TClassInfo* TXwGroupHeaderOptions::Class() {
   using T = TXwGroupHeaderOptions;
-  static const TClassInfo* info =
-      TClassDecl<T>("TXwGroupHeaderOptions", TPersistent::Class())
-          .Prop("Brush", &T::GetBrush, &T::SetBrush)
-          .Prop("Height", &T::GetHeight, &T::SetHeight).Default(2)
-          .Prop("Pen", &T::GetPen, &T::SetPen)
-          .Enum("Shape", &T::GetShape, &T::SetShape, ShapeInfo()).Default(stRectangle)
-          .Enum("Style", &T::GetStyle, &T::SetStyle, BevelStyleInfo()).Default(bsLowered);
+  static const TClassInfo* info = TClassDecl<T>("TXwGroupHeaderOptions", TPersistent::Class())
+                                      .Prop("Brush", &T::GetBrush, &T::SetBrush)
+                                      .Prop("Height", &T::GetHeight, &T::SetHeight)
+                                      .Default(2)
+                                      .Prop("Pen", &T::GetPen, &T::SetPen)
+                                      .Enum("Shape", &T::GetShape, &T::SetShape, ShapeInfo())
+                                      .Default(stRectangle)
+                                      .Enum("Style", &T::GetStyle, &T::SetStyle, BevelStyleInfo())
+                                      .Default(bsLowered);
   return info;
 }
 
@@ -102,11 +107,15 @@ const TClassInfo* TXwGroupHeader::Class() {
           .Prop("Caption", &T::GetCaption, &T::SetCaption)
           .Enum("Alignment", &T::GetAlignment, &T::SetAlignment, AlignmentInfo())
           .Default(taLeftJustify)
-          .Enum("Layout", &T::GetLayout, &T::SetLayout, LayoutInfo()).Default(lTop)
+          .Enum("Layout", &T::GetLayout, &T::SetLayout, LayoutInfo())
+          .Default(lTop)
           .Prop("BevelOptions", &T::GetBevelOptions, &T::SetBevelOptions)
-          .Prop("BevelSpace", &T::GetBevelSpace, &T::SetBevelSpace).Default(12)
-          .Prop("PositionOffset", &T::GetPositionOffset, &T::SetPositionOffset).Default(0)
-          .Prop("Transparent", &T::GetTransparent, &T::SetTransparent).Default(0);
+          .Prop("BevelSpace", &T::GetBevelSpace, &T::SetBevelSpace)
+          .Default(12)
+          .Prop("PositionOffset", &T::GetPositionOffset, &T::SetPositionOffset)
+          .Default(0)
+          .Prop("Transparent", &T::GetTransparent, &T::SetTransparent)
+          .Default(0);
   return info;
 }
 
@@ -202,9 +211,15 @@ void TXwGroupHeader::Paint() {
   const int tw = canvas->TextWidth(caption), th = canvas->TextHeight(caption);
   int l = 0, s = 0, r = 0;
   switch (FAlignment) {
-    case taLeftJustify: l = p - b, s = p + tw + b, r = w - tw - b; break;
-    case taRightJustify: l = p + w - tw - b, s = l + tw + 2 * b, r = w; break;
-    case taCenter: l = (w - tw) / 2 + p - b, s = l + tw + 2 * b, r = w; break;
+    case taLeftJustify:
+      l = p - b, s = p + tw + b, r = w - tw - b;
+      break;
+    case taRightJustify:
+      l = p + w - tw - b, s = l + tw + 2 * b, r = w;
+      break;
+    case taCenter:
+      l = (w - tw) / 2 + p - b, s = l + tw + 2 * b, r = w;
+      break;
   }
   l = std::max(l, 0);
   r = std::max(r, s);
@@ -259,11 +274,17 @@ void TXwGroupHeader::DrawShape(int left, int y) {
     const TRect r{x + dx, top, x + dx + w, top + h};
     switch (shape) {
       case stRectangle:
-      case stSquare: canvas->Rectangle(r); break;
+      case stSquare:
+        canvas->Rectangle(r);
+        break;
       case stRoundRect:
-      case stRoundSquare: canvas->RoundRect(r.Left, r.Top, r.Right, r.Bottom, m / 4, m / 4); break;
+      case stRoundSquare:
+        canvas->RoundRect(r.Left, r.Top, r.Right, r.Bottom, m / 4, m / 4);
+        break;
       case stEllipse:
-      case stCircle: canvas->Ellipse(r); break;
+      case stCircle:
+        canvas->Ellipse(r);
+        break;
     }
   };
   draw(0);

@@ -18,23 +18,30 @@ const TEnumInfo& ClipboardCommandInfo() {
 
 const TClassInfo* TXwMemo::Class() {
   using T = TXwMemo;
-  static const TClassInfo* info =
-      TClassDecl<T>("TXwMemo", TControl::Class())
-          .Prop("MaxLines", &T::GetMaxLines, &T::SetMaxLines).Default(0)
-          .Prop("Caret", &T::GetCaret, &T::SetCaret)
-          .Prop("HideCaret", &T::GetHideCaret, &T::SetHideCaret).Default(0)
-          .Prop("HotTrack", &T::GetHotTrack, &T::SetHotTrack).Default(0)
-          .Prop("Flat", &T::GetFlat, &T::SetFlat).Default(0)
-          .Prop("ParentFlat", &T::GetParentFlat, &T::SetParentFlat).Default(1)
-          .Prop("Transparent", &T::GetTransparent, &T::SetTransparent).Default(0)
-          .Set("ClipboardCommands", &T::GetClipboardCommands, &T::SetClipboardCommands,
-               ClipboardCommandInfo())
-          .Default(AllClipboardCommands)
-          .Prop("ReadOnly", &T::GetReadOnly, &T::SetReadOnly).Default(0)
-          .Prop("WordWrap", &T::GetWordWrap, &T::SetWordWrap).Default(1)
-          .Event("OnChange", &T::OnChange)
-          .Event("OnHorizontalScroll", &T::OnHorizontalScroll)
-          .Event("OnVerticalScroll", &T::OnVerticalScroll);
+  static const TClassInfo* info = TClassDecl<T>("TXwMemo", TControl::Class())
+                                      .Prop("MaxLines", &T::GetMaxLines, &T::SetMaxLines)
+                                      .Default(0)
+                                      .Prop("Caret", &T::GetCaret, &T::SetCaret)
+                                      .Prop("HideCaret", &T::GetHideCaret, &T::SetHideCaret)
+                                      .Default(0)
+                                      .Prop("HotTrack", &T::GetHotTrack, &T::SetHotTrack)
+                                      .Default(0)
+                                      .Prop("Flat", &T::GetFlat, &T::SetFlat)
+                                      .Default(0)
+                                      .Prop("ParentFlat", &T::GetParentFlat, &T::SetParentFlat)
+                                      .Default(1)
+                                      .Prop("Transparent", &T::GetTransparent, &T::SetTransparent)
+                                      .Default(0)
+                                      .Set("ClipboardCommands", &T::GetClipboardCommands,
+                                           &T::SetClipboardCommands, ClipboardCommandInfo())
+                                      .Default(AllClipboardCommands)
+                                      .Prop("ReadOnly", &T::GetReadOnly, &T::SetReadOnly)
+                                      .Default(0)
+                                      .Prop("WordWrap", &T::GetWordWrap, &T::SetWordWrap)
+                                      .Default(1)
+                                      .Event("OnChange", &T::OnChange)
+                                      .Event("OnHorizontalScroll", &T::OnHorizontalScroll)
+                                      .Event("OnVerticalScroll", &T::OnVerticalScroll);
   return info;
 }
 
@@ -118,15 +125,32 @@ void TXwCustomMemo::ScrollByKey(uint16_t key) {
     gtk_adjustment_set_value(a, gtk_adjustment_get_value(a) + by);
   };
   switch (key) {
-    case VK_PRIOR: move(v, -gtk_adjustment_get_page_size(v)); break;
-    case VK_NEXT: move(v, gtk_adjustment_get_page_size(v)); break;
-    case VK_END: gtk_adjustment_set_value(v, gtk_adjustment_get_upper(v)); break;
-    case VK_HOME: gtk_adjustment_set_value(v, 0); break;
-    case VK_LEFT: move(h, -std::max(1.0, gtk_adjustment_get_step_increment(h))); break;
-    case VK_RIGHT: move(h, std::max(1.0, gtk_adjustment_get_step_increment(h))); break;
-    case VK_UP: ScrollLines(0, -1); break;
-    case VK_DOWN: ScrollLines(0, 1); break;
-    default: break;
+    case VK_PRIOR:
+      move(v, -gtk_adjustment_get_page_size(v));
+      break;
+    case VK_NEXT:
+      move(v, gtk_adjustment_get_page_size(v));
+      break;
+    case VK_END:
+      gtk_adjustment_set_value(v, gtk_adjustment_get_upper(v));
+      break;
+    case VK_HOME:
+      gtk_adjustment_set_value(v, 0);
+      break;
+    case VK_LEFT:
+      move(h, -std::max(1.0, gtk_adjustment_get_step_increment(h)));
+      break;
+    case VK_RIGHT:
+      move(h, std::max(1.0, gtk_adjustment_get_step_increment(h)));
+      break;
+    case VK_UP:
+      ScrollLines(0, -1);
+      break;
+    case VK_DOWN:
+      ScrollLines(0, 1);
+      break;
+    default:
+      break;
   }
 }
 

@@ -75,10 +75,14 @@ void DrawGlyph(TCanvas* canvas, const char* name, int x, int y, bool enabled,
 
 GtkStateFlags FlagsOf(int state) {
   switch (state) {
-    case fsHot: return GTK_STATE_FLAG_PRELIGHT;
-    case fsPressed: return GtkStateFlags(GTK_STATE_FLAG_ACTIVE | GTK_STATE_FLAG_PRELIGHT);
-    case fsDisabled: return GTK_STATE_FLAG_INSENSITIVE;
-    default: return GTK_STATE_FLAG_NORMAL;
+    case fsHot:
+      return GTK_STATE_FLAG_PRELIGHT;
+    case fsPressed:
+      return GtkStateFlags(GTK_STATE_FLAG_ACTIVE | GTK_STATE_FLAG_PRELIGHT);
+    case fsDisabled:
+      return GTK_STATE_FLAG_INSENSITIVE;
+    default:
+      return GTK_STATE_FLAG_NORMAL;
   }
 }
 
@@ -150,8 +154,8 @@ void TSpinButtonBitmaps::RemoveClient() {
   delete this;
 }
 
-void TSpinButtonBitmaps::Draw(TCanvas* canvas, TSpinButtonState down, bool enabled,
-                              bool mouseInTop, bool mouseInBottom) {
+void TSpinButtonBitmaps::Draw(TCanvas* canvas, TSpinButtonState down, bool enabled, bool mouseInTop,
+                              bool mouseInBottom) {
   if (FResetOnDraw) DrawAllBitmaps();
   TBitmap* face = FNotDownBtn.get();
   if (!enabled) {
@@ -203,8 +207,7 @@ void TSpinButtonBitmaps::DrawAllBitmaps() {
   }
 }
 
-void TSpinButtonBitmaps::DrawClassicDiagonal(TBitmap* bitmap, TSpinButtonState down,
-                                             bool enabled) {
+void TSpinButtonBitmaps::DrawClassicDiagonal(TBitmap* bitmap, TSpinButtonState down, bool enabled) {
   TCanvas* canvas = bitmap->GetCanvas();
   const int w = FWidth, h = FHeight;
   canvas->GetBrush()->SetColor(clBtnFace);

@@ -57,8 +57,7 @@ class TSpinButtonBitmaps : public TObject {
   void DrawClassicDiagonal(TBitmap* bitmap, TSpinButtonState down, bool enabled);
   void DrawClassicHorizontal(TBitmap* bitmap, TSpinButtonState down, bool enabled);
   void DrawThemed(TBitmap* bitmap, int topState, int bottomState);
-  void DrawDiagonalGlyphs(TCanvas* canvas, TBitmap* up, TBitmap* down, int upShift,
-                          bool enabled);
+  void DrawDiagonalGlyphs(TCanvas* canvas, TBitmap* up, TBitmap* down, int upShift, bool enabled);
 
   TSpinButtonBitmapsManager* FManager;
   int FWidth, FHeight;

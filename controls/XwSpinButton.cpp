@@ -16,12 +16,16 @@ const TClassInfo* TXwSpinButton::Class() {
   using T = TXwSpinButton;
   static const TClassInfo* info =
       TClassDecl<T>("TXwSpinButton", TControl::Class())
-          .Prop("Width", &T::GetWidth, &T::SetWidth).Default(20)
-          .Prop("Height", &T::GetHeight, &T::SetHeight).Default(20)
+          .Prop("Width", &T::GetWidth, &T::SetWidth)
+          .Default(20)
+          .Prop("Height", &T::GetHeight, &T::SetHeight)
+          .Default(20)
           .Enum("ButtonStyle", &T::GetButtonStyle, &T::SetButtonStyle, SpinButtonStyleInfo())
           .Default(sbsDefault)
-          .Prop("InitRepeatPause", &T::GetInitRepeatPause, &T::SetInitRepeatPause).Default(400)
-          .Prop("RepeatPause", &T::GetRepeatPause, &T::SetRepeatPause).Default(100)
+          .Prop("InitRepeatPause", &T::GetInitRepeatPause, &T::SetInitRepeatPause)
+          .Default(400)
+          .Prop("RepeatPause", &T::GetRepeatPause, &T::SetRepeatPause)
+          .Default(100)
           .Event("OnTopClick", &T::OnTopClick)
           .Event("OnBottomClick", &T::OnBottomClick);
   return info;
@@ -113,8 +117,8 @@ void TXwSpinButton::Paint() {
       (FButtonBitmaps->Width() != FWidth || FButtonBitmaps->Height() != FHeight))
     ReleaseBitmaps();
   if (FButtonBitmaps == nullptr) {
-    FButtonBitmaps = TSpinButtonBitmapsManager::Instance()->WantButtons(FWidth, FHeight,
-                                                                        FButtonStyle, CustomGlyphs());
+    FButtonBitmaps = TSpinButtonBitmapsManager::Instance()->WantButtons(
+        FWidth, FHeight, FButtonStyle, CustomGlyphs());
     FButtonBitmaps->AddClient();
   }
   if (!GetEnabled() && !(GetComponentState() & csDesigning)) FDragging = false;

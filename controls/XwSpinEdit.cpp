@@ -57,8 +57,10 @@ const TClassInfo* TXwCustomSpinEdit::Class() {
       TClassDecl<T>("TXwCustomSpinEdit", TControl::Class())
           .Enum("ValueType", &T::GetValueType, &T::SetValueType, ValueTypeInfo())
           .Default(vtInteger)
-          .Prop("MinValue", &T::GetMinValue, &T::SetMinValue).Default(0)
-          .Prop("MaxValue", &T::GetMaxValue, &T::SetMaxValue).Default(0)
+          .Prop("MinValue", &T::GetMinValue, &T::SetMinValue)
+          .Default(0)
+          .Prop("MaxValue", &T::GetMaxValue, &T::SetMaxValue)
+          .Default(0)
           .Prop("CheckMinValue", &T::GetCheckMinValue, &T::SetCheckMinValue)
           .Stored(&T::IsCheckMinValueStored)
           .Prop("CheckMaxValue", &T::GetCheckMaxValue, &T::SetCheckMaxValue)
@@ -67,13 +69,18 @@ const TClassInfo* TXwCustomSpinEdit::Class() {
           .Default(AllCheckOptions)
           .Prop("Increment", &T::GetIncrement, &T::SetIncrement)
           .Stored(&T::IsIncrementStored)
-          .Prop("Decimal", &T::GetDecimal, &T::SetDecimal).Default(2)
+          .Prop("Decimal", &T::GetDecimal, &T::SetDecimal)
+          .Default(2)
           .Prop("DisplayFormat", &T::GetDisplayFormat, &T::SetDisplayFormat)
           .Stored(&T::IsDisplayFormatStored)
-          .Prop("Thousands", &T::GetThousands, &T::SetThousands).Default(0)
-          .Prop("ArrowKeys", &T::GetArrowKeys, &T::SetArrowKeys).Default(1)
-          .Prop("EditorEnabled", &T::GetEditorEnabled, &T::SetEditorEnabled).Default(1)
-          .Prop("ShowButton", &T::GetShowButton, &T::SetShowButton).Default(1)
+          .Prop("Thousands", &T::GetThousands, &T::SetThousands)
+          .Default(0)
+          .Prop("ArrowKeys", &T::GetArrowKeys, &T::SetArrowKeys)
+          .Default(1)
+          .Prop("EditorEnabled", &T::GetEditorEnabled, &T::SetEditorEnabled)
+          .Default(1)
+          .Prop("ShowButton", &T::GetShowButton, &T::SetShowButton)
+          .Default(1)
           .Enum("ButtonKind", &T::GetButtonKind, &T::SetButtonKind, ButtonKindInfo())
           .Default(bkDiagonal)
           .Enum("Alignment", &T::GetAlignment, &T::SetAlignment, AlignmentInfo())
@@ -117,8 +124,8 @@ long double TXwCustomSpinEdit::ClampValue(long double x) const {
 long double TXwCustomSpinEdit::CheckRange(long double x, bool raise) const {
   const long double y = ClampValue(x);
   if ((FCheckMinValue || FCheckMaxValue) && raise && x != y)
-    throw ERangeError(Format("Value must be between %0:g and %1:g", {double(FMinValue),
-                                                                        double(FMaxValue)}));
+    throw ERangeError(
+        Format("Value must be between %0:g and %1:g", {double(FMinValue), double(FMaxValue)}));
   return y;
 }
 
@@ -519,8 +526,10 @@ void TXwCustomSpinEdit::ResizeButton() {
 
 void TXwCustomSpinEdit::SetEditRect() {
   int buttonWidth = 0;
-  if (FShowButton && FBtnWindow != nullptr) buttonWidth = FBtnWindow->GetWidth();
-  else if (FShowButton) buttonWidth = UpDownWidth();
+  if (FShowButton && FBtnWindow != nullptr)
+    buttonWidth = FBtnWindow->GetWidth();
+  else if (FShowButton)
+    buttonWidth = UpDownWidth();
   const int clientWidth = FWidth - 2 * BorderWidth, clientHeight = FHeight - 2 * BorderWidth;
   FEditRect = TRect{0, 0, clientWidth - buttonWidth - 2, clientHeight + 1};
   if (HandleAllocated()) ApplyEditRect(Entry());
@@ -538,9 +547,10 @@ void TXwCustomSpinEdit::ApplyEditRect(GtkWidget* entry) {
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_set_data_full(G_OBJECT(entry), "xw-css", provider, g_object_unref);
   }
-  const std::string css = "entry { min-height: 0; padding-top: 0; padding-bottom: 0; "
-                          "padding-left: 4px; padding-right: " +
-                          std::to_string(buttonWidth + 4) + "px; }";
+  const std::string css =
+      "entry { min-height: 0; padding-top: 0; padding-bottom: 0; "
+      "padding-left: 4px; padding-right: " +
+      std::to_string(buttonWidth + 4) + "px; }";
   gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
 }
 
@@ -583,9 +593,9 @@ void TXwCustomSpinEdit::BoundsChanged() {
 
 const TClassInfo* TXwSpinEdit::Class() {
   using T = TXwSpinEdit;
-  static const TClassInfo* info =
-      TClassDecl<T>("TXwSpinEdit", TXwCustomSpinEdit::Class())
-          .Prop("Value", &T::GetValue, &T::SetValue).Default(0);
+  static const TClassInfo* info = TClassDecl<T>("TXwSpinEdit", TXwCustomSpinEdit::Class())
+                                      .Prop("Value", &T::GetValue, &T::SetValue)
+                                      .Default(0);
   return info;
 }
 
@@ -606,8 +616,8 @@ long double TXwSpinEdit::GetValue() {
     }
     case vtFloat: {
       double v = 0;
-      const std::string plain = FDisplayFormat.empty() ? RemoveThousandSeparators(text)
-                                                       : NormalizeNumberText(text);
+      const std::string plain =
+          FDisplayFormat.empty() ? RemoveThousandSeparators(text) : NormalizeNumberText(text);
       if (TryStrToFloat(plain, v, DecimalSeparator())) return v;
       return FMinValue;
     }

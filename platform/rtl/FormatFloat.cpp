@@ -15,9 +15,12 @@ bool TryStrToInt64(const std::string& text, int64_t& value) {
   for (; i < text.size(); ++i) {
     const char c = text[i];
     int digit = -1;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
     if (digit < 0) return false;
     if (magnitude > (std::numeric_limits<uint64_t>::max() - uint64_t(digit)) / uint64_t(base))
       return false;
@@ -69,8 +72,10 @@ TPicture ParsePicture(const std::string& section) {
   std::string literal;
   for (char c : section) {
     if (quote != 0) {
-      if (c == quote) quote = 0;
-      else literal += c;
+      if (c == quote)
+        quote = 0;
+      else
+        literal += c;
       continue;
     }
     if (c == '"' || c == '\'') {
@@ -94,8 +99,10 @@ TPicture ParsePicture(const std::string& section) {
       literal += c;
     }
   }
-  if (seenDigit) p.Suffix = literal;
-  else p.Prefix = literal;
+  if (seenDigit)
+    p.Suffix = literal;
+  else
+    p.Prefix = literal;
   return p;
 }
 

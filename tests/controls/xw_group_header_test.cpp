@@ -24,8 +24,7 @@ class TPanel : public TWinControl {
 
 // A header on a panel, painted into a bitmap of the panel's size.
 struct THeaderRig {
-  explicit THeaderRig(const std::string& caption, TColor panelColor = Face)
-      : Panel(panelColor) {
+  explicit THeaderRig(const std::string& caption, TColor panelColor = Face) : Panel(panelColor) {
     Panel.SetBounds(0, 0, 220, 40);
     Header.SetBounds(10, 10, 200, 17);
     Header.SetCaption(caption);
@@ -152,7 +151,7 @@ TEST(XwGroupHeader, TransparentShowsTheParentAroundTheText) {
 }
 
 TEST(XwGroupHeader, ShapesSitLeftOfTheCaptionAndMirrorWhenCentred) {
-  const TShapeType shapes[] = {stRectangle, stSquare,  stRoundRect,
+  const TShapeType shapes[] = {stRectangle,   stSquare,  stRoundRect,
                                stRoundSquare, stEllipse, stCircle};
   for (TShapeType shape : shapes) {
     THeaderRig rig("Shape");

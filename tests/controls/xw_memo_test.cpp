@@ -81,7 +81,8 @@ TEST_F(XwMemoTest, AtTheLimitEnterDoesNothingButTypingOnTheLastLineWorks) {
 TEST_F(XwMemoTest, AHiddenCaretMakesTheMemoAScrollOnlyViewer) {
   TMemoField field(200, 60);
   std::string text;
-  for (int i = 1; i <= 40; ++i) text += (i > 1 ? "," : "") + std::string("line") + std::to_string(i);
+  for (int i = 1; i <= 40; ++i)
+    text += (i > 1 ? "," : "") + std::string("line") + std::to_string(i);
   field.SetLines(text);
   field.Memo.SetHideCaret(true);
   field.CaretTo(0);
@@ -227,7 +228,8 @@ TEST_F(XwMemoTest, ReleaseNotesFilledLineByLineShowEveryLine) {
   for (const char* n : notes) lines->Add(n);
   ASSERT_EQ(lines->Count(), 5);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(lines->Get(i), notes[i]);
-  EXPECT_EQ(field.Memo.GetText(), "Version 2.4\n- 新增中文界面\n\n- Faster firmware upgrade\n- 修正油门校准");
+  EXPECT_EQ(field.Memo.GetText(),
+            "Version 2.4\n- 新增中文界面\n\n- Faster firmware upgrade\n- 修正油门校准");
 }
 
 TEST(XwMemo, PublishedDefaultsAndRegistration) {
@@ -237,8 +239,8 @@ TEST(XwMemo, PublishedDefaultsAndRegistration) {
   EXPECT_EQ(GetClass("TXwSpinEdit"), TXwSpinEdit::Class());
   TXwMemo memo(nullptr);
   const TClassInfo* info = TXwMemo::Class();
-  for (const char* name : {"MaxLines", "HideCaret", "HotTrack", "Flat", "ParentFlat",
-                           "Transparent", "ClipboardCommands", "WordWrap"}) {
+  for (const char* name : {"MaxLines", "HideCaret", "HotTrack", "Flat", "ParentFlat", "Transparent",
+                           "ClipboardCommands", "WordWrap"}) {
     const TPropInfo* p = info->FindProperty(name);
     ASSERT_NE(p, nullptr) << name;
     EXPECT_TRUE(p->HasDefault) << name;
@@ -259,15 +261,16 @@ TEST_F(XwMemoTest, Gallery) {
   const char* english =
       "Version 2.4 release notes\n- Faster firmware upgrade\n- New motor timing page\n"
       "- Throttle calibration fixed\n- Data logs open twice as fast";
-  const char* chinese = "版本 2.4 更新说明\n- 固件升级更快\n- 新增电机进角页面\n- 修正油门校准\n- 日志打开速度提高一倍";
+  const char* chinese =
+      "版本 2.4 更新说明\n- 固件升级更快\n- 新增电机进角页面\n- 修正油门校准\n- "
+      "日志打开速度提高一倍";
   struct Cell {
     const char* Text;
     bool Flat, HotTracked, Transparent;
   };
   const Cell cells[] = {
-      {english, false, false, false}, {chinese, false, false, false},
-      {english, true, false, false},  {chinese, false, true, false},
-      {english, false, false, true},  {chinese, false, false, true},
+      {english, false, false, false}, {chinese, false, false, false}, {english, true, false, false},
+      {chinese, false, true, false},  {english, false, false, true},  {chinese, false, false, true},
   };
   std::vector<std::unique_ptr<TXwMemo>> memos;
   int i = 0;

@@ -25,15 +25,21 @@ TEST(XwSpinButton, LowerHalf) {
   };
   const Case cases[] = {
       // A square splits exactly corner to corner: on the diagonal is upper.
-      {sbsDefault, 20, 20, 10, 10, false}, {sbsDefault, 20, 20, 10, 11, true},
-      {sbsDefault, 20, 20, 0, 19, false},  {sbsDefault, 20, 20, 1, 19, false},
-      {sbsDefault, 20, 20, 2, 19, true},   {sbsDefault, 20, 20, 19, 1, false},
-      {sbsDefault, 20, 20, 19, 2, true},   {sbsDefault, 20, 20, 0, 0, false},
+      {sbsDefault, 20, 20, 10, 10, false},
+      {sbsDefault, 20, 20, 10, 11, true},
+      {sbsDefault, 20, 20, 0, 19, false},
+      {sbsDefault, 20, 20, 1, 19, false},
+      {sbsDefault, 20, 20, 2, 19, true},
+      {sbsDefault, 20, 20, 19, 1, false},
+      {sbsDefault, 20, 20, 19, 2, true},
+      {sbsDefault, 20, 20, 0, 0, false},
       // A wide button: the line rises one pixel every two.
-      {sbsDefault, 40, 20, 20, 10, false}, {sbsDefault, 40, 20, 20, 11, true},
+      {sbsDefault, 40, 20, 20, 10, false},
+      {sbsDefault, 40, 20, 20, 11, true},
       {sbsDefault, 40, 20, 30, 6, true},
       // Split across the middle.
-      {sbsClassic, 15, 21, 14, 10, false}, {sbsClassic, 15, 21, 0, 11, true},
+      {sbsClassic, 15, 21, 14, 10, false},
+      {sbsClassic, 15, 21, 0, 11, true},
   };
   for (const Case& c : cases) {
     TXwSpinButton button(nullptr);
@@ -147,9 +153,9 @@ TEST_F(XwSpinButtonTest, EditsOfOneHeightShareOneBitmapSet) {
   first->SetBounds(0, 0, 80, 24);
   second->SetBounds(0, 30, 120, 24);
   taller.SetBounds(0, 60, 80, 30);
-  for (TXwCustomSpinEdit* e : {static_cast<TXwCustomSpinEdit*>(first),
-                               static_cast<TXwCustomSpinEdit*>(second),
-                               static_cast<TXwCustomSpinEdit*>(&taller)})
+  for (TXwCustomSpinEdit* e :
+       {static_cast<TXwCustomSpinEdit*>(first), static_cast<TXwCustomSpinEdit*>(second),
+        static_cast<TXwCustomSpinEdit*>(&taller)})
     PaintButton(*e);
   TSpinButtonBitmaps* shared = first->Button()->ButtonBitmaps();
   ASSERT_NE(shared, nullptr);
@@ -209,7 +215,8 @@ TEST_F(XwSpinButtonTest, ThemedHalvesLightUpUnderTheMouse) {
     TBitmap bitmap;
     bitmap.SetSize(20, 20);
     rig.Button->PaintOn(bitmap.GetCanvas());
-    return std::make_pair(bitmap.GetCanvas()->GetPixels(2, 8), bitmap.GetCanvas()->GetPixels(17, 12));
+    return std::make_pair(bitmap.GetCanvas()->GetPixels(2, 8),
+                          bitmap.GetCanvas()->GetPixels(17, 12));
   };
   const auto normal = face();
   SendMotion(rig.Widget(), 13, 13);  // over the upper half
@@ -286,7 +293,8 @@ TEST_F(XwSpinButtonTest, Gallery) {
   cairo_destroy(cr);
   SavePng(sheet, "xw_spin_edits");
   // The buttons three times as large, to see their pixels.
-  cairo_surface_t* zoom = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 6 * 40 * 3, rows * cellH * 3);
+  cairo_surface_t* zoom =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 6 * 40 * 3, rows * cellH * 3);
   cairo_t* zc = cairo_create(zoom);
   cairo_scale(zc, 3, 3);
   for (int column = 0; column < 6; ++column) {

@@ -70,10 +70,14 @@ TEST(FormatFloat, Pictures) {
     const char* Text;
   };
   const Case cases[] = {
-      {",0.##", 1234.5L, "1,234.5"},   {",0.##", 1234567.125L, "1,234,567.13"},
-      {"0.00", 1234.5L, "1234.50"},    {"0", 2.5L, "3"},  // halves away from zero
-      {",0.##", -1234.5L, "-1,234.5"}, {"#.##", 0.5L, ".5"},
-      {"0.0;(0.0)", -2.25L, "(2.3)"},  {"'x='0", 7, "x=7"},
+      {",0.##", 1234.5L, "1,234.5"},
+      {",0.##", 1234567.125L, "1,234,567.13"},
+      {"0.00", 1234.5L, "1234.50"},
+      {"0", 2.5L, "3"},  // halves away from zero
+      {",0.##", -1234.5L, "-1,234.5"},
+      {"#.##", 0.5L, ".5"},
+      {"0.0;(0.0)", -2.25L, "(2.3)"},
+      {"'x='0", 7, "x=7"},
       {",0.##", 0, "0"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatFloat(c.Format, c.Value), c.Text) << c.Format;
@@ -86,7 +90,8 @@ TEST(TryStrToInt64, DecimalAndHex) {
   EXPECT_FALSE(TryStrToInt64("9223372036854775808", v));
   EXPECT_TRUE(TryStrToInt64("$ff", v));
   EXPECT_EQ(v, 255);
-  for (const char* bad : {"", "-", "$", "1.5", "12a", "$fg"}) EXPECT_FALSE(TryStrToInt64(bad, v)) << bad;
+  for (const char* bad : {"", "-", "$", "1.5", "12a", "$fg"})
+    EXPECT_FALSE(TryStrToInt64(bad, v)) << bad;
 }
 
 TEST_F(XwSpinEditTest, TypingBeyondTheLimitsGivesTheLimit) {
@@ -257,11 +262,9 @@ TEST_F(XwSpinEditTest, ATypedMinusSurvivesWhenTheMinimumAllowsIt) {
     const char* Text;
   };
   const Case cases[] = {
-      {0, 0, "-", "-0"},       // no limits: the sign stays for the digits to come
-      {0, 0, "-0", "-0"},
-      {-50, 50, "-", "-50"},   // a lone sign is no number: the minimum
-      {-50, 50, "-77", "-50"},
-      {1, 50, "-", "1"},       // the minimum allows no sign
+      {0, 0, "-", "-0"},  // no limits: the sign stays for the digits to come
+      {0, 0, "-0", "-0"},      {-50, 50, "-", "-50"},  // a lone sign is no number: the minimum
+      {-50, 50, "-77", "-50"}, {1, 50, "-", "1"},      // the minimum allows no sign
   };
   for (const Case& c : cases) {
     TSpinField field;
@@ -361,14 +364,15 @@ TEST_F(XwSpinEditTest, DefaultsAreNotWritten) {
   TXwSpinEdit edit(nullptr);
   edit.SetName("Spin");
   const std::string plain = WriteText(&edit);
-  for (const char* name : {"Value", "ValueType", "MinValue", "MaxValue", "CheckMinValue",
-                           "CheckOptions", "Increment", "Decimal", "ArrowKeys", "ButtonKind",
-                           "Color"})
-    EXPECT_EQ(plain.find(std::string("  ") + name + " ="), std::string::npos) << name << "\n" << plain;
+  for (const char* name :
+       {"Value", "ValueType", "MinValue", "MaxValue", "CheckMinValue", "CheckOptions", "Increment",
+        "Decimal", "ArrowKeys", "ButtonKind", "Color"})
+    EXPECT_EQ(plain.find(std::string("  ") + name + " ="), std::string::npos) << name << "\n"
+                                                                              << plain;
   MakeRadio(edit);
   const std::string radio = WriteText(&edit);
-  for (const char* entry : {"Value = 1", "ValueType = vtFloat", "Increment = 0.01",
-                            "MinValue = 1", "MaxValue = 100000000"})
+  for (const char* entry : {"Value = 1", "ValueType = vtFloat", "Increment = 0.01", "MinValue = 1",
+                            "MaxValue = 100000000"})
     EXPECT_NE(radio.find(entry), std::string::npos) << entry << "\n" << radio;
   // A limit set makes its check flag one to write.
   EXPECT_NE(radio.find("CheckMinValue = True"), std::string::npos) << radio;
