@@ -110,6 +110,20 @@ TEST_F(XwSpinButtonTest, HoldingTheLowerHalfRepeatsUntilTheMouseSlidesOff) {
   EXPECT_EQ(rig.Bottom, 4);
 }
 
+TEST_F(XwSpinButtonTest, TheRepeatTimerRunsOnTheMessageLoop) {
+  TPressRig rig;
+  const gint64 start = g_get_monotonic_time();
+  SendButton(rig.Widget(), GDK_BUTTON_PRESS, 12, 12);
+  gint64 firstRepeat = 0;
+  while (rig.Top < 3 && g_get_monotonic_time() - start < 10'000'000) {
+    g_main_context_iteration(nullptr, TRUE);
+    if (rig.Top >= 2 && firstRepeat == 0) firstRepeat = g_get_monotonic_time();
+  }
+  SendButton(rig.Widget(), GDK_BUTTON_RELEASE, 12, 12);
+  EXPECT_EQ(rig.Top, 3);
+  EXPECT_GE(firstRepeat - start, 390'000);  // not before the initial pause
+}
+
 TEST_F(XwSpinButtonTest, TheUpperHalfClicksTopAndADisabledButtonNothing) {
   TPressRig rig;
   SendButton(rig.Widget(), GDK_BUTTON_PRESS, 12, 12);

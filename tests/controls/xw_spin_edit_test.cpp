@@ -176,6 +176,21 @@ TEST_F(XwSpinEditTest, RefusedCharactersBeepAndTypeNothing) {
   EXPECT_EQ(field.Edit.Beeps, 3);
 }
 
+TEST_F(XwSpinEditTest, ThousandSeparatorsKeepTheCaretBehindTheTypedDigit) {
+  TSpinField field;
+  field.Edit.SetThousands(true);
+  field.Edit.SetValue(123);
+  FocusIn(field.Entry());
+  gtk_editable_set_position(GTK_EDITABLE(field.Entry()), 3);
+  Type(field.Entry(), "4");
+  EXPECT_EQ(field.Edit.GetText(), "1,234");
+  EXPECT_EQ(field.Caret(), 5);
+  Type(field.Entry(), "5");
+  EXPECT_EQ(field.Edit.GetText(), "12,345");
+  EXPECT_EQ(field.Caret(), 6);
+  EXPECT_EQ(field.Edit.GetValue(), 12345.0L);
+}
+
 TEST_F(XwSpinEditTest, SettingTheSameValueFiresNothing) {
   TSpinField field;
   field.Edit.SetValue(5);
