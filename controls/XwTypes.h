@@ -4,6 +4,9 @@
 #include <cstdint>
 
 enum TXwLayout { lTop, lCenter, lBottom };
+// Horizontal placement of text, and the framework's shapes.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 enum TXwBevelStyle { bsShape, bsLowered, bsRaised };
 enum TXwClipboardCommand { caCopy, caCut, caPaste, caClear, caUndo };
 

@@ -1,7 +1,7 @@
 // Program entry: start the drawing layers, the scene toolkit (its classes
 // registered) and the chart texts, register the shape, effect and plot grid
-// classes, start the application object, create the main window from its form
-// and run the message loop. An exception that leaves these steps is shown by
+// classes and the add-on widgets, start the application object, create the
+// main window from its form and run the message loop. An exception that leaves these steps is shown by
 // the application object. The toolkit shuts down after the last form is gone.
 
 #include "app/frmInterface.h"
@@ -9,6 +9,7 @@
 #include "chart/PlotStartup.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
+#include "controls/XwRegister.h"
 #include "controls/zr_plot_grid.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_scene_unit.h"
@@ -21,6 +22,7 @@ int main() {
     RegisterShapes();
     RegisterEffectClasses();
     RegisterPlotGridClass();
+    RegisterXwWidgetClasses();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();

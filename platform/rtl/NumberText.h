@@ -70,3 +70,14 @@ bool TryStrToFloat(const std::string& text, double& value, char decimalSeparator
 int64_t Round(long double value);
 // Integer part, toward zero. A value that does not fit raises EInvalidOp.
 int64_t Trunc(long double value);
+
+// 64-bit decimal integer, or hexadecimal after "$"; an optional sign comes
+// first. Anything else, or a value beyond 64 bits, answers false.
+bool TryStrToInt64(const std::string& text, int64_t& value);
+
+// A value by a picture format: "0" a digit always shown, "#" a digit shown
+// when significant, "." the decimal point, "," anywhere in the integer part
+// groups thousands with ",", other characters and quoted text kept as they
+// stand; a second section after ";" is used for negative values. Halves
+// round away from zero. FormatFloat(",0.##", 1234.5) gives "1,234.5".
+std::string FormatFloat(const std::string& format, long double value);

@@ -40,6 +40,11 @@ class EInvalidOperation : public Exception {
 public:
   using Exception::Exception;
 };
+// A value outside the range it must lie in.
+class ERangeError : public Exception {
+public:
+  using Exception::Exception;
+};
 // An operation a derived class must supply was called on its base.
 class EAbstractError : public Exception {
 public:

@@ -50,6 +50,9 @@ constexpr TColor clBtnShadow = TColor(0xFF000010);
 constexpr TColor clGrayText = TColor(0xFF000011);
 constexpr TColor clBtnHighlight = TColor(0xFF000014);
 constexpr TColor clInfoBk = TColor(0xFF000018);
+constexpr TColor clWindowFrame = TColor(0xFF000006);
+constexpr TColor cl3DDkShadow = TColor(0xFF000015);
+constexpr TColor cl3DLight = TColor(0xFF000016);
 
 // The RGB value of a colour: system colours by the program's fixed scheme,
 // clNone and clDefault as black; the top byte cleared.

@@ -13,6 +13,8 @@ COLORREF ColorToRGB(TColor Color) {
     switch (Color & 0xFF) {
       case 5:
         return RGB(255, 255, 255);  // window
+      case 6:
+        return RGB(100, 100, 100);  // window frame
       case 8:
         return RGB(0, 0, 0);  // window text
       case 13:
@@ -23,6 +25,10 @@ COLORREF ColorToRGB(TColor Color) {
         return RGB(109, 109, 109);  // grey text
       case 20:
         return RGB(255, 255, 255);  // button highlight
+      case 21:
+        return RGB(105, 105, 105);  // 3-D dark shadow
+      case 22:
+        return RGB(227, 227, 227);  // 3-D light
       case 24:
         return RGB(255, 255, 225);  // hint background
       case 15:                      // button face

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
+#include "platform/rtl/RttiDecl.h"
 #include "platform/vcl/Forms.h"
 
 namespace {
 
 TColor ApplicationHintColor = clInfoBk;
+bool ThemesEnabled = true;
+bool LeftButton = false;
 
 void HandleCallbackException() {
   if (Application != nullptr) Application->HandleException(nullptr);
@@ -16,11 +19,96 @@ void HandleCallbackException() {
 
 }  // namespace
 
+namespace {
+
+struct TKeyMap {
+  unsigned Keyval;
+  uint16_t Key;
+};
+
+constexpr TKeyMap KeyMap[] = {
+    {GDK_KEY_BackSpace, VK_BACK}, {GDK_KEY_Tab, VK_TAB},       {GDK_KEY_Return, VK_RETURN},
+    {GDK_KEY_KP_Enter, VK_RETURN}, {GDK_KEY_Escape, VK_ESCAPE}, {GDK_KEY_Page_Up, VK_PRIOR},
+    {GDK_KEY_Page_Down, VK_NEXT},  {GDK_KEY_End, VK_END},       {GDK_KEY_Home, VK_HOME},
+    {GDK_KEY_Left, VK_LEFT},       {GDK_KEY_Up, VK_UP},         {GDK_KEY_Right, VK_RIGHT},
+    {GDK_KEY_Down, VK_DOWN},       {GDK_KEY_Delete, VK_DELETE}, {GDK_KEY_KP_Delete, VK_DELETE},
+};
+
+uint16_t KeyFromKeyval(unsigned keyval) {
+  for (const TKeyMap& m : KeyMap)
+    if (m.Keyval == keyval) return m.Key;
+  unsigned upper = gdk_keyval_to_upper(keyval);
+  if ((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9')) return uint16_t(upper);
+  // Punctuation has key codes of its own, apart from the control keys'.
+  switch (keyval) {
+    case GDK_KEY_period:
+    case GDK_KEY_KP_Decimal: return VK_OEM_PERIOD;
+    case GDK_KEY_comma: return VK_OEM_COMMA;
+    case GDK_KEY_minus:
+    case GDK_KEY_KP_Subtract: return VK_OEM_MINUS;
+    case GDK_KEY_plus:
+    case GDK_KEY_equal:
+    case GDK_KEY_KP_Add: return VK_OEM_PLUS;
+    default: return VK_UNKNOWN;
+  }
+}
+
+unsigned KeyvalFromKey(uint16_t key) {
+  for (const TKeyMap& m : KeyMap)
+    if (m.Key == key) return m.Keyval;
+  return key;
+}
+
+TShiftState ShiftFromState(unsigned state) {
+  TShiftState shift = 0;
+  if (state & GDK_SHIFT_MASK) shift |= ssShift;
+  if (state & GDK_MOD1_MASK) shift |= ssAlt;
+  if (state & GDK_CONTROL_MASK) shift |= ssCtrl;
+  if (state & GDK_BUTTON1_MASK) shift |= ssLeft;
+  return shift;
+}
+
+// The character a key types, as the window system's character message would
+// carry it: the control keys with their ASCII codes, nothing with Ctrl or Alt.
+char16_t CharFromKey(const GdkEventKey* e) {
+  switch (e->keyval) {
+    case GDK_KEY_BackSpace: return 8;
+    case GDK_KEY_Tab: return 9;
+    case GDK_KEY_Return:
+    case GDK_KEY_KP_Enter: return 13;
+    case GDK_KEY_Escape: return 27;
+    default: break;
+  }
+  if (e->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return 0;
+  gunichar ch = gdk_keyval_to_unicode(e->keyval);
+  return ch < 0x10000 ? char16_t(ch) : 0;
+}
+
+}  // namespace
+
 TColor GetApplicationHintColor() { return ApplicationHintColor; }
 void SetApplicationHintColor(TColor value) { ApplicationHintColor = value; }
-bool ThemeServicesEnabled() { return true; }
+bool ThemeServicesEnabled() { return ThemesEnabled; }
+void SetThemeServicesEnabled(bool value) { ThemesEnabled = value; }
+bool LeftButtonHeld() { return LeftButton; }
 
 // ---------------- TControl ----------------
+
+const TClassInfo* TControl::Class() {
+  using T = TControl;
+  static const TClassInfo* info =
+      TClassDecl<T>("TControl", TComponent::Class())
+          .Prop("Left", &T::GetLeft, &T::SetLeft)
+          .Prop("Top", &T::GetTop, &T::SetTop)
+          .Prop("Width", &T::GetWidth, &T::SetWidth)
+          .Prop("Height", &T::GetHeight, &T::SetHeight)
+          .Prop("Enabled", &T::GetEnabled, &T::SetEnabled).Default(1)
+          .Prop("Visible", &T::GetVisible, &T::SetVisible).Default(1)
+          .Prop("Color", &T::GetColor, &T::SetColor).Stored(&T::IsColorStored)
+          .Prop("ParentColor", &T::GetParentColor, &T::SetParentColor).Default(0)
+          .Prop("Hint", &T::GetHint, &T::SetHint).Default(0);
+  return info;
+}
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -89,6 +177,19 @@ void TControl::Invalidate() {
 
 void TControl::WndProc(TMessage& message) { DefaultHandler(message); }
 
+bool TControl::GetMouseCapture() const {
+  return FParent != nullptr && FParent->FCaptureControl == this;
+}
+
+void TControl::SetMouseCapture(bool value) {
+  if (FParent == nullptr) return;
+  if (value) {
+    FParent->FCaptureControl = this;
+  } else if (FParent->FCaptureControl == this) {
+    FParent->FCaptureControl = nullptr;
+  }
+}
+
 void TControl::DefaultHandler(TMessage& message) {
   switch (message.Msg) {
     case CM_HITTEST:
@@ -105,6 +206,15 @@ void TControl::DefaultHandler(TMessage& message) {
     case CM_VISIBLECHANGED:
     case CM_TEXTCHANGED:
       Invalidate();
+      break;
+    case WM_LBUTTONDOWN:
+      MouseDown(TShiftState(message.WParam), LParamX(message.LParam), LParamY(message.LParam));
+      break;
+    case WM_MOUSEMOVE:
+      MouseMove(TShiftState(message.WParam), LParamX(message.LParam), LParamY(message.LParam));
+      break;
+    case WM_LBUTTONUP:
+      MouseUp(TShiftState(message.WParam), LParamX(message.LParam), LParamY(message.LParam));
       break;
     default:
       break;
@@ -130,6 +240,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
   if (FParent != nullptr) FParent->RemoveControl(this);
+  FCaptureControl = nullptr;
   while (!FControls.empty()) FControls.back()->SetParent(nullptr);
   if (FWidget != nullptr) {
     g_signal_handlers_disconnect_by_data(FWidget, this);
@@ -145,9 +256,19 @@ GtkWidget* TWinControl::Handle() {
   gtk_widget_set_size_request(FWidget, FWidth, FHeight);
   ConnectSignals();
   gtk_widget_show_all(FWidget);
-  if (FParent != nullptr)
-    gtk_fixed_put(GTK_FIXED(FParent->ChildContainer()), FWidget, FLeft, FTop);
+  // Windowed children added before the widget existed go in now.
+  for (TControl* control : FControls)
+    if (auto* win = dynamic_cast<TWinControl*>(control)) win->PlaceWidget();
+  if (FParent != nullptr) PlaceWidget();
   return FWidget;
+}
+
+void TWinControl::PlaceWidget() {
+  GtkWidget* widget = Handle();
+  if (FParent == nullptr) return;
+  GtkWidget* container = FParent->ChildContainer();
+  if (gtk_widget_get_parent(widget) == nullptr)
+    gtk_fixed_put(GTK_FIXED(container), widget, FLeft, FTop);
 }
 
 GtkWidget* TWinControl::CreateWidget() {
@@ -168,6 +289,14 @@ void TWinControl::ConnectSignals() {
   g_signal_connect(w, "leave-notify-event", G_CALLBACK(OnCrossing), this);
   g_signal_connect(w, "focus-in-event", G_CALLBACK(OnFocus), this);
   g_signal_connect(w, "focus-out-event", G_CALLBACK(OnFocus), this);
+  GtkWidget* input = InputWidget();
+  gtk_widget_add_events(input, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                   GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_SCROLL_MASK);
+  g_signal_connect(input, "key-press-event", G_CALLBACK(OnKey), this);
+  g_signal_connect(input, "key-release-event", G_CALLBACK(OnKey), this);
+  g_signal_connect(input, "button-press-event", G_CALLBACK(OnButton), this);
+  g_signal_connect(input, "button-release-event", G_CALLBACK(OnButton), this);
+  g_signal_connect(input, "scroll-event", G_CALLBACK(OnScroll), this);
   g_signal_connect(FWidget, "size-allocate", G_CALLBACK(OnSizeAllocate), this);
   if (g_signal_lookup("paste-clipboard", G_OBJECT_TYPE(w)) != 0) {
     g_signal_connect(w, "cut-clipboard", G_CALLBACK(OnCut), this);
@@ -197,8 +326,7 @@ void TWinControl::InsertControl(TControl* control) {
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<intptr_t>(control), 1);
   FControls.push_back(control);
   control->FParent = this;
-  if (auto* win = dynamic_cast<TWinControl*>(control); win && FWidget)
-    gtk_fixed_put(GTK_FIXED(ChildContainer()), win->Handle(), win->FLeft, win->FTop);
+  if (auto* win = dynamic_cast<TWinControl*>(control); win && FWidget) win->PlaceWidget();
   Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(control), 1);
   if (control->GetParentColor()) control->Perform(CM_PARENTCOLORCHANGED);
   Invalidate();
@@ -211,6 +339,7 @@ void TWinControl::RemoveControl(TControl* control) {
   FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
   control->FParent = nullptr;
   if (FMouseControl == control) FMouseControl = nullptr;
+  if (FCaptureControl == control) FCaptureControl = nullptr;
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<intptr_t>(control), 0);
   Invalidate();
 }
@@ -248,10 +377,42 @@ void TWinControl::DefaultHandler(TMessage& message) {
       message.Result = 1;
       break;
     }
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+      uint16_t key = uint16_t(message.WParam);
+      if (message.Msg == WM_KEYDOWN) {
+        KeyDown(key, TShiftState(message.LParam));
+      } else {
+        KeyUp(key, TShiftState(message.LParam));
+      }
+      FNativeKey = key;
+      if (FNativeMsg == message.Msg && key != 0) FNativeAllowed = true;
+      break;
+    }
+    case WM_CHAR: {
+      char16_t ch = char16_t(message.WParam);
+      KeyPress(ch);
+      FNativeChar = ch;
+      if (FNativeMsg == message.Msg && ch != 0) FNativeAllowed = true;
+      break;
+    }
+    case WM_MOUSEWHEEL:
+      message.Result = DoMouseWheel(TShiftState(message.LParam), int(message.WParam));
+      if (FNativeMsg == message.Msg && message.Result == 0) FNativeAllowed = true;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (FNativeMsg == message.Msg) FNativeAllowed = true;
+      TControl::DefaultHandler(message);
+      break;
     case WM_CUT:
     case WM_COPY:
     case WM_PASTE: {
-      if (FNativeAction) {
+      if (FNativeMsg == message.Msg) {
         FNativeAllowed = true;
         break;
       }
@@ -276,15 +437,7 @@ void TWinControl::EmitNative(const char* signal) {
 
 void TWinControl::AskNative(GtkWidget* widget, unsigned msg, const char* signal) {
   if (FBypass) return;
-  FNativeAction = true;
-  FNativeAllowed = false;
-  try {
-    Perform(msg);
-  } catch (...) {
-    HandleCallbackException();
-  }
-  FNativeAction = false;
-  if (!FNativeAllowed) g_signal_stop_emission_by_name(widget, signal);
+  if (!PerformNative(msg, 0, 0)) g_signal_stop_emission_by_name(widget, signal);
 }
 
 void TWinControl::OnCut(GtkWidget* widget, void* self) {
@@ -348,8 +501,11 @@ void TWinControl::TrackMouse(int x, int y) {
 
 int TWinControl::OnMotion(GtkWidget*, void* event, void* self) {
   auto* motion = static_cast<GdkEventMotion*>(event);
+  auto* control = static_cast<TWinControl*>(self);
   try {
-    static_cast<TWinControl*>(self)->TrackMouse(int(motion->x), int(motion->y));
+    return control->HandleMotion(int(motion->x), int(motion->y), ShiftFromState(motion->state))
+               ? TRUE
+               : FALSE;
   } catch (...) {
     HandleCallbackException();
   }
@@ -394,4 +550,158 @@ void TWinControl::OnSizeAllocate(GtkWidget*, void* allocation, void* self) {
   } catch (...) {
     HandleCallbackException();
   }
+}
+
+
+// ---------------- input signals ----------------
+
+bool TWinControl::PerformNative(unsigned msg, intptr_t wParam, intptr_t lParam) {
+  const unsigned savedMsg = FNativeMsg;
+  const bool savedAllowed = FNativeAllowed;
+  FNativeMsg = msg;
+  FNativeAllowed = false;
+  try {
+    Perform(msg, wParam, lParam);
+  } catch (...) {
+    HandleCallbackException();
+  }
+  const bool allowed = FNativeAllowed;
+  FNativeMsg = savedMsg;
+  FNativeAllowed = savedAllowed;
+  return allowed;
+}
+
+void TWinControl::NativeKey(uint16_t key, TShiftState shift) {
+  auto* original = static_cast<GdkEvent*>(FKeyEvent);
+  if (original == nullptr) return;
+  GdkEvent* e = gdk_event_copy(original);
+  e->key.keyval = KeyvalFromKey(key);
+  // Key bindings match the hardware key, so it must be the new key's too.
+  GdkKeymapKey* keys = nullptr;
+  gint count = 0;
+  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(InputWidget()));
+  if (gdk_keymap_get_entries_for_keyval(keymap, e->key.keyval, &keys, &count) && count > 0)
+    e->key.hardware_keycode = guint16(keys[0].keycode);
+  g_free(keys);
+  e->key.state &= ~(GDK_SHIFT_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK);
+  if (shift & ssShift) e->key.state |= GDK_SHIFT_MASK;
+  if (shift & ssCtrl) e->key.state |= GDK_CONTROL_MASK;
+  FBypass = true;
+  gtk_widget_event(InputWidget(), e);
+  FBypass = false;
+  gdk_event_free(e);
+}
+
+bool TWinControl::HandleKey(void* event) {
+  auto* e = static_cast<GdkEventKey*>(event);
+  const uint16_t key = KeyFromKeyval(e->keyval);
+  const TShiftState shift = ShiftFromState(e->state);
+  if (e->type == GDK_KEY_RELEASE) return !PerformNative(WM_KEYUP, key, shift);
+  FKeyEvent = event;
+  FNativeKey = key;
+  bool handled = true;
+  if (PerformNative(WM_KEYDOWN, key, shift)) {
+    const char16_t ch = CharFromKey(e);
+    if (FNativeKey != key) {
+      NativeKey(FNativeKey, shift);
+    } else if (ch == 0) {
+      handled = false;
+    } else {
+      FNativeChar = ch;
+      if (PerformNative(WM_CHAR, ch, 0)) handled = NativeChar(FNativeChar);
+    }
+  }
+  FKeyEvent = nullptr;
+  return handled;
+}
+
+int TWinControl::OnKey(GtkWidget*, void* event, void* self) {
+  auto* control = static_cast<TWinControl*>(self);
+  if (control->FBypass) return FALSE;
+  return control->HandleKey(event) ? TRUE : FALSE;
+}
+
+TControl* TWinControl::GraphicChildAt(int x, int y) {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (dynamic_cast<TGraphicControl*>(c) == nullptr || !c->GetVisible()) continue;
+    TRect r = c->BoundsRect();
+    if (x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom) return c;
+  }
+  return nullptr;
+}
+
+bool TWinControl::HandleButton(void* event) {
+  auto* e = static_cast<GdkEventButton*>(event);
+  if (e->button != 1) return false;
+  const int x = int(e->x), y = int(e->y);
+  TShiftState shift = ShiftFromState(e->state);
+  if (e->type == GDK_BUTTON_RELEASE) {
+    LeftButton = false;
+    shift &= TShiftState(~ssLeft);
+    if (TControl* captured = FCaptureControl) {
+      FCaptureControl = nullptr;
+      captured->Perform(WM_LBUTTONUP, shift,
+                        PointToLParam(x - captured->GetLeft(), y - captured->GetTop()));
+      return true;
+    }
+    return !PerformNative(WM_LBUTTONUP, shift, PointToLParam(x, y));
+  }
+  if (e->type != GDK_BUTTON_PRESS && e->type != GDK_2BUTTON_PRESS) return false;
+  LeftButton = true;
+  shift |= ssLeft;
+  const unsigned msg = e->type == GDK_2BUTTON_PRESS ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+  if (TControl* child = GraphicChildAt(x, y); child != nullptr && child->GetEnabled()) {
+    FCaptureControl = child;
+    child->Perform(WM_LBUTTONDOWN, shift, PointToLParam(x - child->GetLeft(), y - child->GetTop()));
+    return true;
+  }
+  return !PerformNative(msg, shift, PointToLParam(x, y));
+}
+
+int TWinControl::OnButton(GtkWidget*, void* event, void* self) {
+  try {
+    return static_cast<TWinControl*>(self)->HandleButton(event) ? TRUE : FALSE;
+  } catch (...) {
+    HandleCallbackException();
+  }
+  return TRUE;
+}
+
+bool TWinControl::HandleMotion(int x, int y, TShiftState shift) {
+  TrackMouse(x, y);
+  if (TControl* captured = FCaptureControl) {
+    captured->Perform(WM_MOUSEMOVE, shift,
+                      PointToLParam(x - captured->GetLeft(), y - captured->GetTop()));
+    return true;
+  }
+  if (TControl* child = GraphicChildAt(x, y)) {
+    child->Perform(WM_MOUSEMOVE, shift, PointToLParam(x - child->GetLeft(), y - child->GetTop()));
+    return true;
+  }
+  return !PerformNative(WM_MOUSEMOVE, shift, PointToLParam(x, y));
+}
+
+int TWinControl::OnScroll(GtkWidget*, void* event, void* self) {
+  auto* e = static_cast<GdkEventScroll*>(event);
+  int delta = 0;
+  if (e->direction == GDK_SCROLL_UP) delta = 120;
+  else if (e->direction == GDK_SCROLL_DOWN) delta = -120;
+  else if (e->direction == GDK_SCROLL_SMOOTH && e->delta_y != 0) delta = int(-e->delta_y * 120);
+  if (delta == 0) return FALSE;
+  auto* control = static_cast<TWinControl*>(self);
+  return control->PerformNative(WM_MOUSEWHEEL, delta, ShiftFromState(e->state)) ? FALSE : TRUE;
+}
+
+bool TWinControl::Focused() const {
+  if (FWidget == nullptr) return false;
+  return gtk_widget_has_focus(const_cast<TWinControl*>(this)->SignalWidget());
+}
+
+void TWinControl::SetFocus() { gtk_widget_grab_focus(SignalWidget() ? SignalWidget() : Handle()); }
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c != nullptr; c = c->GetParent())
+    if (!c->GetVisible() || !c->GetEnabled()) return false;
+  return true;
 }

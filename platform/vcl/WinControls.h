@@ -10,6 +10,7 @@
 // framework canvas and tells them when the mouse enters or leaves.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,19 @@ enum : unsigned {
   WM_SETFOCUS = 0x0007,
   WM_KILLFOCUS = 0x0008,
   WM_ERASEBKGND = 0x0014,
+  WM_SYSCOLORCHANGE = 0x0015,
   WM_GETDLGCODE = 0x0087,
   EM_UNDO = 0x00C7,
+  WM_KEYDOWN = 0x0100,
+  WM_KEYUP = 0x0101,
+  WM_CHAR = 0x0102,
+  WM_HSCROLL = 0x0114,
+  WM_VSCROLL = 0x0115,
+  WM_MOUSEMOVE = 0x0200,
+  WM_LBUTTONDOWN = 0x0201,
+  WM_LBUTTONUP = 0x0202,
+  WM_LBUTTONDBLCLK = 0x0203,
+  WM_MOUSEWHEEL = 0x020A,
   WM_CUT = 0x0300,
   WM_COPY = 0x0301,
   WM_PASTE = 0x0302,
@@ -71,8 +83,50 @@ enum : intptr_t {
   DLGC_BUTTON = 0x2000
 };
 
+// Modifier keys and the left button held during an input event.
+using TShiftState = uint16_t;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8;
+
+// Virtual key codes of the keys the controls look at; letters and digits are
+// their upper-case ASCII codes.
+enum : uint16_t {
+  VK_BACK = 8,
+  VK_TAB = 9,
+  VK_RETURN = 13,
+  VK_ESCAPE = 27,
+  VK_PRIOR = 33,
+  VK_NEXT = 34,
+  VK_END = 35,
+  VK_HOME = 36,
+  VK_LEFT = 37,
+  VK_UP = 38,
+  VK_RIGHT = 39,
+  VK_DOWN = 40,
+  VK_DELETE = 46,
+  VK_OEM_PLUS = 187,
+  VK_OEM_COMMA = 188,
+  VK_OEM_MINUS = 189,
+  VK_OEM_PERIOD = 190,
+  VK_UNKNOWN = 255  // any other key that types a character
+};
+
+// Mouse messages carry the shift state in WParam and the point, as two
+// signed 16-bit halves (x low, y high), in LParam. WM_MOUSEWHEEL carries the
+// wheel delta (120 a notch, positive away from the user) in WParam and the
+// shift state in LParam.
+inline intptr_t PointToLParam(int x, int y) {
+  return intptr_t((uint32_t(uint16_t(int16_t(y))) << 16) | uint16_t(int16_t(x)));
+}
+inline int LParamX(intptr_t l) { return int16_t(uint16_t(l & 0xFFFF)); }
+inline int LParamY(intptr_t l) { return int16_t(uint16_t((l >> 16) & 0xFFFF)); }
+// Whether the left mouse button is held now (as the last button event said).
+bool LeftButtonHeld();
+
 class TControl;
 class TWinControl;
+
+using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
 
 // What a hint request (CM_HINTSHOW, LParam pointing at it) may change.
 struct THintInfo {
@@ -85,13 +139,18 @@ struct THintInfo {
 // The application's hint colour (the framework's default is clInfoBk).
 TColor GetApplicationHintColor();
 void SetApplicationHintColor(TColor value);
-// Whether controls draw their parent's themed background (true under GTK).
+// Whether controls draw with the desktop theme (true under GTK unless
+// switched off, as for classic 3-D faces).
 bool ThemeServicesEnabled();
+void SetThemeServicesEnabled(bool value);
 
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
   ~TControl() override;
+  // Type information: the bounds, Enabled, Visible, Color, ParentColor and Hint.
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   std::string ClassName() const override { return "TControl"; }
 
   TWinControl* GetParent() const { return FParent; }
@@ -104,6 +163,10 @@ class TControl : public TComponent {
   TRect BoundsRect() const { return TRect{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   TRect ClientRect() const { return TRect{0, 0, FWidth, FHeight}; }
   virtual void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+  void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+  void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+  void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
 
   TColor GetColor() const { return FColor; }
   void SetColor(TColor value);
@@ -132,11 +195,24 @@ class TControl : public TComponent {
   // The framework's default handling of a message.
   virtual void DefaultHandler(TMessage& message);
 
+  // Whether the control receives the mouse messages until the left button
+  // goes up: a windowless control pressed takes it from its parent.
+  bool GetMouseCapture() const;
+  void SetMouseCapture(bool value);
+
  protected:
   friend class TWinControl;
+  // Left-button operations in client coordinates (WM_LBUTTONDOWN,
+  // WM_MOUSEMOVE, WM_LBUTTONUP).
+  virtual void MouseDown(TShiftState shift, int x, int y) { (void)shift, (void)x, (void)y; }
+  virtual void MouseMove(TShiftState shift, int x, int y) { (void)shift, (void)x, (void)y; }
+  virtual void MouseUp(TShiftState shift, int x, int y) { (void)shift, (void)x, (void)y; }
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TColor FColor = clBtnFace;
+  // The colour a control of its class starts with; streams write only others.
+  TColor FDefaultColor = clBtnFace;
+  bool IsColorStored() const { return !FParentColor && FColor != FDefaultColor; }
   bool FParentColor = false;
   bool FEnabled = true;
   bool FVisible = true;
@@ -175,7 +251,49 @@ class TWinControl : public TControl {
   void PaintTo(TCanvas* canvas);
   void DefaultHandler(TMessage& message) override;
 
+  // Whether the keyboard focus is in the control's widget, and taking it.
+  virtual bool Focused() const;
+  virtual void SetFocus();
+  virtual bool CanFocus() const;
+  bool GetTabStop() const { return FTabStop; }
+  void SetTabStop(bool value) { FTabStop = value; }
+  // The windowless child holding the mouse, if any.
+  TControl* CaptureControl() const { return FCaptureControl; }
+
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
  protected:
+  friend class TControl;
+  // Keyboard operations (WM_KEYDOWN, WM_KEYUP, WM_CHAR): the base fires the
+  // events. A key or character set to 0 is consumed; one changed is what the
+  // widget's own handling then gets.
+  virtual void KeyDown(uint16_t& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+  }
+  virtual void KeyUp(uint16_t& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+  }
+  virtual void KeyPress(char16_t& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+  }
+  // WM_MOUSEWHEEL; answers whether the wheel was handled (then the widget
+  // does not scroll).
+  virtual bool DoMouseWheel(TShiftState shift, int delta) { (void)shift, (void)delta; return false; }
+  // The widget's own handling of a key that KeyDown changed, and of a typed
+  // character that KeyPress changed.
+  virtual void NativeKey(uint16_t key, TShiftState shift);
+  // Answers whether it typed the character (else the widget's own handling
+  // runs).
+  virtual bool NativeChar(char16_t ch) { (void)ch; return false; }
+  // The widget that takes key and button signals.
+  virtual GtkWidget* InputWidget() { return SignalWidget(); }
+  // Sends a message on behalf of a GTK signal; answers whether it reached
+  // DefaultHandler (so the widget's own handling may run).
+  bool PerformNative(unsigned msg, intptr_t wParam, intptr_t lParam);
+  bool FTabStop = true;
+
   virtual GtkWidget* CreateWidget();
   // Draws what the framework adds under GTK's own drawing: the erased
   // background and the windowless children.
@@ -185,8 +303,10 @@ class TWinControl : public TControl {
   // The widget that takes focus, clipboard and crossing signals.
   virtual GtkWidget* SignalWidget() { return FWidget; }
   void ConnectSignals();
+  // Puts the widget into the parent's container, once.
+  void PlaceWidget();
   // True while a GTK signal asks the window procedure about a native action.
-  bool FNativeAction = false;
+  unsigned FNativeMsg = 0;
   bool FNativeAllowed = false;
   bool FBypass = false;  // the framework emits the signal itself
   // Runs the native action of a clipboard message by emitting its signal.
@@ -201,12 +321,23 @@ class TWinControl : public TControl {
   static void OnCut(GtkWidget* widget, void* self);
   static void OnCopy(GtkWidget* widget, void* self);
   static void OnPaste(GtkWidget* widget, void* self);
+  static int OnKey(GtkWidget*, void* event, void* self);
+  static int OnButton(GtkWidget*, void* event, void* self);
+  static int OnScroll(GtkWidget*, void* event, void* self);
   void AskNative(GtkWidget* widget, unsigned msg, const char* signal);
   void TrackMouse(int x, int y);
+  bool HandleKey(void* event);
+  bool HandleButton(void* event);
+  bool HandleMotion(int x, int y, TShiftState shift);
+  TControl* GraphicChildAt(int x, int y);
 
   GtkWidget* FWidget = nullptr;
   std::vector<TControl*> FControls;
   TControl* FMouseControl = nullptr;
+  TControl* FCaptureControl = nullptr;
+  void* FKeyEvent = nullptr;  // the GTK key event being handled
+  uint16_t FNativeKey = 0;
+  char16_t FNativeChar = 0;
 };
 
 // A control without a widget, painted by its parent.

@@ -28,6 +28,7 @@
 #include "platform/rtl/Streams.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
+#include "controls/XwRegister.h"
 #include "controls/zr_plot_grid.h"
 #include "platform/vcl/Forms.h"
 #include "scene/zr_classes.h"
@@ -171,6 +172,7 @@ int main(int argc, char** argv) {
   RegisterShapes();
   RegisterEffectClasses();
   RegisterPlotGridClass();
+  RegisterXwWidgetClasses();
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {
