@@ -38,8 +38,11 @@ class TRecordingCanvas : public TPlotCanvas3D {
   }
   size_t Count(const std::string& Prefix) const { return Calls(Prefix).size(); }
   void ClearLog() { Log.clear(); }
-  // The pixel as $00BBGGRR.
-  TColor Pixel(int X, int Y) { return Bitmap.GetCanvas()->GetPixels(X, Y); }
+  // The pixel as $00BBGGRR, read from the bitmap whatever the clip.
+  TColor Pixel(int X, int Y) {
+    const uint8_t* p = Bitmap.GetScanLine(Y) + 3 * X;
+    return TColor(p[2] | (p[1] << 8) | (p[0] << 16));
+  }
   void Fill(TColor Color) {
     Bitmap.GetCanvas()->GetBrush()->SetColor(Color);
     Bitmap.GetCanvas()->GetBrush()->SetStyle(bsSolid);
@@ -83,6 +86,11 @@ class TRecordingCanvas : public TPlotCanvas3D {
   void Pie(int L, int T, int R, int B, int X3, int Y3, int X4, int Y4) override {
     Record("Pie", {L, T, R, B, X3, Y3, X4, Y4});
     TPlotCanvas3D::Pie(L, T, R, B, X3, Y3, X4, Y4);
+  }
+  void Pie(const TRect& R, double StartAngle, double EndAngle) override {
+    Log.push_back("PieAngles(" + std::to_string(R.Left) + "," + std::to_string(R.Top) + "," +
+                  std::to_string(R.Right) + "," + std::to_string(R.Bottom) + ")");
+    TPlotCanvas3D::Pie(R, StartAngle, EndAngle);
   }
   void FillRect(const TRect& R) override {
     Record("FillRect", {R.Left, R.Top, R.Right, R.Bottom});
