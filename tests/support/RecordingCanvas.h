@@ -50,6 +50,7 @@ class TRecordingCanvas : public TPlotCanvas3D {
   }
 
   using TPlotCanvas3D::Arc;
+  using TPlotCanvas3D::GradientFill;
   using TPlotCanvas3D::Ellipse;
   using TPlotCanvas3D::LineTo;
   using TPlotCanvas3D::MoveTo;
