@@ -212,7 +212,9 @@ TPointF WidenByEffects(TPlotFont* Font, TSize Size) {
 }  // namespace
 
 TPointF TPlotCanvas::TextSize(const std::string& St) {
-  TSize size = FCanvas ? FCanvas->TextExtent(St) : TSize{};
+  // Measured on the device, as the framework canvas's own measuring would
+  // also select its brush and reset the background mode.
+  TSize size = FCanvas ? TextExtent(UTF8ToUTF16(St)) : TSize{};
   return WidenByEffects(FFont.get(), size);
 }
 

@@ -282,3 +282,23 @@ TEST(PlotCanvas3DShadow, SmoothShadowDarkensTheBufferAroundTheShape) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlotCanvas3DDonut, SectorKeepsItsHoleOpen) {
+  TRecordingCanvas c(100, 100);
+  c.Fill(clWhite);
+  c.GetBrush()->SetColor(clRed);
+  c.Donut(50, 50, 40, 40, 45, 200, 40);
+  auto at = [&](double Degrees, double Radius) {
+    double a = Degrees * M_PI / 180;
+    return c.Pixel(int(std::lround(50 + Radius * std::cos(a))),
+                   int(std::lround(50 - Radius * std::sin(a))));
+  };
+  EXPECT_EQ(at(120, 30), clRed);     // in the ring sector
+  EXPECT_EQ(at(120, 8), clWhite);    // in the hole
+  EXPECT_EQ(at(300, 30), clWhite);   // outside the sweep
+  EXPECT_EQ(at(300, 8), clWhite);
+}
+
+}  // namespace
