@@ -2,6 +2,7 @@
 
 #include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotEditors.h"
 #include "chart/PlotFilter.h"
 #include "chart/PlotFont.h"
 #include "chart/PlotGeometry.h"
@@ -16,6 +17,7 @@ void InitializeChart() {
 void FinalizeChart() {
   UnloadCustomFonts();
   ClearClipRegionHistory();
+  PlotFreeCustomEditColors();
   PlotFontUnitEnd();
   PlotConstFinalize();
 }
