@@ -239,3 +239,121 @@ void TButtonColor::DrawSymbol(TPlotCanvas* ACanvas) {
   ACanvas->GetBrush()->SetColor(TPlotCanvas::ColorFrom(c, 0));
   ACanvas->Rectangle(SymbolRectangle());
 }
+
+// ---------------- the flat combo box ----------------
+
+namespace {
+const TEnumInfo& ComboStyleInfo() {
+  static const TEnumInfo info("TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList",
+                                                 "csOwnerDrawFixed", "csOwnerDrawVariable"});
+  return info;
+}
+}  // namespace
+
+const TClassInfo* TComboFlat::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TComboFlat>("TComboFlat", TComponent::Class())
+          .Prop("DropDownWidth", &TComboFlat::GetDropDownWidth, &TComboFlat::SetDropDownWidth)
+          .Stored(&TComboFlat::IsDropDownWidthStored)
+          .Prop("ItemHeight", &TComboFlat::GetItemHeight, &TComboFlat::SetItemHeight)
+          .Prop("ItemIndex", &TComboFlat::GetItemIndex, &TComboFlat::SetItemIndex)
+          .Enum("Style", &TComboFlat::GetStyle, &TComboFlat::SetStyle, ComboStyleInfo());
+  return info;
+}
+
+TComboFlat::TComboFlat(TComponent* AOwner) : TWinControl(AOwner) { SetBounds(0, 0, 145, 21); }
+
+int TComboFlat::Add(const std::string& Text, TObject* AObject) {
+  FItems.emplace_back(Text, AObject);
+  if (HandleAllocated())
+    gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(Handle()), Text.c_str());
+  return int(FItems.size()) - 1;
+}
+
+void TComboFlat::Clear() {
+  FItems.clear();
+  FItemIndex = -1;
+  if (HandleAllocated()) gtk_combo_box_text_remove_all(GTK_COMBO_BOX_TEXT(Handle()));
+}
+
+std::string TComboFlat::CurrentItem() const {
+  return FItemIndex >= 0 && FItemIndex < Count() ? FItems[size_t(FItemIndex)].first : "";
+}
+
+TObject* TComboFlat::SelectedObject() const {
+  return FItemIndex >= 0 && FItemIndex < Count() ? FItems[size_t(FItemIndex)].second : nullptr;
+}
+
+void TComboFlat::SetItemIndex(int Value) {
+  if (Value < -1 || Value >= Count()) Value = -1;
+  FItemIndex = Value;
+  if (HandleAllocated()) gtk_combo_box_set_active(GTK_COMBO_BOX(Handle()), Value);
+}
+
+void TComboFlat::SetDropDownWidth(int Value) {
+  Handle();  // the window exists first, as the popup's width belongs to it
+  FDropDownWidth = Value;
+}
+
+GtkWidget* TComboFlat::CreateWidget() {
+  GtkWidget* box = gtk_combo_box_text_new();
+  for (const auto& item : FItems)
+    gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(box), item.first.c_str());
+  gtk_combo_box_set_active(GTK_COMBO_BOX(box), FItemIndex);
+  gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(box), FALSE);
+  g_signal_connect(box, "changed", G_CALLBACK(OnChanged), this);
+  g_signal_connect(box, "notify::popup-shown", G_CALLBACK(OnPopupShown), this);
+  g_signal_connect_after(box, "draw", G_CALLBACK(OnDrawAfter), this);
+  gtk_widget_add_events(box, GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK);
+  g_signal_connect(box, "enter-notify-event", G_CALLBACK(OnCrossing), this);
+  g_signal_connect(box, "leave-notify-event", G_CALLBACK(OnCrossing), this);
+  return box;
+}
+
+void TComboFlat::OnChanged(GtkWidget* Widget, void* Self) {
+  auto* box = static_cast<TComboFlat*>(Self);
+  box->FItemIndex = gtk_combo_box_get_active(GTK_COMBO_BOX(Widget));
+  if (box->OnChange) box->OnChange(box);
+}
+
+void TComboFlat::OnPopupShown(GtkWidget* Widget, void*, void* Self) {
+  auto* box = static_cast<TComboFlat*>(Self);
+  AtkObject* accessible = gtk_combo_box_get_popup_accessible(GTK_COMBO_BOX(Widget));
+  if (!accessible || !GTK_IS_ACCESSIBLE(accessible)) return;
+  GtkWidget* popup = gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible));
+  if (popup) gtk_widget_set_size_request(popup, box->GetDropDownWidth(), -1);
+}
+
+int TComboFlat::OnCrossing(GtkWidget* Widget, void* Event, void* Self) {
+  auto* box = static_cast<TComboFlat*>(Self);
+  box->Inside = static_cast<GdkEventCrossing*>(Event)->type == GDK_ENTER_NOTIFY;
+  gtk_widget_queue_draw(Widget);
+  return FALSE;
+}
+
+void TComboFlat::PaintFlatFrame(TCanvas* Canvas) {
+  TRect r = ClientRect();
+  Canvas->GetPen()->SetColor(clBtnFace);
+  Canvas->GetBrush()->SetStyle(bsClear);
+  Canvas->Rectangle(r);
+  Canvas->Rectangle(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+  const int caption = 18;  // the window system's caption-button height
+  TRect button{r.Right - caption + 2, r.Top + 1, r.Right - 1, r.Bottom - 1};
+  Canvas->GetPen()->SetColor(clWindow);
+  Canvas->Rectangle(button);
+  Canvas->MoveTo(button.Right - 1, r.Top);
+  Canvas->LineTo(button.Right - 1, r.Bottom);
+}
+
+int TComboFlat::OnDrawAfter(GtkWidget* Widget, cairo_t* Cr, void* Self) {
+  auto* box = static_cast<TComboFlat*>(Self);
+  if (box->Inside || gtk_widget_has_focus(Widget)) return FALSE;
+  TBitmap frame;
+  frame.SetPixelFormat(pf32bit);
+  frame.SetSize(std::max(1, box->GetWidth()), std::max(1, box->GetHeight()));
+  // Only the frame's pixels go over the box: the rest of the copy is transparent.
+  for (int y = 0; y < frame.GetHeight(); y++) std::fill_n(frame.GetScanLine(y), frame.GetWidth() * 4, 0);
+  box->PaintFlatFrame(frame.GetCanvas());
+  PaintBitmap(Cr, &frame);
+  return FALSE;
+}

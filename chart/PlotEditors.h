@@ -99,3 +99,54 @@ class TButtonColor : public TPlotButton {
   bool FFullOpen = true;
   TColor FSymbolColor = clNone;
 };
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+// A drop-down list that draws a flat frame while the mouse is away and it
+// has no focus; its popup may be wider than the box.
+class TComboFlat : public TWinControl {
+ public:
+  explicit TComboFlat(TComponent* AOwner);
+  std::string ClassName() const override { return "TComboFlat"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+
+  // Appends an item and answers its index.
+  int Add(const std::string& Text, TObject* AObject = nullptr);
+  void Clear();
+  int Count() const { return int(FItems.size()); }
+  // The selected text, or empty.
+  std::string CurrentItem() const;
+  // The selected item's object, or nil.
+  TObject* SelectedObject() const;
+  int GetItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int Value);
+  int GetItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int Value) { FItemHeight = Value; }
+  TComboBoxStyle GetStyle() const { return FStyle; }
+  void SetStyle(TComboBoxStyle Value) { FStyle = Value; }
+  // The popup's width; the box's own width until set.
+  int GetDropDownWidth() const { return FDropDownWidth ? FDropDownWidth : GetWidth(); }
+  void SetDropDownWidth(int Value);
+  // The mouse is over the box.
+  bool Inside = false;
+  // The flat frame over the border, as the painting draws it when the mouse
+  // is away and the box has no focus.
+  void PaintFlatFrame(TCanvas* Canvas);
+  TNotifyEvent OnChange;
+
+ protected:
+  GtkWidget* CreateWidget() override;
+
+ private:
+  bool IsDropDownWidthStored() const { return GetDropDownWidth() != GetWidth(); }
+  static void OnChanged(GtkWidget* Widget, void* Self);
+  static void OnPopupShown(GtkWidget* Widget, void* Spec, void* Self);
+  static int OnDrawAfter(GtkWidget* Widget, cairo_t* Cr, void* Self);
+  static int OnCrossing(GtkWidget* Widget, void* Event, void* Self);
+  std::vector<std::pair<std::string, TObject*>> FItems;
+  int FItemIndex = -1;
+  int FItemHeight = 13;
+  TComboBoxStyle FStyle = csDropDownList;
+  int FDropDownWidth = 0;
+};

@@ -7,6 +7,7 @@
 
 #include "chart/PlotEditors.h"
 #include "chart/PlotWidgets.h"
+#include "platform/rtl/Rtti.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/StringList.h"
 #include "tests/support/RecordingCanvas.h"
@@ -117,6 +118,43 @@ TEST(PlotWidgetsCheckBox, ThemedBoxesDifferWhenChecked) {
   EXPECT_GT(drawn, 10);
   EXPECT_GT(differ, 3);
   EXPECT_EQ(c.Pixel(16, 8), clWhite);  // nothing outside the squares
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlotEditors, FlatComboItemsSelectionAndDropDownWidth) {
+  TComboFlat box(nullptr);
+  EXPECT_EQ(box.GetHeight(), 21);
+  EXPECT_EQ(box.GetItemHeight(), 13);
+  EXPECT_EQ(box.GetStyle(), csDropDownList);
+  TObject tag;
+  box.Add("one");
+  box.Add("two", &tag);
+  EXPECT_EQ(box.CurrentItem(), "");
+  EXPECT_EQ(box.SelectedObject(), nullptr);
+  box.SetItemIndex(1);
+  EXPECT_EQ(box.CurrentItem(), "two");
+  EXPECT_EQ(box.SelectedObject(), &tag);
+  box.SetItemIndex(5);
+  EXPECT_EQ(box.CurrentItem(), "");
+  EXPECT_EQ(box.GetDropDownWidth(), box.GetWidth());
+  const TPropInfo* info = TComboFlat::Class()->FindProperty("DropDownWidth");
+  ASSERT_NE(info, nullptr);
+  EXPECT_FALSE(info->IsStored(&box));
+}
+
+TEST(PlotEditors, FlatComboFrameOverTheBorder) {
+  TComboFlat box(nullptr);
+  box.SetBounds(0, 0, 100, 21);
+  TBitmap face;
+  face.SetSize(100, 21);
+  box.PaintFlatFrame(face.GetCanvas());
+  TColor face_ = TColor(ColorToRGB(clBtnFace));
+  EXPECT_EQ(face.GetCanvas()->GetPixels(40, 0), face_);
+  EXPECT_EQ(face.GetCanvas()->GetPixels(40, 1), face_);
+  EXPECT_EQ(face.GetCanvas()->GetPixels(40, 10), clWhite);  // inside untouched
 }
 
 }  // namespace
