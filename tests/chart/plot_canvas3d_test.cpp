@@ -302,3 +302,40 @@ TEST(PlotCanvas3DDonut, SectorKeepsItsHoleOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlotCanvas3DFont, FontsFollowTheThreeDZoomUnlessTurnedOff) {
+  struct Case {
+    TCanvasZoomText ZoomText;
+    double Zoom;
+    float Size;
+  } cases[] = {{ztManual, 200, 20}, {ztAuto, 150, 15}, {ztNo, 200, 10}, {ztManual, 100, 10}};
+  for (const Case& k : cases) {
+    TView3DOptions options;
+    options.SetZoomText(k.ZoomText);
+    options.SetZoom(k.Zoom);
+    TRecordingCanvas c;
+    c.SetView3DOptions(&options);
+    c.SetZoomText(false);
+    TPlotFont font;
+    font.SetSizeFloat(10);
+    c.AssignFont3D(&font);
+    EXPECT_FLOAT_EQ(c.GetFont()->GetSizeFloat(), k.Size) << k.ZoomText << " " << k.Zoom;
+  }
+}
+
+TEST(PlotCanvas3DNeutral, OpacityMultipliesAcrossNestedBlends) {
+  TPlotNeutralCanvas c;
+  EXPECT_EQ(c.BeginBlending(TRect{}, 50), nullptr);
+  c.BeginBlending(TRect{}, 50);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 0.25f);
+  c.EndBlending(nullptr);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 0.5f);
+  c.EndBlending(nullptr);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 1.0f);
+  c.SetTextAlign(6);
+  EXPECT_EQ(c.GetTextAlign(), 6u);
+}
+
+}  // namespace
