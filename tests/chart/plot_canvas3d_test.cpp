@@ -83,11 +83,20 @@ TEST(PlotCanvas3DProjection, RotatedViewOfSamplePoints) {
   };
   for (auto [x, y, z] : {std::tuple{0, 0, 0}, {200, 100, 40}, {30, 70, 5}})
     EXPECT_EQ(c.Calculate3DPosition(x, y, z), expect(x, y, z));
-  // With perspective the far side shrinks towards the centre.
+  // Perspective 15 on the 200-pixel area divides by the depth term.
   options.SetPerspective(15);
   c.Begin3D(&options, 40);
-  TPoint nearPoint = c.Calculate3DPosition(0, 50, 0), farPoint = c.Calculate3DPosition(0, 50, 40);
-  EXPECT_GT(std::abs(nearPoint.X - 100), std::abs(farPoint.X - 100) - 12);
+  const double perspec = 15.0 / 120 / 200;
+  auto withPerspective = [&](int x, int y, int z) {
+    double dx = x - 100, dy = y - 50, dz = z - 20;
+    double a = dz * std::cos(r) - dx * std::sin(r);
+    double f = 1 / ((a * std::cos(r) + dy * std::sin(r)) * perspec + 1);
+    return TPoint{int(std::nearbyint((dx * std::cos(r) + dz * std::sin(r)) * f)) + 100,
+                  int(std::nearbyint((dy * std::cos(r) - a * std::sin(r)) * f)) + 50};
+  };
+  for (auto [x, y, z] : {std::tuple{0, 0, 0}, {200, 100, 40}, {30, 70, 5}, {0, 50, 40}})
+    EXPECT_EQ(c.Calculate3DPosition(x, y, z), withPerspective(x, y, z));
+  EXPECT_TRUE(c.GetHasPerspec());
 }
 
 TEST(PlotCanvas3DBuffer, RedrawOnlyFromAFinishedBufferedPass) {
