@@ -120,14 +120,36 @@ TEST(PlotCanvasTextOut, RotationPast360WrapsAndOutlineDrawsTwice) {
   TRecordingCanvas o(120, 60);
   o.Fill(clWhite);
   o.GetFont()->SetSize(20);
+  o.GetFont()->SetColor(clBlue);
   o.GetFont()->GetOutLine()->SetVisible(true);
+  o.GetFont()->GetOutLine()->SetColor(clRed);
   o.GetFont()->GetOutLine()->SetWidth(4);
-  o.ClearLog();
+  o.SetBackMode(cbmTransparent);
   o.TextOut(10, 10, std::string("H"));
-  int ink = 0;
+  // The stroke in the pen's colour, the fill and the second output in the
+  // font's colour, the latter moved by half the pen's width.
+  int red = 0, blue = 0, lowestBlue = 0;
   for (int y = 0; y < 60; y++)
-    for (int x = 0; x < 120; x++) ink += o.Pixel(x, y) != clWhite;
-  EXPECT_GT(ink, 60);
+    for (int x = 0; x < 120; x++) {
+      red += o.Pixel(x, y) == clRed;
+      if (o.Pixel(x, y) == clBlue) {
+        blue++;
+        lowestBlue = std::max(lowestBlue, y);
+      }
+    }
+  EXPECT_GT(red, 30);
+  EXPECT_GT(blue, 10);
+  TRecordingCanvas p(120, 60);
+  p.Fill(clWhite);
+  p.GetFont()->SetSize(20);
+  p.GetFont()->SetColor(clBlue);
+  p.SetBackMode(cbmTransparent);
+  p.TextOut(10, 10, std::string("H"));
+  int plainLowest = 0;
+  for (int y = 0; y < 60; y++)
+    for (int x = 0; x < 120; x++)
+      if (p.Pixel(x, y) == clBlue) plainLowest = std::max(plainLowest, y);
+  EXPECT_EQ(lowestBlue, plainLowest + 2);
 }
 
 TEST(PlotCanvasTextOut, ShadowWithNegativeSizeMovesTheText) {
