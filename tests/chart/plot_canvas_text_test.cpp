@@ -296,3 +296,29 @@ TEST_F(HtmlTest, ImagePlaceholderWithoutLoaders) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlotCanvasTextOut, RotatedTextTurnsAboutTheTextCentre) {
+  auto draw = [](bool UseCentre, int X, int Y) {
+    auto c = std::make_unique<TRecordingCanvas>(120, 120);
+    c->Fill(clWhite);
+    c->SetBackMode(cbmTransparent);
+    c->GetFont()->SetSize(12);
+    c->IUseTextCenter = UseCentre;
+    c->ITextCenter = TPoint{50, 50};
+    c->RotateLabel(X, Y, "Turn", 90, false);
+    return c;
+  };
+  auto turned = draw(true, 70, 50);   // (20, 0) from the centre turns to (0, -20)
+  auto placed = draw(false, 50, 30);
+  int inked = 0;
+  for (int y = 0; y < 120; y++)
+    for (int x = 0; x < 120; x++) {
+      ASSERT_EQ(turned->Pixel(x, y), placed->Pixel(x, y)) << x << "," << y;
+      inked += turned->Pixel(x, y) != clWhite;
+    }
+  EXPECT_GT(inked, 20);
+}
+
+}  // namespace
