@@ -1,6 +1,8 @@
 #include "chart/PlotStartup.h"
 
+#include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotEditors.h"
 #include "chart/PlotFilter.h"
 #include "chart/PlotFont.h"
 #include "chart/PlotGeometry.h"
@@ -14,6 +16,8 @@ void InitializeChart() {
 
 void FinalizeChart() {
   UnloadCustomFonts();
+  ClearClipRegionHistory();
+  PlotFreeCustomEditColors();
   PlotFontUnitEnd();
   PlotConstFinalize();
 }
