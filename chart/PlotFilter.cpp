@@ -79,7 +79,8 @@ const TClassInfo* TPlotFilter::Class() {
       TClassDecl<TPlotFilter>("TPlotFilter", TCollectionItem::Class())
           .Prop("Enabled", &TPlotFilter::GetEnabled, &TPlotFilter::SetEnabled)
           .Default(1)
-          .Prop("Region", &TPlotFilter::GetRegion, &TPlotFilter::SetRegion);
+          .Prop("Region", &TPlotFilter::GetRegion, &TPlotFilter::SetRegion)
+          .Method<std::function<void()>>("PrepareForGallery", &TPlotFilter::PrepareForGallery);
   return info;
 }
 

@@ -2,17 +2,20 @@
 
 #include "chart/PlotConst.h"
 #include "chart/PlotFilter.h"
+#include "chart/PlotFilters.h"
 #include "chart/PlotFont.h"
 #include "chart/PlotGeometry.h"
 
 void InitializeChart() {
   PlotConstInitialize();
   RegisterPlotFilters();
+  PlotFiltersUnitStart();
   PlotFontUnitStart();
   LoadCustomFonts();
 }
 
 void FinalizeChart() {
+  PlotFiltersUnitEnd();
   UnloadCustomFonts();
   PlotFontUnitEnd();
   PlotConstFinalize();
