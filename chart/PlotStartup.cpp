@@ -1,5 +1,6 @@
 #include "chart/PlotStartup.h"
 
+#include "chart/PlotCPU.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFilter.h"
 #include "chart/PlotFilters.h"
@@ -8,6 +9,7 @@
 
 void InitializeChart() {
   PlotConstInitialize();
+  PlotProcsUnitStart();
   RegisterPlotFilters();
   PlotFiltersUnitStart();
   PlotFontUnitStart();
@@ -18,5 +20,6 @@ void FinalizeChart() {
   PlotFiltersUnitEnd();
   UnloadCustomFonts();
   PlotFontUnitEnd();
+  PlotProcsUnitEnd();
   PlotConstFinalize();
 }
