@@ -201,6 +201,7 @@ void TFilterItems::Assign(TPersistent* Source) {
 void TFilterItems::Update(TCollectionItem* Item) {
   TCollection::Update(Item);
   Changed = true;
+  if (OnChange) OnChange(this);
 }
 
 // ---------------- convolution ----------------

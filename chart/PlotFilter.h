@@ -141,6 +141,8 @@ class TFilterItems : public TCollection {
   // From another list: a new filter of each source filter's class.
   void Assign(TPersistent* Source) override;
   bool Changed = false;
+  // Runs after every change of the list.
+  TNotifyEvent OnChange;
 
  protected:
   void Update(TCollectionItem* Item) override;
