@@ -12,7 +12,9 @@
 #include "platform/vcl/Graphics.h"
 
 class TComponent;
+class TControl;
 class TStream;
+class TWinControl;
 class TStringList;
 
 // ---------------- texts ----------------
@@ -162,3 +164,7 @@ void PlotGetBitmapEditor(TObject* Obj, TBitmap* Bitmap);
 // characters); the outcome is not reported.
 void PlotGotoURL(void* Handle, const std::string& URL);
 void RegisterSeriesEditor(const TClassInfo* AClass);
+// Frees every child control of Parent.
+void RemoveControls(TWinControl* Parent);
+// Enables or disables every control of the list (nil entries are skipped).
+void EnableControls(bool Enable, const std::vector<TControl*>& Controls);

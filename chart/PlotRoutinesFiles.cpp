@@ -14,6 +14,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/UserSettings.h"
 #include "platform/vcl/ShellOpen.h"
+#include "platform/vcl/WinControls.h"
 
 const char* const PlotOptionsKey = "Software\\esctool\\PlotChart\\Editor";
 
@@ -143,3 +144,12 @@ void PlotGetBitmapEditor(TObject* Obj, TBitmap* Bitmap) {
 void PlotGotoURL(void* /*Handle*/, const std::string& URL) { ShellOpen(URL.substr(0, 255)); }
 
 void RegisterSeriesEditor(const TClassInfo* AClass) { RegisterClass(AClass); }
+
+void RemoveControls(TWinControl* Parent) {
+  while (Parent && Parent->ControlCount() > 0) delete Parent->GetControl(0);
+}
+
+void EnableControls(bool Enable, const std::vector<TControl*>& Controls) {
+  for (TControl* control : Controls)
+    if (control) control->SetEnabled(Enable);
+}

@@ -14,6 +14,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/UserSettings.h"
 #include "platform/vcl/ShellOpen.h"
+#include "platform/vcl/WinControls.h"
 
 namespace fs = std::filesystem;
 
@@ -321,6 +322,20 @@ TEST(PlotRoutinesFiles, GotoURLOpensAtMost255Characters) {
   PlotGotoURL(nullptr, url);
   ShellOpenHook = nullptr;
   EXPECT_EQ(opened, url.substr(0, 255));
+}
+
+TEST(PlotRoutinesFiles, RemoveAndEnableControls) {
+  TWinControl parent(nullptr);
+  auto* a = new TGraphicControl(nullptr);
+  auto* b = new TGraphicControl(nullptr);
+  a->SetParent(&parent);
+  b->SetParent(&parent);
+  EnableControls(false, {a, nullptr, b});
+  EXPECT_FALSE(a->GetEnabled());
+  EXPECT_FALSE(b->GetEnabled());
+  RemoveControls(&parent);
+  EXPECT_EQ(parent.ControlCount(), 0);
+  RemoveControls(nullptr);
 }
 
 }  // namespace
