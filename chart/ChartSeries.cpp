@@ -238,6 +238,17 @@ void TChartSeries::ReplaceList(TChartValueList* Old, TChartValueList* New) {
   FValuesList.Replace(index, New);
 }
 
+TVisualsList* TChartSeries::Visuals() {
+  if (!FVisuals) FVisuals = std::make_unique<TVisualsList>(this);
+  return FVisuals.get();
+}
+
+void TChartSeries::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomChartSeries::Notification(AComponent, Operation);
+  if (Operation == opRemove && FVisuals && AComponent == FVisuals->GetTemplate())
+    FVisuals->TemplateRemoved();
+}
+
 TPlotPictureList* TChartSeries::Pictures() {
   if (!FPictures) FPictures = std::make_unique<TPlotPictureList>(this);
   return FPictures.get();

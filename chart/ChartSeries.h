@@ -12,6 +12,7 @@
 #include "chart/ChartElement.h"
 #include "chart/ChartPointLists.h"
 #include "chart/ChartValueList.h"
+#include "chart/ChartVisualsList.h"
 
 class TChartSeries;
 
@@ -57,6 +58,7 @@ class TChartSeries : public TCustomChartSeries {
   void SetParentChart(TChartSeriesPanel* Value) override;
   void Added() override;
   void Removed() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // ---- adding points (every form ends in AddXY)
   virtual int AddXY(double X, double Y, const std::string& Label = {}, TColor Color = clDefault);
@@ -153,6 +155,9 @@ class TChartSeries : public TCustomChartSeries {
   // Made on first use.
   TPlotPictureList* Pictures();
   bool HasPictures() const { return FPictures != nullptr; }
+  // Made on first use.
+  TVisualsList* Visuals();
+  bool HasVisuals() const { return FVisuals != nullptr; }
 
   // ---- axes
   THorizAxis GetHorizAxis() const { return FHorizAxis; }
@@ -272,6 +277,7 @@ class TChartSeries : public TCustomChartSeries {
   std::vector<TChartSeries*> FSeriesSources;
   std::string FPercentFormat;
   std::unique_ptr<TPlotPictureList> FPictures;
+  std::unique_ptr<TVisualsList> FVisuals;
   int FTransparency = 0;
   TTreatNullsStyle FTreatNulls = tnDontPaint;
   std::string FValueFormat;

@@ -118,6 +118,12 @@ void TChartSeries::SwapValueIndex(int A, int B) {
   }
   if (FColors) std::swap((*FColors)[A], (*FColors)[B]);
   if (FLabels->Count() > 0) FLabels->Exchange(A, B);
+  if (FVisuals && FVisuals->Count() > 0) {
+    // An entry past the end counts as empty.
+    const int needed = std::max(A, B) + 1;
+    while (FVisuals->Count() < needed) FVisuals->InsertVisual(FVisuals->Count(), nullptr);
+    FVisuals->Exchange(A, B);
+  }
 }
 
 void TChartSeries::CheckOrder() {

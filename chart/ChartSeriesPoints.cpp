@@ -141,6 +141,7 @@ void TChartSeries::ClearLists() {
   FColors.reset();
   FLabels->Clear();
   if (FPictures) FPictures->Clear();
+  if (FVisuals) FVisuals->Clear();
 }
 
 void TChartSeries::Clear() {
@@ -160,6 +161,7 @@ void TChartSeries::Delete(int ValueIndex) {
     FColors->erase(FColors->begin() + ValueIndex);
   if (ValueIndex < FLabels->Count()) FLabels->DeleteLabel(ValueIndex);
   if (FPictures && ValueIndex < FPictures->Count()) FPictures->Delete(ValueIndex);
+  if (FVisuals && ValueIndex < FVisuals->Count()) FVisuals->DeleteVisual(ValueIndex);
   NotifyValue(veDelete, ValueIndex);
   if (FActive) Repaint();
 }
@@ -178,6 +180,10 @@ void TChartSeries::Delete(int Start, int Quantity, bool RemoveGap) {
   if (Start < labels)
     FLabels->List.erase(FLabels->List.begin() + Start,
                         FLabels->List.begin() + std::min(labels, Start + Quantity));
+  if (FVisuals) {
+    const int last = std::min(FVisuals->Count(), Start + Quantity) - 1;
+    for (int i = last; i >= Start; --i) FVisuals->DeleteVisual(i);
+  }
   NotifyValue(veDelete, -1);
   if (FActive) Repaint();
   if (RemoveGap) NotMandatoryValueList->FillSequence();
