@@ -5,9 +5,19 @@
 #include "chart/PlotConst.h"
 #include "platform/rtl/RttiDecl.h"
 
+namespace {
+const TEnumInfo& HoverElementInfo() {
+  static const TEnumInfo info("THoverElement", {"hePrevious", "heCurrent", "heNext", "heJoin"});
+  return info;
+}
+}  // namespace
+
 const TClassInfo* TChartSeries::Class() {
+  using S = TChartSeries;
   static const TClassInfo* info =
-      TClassDecl<TChartSeries>("TChartSeries", TCustomChartSeries::Class());
+      TClassDecl<S>("TChartSeries", TCustomChartSeries::Class())
+          .Set("HoverElement", &S::GetHoverElement, &S::SetHoverElement, HoverElementInfo())
+          .Default(0);
   return info;
 }
 
@@ -65,6 +75,14 @@ void TChartSeries::Removed() {
   }
   RemoveAllLinkedSeries();
   FParent = nullptr;
+}
+
+void TChartSeries::SetParentComponent(TComponent* Value) {
+  if (auto* chart = dynamic_cast<TChartSeriesPanel*>(Value)) SetParentChart(chart);
+}
+
+TComponent* TChartSeries::GetParentComponent() const {
+  return dynamic_cast<TComponent*>(FParent);
 }
 
 // ---------------- series fed by this one ----------------

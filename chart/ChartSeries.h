@@ -22,6 +22,9 @@ enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointValue };
 enum TSeriesClickedPartStyle { scpNone, scpSegment, scpPointer, scpMark };
+// Parts highlighted while the mouse hovers a series (bits of THoverElements).
+enum THoverElement { hePrevious, heCurrent, heNext, heJoin };
+using THoverElements = uint32_t;
 
 // Which changes of a source series its dependent series follow (bits).
 enum TSeriesRecalcOption { rOnDelete, rOnModify, rOnInsert, rOnClear };
@@ -59,6 +62,10 @@ class TChartSeries : public TCustomChartSeries {
   void Added() override;
   void Removed() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // A stream reader gives a series the chart it is read into.
+  void SetParentComponent(TComponent* Value) override;
+  TComponent* GetParentComponent() const override;
+  bool HasParent() const override { return true; }
 
   // ---- adding points (every form ends in AddXY)
   virtual int AddXY(double X, double Y, const std::string& Label = {}, TColor Color = clDefault);
@@ -212,6 +219,8 @@ class TChartSeries : public TCustomChartSeries {
   void SetRecalcOptions(TSeriesRecalcOptions Value) { FRecalcOptions = Value; }
   double GetDefaultNullValue() const { return FDefaultNull; }
   void SetDefaultNullValue(double Value) { FDefaultNull = Value; }
+  THoverElements GetHoverElement() const { return FHoverElement; }
+  void SetHoverElement(THoverElements Value) { FHoverElement = Value; }
   int GetCursor() const { return FCursor; }
   void SetCursor(int Value) { FCursor = Value; }
 
@@ -270,6 +279,7 @@ class TChartSeries : public TCustomChartSeries {
   int FDepth = -1;
   TChartAxis* FGetHorizAxis = nullptr;
   TChartAxis* FGetVertAxis = nullptr;
+  THoverElements FHoverElement = 0;
   std::unique_ptr<TLabelsList> FLabels;
   std::string FLabelsSource;
   std::vector<TChartSeries*> FLinkedSeries;

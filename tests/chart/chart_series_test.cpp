@@ -7,6 +7,7 @@
 
 #include "chart/ChartException.h"
 #include "chart/ChartSeries.h"
+#include "platform/rtl/Rtti.h"
 #include "tests/chart/chart_fake_panel.h"
 
 namespace {
@@ -371,6 +372,33 @@ TEST(ChartSeries, ReplaceListTakesNameAndRole) {
   EXPECT_EQ(s.MandatoryValueList, y);
   EXPECT_EQ(y->GetName(), "Y");
   EXPECT_EQ(s.ValuesList().Get(1), y);
+}
+
+}  // namespace
+
+namespace {
+
+class ChartComponent : public TComponent, public FakeSeriesPanel {};
+
+TEST(ChartSeries, StreamReaderGivesOnlyAChartAsParent) {
+  ChartComponent chart;
+  TComponent notChart;
+  TChartSeries s;
+  s.SetParentComponent(&notChart);
+  EXPECT_EQ(s.GetParentChart(), nullptr);
+  s.SetParentComponent(&chart);
+  EXPECT_EQ(s.GetParentChart(), static_cast<TChartSeriesPanel*>(&chart));
+  EXPECT_EQ(s.GetParentComponent(), &chart);
+  s.SetParentChart(nullptr);
+}
+
+TEST(ChartSeries, HoverElementIsAPublishedSet) {
+  TChartSeries s;
+  const TPropInfo* prop = TChartSeries::Class()->FindProperty("HoverElement");
+  ASSERT_NE(prop, nullptr);
+  prop->SetSet(&s, {"heCurrent", "heJoin"});
+  EXPECT_EQ(s.GetHoverElement(), (1u << heCurrent) | (1u << heJoin));
+  EXPECT_EQ(prop->GetSet(&s), (std::vector<std::string>{"heCurrent", "heJoin"}));
 }
 
 }  // namespace
