@@ -276,3 +276,46 @@ bool TChartSeries::HasLabels() const {
   return std::any_of(FLabels->List.begin(), FLabels->List.end(),
                      [](const std::string& s) { return !s.empty(); });
 }
+
+// ---------------- slots the series kinds override ----------------
+
+bool TChartSeries::ClickedPointer(int ValueIndex, int tmpX, int tmpY, int X, int Y) {
+  (void)ValueIndex;
+  (void)tmpX;
+  (void)tmpY;
+  (void)X;
+  (void)Y;
+  return false;
+}
+
+int TChartSeries::Clicked(int X, int Y) {
+  (void)X;
+  (void)Y;
+  return -1;
+}
+
+void TChartSeries::PrepareLegendCanvas(int ValueIndex, TColor& BackColor,
+                                       TBrushStyle& BrushStyle) {
+  (void)ValueIndex;
+  (void)BackColor;
+  (void)BrushStyle;
+}
+
+std::vector<int> TChartSeries::SortDrawPoints(int First, int Last, bool Ascending) {
+  (void)First;
+  (void)Last;
+  (void)Ascending;
+  return {};
+}
+
+std::vector<int> TChartSeries::SortDrawSeries(int A, int B, int C) {
+  (void)A;
+  (void)B;
+  (void)C;
+  return {};
+}
+
+void TChartSeries::CreateSubGallery(
+    const std::function<void(const std::string& Name)>& AddSubChart) {
+  AddSubChart(PlotMsg_Normal);
+}

@@ -185,6 +185,39 @@ class TChartSeries : public TCustomChartSeries {
   virtual TChartValueList* ValueListOfAxis(TChartAxis* Axis) const;
   virtual TAxisLabelStyle AxisLabelStyle(TChartAxis* Axis) const;
 
+  // ---- drawing, legend and hit-test slots: what the base does; the
+  // series kinds override them
+  virtual void BeforeCalcAxis() {}
+  virtual void ChangedAxisScale(TChartAxis* Axis) { (void)Axis; }
+  virtual bool CanBeforeParallel() const { return false; }
+  virtual void DoBeforeParallel() {}
+  virtual void DrawValue(int ValueIndex) { (void)ValueIndex; }
+  virtual bool ClickedPointer(int ValueIndex, int tmpX, int tmpY, int X, int Y);
+  // The point at (X, Y), -1 for none.
+  virtual int Clicked(int X, int Y);
+  virtual bool InvertedLegend() const { return false; }
+  virtual int CalcLegendIndex(int Index) const { return Index; }
+  virtual int ValueIndexToLegend(int ValueIndex) const { return ValueIndex; }
+  virtual int LegendToValueIndex(int LegendIndex) const { return LegendIndex; }
+  virtual int CountLegendItems() const { return Count(); }
+  virtual TColor LegendItemColor(int LegendIndex) const { return GetValueColor(LegendIndex); }
+  virtual void PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrushStyle& BrushStyle);
+  // The value a mark shows: the mandatory one.
+  virtual double GetMarkValue(int ValueIndex) const {
+    return MandatoryValueList->GetValue(ValueIndex);
+  }
+  virtual double GetOriginValue(int ValueIndex) const { return GetMarkValue(ValueIndex); }
+  // Draw order of the points First..Last; empty means index order.
+  virtual std::vector<int> SortDrawPoints(int First, int Last, bool Ascending);
+  virtual std::vector<int> SortDrawSeries(int A, int B, int C);
+  virtual bool CanZoomScroll() const { return UseAxis(); }
+  // Offers the sub-gallery charts of the series kind by name.
+  virtual void CreateSubGallery(const std::function<void(const std::string& Name)>& AddSubChart);
+  virtual void SetSubGallery(TChartSeries* Series, int Index) {
+    (void)Series;
+    (void)Index;
+  }
+
   // ---- sorting
   virtual void SwapValueIndex(int A, int B);
   virtual void CheckOrder();

@@ -402,3 +402,20 @@ TEST(ChartSeries, HoverElementIsAPublishedSet) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChartSeries, MarkValueIsTheMandatoryValue) {
+  TChartSeries normal, horizontal;
+  horizontal.SetHorizontal();
+  normal.AddXY(1, 10);
+  horizontal.AddXY(1, 10);
+  EXPECT_EQ(normal.GetMarkValue(0), 10);
+  EXPECT_EQ(horizontal.GetMarkValue(0), 1);
+  EXPECT_EQ(horizontal.GetOriginValue(0), 1);
+  std::vector<std::string> names;
+  normal.CreateSubGallery([&](const std::string& n) { names.push_back(n); });
+  EXPECT_EQ(names, (std::vector<std::string>{"Normal"}));
+}
+
+}  // namespace
