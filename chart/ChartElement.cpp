@@ -33,7 +33,7 @@ void TCustomChartElement::Assign(TPersistent* Source) {
   FBrush->Assign(source->FBrush.get());
   FPen->Assign(source->FPen.get());
   FActive = source->FActive;
-  FShowInEditor = source->FShowInEditor;
+  SetTag(source->GetTag());
   FTagObject = source->FTagObject;
 }
 

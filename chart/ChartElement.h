@@ -18,6 +18,7 @@ class TCustomChartElement : public TComponent {
   ~TCustomChartElement() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
+  // Active flag, brush, pen, tag and tag object of another element.
   void Assign(TPersistent* Source) override;
 
   // The notification given to the brush and pen: repaints.
