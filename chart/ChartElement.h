@@ -69,7 +69,11 @@ class TCustomChartElement : public TComponent {
 
 // Members of a series' style set (bits of TChartSeriesStyle).
 enum TChartSeriesStyleItem {
-  tssIsTemplate, tssDenyChangeType, tssDenyDelete, tssDenyClone, tssIsPersistent,
+  tssIsTemplate,
+  tssDenyChangeType,
+  tssDenyDelete,
+  tssDenyClone,
+  tssIsPersistent,
   tssHideDataSource
 };
 using TChartSeriesStyle = uint32_t;

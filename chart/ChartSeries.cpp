@@ -81,16 +81,13 @@ void TChartSeries::SetParentComponent(TComponent* Value) {
   if (auto* chart = dynamic_cast<TChartSeriesPanel*>(Value)) SetParentChart(chart);
 }
 
-TComponent* TChartSeries::GetParentComponent() const {
-  return dynamic_cast<TComponent*>(FParent);
-}
+TComponent* TChartSeries::GetParentComponent() const { return dynamic_cast<TComponent*>(FParent); }
 
 // ---------------- series fed by this one ----------------
 
 void TChartSeries::AddLinkedSeries(TChartSeries* Series) {
   if (!Series || Series == this) return;
-  if (std::find(FLinkedSeries.begin(), FLinkedSeries.end(), Series) != FLinkedSeries.end())
-    return;
+  if (std::find(FLinkedSeries.begin(), FLinkedSeries.end(), Series) != FLinkedSeries.end()) return;
   FLinkedSeries.push_back(Series);
   Series->FSeriesSources.push_back(this);
 }
@@ -105,13 +102,9 @@ void TChartSeries::RemoveAllLinkedSeries() {
   for (TChartSeries* source : sources) source->RemoveLinkedSeries(this);
 }
 
-void TChartSeries::DropLinkedSeries(TChartSeries* Series) {
-  std::erase(FLinkedSeries, Series);
-}
+void TChartSeries::DropLinkedSeries(TChartSeries* Series) { std::erase(FLinkedSeries, Series); }
 
-void TChartSeries::DropSeriesSource(TChartSeries* Series) {
-  std::erase(FSeriesSources, Series);
-}
+void TChartSeries::DropSeriesSource(TChartSeries* Series) { std::erase(FSeriesSources, Series); }
 
 void TChartSeries::CheckDataSource() {
   if (IUpdating != 0 || !FParent) return;
@@ -294,8 +287,7 @@ int TChartSeries::Clicked(int X, int Y) {
   return -1;
 }
 
-void TChartSeries::PrepareLegendCanvas(int ValueIndex, TColor& BackColor,
-                                       TBrushStyle& BrushStyle) {
+void TChartSeries::PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrushStyle& BrushStyle) {
   (void)ValueIndex;
   (void)BackColor;
   (void)BrushStyle;

@@ -11,7 +11,13 @@ class TCustomChartSeries;
 
 // Events the chart broadcasts to its listeners about its series.
 enum TChartSeriesEvent {
-  seAdd, seRemove, seChangeTitle, seChangeColor, seSwap, seChangeActive, seDataChanged,
+  seAdd,
+  seRemove,
+  seChangeTitle,
+  seChangeColor,
+  seSwap,
+  seChangeActive,
+  seDataChanged,
   seAfterRemove
 };
 

@@ -91,9 +91,8 @@ int TChartSeries::AddChartValue(TChartSeries* Source, int ValueIndex) {
   const int index = FX->AddChartValue(x);
   FY->InsertChartValue(index, y);
   for (int i = 2; i < FValuesList.Count(); ++i) {
-    const double v = i < Source->FValuesList.Count()
-                         ? Source->FValuesList.Get(i)->GetValue(ValueIndex)
-                         : 0.0;
+    const double v =
+        i < Source->FValuesList.Count() ? Source->FValuesList.Get(i)->GetValue(ValueIndex) : 0.0;
     FValuesList.Get(i)->InsertChartValue(index, v);
   }
   return index;

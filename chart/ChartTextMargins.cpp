@@ -19,18 +19,17 @@ int RoundPixels(double Value) { return static_cast<int>(std::nearbyint(Value)); 
 
 const TClassInfo* TMargins::Class() {
   using M = TMargins;
-  static const TClassInfo* info =
-      TClassDecl<M>("TMargins", TPersistent::Class())
-          .Prop("Left", &M::GetLeft, &M::SetLeft)
-          .Stored(&M::IsLeftStored)
-          .Prop("Top", &M::GetTop, &M::SetTop)
-          .Stored(&M::IsTopStored)
-          .Prop("Right", &M::GetRight, &M::SetRight)
-          .Stored(&M::IsRightStored)
-          .Prop("Bottom", &M::GetBottom, &M::SetBottom)
-          .Stored(&M::IsBottomStored)
-          .Enum("Units", &M::GetUnits, &M::SetUnits, MarginUnitsInfo())
-          .Default(maPercentFont);
+  static const TClassInfo* info = TClassDecl<M>("TMargins", TPersistent::Class())
+                                      .Prop("Left", &M::GetLeft, &M::SetLeft)
+                                      .Stored(&M::IsLeftStored)
+                                      .Prop("Top", &M::GetTop, &M::SetTop)
+                                      .Stored(&M::IsTopStored)
+                                      .Prop("Right", &M::GetRight, &M::SetRight)
+                                      .Stored(&M::IsRightStored)
+                                      .Prop("Bottom", &M::GetBottom, &M::SetBottom)
+                                      .Stored(&M::IsBottomStored)
+                                      .Enum("Units", &M::GetUnits, &M::SetUnits, MarginUnitsInfo())
+                                      .Default(maPercentFont);
   return info;
 }
 
@@ -67,13 +66,9 @@ void TMargins::Calculate(int Width, int Height, int FontSize) {
   }
 }
 
-void TMargins::SetDefaultHoriz(int Value) {
-  DefaultHoriz = FLeft = FRight = Value;
-}
+void TMargins::SetDefaultHoriz(int Value) { DefaultHoriz = FLeft = FRight = Value; }
 
-void TMargins::SetDefaultVert(int Value) {
-  DefaultVert = FTop = FBottom = Value;
-}
+void TMargins::SetDefaultVert(int Value) { DefaultVert = FTop = FBottom = Value; }
 
 void TMargins::SetUnits(TMarginUnits Value) {
   if (FUnits == Value) return;

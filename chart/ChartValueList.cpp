@@ -25,15 +25,14 @@ const char* const kMultiplierMessage =
 
 const TClassInfo* TChartValueList::Class() {
   using L = TChartValueList;
-  static const TClassInfo* info =
-      TClassDecl<L>("TChartValueList", TPersistent::Class())
-          .Prop("DateTime", &L::GetDateTime, &L::SetDateTime)
-          .Stored(&L::IsDateStored)
-          .Prop("Name", &L::GetName, &L::SetName)
-          .Stored(&L::IsNameStored)
-          .Enum("Order", &L::GetOrder, &L::SetOrder, ListOrderInfo())
-          .Prop("ValueSource", &L::GetValueSource, &L::SetValueSource)
-          .Stored(&L::IsValueSourceStored);
+  static const TClassInfo* info = TClassDecl<L>("TChartValueList", TPersistent::Class())
+                                      .Prop("DateTime", &L::GetDateTime, &L::SetDateTime)
+                                      .Stored(&L::IsDateStored)
+                                      .Prop("Name", &L::GetName, &L::SetName)
+                                      .Stored(&L::IsNameStored)
+                                      .Enum("Order", &L::GetOrder, &L::SetOrder, ListOrderInfo())
+                                      .Prop("ValueSource", &L::GetValueSource, &L::SetValueSource)
+                                      .Stored(&L::IsValueSourceStored);
   return info;
 }
 
@@ -78,8 +77,7 @@ int TChartValueList::AddChartValue(double AValue) {
 
 int TChartValueList::AddChartValue() {
   const double v = FTempValue;
-  const bool append = FOrder == loNone || FCount == 0 ||
-                      (FOrder == loAscending && v >= Last()) ||
+  const bool append = FOrder == loNone || FCount == 0 || (FOrder == loAscending && v >= Last()) ||
                       (FOrder == loDescending && v <= Last());
   int index = FCount;
   if (!append) {

@@ -27,8 +27,7 @@ TVisualBlock* TVisualsList::CloneOf(TVisualBlock* Block) const {
 
 void TVisualsList::SetVisual(int Index, TVisualBlock* Block) {
   const bool inside = Index >= 0 && Index < Count();
-  if (inside && FItems[Index] && FItems[Index] != Block &&
-      FItems[Index]->GetOwner() == FSeries) {
+  if (inside && FItems[Index] && FItems[Index] != Block && FItems[Index]->GetOwner() == FSeries) {
     FreeBlock(FItems[Index]);
     FItems[Index] = nullptr;
   }

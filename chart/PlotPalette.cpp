@@ -8,10 +8,10 @@ constexpr TColor kCream = 0xF0FBFF;
 constexpr TColor kMedGray = 0xA4A0A0;
 
 const std::vector<TColor>& DefaultPalette() {
-  static const std::vector<TColor> palette = {
-      clRed,    clGreen, clYellow, clBlue,   clWhite,      clGray,   clFuchsia,
-      clTeal,   clNavy,  clMaroon, clLime,   clOlive,      clPurple, clSilver,
-      clAqua,   clBlack, kMoneyGreen, kSkyBlue, kCream, kMedGray};
+  static const std::vector<TColor> palette = {clRed,   clGreen,     clYellow, clBlue,   clWhite,
+                                              clGray,  clFuchsia,   clTeal,   clNavy,   clMaroon,
+                                              clLime,  clOlive,     clPurple, clSilver, clAqua,
+                                              clBlack, kMoneyGreen, kSkyBlue, kCream,   kMedGray};
   return palette;
 }
 

@@ -47,9 +47,7 @@ class FakeSeriesPanel : public TChartSeriesPanel {
   TChartAxis* GetRightAxis() const override { return Axis(3); }
   TChartAxis* GetDepthAxis() const { return Axis(4); }
   TChartAxis* GetCustomAxis() const { return Axis(5); }
-  bool IsHorizontalAxis(const TChartAxis* A) const override {
-    return A == Axis(0) || A == Axis(1);
-  }
+  bool IsHorizontalAxis(const TChartAxis* A) const override { return A == Axis(0) || A == Axis(1); }
   bool IsDepthAxis(const TChartAxis* A) const override { return A == Axis(4); }
 
   int GetMaxValuesCount() const override { return 0; }

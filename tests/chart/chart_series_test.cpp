@@ -146,8 +146,8 @@ TEST(ChartSeries, DeleteOutOfBoundsSaysWhichBounds) {
       s.Delete(bad);
       FAIL() << bad;
     } catch (const ChartException& e) {
-      EXPECT_EQ(e.Message(), "Series Delete: ValueIndex " + std::to_string(bad) +
-                                 " out of bounds (0 to 2).");
+      EXPECT_EQ(e.Message(),
+                "Series Delete: ValueIndex " + std::to_string(bad) + " out of bounds (0 to 2).");
     }
   }
   EXPECT_EQ(s.Count(), 3);

@@ -105,6 +105,9 @@ TEST(ChartValueList, StatisticsAreComputedOnceAfterManyChanges) {
   EXPECT_TRUE(y->GetModified());
   EXPECT_EQ(y->MaxValue(), 4);
   EXPECT_FALSE(y->GetModified());
+  // Later reads use the cache: a value changed behind the list's back
+  // does not show until the next change.
+  y->Value[1] = -60;
   EXPECT_EQ(y->MinValue(), -6);
   EXPECT_EQ(y->Total(), 0);
   EXPECT_EQ(y->TotalABS(), 12);

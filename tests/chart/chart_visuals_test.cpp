@@ -17,7 +17,8 @@ class CountedBlock : public TVisualBlock {
   explicit CountedBlock(TComponent* AOwner = nullptr) : TVisualBlock(AOwner) { ++Alive; }
   ~CountedBlock() override { --Alive; }
   static const TClassInfo* Class() {
-    static const TClassInfo* info = TClassDecl<CountedBlock>("TCountedBlock", TVisualBlock::Class());
+    static const TClassInfo* info =
+        TClassDecl<CountedBlock>("TCountedBlock", TVisualBlock::Class());
     return info;
   }
   const TClassInfo* ClassType() const override { return Class(); }
