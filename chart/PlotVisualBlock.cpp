@@ -5,18 +5,17 @@
 #include "platform/rtl/RttiDecl.h"
 
 const TClassInfo* TVisualBlock::Class() {
-  using V = TVisualBlock;
-  static const TClassInfo* info = TClassDecl<V>("TVisualBlock", TComponent::Class())
-                                      .Prop("Location", &V::GetLocation, &V::SetLocation)
-                                      .Prop("Size", &V::GetSize, &V::SetSize);
+  static const TClassInfo* info =
+      TClassDecl<TVisualBlock>("TVisualBlock", TComponent::Class())
+          .Prop("Location", &TVisualBlock::GetLocation, &TVisualBlock::SetLocation)
+          .Prop("Size", &TVisualBlock::GetSize, &TVisualBlock::SetSize);
   return info;
 }
 
-TVisualBlock::TVisualBlock(TComponent* AOwner)
-    : TComponent(AOwner),
-      FLocation(std::make_unique<TPointXYZFloat>(0.0)),
-      FSize(std::make_unique<TPointXYZFloat>(100.0, [this](TObject* s) { SizeChanged(s); })) {
+TVisualBlock::TVisualBlock(TComponent* AOwner) : TComponent(AOwner) {
+  FLocation = std::make_unique<TPointXYZFloat>(0);
   FLocation->IOwnerRepaint = [this] { Repaint(); };
+  FSize = std::make_unique<TPointXYZFloat>(100, [this](TObject* S) { SizeChanged(S); });
   FSize->IOwnerRepaint = [this] { Repaint(); };
 }
 
@@ -26,14 +25,13 @@ TVisualBlock::~TVisualBlock() {
 }
 
 void TVisualBlock::Assign(TPersistent* Source) {
-  auto* source = dynamic_cast<TVisualBlock*>(Source);
-  if (!source) {
-    TComponent::Assign(Source);
+  if (auto* block = dynamic_cast<TVisualBlock*>(Source)) {
+    FLocation->Assign(block->FLocation.get());
+    FSize->Assign(block->FSize.get());
+    IsCloneable = block->IsCloneable;
     return;
   }
-  FLocation->Assign(source->FLocation.get());
-  FSize->Assign(source->FSize.get());
-  IsCloneable = source->IsCloneable;
+  TComponent::Assign(Source);
 }
 
 void TVisualBlock::SetLocation(TPointXYZFloat* Value) {
@@ -46,20 +44,19 @@ void TVisualBlock::SetSize(TPointXYZFloat* Value) {
   Repaint();
 }
 
-void TVisualBlock::SetBounds(const TRect& R, float Z0, float Z1) {
-  // The point blocks notify on every setter, so the coordinates are
-  // staged without their callbacks.
-  auto write = [](TPointXYZFloat& P, float X, float Y, float Z) {
-    TNotifyEvent changed = std::move(P.FOnChanged);
-    std::function<void()> repaint = std::move(P.IOwnerRepaint);
-    P.FOnChanged = nullptr;
-    P.IOwnerRepaint = nullptr;
-    P.SetPoint(X, Y, Z);
-    P.FOnChanged = std::move(changed);
-    P.IOwnerRepaint = std::move(repaint);
-  };
-  write(*FLocation, (R.Left + R.Right) * 0.5f, (Z0 + Z1) * 0.5f,
-        (R.Bottom - R.Top) - (R.Top + R.Bottom) * 0.5f);
-  write(*FSize, static_cast<float>(std::abs(R.Right - R.Left)), std::fabs(Z0 - Z1),
-        static_cast<float>(std::abs(R.Bottom - R.Top)));
+void TVisualBlock::SetBounds(const TRect& R, float Z0, float Z1, int) {
+  // Written without the setters, which would notify and repaint.
+  auto location = std::move(FLocation->IOwnerRepaint);
+  auto size = std::move(FSize->IOwnerRepaint);
+  auto sizeChanged = std::move(FSize->FOnChanged);
+  FLocation->IOwnerRepaint = nullptr;
+  FSize->IOwnerRepaint = nullptr;
+  FSize->FOnChanged = nullptr;
+  FLocation->SetPoint((R.Left + R.Right) * 0.5f, (Z0 + Z1) * 0.5f,
+                      float(R.Bottom - R.Top) - (R.Top + R.Bottom) * 0.5f);
+  FSize->SetPoint(float(std::abs(R.Right - R.Left)), std::fabs(Z0 - Z1),
+                  float(std::abs(R.Bottom - R.Top)));
+  FLocation->IOwnerRepaint = std::move(location);
+  FSize->IOwnerRepaint = std::move(size);
+  FSize->FOnChanged = std::move(sizeChanged);
 }

@@ -1,15 +1,16 @@
 #pragma once
-// A visual block: a 3D scene element with a location and a size that a
-// canvas which records entities may draw a point as. Concrete blocks say
-// how they are formatted, repainted and edited.
+// A 3D scene element of a chart with a location and a size, and the base
+// of its editor form. The scene classes that draw such blocks are not part
+// of the program; these bases carry the streamed location and size.
 
 #include <memory>
 
-#include "chart/PlotPen.h"
 #include "chart/PlotPointBlock.h"
-#include "platform/rtl/Classes.h"
+#include "platform/vcl/Forms.h"
 
 class TControl;
+class TPlotPen;
+class TPlotBrush;
 
 class TVisualBlock : public TComponent {
  public:
@@ -20,15 +21,11 @@ class TVisualBlock : public TComponent {
   // From another block: location, size and whether it may be cloned.
   void Assign(TPersistent* Source) override;
 
-  virtual void AddPathPoint(float X, float Y, TColor Color) {
-    (void)X;
-    (void)Y;
-    (void)Color;
-  }
+  virtual void AddPathPoint(float, float, TColor) {}
   virtual void ClearPath() {}
-  virtual void SetFormatting(TPlotPen* Pen, TPlotBrush* Brush, bool Hover, TColor Color,
-                             uint8_t Transparency) = 0;
-  virtual void SizeChanged(TObject* Sender) { (void)Sender; }
+  virtual void SetFormatting(TPlotPen* Pen, TPlotBrush* Brush, bool Flag, TColor Color,
+                             uint8_t Value) = 0;
+  virtual void SizeChanged(TObject*) {}
   virtual void Repaint() = 0;
   virtual TControl* Editor(TComponent* AOwner, bool Embeddable) = 0;
 
@@ -36,13 +33,23 @@ class TVisualBlock : public TComponent {
   void SetLocation(TPointXYZFloat* Value);
   TPointXYZFloat* GetSize() const { return FSize.get(); }
   void SetSize(TPointXYZFloat* Value);
-  // Centre of R and of the depth range; R's width and height and the
-  // depth span as size. Written directly: no notice, no repaint.
-  void SetBounds(const TRect& R, float Z0, float Z1);
+  // The block of a chart rectangle between two depths, written directly:
+  // no notification and no repaint.
+  void SetBounds(const TRect& R, float Z0, float Z1, int Unused = 0);
 
   bool IsCloneable = true;
 
  private:
   std::unique_ptr<TPointXYZFloat> FLocation;
   std::unique_ptr<TPointXYZFloat> FSize;
+};
+
+class TVisualEditor : public TForm {
+ public:
+  explicit TVisualEditor(TComponent* AOwner) : TForm(AOwner) {}
+  virtual void RefreshBlock(TVisualBlock*) {}
+  void MarkDirty() {
+    if (FOnDirty) FOnDirty(this);
+  }
+  TNotifyEvent FOnDirty;
 };

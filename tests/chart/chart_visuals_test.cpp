@@ -123,18 +123,4 @@ TEST(ChartVisualsList, EditGoesThroughTheHook) {
   PlotEditVisualHook = nullptr;
 }
 
-TEST(PlotVisualBlock, SetBoundsWritesCentreAndSizeQuietly) {
-  CountedBlock block;
-  block.SetBounds(TRect{10, 20, 30, 60}, 4, 10);
-  EXPECT_EQ(block.Repaints, 0);
-  EXPECT_EQ(block.GetLocation()->GetX(), 20);
-  EXPECT_EQ(block.GetLocation()->GetY(), 7);
-  EXPECT_EQ(block.GetLocation()->GetZ(), 0);  // 40 - 80 / 2
-  EXPECT_EQ(block.GetSize()->GetX(), 20);
-  EXPECT_EQ(block.GetSize()->GetY(), 6);
-  EXPECT_EQ(block.GetSize()->GetZ(), 40);
-  block.GetSize()->SetX(5);
-  EXPECT_EQ(block.Repaints, 1);
-}
-
 }  // namespace
