@@ -30,7 +30,41 @@ void WriteRgbPixels(TBitmap& ABitmap, TStream& AStream) {
   }
 }
 
+// Rows top to bottom, the first Width bytes (palette indices) of each.
+void WriteIndexedPixels(TBitmap& ABitmap, TStream& AStream) {
+  for (int y = 0; y < ABitmap.GetHeight(); ++y)
+    AStream.WriteBuffer(ABitmap.GetScanLine(y), int32_t(ABitmap.GetWidth()));
+}
+
+std::string HexByte(int AValue) {
+  const char* digits = "0123456789ABCDEF";
+  return {digits[(AValue >> 4) & 15], digits[AValue & 15], ' '};
+}
+
 }  // namespace
+
+TPdfArray* CreateIndexedColorSpace(TBitmap& ABitmap) {
+  if (ABitmap.GetPixelFormat() != pf8bit)
+    throw EPdfInvalidImageFormat("only 8 bit color image is allowed.");
+  const std::vector<TColor>& palette = ABitmap.GetPalette();
+  if (palette.empty()) throw EPdfInvalidImageFormat("failed to get Palette..");
+  auto space = std::make_unique<TPdfArray>(nullptr);
+  space->AddItem(new TPdfName(u"Indexed"));
+  space->AddItem(new TPdfName(u"DeviceRGB"));
+  space->AddItem(new TPdfNumber(255));
+  // All 256 entries; those past the bitmap's palette are black.
+  std::string text = "<";
+  for (size_t i = 0; i < 256; ++i) {
+    const gdi::COLORREF color = i < palette.size() ? ColorToRGB(palette[i]) : 0;
+    text += HexByte(gdi::GetRValue(color)) + HexByte(gdi::GetGValue(color)) +
+            HexByte(gdi::GetBValue(color));
+  }
+  text += ">";
+  auto* binary = new TPdfBinary;
+  space->AddItem(binary);
+  binary->Stream()->WriteBuffer(text.data(), int32_t(text.size()));
+  return space.release();
+}
 
 const TClassInfo* TPdfImageCreator::Class() {
   static const TClassInfo info("TPdfImageCreator", TPersistent::Class(), nullptr);
@@ -52,9 +86,15 @@ TPdfImage* TPdfBitmapImage::CreateImage(TGraphic* AImage) {
   attributes->AddNameItem(u"Subtype", u"Image");
   TBitmap bitmap;
   bitmap.Assign(AImage);
-  bitmap.SetPixelFormat(pf24bit);
-  WriteRgbPixels(bitmap, *image->Stream());
-  attributes->AddNameItem(u"ColorSpace", u"DeviceRGB");
+  if (bitmap.BitsPerPixel() <= 8) {
+    bitmap.SetPixelFormat(pf8bit);
+    WriteIndexedPixels(bitmap, *image->Stream());
+    attributes->AddItem(u"ColorSpace", CreateIndexedColorSpace(bitmap));
+  } else {
+    bitmap.SetPixelFormat(pf24bit);
+    WriteRgbPixels(bitmap, *image->Stream());
+    attributes->AddNameItem(u"ColorSpace", u"DeviceRGB");
+  }
   attributes->AddNumberItem(u"Width", bitmap.GetWidth());
   attributes->AddNumberItem(u"Height", bitmap.GetHeight());
   attributes->AddNumberItem(u"BitsPerComponent", 8);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -153,6 +154,73 @@ TEST(PdfBitmapImage, EmptyBitmapIsStillRgb) {
   EXPECT_EQ(Data(*image), "");
 }
 
+// A bitmap of the format whose pixels count through the palette's indices
+// (index x mod 2 in row 0, x mod 3 in row 1), with a palette of two or three colours.
+void PaintIndexed(TBitmap& ABitmap, TPixelFormat AFormat, int AWidth) {
+  ABitmap.SetPixelFormat(AFormat);
+  ABitmap.SetSize(AWidth, 2);
+  const bool two = AFormat == pf1bit;
+  ABitmap.SetPalette(two ? std::vector<TColor>{clRed, clBlue}
+                         : std::vector<TColor>{clRed, clBlue, TColor(0x563412)});
+  const int bpp = ABitmap.BitsPerPixel(), perByte = 8 / bpp;
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < AWidth; ++x) {
+      const int index = x % (y == 0 || two ? 2 : 3);
+      uint8_t& cell = ABitmap.GetScanLine(y)[x / perByte];
+      cell = uint8_t(cell | index << (perByte - 1 - x % perByte) * bpp);
+    }
+}
+
+// The indexed colour space of a palette: 256 entries, the rest black.
+std::string IndexedSpace(const std::string& AEntries, int ACount) {
+  std::string text = "[/Indexed /DeviceRGB 255 <" + AEntries;
+  for (int i = ACount; i < 256; ++i) text += "00 00 00 ";
+  return text + "> ]";
+}
+
+TEST(PdfBitmapImage, WritesIndexedBitmapsAsEightBitIndicesWithTheirPalette) {
+  const struct {
+    TPixelFormat format;
+    int count;
+  } cases[] = {{pf1bit, 2}, {pf4bit, 3}, {pf8bit, 3}};
+  for (const auto& c : cases) {
+    TBitmap bitmap;
+    PaintIndexed(bitmap, c.format, 5);
+    std::unique_ptr<TPdfImage> image(MakeImage(&bitmap, "Pdf-Bitmap"));
+    TPdfDictionary* a = image->Attributes();
+    const std::string entries = c.count == 2 ? "FF 00 00 00 00 FF " : "FF 00 00 00 00 FF 12 34 56 ";
+    EXPECT_EQ(Written(*a->ValueByName(u"ColorSpace")), IndexedSpace(entries, c.count))
+        << "format " << int(c.format);
+    EXPECT_EQ(NumberOf(a, u"Width"), 5);
+    EXPECT_EQ(NumberOf(a, u"Height"), 2);
+    EXPECT_EQ(NumberOf(a, u"BitsPerComponent"), 8);
+    const std::string row1 = c.count == 2 ? std::string("\0\1\0\1\0", 5)
+                                          : std::string("\0\1\2\0\1", 5);
+    EXPECT_EQ(Data(*image), std::string("\0\1\0\1\0", 5) + row1) << "format " << int(c.format);
+  }
+}
+
+TEST(PdfBitmapImage, IndexedColourSpaceNeedsAnEightBitBitmapWithAPalette) {
+  TBitmap colour;
+  PaintHalves(colour, 2, 2);
+  try {
+    std::unique_ptr<TPdfArray>(CreateIndexedColorSpace(colour));
+    ADD_FAILURE() << "a colour bitmap got an indexed colour space";
+  } catch (const EPdfInvalidImageFormat& e) {
+    EXPECT_STREQ(e.what(), "only 8 bit color image is allowed.");
+  }
+  TBitmap indexed;
+  indexed.SetPixelFormat(pf8bit);
+  indexed.SetSize(2, 2);
+  indexed.SetPalette({});
+  try {
+    std::unique_ptr<TPdfImage>(MakeImage(&indexed, "Pdf-Bitmap"));
+    ADD_FAILURE() << "a bitmap without palette was written";
+  } catch (const EPdfInvalidImageFormat& e) {
+    EXPECT_STREQ(e.what(), "failed to get Palette..");
+  }
+}
+
 struct TRun {
   int Status;
   std::string Output;
@@ -199,6 +267,10 @@ TEST(PdfImagesDocument, ImagesReadBackAndRender) {
     TBitmap bitmap;
     PaintHalves(bitmap, 64, 48);
     doc.AddXObject(u"Pixels", MakeImage(&bitmap, "Pdf-Bitmap"));
+    TBitmap indexed;
+    PaintIndexed(indexed, pf1bit, 4);
+    doc.AddXObject(u"Indexed", MakeImage(&indexed, "Pdf-Bitmap"));
+    doc.Canvas()->DrawXObject(300, 400, 192, 96, u"Indexed");
     doc.Canvas()->DrawXObject(50, 600, 192, 144, u"Colour");
     doc.Canvas()->DrawXObject(300, 600, 192, 144, u"Grey");
     doc.Canvas()->DrawXObject(50, 400, 192, 144, u"Pixels");
@@ -207,8 +279,10 @@ TEST(PdfImagesDocument, ImagesReadBackAndRender) {
   }
   const TRun check = RunCommand("qpdf --check '" + pdf + "'");
   EXPECT_EQ(check.Status, 0) << check.Output;
-  EXPECT_EQ(ListedImages(pdf),
-            (std::vector<std::string>{"64x48 rgb jpeg", "64x48 gray jpeg", "64x48 rgb image"}));
+  std::vector<std::string> listed = ListedImages(pdf);
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, (std::vector<std::string>{"4x2 index image", "64x48 gray jpeg",
+                                              "64x48 rgb image", "64x48 rgb jpeg"}));
 
   const std::string png = kGallery + "/pdf_images";
   ASSERT_EQ(RunCommand("pdftoppm -r 72 -singlefile -png '" + pdf + "' '" + png + "'").Status, 0);
@@ -233,6 +307,9 @@ TEST(PdfImagesDocument, ImagesReadBackAndRender) {
   EXPECT_TRUE(Near(pixel(98, 370), {255, 0, 0}));
   EXPECT_TRUE(Near(pixel(194, 370), {0, 0, 255}));
   EXPECT_TRUE(Near(pixel(50, 298), {0, 255, 0})) << "the corner pixel stays top left";
+  // The indexed image: 48-point cells, red and blue in turn.
+  EXPECT_TRUE(Near(pixel(324, 370), {255, 0, 0}));
+  EXPECT_TRUE(Near(pixel(372, 370), {0, 0, 255}));
 }
 
 }  // namespace
