@@ -1,8 +1,8 @@
 #include "chart/PlotExceptionForm.h"
 
 #include <cxxabi.h>
-#include <gtk/gtk.h>
 #include <glib.h>
+#include <gtk/gtk.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -158,6 +158,8 @@ void TPlotExceptionForm::BuildWidgets() {
   if (FClient->HandleAllocated()) return;
   gtk_fixed_put(GTK_FIXED(ControlArea()), FClient->Handle(), 0, 0);
   CreateControlWidgets(FClient);
+  WireDialogKeys(Handle(), Button1, Button2);
+  gtk_entry_set_activates_default(GTK_ENTRY(Email->Handle()), TRUE);
   if (FActiveControl) FocusOn(FActiveControl);
 }
 
@@ -193,8 +195,8 @@ void TPlotExceptionForm::ShowDetails() {
   PanelMain->SetVisible(false);
   Panel1->SetBounds(0, 0, GetClientWidth(), Button1->GetTop() - 12);
   Panel1->SetVisible(true);
-  MemoComments->SetBounds(MemoComments->GetLeft(), MemoComments->GetTop(),
-                          GetClientWidth() - 40, Button1->GetTop() - 80);
+  MemoComments->SetBounds(MemoComments->GetLeft(), MemoComments->GetTop(), GetClientWidth() - 40,
+                          Button1->GetTop() - 80);
   Button1->SetCaption(PlotMsg_ExceptionSend);
   Email->SetText(ReadOption("Email"));
   FocusOn(Email->GetText().empty() ? static_cast<TWinControl*>(Email) : MemoComments);
@@ -220,9 +222,9 @@ std::string TPlotExceptionForm::ReportAddress(const std::string& Base) const {
   const std::string cls = TheException ? ExceptionClassName(*TheException) : "";
   std::string address = Base + "?ide=" + Escape(IDE()) + "&product=" + Escape(Product()) +
                         "&code=" + Escape(TheCode) + "&error=" + Escape(message) +
-                        "&class=" + Escape(cls) + "&build=1.0.0&lang=CPP&osversion=" +
-                        Escape(SystemDescription()) + "&platform=" +
-                        std::to_string(sizeof(void*) * 8) + "bit";
+                        "&class=" + Escape(cls) +
+                        "&build=1.0.0&lang=CPP&osversion=" + Escape(SystemDescription()) +
+                        "&platform=" + std::to_string(sizeof(void*) * 8) + "bit";
   const std::string email = Trim(Email->GetText());
   const std::string comments = Trim(MemoComments->GetText());
   if (!email.empty()) address += "&email=" + Escape(email);

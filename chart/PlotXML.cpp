@@ -1,8 +1,7 @@
 #include "chart/PlotXML.h"
 
-#include <pugixml.hpp>
-
 #include <cstdint>
+#include <pugixml.hpp>
 #include <sstream>
 #include <vector>
 
@@ -160,6 +159,7 @@ class TTextToXml {
     const auto eq = line.find('=');
     const std::string name = line.substr(0, eq);
     const auto lastDot = name.rfind('.');
+    if (eq == std::string::npos && lastDot == std::string::npos) return;  // no property
     std::string rest = line;
     if (lastDot == std::string::npos) {
       ClosePath(0);

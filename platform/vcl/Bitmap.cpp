@@ -101,11 +101,16 @@ void CopyPixel(const uint8_t* from, int fromBpp, uint8_t* to, int toBpp) {
 
 int FormatBits(TPixelFormat format) {
   switch (format) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
-    case pf24bit: return 24;
-    default: return 32;
+    case pf1bit:
+      return 1;
+    case pf4bit:
+      return 4;
+    case pf8bit:
+      return 8;
+    case pf24bit:
+      return 24;
+    default:
+      return 32;
   }
 }
 
@@ -125,8 +130,8 @@ void PutIndex(uint8_t* row, int x, int bpp, int index) {
 // and 24 greys.
 std::vector<TColor> DefaultPalette(int bpp) {
   if (bpp == 1) return {clBlack, clWhite};
-  std::vector<TColor> palette = {clBlack, clMaroon, clGreen,   clOlive, clNavy, clPurple,
-                                 clTeal,  clGray,   clSilver,  clRed,   clLime, clYellow,
+  std::vector<TColor> palette = {clBlack, clMaroon,  clGreen,  clOlive, clNavy, clPurple,
+                                 clTeal,  clGray,    clSilver, clRed,   clLime, clYellow,
                                  clBlue,  clFuchsia, clAqua,   clWhite};
   if (bpp == 4) return palette;
   for (int r = 0; r < 6; ++r)
@@ -190,7 +195,8 @@ void TBitmap::ConvertIndexed(TPixelFormat Value) {
       for (int x = 0; x < w; ++x) indices.push_back(IndexOf(GetScanLine(y), x, oldBpp));
     NewIndexedImage(w, h, bpp, false);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) PutIndex(FBits + size_t(y) * size_t(FStride), x, bpp, indices[size_t(y * w + x)]);
+      for (int x = 0; x < w; ++x)
+        PutIndex(FBits + size_t(y) * size_t(FStride), x, bpp, indices[size_t(y * w + x)]);
     return;
   }
   std::vector<TColor> colors;
@@ -210,7 +216,8 @@ void TBitmap::ConvertIndexed(TPixelFormat Value) {
   for (int y = 0; y < FHeight; ++y)
     for (int x = 0; x < FWidth; ++x) {
       const TColor c = colors[size_t(y * w + x)];
-      const uint8_t pixel[4] = {uint8_t(GetBValue(c)), uint8_t(GetGValue(c)), uint8_t(GetRValue(c)), 255};
+      const uint8_t pixel[4] = {uint8_t(GetBValue(c)), uint8_t(GetGValue(c)), uint8_t(GetRValue(c)),
+                                255};
       CopyPixel(pixel, 32, GetScanLine(y) + x * (bpp / 8), bpp);
     }
 }

@@ -3,10 +3,9 @@
 #include <gtk/gtk.h>
 
 TScreen::TScreen() {
-  FCursors = {{crDefault, "default"},  {crArrow, "default"},      {crIBeam, "text"},
-              {crHourGlass, "wait"},
-              {crDrag, "grabbing"},    {crNoDrop, "no-drop"},     {crMultiDrag, "copy"},
-              {crHandPoint, "pointer"}};
+  FCursors = {{crDefault, "default"}, {crArrow, "default"},    {crIBeam, "text"},
+              {crHourGlass, "wait"},  {crDrag, "grabbing"},    {crNoDrop, "no-drop"},
+              {crMultiDrag, "copy"},  {crHandPoint, "pointer"}};
 }
 
 std::string TScreen::GetCursors(TCursor id) const {

@@ -56,6 +56,36 @@ void CreateControlWidgets(TWinControl* control) {
       CreateControlWidgets(child);
 }
 
+namespace {
+
+struct TDialogKeys {
+  TButton* Cancel;
+};
+
+int OnDialogKey(GtkWidget*, GdkEventKey* event, void* data) {
+  TButton* cancel = static_cast<TDialogKeys*>(data)->Cancel;
+  if (event->keyval != GDK_KEY_Escape || cancel == nullptr || !cancel->GetVisible()) return FALSE;
+  try {
+    cancel->Click();
+  } catch (...) {
+    HandleCallbackException();
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void WireDialogKeys(GtkWidget* window, TButton* defaultButton, TButton* cancelButton) {
+  if (defaultButton != nullptr) {
+    gtk_widget_set_can_default(defaultButton->Handle(), TRUE);
+    gtk_window_set_default(GTK_WINDOW(window), defaultButton->Handle());
+  }
+  g_signal_connect_data(window, "key-press-event", G_CALLBACK(OnDialogKey),
+                        new TDialogKeys{cancelButton},
+                        [](gpointer data, GClosure*) { delete static_cast<TDialogKeys*>(data); },
+                        GConnectFlags(0));
+}
+
 // ---------------- TLabel ----------------
 
 GtkWidget* TLabel::CreateWidget() {

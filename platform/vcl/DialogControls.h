@@ -35,7 +35,8 @@ class TLabel : public TWinControl {
   bool FWordWrap = false;
 };
 
-// A push button; "&" marks its key. Default answers Enter, Cancel Escape.
+// A push button; "&" marks its key. Default and Cancel mark the buttons that
+// Enter and Escape press (WireDialogKeys).
 class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* AOwner) : TWinControl(AOwner) {}
@@ -81,3 +82,6 @@ std::string MnemonicText(const std::string& caption);
 // Makes the widgets of control and of its windowed children, each placed in
 // its parent's, and shows or hides them as their Visible says.
 void CreateControlWidgets(TWinControl* control);
+// Makes Enter press the default button and Escape the cancel button of a
+// dialog window (either may be nil); call once the buttons have widgets.
+void WireDialogKeys(GtkWidget* window, TButton* defaultButton, TButton* cancelButton);

@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <pugixml.hpp>
-
 #include <cstdio>
 #include <filesystem>
+#include <pugixml.hpp>
 #include <string>
 
 #include "chart/PlotXML.h"
@@ -46,16 +45,16 @@ std::string Describe(const pugi::xml_node& node) {
   }
   std::string children;
   for (pugi::xml_node child : node.children())
-    if (child.type() == pugi::node_element) children += (children.empty() ? "" : " ") + Describe(child);
+    if (child.type() == pugi::node_element)
+      children += (children.empty() ? "" : " ") + Describe(child);
   return children.empty() ? text : text + "(" + children + ")";
 }
 
 // The document's elements as a compact tree; fails when it is not well-formed.
 std::string Tree(const std::string& xml) {
   pugi::xml_document doc;
-  pugi::xml_parse_result result =
-      doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_declaration,
-                      pugi::encoding_utf8);
+  pugi::xml_parse_result result = doc.load_buffer(
+      xml.data(), xml.size(), pugi::parse_default | pugi::parse_declaration, pugi::encoding_utf8);
   EXPECT_TRUE(result) << result.description() << " in\n" << xml;
   std::string text;
   for (pugi::xml_node child : doc.children())
@@ -95,13 +94,17 @@ const XmlCase kCases[] = {
      "    item\n      Text = 'y'\n    end>\n  Left = 3\nend\n",
      "TChart[Name=C](Items(item(Text[value='x'] Width[value=5]) item(Text[value='y'])) "
      "Left[value=3])"},
-    {"nested objects", "object F: TForm\n  object A: TPanel\n    object B: TLabel\n    end\n  end\n"
-                       "  Top = 4\nend\n",
+    {"nested objects",
+     "object F: TForm\n  object A: TPanel\n    object B: TLabel\n    end\n  end\n"
+     "  Top = 4\nend\n",
      "TForm[Name=F](TPanel[Name=A](TLabel[Name=B]) Top[value=4])"},
     {"object line at the end", "object Chart1: TChart\n  Left = 1\n  object Series1: TLineSeries",
      "TChart[Name=Chart1](Left[value=1] TLineSeries[Name=Series1])"},
     {"property named Object", "object C: TChart\n  ObjectIndex = 3\nend\n",
      "TChart[Name=C](ObjectIndex[value=3])"},
+    {"a line without property keeps the path open",
+     "object C: TChart\n  A.X = 1\n  'stray'\n  A.Y = 2\nend\n",
+     "TChart[Name=C](A(X[value=1] Y[value=2]))"},
     {"end without object", "end\nobject C: TChart\nend\nend\n", "TChart[Name=C]"},
     {"string continuation line is passed over",
      "object L: TLabel\n  Caption = 'ab' +\n    'c.d'\n  Left = 1\nend\n",

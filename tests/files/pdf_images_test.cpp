@@ -70,9 +70,9 @@ TEST(PdfJpegImage, EmbedsTheJpegFileGreyOrColour) {
     ASSERT_EQ(jpeg->GetGrayscale(), grey);
     std::unique_ptr<TPdfImage> image(MakeImage(jpeg.get(), "Pdf-Jpeg"));
     TPdfDictionary* a = image->Attributes();
-    EXPECT_EQ(Keys(a), (std::vector<std::u16string>{u"Length", u"Filter", u"Type", u"Subtype",
-                                                    u"ColorSpace", u"Width", u"Height",
-                                                    u"BitsPerComponent"}));
+    EXPECT_EQ(Keys(a),
+              (std::vector<std::u16string>{u"Length", u"Filter", u"Type", u"Subtype", u"ColorSpace",
+                                           u"Width", u"Height", u"BitsPerComponent"}));
     EXPECT_EQ(NameOf(a, u"ColorSpace"), grey ? "DeviceGray" : "DeviceRGB");
     EXPECT_EQ(NameOf(a, u"Type"), "XObject");
     EXPECT_EQ(NameOf(a, u"Subtype"), "Image");
@@ -194,8 +194,8 @@ TEST(PdfBitmapImage, WritesIndexedBitmapsAsEightBitIndicesWithTheirPalette) {
     EXPECT_EQ(NumberOf(a, u"Width"), 5);
     EXPECT_EQ(NumberOf(a, u"Height"), 2);
     EXPECT_EQ(NumberOf(a, u"BitsPerComponent"), 8);
-    const std::string row1 = c.count == 2 ? std::string("\0\1\0\1\0", 5)
-                                          : std::string("\0\1\2\0\1", 5);
+    const std::string row1 =
+        c.count == 2 ? std::string("\0\1\0\1\0", 5) : std::string("\0\1\2\0\1", 5);
     EXPECT_EQ(Data(*image), std::string("\0\1\0\1\0", 5) + row1) << "format " << int(c.format);
   }
 }

@@ -58,7 +58,7 @@ TEST(IndexedBitmap, KeepsIndicesWhenResizedAndRefusesWhatDoesNotFit) {
   b.SetPixelFormat(pf1bit);
   b.SetSize(9, 2);
   EXPECT_EQ(b.GetScanLine(1) - b.GetScanLine(0), 4);  // 9 bits padded to four bytes
-  b.GetScanLine(0)[1] = 0x80;                          // pixel 8 of row 0
+  b.GetScanLine(0)[1] = 0x80;                         // pixel 8 of row 0
   b.SetSize(10, 3);
   EXPECT_EQ(b.GetScanLine(0)[1], 0x80);
   EXPECT_EQ(b.GetScanLine(2)[0], 0);
