@@ -3,9 +3,9 @@
 #include <gtk/gtk.h>
 
 TScreen::TScreen() {
-  FCursors = {{crDefault, "default"},  {crArrow, "default"},      {crIBeam, "text"},
-              {crDrag, "grabbing"},    {crNoDrop, "no-drop"},     {crMultiDrag, "copy"},
-              {crHandPoint, "pointer"}};
+  FCursors = {{crDefault, "default"}, {crArrow, "default"},    {crIBeam, "text"},
+              {crHourGlass, "wait"},  {crDrag, "grabbing"},    {crNoDrop, "no-drop"},
+              {crMultiDrag, "copy"},  {crHandPoint, "pointer"}};
 }
 
 std::string TScreen::GetCursors(TCursor id) const {
@@ -18,6 +18,22 @@ void TScreen::SetCursors(TCursor id, const std::string& name) { FCursors[id] = n
 GdkCursor* TScreen::MakeCursor(TCursor id, GdkDisplay* display) const {
   if (display == nullptr) return nullptr;
   return gdk_cursor_new_from_name(display, GetCursors(id).c_str());
+}
+
+void TScreen::SetCursor(TCursor id) {
+  if (id == FCursor) return;
+  FCursor = id;
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return;
+  GdkCursor* cursor = id == crDefault ? nullptr : MakeCursor(id, display);
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* it = windows; it != nullptr; it = it->next) {
+    GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(it->data));
+    if (window != nullptr) gdk_window_set_cursor(window, cursor);
+  }
+  g_list_free(windows);
+  if (cursor != nullptr) g_object_unref(cursor);
+  gdk_display_flush(display);
 }
 
 TScreen& Screen() {

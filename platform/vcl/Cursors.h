@@ -13,6 +13,7 @@ using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crIBeam = -4;
+constexpr TCursor crHourGlass = -11;
 constexpr TCursor crDrag = -12;
 constexpr TCursor crNoDrop = -13;
 constexpr TCursor crMultiDrag = -16;
@@ -27,9 +28,14 @@ class TScreen {
   // The GDK cursor of an id for a display (a new reference; nullptr without
   // a display).
   GdkCursor* MakeCursor(TCursor id, GdkDisplay* display) const;
+  // The cursor shown over every window of the program while it is not
+  // crDefault (an hourglass while the program works).
+  TCursor GetCursor() const { return FCursor; }
+  void SetCursor(TCursor id);
 
  private:
   std::map<TCursor, std::string> FCursors;
+  TCursor FCursor = crDefault;
 };
 
 // The one screen object; it exists from the first call on.

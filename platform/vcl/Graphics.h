@@ -351,10 +351,20 @@ class TBitmap : public TGraphic {
   void SetHeight(int Value) override { SetSize(FWidth, Value); }
   // Keeps the pixels the sizes share; new pixels are white.
   void SetSize(int AWidth, int AHeight);
-  // pfDevice is 32 bits here. Other formats than 24 and 32 bits are refused.
+  // pfDevice is 32 bits here. pf1bit, pf4bit and pf8bit hold palette
+  // indices (the first pixel in the high bits of a byte) with a palette of
+  // at most 2, 16 or 256 colours: a colour bitmap turned indexed gets the
+  // format's default palette and each pixel its nearest colour; a larger
+  // indexed format keeps indices and palette. An indexed bitmap is drawn and
+  // saved through its colours and has no canvas of its own. pf15bit,
+  // pf16bit and pfCustom are refused.
   TPixelFormat GetPixelFormat() const { return FPixelFormat; }
   void SetPixelFormat(TPixelFormat Value);
-  int BitsPerPixel() const { return FPixelFormat == pf24bit ? 24 : 32; }
+  int BitsPerPixel() const;
+  // The palette of an indexed bitmap (empty for 24 and 32 bits). A palette
+  // longer than the format holds raises EInvalidGraphicOperation.
+  const std::vector<TColor>& GetPalette() const { return FPalette; }
+  void SetPalette(const std::vector<TColor>& Value);
   // Row Y; raises EInvalidGraphicOperation outside the bitmap.
   uint8_t* GetScanLine(int Y);
   TCanvas* GetCanvas();
@@ -372,6 +382,12 @@ class TBitmap : public TGraphic {
  private:
   friend class TBitmapCanvas;
   void NewImage(int AWidth, int AHeight, int Bpp, bool KeepPixels);
+  void NewIndexedImage(int AWidth, int AHeight, int Bpp, bool KeepPixels);
+  bool Indexed() const { return BitsPerPixel() < 24; }
+  TColor PixelColor(int X, int Y);
+  void ConvertIndexed(TPixelFormat Value);
+  // A 32-bit copy, for drawing and saving an indexed bitmap.
+  std::unique_ptr<TBitmap> ColorCopy();
   gdi::HDC BitmapDC();
   void FreeContext();
 
@@ -384,6 +400,8 @@ class TBitmap : public TGraphic {
   std::unique_ptr<TCanvas> FCanvas;
   TColor FTransparentColor = clDefault;
   TTransparentMode FTransparentMode = tmAuto;
+  std::vector<uint8_t> FIndexed;  // the rows of an indexed bitmap
+  std::vector<TColor> FPalette;
 };
 
 // An icon: 32-bit pixels with straight alpha drawn blended.

@@ -97,7 +97,7 @@ TEST(VclBitmap, SizeFormatAndScanLines) {
   EXPECT_EQ(PixelOf(b, 7, 7), clWhite);
   EXPECT_THROW(b.GetScanLine(8), EInvalidGraphicOperation);
   EXPECT_THROW(b.GetScanLine(-1), EInvalidGraphicOperation);
-  EXPECT_THROW(b.SetPixelFormat(pf8bit), EInvalidGraphicOperation);
+  EXPECT_THROW(b.SetPixelFormat(pf16bit), EInvalidGraphicOperation);
   b.SetSize(0, 0);
   EXPECT_TRUE(b.GetEmpty());
   EXPECT_NO_THROW(b.GetCanvas()->Rectangle(0, 0, 4, 4));  // draws nowhere
