@@ -10,7 +10,7 @@
 #include <typeinfo>
 
 #include "chart/PlotConst.h"
-#include "chart/PlotHooks.h"
+#include "chart/PlotRoutines.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"

@@ -25,6 +25,9 @@ extern std::string PlotFieldsSeparator;
 extern std::function<void(TComponent* Control, const std::vector<TComponent*>& Exclude)>
     PlotTranslateHook;
 extern std::function<std::string(const std::string& Text)> PlotTranslateStringHook;
+// Fetches URL and writes the reply into Target (used by the exception report); unset in
+// this program.
+extern std::function<void(const std::string& URL, TStream& Target)> PlotDownloadURLProc;
 
 std::string PlotStr(int Num);
 // 1-based position of SubText in Text, 0 when absent.

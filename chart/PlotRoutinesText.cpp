@@ -8,6 +8,7 @@
 
 std::string PlotFieldsSeparator = ";";
 std::function<void(TComponent*, const std::vector<TComponent*>&)> PlotTranslateHook;
+std::function<void(const std::string&, TStream&)> PlotDownloadURLProc;
 std::function<std::string(const std::string&)> PlotTranslateStringHook;
 
 std::string PlotStr(int Num) { return IntToStr(Num); }

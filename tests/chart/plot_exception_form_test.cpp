@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "chart/PlotExceptionForm.h"
-#include "chart/PlotHooks.h"
+#include "chart/PlotRoutines.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/UserSettings.h"
