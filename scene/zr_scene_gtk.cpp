@@ -132,7 +132,10 @@ gboolean OnKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
   // Ctrl with a letter types the control character of that letter.
   if ((E->state & GDK_CONTROL_MASK) && c < 128 && g_ascii_isalpha(char(c)))
     c = gunichar(g_ascii_tolower(char(c)) - 'a' + 1);
-  if (c && c < 0x10000 && !(E->state & GDK_MOD1_MASK)) scene->CharTyped(char16_t(c));
+  // Characters as typed text gives them: printable ones and the control
+  // characters of Backspace, Tab, Enter, Escape and Ctrl with a letter.
+  const bool typed = (c >= 32 && c != 127) || (c >= 1 && c <= 27);
+  if (typed && c < 0x10000 && !(E->state & GDK_MOD1_MASK)) scene->CharTyped(char16_t(c));
   return TRUE;
 }
 
