@@ -170,7 +170,12 @@ void TzrCustomScene::BeginVCLDrag(TObject* Source, TzrBitmap* ABitmap) {
       Handle(), targets, GdkDragAction(GDK_ACTION_MOVE | GDK_ACTION_LINK), 1, event, -1, -1);
   gtk_target_list_unref(targets);
   if (event) gdk_event_free(event);
-  if (!context || !ABitmap || ABitmap->IsEmpty()) return;
+  if (!context) {
+    // No drag could start (no pointer event under way): end it at once.
+    EndDragEvent();
+    return;
+  }
+  if (!ABitmap || ABitmap->IsEmpty()) return;
   // The drag image: the bitmap's premultiplied pixels are cairo's own format.
   cairo_surface_t* icon =
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, ABitmap->GetWidth(), ABitmap->GetHeight());

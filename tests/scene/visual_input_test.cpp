@@ -165,6 +165,29 @@ TEST_F(VisualInputTest, GainingAndLosingFocusRepaintsTheFocusMargin) {
   EXPECT_TRUE(Scene.Covered(zrRect(35, 35, 95, 95)));
 }
 
+TEST_F(VisualInputTest, GalleryFocusRepaintAndDropTargetFrame) {
+  TTestShape* a = Shape("a", 0xFF2060C0, 40, 40, 60, 40);
+  TTestShape* b = Shape("b", 0xFF40A040, 120, 110, 60, 60);
+  a->SetCanFocused(true);
+  Scene.DrawAll();
+  // Grey everywhere: what focusing repaints turns white again around the node.
+  Scene.Canvas->SetMatrix(IdentityMatrix);
+  Scene.Canvas->Clear(0xFF808080);
+  a->SetFocus();
+  Scene.Draw();
+  EXPECT_EQ(Scene.Pixel(37, 37), 0xFFFFFFFFu);   // inside the focus margin
+  EXPECT_EQ(Scene.Pixel(33, 60), 0xFF808080u);   // beyond it
+  EXPECT_EQ(Scene.Pixel(60, 60), 0xFF2060C0u);
+  TzrDragObject data;
+  b->DragEnter(data, {1, 1});
+  Scene.Draw();
+  EXPECT_NE(Scene.Pixel(121, 140), 0xFF40A040u);  // the drop-target frame
+  Scene.SaveGallery("input_focus_and_drop_target");
+  b->DragLeave();
+  Scene.Draw();
+  EXPECT_EQ(Scene.Pixel(121, 140), 0xFF40A040u);
+}
+
 TEST_F(VisualInputTest, DialogKeyStopsAtTheFirstChildThatTakesItAndSkipsHiddenOnes) {
   std::vector<std::string> asked;
   // Children that record the offer and consume it when they are the taker.
