@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/PlotCanvas3D.h"
 #include "chart/PlotFilter.h"
 #include "platform/gdi/Gdi.h"
 
@@ -53,4 +54,72 @@ void PlotBlendBitmaps(TBitmap* Background, TBitmap* Destination, TPoint Point, T
     BlendByDevice(Background, Destination, x, y, w, h, Percent);
   else
     BlendByPixel(Background, Destination, x, y, w, h, Mask, Percent);
+}
+
+// ---------------- a shape's blend ----------------
+
+TPlotBlend::TPlotBlend(TPlotCanvas* ACanvas, const TRect& R) : FCanvas(ACanvas) {
+  if (FCanvas) SetRectangle(R);
+}
+
+TPlotBlend::~TPlotBlend() = default;
+
+namespace {
+
+// The surface the canvas draws on: its off-screen bitmap when it has one.
+TBitmap* CanvasBuffer(TPlotCanvas* Canvas) {
+  auto* gdiCanvas = dynamic_cast<TPlotCanvas3D*>(Canvas);
+  return gdiCanvas ? gdiCanvas->GetBitmap() : nullptr;
+}
+
+}  // namespace
+
+void TPlotBlend::SetRectangle(const TRect& R) {
+  TRect r = OrientRectangle(R);
+  r.Left = std::max(r.Left, 0);
+  r.Top = std::max(r.Top, 0);
+  r.Right = std::max(r.Right, 0);
+  r.Bottom = std::max(r.Bottom, 0);
+  if (r.Right - r.Left <= 0) r.Right = r.Left + 1;
+  if (r.Bottom - r.Top <= 0) r.Bottom = r.Top + 1;
+  const TRect& bounds = FCanvas->GetBounds();
+  r.Right = std::min(r.Right, bounds.Right);
+  r.Bottom = std::min(r.Bottom, bounds.Bottom);
+  FRect = r;
+  IValidSize = r.Right - r.Left > 0 && r.Bottom - r.Top > 0;
+  if (!IValidSize) return;
+  FBitmap = std::make_unique<TBitmap>();
+  FBitmap->SetPixelFormat(pf24bit);
+  FBitmap->SetSize(r.Right - r.Left, r.Bottom - r.Top);
+  TBitmap* buffer = CanvasBuffer(FCanvas);
+  TCanvas* source = buffer ? buffer->GetCanvas() : FCanvas->GetReferenceCanvas();
+  if (!source) return;
+  gdi::BitBlt(FBitmap->GetCanvas()->GetHandle(), 0, 0, FBitmap->GetWidth(), FBitmap->GetHeight(),
+              source->GetHandle(), r.Left, r.Top, gdi::SRCCOPY);
+}
+
+void TPlotBlend::DoBlend(int Transparency) {
+  if (FCanvas->GetMetafiling() || !IValidSize || !FBitmap) return;
+  TBitmap* destination = CanvasBuffer(FCanvas);
+  TPoint point{FRect.Left, FRect.Top};
+  std::unique_ptr<TBitmap> temporary;
+  TCanvas* platform = FCanvas->GetReferenceCanvas();
+  if (!destination) {
+    if (!platform) return;
+    temporary = std::make_unique<TBitmap>();
+    temporary->SetPixelFormat(pf24bit);
+    temporary->SetSize(FRect.Right - FRect.Left, FRect.Bottom - FRect.Top);
+    gdi::BitBlt(temporary->GetCanvas()->GetHandle(), 0, 0, temporary->GetWidth(),
+                temporary->GetHeight(), platform->GetHandle(), FRect.Left, FRect.Top,
+                gdi::SRCCOPY);
+    destination = temporary.get();
+    point = TPoint{0, 0};
+  }
+  unsigned align = FCanvas->GetTextAlign();
+  PlotBlendBitmaps(FBitmap.get(), destination, point, nullptr, 100 - Transparency);
+  if (FCanvas->GetTextAlign() != align) {
+    FCanvas->AssignFont(FCanvas->GetFont());
+    FCanvas->SetTextAlign(align);
+  }
+  if (temporary) platform->Draw(FRect.Left, FRect.Top, temporary.get());
 }

@@ -30,6 +30,8 @@ const TClassInfo* TPlotFont::Class() {
       TClassDecl<F>("TPlotFont", TFont::Class())
           .Prop("DefaultFont", &F::GetDefault, &F::SetDefault)
           .Default(0)
+          .Prop("Charset", &F::GetCharset, &F::SetCharset)
+          .Default(1)
           .Prop("Height", &F::GetHeight, &F::SetHeight)
           .Stored(&F::IsHeightStored)
           .Prop("Color", &F::GetColor, &F::SetColor)
@@ -93,6 +95,12 @@ void TPlotFont::SetSizeFloat(float Value) {
   float n = std::floor(Value);
   FSizeDecimals = Value - n;
   SetSize(int(n));
+}
+
+void TPlotFont::SetCharset(uint8_t Value) {
+  if (Value == FCharset) return;
+  FCharset = Value;
+  Notify();
 }
 
 void TPlotFont::SetDefault(bool Value) {
@@ -159,6 +167,7 @@ void TPlotFont::Assign(TPersistent* Source) {
   if (auto* s = dynamic_cast<TPlotFont*>(Source)) {
     FBrush->Assign(s->FBrush.get());
     FDefault = s->FDefault;
+    FCharset = s->FCharset;
     FDepth = s->FDepth;
     SetEmboss(s->FEmboss.get());
     FInterCharSize = s->FInterCharSize;

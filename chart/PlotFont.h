@@ -37,6 +37,10 @@ class TPlotFont : public TFont {
 
   float GetSizeFloat() const { return float(GetSize()) + FSizeDecimals; }
   void SetSizeFloat(float Value);
+  // The character set the font asks for (1, the default set); Pango picks
+  // glyphs by the text itself, so it only travels with the font.
+  uint8_t GetCharset() const { return FCharset; }
+  void SetCharset(uint8_t Value);
   bool GetDefault() const { return FDefault; }
   void SetDefault(bool Value);
   double GetDepth() const { return FDepth; }
@@ -74,6 +78,7 @@ class TPlotFont : public TFont {
   std::unique_ptr<TPlotBrush> FBrush;
   float FSizeDecimals = 0;
   bool FDefault = false;
+  uint8_t FCharset = 1;
   double FDepth = 0;
   int FInterCharSize = 0;
   std::unique_ptr<TPlotHiddenPen> FOutLine;

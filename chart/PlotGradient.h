@@ -15,6 +15,8 @@ enum TGradientDirection {
 };
 
 class TCustomPlotGradient;
+class TPlotCanvas;
+class TCanvas3D;
 
 class TPlotGradientColor : public TCollectionItem {
  public:
@@ -96,10 +98,25 @@ class TCustomPlotGradient : public TPersistent {
   void SetSub(TSubGradient* Value);
   bool HasSub() const { return FSub != nullptr; }
   bool FStartIsEnd = false;
+  // Back to the defaults given at creation; existing stops are reset.
+  void InitDefaults();
+
+  // Drawing through a chart canvas: the canvas's gradient takes a copy of
+  // this one and the canvas fills the shape.
+  void Draw(TPlotCanvas* ACanvas, const TRect& Rect, int CornerSize = 0);
+  void Draw(TPlotCanvas* ACanvas, const TFourPoints& P);
+  void Draw(TCanvas3D* ACanvas, const TFourPoints& P, int Z);
+  void Draw(TCanvas3D* ACanvas, const TPointArray& P, int Z, bool Is3D);
+  // The sub-gradient over Rect, blended with its transparency.
+  void DrawSubGradient(TPlotCanvas* ACanvas, const TRect& Rect, int CornerSize);
+  // Ellipses from the end colour at the edge to the start colour at the centre.
+  void DrawRadial(TPlotCanvas* ACanvas, const TRect& Rect);
+  // Drawn unrotated on a bitmap, turned by PlotGradientRotate, then drawn
+  // clipped to Rect.
+  void DrawRotated(TPlotCanvas* ACanvas, const TRect& Rect);
 
  protected:
   void ResetColors();
-  void InitDefaults();
 
   int FAngle = 0;
   int FBalance = 50;
@@ -153,3 +170,8 @@ std::vector<TRadialStep> RadialSteps(const TCustomPlotGradient& G, const TRect& 
 void DrawRadial(const TCustomPlotGradient& G, TCanvas* Canvas, const TRect& Rect);
 // ((Index + 1) / (Count + 1)) ^ (Balance / 100 + 0.5).
 double GradientBalanceFactor(double Index, double Balance, double Count);
+
+// Turns the content of a bitmap holding an unrotated gradient by the
+// gradient's Angle; set by the bitmap filters when they start. While it is
+// unset, rotated gradients are drawn unrotated.
+extern void (*PlotGradientRotate)(TCustomPlotGradient* Gradient, TBitmap* Bitmap);

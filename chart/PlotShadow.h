@@ -3,8 +3,14 @@
 // defaults), the geometry of where a shadow falls, and the smooth shadow's
 // blur: a mask blurred by a separable kernel that darkens the background.
 
+#include <span>
+
 #include "chart/PlotGeometry.h"
 #include "chart/PlotPen.h"
+
+class TCanvas3D;
+class TPlotCanvas;
+class TPlotBlend;
 
 enum TShadowDirection { sdLeftTop, sdLeftBottom, sdRightTop, sdRightBottom, sdCenter };
 using TPlotTransparency = uint8_t;  // 0 (opaque) to 100 percent
@@ -48,6 +54,23 @@ class TPlotShadow : public TPersistent {
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
 
+  // The shadow of a rectangle with rounded corners, turned by Angle degrees.
+  void Draw(TCanvas3D* ACanvas, const TRect& Rect, int CornerSize = 0, int Angle = 0);
+  // The shadow of the polygon of the first Count points (all with -1).
+  void Draw(TCanvas3D* ACanvas, std::span<const TPoint> Points, int Count = -1);
+  // An ellipse; a ring when Percent is not 0 (smooth only); a pie slice
+  // when the angles do not span 360 (flat only).
+  virtual void DrawEllipse(TCanvas3D* ACanvas, const TRect& Rect, int Percent = 0,
+                           double StartAngle = 0, double EndAngle = 360);
+  // Brackets every shadow drawing: False means draw nothing. Opens a blend
+  // when the shadow or the canvas has a transparency.
+  bool PrepareCanvas(TCanvas3D* ACanvas, const TRect& R, int Angle);
+  void FinishBlending(TPlotCanvas* ACanvas);
+  // The blurred shadow on the canvas's off-screen bitmap.
+  void InternalDrawSmooth(TCanvas3D* ACanvas, const TRect& Rect, bool IsEllipse, int CornerSize,
+                          std::span<const TPoint> Points, int Percent, double StartAngle,
+                          double EndAngle);
+
   int BlurSize = 4;
   double ZPosition = 0;
 
@@ -66,6 +89,8 @@ class TPlotShadow : public TPersistent {
   int FVertSize = 0;
   bool FVisible = true;
   TNotifyEvent IOnChange;
+  TPlotBlend* IBlend = nullptr;
+  int ITransp = 0;
   TColor DefaultColor = clSilver;
   int DefaultSize = 0;
   bool DefaultVisible = true;

@@ -1,5 +1,6 @@
 #include "chart/PlotStartup.h"
 
+#include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFilter.h"
 #include "chart/PlotFont.h"
@@ -14,6 +15,7 @@ void InitializeChart() {
 
 void FinalizeChart() {
   UnloadCustomFonts();
+  ClearClipRegionHistory();
   PlotFontUnitEnd();
   PlotConstFinalize();
 }

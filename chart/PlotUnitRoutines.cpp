@@ -119,3 +119,27 @@ void CalcPieAngles(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y
   EndAngle = angle(X4, Y4);
   if (EndAngle == 0) EndAngle = 360;
 }
+
+double PlotDistance(double X, double Y) { return std::sqrt(X * X + Y * Y); }
+
+TPoint PointAtDistance(TPoint FromPoint, TPoint ToPoint, float Distance) {
+  if (FromPoint.X == ToPoint.X) {
+    int d = int(std::nearbyint(Distance));
+    return TPoint{ToPoint.X, FromPoint.Y < ToPoint.Y ? ToPoint.Y - d : ToPoint.Y + d};
+  }
+  double a = std::atan2(double(ToPoint.Y - FromPoint.Y), double(ToPoint.X - FromPoint.X));
+  return TPoint{ToPoint.X - int(std::nearbyint(Distance * std::cos(a))),
+                ToPoint.Y - int(std::nearbyint(Distance * std::sin(a)))};
+}
+
+TPointF PointAtDistance(TPointF FromPoint, TPointF ToPoint, float Distance) {
+  if (FromPoint.x == ToPoint.x)
+    return TPointF{ToPoint.x, FromPoint.y < ToPoint.y ? ToPoint.y - Distance : ToPoint.y + Distance};
+  double a = std::atan2(double(ToPoint.y - FromPoint.y), double(ToPoint.x - FromPoint.x));
+  return TPointF{float(ToPoint.x - Distance * std::cos(a)), float(ToPoint.y - Distance * std::sin(a))};
+}
+
+void SwapExtended(long double& A, long double& B) { std::swap(A, B); }
+void SwapDouble(double& A, double& B) { std::swap(A, B); }
+void SwapSingle(float& A, float& B) { std::swap(A, B); }
+void SwapInteger(int& A, int& B) { std::swap(A, B); }

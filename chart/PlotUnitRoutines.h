@@ -32,3 +32,13 @@ TPoint PointFromSpiral(const TRect& Rect, double Degrees, double Twist);
 // device pie with the bounding box (X1, Y1)-(X2, Y2).
 void CalcPieAngles(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4,
                    float& StartAngle, float& EndAngle);
+
+// The square root of X² + Y².
+double PlotDistance(double X, double Y);
+// The point Distance away from ToPoint, back along the line towards FromPoint.
+TPoint PointAtDistance(TPoint FromPoint, TPoint ToPoint, float Distance);
+TPointF PointAtDistance(TPointF FromPoint, TPointF ToPoint, float Distance);
+void SwapExtended(long double& A, long double& B);
+void SwapDouble(double& A, double& B);
+void SwapSingle(float& A, float& B);
+void SwapInteger(int& A, int& B);

@@ -24,6 +24,8 @@ class TView3DOptions : public TPersistent {
   double CalcOrthoRatio() const;
 
   int GetElevation() const { return Rounded(FElevation); }
+  double GetElevationFloat() const { return FElevation; }
+  double GetRotationFloat() const { return FRotation; }
   void SetElevationInteger(int Value) { SetElevation(Value); }
   void SetElevation(double Value);
   int GetFontZoom() const { return FFontZoom; }

@@ -214,9 +214,11 @@ void FillFigure(DC& dc, const Path& path) {
 
 namespace {
 
+// Within half a pixel: an arc ends between pixels while the current
+// position it leaves is read back rounded.
 bool SamePoint(const PathOp& a, double x, double y) {
-  return a.T != PathOp::Close && a.X[a.T == PathOp::Curve ? 2 : 0] == x &&
-         a.Y[a.T == PathOp::Curve ? 2 : 0] == y;
+  return a.T != PathOp::Close && std::fabs(a.X[a.T == PathOp::Curve ? 2 : 0] - x) <= 0.5 &&
+         std::fabs(a.Y[a.T == PathOp::Curve ? 2 : 0] - y) <= 0.5;
 }
 
 void AppendToPath(DC& dc, const Path& figure) {
