@@ -79,7 +79,8 @@ const TClassInfo* TPlotFilter::Class() {
       TClassDecl<TPlotFilter>("TPlotFilter", TCollectionItem::Class())
           .Prop("Enabled", &TPlotFilter::GetEnabled, &TPlotFilter::SetEnabled)
           .Default(1)
-          .Prop("Region", &TPlotFilter::GetRegion, &TPlotFilter::SetRegion);
+          .Prop("Region", &TPlotFilter::GetRegion, &TPlotFilter::SetRegion)
+          .Method<std::function<void()>>("PrepareForGallery", &TPlotFilter::PrepareForGallery);
   return info;
 }
 
@@ -200,6 +201,7 @@ void TFilterItems::Assign(TPersistent* Source) {
 void TFilterItems::Update(TCollectionItem* Item) {
   TCollection::Update(Item);
   Changed = true;
+  if (OnChange) OnChange(this);
 }
 
 // ---------------- convolution ----------------

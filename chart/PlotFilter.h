@@ -54,12 +54,29 @@ class TFilterRegion : public TPersistent {
   int FHeight = 0, FLeft = 0, FTop = 0, FWidth = 0;
 };
 
-// What a filter editor is given to offer controls: integer scroll bars
-// bound to a published property by name.
+// A scroll bar a filter editor made; its filter may change its range later.
+class TFilterScrollBar {
+ public:
+  virtual ~TFilterScrollBar() = default;
+  virtual void SetMinMax(int Min, int Max) = 0;
+};
+
+// What a filter editor is given to offer controls, each bound to the
+// published property of the same name.
 class TFilterEditorCreator {
  public:
   virtual ~TFilterEditorCreator() = default;
-  virtual void AddScroll(const std::string& PropName, int Min, int Max) = 0;
+  // An integer scroll bar; the editor may answer nil.
+  virtual TFilterScrollBar* AddScroll(const std::string& PropName, int Min, int Max) = 0;
+  // An integer field limited to Min .. Max.
+  virtual void AddInteger(const std::string& PropName, const std::string& Caption, int Min,
+                          int Max) = 0;
+  // A check box; OnChange runs after the property changed.
+  virtual void AddCheckBox(const std::string& PropName, const std::string& Caption,
+                           const TNotifyEvent& OnChange) = 0;
+  // A choice list of the enumeration's members.
+  virtual void AddChoice(const std::string& PropName) = 0;
+  virtual void AddColor(const std::string& PropName, const std::string& Caption) = 0;
 };
 
 class TPlotFilter : public TCollectionItem {
@@ -80,7 +97,9 @@ class TPlotFilter : public TCollectionItem {
   virtual void CreateEditor(TFilterEditorCreator* Creator, const TNotifyEvent& AChanged);
   // The class name unless a filter says otherwise.
   virtual std::string Description();
-  void PrepareForGallery() {}
+  // Settings that make a visible preview in the filter gallery (published,
+  // called by name).
+  virtual void PrepareForGallery() {}
   // A filter of the class with default properties, applied once.
   static void ApplyTo(const TClassInfo* FilterClass, TBitmap* Bitmap);
 
@@ -122,6 +141,8 @@ class TFilterItems : public TCollection {
   // From another list: a new filter of each source filter's class.
   void Assign(TPersistent* Source) override;
   bool Changed = false;
+  // Runs after every change of the list.
+  TNotifyEvent OnChange;
 
  protected:
   void Update(TCollectionItem* Item) override;

@@ -381,3 +381,5 @@ void DrawRadial(const TCustomPlotGradient& G, TCanvas* Canvas, const TRect& Rect
   Canvas->GetBrush()->SetColor(brush);
   gdi::RestoreDC(dc, -1);
 }
+
+TPlotGradientRotateProc PlotGradientRotate = nullptr;

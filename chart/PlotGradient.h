@@ -171,7 +171,7 @@ void DrawRadial(const TCustomPlotGradient& G, TCanvas* Canvas, const TRect& Rect
 // ((Index + 1) / (Count + 1)) ^ (Balance / 100 + 0.5).
 double GradientBalanceFactor(double Index, double Balance, double Count);
 
-// Turns the content of a bitmap holding an unrotated gradient by the
-// gradient's Angle; set by the bitmap filters when they start. While it is
-// unset, rotated gradients are drawn unrotated.
-extern void (*PlotGradientRotate)(TCustomPlotGradient* Gradient, TBitmap* Bitmap);
+// Turns the content of a rotated fill's bitmap by the gradient's angle; the
+// filters' start-up sets it. While unset, the bitmap stays unrotated.
+using TPlotGradientRotateProc = void (*)(TCustomPlotGradient* Gradient, TBitmap* Bitmap);
+extern TPlotGradientRotateProc PlotGradientRotate;

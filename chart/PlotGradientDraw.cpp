@@ -7,8 +7,6 @@
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotGradient.h"
 
-void (*PlotGradientRotate)(TCustomPlotGradient* Gradient, TBitmap* Bitmap) = nullptr;
-
 void TCustomPlotGradient::Draw(TPlotCanvas* ACanvas, const TRect& Rect, int CornerSize) {
   if (ACanvas->GetGradient() != this) ACanvas->GetGradient()->Assign(this);
   if (CornerSize >= 1)

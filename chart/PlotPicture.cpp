@@ -56,8 +56,11 @@ void TPlotPicture::DefineProperties(TFiler* Filer) {
       [this](TWriter* w) { WriteFilters(w); }, HasFilters());
 }
 
-void TPlotPicture::WriteFilters(TWriter* Writer) {
-  TFilterItems* list = GetFilters();
+void TPlotPicture::WriteFilters(TWriter* Writer) { PlotWriteFilterItems(Writer, GetFilters()); }
+
+void TPlotPicture::ReadFilters(TReader* Reader) { PlotReadFilterItems(Reader, GetFilters()); }
+
+void PlotWriteFilterItems(TWriter* Writer, TFilterItems* list) {
   list->BeginUpdate();
   Writer->WriteValue(TValueType::Collection);
   for (int i = 0; i < list->Count(); ++i) {
@@ -72,8 +75,7 @@ void TPlotPicture::WriteFilters(TWriter* Writer) {
   list->EndUpdate();
 }
 
-void TPlotPicture::ReadFilters(TReader* Reader) {
-  TFilterItems* list = GetFilters();
+void PlotReadFilterItems(TReader* Reader, TFilterItems* list) {
   list->BeginUpdate();
   try {
     list->Clear();

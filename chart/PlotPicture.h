@@ -40,6 +40,12 @@ class TPlotPicture : public TPicture {
   std::unique_ptr<TBitmap> IBitmap;
 };
 
+// The "FilterItems" stream entry of a filter list: the collection tag, then
+// per filter "ItemClass", its registered class name and its properties.
+// Reading replaces the list's filters.
+void PlotWriteFilterItems(TWriter* Writer, TFilterItems* List);
+void PlotReadFilterItems(TReader* Reader, TFilterItems* List);
+
 struct TPointFloat {
   double X = 0, Y = 0;
 };

@@ -1,21 +1,27 @@
 #include "chart/PlotStartup.h"
 
+#include "chart/PlotCPU.h"
 #include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFilter.h"
+#include "chart/PlotFilters.h"
 #include "chart/PlotFont.h"
 #include "chart/PlotGeometry.h"
 
 void InitializeChart() {
   PlotConstInitialize();
+  PlotProcsUnitStart();
   RegisterPlotFilters();
+  PlotFiltersUnitStart();
   PlotFontUnitStart();
   LoadCustomFonts();
 }
 
 void FinalizeChart() {
+  PlotFiltersUnitEnd();
   UnloadCustomFonts();
   ClearClipRegionHistory();
   PlotFontUnitEnd();
+  PlotProcsUnitEnd();
   PlotConstFinalize();
 }

@@ -3,7 +3,8 @@
 // of the operating system.
 //
 // The options live in $XDG_CONFIG_HOME/esctool/settings.ini, else in
-// ~/.config/esctool/settings.ini; the program only reads them. A key path is a
+// ~/.config/esctool/settings.ini; the program reads them (the chart's option
+// routines also write theirs there, through TMemIniFile). A key path is a
 // section of that file, with "\" or "/" between its parts and letter case
 // ignored:
 //
@@ -14,6 +15,14 @@
 #include <map>
 #include <set>
 #include <string>
+
+#include "platform/rtl/SysUtils.h"
+
+// A stored option that is not of the kind asked for.
+class ERegistryException : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 class TUserSettings {
  public:

@@ -148,9 +148,14 @@ TEST(PlotFilters, ThirtyTwoBitBitmapsBlurThroughFourBytePixels) {
 }
 
 struct Recorder : TFilterEditorCreator {
-  void AddScroll(const std::string& Prop, int Min, int Max) override {
+  TFilterScrollBar* AddScroll(const std::string& Prop, int Min, int Max) override {
     Made.push_back(Prop + " " + std::to_string(Min) + ".." + std::to_string(Max));
+    return nullptr;
   }
+  void AddInteger(const std::string&, const std::string&, int, int) override {}
+  void AddCheckBox(const std::string&, const std::string&, const TNotifyEvent&) override {}
+  void AddChoice(const std::string&) override {}
+  void AddColor(const std::string&, const std::string&) override {}
   std::vector<std::string> Made;
 };
 

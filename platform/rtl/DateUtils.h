@@ -1,0 +1,36 @@
+#pragma once
+// Calendar dates as day numbers, and the date, time and number formats of
+// the user's locale.
+//
+// A TDateTime counts days since 30 December 1899; its fraction is the time
+// of day. Dates follow the Gregorian calendar.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/rtl/SysUtils.h"
+
+using TDateTime = double;
+
+bool IsLeapYear(int Year);
+// Days of Month (1 .. 12) in Year.
+int DaysInAMonth(int Year, int Month);
+// False for a year outside 1 .. 9999, a month outside 1 .. 12 or a day the
+// month does not have.
+bool TryEncodeDate(int Year, int Month, int Day, TDateTime& Date);
+// As TryEncodeDate; raises EConvertError for a date that does not exist.
+TDateTime EncodeDate(int Year, int Month, int Day);
+// The calendar date of the day the value falls on (its time dropped).
+void DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day);
+
+// The locale's short date and time formats as format patterns of the
+// framework ("dd", "mm", "yyyy", "hh", "nn", "ss", "ampm"): "mm/dd/yy" and
+// "hh:nn:ss" in the C locale.
+std::string LocaleShortDateFormat();
+std::string LocaleShortTimeFormat();
+// The locale's decimal separator, and its thousand separator ("," where the
+// locale groups digits with none).
+char LocaleDecimalSeparator();
+char LocaleThousandSeparator();
+// Turns a strftime pattern into a framework pattern (used by the two above).
+std::string StrftimeToFormatPattern(const std::string& Pattern);
