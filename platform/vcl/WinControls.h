@@ -71,6 +71,10 @@ enum : intptr_t {
   DLGC_BUTTON = 0x2000
 };
 
+// Modifier keys and the left button held during an input event.
+using TShiftState = uint16_t;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8;
+
 class TControl;
 class TWinControl;
 
