@@ -20,7 +20,8 @@ const TEnumInfo& QualityInfo() {
 struct TQualityScope {
   TPlotCanvas* Canvas;
   TCanvasStretchQuality Saved;
-  TQualityScope(TPlotCanvas* C, TCanvasStretchQuality Q) : Canvas(C), Saved(C->GetStretchQuality()) {
+  TQualityScope(TPlotCanvas* C, TCanvasStretchQuality Q)
+      : Canvas(C), Saved(C->GetStretchQuality()) {
     C->SetStretchQuality(Q);
   }
   ~TQualityScope() { Canvas->SetStretchQuality(Saved); }
@@ -93,8 +94,10 @@ void TBackImage::Draw(TCustomPlotPanelExtended* Panel, TRect R, int Z) {
   }
   bool clip = Panel->CanClip();
   if (clip) {
-    if (Z == 0) c->ClipRectangle(R);
-    else c->ClipCube(R, 0, Panel->Width3D);
+    if (Z == 0)
+      c->ClipRectangle(R);
+    else
+      c->ClipCube(R, 0, Panel->Width3D);
   }
   if (Z != 0 && ortho) project();
   int pw = g->GetWidth(), ph = g->GetHeight();
@@ -122,9 +125,12 @@ void TBackImage::Draw(TCustomPlotPanelExtended* Panel, TRect R, int Z) {
       int dx = (pw - R.Width()) / 2, dy = (ph - R.Height()) / 2;
       R.Left -= dx, R.Right += dx, R.Top -= dy, R.Bottom += dy;
     }
-    if (Z != 0 && !ortho) c->StretchDraw(R, g, double(Z), cpZ);
-    else if (FRight == 0 && FBottom == 0) c->Draw(R.Left, R.Top, g);
-    else c->StretchDraw(R, g);
+    if (Z != 0 && !ortho)
+      c->StretchDraw(R, g, double(Z), cpZ);
+    else if (FRight == 0 && FBottom == 0)
+      c->Draw(R.Left, R.Top, g);
+    else
+      c->StretchDraw(R, g);
   }
   if (clip) c->UnClipRectangle();
 }

@@ -113,8 +113,8 @@ void TCustomPlotPanel::Draw(TCanvas* UserCanvas, const TRect& UserRect) {
   if (FCustomChartRect && ICachedChartRect == TRect{}) ICachedChartRect = ChartRect;
   if (InitialSize.X == 0) InitialSize.X = GetWidth();
   if (InitialSize.Y == 0) InitialSize.Y = GetHeight();
-  ChartBounds = InternalCanvas->InitWindow(UserCanvas, FView3DOptions.get(),
-                                           PanelColor(GetColor()), FView3D, UserRect);
+  ChartBounds = InternalCanvas->InitWindow(UserCanvas, FView3DOptions.get(), PanelColor(GetColor()),
+                                           FView3D, UserRect);
   ApplyMargins();
   if (FCustomChartRect) {
     ChartRect = ICachedChartRect;

@@ -184,8 +184,8 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   int ListenerCount() const { return int(IEventListeners.size()); }
   TPlotEvent* BroadcastPlotEvent(TPlotEvent* Event);
   void BroadcastPlotEventClass(TPlotEventClass EventClass);
-  void BroadcastMouseEvent(TPlotMouseEventKind Kind, TMouseButton Button, TShiftState Shift,
-                           int X, int Y);
+  void BroadcastMouseEvent(TPlotMouseEventKind Kind, TMouseButton Button, TShiftState Shift, int X,
+                           int Y);
 
   // ---- public fields and values ----
   bool ApplyZOrder = true;

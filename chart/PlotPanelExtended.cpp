@@ -89,8 +89,8 @@ void TCustomPlotPanelExtended::DefineProperties(TFiler* Filer) {
   Filer->DefineProperty(
       "AnimatedZoom", [this](TReader* r) { FZoom->SetAnimated(r->ReadBoolean()); }, none, false);
   Filer->DefineProperty(
-      "AnimatedZoomSteps", [this](TReader* r) { FZoom->SetAnimatedSteps(r->ReadInteger()); },
-      none, false);
+      "AnimatedZoomSteps", [this](TReader* r) { FZoom->SetAnimatedSteps(r->ReadInteger()); }, none,
+      false);
   bool marginsStored = !(PrintMargins == TRect{15, 15, 15, 15});
   Filer->DefineProperty(
       "PrintMargins",
@@ -119,15 +119,23 @@ void TCustomPlotPanelExtended::PlaceEffect(TPlotShadow* Effect, TRect& R, bool I
   if (!Effect->ShouldDraw()) return;
   int h = Effect->GetHorizSize(), v = Effect->GetVertSize();
   if (IsShadow) {
-    if (h > 0) R.Right -= h + 1;
-    else R.Left -= h + 1;
-    if (v > 0) R.Bottom -= v + 1;
-    else R.Top -= v + 1;
+    if (h > 0)
+      R.Right -= h + 1;
+    else
+      R.Left -= h + 1;
+    if (v > 0)
+      R.Bottom -= v + 1;
+    else
+      R.Top -= v + 1;
   } else {
-    if (h > 0) R.Left += h + 1;
-    else R.Right -= h + 1;
-    if (v > 0) R.Top += v + 1;
-    else R.Bottom -= v + 1;
+    if (h > 0)
+      R.Left += h + 1;
+    else
+      R.Right -= h + 1;
+    if (v > 0)
+      R.Top += v + 1;
+    else
+      R.Bottom -= v + 1;
   }
   InternalCanvas->GetPen()->SetStyle(psClear);
   Effect->Draw(InternalCanvas, R, FBorderRound, 0);
@@ -173,8 +181,10 @@ void TCustomPlotPanelExtended::FillPanelRect(const TRect& R) {
   if (!FBorder->GetVisible() && c == clNone) return;
   InternalCanvas->FrontPlaneBegin();
   InternalCanvas->AssignVisiblePenColor(FBorder.get(), FBorder->GetColor());
-  if (FGradient && FGradient->GetVisible()) InternalCanvas->GetGradient()->Assign(FGradient.get());
-  else InternalCanvas->GetGradient()->SetVisible(false);
+  if (FGradient && FGradient->GetVisible())
+    InternalCanvas->GetGradient()->Assign(FGradient.get());
+  else
+    InternalCanvas->GetGradient()->SetVisible(false);
   TPlotBrush* brush = InternalCanvas->GetBrush();
   if (c == clNone) {
     brush->SetStyle(bsClear);
@@ -230,6 +240,8 @@ void TCustomPlotPanelExtended::DrawZoomRectangle() {
 }
 
 void TCustomPlotPanelExtended::TryDrawZoom() {
-  if (!FZoom->GetFullRepaint() && InternalCanvas->GetSupportsXORMode()) DrawZoomRectangle();
-  else Invalidate();
+  if (!FZoom->GetFullRepaint() && InternalCanvas->GetSupportsXORMode())
+    DrawZoomRectangle();
+  else
+    Invalidate();
 }

@@ -10,9 +10,7 @@
 
 namespace {
 
-void Shrink(TRect& R, int D) {
-  R.Left += D, R.Top += D, R.Right -= D, R.Bottom -= D;
-}
+void Shrink(TRect& R, int D) { R.Left += D, R.Top += D, R.Right -= D, R.Bottom -= D; }
 
 }  // namespace
 
@@ -20,19 +18,31 @@ void Shrink(TRect& R, int D) {
 
 int TCustomPlotPanel::GetMargin(int Index) const {
   switch (Index) {
-    case 0: return FMargins.Left;
-    case 1: return FMargins.Top;
-    case 2: return FMargins.Right;
-    default: return FMargins.Bottom;
+    case 0:
+      return FMargins.Left;
+    case 1:
+      return FMargins.Top;
+    case 2:
+      return FMargins.Right;
+    default:
+      return FMargins.Bottom;
   }
 }
 
 void TCustomPlotPanel::SetMargin(int Index, int Value) {
   switch (Index) {
-    case 0: SetIntegerProperty(FMargins.Left, Value); break;
-    case 1: SetIntegerProperty(FMargins.Top, Value); break;
-    case 2: SetIntegerProperty(FMargins.Right, Value); break;
-    default: SetIntegerProperty(FMargins.Bottom, Value); break;
+    case 0:
+      SetIntegerProperty(FMargins.Left, Value);
+      break;
+    case 1:
+      SetIntegerProperty(FMargins.Top, Value);
+      break;
+    case 2:
+      SetIntegerProperty(FMargins.Right, Value);
+      break;
+    default:
+      SetIntegerProperty(FMargins.Bottom, Value);
+      break;
   }
 }
 
@@ -57,21 +67,29 @@ void TCustomPlotPanel::ApplyMargins() {
     l = l * w / 100, r = r * w / 100;
     t = t * h / 100, bo = bo * h / 100;
   }
-  ChartRect = TRect{ChartBounds.Left + l + b, ChartBounds.Top + t + b,
-                    ChartBounds.Right - b - r, ChartBounds.Bottom - b - bo};
+  ChartRect = TRect{ChartBounds.Left + l + b, ChartBounds.Top + t + b, ChartBounds.Right - b - r,
+                    ChartBounds.Bottom - b - bo};
   if (FShadow->GetVisible()) {
     int sh = FShadow->GetHorizSize(), sv = FShadow->GetVertSize();
-    if (sh < 1) ChartRect.Left -= sh;
-    else ChartRect.Right -= sh;
-    if (sv < 1) ChartRect.Top -= sv;
-    else ChartRect.Bottom -= sv;
+    if (sh < 1)
+      ChartRect.Left -= sh;
+    else
+      ChartRect.Right -= sh;
+    if (sv < 1)
+      ChartRect.Top -= sv;
+    else
+      ChartRect.Bottom -= sv;
   }
   if (FEmboss->GetVisible()) {
     int eh = FEmboss->GetHorizSize(), ev = FEmboss->GetVertSize();
-    if (eh < 1) ChartRect.Right += eh;
-    else ChartRect.Left += eh;
-    if (ev < 1) ChartRect.Bottom += ev;
-    else ChartRect.Top += ev;
+    if (eh < 1)
+      ChartRect.Right += eh;
+    else
+      ChartRect.Left += eh;
+    if (ev < 1)
+      ChartRect.Bottom += ev;
+    else
+      ChartRect.Top += ev;
   }
 }
 
@@ -151,7 +169,9 @@ TBorderStyle TCustomPlotPanel::GetBorderStyle() {
   return FBorder->GetVisible() ? bsSingle : bsNone;
 }
 
-void TCustomPlotPanel::SetBorderStyle(TBorderStyle Value) { FBorder->SetVisible(Value == bsSingle); }
+void TCustomPlotPanel::SetBorderStyle(TBorderStyle Value) {
+  FBorder->SetVisible(Value == bsSingle);
+}
 
 // ---------------- size, shape, view ----------------
 

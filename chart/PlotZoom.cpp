@@ -24,9 +24,8 @@ const TEnumInfo& MouseButtonInfo() {
 }
 
 const TEnumInfo& ShiftInfo() {
-  static const TEnumInfo info("TShiftState",
-                              {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
-                               "ssDouble"});
+  static const TEnumInfo info(
+      "TShiftState", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
   return info;
 }
 
@@ -79,8 +78,7 @@ TPlotZoomPen::TPlotZoomPen(TNotifyEvent OnChangeEvent) : TPlotPen(std::move(OnCh
   InitEndStyle(esFlat);
 }
 
-TPlotZoomBrush::TPlotZoomBrush(TNotifyEvent OnChangeEvent)
-    : TPlotBrush(std::move(OnChangeEvent)) {
+TPlotZoomBrush::TPlotZoomBrush(TNotifyEvent OnChangeEvent) : TPlotBrush(std::move(OnChangeEvent)) {
   InitColor(clWhite);
   SetStyle(bsClear);
 }

@@ -23,9 +23,12 @@ TMouseButton ButtonOf(unsigned button) {
 int RoundInset(int y, int h, int c) {
   double r = c / 2.0;
   double dy = 0;
-  if (y < r) dy = r - (y + 0.5);
-  else if (y >= h - r) dy = (y + 0.5) - (h - r);
-  else return 0;
+  if (y < r)
+    dy = r - (y + 0.5);
+  else if (y >= h - r)
+    dy = (y + 0.5) - (h - r);
+  else
+    return 0;
   double dx = r * r - dy * dy;
   return dx <= 0 ? int(r) : int(std::lround(r - std::sqrt(dx)));
 }
@@ -52,8 +55,8 @@ TCustomPanel::~TCustomPanel() = default;
 GtkWidget* TCustomPanel::CreateWidget() {
   GtkWidget* area = gtk_drawing_area_new();
   gtk_widget_set_can_focus(area, TRUE);
-  gtk_widget_add_events(area, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
-                                  GDK_POINTER_MOTION_MASK);
+  gtk_widget_add_events(area,
+                        GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
   g_signal_connect(area, "button-press-event", G_CALLBACK(OnButton), this);
   g_signal_connect(area, "button-release-event", G_CALLBACK(OnButton), this);
   g_signal_connect(area, "motion-notify-event", G_CALLBACK(OnPanelMotion), this);
@@ -239,8 +242,8 @@ int TCustomPanel::OnButton(GtkWidget*, void* event, void* self) {
 int TCustomPanel::OnPanelMotion(GtkWidget*, void* event, void* self) {
   auto* e = static_cast<GdkEventMotion*>(event);
   try {
-    static_cast<TCustomPanel*>(self)->MouseMove(ShiftStateFromGdk(e->state),
-                                                int(std::floor(e->x)), int(std::floor(e->y)));
+    static_cast<TCustomPanel*>(self)->MouseMove(ShiftStateFromGdk(e->state), int(std::floor(e->x)),
+                                                int(std::floor(e->y)));
   } catch (...) {
     HandleCallbackException();
   }

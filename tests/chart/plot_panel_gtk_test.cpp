@@ -95,8 +95,8 @@ TEST_F(PanelOnScreen, ButtonPressReachesListenersUnlessCancelled) {
     e->button.x = x;
     e->button.y = y;
     e->button.state = GDK_SHIFT_MASK;
-    gdk_event_set_device(e, gdk_seat_get_pointer(gdk_display_get_default_seat(
-                                gdk_display_get_default())));
+    gdk_event_set_device(
+        e, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
     gtk_widget_event(panel.Handle(), e);
     gdk_event_free(e);
   };
@@ -166,7 +166,10 @@ TEST(PanelGallery, WritesPanels) {
   sheet.SetSize(4 * 190 + 10, 2 * 130 + 10);
   auto picture = Checker();
   std::vector<std::function<void(TCountingPanel&)>> setups = {
-      [](TCountingPanel& p) { p.SetBevelInner(bvLowered); p.SetBevelWidth(3); },
+      [](TCountingPanel& p) {
+        p.SetBevelInner(bvLowered);
+        p.SetBevelWidth(3);
+      },
       [](TCountingPanel& p) {
         p.SetBevelOuter(bvNone);
         p.GetBorder()->SetVisible(true);
@@ -214,7 +217,8 @@ TEST(PanelGallery, WritesPanels) {
   TFileStream out((dir / "chart_panel.png").string(), fmCreate);
   out.WriteBuffer(png.data(), int32_t(png.size()));
   // The tiled image repeats its yellow corner one picture width along.
-  EXPECT_EQ(sheet.GetCanvas()->GetPixels(200 + 2, 142), sheet.GetCanvas()->GetPixels(200 + 26, 142));
+  EXPECT_EQ(sheet.GetCanvas()->GetPixels(200 + 2, 142),
+            sheet.GetCanvas()->GetPixels(200 + 26, 142));
 }
 
 }  // namespace

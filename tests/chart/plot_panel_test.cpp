@@ -43,22 +43,26 @@ TEST(PlotPanel, ChartRectFromMarginsBorderAndEffects) {
       {"percent", [](TCustomPlotPanel&) {}, {12, 10, 388, 240}},
       {"pixels", [](TCustomPlotPanel& p) { p.SetMarginUnits(muPixels); }, {3, 4, 397, 246}},
       {"shadow", [](TCustomPlotPanel& p) { p.GetShadow()->SetSize(3); }, {12, 10, 385, 237}},
-      {"shadow up-left", [](TCustomPlotPanel& p) { p.GetShadow()->SetSize(-3); },
+      {"shadow up-left",
+       [](TCustomPlotPanel& p) { p.GetShadow()->SetSize(-3); },
        {15, 13, 388, 240}},
-      {"emboss", [](TCustomPlotPanel& p) {
+      {"emboss",
+       [](TCustomPlotPanel& p) {
          p.GetEmboss()->SetVisible(true);
          p.GetEmboss()->SetSize(2);
-       }, {14, 12, 388, 240}},
-      {"hidden emboss", [](TCustomPlotPanel& p) { p.GetEmboss()->SetSize(2); },
-       {12, 10, 388, 240}},
-      {"border and bevels", [](TCustomPlotPanel& p) {
+       },
+       {14, 12, 388, 240}},
+      {"hidden emboss", [](TCustomPlotPanel& p) { p.GetEmboss()->SetSize(2); }, {12, 10, 388, 240}},
+      {"border and bevels",
+       [](TCustomPlotPanel& p) {
          p.GetBorder()->SetVisible(true);
          p.GetBorder()->SetWidth(2);
          p.SetBevelOuter(bvRaised);
          p.SetBevelInner(bvLowered);
          p.SetBevelWidth(3);
          p.SetBorderWidth(1);
-       }, {21, 19, 379, 231}},
+       },
+       {21, 19, 379, 231}},
   };
   for (const TCase& c : cases) {
     TCustomPlotPanel panel(nullptr);
@@ -85,8 +89,8 @@ TEST(PlotPanel, ReversedChartRectIsRepaired) {
 }
 
 TEST(PlotPanel, LinesOfTextAndMultiLineSize) {
-  const std::pair<const char*, int> cases[] = {
-      {"", 1}, {"one", 1}, {"a\r\nb", 2}, {"a\r\n", 1}, {"a\rb\rc", 3}, {"\r\r", 2}};
+  const std::pair<const char*, int> cases[] = {{"", 1},      {"one", 1},     {"a\r\nb", 2},
+                                               {"a\r\n", 1}, {"a\rb\rc", 3}, {"\r\r", 2}};
   for (auto [text, lines] : cases) EXPECT_EQ(TCustomPlotPanel::LinesOfText(text), lines) << text;
 
   TCustomPlotPanel panel(nullptr);
@@ -182,8 +186,11 @@ TEST(PlotZoom, DragCornersAndAspectRatio) {
   drag.Check();
   EXPECT_EQ((std::array{drag.X0, drag.Y0, drag.X1, drag.Y1}), (std::array{20, 30, 100, 80}));
 
-  const std::array<int, 4> cases[] = {
-      {100, 10, 100, 50}, {10, 40, 80, 40}, {50, 50, 100, 50}, {-30, -10, -30, -15}, {-30, 0, 0, 0}};
+  const std::array<int, 4> cases[] = {{100, 10, 100, 50},
+                                      {10, 40, 80, 40},
+                                      {50, 50, 100, 50},
+                                      {-30, -10, -30, -15},
+                                      {-30, 0, 0, 0}};
   for (auto [x, y, x1, y1] : cases) {
     TPlotZoom zoom;
     zoom.Activate(0, 0);
@@ -255,10 +262,8 @@ TEST(BackImage, ModesPlaceThePicture) {
     TRect Expected;
   };
   const TCase cases[] = {
-      {pbmCustom, 10, 5, 0, 0, {10, 5, 30, 15}},
-      {pbmCustom, 10, 5, 50, 40, {10, 5, 60, 45}},
-      {pbmCenter, 0, 0, 0, 0, {40, 25, 60, 35}},
-      {pbmStretch, 0, 0, 0, 0, {0, 0, 100, 60}},
+      {pbmCustom, 10, 5, 0, 0, {10, 5, 30, 15}}, {pbmCustom, 10, 5, 50, 40, {10, 5, 60, 45}},
+      {pbmCenter, 0, 0, 0, 0, {40, 25, 60, 35}}, {pbmStretch, 0, 0, 0, 0, {0, 0, 100, 60}},
       {pbmTile, 0, 0, 0, 0, {0, 0, 100, 60}},
   };
   auto picture = RedPicture();
