@@ -3,6 +3,7 @@
 #include "chart/PlotCPU.h"
 #include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotEditors.h"
 #include "chart/PlotFilter.h"
 #include "chart/PlotFilters.h"
 #include "chart/PlotFont.h"
@@ -21,6 +22,7 @@ void FinalizeChart() {
   PlotFiltersUnitEnd();
   UnloadCustomFonts();
   ClearClipRegionHistory();
+  PlotFreeCustomEditColors();
   PlotFontUnitEnd();
   PlotProcsUnitEnd();
   PlotConstFinalize();

@@ -22,7 +22,8 @@ GtkStyleContext* ButtonStyle(bool CheckBox) {
 }  // namespace
 
 void PlotDrawCheckBox(int X, int Y, TCanvas* Canvas, bool Checked, TColor, bool CheckBox) {
-  if (!Canvas) return;
+  // The theme needs the window system; without it there is nothing to draw with.
+  if (!Canvas || !gdk_screen_get_default()) return;
   const int size = 13;
   gdi::SetTextAlign(Canvas->GetHandle(), 0);
   // The theme draws onto a copy of the square, which then goes back.

@@ -166,6 +166,67 @@ int GetTextFaceW(HDC h, int count, WCHAR* name) {
   return copied;
 }
 
+namespace {
+
+// Inside a path bracket the text adds its glyph outlines to the path, in
+// device pixels, placed and turned as drawing would place them.
+void RecordTextPath(DC& dc, Layout& lay, double rx, double ry, double ox, double oy,
+                    double baseline, double glyphs) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  cairo_t* cr = cairo_create(surface);
+  cairo_translate(cr, rx, ry);
+  cairo_rotate(cr, -baseline);
+  auto outline = [&](PangoLayout* L) {
+    pango_cairo_update_context(cr, pango_layout_get_context(L));
+    pango_layout_context_changed(L);
+    pango_cairo_layout_path(cr, L);
+  };
+  if (std::fabs(glyphs - baseline) < 1e-9) {
+    cairo_move_to(cr, ox, oy);
+    outline(lay.L);
+  } else {
+    const char* text8 = lay.Text.c_str();
+    for (const char* p = text8; *p; p = g_utf8_next_char(p)) {
+      const char* next = g_utf8_next_char(p);
+      cairo_save(cr);
+      cairo_translate(cr, ox + lay.XOf(int(p - text8)), oy + lay.Ascent);
+      cairo_rotate(cr, baseline - glyphs);
+      PangoLayout* one = pango_layout_copy(lay.L);
+      pango_layout_set_text(one, p, int(next - p));
+      cairo_move_to(cr, 0, -lay.Ascent);
+      outline(one);
+      g_object_unref(one);
+      cairo_restore(cr);
+    }
+  }
+  cairo_identity_matrix(cr);  // the copy in device pixels
+  cairo_path_t* path = cairo_copy_path(cr);
+  for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+    const cairo_path_data_t* d = &path->data[i];
+    switch (d->header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        dc.CurPath.push_back({PathOp::Move, {d[1].point.x}, {d[1].point.y}});
+        break;
+      case CAIRO_PATH_LINE_TO:
+        dc.CurPath.push_back({PathOp::Line, {d[1].point.x}, {d[1].point.y}});
+        break;
+      case CAIRO_PATH_CURVE_TO:
+        dc.CurPath.push_back({PathOp::Curve,
+                              {d[1].point.x, d[2].point.x, d[3].point.x},
+                              {d[1].point.y, d[2].point.y, d[3].point.y}});
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        dc.CurPath.push_back({PathOp::Close, {0}, {0}});
+        break;
+    }
+  }
+  cairo_path_destroy(path);
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+}
+
+}  // namespace
+
 BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
   auto dc = DCOf(h);
   if (!dc || length < 0 || (length > 0 && !text)) return FALSE;
@@ -180,6 +241,11 @@ BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
   double glyphs = dc->S.GraphicsMode == GM_ADVANCED ? lf.lfOrientation * kPi / 1800 : baseline;
   double ox, oy;
   AlignOffset(dc->S.TextAlign, lay, ox, oy);
+  if (dc->InPath) {
+    RecordTextPath(*dc, lay, rx, ry, ox, oy, baseline, glyphs);
+    if (updateCP) dc->S.CurX += lay.Width / std::fabs(dc->ScaleX()) * std::cos(baseline);
+    return TRUE;
+  }
   int bx, by, bw, bh;
   if (!DrawBox(*dc, bx, by, bw, bh)) return TRUE;
   int rop = dc->S.Rop2;

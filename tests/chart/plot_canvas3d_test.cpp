@@ -83,11 +83,20 @@ TEST(PlotCanvas3DProjection, RotatedViewOfSamplePoints) {
   };
   for (auto [x, y, z] : {std::tuple{0, 0, 0}, {200, 100, 40}, {30, 70, 5}})
     EXPECT_EQ(c.Calculate3DPosition(x, y, z), expect(x, y, z));
-  // With perspective the far side shrinks towards the centre.
+  // Perspective 15 on the 200-pixel area divides by the depth term.
   options.SetPerspective(15);
   c.Begin3D(&options, 40);
-  TPoint nearPoint = c.Calculate3DPosition(0, 50, 0), farPoint = c.Calculate3DPosition(0, 50, 40);
-  EXPECT_GT(std::abs(nearPoint.X - 100), std::abs(farPoint.X - 100) - 12);
+  const double perspec = 15.0 / 120 / 200;
+  auto withPerspective = [&](int x, int y, int z) {
+    double dx = x - 100, dy = y - 50, dz = z - 20;
+    double a = dz * std::cos(r) - dx * std::sin(r);
+    double f = 1 / ((a * std::cos(r) + dy * std::sin(r)) * perspec + 1);
+    return TPoint{int(std::nearbyint((dx * std::cos(r) + dz * std::sin(r)) * f)) + 100,
+                  int(std::nearbyint((dy * std::cos(r) - a * std::sin(r)) * f)) + 50};
+  };
+  for (auto [x, y, z] : {std::tuple{0, 0, 0}, {200, 100, 40}, {30, 70, 5}, {0, 50, 40}})
+    EXPECT_EQ(c.Calculate3DPosition(x, y, z), withPerspective(x, y, z));
+  EXPECT_TRUE(c.GetHasPerspec());
 }
 
 TEST(PlotCanvas3DBuffer, RedrawOnlyFromAFinishedBufferedPass) {
@@ -299,6 +308,43 @@ TEST(PlotCanvas3DDonut, SectorKeepsItsHoleOpen) {
   EXPECT_EQ(at(120, 8), clWhite);    // in the hole
   EXPECT_EQ(at(300, 30), clWhite);   // outside the sweep
   EXPECT_EQ(at(300, 8), clWhite);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlotCanvas3DFont, FontsFollowTheThreeDZoomUnlessTurnedOff) {
+  struct Case {
+    TCanvasZoomText ZoomText;
+    double Zoom;
+    float Size;
+  } cases[] = {{ztManual, 200, 20}, {ztAuto, 150, 15}, {ztNo, 200, 10}, {ztManual, 100, 10}};
+  for (const Case& k : cases) {
+    TView3DOptions options;
+    options.SetZoomText(k.ZoomText);
+    options.SetZoom(k.Zoom);
+    TRecordingCanvas c;
+    c.SetView3DOptions(&options);
+    c.SetZoomText(false);
+    TPlotFont font;
+    font.SetSizeFloat(10);
+    c.AssignFont3D(&font);
+    EXPECT_FLOAT_EQ(c.GetFont()->GetSizeFloat(), k.Size) << k.ZoomText << " " << k.Zoom;
+  }
+}
+
+TEST(PlotCanvas3DNeutral, OpacityMultipliesAcrossNestedBlends) {
+  TPlotNeutralCanvas c;
+  EXPECT_EQ(c.BeginBlending(TRect{}, 50), nullptr);
+  c.BeginBlending(TRect{}, 50);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 0.25f);
+  c.EndBlending(nullptr);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 0.5f);
+  c.EndBlending(nullptr);
+  EXPECT_FLOAT_EQ(c.GetOpacity(), 1.0f);
+  c.SetTextAlign(6);
+  EXPECT_EQ(c.GetTextAlign(), 6u);
 }
 
 }  // namespace

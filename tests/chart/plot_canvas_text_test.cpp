@@ -120,14 +120,36 @@ TEST(PlotCanvasTextOut, RotationPast360WrapsAndOutlineDrawsTwice) {
   TRecordingCanvas o(120, 60);
   o.Fill(clWhite);
   o.GetFont()->SetSize(20);
+  o.GetFont()->SetColor(clBlue);
   o.GetFont()->GetOutLine()->SetVisible(true);
+  o.GetFont()->GetOutLine()->SetColor(clRed);
   o.GetFont()->GetOutLine()->SetWidth(4);
-  o.ClearLog();
+  o.SetBackMode(cbmTransparent);
   o.TextOut(10, 10, std::string("H"));
-  int ink = 0;
+  // The stroke in the pen's colour, the fill and the second output in the
+  // font's colour, the latter moved by half the pen's width.
+  int red = 0, blue = 0, lowestBlue = 0;
   for (int y = 0; y < 60; y++)
-    for (int x = 0; x < 120; x++) ink += o.Pixel(x, y) != clWhite;
-  EXPECT_GT(ink, 60);
+    for (int x = 0; x < 120; x++) {
+      red += o.Pixel(x, y) == clRed;
+      if (o.Pixel(x, y) == clBlue) {
+        blue++;
+        lowestBlue = std::max(lowestBlue, y);
+      }
+    }
+  EXPECT_GT(red, 30);
+  EXPECT_GT(blue, 10);
+  TRecordingCanvas p(120, 60);
+  p.Fill(clWhite);
+  p.GetFont()->SetSize(20);
+  p.GetFont()->SetColor(clBlue);
+  p.SetBackMode(cbmTransparent);
+  p.TextOut(10, 10, std::string("H"));
+  int plainLowest = 0;
+  for (int y = 0; y < 60; y++)
+    for (int x = 0; x < 120; x++)
+      if (p.Pixel(x, y) == clBlue) plainLowest = std::max(plainLowest, y);
+  EXPECT_EQ(lowestBlue, plainLowest + 2);
 }
 
 TEST(PlotCanvasTextOut, ShadowWithNegativeSizeMovesTheText) {
@@ -271,6 +293,32 @@ TEST_F(HtmlTest, ImagePlaceholderWithoutLoaders) {
   Canvas.ClearLog();
   HtmlTextOut(&Canvas, 10, 10, "<IMG WIDTH=32>");
   EXPECT_TRUE(Canvas.Calls("Rectangle").empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlotCanvasTextOut, RotatedTextTurnsAboutTheTextCentre) {
+  auto draw = [](bool UseCentre, int X, int Y) {
+    auto c = std::make_unique<TRecordingCanvas>(120, 120);
+    c->Fill(clWhite);
+    c->SetBackMode(cbmTransparent);
+    c->GetFont()->SetSize(12);
+    c->IUseTextCenter = UseCentre;
+    c->ITextCenter = TPoint{50, 50};
+    c->RotateLabel(X, Y, "Turn", 90, false);
+    return c;
+  };
+  auto turned = draw(true, 70, 50);   // (20, 0) from the centre turns to (0, -20)
+  auto placed = draw(false, 50, 30);
+  int inked = 0;
+  for (int y = 0; y < 120; y++)
+    for (int x = 0; x < 120; x++) {
+      ASSERT_EQ(turned->Pixel(x, y), placed->Pixel(x, y)) << x << "," << y;
+      inked += turned->Pixel(x, y) != clWhite;
+    }
+  EXPECT_GT(inked, 20);
 }
 
 }  // namespace
