@@ -115,6 +115,12 @@ void TCustomPlotPanel::Draw(TCanvas* UserCanvas, const TRect& UserRect) {
   if (InitialSize.Y == 0) InitialSize.Y = GetHeight();
   ChartBounds = InternalCanvas->InitWindow(UserCanvas, FView3DOptions.get(), PanelColor(GetColor()),
                                            FView3D, UserRect);
+  // The target may be a canvas the chart canvas has not drawn on yet (an
+  // export bitmap): it takes the chart canvas's current pen, brush and font.
+  InternalCanvas->DoChangedPen();
+  InternalCanvas->DoChangedBrush(InternalCanvas->GetBrush());
+  InternalCanvas->DoChangedFont();
+  InternalCanvas->SetBackMode(cbmOpaque);
   ApplyMargins();
   if (FCustomChartRect) {
     ChartRect = ICachedChartRect;

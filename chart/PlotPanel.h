@@ -178,6 +178,23 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   TCanvas* GetPlatformCanvas() const { return FPlatformCanvas; }
   const std::string& GetDefaultCanvasName() const { return IDefaultCanvas; }
 
+  // ---- drawing onto other canvases ----
+  // Draws the chart once more, unbuffered, straight onto C in R.
+  void NonBufferDraw(TCanvas* C, const TRect& R);
+  // NonBufferDraw with the canvas's Metafiling set meanwhile.
+  void DrawToMetaCanvas(TCanvas* C, const TRect& R);
+  // A new bitmap of the panel's rectangle in the panel's colour; the
+  // caller owns it.
+  TBitmap* PlotCreateBitmap();
+  // A new bitmap of R with background K (clNone: transparent, white: not
+  // filled first), pixel format F and, above 0, a resolution in dpi.
+  TBitmap* PlotCreateBitmap(TColor K, const TRect& R, TPixelFormat F, int DPI);
+  // The chart on white as a BMP file.
+  void SaveToBitmapFile(const std::string& FileName);
+  void SaveToBitmapFile(const std::string& FileName, const TRect& R);
+  // A graphic or picture receives the panel's bitmap.
+  void AssignTo(TPersistent* Dest) override;
+
   // ---- listeners ----
   void AddListener(const IPlotEventListenerPtr& Listener);
   void RemoveListener(const IPlotEventListenerPtr& Listener);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "chart/PlotCanvas3D.h"
@@ -325,6 +326,43 @@ TEST(PanelPaint, ShadowTakesItsSizePlusOneAndNoColourErasesNothing) {
   EXPECT_EQ(clear.Fills[0], (TRect{0, 0, 100, 60}));
   EXPECT_EQ(clear.GetPlatformCanvas()->GetPixels(50, 30), clLime);
   EXPECT_EQ(clear.GetPlatformCanvas()->GetPixels(98, 58), clLime);
+}
+
+TEST(PanelExport, BitmapsAndBmpFiles) {
+  TTestPanel panel(nullptr);
+  Plain(panel);
+  panel.SetBounds(0, 0, 90, 50);
+  panel.SetColor(clYellow);
+  panel.SetBevelOuter(bvLowered);
+
+  std::unique_ptr<TBitmap> plain(panel.PlotCreateBitmap());
+  EXPECT_EQ(plain->GetWidth(), 90);
+  EXPECT_EQ(plain->GetHeight(), 50);
+  EXPECT_EQ(plain->GetCanvas()->GetPixels(45, 25), clYellow);
+  EXPECT_EQ(plain->GetCanvas()->GetPixels(0, 0), TColor(0xA0A0A0));  // the bevel
+  EXPECT_EQ(panel.Draws, 1);
+  EXPECT_TRUE(panel.GetBufferedDisplay());  // restored after the unbuffered drawing
+
+  std::unique_ptr<TBitmap> clear(panel.PlotCreateBitmap(clNone, TRect{0, 0, 30, 20}, pf32bit, 0));
+  EXPECT_TRUE(clear->GetTransparent());
+  EXPECT_EQ(clear->GetTransparentMode(), tmFixed);
+  EXPECT_EQ(clear->GetWidth(), 30);
+
+  std::unique_ptr<TBitmap> white(panel.PlotCreateBitmap(clWhite, TRect{0, 0, 90, 50}, pfDevice, 0));
+  EXPECT_EQ(white->GetCanvas()->GetPixels(45, 25), clYellow);
+  std::filesystem::path file = std::filesystem::temp_directory_path() / "esctool_panel.bmp";
+  panel.SaveToBitmapFile(file.string());
+  TBitmap loaded;
+  loaded.LoadFromFile(file.string());
+  std::filesystem::remove(file);
+  EXPECT_EQ(loaded.GetWidth(), 90);
+  EXPECT_EQ(loaded.GetHeight(), 50);
+  EXPECT_EQ(loaded.GetCanvas()->GetPixels(45, 25), clYellow);
+
+  TBitmap assigned;
+  panel.AssignTo(&assigned);
+  EXPECT_EQ(assigned.GetWidth(), 90);
+  EXPECT_EQ(assigned.GetCanvas()->GetPixels(10, 10), clYellow);
 }
 
 }  // namespace
