@@ -10,6 +10,9 @@
 
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotPanelExtended.h"
+#include "platform/rtl/Streams.h"
+#include "scene/zr_stream.h"
+#include "scene/zr_stream_text.h"
 
 namespace {
 
@@ -363,6 +366,47 @@ TEST(PanelExport, BitmapsAndBmpFiles) {
   panel.AssignTo(&assigned);
   EXPECT_EQ(assigned.GetWidth(), 90);
   EXPECT_EQ(assigned.GetCanvas()->GetPixels(10, 10), clYellow);
+}
+
+TEST(PanelStream, LegacyEntriesAndAnUnknownCanvas) {
+  const std::string form =
+      "object Chart: TCustomPlotPanelExtended\n"
+      "  DefaultCanvas = 'TNoSuchCanvas'\n"
+      "  PrintMargins = (\n    15\n    16\n    15\n    16)\n"
+      "  AllowZoom = False\n"
+      "  AnimatedZoomSteps = 3\n"
+      "  BorderStyle = bsSingle\n"
+      "end\n";
+  TMemoryStream text, binary;
+  text.WriteBuffer(form.data(), int32_t(form.size()));
+  text.SetPosition(0);
+  ObjectTextToBinary(&text, &binary);
+  binary.SetPosition(0);
+  TTestPanel panel(nullptr);
+  {
+    TReader r(&binary);
+    r.ReadRootComponent(&panel);
+  }
+  EXPECT_EQ(panel.PrintMargins, (TRect{15, 16, 15, 16}));
+  EXPECT_FALSE(panel.GetAllowZoom());
+  EXPECT_EQ(panel.GetAnimatedZoomSteps(), 3);
+  EXPECT_TRUE(panel.GetBorder()->GetVisible());
+  EXPECT_EQ(typeid(*panel.GetCanvas()), typeid(TPlotCanvas3D));
+  panel.Draw();
+  EXPECT_EQ(panel.Draws, 1);
+
+  TMemoryStream written, shown;
+  {
+    TWriter w(&written);
+    w.WriteRootComponent(&panel);
+  }
+  written.SetPosition(0);
+  ObjectBinaryToText(&written, &shown);
+  std::string out(static_cast<const char*>(shown.Memory()), size_t(shown.GetSize()));
+  EXPECT_NE(out.find("DefaultCanvas = 'TNoSuchCanvas'"), std::string::npos) << out;
+  EXPECT_NE(out.find("PrintMargins"), std::string::npos) << out;
+  EXPECT_EQ(out.find("AllowZoom"), std::string::npos) << out;
+  EXPECT_EQ(out.find("BorderStyle"), std::string::npos) << out;
 }
 
 }  // namespace
