@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/rtl/Variants.h"
+#include "platform/vcl/Types.h"
 #include "scene/zr_geometry.h"
 #include "scene/zr_object.h"
 #include "scene/zr_position.h"
@@ -65,17 +66,6 @@ const TEnumInfo& zrAlignInfo();
 enum TzrDragMode { zrDragManual, zrDragAutomatic };
 const TEnumInfo& zrDragModeInfo();
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
-// Bit set of the modifier keys and buttons held during an input event.
-using TShiftState = uint16_t;
-constexpr TShiftState ssShift = 1;
-constexpr TShiftState ssAlt = 2;
-constexpr TShiftState ssCtrl = 4;
-constexpr TShiftState ssLeft = 8;
-constexpr TShiftState ssRight = 16;
-constexpr TShiftState ssMiddle = 32;
-// The press is the second of a double click.
-constexpr TShiftState ssDouble = 64;
 
 // Shows a popup node modally when a context menu asks for it; set by the
 // popup unit (nil: no popups).

@@ -45,7 +45,7 @@ sanitized_tests() {
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     ./tests/test_platform_rtl --gtest_brief=1 && xvfb-run -a ./tests/test_scene --gtest_brief=1 &&
     ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1 &&
-    ./tests/test_platform_gdi --gtest_brief=1 && ./tests/test_chart --gtest_brief=1 &&
+    ./tests/test_platform_gdi --gtest_brief=1 && xvfb-run -a ./tests/test_chart --gtest_brief=1 &&
     ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1 &&
     xvfb-run -a ./tests/test_controls --gtest_brief=1)
 }

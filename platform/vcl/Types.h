@@ -3,6 +3,19 @@
 
 #include <cstdint>
 
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Bit set of the modifier keys and buttons held during an input event.
+using TShiftState = uint16_t;
+constexpr TShiftState ssShift = 1;
+constexpr TShiftState ssAlt = 2;
+constexpr TShiftState ssCtrl = 4;
+constexpr TShiftState ssLeft = 8;
+constexpr TShiftState ssRight = 16;
+constexpr TShiftState ssMiddle = 32;
+// The press is the second of a double click.
+constexpr TShiftState ssDouble = 64;
+
 struct TPoint {
   int32_t X = 0;
   int32_t Y = 0;

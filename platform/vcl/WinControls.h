@@ -16,6 +16,7 @@
 
 #include "platform/rtl/Classes.h"
 #include "platform/vcl/Graphics.h"
+#include "platform/vcl/Types.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _cairo cairo_t;
@@ -83,9 +84,6 @@ enum : intptr_t {
   DLGC_BUTTON = 0x2000
 };
 
-// Modifier keys and the left button held during an input event.
-using TShiftState = uint16_t;
-constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8;
 
 // Virtual key codes of the keys the controls look at; letters and digits are
 // their upper-case ASCII codes.

@@ -146,11 +146,15 @@ TEST(PlotCPU, DescriptionFromTheProcessorFile) {
   std::filesystem::remove(file);
 }
 
-TEST(PlotCPU, MemoryAllocatedGrowsWithTheHeap) {
-  const int before = TPlotCPU::TotalMemoryAllocated();
+// The heap's own figures count a live 8 MB block (the sanitizers' allocator
+// keeps its blocks outside them, so the check means nothing there). Other
+// threads may free memory meanwhile, so the total is checked, not the change.
+TEST(PlotCPU, MemoryAllocatedCountsALiveBlock) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer allocator keeps its blocks outside the heap's figures";
+#endif
   std::vector<char> block(8 << 20, 1);
-  const int after = TPlotCPU::TotalMemoryAllocated();
-  EXPECT_GE(after - before, 8 << 20);
+  EXPECT_GE(TPlotCPU::TotalMemoryAllocated(), 8 << 20);
   EXPECT_EQ(block[100], 1);
 }
 

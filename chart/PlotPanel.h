@@ -1,0 +1,273 @@
+#pragma once
+// The chart panel: a windowed control that owns the chart canvas, works out
+// the chart rectangle from its size, bevels, border and margins, paints
+// through the canvas's kept off-screen picture, tells listeners about mouse
+// and view events and offers the change-notification setters through which
+// chart elements store a value and repaint only on a real change.
+//
+// Paint copies the kept picture when it is still valid and draws the chart
+// otherwise; Invalidate marks the picture stale and queues a window draw.
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/Canvas3D.h"
+#include "chart/PlotFont.h"
+#include "chart/PlotPicture.h"
+#include "chart/PlotShadow.h"
+#include "chart/PlotView3D.h"
+#include "chart/PlotZoom.h"
+#include "platform/vcl/ExtCtrls.h"
+
+class TCustomPlotPanel;
+
+// Separates the lines of a multi-line text.
+extern char PlotLineSeparator;
+// Clipping is allowed while printing, and while recording a metafile.
+extern bool PlotClipWhenPrinting;
+extern bool PlotClipWhenMetafiling;
+// The platform erases the panel's background only when set.
+extern bool PlotEraseBack;
+// Printed output leaves out the panel's background, border and bevels when False.
+extern bool PrintPlotPanel;
+
+class TPlotEvent : public TObject {
+ public:
+  TCustomPlotPanel* Sender = nullptr;
+};
+
+enum TPlotMouseEventKind { meDown, meUp, meMove };
+
+class TPlotMouseEvent : public TPlotEvent {
+ public:
+  TPlotMouseEventKind Event = meDown;
+  TMouseButton Button = mbLeft;
+  TShiftState Shift = 0;
+  int X = 0, Y = 0;
+};
+
+class TPlotView3DEvent : public TPlotEvent {};
+class TMouseLeaveEvent : public TPlotEvent {};
+class TPlotDrawEvent : public TPlotEvent {};
+
+// Makes an event object of one event class.
+using TPlotEventClass = std::unique_ptr<TPlotEvent> (*)();
+template <class E>
+std::unique_ptr<TPlotEvent> PlotEventOf() {
+  return std::make_unique<E>();
+}
+
+class IPlotEventListener {
+ public:
+  virtual ~IPlotEventListener() = default;
+  virtual void HandlePlotEvent(TPlotEvent* Event) = 0;
+};
+using IPlotEventListenerPtr = std::shared_ptr<IPlotEventListener>;
+
+using TPlotPrintEvent = std::function<void(TCustomPlotPanel* Sender, TCanvas* Canvas, TRect& R)>;
+
+enum TPlotUnits { muPercent, muPixels };
+enum TTextFormat { ttfNormal, ttfHtml };
+
+// A platform panel that never paints a caption.
+class TCustomPanelNoCaption : public TCustomPanel {
+ public:
+  explicit TCustomPanelNoCaption(TComponent* AOwner);
+  std::string ClassName() const override { return "TCustomPanelNoCaption"; }
+};
+
+class TCustomPlotPanel : public TCustomPanelNoCaption {
+ public:
+  explicit TCustomPlotPanel(TComponent* AOwner);
+  ~TCustomPlotPanel() override;
+  std::string ClassName() const override { return "TCustomPlotPanel"; }
+
+  // ---- virtual operations ----
+  virtual TColor GetBackColor();
+  virtual TCustomPlotPanel* GetEditablePanel() { return this; }
+  // The chart itself; nothing here.
+  virtual void InternalDraw(const TRect& UserRectangle) { (void)UserRectangle; }
+  virtual void CanvasChanged(TObject* Sender);
+  virtual void Draw(TCanvas* UserCanvas, const TRect& UserRect);
+  virtual TRect GetRectangle();
+  // The panel's bevels and border, drawn at the end of the background.
+  virtual void DrawPanelBevels(TRect Rect);
+  void Draw() { Draw(FPlatformCanvas, GetRectangle()); }
+  void Invalidate() override;
+  virtual void Assign(TPersistent* Source) override;
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void WndProc(TMessage& Message) override;
+  void ChangeScale(int M, int D);
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+
+  // ---- change-notification setters ----
+  void SetBooleanProperty(bool& Variable, bool Value);
+  void SetIntegerProperty(int& Variable, int Value);
+  void SetColorProperty(TColor& Variable, TColor Value);
+  void SetDoubleProperty(double& Variable, double Value);
+  void SetSingleProperty(float& Variable, float Value);
+  void SetStringProperty(std::string& Variable, const std::string& Value);
+
+  // ---- text ----
+  static int LinesOfText(const std::string& Text);
+  TPoint MultiLineTextSize(const std::string& Text, TTextFormat Format, int& NumLines);
+  int MultiLineTextWidth(const std::string& Text, int& NumLines, TTextFormat Format = ttfNormal);
+  void TryAssignFont(TPlotFont* Font);
+  void PrepareFont3D(TPlotFont* Font);
+  void SetBrushCanvas(TColor AColor, TPlotBrush* ABrush, TColor ABackColor);
+  TPlotFont* GetDefaultFont();
+  void SetDefaultFont(TPlotFont* Value);
+  TFilterItems* GetFilters();
+
+  // ---- geometry and state ----
+  int GetMargin(int Index) const;
+  void SetMargin(int Index, int Value);
+  int GetMarginLeft() const { return GetMargin(0); }
+  void SetMarginLeft(int Value) { SetMargin(0, Value); }
+  int GetMarginTop() const { return GetMargin(1); }
+  void SetMarginTop(int Value) { SetMargin(1, Value); }
+  int GetMarginRight() const { return GetMargin(2); }
+  void SetMarginRight(int Value) { SetMargin(2, Value); }
+  int GetMarginBottom() const { return GetMargin(3); }
+  void SetMarginBottom(int Value) { SetMargin(3, Value); }
+  TPlotUnits GetMarginUnits() const { return FMarginUnits; }
+  void SetMarginUnits(TPlotUnits Value);
+  int BorderSize();
+  void ApplyMargins();
+  void ReCalcWidthHeight();
+  void SetChartRect(const TRect& Value);
+  bool GetCustomChartRect() const { return FCustomChartRect; }
+  void SetCustomChartRect(bool Value);
+  TPoint GetCursorPos() const { return ScreenToClientCursor(); }
+  bool CanClip();
+  bool IsScreenHighColor();
+  bool GetBufferedDisplay();
+  void SetBufferedDisplay(bool Value);
+  bool GetMonochrome();
+  void SetMonochrome(bool Value);
+  static TColor PanelColor(TColor AColor);
+  bool GetView3D() const { return FView3D; }
+  void SetView3D(bool Value);
+  int GetBorderRound() const { return FBorderRound; }
+  void SetBorderRound(int Value);
+  void SetControlRounded();
+  TBorderStyle GetBorderStyle();
+  void SetBorderStyle(TBorderStyle Value);
+  TPlotHiddenPen* GetBorder() { return FBorder.get(); }
+  void SetBorder(TPlotHiddenPen* Value) { FBorder->Assign(Value); }
+  TPlotEmboss* GetEmboss() { return FEmboss.get(); }
+  void SetEmboss(TPlotEmboss* Value) { FEmboss->Assign(Value); }
+  TPlotShadow* GetShadow() { return FShadow.get(); }
+  void SetShadow(TPlotShadow* Value) { FShadow->Assign(Value); }
+  TPlotPanning* GetPanning() { return FPanning.get(); }
+  void SetPanning(TPlotPanning* Value) { FPanning->Assign(Value); }
+  TView3DOptions* GetView3DOptions() { return FView3DOptions.get(); }
+  TView3DOptions* GetAspect() { return FView3DOptions.get(); }
+  void SetView3DOptions(TView3DOptions* Value) { FView3DOptions->Assign(Value); }
+
+  // ---- canvas ----
+  TCanvas3D* GetCanvas() const { return InternalCanvas; }
+  void SetInternalCanvas(TCanvas3D* NewCanvas);
+  void CreateDefaultCanvas();
+  TCanvas* GetPlatformCanvas() const { return FPlatformCanvas; }
+  const std::string& GetDefaultCanvasName() const { return IDefaultCanvas; }
+
+  // ---- drawing onto other canvases ----
+  // Draws the chart once more, unbuffered, straight onto C in R.
+  void NonBufferDraw(TCanvas* C, const TRect& R);
+  // NonBufferDraw with the canvas's Metafiling set meanwhile.
+  void DrawToMetaCanvas(TCanvas* C, const TRect& R);
+  // A new bitmap of the panel's rectangle in the panel's colour; the
+  // caller owns it.
+  TBitmap* PlotCreateBitmap();
+  // A new bitmap of R with background K (clNone: transparent, white: not
+  // filled first), pixel format F and, above 0, a resolution in dpi.
+  TBitmap* PlotCreateBitmap(TColor K, const TRect& R, TPixelFormat F, int DPI);
+  // The chart on white as a BMP file.
+  void SaveToBitmapFile(const std::string& FileName);
+  void SaveToBitmapFile(const std::string& FileName, const TRect& R);
+  // A graphic or picture receives the panel's bitmap.
+  void AssignTo(TPersistent* Dest) override;
+
+  // ---- listeners ----
+  void AddListener(const IPlotEventListenerPtr& Listener);
+  void RemoveListener(const IPlotEventListenerPtr& Listener);
+  int ListenerCount() const { return int(IEventListeners.size()); }
+  TPlotEvent* BroadcastPlotEvent(TPlotEvent* Event);
+  void BroadcastPlotEventClass(TPlotEventClass EventClass);
+  void BroadcastMouseEvent(TPlotMouseEventKind Kind, TMouseButton Button, TShiftState Shift, int X,
+                           int Y);
+
+  // ---- public fields and values ----
+  bool ApplyZOrder = true;
+  bool AutoRepaint = true;
+  bool CancelMouse = false;
+  TRect ChartBounds;
+  int ChartWidth = 0, ChartHeight = 0, ChartXCenter = 0, ChartYCenter = 0;
+  int Height3D = 0, Width3D = 0;
+  TPlotPrintEvent OnBeforePrint;
+  TCursor OriginalCursor = crDefault;
+  bool Printing = false;
+  bool PrintProportional = true;
+  int PrintResolution = 0;
+  TRect ChartRect;
+  TRect PrintMargins{15, 15, 15, 15};
+  TCustomPlotPanel* Theme = nullptr;  // owned
+  TComponent* GLComponent = nullptr;
+  TPoint InitialSize;
+  bool DontShowImage = false;
+  bool IsEmbedded = false;
+  bool IsPrinterCanvas = false;
+  TRect ICustomPrinterRect;
+
+ protected:
+  void Paint() override;
+  void Resize() override;
+  // Answers the erase message: nothing is erased unless PlotEraseBack is set.
+  void WMEraseBkgnd(TMessage& Message);
+  void CMMouseLeave(TMessage& Message);
+  bool IsLoading() const { return (GetComponentState() & csLoading) != 0; }
+  bool IsDestroying() const { return (GetComponentState() & csDestroying) != 0; }
+
+  std::unique_ptr<TPlotHiddenPen> FBorder;
+  int FBorderRound = 0;
+  TCanvas* FPlatformCanvas = nullptr;
+  std::unique_ptr<TPlotEmboss> FEmboss;
+  std::unique_ptr<TPlotFont> FGlobalFont;
+  std::unique_ptr<TPlotPicture> FGlobalPicture;
+  TRect FMargins{3, 4, 3, 4};
+  TPlotUnits FMarginUnits = muPercent;
+  std::unique_ptr<TPlotPanning> FPanning;
+  std::unique_ptr<TPlotShadow> FShadow;
+  bool FView3D = true;
+  std::unique_ptr<TView3DOptions> FView3DOptions;
+  std::vector<IPlotEventListenerPtr> IEventListeners;
+  bool IRounding = false;
+  bool IExceptionDisplayed = false;
+  TRect ICachedChartRect;
+  std::string IDefaultCanvas;
+  bool FCustomChartRect = false;
+  TCanvas3D* InternalCanvas = nullptr;
+};
+
+// The screen's size in pixels.
+TPoint PlotGetScreenSize();
+// Sets the pointer cursor of every top-level window; Sender is not used.
+void PlotChangeCursor(TObject* Sender, TCursor Cursor);
+// HORZSIZE / VERTSIZE of the canvas's device; 0 when VERTSIZE is 0.
+double ScreenRatio(TCanvas3D* ACanvas);
+// The millisecond counter of the clock seam.
+float PlotTickCount();
+// Puts the text on the clipboard.
+void PlotCopyClipboard(const std::string& Text);
+// A bevel of the width (at most half of R's width and height) around R,
+// which shrinks by it; rounded with a corner size above 0.
+void DrawBevel(TPlotCanvas* ACanvas, TBevelCut Bevel, TRect& R, int Width, int Round);
+// Puts a wide border pen's line inside R; see the panel's bevels.
+int FixBorderWidth(TPlotPen* Border, TRect& R);
