@@ -52,7 +52,9 @@ const TClassInfo* TzrControl::Class() {
           .Prop("HelpKeyword", &T::GetHelpKeyword, &T::SetHelpKeyword)
           .Prop("HelpContext", &T::GetHelpContext, &T::SetHelpContext)
           .Default(0)
-          .Prop("Resource", &T::GetResource, &T::SetResource);
+          .Prop("Resource", &T::GetResource, &T::SetResource)
+          .Prop("TabOrder", &T::GetTabOrderValue, &T::SetTabOrderValue)
+          .Default(-1);
   return info;
 }
 

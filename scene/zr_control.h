@@ -20,9 +20,6 @@ enum THelpType { htKeyword, htContext };
 const TEnumInfo& HelpTypeInfo();
 using THelpContext = int;
 
-// Focus frames and focus animations are switched off for every control.
-inline bool GlobalDisableFocusEffect = false;
-
 class TzrControl : public TzrVisualObject {
  public:
   explicit TzrControl(TComponent* AOwner);
@@ -53,6 +50,10 @@ class TzrControl : public TzrVisualObject {
   bool GetNeedResource() const { return FNeedResource; }
   // The name of the style root the applied style was cloned from.
   const std::string& GetStyleName() const { return FStyleName; }
+
+  // TabOrder as form streams store it (16-bit).
+  int16_t GetTabOrderValue() { return int16_t(GetTabOrder()); }
+  void SetTabOrderValue(int16_t Value) { SetTabOrder(Value); }
 
   void EnterFocus() override;
   void BeforePaint() override;

@@ -223,3 +223,25 @@ bool zrClassIs(const TObject* AObject, const char* AClassName);
 
 const TEnumInfo& zrInterpolationTypeInfo();
 const TEnumInfo& zrAnimationTypeInfo();
+
+// Watches a node across a call that may free it (an event handler, a nested
+// message loop): Freed() turns true when the node is gone, and nothing of the
+// node may be touched after that.
+class TzrFreeWatch : public TObject, public IzrFreeNotify {
+ public:
+  explicit TzrFreeWatch(TzrObject* AObject) : FObject(AObject) {
+    if (FObject) FObject->AddFreeNotify(this);
+  }
+  ~TzrFreeWatch() override {
+    if (FObject) FObject->RemoveFreeNotify(this);
+  }
+  TzrFreeWatch(const TzrFreeWatch&) = delete;
+  TzrFreeWatch& operator=(const TzrFreeWatch&) = delete;
+  void FreeNotify(TzrObject* AObject) override {
+    if (AObject == FObject) FObject = nullptr;
+  }
+  bool Freed() const { return FObject == nullptr; }
+
+ private:
+  TzrObject* FObject;
+};

@@ -1,6 +1,5 @@
 // TzrVisualObject: life, published properties, tree hooks, appearance state
-// (opacity, enabled, visible, clipping, design hiding), focus and drop-target
-// state.
+// (opacity, enabled, visible, clipping, design hiding).
 
 #include "scene/zr_visual.h"
 
@@ -162,6 +161,7 @@ void TzrVisualObject::Loaded() {
   FLastHeight = FHeight;
   FLastWidth = FWidth;
   MatrixChanged(this);
+  FixupTabList();
   if (GetChildrenCount() > 0) Realign();
 }
 
@@ -217,6 +217,7 @@ void TzrVisualObject::DoAddObject(TzrObject* AObject) {
     RecalcUpdateRect();  // the rectangle grows by the effect's margins
   }
   if (!child) return;
+  FTabList.push_back(child);
   if (FTempCanvas) child->SetTempCanvas(FTempCanvas);
   child->FUpdating = FUpdating;
   child->RecalcOpacity();
@@ -239,6 +240,7 @@ void TzrVisualObject::DoRemoveObject(TzrObject* AObject) {
   }
   auto* child = AObject->GetIsVisual() ? AObject->GetVisual() : nullptr;
   if (!child) return;
+  FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), child), FTabList.end());
   child->FUpdating = 0;
   child->Repaint();
   // The parent's rectangle united the leaving child's.
@@ -365,72 +367,4 @@ void TzrVisualObject::UpdateDesignHide(bool Value) {
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrObject* child = GetChild(i); child->GetIsVisual())
       child->GetVisual()->UpdateDesignHide(Value);
-}
-
-// ---------------------------------------------------------------- focus and drop target
-
-void TzrVisualObject::Click() {
-  if (OnClick) OnClick(this);
-}
-
-void TzrVisualObject::DblClick() {
-  if (OnDblClick) OnDblClick(this);
-}
-
-bool TzrVisualObject::EnterFocusChildren(TzrVisualObject* AObject) {
-  (void)AObject;
-  return false;
-}
-
-void TzrVisualObject::EnterFocus() {
-  if (!FCanFocused) return;
-  for (TzrVisualObject* p = VisualParent(); p; p = p->VisualParent())
-    if (p->EnterFocusChildren(this)) break;
-  FIsFocused = true;
-  RecalcUpdateRect();
-  Repaint();
-  if (OnEnterFocus) OnEnterFocus(this);
-  if (FDisableFocusEffect) return;
-  StartTriggerAnimation(this, "IsFocused");
-  ApplyTriggerEffect(this, "IsFocused");
-}
-
-void TzrVisualObject::KillFocus() {
-  if (!FCanFocused) return;
-  RecalcUpdateRect();
-  Repaint();
-  FIsFocused = false;
-  RecalcUpdateRect();
-  if (OnKillFocus) OnKillFocus(this);
-  if (FDisableFocusEffect) return;
-  StartTriggerAnimation(this, "IsFocused");
-  ApplyTriggerEffect(this, "IsFocused");
-}
-
-void TzrVisualObject::DragEnter(const TzrDragObject& Data, const TzrPoint& Point) {
-  FIsDragOver = true;
-  Repaint();
-  StartTriggerAnimation(this, "IsDragOver");
-  ApplyTriggerEffect(this, "IsDragOver");
-  if (OnDragEnter) OnDragEnter(this, Data, Point);
-}
-
-void TzrVisualObject::DragOver(const TzrDragObject& Data, const TzrPoint& Point, bool& Accept) {
-  if (OnDragOver) OnDragOver(this, Data, Point, Accept);
-}
-
-void TzrVisualObject::DragDrop(const TzrDragObject& Data, const TzrPoint& Point) {
-  FIsDragOver = false;
-  Repaint();
-  StartTriggerAnimation(this, "IsDragOver");
-  ApplyTriggerEffect(this, "IsDragOver");
-  if (OnDragDrop) OnDragDrop(this, Data, Point);
-}
-
-void TzrVisualObject::DragLeave() {
-  FIsDragOver = false;
-  Repaint();
-  StartTriggerAnimation(this, "IsDragOver");
-  ApplyTriggerEffect(this, "IsDragOver");
-  if (OnDragLeave) OnDragLeave(this);
 }

@@ -68,6 +68,25 @@ const TEnumInfo& zrDragModeInfo();
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Bit set of the modifier keys and buttons held during an input event.
 using TShiftState = uint16_t;
+constexpr TShiftState ssShift = 1;
+constexpr TShiftState ssAlt = 2;
+constexpr TShiftState ssCtrl = 4;
+constexpr TShiftState ssLeft = 8;
+constexpr TShiftState ssRight = 16;
+constexpr TShiftState ssMiddle = 32;
+// The press is the second of a double click.
+constexpr TShiftState ssDouble = 64;
+
+// Shows a popup node modally when a context menu asks for it; set by the
+// popup unit (nil: no popups).
+extern void (*zrPopupModalProc)(TzrVisualObject* Popup);
+
+// The size of a drag image for a rendering of that size: fitted into
+// 512 x 512 keeping the aspect ratio, rounded; smaller ones keep their size.
+TzrPoint zrDragImageSize(int AWidth, int AHeight);
+
+// Switches the focus triggers off for every node (false; nothing sets it).
+extern bool GlobalDisableFocusEffect;
 
 // A dragged item: the node or control dragged (nil for drops from other
 // programs), dropped file names, and the first file name or dropped text.
@@ -283,20 +302,62 @@ class TzrVisualObject : public TzrObject {
   virtual void DesignInsert() {}
   virtual void ApplyResource() {}
 
-  // ---- input: the parts that painting, hit testing and focus need; the
-  // mouse and keyboard routing of the scene builds on these
+  // ---- input (zr_visual_input.cpp). The scene calls these with local
+  // coordinates; controls override them and call them as their first step.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y);
+  virtual void MouseMove(TShiftState Shift, float X, float Y, float Dx, float Dy);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, float X, float Y);
+  virtual void MouseWheel(TShiftState Shift, int WheelDelta, bool& Handled);
   virtual void Click();
   virtual void DblClick();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
+  virtual void KeyUp(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
+  // Offers the key to the visible, enabled visual children until one sets
+  // Key to 0.
+  virtual void DialogKey(uint16_t& Key, TShiftState Shift);
+  // ScreenPosition in screen pixels.
+  virtual void ContextMenu(const TzrPoint& ScreenPosition);
+  void Capture();
+  void ReleaseCapture();
+  bool GetAutoCapture() const { return FAutoCapture; }
+  void SetAutoCapture(bool Value) { FAutoCapture = Value; }
+  bool GetPressed() const { return FPressed; }
+
+  // ---- focus
+  void SetFocus();
   void SetCanFocused(bool Value) { FCanFocused = Value; }
+  bool GetDisableFocusEffect() const { return FDisableFocusEffect; }
+  void SetDisableFocusEffect(bool Value) { FDisableFocusEffect = Value; }
   // A container answers true to stop the focus notice from going further up.
   virtual bool EnterFocusChildren(TzrVisualObject* AObject);
   virtual void EnterFocus();
   virtual void KillFocus();
+
+  // ---- dragging and dropping
+  // Starts a framework drag of the node with its rendering as drag image.
+  virtual void BeginAutoDrag();
+  // The node's rendering at 0.7 opacity, fitted into 512 x 512.
+  std::unique_ptr<TzrBitmap> MakeDragImage();
   virtual void DragEnter(const TzrDragObject& Data, const TzrPoint& Point);
   // Asks OnDragOver; Accept keeps its value without a handler.
   virtual void DragOver(const TzrDragObject& Data, const TzrPoint& Point, bool& Accept);
   virtual void DragDrop(const TzrDragObject& Data, const TzrPoint& Point);
   virtual void DragLeave();
+  virtual void DragEnd();
+
+  // ---- tab order: the visual children in keyboard order
+  // Index in the visual parent's tab list, -1 when not listed.
+  int GetTabOrder();
+  void SetTabOrder(int Value);
+  // Moves the node to Index (clamped) in its parent's tab list.
+  void UpdateTabOrder(int Index);
+  // Applies the tab orders the children remembered while loading.
+  void FixupTabList();
+  // Appends the tab list; with Children, each entry's own list after it.
+  void GetTabOrderList(std::vector<TzrVisualObject*>& List, bool Children);
+  const std::vector<TzrVisualObject*>& GetTabList() const { return FTabList; }
 
   // ---- events
   TzrMouseEvent OnMouseUp, OnMouseDown;
@@ -372,6 +433,7 @@ class TzrVisualObject : public TzrObject {
   bool FEnabled = true;
   bool FAbsoluteEnabled = true;
   int16_t FTabOrder = -1;
+  std::vector<TzrVisualObject*> FTabList;
   bool FNeedAlign = false;
   float FHeight = 50;
   float FLastHeight = 50;

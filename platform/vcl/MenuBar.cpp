@@ -165,3 +165,42 @@ GtkWidget* TMainMenu::CreateMenuBar() {
 TMainMenu::~TMainMenu() {
   if (FForm) FForm->MenuDestroyed();
 }
+
+// ---------------------------------------------------------------- context menu
+
+std::function<void(const TPopupMenuRequest& request)> PopupMenuHook;
+
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(this)) {}
+
+TPopupMenu::~TPopupMenu() { FItems->DetachWidget(); }
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
+  if (Value == FPopupComponent) return;
+  if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
+  FPopupComponent = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
+}
+
+void TPopupMenu::Popup(int X, int Y) {
+  if (OnPopup) OnPopup(this);
+  if (PopupMenuHook) {
+    PopupMenuHook({this, X, Y});
+    return;
+  }
+  // The menu is built afresh each time: items may have changed meanwhile.
+  FItems->DetachWidget();
+  GtkWidget* menu = gtk_menu_new();
+  g_object_set_data(G_OBJECT(menu), kItemKey, FItems);
+  g_signal_connect(menu, "destroy", G_CALLBACK(OnDestroy), nullptr);
+  FItems->AttachWidget(menu, menu);
+  AppendChildren(FItems, menu);
+  GdkWindow* root = gdk_get_default_root_window();
+  const GdkRectangle at{X, Y, 1, 1};
+  gtk_menu_popup_at_rect(GTK_MENU(menu), root, &at, GDK_GRAVITY_NORTH_WEST,
+                         GDK_GRAVITY_NORTH_WEST, nullptr);
+}

@@ -4,6 +4,7 @@
 // form that shows the menu (TForm::SetMenu) keeps its menu bar in line with
 // the items, items added at run time included.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +97,35 @@ class TMainMenu : public TComponent {
   TMenuItem* FItems;
   TForm* FForm = nullptr;
 };
+
+// A context menu: a GTK menu of the item tree shown at a screen point. The
+// component that asked for it is kept as PopupComponent (freed: cleared).
+class TPopupMenu : public TComponent {
+ public:
+  explicit TPopupMenu(TComponent* AOwner);
+  ~TPopupMenu() override;
+  std::string ClassName() const override { return "TPopupMenu"; }
+  TMenuItem* Items() const { return FItems; }
+  TComponent* GetPopupComponent() const { return FPopupComponent; }
+  void SetPopupComponent(TComponent* Value);
+  // Fires OnPopup, then shows the menu with its top-left corner at (X, Y)
+  // in screen pixels and returns at once; a chosen item runs its Click.
+  void Popup(int X, int Y);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  TNotifyEvent OnPopup;
+
+ private:
+  TMenuItem* FItems;
+  TComponent* FPopupComponent = nullptr;
+};
+
+// Answers a popup menu instead of GTK (tests): called with the menu and the
+// point; the hook may click an item of the menu.
+struct TPopupMenuRequest {
+  TPopupMenu* Menu = nullptr;
+  int X = 0, Y = 0;
+};
+extern std::function<void(const TPopupMenuRequest& request)> PopupMenuHook;
 
 // GTK side of the items (MenuBar.cpp).
 // Brings a shown item's widget in line with the item (rebuilding it when the
