@@ -24,8 +24,6 @@ const TClassInfo* TzrCustomButton::Class() {
   using T = TzrCustomButton;
   static const TClassInfo* info =
       TClassDecl<T>("TzrCustomButton", TzrTextControl::Class())
-          .Prop("TabOrder", &T::GetTabOrder, &T::SetTabOrder)
-          .Default(-1)
           .Prop("AutoTranslate", &T::GetAutoTranslate, &T::SetAutoTranslate)
           .Default(true)
           .Prop("StaysPressed", &T::GetStaysPressed, &T::SetStaysPressed)

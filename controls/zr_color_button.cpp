@@ -24,8 +24,6 @@ const TClassInfo* TzrColorButton::Class() {
   using T = TzrColorButton;
   static const TClassInfo* info =
       TClassDecl<T>("TzrColorButton", TzrCustomButton::Class())
-          .Prop("TabOrder", &T::GetTabOrder, &T::SetTabOrder)
-          .Default(-1)
           .Prop("AutoTranslate", &T::GetAutoTranslate, &T::SetAutoTranslate)
           .Default(false)
           .Prop("CanFocused", &T::GetCanFocused, &T::SetCanFocused)

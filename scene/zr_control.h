@@ -69,10 +69,6 @@ class TzrControl : public TzrVisualObject {
   void ToBindingObjects();
   const std::vector<TzrControl*>& GetBindingObjects() const;
 
-  // ---- focus look: no focus frame or "IsFocused" triggers when set
-  bool GetDisableFocusEffect() const { return FDisableFocusEffect; }
-  void SetDisableFocusEffect(bool Value) { FDisableFocusEffect = Value; }
-
   // ---- translation and help
   bool GetAutoTranslate() const { return FAutoTranslate; }
   void SetAutoTranslate(bool Value) { FAutoTranslate = Value; }

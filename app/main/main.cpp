@@ -7,6 +7,7 @@
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "chart/PlotStartup.h"
+#include "controls/zr_controls_register.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_plot_grid.h"
@@ -21,6 +22,7 @@ int main() {
     RegisterShapes();
     RegisterEffectClasses();
     RegisterPlotGridClass();
+    RegisterStandardControls();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();
     Application->Run();

@@ -25,10 +25,11 @@
 #include <sstream>
 #include <string>
 
-#include "platform/rtl/Streams.h"
+#include "controls/zr_controls_register.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_plot_grid.h"
+#include "platform/rtl/Streams.h"
 #include "platform/vcl/Forms.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_scene_unit.h"
@@ -171,6 +172,7 @@ int main(int argc, char** argv) {
   RegisterShapes();
   RegisterEffectClasses();
   RegisterPlotGridClass();
+  RegisterStandardControls();
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {
