@@ -42,11 +42,18 @@ TzrCustomScene::~TzrCustomScene() {
   for (unsigned* source : {&FFlushSource, &FLateSource, &FActionSource})
     if (*source) g_source_remove(*source);
   FFlushSource = FLateSource = FActionSource = 0;
-  if (FHovered) FHovered->RemoveFreeNotify(this);
-  if (FFocused && FFocused != FHovered) FFocused->RemoveFreeNotify(this);
-  FHovered = FFocused = nullptr;
+  // Each of these holds one free notification of its node.
+  DropStop();
+  for (TzrVisualObject** ref : {&FHovered, &FFocused, &FCaptured}) {
+    if (*ref) (*ref)->RemoveFreeNotify(this);
+    *ref = nullptr;
+  }
+  if (DragTarget && DragTarget->GetScene() == this) zrSetDragTarget(nullptr);
   SetStyle(nullptr);
-  if (--zoRurevCount == 0) zrFreeAniThread();
+  if (--zoRurevCount == 0) {
+    zrFreeAniThread();
+    zrReleaseDragState();
+  }
   DeleteChildren();
   FFill.reset();
   FCanvas.reset();
@@ -217,16 +224,16 @@ void TzrCustomScene::UpdateResource() {
   for (TzrObject* object : FChildren) object->UpdateResource();
 }
 
-void TzrCustomScene::SetCaptured(TzrVisualObject* Value) { FCaptured = Value; }
-
 void TzrCustomScene::SetFocused(TzrVisualObject* Value) {
   if (Value == FFocused) return;
   TzrVisualObject* old = FFocused;
-  if (old && old != FHovered) old->RemoveFreeNotify(this);
+  if (old) old->RemoveFreeNotify(this);
   FFocused = Value;
   if (Value) Value->AddFreeNotify(this);
+  TzrFreeWatch watch(Value);
   if (old) old->KillFocus();
-  if (Value) Value->EnterFocus();
+  if (Value && !watch.Freed()) Value->EnterFocus();
+  UpdateIMCursor();
 }
 
 TzrPoint TzrCustomScene::LocalToScreen(const TzrPoint& Point) {
@@ -262,6 +269,7 @@ void TzrCustomScene::CreateHandle() {
   }
   RealignRoot();
   ConnectActionIdle();
+  ConnectInput(widget);
   if (LayeredCase()) {
     // Per-pixel transparency where the screen composites: the form's window
     // takes an RGBA visual and paints no background of its own.
@@ -280,6 +288,7 @@ void TzrCustomScene::DestroyHandle() {
   // The canvas keeps its buffer: a window made again at the same size draws
   // and flushes as before.
   if (FCanvas) FCanvas->SetParent(0);
+  DisconnectInput();
   if (FEventWindow && FEventHandler) g_signal_handler_disconnect(FEventWindow, FEventHandler);
   FEventWindow = nullptr;
   FEventHandler = 0;

@@ -15,9 +15,39 @@
 #include "platform/vcl/Controls.h"
 #include "scene/zr_canvas.h"
 #include "scene/zr_intf.h"
+#include "scene/zr_visual.h"
 
 class TzrBrush;
 class TTimer;
+typedef struct _GtkIMContext GtkIMContext;
+typedef struct _GdkDragContext GdkDragContext;
+
+// Marks a node as a size grip: pressing it resizes the scene's form.
+class IzrSizeGrip {
+ public:
+  virtual ~IzrSizeGrip() = default;
+};
+
+// The node that currently accepts a drag (from another program or of a
+// node), shared by all scenes; nil when none. A freed node clears it.
+extern TzrVisualObject* DragTarget;
+// The node being dragged inside the program, nil when none.
+extern TzrVisualObject* DragSource;
+void zrSetDragTarget(TzrVisualObject* Value);
+void zrSetDragSource(TzrVisualObject* Value);
+// Forgets the drag state (the last scene going).
+void zrReleaseDragState();
+
+// What a drop of that target carries: for "text/uri-list" the local file
+// names, whole, in order (other URIs are skipped) and the first of them as
+// Data; for text its UTF-8 content as Data.
+TzrDragObject zrReadDropData(const std::string& Target, const std::string& Bytes);
+
+// The virtual-key code of a GDK key value (0: none).
+uint16_t zrVirtualKeyOf(unsigned KeyVal);
+
+// Private drag target naming a node dragged inside the program.
+inline constexpr const char* zrNodeDragTarget = "application/x-esctool-node";
 
 // Runs the action update of a node that is a control with an action; set by
 // the control unit (nil: no node has actions).
@@ -88,9 +118,57 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   bool ShowTimerPending() const { return FShowTimer != nullptr; }
   bool IdlePending() const { return FFlushSource != 0 || FLateSource != 0; }
 
+  // ---- input routing (zr_scene_input.cpp); X, Y in client pixels
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  void MouseMove(TShiftState Shift, int X, int Y);
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  // MousePos in client pixels; true when a node handled the turn.
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, const TzrPoint& MousePos);
+  // The pointer left the window.
+  void MouseLeave();
+  void UnicodeKeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
+  void UnicodeKeyUp(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
+  // A typed character: Ctrl+A, C, V, X, Z as their letters (down and up),
+  // Enter (13) not at all, any other as a key down with Key 0.
+  void CharTyped(char16_t Char);
+  // Each character of text an input method committed, as a key down.
+  void CommitText(const std::u16string& Text);
+  // The hit test in scene coordinates: the top-level objects from the last.
+  TzrVisualObject* ObjectByPoint(float X, float Y);
+  // The hint of the node under (X, Y) and its absolute rectangle; false
+  // when that node shows none.
+  bool HintAt(float X, float Y, std::u16string& Hint, TzrRect& Area);
+  // Where the input method places its window: the caret of the focused
+  // node (or its top-left corner) in client pixels.
+  TzrRect CaretRect();
+  TzrVisualObject* GetHovered() const { return FHovered; }
+  bool GetDragging() const { return FDragging; }
+  bool GetResizing() const { return FResizing; }
+  GtkIMContext* GetIMContext() const { return FIMContext; }
+
+  // ---- drag and drop (zr_scene_drop.cpp); points in client pixels
+  // Another program's drag is over the scene with Data: the accepting node
+  // becomes the target; true when there is one (the link action).
+  bool DropOver(const TzrDragObject& Data, const TzrPoint& Point);
+  void DropLeave();
+  void DropData(const TzrDragObject& Data, const TzrPoint& Point);
+  // A node dragged inside the program is over the scene: as DropOver, with
+  // the node asked whether it accepts.
+  bool NodeDragOver(const TzrPoint& Point);
+  void NodeDragDrop(const TzrPoint& Point);
+  // The node drag ended: the dragged node gets DragEnd.
+  void EndDragEvent();
+  // The data of an outside drag arrived: at a motion the target is chosen
+  // and the action answered (link when accepted); at the drop the target
+  // gets it.
+  void DropDataArrived(GdkDragContext* Context, const TzrDragObject& Data, const TzrPoint& Point,
+                       unsigned Time, bool Dropping);
+  // The cursor location last given to the input method.
+  TzrRect GetIMCursor() const { return FIMCursor; }
+
   // ---- IzoRurev (the rest)
-  void BeginDrag() override {}
-  void BeginResize() override {}
+  void BeginDrag() override;
+  void BeginResize() override;
   void InsertObject(const std::string& ClassName) override { FInsertObject = ClassName; }
   TzrControl* GetActiveControl() override { return nullptr; }
   TzrObject* GetRoot() override { return GetChildrenObject(0); }
@@ -108,7 +186,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void SetDesignRoot(TzrVisualObject* Value) override { FDesignRoot = Value; }
   TzrPoint GetMousePos() override { return FMousePos; }
   TzrPoint LocalToScreen(const TzrPoint& Point) override;
-  void BeginVCLDrag(TObject*, TzrBitmap*) override {}
+  void BeginVCLDrag(TObject* Source, TzrBitmap* ABitmap) override;
   void DoDesignSelect(TObject*) override {}
   bool ShowKeyboardForControl(TzrObject*) override { return false; }
   bool HideKeyboardForControl(TzrObject*) override { return false; }
@@ -142,6 +220,18 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void ConnectActionIdle();
   void WalkActions(TzrVisualObject* Node);
   void ShowTimerTick();
+  // Input (zr_scene_gtk.cpp): GTK signals of the drawing area.
+  void ConnectInput(GtkWidget* Widget);
+  void DisconnectInput();
+  void ConnectDrop(GtkWidget* Widget);
+  void DropStop();
+  void UpdateIMCursor();
+  void SetHovered(TzrVisualObject* Value);
+  void GrabPointer(bool Grab);
+  void TabWalk(bool Backward);
+  TzrVisualObject* NodeAt(const TzrPoint& P);
+  void SetDragTarget(TzrVisualObject* Value, const TzrDragObject& Data, const TzrPoint& Point);
+  TzrDragObject NodeDragRecord();
 
   std::unique_ptr<TzrCanvas> FCanvas;
   std::unique_ptr<TzrBrush> FFill;
@@ -159,6 +249,28 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TTimer* FShowTimer = nullptr;
   TNotifyEvent FOnFlush;
   TzrPoint FMousePos{};
+  TzrPoint FUnsnapMousePos{};
+  TzrPoint FDownPos{};
+  TzrPoint FResizeSize{};
+  bool FDragging = false;
+  bool FResizing = false;
+  GtkIMContext* FIMContext = nullptr;
+  TzrRect FIMCursor{};
+
+ public:
+  // A drag from outside in progress over the scene (zr_scene_drop.cpp).
+  struct TDropState {
+    GdkDragContext* Context = nullptr;
+    bool HaveData = false;
+    bool Dropping = false;
+    TzrDragObject Data;
+    unsigned LeaveSource = 0;
+  };
+
+  TDropState& DropState() { return FDrop; }
+
+ private:
+  TDropState FDrop;
   TzrHandle FDC = 0;
   std::string FInsertObject;
   TCursor FLoadCursor = 0;

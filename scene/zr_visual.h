@@ -324,6 +324,9 @@ class TzrVisualObject : public TzrObject {
   bool GetAutoCapture() const { return FAutoCapture; }
   void SetAutoCapture(bool Value) { FAutoCapture = Value; }
   bool GetPressed() const { return FPressed; }
+  // The scene's hover mark, set while the mouse is over the node.
+  bool GetMouseInObject() const { return FMouseInObject; }
+  void SetMouseInObject(bool Value) { FMouseInObject = Value; }
 
   // ---- focus
   void SetFocus();

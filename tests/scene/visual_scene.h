@@ -27,6 +27,7 @@ class TTestRurev : public TComponent, public IzoRurev {
   bool DesignTime = false;
   bool AnimatedCaret = false;
   TzrVisualObject* Focused = nullptr;
+  TzrVisualObject* Captured = nullptr;
   TzrVisualObject* Selected = nullptr;
   std::vector<TzrObject*> Objects;
   std::unique_ptr<TzrCanvasGdiPlus> Canvas;
@@ -78,8 +79,8 @@ class TTestRurev : public TComponent, public IzoRurev {
   TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
   int GetUpdateRectsCount() override { return int(Rects.size()); }
   TzrRect GetUpdateRect(int Index) override { return Rects[size_t(Index)]; }
-  void SetCaptured(TzrVisualObject*) override {}
-  TzrVisualObject* GetCaptured() override { return nullptr; }
+  void SetCaptured(TzrVisualObject* Value) override { Captured = Value; }
+  TzrVisualObject* GetCaptured() override { return Captured; }
   // Tells the old node it lost focus and the new one it has it.
   void SetFocused(TzrVisualObject* Value) override;
   TzrVisualObject* GetFocused() override { return Focused; }
