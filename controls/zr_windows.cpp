@@ -35,6 +35,10 @@ const TClassInfo* TzrCloseButton::Class() {
 
 TzrCloseButton::TzrCloseButton(TComponent* AOwner) : TzrControl(AOwner) {
   FCanFocused = false;
+  // The release must reach the button wherever it happens: a press whose
+  // release went to another node would stay pending and close the form at
+  // the next release that lands here.
+  FAutoCapture = true;
   SetBounds(0, 0, 20, 20);
 }
 

@@ -71,12 +71,3 @@ class IzoRurev {
  protected:
   ~IzoRurev() = default;
 };
-
-// Marks a node as the handle by which the scene resizes its hosting window:
-// the pointer over it shows the diagonal-size cursor and a press on it
-// starts resizing. It has no operations.
-// {181729B7-53B2-45EA-97C7-91E1F3CBAABE}
-class IzrSizeGrip {
- public:
-  virtual ~IzrSizeGrip() = default;
-};
