@@ -73,13 +73,15 @@ void TzrCustomButton::Click() {
 }
 
 void TzrCustomButton::DblClick() {
+  TzrFreeWatch watch(this);  // OnDblClick may free the button
   TzrTextControl::DblClick();
-  Click();
+  if (!watch.Freed()) Click();
 }
 
 void TzrCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y) {
+  TzrFreeWatch watch(this);  // OnMouseDown or a double click's handlers may free it
   TzrTextControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft) return;
+  if (watch.Freed() || Button != mbLeft) return;
   FPressing = true;
   if (FStaysPressed) {
     FIsPressed = !FIsPressed;
@@ -91,8 +93,9 @@ void TzrCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, float X,
 }
 
 void TzrCustomButton::MouseMove(TShiftState Shift, float X, float Y, float Dx, float Dy) {
+  TzrFreeWatch watch(this);  // OnMouseMove may free the button
   TzrTextControl::MouseMove(Shift, X, Y, Dx, Dy);
-  if (!(Shift & ssLeft) || !FPressing || FStaysPressed) return;
+  if (watch.Freed() || !(Shift & ssLeft) || !FPressing || FStaysPressed) return;
   const bool inside = X >= 0 && Y >= 0 && X <= GetWidth() && Y <= GetHeight();
   if (inside == FIsPressed) return;
   FIsPressed = inside;
@@ -112,8 +115,9 @@ void TzrCustomButton::MouseUp(TMouseButton Button, TShiftState Shift, float X, f
 }
 
 void TzrCustomButton::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
+  TzrFreeWatch watch(this);  // OnKeyDown may free the button
   TzrTextControl::KeyDown(Key, KeyChar, Shift);
-  if (Key == KeyEnter || Key == KeySpace) Click();
+  if (!watch.Freed() && (Key == KeyEnter || Key == KeySpace)) Click();
 }
 
 void TzrCustomButton::SetData(const Variant& Value) {
@@ -155,12 +159,13 @@ const TClassInfo* TzrButton::Class() {
 void TzrButton::DialogKey(uint16_t& Key, TShiftState Shift) {
   TzrCustomButton::DialogKey(Key, Shift);
   if (FDefault && Key == KeyEnter) {
-    Click();
     Key = 0;
+    Click();
+    return;
   }
   if (FCancel && Key == KeyEscape) {
-    Click();
     Key = 0;
+    Click();
   }
 }
 

@@ -43,17 +43,19 @@ TzrCloseButton::TzrCloseButton(TComponent* AOwner) : TzrControl(AOwner) {
 }
 
 void TzrCloseButton::MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y) {
+  TzrFreeWatch watch(this);  // OnMouseDown may free the button
   TzrControl::MouseDown(Button, Shift, X, Y);
-  if (Button == mbLeft) FPressing = true;
+  if (!watch.Freed() && Button == mbLeft) FPressing = true;
 }
 
 void TzrCloseButton::MouseUp(TMouseButton Button, TShiftState Shift, float X, float Y) {
+  TzrFreeWatch watch(this);  // closing the form may free the button
   TzrControl::MouseUp(Button, Shift, X, Y);
-  if (!FPressing) return;
+  if (watch.Freed() || !FPressing) return;
   FPressing = false;
   if (FCloseForm)
     if (TForm* form = zrHostForm(this)) form->Close();
-  if (OnClick) {
+  if (!watch.Freed() && OnClick) {
     TNotifyEvent handler = OnClick;
     handler(this);
   }
@@ -124,8 +126,8 @@ const TClassInfo* TzrWindow::Class() {
           .Prop("AutoTranslate", &T::GetAutoTranslate, &T::SetAutoTranslate)
           .Default(true)
           .Prop("Font", &T::GetFont, &T::SetFont)
+          // Always written: a window starts near-aligned.
           .Enum("TextAlign", &T::GetTextAlign, &T::SetTextAlign, zrTextAlignInfo())
-          .Default(zrTextAlignCenter)
           .Prop("Text", &T::GetText, &T::SetText);
   return info;
 }

@@ -177,6 +177,24 @@ TEST_F(ButtonsTest, HeldRepeatButtonClicksOnTheClock) {
   EXPECT_EQ(Clicks.size(), 1u);
 }
 
+TEST_F(ButtonsTest, HandlersMayFreeTheButton) {
+  // Run under the sanitizers: nothing of a freed button is touched.
+  TzrButton* keyed = NewButton();
+  keyed->OnKeyDown = [](TObject* Sender, uint16_t&, char16_t&, TShiftState) { delete Sender; };
+  uint16_t key = 13;
+  char16_t ch = 0;
+  keyed->KeyDown(key, ch, 0);
+  TzrButton* doubled = NewButton();
+  doubled->OnDblClick = [](TObject* Sender) { delete Sender; };
+  Press(doubled, 5, 5, true);
+  auto* close = Make<TzrCloseButton>(10, 10);
+  close->OnClick = [](TObject* Sender) { delete Sender; };
+  Press(close, 5, 5);
+  Release(close, 5, 5);
+  EXPECT_TRUE(Clicks.empty());
+  EXPECT_EQ(Owner.ComponentCount(), 1) << "only the root is left";
+}
+
 TEST_F(ButtonsTest, SetDataTakesAnEventAndIgnoresValues) {
   TzrButton* b = NewButton();
   b->SetText(u"OK");
