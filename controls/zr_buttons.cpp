@@ -170,8 +170,7 @@ void TzrButton::DialogKey(uint16_t& Key, TShiftState Shift) {
 }
 
 const TClassInfo* TzrRoundButton::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TzrRoundButton>("TzrRoundButton", TzrButton::Class());
+  static const TClassInfo* info = TClassDecl<TzrRoundButton>("TzrRoundButton", TzrButton::Class());
   return info;
 }
 

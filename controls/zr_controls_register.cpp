@@ -23,16 +23,16 @@ void RegisterStandardControls() {
     RegisterZRObjects("Controls", {TzrPanel::Class(), TzrCalloutPanel::Class(), TzrLabel::Class(),
                                    TzrValueLabel::Class()});
     RegisterZRObjects("Tool and Status", {TzrStatusBar::Class(), TzrToolBar::Class()});
-    RegisterZRObjects("Buttons", {TzrButton::Class(), TzrRoundButton::Class(),
-                                  TzrCircleButton::Class(), TzrSpeedButton::Class(),
-                                  TzrCornerButton::Class(), TzrColorButton::Class(),
-                                  TzrPopupButton::Class()});
+    RegisterZRObjects("Buttons",
+                      {TzrButton::Class(), TzrRoundButton::Class(), TzrCircleButton::Class(),
+                       TzrSpeedButton::Class(), TzrCornerButton::Class(), TzrColorButton::Class(),
+                       TzrPopupButton::Class()});
     RegisterZRObjects(
-        "HUD", {TzrHudPanel::Class(), TzrHudWindow::Class(), TzrHudButton::Class(),
-                TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
-                TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
-                TzrHudRoundButton::Class(), TzrHudCornerButton::Class(),
-                TzrHudCircleButton::Class()});
+        "HUD",
+        {TzrHudPanel::Class(), TzrHudWindow::Class(), TzrHudButton::Class(),
+         TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
+         TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
+         TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
     return true;
   }();
   (void)registered;

@@ -11,8 +11,7 @@
 
 const TClassInfo* TzrTextControl::Class() {
   // Publishes nothing itself: descendants publish what they show.
-  static const TClassInfo* info =
-      TClassDecl<TzrTextControl>("TzrTextControl", TzrControl::Class());
+  static const TClassInfo* info = TClassDecl<TzrTextControl>("TzrTextControl", TzrControl::Class());
   return info;
 }
 

@@ -11,9 +11,7 @@ TVirtualClock* VirtualClockInForce() { return dynamic_cast<TVirtualClock*>(&Cloc
 
 TzrTimer::TzrTimer(TComponent* AOwner) : TComponent(AOwner) {}
 
-TzrTimer::~TzrTimer() {
-  Disarm();
-}
+TzrTimer::~TzrTimer() { Disarm(); }
 
 void TzrTimer::SetEnabled(bool Value) {
   if (FEnabled == Value) return;

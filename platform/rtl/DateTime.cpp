@@ -37,8 +37,8 @@ std::string DateTimeToStr(double Days) {
   if (seconds == 0) {
     std::snprintf(text, sizeof text, "%04d-%02u-%02u", y, m, d);
   } else {
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02lld:%02lld:%02lld", y, m, d,
-                  seconds / 3600, seconds / 60 % 60, seconds % 60);
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02lld:%02lld:%02lld", y, m, d, seconds / 3600,
+                  seconds / 60 % 60, seconds % 60);
   }
   return text;
 }

@@ -25,13 +25,9 @@ void ControlsTest::Press(TzrVisualObject* C, float X, float Y, bool Double) {
   C->MouseDown(mbLeft, ssLeft | (Double ? ssDouble : 0), X, Y);
 }
 
-void ControlsTest::Move(TzrVisualObject* C, float X, float Y) {
-  C->MouseMove(ssLeft, X, Y, 0, 0);
-}
+void ControlsTest::Move(TzrVisualObject* C, float X, float Y) { C->MouseMove(ssLeft, X, Y, 0, 0); }
 
-void ControlsTest::Release(TzrVisualObject* C, float X, float Y) {
-  C->MouseUp(mbLeft, 0, X, Y);
-}
+void ControlsTest::Release(TzrVisualObject* C, float X, float Y) { C->MouseUp(mbLeft, 0, X, Y); }
 
 void ControlsTest::ClickOn(TzrVisualObject* C) {
   Press(C, C->GetWidth() / 2, C->GetHeight() / 2);

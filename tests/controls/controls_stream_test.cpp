@@ -33,7 +33,8 @@ TEST_F(ControlsTest, ControlsRoundTripTheirPublishedValues) {
     std::function<void(TzrObject*)> Set;
     std::vector<std::string> Written;
   } cases[] = {
-      {"TzrLabel", [](TzrObject* o) {
+      {"TzrLabel",
+       [](TzrObject* o) {
          auto* l = dynamic_cast<TzrLabel*>(o);
          l->SetText(u"速度 Speed");
          l->SetWordWrap(false);
@@ -41,7 +42,8 @@ TEST_F(ControlsTest, ControlsRoundTripTheirPublishedValues) {
          l->SetTextAlign(zrTextAlignFar);
        },
        {"WordWrap = False", "AutoTranslate = False", "TextAlign = zrTextAlignFar"}},
-      {"TzrButton", [](TzrObject* o) {
+      {"TzrButton",
+       [](TzrObject* o) {
          auto* b = dynamic_cast<TzrButton*>(o);
          b->SetDefault(true);
          b->SetModalResult(2);
@@ -50,41 +52,44 @@ TEST_F(ControlsTest, ControlsRoundTripTheirPublishedValues) {
          b->SetRepeatClick(true);
        },
        {"Default = True", "ModalResult = 2", "IsPressed = True", "RepeatClick = True"}},
-      {"TzrSpeedButton", [](TzrObject* o) {
-         dynamic_cast<TzrSpeedButton*>(o)->SetRepeatClick(false);
-       },
+      {"TzrSpeedButton",
+       [](TzrObject* o) { dynamic_cast<TzrSpeedButton*>(o)->SetRepeatClick(false); },
        {"RepeatClick = False"}},
-      {"TzrCornerButton", [](TzrObject* o) {
+      {"TzrCornerButton",
+       [](TzrObject* o) {
          auto* c = dynamic_cast<TzrCornerButton*>(o);
          c->SetCorners(1 << zrCornerTopLeft);
          c->SetSides(1 << zrSideTop | 1 << zrSideLeft);
          c->SetCornerType(zrCornerBevel);
        },
        {"Corners = [zrCornerTopLeft]", "CornerType = zrCornerBevel"}},
-      {"TzrColorButton", [](TzrObject* o) {
+      {"TzrColorButton",
+       [](TzrObject* o) {
          auto* c = dynamic_cast<TzrColorButton*>(o);
          c->SetColor("#FF102030");
          c->SetUseStandardDialog(false);
        },
        {"Color = '#FF102030'", "UseStandardDialog = False"}},
-      {"TzrPopupBox", [](TzrObject* o) {
+      {"TzrPopupBox",
+       [](TzrObject* o) {
          auto* p = dynamic_cast<TzrPopupBox*>(o);
          p->GetItems()->Add(u"Soft");
          p->GetItems()->Add(u"Hard");
          p->SetItemIndex(1);
        },
        {"ItemIndex = 1"}},
-      {"TzrCalloutPanel", [](TzrObject* o) {
+      {"TzrCalloutPanel",
+       [](TzrObject* o) {
          auto* c = dynamic_cast<TzrCalloutPanel*>(o);
          c->SetCalloutPosition(zrCalloutLeft);
          c->SetCalloutOffset(-8);
        },
        {"CalloutPosition = zrCalloutLeft", "CalloutOffset = -8"}},
-      {"TzrStatusBar", [](TzrObject* o) {
-         dynamic_cast<TzrStatusBar*>(o)->SetShowSizeGrip(false);
-       },
+      {"TzrStatusBar",
+       [](TzrObject* o) { dynamic_cast<TzrStatusBar*>(o)->SetShowSizeGrip(false); },
        {"ShowSizeGrip = False"}},
-      {"TzrHudWindow", [](TzrObject* o) {
+      {"TzrHudWindow",
+       [](TzrObject* o) {
          auto* w = dynamic_cast<TzrHudWindow*>(o);
          w->SetStrokeThickness(3);
          w->SetShowCaption(false);

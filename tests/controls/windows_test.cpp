@@ -131,15 +131,35 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
   std::vector<std::string> names;
   for (int i = 0; i < sheet.GetChildrenCount(); ++i)
     names.push_back(sheet.GetChild(i)->GetResourceName());
-  const std::vector<std::string> wanted = {
-      "panelstyle", "calloutpanelstyle", "statusbarstyle", "toolbarstyle", "buttonstyle",
-      "popupbuttonstyle", "roundbuttonstyle", "circlebuttonstyle", "colorbuttonstyle",
-      "cornerbuttonstyle", "speedbuttonstyle", "transparentbuttonstyle",
-      "transparentcirclebuttonstyle", "popupboxstyle", "labelstyle", "valuelabelstyle",
-      "sizegripstyle", "CloseButtonStyle", "hudwindowstyle", "hudSizeGripStyle",
-      "hudCloseButtonStyle", "hudlabelstyle", "hudbuttonstyle", "hudroundbuttonstyle",
-      "hudcirclebuttonstyle", "hudcornerbuttonstyle", "hudpopupboxstyle", "hudstatusbarstyle",
-      "hudpanelstyle"};
+  const std::vector<std::string> wanted = {"panelstyle",
+                                           "calloutpanelstyle",
+                                           "statusbarstyle",
+                                           "toolbarstyle",
+                                           "buttonstyle",
+                                           "popupbuttonstyle",
+                                           "roundbuttonstyle",
+                                           "circlebuttonstyle",
+                                           "colorbuttonstyle",
+                                           "cornerbuttonstyle",
+                                           "speedbuttonstyle",
+                                           "transparentbuttonstyle",
+                                           "transparentcirclebuttonstyle",
+                                           "popupboxstyle",
+                                           "labelstyle",
+                                           "valuelabelstyle",
+                                           "sizegripstyle",
+                                           "CloseButtonStyle",
+                                           "hudwindowstyle",
+                                           "hudSizeGripStyle",
+                                           "hudCloseButtonStyle",
+                                           "hudlabelstyle",
+                                           "hudbuttonstyle",
+                                           "hudroundbuttonstyle",
+                                           "hudcirclebuttonstyle",
+                                           "hudcornerbuttonstyle",
+                                           "hudpopupboxstyle",
+                                           "hudstatusbarstyle",
+                                           "hudpanelstyle"};
   EXPECT_EQ(names, wanted);
 }
 
