@@ -71,3 +71,9 @@ class IzoRurev {
  protected:
   ~IzoRurev() = default;
 };
+
+// Marks a node as a size grip: pressing it resizes the scene's form.
+class IzrSizeGrip {
+ public:
+  virtual ~IzrSizeGrip() = default;
+};

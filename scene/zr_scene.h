@@ -22,12 +22,6 @@ class TTimer;
 typedef struct _GtkIMContext GtkIMContext;
 typedef struct _GdkDragContext GdkDragContext;
 
-// Marks a node as a size grip: pressing it resizes the scene's form.
-class IzrSizeGrip {
- public:
-  virtual ~IzrSizeGrip() = default;
-};
-
 // The node that currently accepts a drag (from another program or of a
 // node), shared by all scenes; nil when none. A freed node clears it.
 extern TzrVisualObject* DragTarget;
@@ -256,6 +250,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   bool FResizing = false;
   GtkIMContext* FIMContext = nullptr;
   TzrRect FIMCursor{};
+  bool FGrabbed = false;  // the pointer grab of a captured node is held
 
  public:
   // A drag from outside in progress over the scene (zr_scene_drop.cpp).

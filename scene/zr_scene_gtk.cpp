@@ -227,6 +227,8 @@ void TzrCustomScene::ConnectInput(GtkWidget* Widget) {
 }
 
 void TzrCustomScene::DisconnectInput() {
+  GrabPointer(false);
+  FGrabbed = false;
   if (HandleAllocated()) g_signal_handlers_disconnect_by_data(Handle(), this);
   if (!FIMContext) return;
   g_signal_handlers_disconnect_by_data(FIMContext, this);
@@ -244,13 +246,15 @@ void TzrCustomScene::UpdateIMCursor() {
 }
 
 void TzrCustomScene::GrabPointer(bool Grab) {
+  if (!Grab && !FGrabbed) return;
   if (!HandleAllocated() || !gtk_widget_get_realized(Handle())) return;
   GdkWindow* window = gtk_widget_get_window(Handle());
   GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
   if (!Grab) {
-    gdk_seat_ungrab(seat);
+    if (FGrabbed) gdk_seat_ungrab(seat);
+    FGrabbed = false;
     return;
   }
-  gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr, nullptr,
-                nullptr);
+  FGrabbed = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr,
+                           nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
 }

@@ -205,6 +205,32 @@ TEST_F(SceneInputTest, PressesAndReleasesBecomeClicksOfTheNodeUnderThem) {
   EXPECT_EQ(a->DblClicks, 1);
 }
 
+TEST_F(SceneInputTest, PopupMenuShowsItsItemsAndRunsTheChosenOne) {
+  TPopupMenu menu(nullptr);
+  int clicks = 0, popups = 0;
+  menu.OnPopup = [&](TObject*) { ++popups; };
+  for (const char* caption : {"&Copy", "-", "Paste"}) {
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption(caption);
+    item->OnClick = [&](TObject*) { ++clicks; };
+    menu.Items()->Add(item);
+  }
+  menu.Popup(120, 130);
+  Pump();
+  GtkWidget* shell = menu.Items()->Widget();
+  ASSERT_TRUE(shell && GTK_IS_MENU(shell));
+  GList* children = gtk_container_get_children(GTK_CONTAINER(shell));
+  EXPECT_EQ(g_list_length(children), 3u);
+  g_list_free(children);
+  gtk_menu_item_activate(GTK_MENU_ITEM(menu.Items()->Items(0)->Widget()));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(popups, 1);
+  gtk_menu_popdown(GTK_MENU(shell));
+  // Shown again: built afresh.
+  menu.Popup(10, 10);
+  EXPECT_NE(menu.Items()->Widget(), nullptr);
+}
+
 TEST_F(SceneInputTest, CapturedNodeTakesMotionAndReleaseAlone) {
   TLogNode* a = Node("a", 10, 10, 50, 50);
   TLogNode* b = Node("b", 100, 10, 50, 50);
