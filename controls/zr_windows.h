@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "controls/zr_text_control.h"
-#include "scene/zr_scene.h"
+#include "scene/zr_intf.h"
 
 class TzrBrush;
 
