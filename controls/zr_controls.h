@@ -1,37 +1,18 @@
 #pragma once
 // Controls of the toolkit as the main window's code drives them: enabled and
-// visible state, captions, check state, progress. The scene drawing of these
-// controls lives with the toolkit; here is the state the program reads and sets.
+// visible state, captions, check state, progress. The text controls, labels
+// and buttons are the toolkit's own (included here for the program's code);
+// the check box, radio button and progress bar below keep only the state the
+// program reads and sets.
 
 #include <string>
 #include <vector>
 
+#include "controls/zr_buttons.h"
+#include "controls/zr_labels.h"
+#include "controls/zr_text_control.h"
 #include "platform/rtl/Classes.h"
 #include "scene/zr_control.h"
-
-// Base of every control with one caption.
-class TzrTextControl : public TzrControl {
-public:
-  using TzrControl::TzrControl;
-  std::string ClassName() const override { return "TzrTextControl"; }
-  const std::u16string& GetText() const { return FText; }
-  virtual void SetText(const std::u16string& value) { FText = value; }
-
-private:
-  std::u16string FText;
-};
-
-class TzrLabel : public TzrTextControl {
-public:
-  using TzrTextControl::TzrTextControl;
-  std::string ClassName() const override { return "TzrLabel"; }
-};
-
-class TzrButton : public TzrTextControl {
-public:
-  using TzrTextControl::TzrTextControl;
-  std::string ClassName() const override { return "TzrButton"; }
-};
 
 class TzrCheckBox : public TzrTextControl {
 public:

@@ -7,9 +7,10 @@
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "chart/PlotStartup.h"
+#include "controls/XwRegister.h"
+#include "controls/zr_controls_register.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
-#include "controls/XwRegister.h"
 #include "controls/zr_plot_grid.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_scene_unit.h"
@@ -22,6 +23,7 @@ int main() {
     RegisterShapes();
     RegisterEffectClasses();
     RegisterPlotGridClass();
+    RegisterStandardControls();
     RegisterXwWidgetClasses();
     Application->Initialize();
     Application->CreateForm<TfrmInterface>();

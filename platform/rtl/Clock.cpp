@@ -1,5 +1,6 @@
 #include "platform/rtl/Clock.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -89,5 +90,28 @@ void TVirtualClock::Advance(uint32_t ms) {
     FNow += ms;
   }
   FChanged.notify_all();
-  if (OnAdvance) OnAdvance(FNow.load());
+  const uint32_t now = FNow.load();
+  if (OnAdvance) OnAdvance(now);
+  if (FListeners.empty()) return;
+  // Listeners may remove themselves or others: each is looked up again
+  // before it runs, and called through a copy.
+  std::vector<int> ids;
+  for (const auto& entry : FListeners) ids.push_back(entry.first);
+  for (int id : ids) {
+    auto it = std::find_if(FListeners.begin(), FListeners.end(),
+                           [id](const auto& entry) { return entry.first == id; });
+    if (it == FListeners.end()) continue;
+    auto listener = it->second;
+    listener(now);
+  }
+}
+
+int TVirtualClock::AddAdvanceListener(std::function<void(uint32_t now)> listener) {
+  const int id = FNextListener++;
+  FListeners.emplace_back(id, std::move(listener));
+  return id;
+}
+
+void TVirtualClock::RemoveAdvanceListener(int id) {
+  std::erase_if(FListeners, [id](const auto& entry) { return entry.first == id; });
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 class TClock {
  public:
@@ -70,6 +72,12 @@ class TVirtualClock : public TClock {
   uint64_t SleepsStarted() const { return FSleepsStarted.load(); }
   // Called after every advance with the new time (e.g. to fire test timers).
   std::function<void(uint32_t now)> OnAdvance;
+  // Further calls after every advance (after OnAdvance), in the order added:
+  // the timers that tick on this clock. The answer names the listener for
+  // RemoveAdvanceListener, which a listener may call for itself or another
+  // while it runs; an unknown id is ignored. Owner thread only.
+  int AddAdvanceListener(std::function<void(uint32_t now)> listener);
+  void RemoveAdvanceListener(int id);
 
  private:
   std::atomic<uint32_t> FNow;
@@ -81,6 +89,8 @@ class TVirtualClock : public TClock {
   int FSleepers = 0;
   std::atomic<uint64_t> FSleepsStarted{0};
   bool FClosing = false;
+  std::vector<std::pair<int, std::function<void(uint32_t)>>> FListeners;
+  int FNextListener = 1;
 };
 
 // Installs a virtual clock for the life of the object (tests).

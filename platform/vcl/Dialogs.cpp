@@ -193,3 +193,28 @@ bool TFileDialog::RunGtkDialog() {
   gtk_widget_destroy(dialog);
   return accepted;
 }
+
+// ---------------------------------------------------------------- colour dialog
+
+std::function<bool(TColorDialog& dialog)> ColorDialogHook;
+
+bool TColorDialog::Execute() {
+  if (ColorDialogHook) return ColorDialogHook(*this);
+  return DisplayReady() && RunGtkDialog();
+}
+
+bool TColorDialog::RunGtkDialog() {
+  GtkWidget* dialog = gtk_color_chooser_dialog_new("Color", ParentWindow());
+  gtk_color_chooser_set_use_alpha(GTK_COLOR_CHOOSER(dialog), FALSE);
+  GdkRGBA rgba{(FColor & 0xFF) / 255.0, ((FColor >> 8) & 0xFF) / 255.0,
+               ((FColor >> 16) & 0xFF) / 255.0, 1.0};
+  gtk_color_chooser_set_rgba(GTK_COLOR_CHOOSER(dialog), &rgba);
+  const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  if (accepted) {
+    gtk_color_chooser_get_rgba(GTK_COLOR_CHOOSER(dialog), &rgba);
+    auto channel = [](double v) { return int32_t(v * 255.0 + 0.5) & 0xFF; };
+    FColor = channel(rgba.red) | channel(rgba.green) << 8 | channel(rgba.blue) << 16;
+  }
+  gtk_widget_destroy(dialog);
+  return accepted;
+}

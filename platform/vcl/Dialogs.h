@@ -4,6 +4,7 @@
 // Each has a hook that, when set, answers in place of the user without showing
 // anything. Tests set the hooks; the program never does.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -106,3 +107,23 @@ class TSaveDialog : public TFileDialog {
 // Answers a file dialog in place of the user: sets the dialog's FileName (and
 // FilterIndex) and returns true, or returns false for Cancel.
 extern std::function<bool(TFileDialog& dialog)> FileDialogHook;
+
+// The colour dialog over GTK's colour chooser. Color is a framework colour
+// (red in the low byte, no alpha).
+class TColorDialog : public TComponent {
+ public:
+  explicit TColorDialog(TComponent* AOwner) : TComponent(AOwner) {}
+  std::string ClassName() const override { return "TColorDialog"; }
+  int32_t GetColor() const { return FColor; }
+  void SetColor(int32_t value) { FColor = value; }
+  // Asks for a colour; true when the user confirmed one (then in Color).
+  bool Execute();
+
+ private:
+  bool RunGtkDialog();
+  int32_t FColor = 0;
+};
+
+// Answers a colour dialog in place of the user: sets the dialog's Color and
+// returns true, or returns false for Cancel.
+extern std::function<bool(TColorDialog& dialog)> ColorDialogHook;

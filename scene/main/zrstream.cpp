@@ -25,11 +25,12 @@
 #include <sstream>
 #include <string>
 
-#include "platform/rtl/Streams.h"
+#include "controls/XwRegister.h"
+#include "controls/zr_controls_register.h"
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
-#include "controls/XwRegister.h"
 #include "controls/zr_plot_grid.h"
+#include "platform/rtl/Streams.h"
 #include "platform/vcl/Forms.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_scene_unit.h"
@@ -172,6 +173,7 @@ int main(int argc, char** argv) {
   RegisterShapes();
   RegisterEffectClasses();
   RegisterPlotGridClass();
+  RegisterStandardControls();
   RegisterXwWidgetClasses();
   try {
     return Run(argc, argv);

@@ -7,12 +7,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/zr_controls_register.h"
+#include "controls/zr_effects.h"
+#include "controls/zr_objects.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/Forms.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_control.h"
 #include "scene/zr_resources.h"
+#include "scene/zr_scene_unit.h"
 #include "scene/zr_stream.h"
 #include "visual_scene.h"
 
@@ -361,8 +365,11 @@ TEST(ControlHelp, SettersChooseTheHelpType) {
 }
 
 TEST(DefaultStyleSheet, LoadsOnceWithoutReaderErrors) {
-  RegisterVisualClasses();
-  RegisterControlClasses();
+  // Every class the sheet names.
+  InitializeScene();
+  RegisterShapes();
+  RegisterEffectClasses();
+  RegisterStandardControls();
   FreeDefaultStyles();
   TzrObject* first = LoadDefaultStyles();
   ASSERT_NE(first, nullptr);

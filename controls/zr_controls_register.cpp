@@ -1,0 +1,39 @@
+// Registration of the control classes, one call per designer category, in
+// the order designers list them.
+
+#include "controls/zr_controls_register.h"
+
+#include "controls/zr_buttons.h"
+#include "controls/zr_color_button.h"
+#include "controls/zr_labels.h"
+#include "controls/zr_panels.h"
+#include "controls/zr_popup_buttons.h"
+#include "controls/zr_windows.h"
+#include "scene/zr_classes.h"
+#include "scene/zr_resources.h"
+
+void RegisterStandardControls() {
+  static const bool registered = [] {
+    // Style-only classes: known to streams, offered to no designer.
+    RegisterClass(TzrSelectionItem::Class());
+    RegisterClass(TzrExpanderButton::Class());
+    RegisterZRObjects("Windows",
+                      {TzrBackground::Class(), TzrSizeGrip::Class(), TzrCloseButton::Class()});
+    RegisterZRObjects("Boxes", {TzrPopupBox::Class()});
+    RegisterZRObjects("Controls", {TzrPanel::Class(), TzrCalloutPanel::Class(), TzrLabel::Class(),
+                                   TzrValueLabel::Class()});
+    RegisterZRObjects("Tool and Status", {TzrStatusBar::Class(), TzrToolBar::Class()});
+    RegisterZRObjects("Buttons",
+                      {TzrButton::Class(), TzrRoundButton::Class(), TzrCircleButton::Class(),
+                       TzrSpeedButton::Class(), TzrCornerButton::Class(), TzrColorButton::Class(),
+                       TzrPopupButton::Class()});
+    RegisterZRObjects(
+        "HUD",
+        {TzrHudPanel::Class(), TzrHudWindow::Class(), TzrHudButton::Class(),
+         TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
+         TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
+         TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
+    return true;
+  }();
+  (void)registered;
+}
