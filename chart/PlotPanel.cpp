@@ -6,6 +6,7 @@
 
 #include "chart/PlotCPU.h"
 #include "chart/PlotCanvas3D.h"
+#include "chart/PlotExceptionForm.h"
 #include "chart/PlotRoutines.h"
 #include "scene/zr_stream.h"
 
@@ -132,8 +133,13 @@ void TCustomPlotPanel::Draw(TCanvas* UserCanvas, const TRect& UserRect) {
   ReCalcWidthHeight();
   try {
     InternalDraw(ChartBounds);
-  } catch (...) {
-    if (IsDesigning()) IExceptionDisplayed = true;
+  } catch (const std::exception& E) {
+    // At design time the first failure of a panel is offered as a report once
+    // before it travels on.
+    if (IsDesigning() && !IExceptionDisplayed) {
+      IExceptionDisplayed = true;
+      TPlotExceptionForm::Send("DRAW", E);
+    }
     throw;
   }
   auto* gdiCanvas = dynamic_cast<TPlotCanvas3D*>(InternalCanvas);

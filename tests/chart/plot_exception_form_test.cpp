@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "chart/PlotExceptionForm.h"
+#include "chart/PlotPanel.h"
 #include "chart/PlotRoutines.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Streams.h"
@@ -85,6 +86,33 @@ TEST_F(PlotExceptionFormTest, SendShowsNothingWithoutTheDownloadHook) {
   PlotDownloadURLProc = nullptr;
   SendDrawFailure([](TPlotExceptionForm&) {});
   EXPECT_EQ(Shown, 0);
+}
+
+// A panel whose chart fails to draw.
+class TFailingPanel : public TCustomPlotPanel {
+ public:
+  using TCustomPlotPanel::TCustomPlotPanel;
+  void InternalDraw(const TRect&) override { throw EDrawFailure("no pen"); }
+};
+
+TEST_F(PlotExceptionFormTest, ADesignedPanelReportsItsFirstDrawingFailureOnce) {
+  TPlotExceptionForm::ModalHandler = [&](TPlotExceptionForm& dialog) {
+    ++Shown;
+    EXPECT_EQ(dialog.TheCode, "DRAW");
+    EXPECT_EQ(dialog.LabelError->GetCaption(), "no pen");
+    return int(mrCancel);
+  };
+  TFailingPanel running(nullptr);
+  running.SetBounds(0, 0, 60, 40);
+  EXPECT_THROW(running.Draw(), EDrawFailure);
+  EXPECT_EQ(Shown, 0) << "a running program reports nothing";
+
+  TFailingPanel designed(nullptr);
+  designed.SetDesigning(true);
+  designed.SetBounds(0, 0, 60, 40);
+  EXPECT_THROW(designed.Draw(), EDrawFailure);
+  EXPECT_THROW(designed.Draw(), EDrawFailure);
+  EXPECT_EQ(Shown, 1);
 }
 
 TEST_F(PlotExceptionFormTest, SendShowsTheFailureAndTranslatesTheDialog) {
