@@ -17,6 +17,7 @@
 #include "platform/vcl/Graphics.h"
 #include "platform/vcl/JpegImage.h"
 #include "tests/files/pdf_test_util.h"
+#include "tests/support/RunCommand.h"
 
 namespace {
 
@@ -221,22 +222,6 @@ TEST(PdfBitmapImage, IndexedColourSpaceNeedsAnEightBitBitmapWithAPalette) {
   }
 }
 
-struct TRun {
-  int Status;
-  std::string Output;
-};
-
-TRun RunCommand(const std::string& ACommand) {
-  TRun result{-1, ""};
-  FILE* pipe = popen((ACommand + " 2>&1").c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    result.Output.append(buffer.data(), n);
-  result.Status = pclose(pipe);
-  return result;
-}
 
 // The colour and the kind of encoding of each image pdfimages lists.
 std::vector<std::string> ListedImages(const std::string& APdf) {

@@ -9,28 +9,12 @@
 
 #include "files/PdfOutlines.h"
 #include "tests/files/pdf_test_util.h"
+#include "tests/support/RunCommand.h"
 
 namespace {
 
 const std::string kGallery = std::string(ESCTOOL_BINARY_DIR) + "/gallery";
 
-struct TRun {
-  int Status;
-  std::string Output;
-};
-
-// Runs a command line; standard error joins the output.
-TRun RunCommand(const std::string& ACommand) {
-  TRun result{-1, ""};
-  FILE* pipe = popen((ACommand + " 2>&1").c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    result.Output.append(buffer.data(), n);
-  result.Status = pclose(pipe);
-  return result;
-}
 
 void Save(TPdfDoc& ADoc, const std::string& APath) {
   std::filesystem::create_directories(kGallery);

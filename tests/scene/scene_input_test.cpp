@@ -14,23 +14,9 @@
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_unit.h"
 #include "tests/scene/visual_scene.h"
+#include "tests/support/MainLoop.h"
 
 namespace {
-
-int Pump(int Max = 2000) {
-  int dispatched = 0;
-  for (int i = 0; i < Max && g_main_context_iteration(nullptr, FALSE); ++i) ++dispatched;
-  return dispatched;
-}
-
-template <class F>
-bool PumpUntil(F Done, int Max = 400) {
-  for (int i = 0; i < Max && !Done(); ++i) {
-    g_main_context_iteration(nullptr, FALSE);
-    if (!Done()) g_usleep(2000);
-  }
-  return Done();
-}
 
 // A node that logs what the scene hands it.
 class TLogNode : public TTestShape {

@@ -21,37 +21,9 @@
 #include "scene/zr_stream_text.h"
 #include "tests/scene/png_filter.h"
 #include "tests/scene/visual_scene.h"
+#include "tests/support/MainLoop.h"
 
 namespace {
-
-// Runs the main loop without blocking until nothing is pending (bounded).
-int Pump(int Max = 2000) {
-  int dispatched = 0;
-  for (int i = 0; i < Max && g_main_context_iteration(nullptr, FALSE); ++i) ++dispatched;
-  return dispatched;
-}
-
-// Runs the main loop until Done() holds, waiting for GTK's frames.
-template <class F>
-bool PumpUntil(F Done, int Max = 400) {
-  for (int i = 0; i < Max && !Done(); ++i) {
-    g_main_context_iteration(nullptr, FALSE);
-    if (!Done()) g_usleep(2000);
-  }
-  return Done();
-}
-
-// Runs the main loop until it has stayed quiet for Quiet milliseconds (bounded), so
-// that late window-system events of a freshly shown window are out of the way.
-bool Settle(int QuietMs = 150, int MaxMs = 5000) {
-  int quiet = 0;
-  for (int waited = 0; waited < MaxMs; waited += 5) {
-    if (Pump() > 0) quiet = 0;
-    else if ((quiet += 5) >= QuietMs) return true;
-    g_usleep(5000);
-  }
-  return false;
-}
 
 bool SameRect(const TzrRect& A, const TzrRect& B) {
   return A.Left == B.Left && A.Top == B.Top && A.Right == B.Right && A.Bottom == B.Bottom;
