@@ -78,6 +78,7 @@ TEST(PlotGradientFill, EveryDirectionPutsTheStartColourWhereItBelongs) {
       {gdTopBottom, {20, 39}, {20, 0}},   {gdBottomTop, {20, 0}, {20, 39}},
       {gdLeftRight, {39, 20}, {0, 20}},   {gdRightLeft, {0, 20}, {39, 20}},
       {gdFromCenter, {20, 20}, {0, 0}},   {gdFromTopLeft, {39, 39}, {0, 0}},
+      {gdFromBottomLeft, {39, 0}, {0, 39}},
       {gdDiagonalUp, {0, 39}, {39, 0}},   {gdDiagonalDown, {0, 0}, {39, 39}},
       {gdRadial, {21, 21}, {0, 0}},
   };
@@ -86,6 +87,39 @@ TEST(PlotGradientFill, EveryDirectionPutsTheStartColourWhereItBelongs) {
     c.GradientFill(TRect{0, 0, 40, 40}, clRed, clBlue, k.Direction, 50, 0, 0);
     EXPECT_GT(Red(c.Pixel(k.StartAt.X, k.StartAt.Y)), 200) << "direction " << k.Direction;
     EXPECT_GT(Blue(c.Pixel(k.EndAt.X, k.EndAt.Y)), 200) << "direction " << k.Direction;
+  }
+}
+
+// A gradient object (as panels and walls hand it over) with and without a
+// middle colour: the exact colours at the two edges across the fill and at
+// the seam of the two halves. gdLeftRight and gdTopBottom keep the start
+// colour at the right and bottom edges; the reversed directions swap it.
+TEST(PlotGradientFill, GradientObjectEdgeColoursPerDirection) {
+  struct Case {
+    TGradientDirection Direction;
+    TColor Mid, AtLeftOrTop, AtRightOrBottom;
+  } cases[] = {
+      {gdLeftRight, clNone, clBlue, clRed}, {gdRightLeft, clNone, clRed, clBlue},
+      {gdTopBottom, clNone, clBlue, clRed}, {gdBottomTop, clNone, clRed, clBlue},
+      {gdLeftRight, clLime, clBlue, clRed}, {gdRightLeft, clLime, clRed, clBlue},
+      {gdTopBottom, clLime, clBlue, clRed}, {gdBottomTop, clLime, clRed, clBlue},
+  };
+  for (const Case& k : cases) {
+    TPlotGradient g;
+    g.SetStartColor(clRed);
+    g.SetEndColor(clBlue);
+    g.SetMidColor(k.Mid);
+    g.SetDirection(k.Direction);
+    TRecordingCanvas c(40, 40);
+    c.GradientFill(&g, TRect{0, 0, 40, 40});
+    bool across = k.Direction == gdLeftRight || k.Direction == gdRightLeft;
+    auto at = [&](int along) { return across ? c.Pixel(along, 20) : c.Pixel(20, along); };
+    SCOPED_TRACE(testing::Message() << "direction " << k.Direction << " mid " << k.Mid);
+    EXPECT_EQ(at(0), k.AtLeftOrTop);
+    EXPECT_EQ(at(39), k.AtRightOrBottom);
+    if (k.Mid == clNone) continue;
+    EXPECT_EQ(at(19), k.Mid);
+    EXPECT_EQ(at(20), k.Mid);
   }
 }
 
