@@ -195,6 +195,10 @@ class TPlotCanvas3D : public TCanvas3D {
   double CharacterAngle = 0;
   int XCenterOffset = 0, YCenterOffset = 0;
   bool Pie3DUsingArcs = false;
+  // A device path for the pie's smooth faces: begun (false when the device
+  // cannot), then ended, stroked and filled with the current pen and brush.
+  bool BeginPath();
+  void StrokeAndFillPath();
   TPlotFontQuality FontQuality = TPlotFontQuality::fqBest;
   TObject* Tag = nullptr;
 

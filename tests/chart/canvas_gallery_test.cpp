@@ -170,6 +170,48 @@ std::unique_ptr<TView3DOptions> Rotated() {
   return o;
 }
 
+void WritePng(TBitmap& Sheet, const std::string& Name) {
+  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(dir);
+  std::vector<uint8_t> bgra;
+  for (int y = 0; y < Sheet.GetHeight(); ++y)
+    bgra.insert(bgra.end(), Sheet.GetScanLine(y), Sheet.GetScanLine(y) + Sheet.GetWidth() * 4);
+  std::vector<uint8_t> png = EncodeGraphic(bgra, Sheet.GetWidth(), Sheet.GetHeight(), u"image/png");
+  TFileStream out((dir / Name).string(), fmCreate);
+  out.WriteBuffer(png.data(), int32_t(png.size()));
+}
+
+// Slices of a 3D pie: plain, bevelled, a donut, and with smooth arcs.
+void Pies3D(TPlotCanvas3D& c) {
+  const double d = std::numbers::pi / 180;
+  const TColor colours[] = {clRed, clLime, clBlue, clYellow};
+  const int cuts[] = {20, 130, 220, 300, 380};
+  for (int row = 0; row < 2; row++) {
+    for (int i = 0; i < 4; i++) {
+      c.GetBrush()->SetColor(colours[i]);
+      c.GetPen()->SetStyle(psSolid);
+      c.Pie3DUsingArcs = row == 1;
+      c.Pie3D(70, 70 + row * 130, 55, 35, 0, 18, cuts[i] * d, cuts[i + 1] * d, true, true, 0,
+              nullptr, 0, edNone, 0, 0, false, false);
+      c.Pie3D(200, 70 + row * 130, 55, 35, 0, 18, cuts[i] * d, cuts[i + 1] * d, true, true, 0,
+              nullptr, 40, edNone, 0, 50, false, false);
+      c.Pie3D(330, 70 + row * 130, 55, 35, 0, 18, cuts[i] * d, cuts[i + 1] * d, true, true, 40,
+              nullptr, 0, edNone, 0, 0, false, false);
+    }
+  }
+  c.Pie3DUsingArcs = false;
+}
+
+TEST(ChartCanvasGallery, WritesThreeDPies) {
+  TBitmap sheet;
+  sheet.SetPixelFormat(pf32bit);
+  sheet.SetSize(820, 270);
+  auto ortho = Ortho();
+  Panel(sheet, TRect{0, 0, 400, 270}, nullptr, false, Pies3D);
+  Panel(sheet, TRect{410, 0, 810, 270}, ortho.get(), true, Pies3D);
+  WritePng(sheet, "chart_pie3d.png");
+}
+
 TEST(ChartCanvasGallery, WritesThePanels) {
   TBitmap sheet;
   sheet.SetPixelFormat(pf32bit);
@@ -183,14 +225,7 @@ TEST(ChartCanvasGallery, WritesThePanels) {
   Panel(sheet, TRect{310, 460, 610, 760}, ortho.get(), true, Solids);
   Panel(sheet, TRect{620, 460, 920, 760}, rotated.get(), true, Solids);
 
-  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
-  std::filesystem::create_directories(dir);
-  std::vector<uint8_t> bgra;
-  for (int y = 0; y < sheet.GetHeight(); ++y)
-    bgra.insert(bgra.end(), sheet.GetScanLine(y), sheet.GetScanLine(y) + sheet.GetWidth() * 4);
-  std::vector<uint8_t> png = EncodeGraphic(bgra, sheet.GetWidth(), sheet.GetHeight(), u"image/png");
-  TFileStream out((dir / "chart_canvas.png").string(), fmCreate);
-  out.WriteBuffer(png.data(), int32_t(png.size()));
+  WritePng(sheet, "chart_canvas.png");
   // Above the cube's front face: background in the flat view, the top face
   // in the orthogonal one.
   EXPECT_NE(sheet.GetCanvas()->GetPixels(50, 460 + 55),

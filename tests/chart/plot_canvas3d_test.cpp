@@ -4,9 +4,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "chart/PlotClip.h"
+#include "chart/PlotUnitRoutines.h"
 #include "tests/support/RecordingCanvas.h"
 
 using ::testing::ElementsAre;
@@ -348,3 +351,108 @@ TEST(PlotCanvas3DNeutral, OpacityMultipliesAcrossNestedBlends) {
 }
 
 }  // namespace
+
+namespace {
+
+double Rad(int Degrees) { return Degrees * std::numbers::pi / 180; }
+
+// The number of points of every polygon drawn, in order.
+std::vector<size_t> PolygonSizes(const TRecordingCanvas& c) {
+  std::vector<size_t> out;
+  for (const std::string& call : c.Calls("Polygon("))
+    out.push_back((size_t(std::count(call.begin(), call.end(), ',')) + 1) / 2);
+  return out;
+}
+
+// A flat-view slice centred on (100, 75), radii 50 x 30, 20 pixels thick.
+void Slice(TRecordingCanvas& c, int From, int To, int BevelPercent = 0, bool DarkSides = false,
+           int BevelBright = 0, bool BevelBorder = false) {
+  c.Pie3D(100, 75, 50, 30, 0, 20, Rad(From), Rad(To), DarkSides, true, 0, nullptr, BevelPercent,
+          edNone, 0, BevelBright, BevelBorder, false);
+}
+
+}  // namespace
+
+// The walls come in an order set by where the edges lie against the centre;
+// a flat side has 4 points, a wall 2 per degree plus 2, the top face one
+// per degree plus the centre twice.
+TEST(PlotCanvas3DPie3D, SidesComeInTheOrderOfTheSliceEdges) {
+  struct Case {
+    int From, To;
+    std::vector<size_t> Sizes;
+  } cases[] = {
+      {150, 300, {4, 4, 242, 153}},             // start left, end right: St En Out
+      {120, 420, {4, 4, 362, 303}},             // the same past 180: only the front half 180-360
+      {30, 300, {4, 4, 242, 273}},              // start right, wide: St En Out
+      {300, 350, {4, 102, 4, 53}},              // both right, narrow: En Out St
+      {200, 260, {4, 122, 4, 63}},              // both left, narrow: St Out En
+      {200, 460, {4, 4, 322, 263}},             // both left, wide: En St Out
+      {300, 460, {122, 4, 4, 163}},             // start right, end left: Out St En
+      {330, 610, {4, 362, 142, 62, 4, 283}},    // start right, end left, wide: En Out St
+  };
+  for (const Case& k : cases) {
+    TRecordingCanvas c(200, 150);
+    Slice(c, k.From, k.To);
+    EXPECT_EQ(PolygonSizes(c), k.Sizes) << k.From << ".." << k.To;
+  }
+}
+
+// A bevel's flat side runs from the centre over the bevel's slope down to
+// the outer rim.
+TEST(PlotCanvas3DPie3D, BevelledSideFollowsTheSlope) {
+  TRecordingCanvas plain(200, 150);
+  Slice(plain, 180, 250);
+  EXPECT_EQ(plain.Calls("Polygon(")[0], "Polygon(100,75,50,75,50,95,100,95)");
+  TRecordingCanvas bevel(200, 150);
+  Slice(bevel, 180, 250, 50);  // a bevel 10 pixels deep
+  EXPECT_EQ(bevel.Calls("Polygon(")[0], "Polygon(100,75,60,75,50,85,50,95,100,95)");
+}
+
+// The bevel ring sits between the smaller top face and the outer wall; its
+// brush stays changed for the top face unless darkened sides restore it,
+// and its pen is hidden unless it has a border.
+TEST(PlotCanvas3DPie3D, BevelRingShadesAndKeepsItsBrushForTheTop) {
+  const TColor dark = ApplyDark(clRed, 32);
+  struct Case {
+    bool DarkSides;
+    int Bright;
+    bool Border;
+    TColor Top, Ring, Wall;
+  } cases[] = {
+      {false, 60, false, ApplyBright(clRed, 60), ApplyBright(clRed, 60), clRed},
+      {true, 60, true, clRed, ApplyBright(dark, 60), dark},
+      {true, -60, false, clRed, ApplyDark(dark, 60), dark},
+      {false, 0, false, clRed, clRed, clRed},
+  };
+  for (const Case& k : cases) {
+    TRecordingCanvas c(200, 150);
+    c.Fill(clWhite);
+    c.GetBrush()->SetColor(clRed);
+    Slice(c, 180, 360, 50, k.DarkSides, k.Bright, k.Border);  // the front half
+    EXPECT_EQ(c.Pixel(100, 85), k.Top) << k.Bright;    // top face: down to y 95
+    EXPECT_EQ(c.Pixel(100, 105), k.Ring) << k.Bright;  // ring: 95 to 115
+    EXPECT_EQ(c.Pixel(100, 120), k.Wall) << k.Bright;  // outer wall: 115 to 125
+    EXPECT_EQ(c.GetPen()->GetStyle(), k.Border ? psSolid : psClear) << k.Bright;
+  }
+}
+
+// With arcs the front wall and the top face are device paths with smooth
+// rims; they still fill.
+TEST(PlotCanvas3DPie3D, ArcsDrawFrontWallAndTopAsPaths) {
+  TRecordingCanvas c(200, 150);
+  c.Fill(clWhite);
+  c.GetBrush()->SetColor(clRed);
+  c.Pie3DUsingArcs = true;
+  Slice(c, 200, 340);
+  EXPECT_EQ(PolygonSizes(c), (std::vector<size_t>{4, 4}));  // only the flat sides
+  EXPECT_EQ(c.Calls("MoveTo"), (std::vector<std::string>{"MoveTo(53,85)", "MoveTo(100,75)"}));
+  EXPECT_EQ(c.Pixel(100, 120), clRed);  // the front wall
+  EXPECT_EQ(c.Pixel(100, 95), clRed);   // the top face
+  EXPECT_EQ(c.Pixel(100, 70), clWhite);
+
+  TRecordingCanvas whole(200, 150);
+  whole.Pie3DUsingArcs = true;
+  whole.Pie3D(100, 75, 50, 30, 0, 20, 0, 0, false, true, 0, nullptr, 0, edNone, 0, 0, false,
+              false);
+  EXPECT_EQ(PolygonSizes(whole).back(), 361u);  // a whole turn stays a polygon
+}
