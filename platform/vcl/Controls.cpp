@@ -15,37 +15,6 @@ const TEnumInfo& AlignInfo() {
   return info;
 }
 
-const char* CursorName(TCursor Cursor) {
-  switch (Cursor) {
-    case crCross:
-      return "crosshair";
-    case crIBeam:
-      return "text";
-    case crSizeNESW:
-      return "nesw-resize";
-    case crSizeNS:
-      return "ns-resize";
-    case crSizeNWSE:
-      return "nwse-resize";
-    case crSizeWE:
-      return "ew-resize";
-    case crUpArrow:
-      return "n-resize";
-    case crHourGlass:
-      return "wait";
-    case crNo:
-      return "not-allowed";
-    case crHandPoint:
-      return "pointer";
-    case crSizeAll:
-      return "move";
-    case crNone:
-      return "none";
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TComponent(AOwner) {}
@@ -271,9 +240,10 @@ void TCustomControl::Invalidate() {
 void TCustomControl::ApplyCursor() {
   if (!FWidget || !gtk_widget_get_realized(FWidget) || !gtk_widget_get_has_window(FWidget)) return;
   GdkWindow* window = gtk_widget_get_window(FWidget);
-  const char* name = CursorName(FCursor);
+  // crDefault leaves the window to show its parent's cursor; every other id,
+  // a program's own included, is looked up in the screen's cursor table.
   GdkCursor* cursor =
-      name ? gdk_cursor_new_from_name(gdk_window_get_display(window), name) : nullptr;
+      FCursor == crDefault ? nullptr : Screen().MakeCursor(FCursor, gdk_window_get_display(window));
   gdk_window_set_cursor(window, cursor);
   if (cursor) g_object_unref(cursor);
 }

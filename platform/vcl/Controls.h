@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/rtl/Classes.h"
+#include "platform/vcl/Cursors.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _cairo cairo_t;
@@ -18,24 +19,6 @@ typedef struct _cairo cairo_t;
 class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-// Cursor numbers as form streams give them (crDefault, crArrow ...).
-using TCursor = int;
-enum : int {
-  crDefault = 0,
-  crNone = -1,
-  crArrow = -2,
-  crCross = -3,
-  crIBeam = -4,
-  crSizeNESW = -6,
-  crSizeNS = -7,
-  crSizeNWSE = -8,
-  crSizeWE = -9,
-  crUpArrow = -10,
-  crHourGlass = -11,
-  crNo = -18,
-  crHandPoint = -21,
-  crSizeAll = -22
-};
 
 class TCustomControl : public TComponent {
  public:

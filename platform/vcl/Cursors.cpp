@@ -3,9 +3,15 @@
 #include <gtk/gtk.h>
 
 TScreen::TScreen() {
-  FCursors = {{crDefault, "default"}, {crArrow, "default"},    {crIBeam, "text"},
-              {crHourGlass, "wait"},  {crDrag, "grabbing"},    {crNoDrop, "no-drop"},
-              {crMultiDrag, "copy"},  {crHandPoint, "pointer"}};
+  FCursors = {{crDefault, "default"},  {crNone, "none"},
+              {crArrow, "default"},    {crCross, "crosshair"},
+              {crIBeam, "text"},       {crSizeNESW, "nesw-resize"},
+              {crSizeNS, "ns-resize"}, {crSizeNWSE, "nwse-resize"},
+              {crSizeWE, "ew-resize"}, {crUpArrow, "n-resize"},
+              {crHourGlass, "wait"},   {crDrag, "grabbing"},
+              {crNoDrop, "no-drop"},   {crMultiDrag, "copy"},
+              {crNo, "not-allowed"},   {crHandPoint, "pointer"},
+              {crSizeAll, "move"}};
 }
 
 std::string TScreen::GetCursors(TCursor id) const {

@@ -1,11 +1,12 @@
 // Windowed controls in forms: alignment, placement of their drawing areas,
-// visibility, and freeing in either order.
+// visibility, cursors, and freeing in either order.
 
 #include "platform/vcl/Controls.h"
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
+#include "platform/vcl/Cursors.h"
 #include "platform/vcl/Forms.h"
 
 namespace {
@@ -98,6 +99,37 @@ TEST(Controls, DrawingAreasSitInTheFormAtTheirOffsetsAndPaint) {
   EXPECT_EQ(a.width, 40);
   EXPECT_EQ(a.height, 30);
   EXPECT_EQ(Of(*back), (Bounds{0, 0, 200, 120}));
+}
+
+// Controls take their cursors from the screen's table, so a cursor a program
+// registers there shows over controls as it does elsewhere. GDK hands out one
+// cursor object per name and display, so the window's cursor can be compared
+// with the named one.
+TEST(Controls, CursorsComeFromTheScreensTable) {
+  ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  constexpr TCursor crOwn = 4711;
+  Screen().SetCursors(crOwn, "crosshair");
+  TForm form(nullptr);
+  auto* control = new TCustomControl(&form);
+  control->SetBounds(0, 0, 40, 30);
+  control->SetParent(&form);
+  form.Show();
+  ASSERT_TRUE(control->HandleAllocated());
+  GdkWindow* window = gtk_widget_get_window(control->Handle());
+  ASSERT_NE(window, nullptr);
+  GdkDisplay* display = gdk_window_get_display(window);
+  const struct {
+    TCursor Id;
+    const char* Name;
+  } cases[] = {{crOwn, "crosshair"}, {crSizeWE, "ew-resize"}, {crHandPoint, "pointer"}};
+  for (const auto& c : cases) {
+    control->SetCursor(c.Id);
+    GdkCursor* expected = gdk_cursor_new_from_name(display, c.Name);
+    EXPECT_EQ(gdk_window_get_cursor(window), expected) << c.Name;
+    g_object_unref(expected);
+  }
+  control->SetCursor(crDefault);  // the parent's cursor shows through
+  EXPECT_EQ(gdk_window_get_cursor(window), nullptr);
 }
 
 TEST(Controls, ControlsAndFormsMayBeFreedInEitherOrder) {
