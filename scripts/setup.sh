@@ -83,7 +83,10 @@ case "$mode" in
   test)
     sanitized_tests
     build -DESCTOOL_TESTS=ON
-    xvfb-run -a ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+    # One X server serves every test; -noreset keeps it from restarting whenever the
+    # last test closes its connection, which would refuse a test connecting meanwhile.
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+      ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
     ;;
   sanitize)
     sanitized_tests

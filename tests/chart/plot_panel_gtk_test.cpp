@@ -16,6 +16,7 @@
 #include "chart/PlotPanelExtended.h"
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/GraphicsCodec.h"
+#include "tests/support/MainLoop.h"
 
 namespace {
 
@@ -124,6 +125,8 @@ TEST_F(PanelOnScreen, XorRubberBandDrawnTwiceLeavesThePixels) {
   panel.GetGradient()->SetEndColor(clYellow);
   Show(panel);
   ASSERT_TRUE(Pump([&] { return panel.Paints >= 1; }));
+  // Let the window settle (late exposes repaint it) before its picture is kept.
+  ASSERT_TRUE(Settle());
   TBitmap before;
   before.Assign(panel.GetSurface());
   TPlotZoom* zoom = panel.GetZoom();

@@ -429,12 +429,15 @@ TEST_F(SceneWindowTest, AStaticSceneArmsNothingAndPaintsNothingWhileIdle) {
   const int actions = scene->ActionRuns();
   int dispatched = 0;
   for (int i = 0; i < 1000; ++i) dispatched += g_main_context_iteration(nullptr, FALSE) ? 1 : 0;
+  // Other programs on the same display can still send window-system events
+  // (focus changes), so the turns are not required to dispatch nothing: the
+  // scene arms no source of its own, paints nothing, and updates its actions
+  // only after such events.
   EXPECT_EQ(scene->DrawCount(), draws);
-  EXPECT_EQ(scene->ActionRuns(), actions);
+  EXPECT_LE(scene->ActionRuns() - actions, dispatched);
   EXPECT_FALSE(scene->IdlePending());
   EXPECT_FALSE(scene->ShowTimerPending());
   EXPECT_TRUE(aniThread == nullptr || !aniThread->Running());
-  EXPECT_EQ(dispatched, 0);
 }
 
 TEST_F(SceneWindowTest, ActionsAreUpdatedOnceWhenTheLoopTurnsIdleAfterEvents) {
