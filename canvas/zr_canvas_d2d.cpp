@@ -275,19 +275,7 @@ uint32_t TzrCanvasD2D::SaveCanvas() {
   TzrSaveData& d = *free;
   d.Index = uint32_t(n);
   d.Data = FStates[n].get();
-  d.Matrix = FMatrix;
-  d.Fill = std::make_unique<TzrBrush>();
-  d.Fill->Assign(FFill.get());
-  d.Stroke = std::make_unique<TzrBrush>();
-  d.Stroke->Assign(FStroke.get());
-  d.StrokeThickness = FStrokeThickness;
-  d.StrokeCap = FStrokeCap;
-  d.StrokeJoin = FStrokeJoin;
-  d.StrokeDash = FStrokeDash;
-  if (FStrokeDash != zrDashSolid) d.Dash = FDash;
-  d.DashOffset = FDashOffset;
-  d.Font = std::make_unique<TzrFont>();
-  d.Font->Assign(FFont.get());
+  StoreDrawingState(d);
   FLastState = int(n);
   return uint32_t(n);
 }
@@ -303,21 +291,7 @@ void TzrCanvasD2D::RestoreCanvas(uint32_t AState) {
   state.Layers.clear();
   d.Index = zrNoState;
   d.Data = nullptr;
-  FMatrix = d.Matrix;
-  if (d.Stroke) FStroke->Assign(d.Stroke.get());
-  if (d.Fill) FFill->Assign(d.Fill.get());
-  d.Stroke.reset();
-  d.Fill.reset();
-  SetMatrix(FMatrix);
-  FStrokeThickness = d.StrokeThickness;
-  FStrokeCap = d.StrokeCap;
-  FStrokeJoin = d.StrokeJoin;
-  FStrokeDash = d.StrokeDash;
-  if (d.StrokeDash != zrDashSolid) FDash = d.Dash;
-  d.Dash.clear();
-  FDashOffset = d.DashOffset;
-  if (d.Font) FFont->Assign(d.Font.get());
-  d.Font.reset();
+  TakeBackDrawingState(d);
 }
 
 // ---------------------------------------------------------------- clipping

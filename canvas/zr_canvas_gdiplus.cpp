@@ -232,19 +232,7 @@ uint32_t TzrCanvasGdiPlus::SaveCanvas() {
   if (free == FSaveData.end()) free = FSaveData.emplace(FSaveData.end());
   TzrSaveData& d = *free;
   d.Index = FGraphics->Save();
-  d.Matrix = FMatrix;
-  d.Stroke = std::make_unique<TzrBrush>();
-  d.Stroke->Assign(FStroke.get());
-  d.Fill = std::make_unique<TzrBrush>();
-  d.Fill->Assign(FFill.get());
-  d.StrokeThickness = FStrokeThickness;
-  d.StrokeCap = FStrokeCap;
-  d.StrokeJoin = FStrokeJoin;
-  d.StrokeDash = FStrokeDash;
-  if (FStrokeDash != zrDashSolid) d.Dash = FDash;
-  d.DashOffset = FDashOffset;
-  d.Font = std::make_unique<TzrFont>();
-  d.Font->Assign(FFont.get());
+  StoreDrawingState(d);
   return uint32_t(free - FSaveData.begin());
 }
 
@@ -254,21 +242,7 @@ void TzrCanvasGdiPlus::RestoreCanvas(uint32_t AState) {
   if (d.Index == zrNoState) return;  // restored before: its copies are gone
   FGraphics->Restore(d.Index);
   d.Index = zrNoState;
-  FMatrix = d.Matrix;
-  if (d.Stroke) FStroke->Assign(d.Stroke.get());
-  d.Stroke.reset();
-  if (d.Fill) FFill->Assign(d.Fill.get());
-  d.Fill.reset();
-  SetMatrix(FMatrix);
-  FStrokeThickness = d.StrokeThickness;
-  FStrokeCap = d.StrokeCap;
-  FStrokeJoin = d.StrokeJoin;
-  FStrokeDash = d.StrokeDash;
-  if (d.StrokeDash != zrDashSolid) FDash = d.Dash;
-  FDashOffset = d.DashOffset;
-  d.Dash.clear();
-  if (d.Font) FFont->Assign(d.Font.get());
-  d.Font.reset();
+  TakeBackDrawingState(d);
 }
 
 // ---------------------------------------------------------------- clip

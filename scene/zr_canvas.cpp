@@ -229,3 +229,37 @@ float TzrCanvas::TextHeight(const std::u16string& AText) {
   MeasureText(r, r, AText, false, zrTextAlignNear, zrTextAlignCenter);
   return zrRectHeight(r);
 }
+
+void TzrCanvas::StoreDrawingState(TzrSaveData& D) const {
+  D.Matrix = FMatrix;
+  D.Fill = std::make_unique<TzrBrush>();
+  D.Fill->Assign(FFill.get());
+  D.Stroke = std::make_unique<TzrBrush>();
+  D.Stroke->Assign(FStroke.get());
+  D.StrokeThickness = FStrokeThickness;
+  D.StrokeCap = FStrokeCap;
+  D.StrokeJoin = FStrokeJoin;
+  D.StrokeDash = FStrokeDash;
+  if (FStrokeDash != zrDashSolid) D.Dash = FDash;
+  D.DashOffset = FDashOffset;
+  D.Font = std::make_unique<TzrFont>();
+  D.Font->Assign(FFont.get());
+}
+
+void TzrCanvas::TakeBackDrawingState(TzrSaveData& D) {
+  FMatrix = D.Matrix;
+  if (D.Stroke) FStroke->Assign(D.Stroke.get());
+  if (D.Fill) FFill->Assign(D.Fill.get());
+  D.Stroke.reset();
+  D.Fill.reset();
+  SetMatrix(FMatrix);
+  FStrokeThickness = D.StrokeThickness;
+  FStrokeCap = D.StrokeCap;
+  FStrokeJoin = D.StrokeJoin;
+  FStrokeDash = D.StrokeDash;
+  if (D.StrokeDash != zrDashSolid) FDash = D.Dash;
+  D.Dash.clear();
+  FDashOffset = D.DashOffset;
+  if (D.Font) FFont->Assign(D.Font.get());
+  D.Font.reset();
+}

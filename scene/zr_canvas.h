@@ -228,6 +228,11 @@ class TzrCanvas : public TPersistent {
   int SaveDataCount() const { return int(FSaveData.size()); }
 
  protected:
+  // Copies matrix, brushes, stroke settings and font into a state entry, and
+  // puts them back from it (applying the matrix), releasing the copies: the
+  // part of SaveCanvas/RestoreCanvas every backend shares.
+  void StoreDrawingState(TzrSaveData& D) const;
+  void TakeBackDrawingState(TzrSaveData& D);
   // Makes Stroke (solid black), Fill (solid white) and Font, whose change
   // event calls FontChanged. The matrix and every number start at zero.
   TzrCanvas();
