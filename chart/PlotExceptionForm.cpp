@@ -94,7 +94,7 @@ TPlotExceptionForm::TPlotExceptionForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientSize(439, 203);
   SetBorderStyle(bsDialog);
   OnShow = [this](TObject* s) { FormShow(s); };
-  FClient = NewControl<TPanel>(this, nullptr, "", 0, 0, 439, 203);
+  FClient = NewControl<TPanel>(this, Client(), "", 0, 0, 439, 203);
   PanelMain = NewControl<TPanel>(this, FClient, "PanelMain", 0, 0, 449, 137);
   Label1 = NewLabel(this, PanelMain, "Label1", 8, 8, 430,
                     "Our sincere apologies, an exception has happened in our software.", true);
@@ -130,11 +130,7 @@ TPlotExceptionForm::TPlotExceptionForm(TComponent* AOwner) : TForm(AOwner) {
   Label6->FocusControl = MemoComments;
 }
 
-TPlotExceptionForm::~TPlotExceptionForm() {
-  // The controls' widgets leave the window before it goes.
-  if (FClient->HandleAllocated() && ControlAreaAllocated())
-    gtk_container_remove(GTK_CONTAINER(ControlArea()), FClient->Handle());
-}
+TPlotExceptionForm::~TPlotExceptionForm() = default;
 
 void TPlotExceptionForm::Send(const std::string& Code, const std::exception& E) {
   if (!PlotDownloadURLProc) return;
@@ -156,7 +152,7 @@ int TPlotExceptionForm::ShowModal() {
 
 void TPlotExceptionForm::BuildWidgets() {
   if (FClient->HandleAllocated()) return;
-  gtk_fixed_put(GTK_FIXED(ControlArea()), FClient->Handle(), 0, 0);
+  ControlArea();
   CreateControlWidgets(FClient);
   WireDialogKeys(Handle(), Button1, Button2);
   gtk_entry_set_activates_default(GTK_ENTRY(Email->Handle()), TRUE);

@@ -251,7 +251,7 @@ TzrPoint TzrCustomScene::LocalToScreen(const TzrPoint& Point) {
 
 // ---------------------------------------------------------------- window
 
-bool TzrCustomScene::ParentIsForm() const { return dynamic_cast<TForm*>(GetParent()) != nullptr; }
+bool TzrCustomScene::ParentIsForm() const { return dynamic_cast<TFormClient*>(GetParent()) != nullptr; }
 
 bool TzrCustomScene::LayeredCase() const { return FTransparency && ParentIsForm() && !FDesignTime; }
 

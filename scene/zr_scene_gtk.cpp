@@ -92,12 +92,12 @@ gboolean OnButtonRelease(GtkWidget*, GdkEventButton* E, void* P) {
   return TRUE;
 }
 
-gboolean OnMotion(GtkWidget*, GdkEventMotion* E, void* P) {
+gboolean OnSceneMotion(GtkWidget*, GdkEventMotion* E, void* P) {
   Self(P)->MouseMove(ShiftOf(E->state), int(std::floor(E->x)), int(std::floor(E->y)));
   return TRUE;
 }
 
-gboolean OnScroll(GtkWidget*, GdkEventScroll* E, void* P) {
+gboolean OnSceneScroll(GtkWidget*, GdkEventScroll* E, void* P) {
   int delta = 0;
   if (E->direction == GDK_SCROLL_UP) delta = 120;
   if (E->direction == GDK_SCROLL_DOWN) delta = -120;
@@ -113,7 +113,7 @@ gboolean OnLeave(GtkWidget*, GdkEventCrossing* E, void* P) {
   return FALSE;
 }
 
-gboolean OnKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
+gboolean OnSceneKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
   TzrCustomScene* scene = Self(P);
   GtkIMContext* im = scene->GetIMContext();
   const bool command = (E->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0;
@@ -215,10 +215,10 @@ void TzrCustomScene::ConnectInput(GtkWidget* Widget) {
   g_signal_connect(Widget, "realize", G_CALLBACK(OnRealize), this);
   g_signal_connect(Widget, "button-press-event", G_CALLBACK(OnButtonPress), this);
   g_signal_connect(Widget, "button-release-event", G_CALLBACK(OnButtonRelease), this);
-  g_signal_connect(Widget, "motion-notify-event", G_CALLBACK(OnMotion), this);
-  g_signal_connect(Widget, "scroll-event", G_CALLBACK(OnScroll), this);
+  g_signal_connect(Widget, "motion-notify-event", G_CALLBACK(OnSceneMotion), this);
+  g_signal_connect(Widget, "scroll-event", G_CALLBACK(OnSceneScroll), this);
   g_signal_connect(Widget, "leave-notify-event", G_CALLBACK(OnLeave), this);
-  g_signal_connect(Widget, "key-press-event", G_CALLBACK(OnKeyPress), this);
+  g_signal_connect(Widget, "key-press-event", G_CALLBACK(OnSceneKeyPress), this);
   g_signal_connect(Widget, "key-release-event", G_CALLBACK(OnKeyRelease), this);
   g_signal_connect(Widget, "focus-in-event", G_CALLBACK(OnFocusIn), this);
   g_signal_connect(Widget, "focus-out-event", G_CALLBACK(OnFocusOut), this);

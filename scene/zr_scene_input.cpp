@@ -189,7 +189,7 @@ void TzrCustomScene::SetCaptured(TzrVisualObject* Value) {
 // ---------------------------------------------------------------- form moving and resizing
 
 void TzrCustomScene::BeginDrag() {
-  auto* parent = dynamic_cast<TComponent*>(GetParent());
+  TComponent* parent = GetParentComponent();
   if (parent && parent->GetTag() == 0xFFFF) return;
   FDragging = true;
   FDownPos = FMousePos;

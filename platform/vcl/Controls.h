@@ -1,57 +1,45 @@
 #pragma once
-// Windowed controls placed in a form: a GtkDrawingArea in the form's control
-// area (a GtkFixed below the menu bar), with the bounds, alignment, tag,
-// cursor and hint that form streams give it. A control placed on another
-// control sits in the same control area at its parent's offset, above it, so
-// what the parent draws lies beneath it. The widget is made on first need,
-// once the parent form has its window; until then the control keeps its
-// values, so controls can be built, streamed and laid out without a display.
+// The windowed control the toolkit's scenes are built on: a GtkDrawingArea
+// with the bounds, alignment, tag, cursor and hint that form streams give
+// it. A custom control lends its parent's container to its own children: a
+// control placed on it sits in the same container at its offset, above it,
+// so what it draws lies beneath them. The widget is made on first need, once
+// the parent form has its window; until then the control keeps its values,
+// so controls can be built, streamed and laid out without a display.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/Classes.h"
 #include "platform/vcl/Cursors.h"
+#include "platform/vcl/WinControls.h"
 
 typedef struct _GtkWidget GtkWidget;
 typedef struct _cairo cairo_t;
 
 class TForm;
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-
-class TCustomControl : public TComponent {
+class TCustomControl : public TWinControl {
  public:
   explicit TCustomControl(TComponent* AOwner);
   ~TCustomControl() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
+  std::string ClassName() const override { return "TCustomControl"; }
 
-  // The form or control the control is placed on (nil: none).
-  TComponent* GetParent() const { return FParent; }
-  virtual void SetParent(TComponent* Value);
-  // The form the control finally sits on, nil when none.
-  TForm* GetParentForm() const;
-  int ControlCount() const { return int(FControls.size()); }
-  TCustomControl* Controls(int Index) const { return FControls[size_t(Index)]; }
+  // Places the control on a form (its client area) or another control; nil
+  // takes it off. Its widget is made again on the new parent.
+  void SetParent(TComponent* Value);
+  void SetParent(TWinControl* Value) override { SetParent(static_cast<TComponent*>(Value)); }
+  void SetParent(std::nullptr_t) { SetParent(static_cast<TComponent*>(nullptr)); }
+  int ControlCount() const { return TWinControl::ControlCount(); }
+  TControl* Controls(int Index) const { return GetControl(Index); }
 
-  int GetLeft() const { return FLeft; }
-  int GetTop() const { return FTop; }
-  int GetWidth() const { return FWidth; }
-  int GetHeight() const { return FHeight; }
-  void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
-  void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
-  void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
-  void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
-  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-  TAlign GetAlign() const { return FAlign; }
-  void SetAlign(TAlign Value);
-  bool GetVisible() const { return FVisible; }
-  void SetVisible(bool Value);
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor Value);
-  const std::string& GetHint() const { return FHint; }
-  void SetHint(const std::string& Value);
+  void SetHint(const std::string& Value) override;
   bool GetShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
   // Offset of the control's top-left corner in its form's client area.
@@ -59,28 +47,28 @@ class TCustomControl : public TComponent {
 
   // The drawing area, made on first call once the parent form has its window
   // (nil before that).
-  GtkWidget* Handle();
-  bool HandleAllocated() const { return FWidget != nullptr; }
+  GtkWidget* Handle() { return TWinControl::Handle(); }
   // Repaints the whole control.
-  void Invalidate();
+  void Invalidate() override;
 
   // Called by the framework while the application is idle after events.
   virtual void InitiateAction() {}
 
   // Streaming: a control is written with, and read into, its parent.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
-  TComponent* GetParentComponent() const override { return FParent; }
-  void SetParentComponent(TComponent* Value) override { SetParent(Value); }
-  bool HasParent() const override { return true; }
 
-  // Fits alClient/alTop/... children into Width x Height (parents call it).
-  static void AlignControls(const std::vector<TCustomControl*>& AControls, int AWidth, int AHeight);
+  // The children's widgets lie in the parent's container, at this control's
+  // offset.
+  GtkWidget* ChildContainer() override;
+  TPoint ChildOrigin() const override;
+  bool ChildrenPlaced() const override { return HandleAllocated(); }
 
  protected:
-  // The drawing area is made: the control sets its window up.
-  virtual void CreateHandle();
-  // The drawing area is about to go.
-  virtual void DestroyHandle();
+  bool CanCreateHandle() const override;
+  GtkWidget* CreateWidget() override;
+  void ConnectSignals() override;
+  void DefaultHandler(TMessage& message) override;
+  void PlaceWidget() override;
   // Draws the control; Cr is clipped to the area GTK asks for.
   virtual void Paint(cairo_t* Cr) { (void)Cr; }
   // The size changed (after SetBounds).
@@ -90,27 +78,12 @@ class TCustomControl : public TComponent {
   // Whether the drawing area gets a window of its own (input, opaque drawing)
   // or draws straight onto what lies beneath it.
   virtual bool WantsOwnWindow() const { return true; }
-  // Places the drawing area at the control's bounds (also after a parent moved).
-  void PlaceWidget();
 
  private:
   static int OnDraw(GtkWidget* Widget, cairo_t* Cr, void* Self);
-  void InsertControl(TCustomControl* AControl);
-  void RemoveControl(TCustomControl* AControl);
-  void FreeHandle();
   void ApplyCursor();
+  void ApplyVisible();
 
-  TComponent* FParent = nullptr;
-  std::vector<TCustomControl*> FControls;
-  GtkWidget* FWidget = nullptr;
-  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
-  TAlign FAlign = alNone;
-  bool FVisible = true;
   TCursor FCursor = crDefault;
-  std::string FHint;
   bool FShowHint = false;
 };
-
-// The form's list of controls, kept by the form for its control area.
-void FormInsertControl(TForm* Form, TCustomControl* AControl);
-void FormRemoveControl(TForm* Form, TCustomControl* AControl);

@@ -135,7 +135,17 @@ std::string ExtractProgramFolder() {
   return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
 }
 
-TForm::TForm(TComponent* AOwner) : TComponent(AOwner) {}
+TForm::TForm(TComponent* AOwner) : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
+  FClient->SetBounds(0, 0, FClientWidth, FClientHeight);
+}
+
+GtkWidget* TFormClient::ChildContainer() { return FForm->ControlArea(); }
+
+bool TFormClient::ChildrenPlaced() const { return FForm->ControlAreaAllocated(); }
+
+int TForm::ControlCount() const { return FClient->ControlCount(); }
+
+TControl* TForm::Controls(int index) const { return FClient->GetControl(index); }
 
 const TClassInfo* TForm::Class() {
   static const TClassInfo* info =
@@ -153,7 +163,8 @@ TForm::~TForm() {
   if (FReleaseSource) g_source_remove(FReleaseSource);
   // The controls are freed later by the owner: they leave the form while
   // its window still exists.
-  while (!FControls.empty()) FControls.back()->SetParent(nullptr);
+  while (FClient->ControlCount() > 0)
+    FClient->GetControl(FClient->ControlCount() - 1)->SetParent(nullptr);
   SetMenu(nullptr);
   if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
@@ -193,12 +204,14 @@ void TForm::SetClientSize(int width, int height) {
   // Without an allocated control area the controls follow the client size;
   // with one, they follow its allocation.
   if (!FControlArea || !gtk_widget_get_realized(FControlArea))
-    TCustomControl::AlignControls(FControls, width, height);
+    FClient->SetBounds(0, 0, width, height);
 }
 
 GtkWidget* TForm::ControlArea() {
   if (FControlArea) return FControlArea;
   Handle();
+  // Making the window may have made the area already (for the controls).
+  if (FControlArea) return FControlArea;
   FControlArea = gtk_fixed_new();
   gtk_box_pack_start(GTK_BOX(FClientBox), FControlArea, TRUE, TRUE, 0);
   g_signal_connect(FControlArea, "size-allocate", G_CALLBACK(OnAreaAllocate), this);
@@ -211,20 +224,11 @@ GtkWidget* TForm::ControlArea() {
 
 void TForm::OnAreaAllocate(GtkWidget*, void* allocation, void* self) {
   auto* a = static_cast<GtkAllocation*>(allocation);
-  TCustomControl::AlignControls(static_cast<TForm*>(self)->FControls, a->width, a->height);
+  static_cast<TForm*>(self)->FClient->SetBounds(0, 0, a->width, a->height);
 }
 
 void TForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
-  for (TCustomControl* control : FControls) Proc(control);
-}
-
-void FormInsertControl(TForm* Form, TCustomControl* AControl) {
-  Form->FControls.push_back(AControl);
-  TCustomControl::AlignControls(Form->FControls, Form->FClientWidth, Form->FClientHeight);
-}
-
-void FormRemoveControl(TForm* Form, TCustomControl* AControl) {
-  std::erase(Form->FControls, AControl);
+  for (int i = 0; i < FClient->ControlCount(); ++i) Proc(FClient->GetControl(i));
 }
 
 void TForm::SetCentered(bool centered) {
@@ -326,9 +330,10 @@ void TForm::CreateHandle() {
   }
   ApplyBorderStyle();
   ApplySize();
-  if (FControls.empty()) return;
+  if (FClient->ControlCount() == 0) return;
   ControlArea();
-  for (TCustomControl* control : FControls) control->Handle();
+  for (int i = 0; i < FClient->ControlCount(); ++i)
+    if (auto* control = dynamic_cast<TWinControl*>(FClient->GetControl(i))) control->Handle();
 }
 
 int TForm::OnDeleteEvent(GtkWidget*, void*, void* self) {

@@ -10,12 +10,30 @@
 #include <vector>
 
 #include "platform/rtl/Classes.h"
+#include "platform/vcl/WinControls.h"
 
 typedef struct _GtkWidget GtkWidget;
 
 class TForm;
 class TMainMenu;
-class TCustomControl;
+
+// A form's client area as the parent of the controls placed on the form: its
+// children's widgets go into the form's control area. It has no widget of its
+// own and is never streamed (the form stands for it).
+class TFormClient : public TWinControl {
+ public:
+  explicit TFormClient(TForm* form) : TWinControl(nullptr), FForm(form) {}
+  std::string ClassName() const override { return "TFormClient"; }
+  TForm* Form() const { return FForm; }
+  GtkWidget* ChildContainer() override;
+  bool ChildrenPlaced() const override;
+
+ protected:
+  bool CanCreateHandle() const override { return false; }
+
+ private:
+  TForm* FForm;
+};
 
 class TApplication : public TComponent {
  public:
@@ -156,10 +174,11 @@ class TForm : public TComponent {
   // The box that holds the form's client area (menu bar first, then the rest).
   GtkWidget* ClientBox();
 
-  // Controls placed directly on the form (TCustomControl, Controls.h), in
-  // placing order; later ones lie above earlier ones.
-  int ControlCount() const { return int(FControls.size()); }
-  TCustomControl* Controls(int index) const { return FControls[size_t(index)]; }
+  // The client area as a control: controls placed on the form are its
+  // children, in placing order; later ones lie above earlier ones.
+  TFormClient* Client() const { return FClient.get(); }
+  int ControlCount() const;
+  TControl* Controls(int index) const;
   // The area the controls' drawing areas sit in (below the menu bar, filling
   // the rest of the client box); made with the window, on first call.
   GtkWidget* ControlArea();
@@ -186,8 +205,6 @@ class TForm : public TComponent {
 
  private:
   friend class TMainMenu;
-  friend void FormInsertControl(TForm*, TCustomControl*);
-  friend void FormRemoveControl(TForm*, TCustomControl*);
   static void OnAreaAllocate(GtkWidget*, void* allocation, void* self);
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
@@ -199,7 +216,7 @@ class TForm : public TComponent {
   GtkWidget* FClientBox = nullptr;
   GtkWidget* FMenuBar = nullptr;
   GtkWidget* FControlArea = nullptr;
-  std::vector<TCustomControl*> FControls;
+  std::unique_ptr<TFormClient> FClient;
   TMainMenu* FMenu = nullptr;
   std::string FCaption;
   int FLeft = 0, FTop = 0;

@@ -94,14 +94,22 @@ bool LeftButtonHeld() { return LeftButton; }
 
 // ---------------- TControl ----------------
 
+const TEnumInfo& AlignInfo() {
+  static const TEnumInfo info{"TAlign",
+                              {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+  return info;
+}
+
 const TClassInfo* TControl::Class() {
   using T = TControl;
   static const TClassInfo* info =
       TClassDecl<T>("TControl", TComponent::Class())
+          .Prop("Tag", &T::GetTag, &T::SetTag).Default(0)
           .Prop("Left", &T::GetLeft, &T::SetLeft)
           .Prop("Top", &T::GetTop, &T::SetTop)
           .Prop("Width", &T::GetWidth, &T::SetWidth)
           .Prop("Height", &T::GetHeight, &T::SetHeight)
+          .Enum("Align", &T::GetAlign, &T::SetAlign, AlignInfo()).Default(alNone)
           .Prop("Enabled", &T::GetEnabled, &T::SetEnabled).Default(1)
           .Prop("Visible", &T::GetVisible, &T::SetVisible).Default(1)
           .Prop("Color", &T::GetColor, &T::SetColor).Stored(&T::IsColorStored)
@@ -120,6 +128,31 @@ void TControl::SetParent(TWinControl* value) {
   if (value == FParent) return;
   if (FParent != nullptr) FParent->RemoveControl(this);
   if (value != nullptr) value->InsertControl(this);
+}
+
+TForm* TControl::GetParentForm() const {
+  for (const TControl* c = this; c != nullptr; c = c->FParent)
+    if (auto* client = dynamic_cast<const TFormClient*>(c)) return client->Form();
+  return nullptr;
+}
+
+TComponent* TControl::GetParentComponent() const {
+  if (auto* client = dynamic_cast<TFormClient*>(FParent)) return client->Form();
+  return FParent;
+}
+
+void TControl::SetParentComponent(TComponent* value) {
+  if (auto* form = dynamic_cast<TForm*>(value)) {
+    SetParent(form->Client());
+    return;
+  }
+  SetParent(dynamic_cast<TWinControl*>(value));
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == FAlign) return;
+  FAlign = value;
+  if (FParent != nullptr) FParent->Realign();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -151,6 +184,7 @@ void TControl::SetVisible(bool value) {
   if (value == FVisible) return;
   FVisible = value;
   Perform(CM_VISIBLECHANGED, value);
+  if (FParent != nullptr && FAlign != alNone) FParent->Realign();
 }
 
 void TControl::SetText(const std::string& value) {
@@ -203,8 +237,12 @@ void TControl::DefaultHandler(TMessage& message) {
       break;
     case CM_COLORCHANGED:
     case CM_ENABLEDCHANGED:
-    case CM_VISIBLECHANGED:
     case CM_TEXTCHANGED:
+      Invalidate();
+      break;
+    case CM_VISIBLECHANGED:
+      if (auto* win = dynamic_cast<TWinControl*>(this); win && win->FWidget)
+        gtk_widget_set_visible(win->FWidget, FVisible);
       Invalidate();
       break;
     case WM_LBUTTONDOWN:
@@ -242,33 +280,67 @@ TWinControl::~TWinControl() {
   if (FParent != nullptr) FParent->RemoveControl(this);
   FCaptureControl = nullptr;
   while (!FControls.empty()) FControls.back()->SetParent(nullptr);
-  if (FWidget != nullptr) {
-    g_signal_handlers_disconnect_by_data(FWidget, this);
-    if (SignalWidget() != FWidget) g_signal_handlers_disconnect_by_data(SignalWidget(), this);
-    g_object_unref(FWidget);
-  }
+  FreeHandle();
 }
 
 GtkWidget* TWinControl::Handle() {
   if (FWidget != nullptr) return FWidget;
+  if (!CanCreateHandle()) return nullptr;
   FWidget = CreateWidget();
   g_object_ref_sink(FWidget);
   gtk_widget_set_size_request(FWidget, FWidth, FHeight);
   ConnectSignals();
+  g_signal_connect(FWidget, "destroy", G_CALLBACK(OnDestroy), this);
   gtk_widget_show_all(FWidget);
+  gtk_widget_set_visible(FWidget, FVisible);
+  if (FParent != nullptr) PlaceWidget();
+  CreateHandle();
   // Windowed children added before the widget existed go in now.
   for (TControl* control : FControls)
     if (auto* win = dynamic_cast<TWinControl*>(control)) win->PlaceWidget();
-  if (FParent != nullptr) PlaceWidget();
   return FWidget;
 }
 
+// The children's widgets go first: they lie in this widget or, for a control
+// that lends its parent's container, beside it.
+void TWinControl::FreeHandle() {
+  for (TControl* control : FControls)
+    if (auto* win = dynamic_cast<TWinControl*>(control)) win->FreeHandle();
+  if (FWidget == nullptr) return;
+  GtkWidget* widget = ReleaseWidget();
+  if (GtkWidget* container = gtk_widget_get_parent(widget))
+    gtk_container_remove(GTK_CONTAINER(container), widget);
+  g_object_unref(widget);
+}
+
+GtkWidget* TWinControl::ReleaseWidget() {
+  GtkWidget* widget = FWidget;
+  DestroyHandle();
+  if (SignalWidget() != widget) g_signal_handlers_disconnect_by_data(SignalWidget(), this);
+  if (InputWidget() != widget) g_signal_handlers_disconnect_by_data(InputWidget(), this);
+  g_signal_handlers_disconnect_by_data(widget, this);
+  FWidget = nullptr;
+  return widget;
+}
+
+// The widget went with its window (the form's window was destroyed while the
+// control still sat in it): the control lets it go and makes a new one on
+// next need.
+void TWinControl::OnDestroy(GtkWidget*, void* self) {
+  g_object_unref(static_cast<TWinControl*>(self)->ReleaseWidget());
+}
+
 void TWinControl::PlaceWidget() {
+  if (FParent == nullptr || !FParent->ChildrenPlaced()) return;
   GtkWidget* widget = Handle();
-  if (FParent == nullptr) return;
+  if (widget == nullptr) return;
   GtkWidget* container = FParent->ChildContainer();
+  const TPoint origin = FParent->ChildOrigin();
+  const int x = origin.X + FLeft, y = origin.Y + FTop;
   if (gtk_widget_get_parent(widget) == nullptr)
-    gtk_fixed_put(GTK_FIXED(container), widget, FLeft, FTop);
+    gtk_fixed_put(GTK_FIXED(container), widget, x, y);
+  else if (gtk_widget_get_parent(widget) == container)
+    gtk_fixed_move(GTK_FIXED(container), widget, x, y);
 }
 
 GtkWidget* TWinControl::CreateWidget() {
@@ -311,11 +383,13 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
   if (FWidget != nullptr) {
     gtk_widget_set_size_request(FWidget, width, height);
-    if (FParent != nullptr && moved)
-      gtk_fixed_move(GTK_FIXED(FParent->ChildContainer()), FWidget, left, top);
+    if (moved) PlaceWidget();
   }
   if (moved) Perform(WM_MOVE, 0, (top << 16) | (left & 0xFFFF));
-  if (sized) Perform(WM_SIZE, 0, (height << 16) | (width & 0xFFFF));
+  if (sized) {
+    Realign();
+    Perform(WM_SIZE, 0, (height << 16) | (width & 0xFFFF));
+  }
 }
 
 void TWinControl::Invalidate() {
@@ -326,7 +400,8 @@ void TWinControl::InsertControl(TControl* control) {
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<intptr_t>(control), 1);
   FControls.push_back(control);
   control->FParent = this;
-  if (auto* win = dynamic_cast<TWinControl*>(control); win && FWidget) win->PlaceWidget();
+  if (auto* win = dynamic_cast<TWinControl*>(control); win && ChildrenPlaced()) win->PlaceWidget();
+  if (control->FAlign != alNone) Realign();
   Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(control), 1);
   if (control->GetParentColor()) control->Perform(CM_PARENTCOLORCHANGED);
   Invalidate();
@@ -334,14 +409,48 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(control), 0);
-  if (auto* win = dynamic_cast<TWinControl*>(control); win && win->FWidget && FWidget)
-    gtk_container_remove(GTK_CONTAINER(ChildContainer()), win->FWidget);
+  if (auto* win = dynamic_cast<TWinControl*>(control); win && win->FWidget) {
+    if (GtkWidget* container = gtk_widget_get_parent(win->FWidget))
+      gtk_container_remove(GTK_CONTAINER(container), win->FWidget);
+  }
   FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
   control->FParent = nullptr;
   if (FMouseControl == control) FMouseControl = nullptr;
   if (FCaptureControl == control) FCaptureControl = nullptr;
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<intptr_t>(control), 0);
   Invalidate();
+}
+
+void TWinControl::Realign() { AlignControls(FControls, FWidth, FHeight); }
+
+void TWinControl::AlignControls(const std::vector<TControl*>& controls, int width, int height) {
+  int left = 0, top = 0, right = width, bottom = height;
+  for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
+    for (TControl* c : controls) {
+      if (c->FAlign != pass || !c->FVisible) continue;
+      switch (pass) {
+        case alTop:
+          c->SetBounds(left, top, right - left, c->FHeight);
+          top += c->FHeight;
+          break;
+        case alBottom:
+          c->SetBounds(left, bottom - c->FHeight, right - left, c->FHeight);
+          bottom -= c->FHeight;
+          break;
+        case alLeft:
+          c->SetBounds(left, top, c->FWidth, bottom - top);
+          left += c->FWidth;
+          break;
+        case alRight:
+          c->SetBounds(right - c->FWidth, top, c->FWidth, bottom - top);
+          right -= c->FWidth;
+          break;
+        default:
+          c->SetBounds(left, top, right - left, bottom - top);
+          break;
+      }
+    }
+  }
 }
 
 void TWinControl::PaintTo(TCanvas* canvas) {
@@ -546,6 +655,7 @@ void TWinControl::OnSizeAllocate(GtkWidget*, void* allocation, void* self) {
   if (a->width == control->FWidth && a->height == control->FHeight) return;
   try {
     control->FWidth = a->width, control->FHeight = a->height;
+    control->Realign();
     control->Perform(WM_SIZE, 0, (a->height << 16) | (a->width & 0xFFFF));
   } catch (...) {
     HandleCallbackException();

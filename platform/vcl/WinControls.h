@@ -122,6 +122,11 @@ bool LeftButtonHeld();
 
 class TControl;
 class TWinControl;
+class TForm;
+
+// How a control fills its parent's client area: not at all, along one edge
+// (taking the room the controls aligned before it left), or the rest.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
@@ -153,6 +158,13 @@ class TControl : public TComponent {
 
   TWinControl* GetParent() const { return FParent; }
   virtual void SetParent(TWinControl* value);
+  // The form the control finally sits on, nil when none.
+  TForm* GetParentForm() const;
+  // Streaming: a control is written with, and read into, its parent; a form
+  // stands for its client area.
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* value) override;
+  bool HasParent() const override { return true; }
 
   int GetLeft() const { return FLeft; }
   int GetTop() const { return FTop; }
@@ -174,8 +186,10 @@ class TControl : public TComponent {
   void SetEnabled(bool value);
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool value);
+  TAlign GetAlign() const { return FAlign; }
+  void SetAlign(TAlign value);
   const std::string& GetHint() const { return FHint; }
-  void SetHint(const std::string& value) { FHint = value; }
+  virtual void SetHint(const std::string& value) { FHint = value; }
   virtual std::string GetText() const { return FText; }
   virtual void SetText(const std::string& value);
   TFont* GetFont() { return &FFont; }
@@ -214,6 +228,7 @@ class TControl : public TComponent {
   bool FParentColor = false;
   bool FEnabled = true;
   bool FVisible = true;
+  TAlign FAlign = alNone;
   bool FParentBackground = true;
   std::string FHint;
   std::string FText;
@@ -231,10 +246,18 @@ class TWinControl : public TControl {
   // The GTK widget, made on first call.
   GtkWidget* Handle();
   bool HandleAllocated() const { return FWidget != nullptr; }
-  // Where children's widgets are placed (the base's own GtkFixed).
+  // Where children's widgets are placed (the base's own GtkFixed), and where
+  // the children's origin lies in it.
   virtual GtkWidget* ChildContainer();
+  virtual TPoint ChildOrigin() const { return TPoint{0, 0}; }
+  // Whether the children's container exists, so that their widgets go in.
+  virtual bool ChildrenPlaced() const { return FWidget != nullptr; }
   void SetBounds(int left, int top, int width, int height) override;
   void Invalidate() override;
+  // Fits the children aligned to an edge or the client area into the
+  // control's client area, in the order top, bottom, left, right, client.
+  void Realign();
+  static void AlignControls(const std::vector<TControl*>& controls, int width, int height);
 
   int ControlCount() const { return int(FControls.size()); }
   TControl* GetControl(int i) const { return FControls[size_t(i)]; }
@@ -293,6 +316,13 @@ class TWinControl : public TControl {
   bool FTabStop = true;
 
   virtual GtkWidget* CreateWidget();
+  // Whether the widget can be made now (Handle answers nil until then).
+  virtual bool CanCreateHandle() const { return true; }
+  // The widget was made and placed, or is about to go.
+  virtual void CreateHandle() {}
+  virtual void DestroyHandle() {}
+  // Gives up the widget: it leaves its container and is released.
+  void FreeHandle();
   // Draws what the framework adds under GTK's own drawing: the erased
   // background and the windowless children.
   virtual void PaintWindow(cairo_t* cr);
@@ -300,9 +330,11 @@ class TWinControl : public TControl {
   static void PaintBitmap(cairo_t* cr, TBitmap* bitmap);
   // The widget that takes focus, clipboard and crossing signals.
   virtual GtkWidget* SignalWidget() { return FWidget; }
-  void ConnectSignals();
-  // Puts the widget into the parent's container, once.
-  void PlaceWidget();
+  virtual void ConnectSignals();
+  friend class TCustomControl;
+  // Puts the widget into the parent's container, or moves it there to the
+  // control's place.
+  virtual void PlaceWidget();
   // True while a GTK signal asks the window procedure about a native action.
   unsigned FNativeMsg = 0;
   bool FNativeAllowed = false;
@@ -312,6 +344,8 @@ class TWinControl : public TControl {
 
  private:
   static int OnDraw(GtkWidget*, cairo_t* cr, void* self);
+  static void OnDestroy(GtkWidget*, void* self);
+  GtkWidget* ReleaseWidget();
   static int OnMotion(GtkWidget*, void* event, void* self);
   static int OnCrossing(GtkWidget*, void* event, void* self);
   static int OnFocus(GtkWidget*, void* event, void* self);

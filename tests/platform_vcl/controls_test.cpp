@@ -1,5 +1,6 @@
 // Windowed controls in forms: alignment, placement of their drawing areas,
-// visibility, cursors, and freeing in either order.
+// visibility, cursors, freeing in either order, and the one control tree that
+// framework controls and drawing-area controls share.
 
 #include "platform/vcl/Controls.h"
 
@@ -150,6 +151,78 @@ TEST(Controls, ControlsAndFormsMayBeFreedInEitherOrder) {
   EXPECT_EQ(child->GetParent(), nullptr);
   EXPECT_FALSE(child->HandleAllocated());
   delete child;
+}
+
+// Where a widget sits in its GtkFixed.
+TPoint FixedPosition(GtkWidget* Widget) {
+  GValue x = G_VALUE_INIT, y = G_VALUE_INIT;
+  g_value_init(&x, G_TYPE_INT);
+  g_value_init(&y, G_TYPE_INT);
+  GtkContainer* fixed = GTK_CONTAINER(gtk_widget_get_parent(Widget));
+  gtk_container_child_get_property(fixed, Widget, "x", &x);
+  gtk_container_child_get_property(fixed, Widget, "y", &y);
+  return TPoint{g_value_get_int(&x), g_value_get_int(&y)};
+}
+
+// A framework control (with a GtkFixed of its own) on a form and on a
+// drawing-area control: its widget lies in the form's control area at the
+// drawing-area control's offset, moves with it, follows the form's
+// alignment, and hides with Visible.
+TEST(Controls, FrameworkControlsShareTheTreeWithDrawingAreaControls) {
+  ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  TForm form(nullptr);
+  form.SetClientSize(300, 200);
+  auto* panel = new TWinControl(&form);
+  panel->SetAlign(alRight);
+  panel->SetWidth(60);
+  panel->SetParent(form.Client());
+  EXPECT_EQ(panel->GetParentForm(), &form);
+  EXPECT_EQ(panel->GetParentComponent(), &form);
+  EXPECT_EQ(form.ControlCount(), 1);
+  EXPECT_EQ(panel->BoundsRect(), (TRect{240, 0, 300, 200}));
+
+  auto* scene = new TCustomControl(&form);
+  scene->SetBounds(20, 10, 100, 80);
+  scene->SetParent(&form);
+  auto* inner = new TWinControl(&form);
+  inner->SetBounds(5, 7, 30, 20);
+  inner->SetParentComponent(scene);
+  form.Show();
+  ASSERT_TRUE(inner->HandleAllocated());
+  EXPECT_EQ(gtk_widget_get_parent(inner->Handle()), form.ControlArea());
+  EXPECT_EQ(gtk_widget_get_parent(panel->Handle()), form.ControlArea());
+  EXPECT_EQ(FixedPosition(inner->Handle()), (TPoint{25, 17}));
+  scene->SetLeft(50);
+  EXPECT_EQ(FixedPosition(inner->Handle()), (TPoint{55, 17}));
+
+  form.SetClientSize(400, 200);  // the control area's allocation realigns
+  for (int i = 0; i < 300 && panel->GetLeft() != 340; ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  EXPECT_EQ(panel->BoundsRect(), (TRect{340, 0, 400, 200}));
+  panel->SetVisible(false);
+  EXPECT_FALSE(gtk_widget_get_visible(panel->Handle()));
+  scene->SetVisible(false);  // the scene's children lie beside it
+  EXPECT_FALSE(gtk_widget_get_visible(inner->Handle()));
+  scene->SetVisible(true);
+  EXPECT_TRUE(gtk_widget_get_visible(inner->Handle()));
+}
+
+// A form read from a stream places its controls through the parent
+// component, a framework control as a drawing-area control.
+TEST(Controls, AFormIsTheParentComponentOfItsControls) {
+  TForm form(nullptr);
+  auto* panel = new TWinControl(&form);
+  panel->SetParentComponent(&form);
+  auto* scene = new TCustomControl(&form);
+  scene->SetParentComponent(&form);
+  std::vector<TComponent*> children;
+  form.GetChildren([&](TComponent* c) { children.push_back(c); }, &form);
+  EXPECT_EQ(children, (std::vector<TComponent*>{panel, scene}));
+  EXPECT_EQ(scene->GetParentComponent(), &form);
+  panel->SetParentComponent(nullptr);
+  EXPECT_EQ(form.ControlCount(), 1);
 }
 
 }  // namespace
