@@ -702,11 +702,37 @@ void TWinControl::NativeKey(uint16_t key, TShiftState shift) {
   gdk_event_free(e);
 }
 
+// Tab reaches a control only when its dialog codes ask for it; otherwise the
+// focus moves on along the window's focus chain.
+bool TWinControl::WantsTab() {
+  return (Perform(WM_GETDLGCODE) & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0;
+}
+
+// An Alt+key is offered, as CM_DIALOGCHAR, to every control of the window,
+// parents before children; the first one that wants it takes it (a
+// control's accelerator).
+bool TWinControl::DialogChar(uint16_t key, TShiftState shift) {
+  TWinControl* root = this;
+  while (root->FParent != nullptr) root = root->FParent;
+  std::function<bool(TControl*)> offer = [&](TControl* control) {
+    if (!control->GetVisible() || !control->GetEnabled()) return false;
+    if (control->Perform(CM_DIALOGCHAR, key, shift) != 0) return true;
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (win == nullptr) return false;
+    for (TControl* child : win->FControls)
+      if (offer(child)) return true;
+    return false;
+  };
+  return offer(root);
+}
+
 bool TWinControl::HandleKey(void* event) {
   auto* e = static_cast<GdkEventKey*>(event);
   const uint16_t key = KeyFromKeyval(e->keyval);
   const TShiftState shift = ShiftFromState(e->state);
   if (e->type == GDK_KEY_RELEASE) return !PerformNative(WM_KEYUP, key, shift);
+  if (key == VK_TAB && !(shift & (ssCtrl | ssAlt)) && !WantsTab()) return false;
+  if ((shift & ssAlt) && key != VK_UNKNOWN && DialogChar(key, shift)) return true;
   FKeyEvent = event;
   FNativeKey = key;
   bool handled = true;

@@ -359,6 +359,8 @@ class TWinControl : public TControl {
   void AskNative(GtkWidget* widget, unsigned msg, const char* signal);
   void TrackMouse(int x, int y);
   bool HandleKey(void* event);
+  bool WantsTab();
+  bool DialogChar(uint16_t key, TShiftState shift);
   bool HandleButton(void* event);
   bool HandleMotion(int x, int y, TShiftState shift);
   TControl* GraphicChildAt(int x, int y);

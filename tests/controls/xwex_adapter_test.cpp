@@ -11,6 +11,7 @@
 #include "controls/XwExMask.h"
 #include "controls/XwExStdCtrls.h"
 #include "platform/vcl/Forms.h"
+#include "tests/support/GdkInput.h"
 
 namespace {
 
@@ -343,6 +344,69 @@ TEST_F(XwExTest, ExtendedControlQueryAndControlListOrder) {
   TCustomMemo plain(nullptr);
   EXPECT_EQ(memo.Perform(CM_XW_IS_EXTENDED), 1);
   EXPECT_EQ(plain.Perform(CM_XW_IS_EXTENDED), 0);
+}
+
+// An edit that asks for Tab through its dialog codes.
+class TTabEdit : public TXwExCustomMaskEdit {
+ public:
+  using TXwExCustomMaskEdit::TXwExCustomMaskEdit;
+
+ protected:
+  void GetDlgCodes(TXwDlgCodes& codes) override {
+    codes = TXwDlgCodes((codes & ~DlgCodeBit(dcNative)) | DlgCodeBit(dcWantTab));
+  }
+};
+
+// A label whose accelerator is Alt+S.
+class TAcceleratorLabel : public TXwExGraphicControl {
+ public:
+  using TXwExGraphicControl::TXwExGraphicControl;
+  int Taken = 0;
+
+ protected:
+  bool WantKey(int key, int shift) override {
+    if (key != 'S' || !(shift & ssAlt)) return false;
+    ++Taken;
+    return true;
+  }
+};
+
+// Dialog keys: Tab reaches only a control whose dialog codes ask for it (the
+// focus moves on otherwise), and an Alt+key goes to the control of the window
+// that wants it, else to the focused control.
+TEST_F(XwExTest, DialogKeysGoWhereTheDialogCodesSay) {
+  TForm form(nullptr);
+  form.SetClientSize(200, 100);
+  auto* plain = new TXwExCustomMaskEdit(&form);
+  plain->SetBounds(0, 0, 80, 24);
+  plain->SetParent(form.Client());
+  auto* tabbing = new TTabEdit(&form);
+  tabbing->SetBounds(0, 30, 80, 24);
+  tabbing->SetParent(form.Client());
+  auto* label = new TAcceleratorLabel(&form);
+  label->SetBounds(0, 60, 80, 20);
+  label->SetParent(form.Client());
+  form.Show();
+  Pump();
+  std::vector<std::string> keys;
+  plain->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
+    keys.push_back("plain " + std::to_string(key));
+  };
+  tabbing->OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
+    keys.push_back("tabbing " + std::to_string(key));
+  };
+  TGdkInput(plain->Handle()).Key(GDK_KEY_Tab);
+  TGdkInput(tabbing->Handle()).Key(GDK_KEY_Tab);
+  EXPECT_EQ(keys, (std::vector<std::string>{"tabbing 9"}));
+  TGdkInput(plain->Handle()).Key(GDK_KEY_s, GDK_MOD1_MASK);
+  EXPECT_EQ(label->Taken, 1);
+  EXPECT_EQ(keys.size(), 1u);
+  TGdkInput(plain->Handle()).Key(GDK_KEY_x, GDK_MOD1_MASK);
+  EXPECT_EQ(keys.back(), "plain 88");
+  label->SetVisible(false);  // a hidden control takes no accelerator
+  TGdkInput(plain->Handle()).Key(GDK_KEY_s, GDK_MOD1_MASK);
+  EXPECT_EQ(label->Taken, 1);
+  EXPECT_EQ(keys.back(), "plain 83");
 }
 
 }  // namespace
