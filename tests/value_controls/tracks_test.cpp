@@ -173,6 +173,21 @@ TEST_F(TracksTest, DragWithAndWithoutTracking) {
   }
 }
 
+TEST_F(TracksTest, ReleaseWithTrackingOffReportsAnyFinalValue) {
+  // The release must fire OnChange even for a final value that a marker
+  // value could be mistaken for.
+  auto* bar = Make<TzrTrackBar>(10, 10);
+  bar->SetBounds(10, 10, 100, 14);
+  bar->SetMax(131070);
+  bar->SetFrequency(65535);
+  bar->SetTracking(false);
+  Listen(bar);
+  Show();
+  DragThumb(bar, {0, 50});
+  EXPECT_EQ(bar->GetValue(), 65535);
+  EXPECT_EQ(Changes, (std::vector<float>{65535}));
+}
+
 TEST_F(TracksTest, ProportionalThumbKeepsItsGrip) {
   auto* t = Make<TzrTrack>(10, 10);
   t->SetBounds(10, 10, 200, 15);
