@@ -83,6 +83,7 @@ TEST_F(ValueGallery, Checks) {
   hudGroup->SetBounds(230, float(rows * 26 + 20), 200, 110);
   hudGroup->SetText(u"HUD group 组");
   Scene.DrawAll();
+  Wait(300);  // the styles' first state animations end before the hover and press
   for (auto& row : grid) {
     row[Hovered]->MouseEnter();
     Press(row[Pressed], 3, 3);
@@ -120,6 +121,8 @@ TEST_F(ValueGallery, Progress) {
   idle->SetBounds(330, 80, 50, 50);
   lines->SetEnabled(true);
   circles->SetEnabled(true);
+  Scene.DrawAll();  // styles applied: the gloss starts sweeping
+  Wait(300);
   Save("value_progress");
   for (TzrControl* c : shown) EXPECT_TRUE(Drawn(c)) << c->GetPosition()->GetX();
   for (TzrControl* c : {lines, circles, idle}) EXPECT_TRUE(Drawn(c));
