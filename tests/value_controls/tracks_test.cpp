@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_tracks.h"
 #include "scene/zr_classes.h"
@@ -361,6 +362,30 @@ TEST_F(ScrollBarTest, HeldArrowStepsBySmallChangeUntilTheEnd) {
   Changes.clear();
   ClickOn(Part(sb, "leftbutton"));
   EXPECT_EQ(Changes, (std::vector<float>{73}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TracksTest, OrientationExchangesTheSizeOnlyInADesigner) {
+  for (bool designing : {false, true}) {
+    SCOPED_TRACE(designing ? "designing" : "running");
+    Scene.DesignTime = designing;
+    auto* bar = Make<TzrTrackBar>(10, 10);
+    auto* sb = Make<TzrScrollBar>(10, 40);
+    auto* pb = Make<TzrProgressBar>(10, 70);
+    bar->SetOrientation(zrVertical);
+    sb->SetOrientation(zrVertical);
+    pb->SetOrientation(zrVertical);
+    EXPECT_EQ(bar->GetWidth(), designing ? 15 : 100);
+    EXPECT_EQ(sb->GetHeight(), designing ? 150 : 18);
+    EXPECT_EQ(pb->GetWidth(), designing ? 20 : 100);
+    delete bar;
+    delete sb;
+    delete pb;
+  }
+  Scene.DesignTime = false;
 }
 
 }  // namespace
