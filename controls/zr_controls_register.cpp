@@ -6,8 +6,11 @@
 #include "controls/zr_buttons.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
+#include "controls/zr_spin_box.h"
+#include "controls/zr_text_box.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -33,6 +36,10 @@ void RegisterStandardControls() {
          TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
          TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
          TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
+    RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
+                                     TzrNumberBox::Class(), TzrSpinBox::Class()});
+    RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
+                              TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
     return true;
   }();
   (void)registered;
