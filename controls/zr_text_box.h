@@ -139,7 +139,6 @@ class TzrCustomTextBox : public TzrControl {
   std::u16string FText;
   bool FNeedChange = false;
   std::u16string FFilterChar;
-  bool FDisableCaret = false;
 
  private:
   // The selection as [Start, End) clamped to the text.
