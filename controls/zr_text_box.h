@@ -21,7 +21,8 @@
 //
 // The first visible character (zr_text_box_paint.cpp with the measuring,
 // hit testing, caret placement and painting) moves right just far enough to
-// keep the caret at the right edge, and left only when the caret passes it.
+// keep the caret at the right edge, and left only when the caret passes it:
+// back to the first character when the text up to the caret fits.
 
 #include <memory>
 #include <string>
@@ -153,6 +154,8 @@ class TzrCustomTextBox : public TzrControl {
   void PlaceSceneCaret();
   float VisibleWidth(int From, int To);
   float WholeTextWidth();
+  // Width of the first K characters.
+  float WidthUpTo(int K);
   TzrCanvas* MeasureCanvas();
   void BuildContextMenu();
 

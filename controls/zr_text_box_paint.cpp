@@ -32,6 +32,11 @@ float TzrCustomTextBox::VisibleWidth(int From, int To) {
   return TextWidth(FText.substr(size_t(From - 1), size_t(To - From + 1)));
 }
 
+float TzrCustomTextBox::WidthUpTo(int K) {
+  if (FPassword) return float(K) * GetPasswordCharWidth();
+  return VisibleWidth(1, K);
+}
+
 float TzrCustomTextBox::WholeTextWidth() {
   if (FPassword) return float(FText.size()) * GetPasswordCharWidth();
   return TextWidth(FText.empty() ? u"a" : FText);
@@ -111,7 +116,10 @@ void TzrCustomTextBox::UpdateFirstVisibleChar() {
   const float room = zrRectWidth(r);
   int& v = FFirstVisibleChar;
   if (v >= k + 1) {
-    v = k <= 0 ? 1 : k;
+    // The caret passed the first visible character: it becomes the first
+    // one shown, unless the text up to the caret fits from the start (a
+    // long text replaced by a short one shows whole, not its last letter).
+    v = k <= 0 || WidthUpTo(k) <= room ? 1 : k;
   } else if (FPassword) {
     while (float(k - v + 1) * GetPasswordCharWidth() > room && v < length) ++v;
   } else {

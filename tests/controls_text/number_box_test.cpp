@@ -124,3 +124,15 @@ TEST_F(NumberBoxTest, UpAndDownStepByTheHorizontalIncrementWithoutAChange) {
   EXPECT_EQ(box->GetValue(), 1);
   EXPECT_EQ(Changes, 1);
 }
+
+// Mended: a long typed number committed to a short value used to leave the
+// view scrolled past the new text, showing only its last digit.
+TEST_F(NumberBoxTest, CommittedShortValueShowsWholeAfterALongText) {
+  TzrNumberBox* box = Number();
+  TypeText(u"1234567890123456789012345");
+  ASSERT_GT(box->GetFirstVisibleChar(), 1);
+  Press(kEnter);
+  EXPECT_EQ(box->GetText(), u"10");
+  EXPECT_EQ(box->GetFirstVisibleChar(), 1);
+  EXPECT_EQ(box->GetCharX(0), box->ContentRect().Left);
+}
