@@ -7,6 +7,15 @@ void TextBoxTest::SetUpTestSuite() {
   Application->Initialize();  // the clipboard lives on the display
 }
 
+TextBoxTest::~TextBoxTest() {
+  for (int i = 0; i < Owner.ComponentCount(); ++i)
+    if (auto* box = dynamic_cast<TzrCustomTextBox*>(Owner.Component(i))) {
+      box->OnChange = nullptr;
+      box->OnChangeTracking = nullptr;
+      box->OnTyping = nullptr;
+    }
+}
+
 void TextBoxTest::Count(TzrCustomTextBox* Box) {
   Box->OnChange = [this](TObject*) { ++Changes; };
   Box->OnChangeTracking = [this](TObject*) { ++Trackings; };

@@ -16,6 +16,8 @@ class TextBoxTest : public ControlsTest {
   static void SetUpTestSuite();
 
  protected:
+  // The boxes outlive this part of the fixture: their events stop counting.
+  ~TextBoxTest() override;
   // A box of class T at (10, Y), shown and focused (which selects its text),
   // counting its events.
   template <class T = TzrTextBox>
