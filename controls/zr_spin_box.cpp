@@ -164,8 +164,7 @@ void TzrSpinBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState) {
   KeyChar = 0;
 }
 
-void TzrSpinBox::BindButton(TzrCustomButton* Button, int Tag,
-                            void (TzrSpinBox::*Click)(TObject*)) {
+void TzrSpinBox::BindButton(TzrCustomButton* Button, int Tag, void (TzrSpinBox::*Click)(TObject*)) {
   Button->SetTag(Tag);
   Button->OnClick = [this, Click](TObject* Sender) { (this->*Click)(Sender); };
   Button->OnMouseDown = [this](TObject* Sender, TMouseButton B, TShiftState S, float X, float Y) {

@@ -334,20 +334,25 @@ void TzrCustomTextBox::DeleteKey(uint16_t Key, TShiftState Shift) {
 
 void TzrCustomTextBox::CtrlLetter(char16_t& KeyChar) {
   switch (KeyChar) {
-    case u'a': case u'A':
+    case u'a':
+    case u'A':
       SelectAll();
       break;
-    case u'c': case u'C':
+    case u'c':
+    case u'C':
       CopyToClipboard();
       break;
-    case u'v': case u'V':
+    case u'v':
+    case u'V':
       PasteFromClipboard();
       DoTyping();
       break;
-    case u'x': case u'X':
+    case u'x':
+    case u'X':
       CutToClipboard();
       break;
-    case u'z': case u'Z':
+    case u'z':
+    case u'Z':
       break;  // no undo in a one-line box
     default:
       return;
@@ -355,15 +360,10 @@ void TzrCustomTextBox::CtrlLetter(char16_t& KeyChar) {
   KeyChar = 0;
 }
 
-void TzrCustomTextBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
-  TzrFreeWatch watch(this);
-  TzrControl::KeyDown(Key, KeyChar, Shift);
-  if (watch.Freed()) return;
-  const int oldCaret = FCaretPosition;
-  FLastChar = KeyChar;
-  FLastKey = Key;
+void TzrCustomTextBox::KeyCommand(uint16_t Key, TShiftState Shift) {
   switch (Key) {
-    case KeyBack: case KeyDelete:
+    case KeyBack:
+    case KeyDelete:
       DeleteKey(Key, Shift);
       break;
     case KeyEnter:
@@ -391,6 +391,16 @@ void TzrCustomTextBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shi
     default:
       break;
   }
+}
+
+void TzrCustomTextBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
+  TzrFreeWatch watch(this);
+  TzrControl::KeyDown(Key, KeyChar, Shift);
+  if (watch.Freed()) return;
+  const int oldCaret = FCaretPosition;
+  FLastChar = KeyChar;
+  FLastKey = Key;
+  KeyCommand(Key, Shift);
   if (watch.Freed()) return;
   // Only typed characters are filtered, and before the Ctrl letters: a box
   // that admits no letters takes no Ctrl+A, C, V, X either.
@@ -466,8 +476,7 @@ void TzrCustomTextBox::ContextMenu(const TzrPoint& ScreenPosition) {
   items->Items(3)->SetEnabled(selected && !FReadOnly);
   items->Items(4)->SetEnabled(GetSelText() != FText);
   FContextMenu->SetPopupComponent(this);
-  FContextMenu->Popup(int(std::nearbyint(ScreenPosition.X)),
-                      int(std::nearbyint(ScreenPosition.Y)));
+  FContextMenu->Popup(int(std::nearbyint(ScreenPosition.X)), int(std::nearbyint(ScreenPosition.Y)));
 }
 
 // ---------------------------------------------------------------- focus and style

@@ -145,6 +145,7 @@ class TzrCustomTextBox : public TzrControl {
   // The selection as [Start, End) clamped to the text.
   void SelectionBounds(int& Start, int& End) const;
   // Key table steps of KeyDown.
+  void KeyCommand(uint16_t Key, TShiftState Shift);
   void DeleteKey(uint16_t Key, TShiftState Shift);
   void CtrlLetter(char16_t& KeyChar);
   int NextWordStart(int P) const;

@@ -31,9 +31,9 @@ void TfrmInterface::CreateLinkControls() {
   zrmMessage = MakeNamed<TzrMemo>(this, "zrmMessage");
   // The device identity is shown, never edited: read-only boxes still let
   // the user select and copy it.
-  TzrTextBox** identity[] = {&eController, &eHardware, &eFirmware,
+  TzrTextBox** identity[] = {&eController,  &eHardware,  &eFirmware,
                              &tbController, &tbHardware, &tbFirmware};
-  const char* identityNames[] = {"eController", "eHardware", "eFirmware",
+  const char* identityNames[] = {"eController",  "eHardware",  "eFirmware",
                                  "tbController", "tbHardware", "tbFirmware"};
   for (int i = 0; i < 6; ++i) {
     *identity[i] = MakeNamed<TzrTextBox>(this, identityNames[i]);

@@ -43,8 +43,8 @@ void TClipboard::SetAsText(const std::u16string& Text) {
   GtkClipboard* clipboard = SystemClipboard();
   if (!clipboard) throw EClipboardException("Cannot open the clipboard: there is no display");
   GError* error = nullptr;
-  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(Text.data()),
-                                glong(Text.size()), nullptr, nullptr, &error);
+  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(Text.data()), glong(Text.size()),
+                                nullptr, nullptr, &error);
   if (!utf8) {
     const std::string reason = error ? error->message : "invalid text";
     g_clear_error(&error);

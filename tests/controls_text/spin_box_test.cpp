@@ -53,9 +53,8 @@ TEST_F(SpinBoxTest, ValueWrapsRoundTheRange) {
     int Step;  // -1 minus, +1 plus, 0 none
     float Set, Want;
   } cases[] = {
-      {"10 plus 1", 10, +1, 0, 0},     {"0 minus 1", 0, -1, 0, 10},
-      {"set 11", 5, 0, 11, 0},         {"set -1", 5, 0, -1, 10},
-      {"inside stays", 4, +1, 0, 5},
+      {"10 plus 1", 10, +1, 0, 0}, {"0 minus 1", 0, -1, 0, 10},   {"set 11", 5, 0, 11, 0},
+      {"set -1", 5, 0, -1, 10},    {"inside stays", 4, +1, 0, 5},
   };
   for (const auto& c : cases) {
     box->SetValue(c.Start);

@@ -55,10 +55,8 @@ enum TState { Normal, Hovered, Focused, Disabled, Password };
 }  // namespace
 
 TEST_F(TextGallery, TextBoxes) {
-  const char* classes[] = {"TzrTextBox", "TzrRoundTextBox", "TzrHudTextBox",
-                           "TzrHudRoundTextBox"};
-  const std::u16string texts[] = {u"Motor poles 14", u"电调设置 ESC", u"Throttle 油门",
-                                  u"s3cr3t"};
+  const char* classes[] = {"TzrTextBox", "TzrRoundTextBox", "TzrHudTextBox", "TzrHudRoundTextBox"};
+  const std::u16string texts[] = {u"Motor poles 14", u"电调设置 ESC", u"Throttle 油门", u"s3cr3t"};
   Canvas(4 * 145 + 10, 5 * 32 + 10);
   std::vector<std::vector<TzrCustomTextBox*>> grid;
   for (int col = 0; col < 4; ++col) {
