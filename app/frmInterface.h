@@ -21,6 +21,7 @@ class TzrCircle;
 class TzrColorKeyAnimation;
 class TzrMemo;
 class TzrTextControl;
+class TzrTextBox;
 class TzrComboBox;
 class TzrButton;
 class TzrCheckBox;
@@ -97,12 +98,13 @@ public:
   TzrColorKeyAnimation* ColorKeyAnimation2 = nullptr;  // blinks the activity lamp
   TzrMemo* eMessage = nullptr;  // message area of the controller pages
   TzrMemo* zrmMessage = nullptr;  // message area of the data-link pages
-  TzrTextControl* eController = nullptr;
-  TzrTextControl* eHardware = nullptr;
-  TzrTextControl* eFirmware = nullptr;
-  TzrTextControl* tbController = nullptr;
-  TzrTextControl* tbHardware = nullptr;
-  TzrTextControl* tbFirmware = nullptr;
+  // Identity of the connected device: read-only text boxes.
+  TzrTextBox* eController = nullptr;
+  TzrTextBox* eHardware = nullptr;
+  TzrTextBox* eFirmware = nullptr;
+  TzrTextBox* tbController = nullptr;
+  TzrTextBox* tbHardware = nullptr;
+  TzrTextBox* tbFirmware = nullptr;
   TzrComboBox* cbFirmware = nullptr;
   TzrComboBox* scbFirmware = nullptr;
   TzrButton* btnUpdate = nullptr;

@@ -7,11 +7,14 @@
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_tracks.h"
+#include "controls/zr_spin_box.h"
+#include "controls/zr_text_box.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -47,6 +50,10 @@ void RegisterStandardControls() {
     RegisterZRObjects(
         "HUD", {TzrHudTrack::Class(), TzrHudTrackBar::Class(), TzrHudScrollBar::Class(),
                 TzrHudCheckBox::Class(), TzrHudRadioButton::Class(), TzrHudGroupBox::Class()});
+    RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
+                                     TzrNumberBox::Class(), TzrSpinBox::Class()});
+    RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
+                              TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
     return true;
   }();
   (void)registered;

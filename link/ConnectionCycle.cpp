@@ -10,6 +10,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_text_box.h"
 #include "link/CarHardware.h"
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"

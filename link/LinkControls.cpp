@@ -6,6 +6,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_text_box.h"
 #include "link/NamedControl.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
@@ -28,12 +29,16 @@ void TfrmInterface::CreateLinkControls() {
   ColorKeyAnimation2 = MakeNamed<TzrColorKeyAnimation>(this, "ColorKeyAnimation2");
   eMessage = MakeNamed<TzrMemo>(this, "eMessage");
   zrmMessage = MakeNamed<TzrMemo>(this, "zrmMessage");
-  eController = MakeNamed<TzrTextControl>(this, "eController");
-  eHardware = MakeNamed<TzrTextControl>(this, "eHardware");
-  eFirmware = MakeNamed<TzrTextControl>(this, "eFirmware");
-  tbController = MakeNamed<TzrTextControl>(this, "tbController");
-  tbHardware = MakeNamed<TzrTextControl>(this, "tbHardware");
-  tbFirmware = MakeNamed<TzrTextControl>(this, "tbFirmware");
+  // The device identity is shown, never edited: read-only boxes still let
+  // the user select and copy it.
+  TzrTextBox** identity[] = {&eController,  &eHardware,  &eFirmware,
+                             &tbController, &tbHardware, &tbFirmware};
+  const char* identityNames[] = {"eController",  "eHardware",  "eFirmware",
+                                 "tbController", "tbHardware", "tbFirmware"};
+  for (int i = 0; i < 6; ++i) {
+    *identity[i] = MakeNamed<TzrTextBox>(this, identityNames[i]);
+    (*identity[i])->SetReadOnly(true);
+  }
   cbFirmware = MakeNamed<TzrComboBox>(this, "cbFirmware");
   scbFirmware = MakeNamed<TzrComboBox>(this, "scbFirmware");
   btnUpdate = MakeNamed<TzrButton>(this, "btnUpdate");

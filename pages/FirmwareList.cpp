@@ -5,6 +5,7 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_text_box.h"
 #include "pages/ModelDatabase.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"
@@ -17,7 +18,8 @@ const char kLampOff[] = "#FF004A00";
 
 bool Ticked(const TMenuItem* item) { return item && item->GetChecked(); }
 
-void SetText(TzrTextControl* control, const std::string& text) {
+template <class T>
+void SetText(T* control, const std::string& text) {
   if (control) control->SetText(UTF8ToUTF16(text));
 }
 
@@ -56,9 +58,9 @@ void TfrmInterface::LoadFirmwareList() {
       FModel == "VO_VAV_OVI_V5" && !FDeviceExtraId.empty() ? FDeviceExtraId : FFirmware;
   const bool lcd = Ticked(LCDProgramCard1);
   const bool channelPage = Ticked(DATALINK2) || Ticked(DATALINK3) || Ticked(DATALINK4);
-  TzrTextControl* modelBox = channelPage ? tbController : eController;
-  TzrTextControl* hardwareBox = channelPage ? tbHardware : eHardware;
-  TzrTextControl* firmwareBox = channelPage ? tbFirmware : eFirmware;
+  TzrTextBox* modelBox = channelPage ? tbController : eController;
+  TzrTextBox* hardwareBox = channelPage ? tbHardware : eHardware;
+  TzrTextBox* firmwareBox = channelPage ? tbFirmware : eFirmware;
   TzrComboBox* list = channelPage ? scbFirmware : cbFirmware;
 
   const auto showIdentity = [&] {

@@ -189,7 +189,15 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "progressbarstyle",
                                            "hudcheckboxstyle",
                                            "hudradiobuttonstyle",
-                                           "hudgroupboxstyle"};
+                                           "hudgroupboxstyle",
+                                           "textboxstyle",
+                                           "roundtextboxstyle",
+                                           "hudtextboxstyle",
+                                           "hudroundtextboxstyle",
+                                           "numberboxstyle",
+                                           "spinboxstyle",
+                                           "hudnumberboxstyle",
+                                           "hudspinboxstyle"};
   EXPECT_EQ(names, wanted);
 }
 

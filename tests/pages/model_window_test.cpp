@@ -9,6 +9,7 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_text_box.h"
 #include "pages/ModelDatabase.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysUtils.h"
@@ -95,10 +96,30 @@ class WindowFirmwareList : public DatabaseFolder {
   void Ensure(T*& control) {
     if (!control) control = new T(FForm.get());
   }
-  std::string Text(TzrTextControl* control) const { return UTF16ToUTF8(control->GetText()); }
+  template <class T>
+  std::string Text(T* control) const {
+    return UTF16ToUTF8(control->GetText());
+  }
 
   std::unique_ptr<TfrmInterface> FForm;
 };
+
+TEST_F(WindowFirmwareList, IdentityFieldsAreReadOnlyTextBoxes) {
+  TfrmInterface& f = *FForm;
+  for (TzrTextBox* box :
+       {f.eController, f.eHardware, f.eFirmware, f.tbController, f.tbHardware, f.tbFirmware}) {
+    SCOPED_TRACE(box->GetName());
+    EXPECT_TRUE(box->GetReadOnly());
+    box->SetText(u"ESC_A");
+    uint16_t key = 0;
+    char16_t typed = u'x';
+    box->KeyDown(key, typed, 0);
+    key = 8;
+    typed = 0;
+    box->KeyDown(key, typed, 0);
+    EXPECT_EQ(Text(box), "ESC_A");
+  }
+}
 
 TEST_F(WindowFirmwareList, LampsButtonsAndBoxesFollowTheRowsAndTheSettingsRead) {
   TfrmInterface& f = *FForm;
