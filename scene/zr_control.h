@@ -48,6 +48,8 @@ class TzrControl : public TzrVisualObject {
   TzrObject* FindResource(const std::string& AResource) override;
   TzrObject* GetResourceLink() const { return FResourceLink; }
   bool GetNeedResource() const { return FNeedResource; }
+  // Marks the style as needed: the next ApplyResource applies it again.
+  void NeedResource() { FNeedResource = true; }
   // The name of the style root the applied style was cloned from.
   const std::string& GetStyleName() const { return FStyleName; }
 

@@ -9,6 +9,7 @@
 #include "scene/zr_control.h"
 #include "scene/zr_gradient.h"
 #include "scene/zr_path.h"
+#include "scene/zr_popup.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resource_objects.h"
 #include "scene/zr_resources.h"
@@ -37,6 +38,7 @@ void RegisterToolkitClasses() {
   RegisterClass(TzrResources::Class());
   RegisterClass(TzrCustomScene::Class());
   RegisterClass(TzoRurev::Class());
+  RegisterPopupClasses();  // "Popup"
 }
 }  // namespace
 
@@ -52,6 +54,7 @@ void InitializeScene() {
 void FinalizeScene() {
   if (!Started) return;
   Started = false;
+  FreeOpenPopups();
   FreeDefaultStyles();
   zrFreeAniThread();
   for (std::u16string& caption : ButtonCaptions) caption.clear();
