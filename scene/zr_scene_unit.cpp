@@ -7,6 +7,7 @@
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_control.h"
+#include "scene/zr_frame.h"
 #include "scene/zr_gradient.h"
 #include "scene/zr_path.h"
 #include "scene/zr_popup.h"
@@ -38,6 +39,7 @@ void RegisterToolkitClasses() {
   RegisterClass(TzrResources::Class());
   RegisterClass(TzrCustomScene::Class());
   RegisterClass(TzoRurev::Class());
+  RegisterZRObjects("Layout", {TzrFrame::Class()});
   RegisterPopupClasses();  // "Popup"
 }
 }  // namespace
