@@ -13,6 +13,7 @@
 #include "platform/rtl/RttiDecl.h"
 #include "scene/zr_canvas.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_message_popup.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -87,7 +88,7 @@ const TClassInfo* TzrPopup::Class() {
 
 void RegisterPopupClasses() {
   static const bool done = [] {
-    RegisterZRObjects("Popup", {TzrPopup::Class()});
+    RegisterZRObjects("Popup", {TzrPopup::Class(), TzrMessagePopup::Class()});
     return true;
   }();
   (void)done;

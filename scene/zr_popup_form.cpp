@@ -23,8 +23,6 @@ namespace {
 std::vector<TzrPopupForm*> Shown;
 gulong PressHook = 0;
 gulong FocusHook = 0;
-const GdkEvent* LastPress = nullptr;
-guint32 LastPressTime = 0;
 
 GdkWindow* ToplevelOf(GtkWidget* Widget) {
   GdkWindow* w = Widget ? gtk_widget_get_window(Widget) : nullptr;
@@ -42,10 +40,9 @@ gboolean OnPressHook(GSignalInvocationHint*, guint Count, const GValue* Params, 
   if (Count < 2) return TRUE;
   auto* e = static_cast<const GdkEvent*>(g_value_get_boxed(&Params[1]));
   if (!e || e->type != GDK_BUTTON_PRESS || !e->button.window) return TRUE;
-  // One press is emitted on every widget it propagates through.
-  if (e == LastPress && e->button.time == LastPressTime) return TRUE;
-  LastPress = e;
-  LastPressTime = e->button.time;
+  // A press propagating through several widgets comes here once for each;
+  // after the first, the activated window is already the active one or no
+  // popup is open, so the repeats change nothing.
   TzrPopupForm* hit = TzrPopupForm::FromWindow(e->button.window);
   if (hit && PressOutside(&e->button)) hit = nullptr;
   TzrPopupForm::WindowActivated(hit);

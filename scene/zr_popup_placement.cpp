@@ -143,7 +143,7 @@ void TzrPopup::ApplySpecialPlacement(bool HasTarget) {
     return;
   }
   // The pointer's position is taken once, when opening.
-  if (FIsOpen) return;
+  if (FPopupForm && FPopupForm->GetShowing()) return;
   int x = 0, y = 0;
   if (!zrPointerPosition(x, y)) return;
   if (FPlacement == zrPlacementMouseCenter) x -= RoundInt(FWidth / 2);

@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 
 #include "scene/zr_popup.h"
+#include "scene/zr_timer.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/GdkInput.h"
 #include "tests/support/MainLoop.h"
@@ -84,6 +85,123 @@ TEST_F(PopupWindowTest, PressInTheMainWindowClosesTheDropDown) {
   EXPECT_TRUE(Drop->GetIsOpen()) << "a press inside the popup keeps it open";
   TGdkInput(Main.Scene->Handle()).Click(300, 200);
   EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, DropDownIsPushedUpAtTheBottomOfTheMonitor) {
+  TzrRect monitor;
+  ASSERT_TRUE(TzrPopupForm(nullptr).MonitorRect(10, 10, monitor));
+  // The box's bottom lies 30 pixels above the monitor's bottom: the 80
+  // pixels of the drop-down do not fit below it.
+  const int top = int(monitor.Bottom) - 30 - 54;
+  Main.Form->SetBounds(100, top, 320, 240);
+  ASSERT_TRUE(PumpUntil([&] { return MainY() == top; }));
+  Drop->SetIsOpen(true);
+  TzrPopupForm* window = Drop->GetPopupForm();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->GetLeft(), MainX() + 40) << "the left edge is kept";
+  EXPECT_EQ(window->GetTop(), int(monitor.Bottom) - 80);
+}
+
+TEST_F(PopupWindowTest, TopPlacementLeavesTheOffsetAsGap) {
+  Drop->SetPlacement(zrPlacementTop);
+  Drop->SetVerticalOffset(5);
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  const int bottom = Drop->GetPopupForm()->GetTop() + 80;
+  EXPECT_EQ(MainY() + 30 - bottom, 5);
+}
+
+TEST_F(PopupWindowTest, EscapeClosesAndIsConsumed) {
+  int keys = 0;
+  Drop->OnKeyDown = [&](TObject*, uint16_t& Key, char16_t&, TShiftState) {
+    if (Key == 27) ++keys;
+  };
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  TGdkInput(Drop->GetPopupScene()->Handle()).Key(GDK_KEY_Escape);
+  EXPECT_FALSE(Drop->GetIsOpen());
+  EXPECT_EQ(keys, 0) << "the key never reached the focused popup";
+
+  // A popup that stays open ignores Escape and lets the key go on.
+  Drop->SetStaysOpen(true);
+  Drop->SetIsOpen(true);
+  uint16_t key = 27;
+  Drop->DialogKey(key, 0);
+  EXPECT_EQ(key, 27);
+  EXPECT_TRUE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, MainWindowActivationClosesTheDropDown) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  GdkEvent* e = gdk_event_new(GDK_FOCUS_CHANGE);
+  e->focus_change.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(Main.Form->Handle())));
+  e->focus_change.in = TRUE;
+  e->focus_change.send_event = TRUE;
+  gtk_widget_send_focus_change(Main.Form->Handle(), e);
+  gdk_event_free(e);
+  EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, OwnerKeepsItsActiveLookWhileTheDropDownHoldsTheKeyboard) {
+  Drop->SetIsOpen(true);
+  GdkEvent* e = gdk_event_new(GDK_FOCUS_CHANGE);
+  e->focus_change.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(Main.Form->Handle())));
+  e->focus_change.in = FALSE;
+  e->focus_change.send_event = TRUE;
+  gtk_widget_send_focus_change(Main.Form->Handle(), e);
+  gdk_event_free(e);
+  EXPECT_FALSE(gtk_widget_get_state_flags(Main.Form->Handle()) & GTK_STATE_FLAG_BACKDROP);
+  EXPECT_TRUE(Drop->GetIsOpen()) << "losing the keyboard to the popup closes nothing";
+}
+
+TEST_F(PopupWindowTest, PressOutsideTheProgramClosesTheDropDown) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  // The grab brings such a press to the popup's window, outside its area.
+  TGdkInput(Drop->GetPopupScene()->Handle()).Click(-20, 300);
+  EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, PointerPlacementTakesThePointerOnceWhenOpening) {
+  GdkDisplay* display = gdk_display_get_default();
+  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
+  gdk_device_warp(pointer, gdk_screen_get_default(), 300, 200);
+  gdk_display_sync(display);
+  Drop->SetPlacement(zrPlacementMouseCenter);
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  EXPECT_EQ(Drop->GetPopupForm()->GetLeft(), 300 - 60);
+  EXPECT_EQ(Drop->GetPopupForm()->GetTop(), 200);
+  gdk_device_warp(pointer, gdk_screen_get_default(), 500, 400);
+  gdk_display_sync(display);
+  Drop->ApplyPlacement();
+  EXPECT_EQ(Drop->GetPopupForm()->GetTop(), 200);
+}
+
+TEST_F(PopupWindowTest, WindowClosedByTheSystemClosesItsPopupAndFreesItself) {
+  int closes = 0;
+  Drop->OnClosePopup = [&](TObject*) { ++closes; };
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  Drop->GetPopupForm()->Close();
+  EXPECT_EQ(Drop->GetPopupForm(), nullptr);
+  EXPECT_FALSE(Drop->GetIsOpen());
+  EXPECT_EQ(Drop->GetParent(), Main.Root);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(PopupWindowTest, WindowFollowsItsTargetWhenDraggedWithIt) {
+  Drop->SetStaysOpen(true);
+  Drop->SetDragWithParent(true);
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetDragTimer(), nullptr);
+  EXPECT_EQ(Drop->GetDragTimer()->GetInterval(), 10u);
+  Main.Form->SetBounds(160, 130, 320, 240);
+  EXPECT_TRUE(PumpUntil([&] { return Drop->GetPopupForm()->GetTop() == 130 + 54; }));
+  EXPECT_EQ(Drop->GetPopupForm()->GetLeft(), 160 + 40);
+  Drop->SetIsOpen(false);
+  EXPECT_EQ(Drop->GetDragTimer(), nullptr);
 }
 
 }  // namespace
