@@ -227,10 +227,10 @@ class TzrPopupForm : public TForm {
  private:
   void Grab();
   void Ungrab();
-  void KeepOwnerActive();
   void ConnectOwner();
   void DisconnectOwner();
   bool FShowing = false;
+  GtkWidget* FOwnerWindow = nullptr;
   unsigned long FOwnerFocusHandler = 0;
   unsigned long FMapHandler = 0;
   unsigned long FReleaseHandler = 0;

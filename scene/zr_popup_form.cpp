@@ -173,7 +173,12 @@ void TzrPopupForm::HidePopup() {
     Ungrab();
 }
 
-void TzrPopupForm::MoveTo(int X, int Y) { SetBounds(X, Y, GetClientWidth(), GetClientHeight()); }
+void TzrPopupForm::MoveTo(int X, int Y) {
+  // Placement runs after every message of a modal loop: an unchanged place
+  // makes no window-system traffic.
+  if (HandleAllocated() && X == GetLeft() && Y == GetTop()) return;
+  SetBounds(X, Y, GetClientWidth(), GetClientHeight());
+}
 
 bool TzrPopupForm::MonitorRect(int X, int Y, TzrRect& Monitor) const {
   GdkDisplay* display = gdk_display_get_default();
@@ -222,22 +227,22 @@ void TzrPopupForm::Ungrab() {
 // ---------------------------------------------------------------- the owner's look
 
 void TzrPopupForm::ConnectOwner() {
-  if (FOwnerFocusHandler || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
-  GtkWidget* owner = FOwnerForm->Handle();
-  FOwnerFocusHandler = g_signal_connect_after(owner, "focus-out-event", G_CALLBACK(KeepActiveLook), this);
-  KeepOwnerActive();
+  if (FOwnerWindow || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
+  // The owner's window may go before this one (its form being freed): the
+  // weak pointer forgets it then.
+  FOwnerWindow = FOwnerForm->Handle();
+  g_object_add_weak_pointer(G_OBJECT(FOwnerWindow), reinterpret_cast<gpointer*>(&FOwnerWindow));
+  FOwnerFocusHandler =
+      g_signal_connect_after(FOwnerWindow, "focus-out-event", G_CALLBACK(KeepActiveLook), this);
+  gtk_widget_unset_state_flags(FOwnerWindow, GTK_STATE_FLAG_BACKDROP);
 }
 
 void TzrPopupForm::DisconnectOwner() {
-  if (!FOwnerFocusHandler) return;
-  if (FOwnerForm && FOwnerForm->HandleAllocated())
-    g_signal_handler_disconnect(FOwnerForm->Handle(), FOwnerFocusHandler);
+  if (!FOwnerWindow) return;
+  g_signal_handler_disconnect(FOwnerWindow, FOwnerFocusHandler);
+  g_object_remove_weak_pointer(G_OBJECT(FOwnerWindow), reinterpret_cast<gpointer*>(&FOwnerWindow));
+  FOwnerWindow = nullptr;
   FOwnerFocusHandler = 0;
-}
-
-void TzrPopupForm::KeepOwnerActive() {
-  if (FOwnerForm && FOwnerForm->HandleAllocated())
-    gtk_widget_unset_state_flags(FOwnerForm->Handle(), GTK_STATE_FLAG_BACKDROP);
 }
 
 // ---------------------------------------------------------------- activation
