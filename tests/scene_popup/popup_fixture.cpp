@@ -97,3 +97,13 @@ void SaveGallery(const std::string& Name, int W, int H, const std::vector<TGalle
   cairo_surface_write_to_png(out, (folder / (Name + ".png")).c_str());
   cairo_surface_destroy(out);
 }
+
+void Later(int Ms, std::function<bool()> Step) {
+  auto* step = new std::function<bool()>(std::move(Step));
+  g_timeout_add(guint(Ms), [](gpointer P) -> gboolean {
+    auto* s = static_cast<std::function<bool()>*>(P);
+    if (!(*s)()) return G_SOURCE_CONTINUE;
+    delete s;
+    return G_SOURCE_REMOVE;
+  }, step);
+}

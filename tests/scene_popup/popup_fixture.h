@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,3 +62,6 @@ void SaveGallery(const std::string& Name, int W, int H, const std::vector<TGalle
 TzrColor BufferPixel(TzrCustomScene* Scene, int X, int Y);
 // The window's position on the screen as GTK knows it.
 void WindowPosition(TForm* Form, int& X, int& Y);
+// Runs Step from the main loop after Ms milliseconds, again every Ms
+// milliseconds while it answers false.
+void Later(int Ms, std::function<bool()> Step);

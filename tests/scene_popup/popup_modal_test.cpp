@@ -14,17 +14,6 @@
 
 namespace {
 
-// Runs Step once from the main loop after Ms milliseconds.
-void Later(int Ms, std::function<void()> Step) {
-  auto* step = new std::function<void()>(std::move(Step));
-  g_timeout_add(guint(Ms), [](gpointer P) -> gboolean {
-    auto* s = static_cast<std::function<void()>*>(P);
-    (*s)();
-    delete s;
-    return G_SOURCE_REMOVE;
-  }, step);
-}
-
 TzrPopup* MakePopup(TSceneForm& F, TzrVisualObject* Target, TzrColor Color) {
   auto* popup = new TzrPopup(F.Form);
   popup->SetBounds(0, 0, 100, 60);
@@ -44,8 +33,9 @@ class PopupModalTest : public PopupTest {
 TEST_F(PopupModalTest, ModalLoopAnswersTheWindowsModalResult) {
   TzrPopup* popup = MakePopup(Main, Target, 0xFF20A060);
   Later(20, [&] {
-    ASSERT_NE(popup->GetPopupForm(), nullptr);
-    popup->GetPopupForm()->SetModalResult(6);
+    EXPECT_NE(popup->GetPopupForm(), nullptr);
+    if (popup->GetPopupForm()) popup->GetPopupForm()->SetModalResult(6);
+    return true;
   });
   EXPECT_EQ(popup->PopupModal(), 6);
   EXPECT_FALSE(popup->GetIsOpen());
@@ -55,7 +45,10 @@ TEST_F(PopupModalTest, ModalLoopAnswersTheWindowsModalResult) {
 
 TEST_F(PopupModalTest, ClosingDuringTheModalLoopCancels) {
   TzrPopup* popup = MakePopup(Main, Target, 0xFF20A060);
-  Later(20, [&] { popup->SetIsOpen(false); });
+  Later(20, [&] {
+    popup->SetIsOpen(false);
+    return true;
+  });
   EXPECT_EQ(popup->PopupModal(), 2);
   EXPECT_EQ(popup->GetPopupForm(), nullptr);
 }
@@ -63,7 +56,10 @@ TEST_F(PopupModalTest, ClosingDuringTheModalLoopCancels) {
 TEST_F(PopupModalTest, ModalLoopEndsWithCancelWhenTheApplicationEnds) {
   TApplication app;  // this test's own application, so that it may end
   TzrPopup* popup = MakePopup(Main, Target, 0xFF20A060);
-  Later(20, [&] { app.Terminate(); });
+  Later(20, [&] {
+    app.Terminate();
+    return true;
+  });
   EXPECT_EQ(popup->PopupModal(), 2);
   EXPECT_EQ(popup->GetPopupForm(), nullptr);
 }
@@ -78,6 +74,7 @@ TEST_F(PopupModalTest, PopupFreedDuringItsModalLoopEndsItWithCancel) {
   Later(20, [&] {
     delete other;
     other = nullptr;
+    return true;
   });
   EXPECT_EQ(popup->PopupModal(), 2);
   EXPECT_EQ(other, nullptr);
