@@ -19,8 +19,9 @@ const TClassInfo* TzrFrame::Class() {
 TzrFrame::TzrFrame(TComponent* AOwner) : TzrVisualObject(AOwner) {}
 
 TzrFrame::~TzrFrame() {
-  Destroying();
+  // Before the free notices: the shown scene forgets its frame on them.
   if (!Designing()) GiveBack();
+  Destroying();
   WatchScene(nullptr);
   FBuffer.reset();
 }
