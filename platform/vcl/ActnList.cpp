@@ -60,15 +60,16 @@ void TBasicAction::RegisterChanges(TBasicActionLink* Value) {
 void TBasicAction::UnRegisterChanges(TBasicActionLink* Value) { std::erase(FClients, Value); }
 
 void TBasicAction::Change() {
-  const std::vector<TBasicActionLink*> links = FClients;
-  for (TBasicActionLink* link : links)
-    if (std::find(FClients.begin(), FClients.end(), link) != FClients.end() && link->OnChange)
-      link->OnChange(this);
+  if (OnChange) OnChange(this);
 }
 
 // ---------------------------------------------------------------- TBasicActionLink
 
 TBasicActionLink::TBasicActionLink(TObject* AClient) { (void)AClient; }
+
+void TBasicActionLink::Change() {
+  if (OnChange) OnChange(FAction);
+}
 
 TBasicActionLink::~TBasicActionLink() {
   if (FAction) FAction->UnRegisterChanges(this);

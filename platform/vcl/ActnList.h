@@ -4,7 +4,7 @@
 // holds a link; a change of the action goes through every link, which
 // passes it on to its client only where the client still shows the
 // action's previous value (the link's "linked" queries), and then the
-// links' OnChange fire. An action list groups actions and may handle their
+// action's OnChange fires. An action list groups actions and may handle their
 // execution and updates.
 //
 // Execute handlers are std::function values, which cannot be compared: an
@@ -49,13 +49,15 @@ class TBasicAction : public TComponent {
   TNotifyEvent GetOnExecute() const;
   virtual void SetOnExecute(const TNotifyEvent& Value);
   TNotifyEvent OnUpdate;
+  // Told after every change of the action.
+  TNotifyEvent OnChange;
 
   void RegisterChanges(TBasicActionLink* Value);
   void UnRegisterChanges(TBasicActionLink* Value);
   const std::vector<TBasicActionLink*>& Clients() const { return FClients; }
 
  protected:
-  // Tells every link's OnChange.
+  // Fires OnChange.
   void Change();
 
   TNotifyEvent FOnExecute;
@@ -63,8 +65,9 @@ class TBasicAction : public TComponent {
   std::vector<TBasicActionLink*> FClients;
 };
 
-// A client's link to an action: holds it, registers with it and passes the
-// action's changes on.
+// A client's link to an action: holds it and registers with it. The action
+// passes each property change through the link's setters; Change tells the
+// client to take all of the action's properties again (OnChange).
 class TBasicActionLink : public TObject {
  public:
   explicit TBasicActionLink(TObject* AClient);
@@ -72,6 +75,7 @@ class TBasicActionLink : public TObject {
 
   TBasicAction* GetAction() const { return FAction; }
   virtual void SetAction(TBasicAction* Value);
+  void Change();
   bool Execute() { return FAction && FAction->Execute(); }
   bool Update() { return FAction && FAction->Update(); }
   virtual bool IsOnExecuteLinked() { return true; }
