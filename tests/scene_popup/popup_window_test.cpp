@@ -67,6 +67,22 @@ TEST_F(PopupWindowTest, DropDownOpensUnderItsTargetInItsOwnWindow) {
   EXPECT_TRUE(OpenPopups->empty());
 }
 
+TEST_F(PopupWindowTest, GalleryDropDownUnderItsTarget) {
+  // The list leaves a margin of its transparent window free.
+  Drop->GetChild(0)->GetVisual()->GetPadding()->SetRect({0, 0, 6, 6});
+  Main.Box(2, 2, 110, 20, 0xFF80B0F0, Drop->GetChild(0)->GetVisual());
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupScene(), nullptr);
+  TzrCustomScene* popupScene = Drop->GetPopupScene();
+  popupScene->UpdateBuffer();
+  Main.Scene->UpdateBuffer();
+  EXPECT_EQ(BufferPixel(popupScene, 60, 40), 0xFF2060C0u);
+  EXPECT_EQ(BufferPixel(popupScene, 117, 77) >> 24, 0u) << "the window's scene is transparent";
+  const int dx = Drop->GetPopupForm()->GetLeft() - MainX();
+  const int dy = Drop->GetPopupForm()->GetTop() - MainY();
+  SaveGallery("popup_dropdown", 360, 280, {{Main.Scene, 20, 20}, {popupScene, 20 + dx, 20 + dy}});
+}
+
 TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
   int closes = 0;
   Drop->OnClosePopup = [&](TObject*) { ++closes; };
