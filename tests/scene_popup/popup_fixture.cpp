@@ -107,3 +107,16 @@ void Later(int Ms, std::function<bool()> Step) {
     return G_SOURCE_REMOVE;
   }, step);
 }
+
+void WithPointerAt(int X, int Y, const std::function<void()>& Step) {
+  GdkDisplay* display = gdk_display_get_default();
+  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    gdk_device_warp(pointer, gdk_screen_get_default(), X, Y);
+    gdk_display_sync(display);
+    Step();
+    int x = 0, y = 0;
+    zrPointerPosition(x, y);
+    if (x == X && y == Y) return;
+  }
+}

@@ -65,3 +65,8 @@ void WindowPosition(TForm* Form, int& X, int& Y);
 // Runs Step from the main loop after Ms milliseconds, again every Ms
 // milliseconds while it answers false.
 void Later(int Ms, std::function<bool()> Step);
+// Moves the pointer to (X, Y) on the screen and runs Step; when the pointer
+// was moved meanwhile (tests of other programs share the display), runs it
+// again, at most five times. Step only records what it finds (the checks
+// come after), and must be able to run again from where it left off.
+void WithPointerAt(int X, int Y, const std::function<void()>& Step);

@@ -11,13 +11,6 @@
 
 namespace {
 
-void WarpPointer(int X, int Y) {
-  GdkDisplay* display = gdk_display_get_default();
-  gdk_device_warp(gdk_seat_get_pointer(gdk_display_get_default_seat(display)),
-                  gdk_screen_get_default(), X, Y);
-  gdk_display_sync(display);
-}
-
 class PopupItemTest : public PopupTest {
  protected:
   void SetUp() override {
@@ -54,12 +47,20 @@ TEST_F(PopupItemTest, HoverOpensAndLeavingClosesUnlessThePointerIsInThePopup) {
   EXPECT_EQ(popup->GetHorizontalOffset(), 4);
   TzrPopupForm* window = popup->GetPopupForm();
   ASSERT_NE(window, nullptr);
-  WarpPointer(window->GetLeft() + 30, window->GetTop() + 30);
-  Item->MouseLeave();
-  EXPECT_TRUE(popup->GetIsOpen()) << "the pointer went into the popup";
-  WarpPointer(window->GetLeft() + 300, window->GetTop() + 300);
-  Item->MouseLeave();
-  EXPECT_FALSE(popup->GetIsOpen());
+  const int x = window->GetLeft(), y = window->GetTop();
+  bool stays = false, closes = false;
+  WithPointerAt(x + 30, y + 30, [&] {
+    if (!popup->GetIsOpen()) Item->MouseEnter();
+    Item->MouseLeave();
+    stays = popup->GetIsOpen();
+  });
+  WithPointerAt(x + 300, y + 300, [&] {
+    if (!popup->GetIsOpen()) Item->MouseEnter();
+    Item->MouseLeave();
+    closes = !popup->GetIsOpen();
+  });
+  EXPECT_TRUE(stays) << "the pointer went into the popup";
+  EXPECT_TRUE(closes);
 }
 
 TEST_F(PopupItemTest, ClosingMenuClosesTheSubMenuThePointerLeft) {
@@ -72,9 +73,15 @@ TEST_F(PopupItemTest, ClosingMenuClosesTheSubMenuThePointerLeft) {
   ASSERT_TRUE(sub->GetPopup()->GetIsOpen());
   EXPECT_EQ(sub->GetPopup()->GetPopupForm()->GetLeft(),
             Item->GetPopup()->GetPopupForm()->GetLeft() + 100) << "to the right of its entry";
-  WarpPointer(5, 5);
-  Item->GetPopup()->SetIsOpen(false);
-  EXPECT_FALSE(sub->GetPopup()->GetIsOpen());
+  bool subClosed = false;
+  WithPointerAt(5, 5, [&] {
+    if (!Item->GetPopup()->GetIsOpen()) Item->MouseEnter();
+    if (!sub->GetPopup()->GetIsOpen()) sub->MouseEnter();
+    Item->GetPopup()->SetIsOpen(false);
+    subClosed = !sub->GetPopup()->GetIsOpen();
+  });
+  EXPECT_TRUE(subClosed);
+  sub->GetPopup()->SetIsOpen(false);
 }
 
 }  // namespace

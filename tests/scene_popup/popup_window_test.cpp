@@ -180,19 +180,21 @@ TEST_F(PopupWindowTest, PressOutsideTheProgramClosesTheDropDown) {
 }
 
 TEST_F(PopupWindowTest, PointerPlacementTakesThePointerOnceWhenOpening) {
-  GdkDisplay* display = gdk_display_get_default();
-  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
-  gdk_device_warp(pointer, gdk_screen_get_default(), 300, 200);
-  gdk_display_sync(display);
   Drop->SetPlacement(zrPlacementMouseCenter);
-  Drop->SetIsOpen(true);
-  ASSERT_NE(Drop->GetPopupForm(), nullptr);
-  EXPECT_EQ(Drop->GetPopupForm()->GetLeft(), 300 - 60);
-  EXPECT_EQ(Drop->GetPopupForm()->GetTop(), 200);
-  gdk_device_warp(pointer, gdk_screen_get_default(), 500, 400);
-  gdk_display_sync(display);
-  Drop->ApplyPlacement();
-  EXPECT_EQ(Drop->GetPopupForm()->GetTop(), 200);
+  int left = 0, top = 0, topLater = 0;
+  WithPointerAt(300, 200, [&] {
+    Drop->SetIsOpen(false);
+    Drop->SetIsOpen(true);
+    left = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetLeft() : -1;
+    top = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetTop() : -1;
+  });
+  WithPointerAt(500, 400, [&] {
+    Drop->ApplyPlacement();
+    topLater = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetTop() : -1;
+  });
+  EXPECT_EQ(left, 300 - 60);
+  EXPECT_EQ(top, 200);
+  EXPECT_EQ(topLater, 200) << "an open popup does not follow the pointer";
 }
 
 TEST_F(PopupWindowTest, WindowClosedByTheSystemClosesItsPopupAndFreesItself) {
