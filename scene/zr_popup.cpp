@@ -89,6 +89,10 @@ const TClassInfo* TzrPopup::Class() {
 void RegisterPopupClasses() {
   static const bool done = [] {
     RegisterZRObjects("Popup", {TzrPopup::Class(), TzrMessagePopup::Class()});
+    // A node's context popup runs modally.
+    zrPopupModalProc = [](TzrVisualObject* Popup) {
+      if (auto* popup = dynamic_cast<TzrPopup*>(Popup)) popup->PopupModal();
+    };
     return true;
   }();
   (void)done;

@@ -248,5 +248,6 @@ int zrPopupIndex(const TzrPopup* P);
 // Frees OpenPopups and the window-event hooks (shutdown).
 void FreeOpenPopups();
 
-// Registers TzrPopup (idempotent).
+// Registers TzrPopup and TzrMessagePopup under "Popup" and lets context
+// popups of nodes run modally (zrPopupModalProc); idempotent.
 void RegisterPopupClasses();

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "scene/zr_popup.h"
+#include "scene/zr_position.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/GdkInput.h"
 #include "tests/support/MainLoop.h"
@@ -41,6 +42,27 @@ TEST_F(PopupModalTest, ModalLoopAnswersTheWindowsModalResult) {
   EXPECT_FALSE(popup->GetIsOpen());
   EXPECT_EQ(popup->GetPopupForm(), nullptr);
   EXPECT_FALSE(popup->GetModal());
+}
+
+TEST_F(PopupModalTest, ContextPopupOfANodeRunsModally) {
+  TzrPopup* popup = MakePopup(Main, Target, 0xFF20A060);
+  popup->SetPlacement(zrPlacementAbsolute);
+  popup->GetPlacementRectangle()->SetRect({400, 300, 401, 301});
+  Target->SetPopup(popup);
+  int placedX = 0, placedY = 0;
+  Later(20, [&] {
+    if (TzrPopupForm* window = popup->GetPopupForm()) {
+      placedX = window->GetLeft();
+      placedY = window->GetTop();
+    }
+    popup->SetModalResult(3);
+    return true;
+  });
+  TGdkInput(Main.Scene->Handle()).Click(30, 30, 3);  // the right button on the target
+  EXPECT_EQ(placedX, 400);
+  EXPECT_EQ(placedY, 300);
+  EXPECT_FALSE(popup->GetIsOpen());
+  EXPECT_EQ(popup->GetModalResult(), 3);
 }
 
 TEST_F(PopupModalTest, ClosingDuringTheModalLoopCancels) {
