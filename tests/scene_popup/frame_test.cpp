@@ -41,7 +41,7 @@ class TPanelForm : public TForm {
   static inline int Made = 0, Freed = 0;
 };
 
-class FrameTest : public PopupTest {
+class SceneFrameTest : public PopupTest {
  protected:
   void SetUp() override {
     Host.Show();
@@ -60,7 +60,7 @@ class FrameTest : public PopupTest {
   TzrFrame* First = nullptr;
 };
 
-TEST_F(FrameTest, OwnSceneIsRefused) {
+TEST_F(SceneFrameTest, OwnSceneIsRefused) {
   TPanelForm panel(nullptr);
   First->SetSceneObject(panel.Scene);
   First->SetSceneObject(Host.Scene);
@@ -68,7 +68,7 @@ TEST_F(FrameTest, OwnSceneIsRefused) {
   EXPECT_EQ(First->GetChild(0), panel.Root);
 }
 
-TEST_F(FrameTest, SecondFrameShowsAFreshCopyFreedWithIt) {
+TEST_F(SceneFrameTest, SecondFrameShowsAFreshCopyFreedWithIt) {
   TPanelForm panel(nullptr);
   First->SetSceneObject(panel.Scene);
   EXPECT_EQ(First->GetChild(0), panel.Root);
@@ -99,7 +99,7 @@ TEST_F(FrameTest, SecondFrameShowsAFreshCopyFreedWithIt) {
   EXPECT_EQ(panel.Scene->GetOpenInFrame(), First) << "the first frame keeps the root";
 }
 
-TEST_F(FrameTest, RootGoesBackWhenTheFrameSwitchesSceneOrIsFreed) {
+TEST_F(SceneFrameTest, RootGoesBackWhenTheFrameSwitchesSceneOrIsFreed) {
   TPanelForm panel(nullptr), other(nullptr);
   First->SetSceneObject(panel.Scene);
   First->SetSceneObject(other.Scene);
@@ -114,7 +114,7 @@ TEST_F(FrameTest, RootGoesBackWhenTheFrameSwitchesSceneOrIsFreed) {
   EXPECT_EQ(other.Scene->GetOpenInFrame(), nullptr);
 }
 
-TEST_F(FrameTest, FreedSceneLeavesTheFrameEmpty) {
+TEST_F(SceneFrameTest, FreedSceneLeavesTheFrameEmpty) {
   auto* panel = new TPanelForm(nullptr);
   First->SetSceneObject(panel->Scene);
   delete panel;
