@@ -2,8 +2,8 @@
 // control through ActionChange; the link keeps later changes from
 // overwriting what the program set on the control itself.
 
-#include "scene/zr_action_link.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_action_link.h"
 #include "scene/zr_control.h"
 
 TBasicAction* TzrControl::GetAction() const {

@@ -118,7 +118,8 @@ void TzrFrame::PaintSnapshot() {
   if (!root || !root->GetIsVisual() || !canvas) return;
   TzrVisualObject* v = root->GetVisual();
   if (!FBuffer)
-    FBuffer = std::make_unique<TzrBitmap>(int(std::nearbyint(FWidth)), int(std::nearbyint(FHeight)));
+    FBuffer =
+        std::make_unique<TzrBitmap>(int(std::nearbyint(FWidth)), int(std::nearbyint(FHeight)));
   const int w = int(std::trunc(FWidth)), h = int(std::trunc(FHeight));
   if (FBuffer->GetWidth() != w || FBuffer->GetHeight() != h) FBuffer->SetSize(w, h);
   FBuffer->Clear(0);

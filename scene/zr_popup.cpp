@@ -55,11 +55,10 @@ int zrPopupIndex(const TzrPopup* P) { return IndexOfPopup(P); }
 
 const TEnumInfo& zrPlacementInfo() {
   static const TEnumInfo info(
-      "TzrPlacement",
-      {"zrPlacementBottom", "zrPlacementTop", "zrPlacementLeft", "zrPlacementRight",
-       "zrPlacementCenter", "zrPlacementBottomCenter", "zrPlacementTopCenter",
-       "zrPlacementLeftCenter", "zrPlacementRightCenter", "zrPlacementAbsolute",
-       "zrPlacementMouse", "zrPlacementMouseCenter"});
+      "TzrPlacement", {"zrPlacementBottom", "zrPlacementTop", "zrPlacementLeft", "zrPlacementRight",
+                       "zrPlacementCenter", "zrPlacementBottomCenter", "zrPlacementTopCenter",
+                       "zrPlacementLeftCenter", "zrPlacementRightCenter", "zrPlacementAbsolute",
+                       "zrPlacementMouse", "zrPlacementMouseCenter"});
   return info;
 }
 
@@ -262,9 +261,8 @@ void TzrPopup::OpenInWindow() {
 }
 
 void TzrPopup::OpenInTarget() {
-  IzoRurev* scene = FPlacementTarget && FPlacementTarget->GetScene()
-                        ? FPlacementTarget->GetScene()
-                        : GetScene();
+  IzoRurev* scene =
+      FPlacementTarget && FPlacementTarget->GetScene() ? FPlacementTarget->GetScene() : GetScene();
   auto* overlay = new TzrVisualObject(this);
   overlay->SetStored(false);
   TzrObject* root = scene ? scene->GetRoot() : nullptr;
@@ -416,7 +414,8 @@ int TzrPopup::RunModalLoop() {
     if (Application->Terminated()) SetModalResult(2);
     if (FPopupForm) {
       ApplyPlacement();
-      if (FPopupForm && FPopupForm->GetModalResult() != 0) FModalResult = FPopupForm->GetModalResult();
+      if (FPopupForm && FPopupForm->GetModalResult() != 0)
+        FModalResult = FPopupForm->GetModalResult();
     }
     result = FModalResult;
   } while (result == 0 && FModal);

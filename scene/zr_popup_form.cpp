@@ -209,14 +209,14 @@ void TzrPopupForm::Grab() {
   // A node's capture inside the scene grabs the pointer itself and lets go
   // of the whole seat on release: the grab is taken again after it.
   if (!FReleaseHandler)
-    FReleaseHandler = g_signal_connect_after(
-        target, "button-release-event",
-        G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer Self) -> gboolean {
-          auto* form = static_cast<TzrPopupForm*>(Self);
-          if (Active() == form) form->Grab();
-          return FALSE;
-        }),
-        this);
+    FReleaseHandler =
+        g_signal_connect_after(target, "button-release-event",
+                               G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer Self) -> gboolean {
+                                 auto* form = static_cast<TzrPopupForm*>(Self);
+                                 if (Active() == form) form->Grab();
+                                 return FALSE;
+                               }),
+                               this);
 }
 
 void TzrPopupForm::Ungrab() {

@@ -19,16 +19,24 @@ int RoundInt(float Value) { return int(std::nearbyint(Value)); }
 // Against the target's own rectangle (0, 0, TW, TH).
 TzrPoint PlaceAtTargetRect(TzrPlacement Placement, const TzrPlacementInput& In) {
   switch (Placement) {
-    case zrPlacementTop: return {In.HO, -In.H - In.VO};
-    case zrPlacementLeft: return {-In.W - In.HO, In.VO};
-    case zrPlacementRight: return {In.TW + In.HO, In.VO};
+    case zrPlacementTop:
+      return {In.HO, -In.H - In.VO};
+    case zrPlacementLeft:
+      return {-In.W - In.HO, In.VO};
+    case zrPlacementRight:
+      return {In.TW + In.HO, In.VO};
     case zrPlacementCenter:
       return {(In.TW - In.W) / 2 + In.HO, (In.TH - In.H) / 2 + In.VO};
-    case zrPlacementBottomCenter: return {In.HO - In.W / 2 + In.TW / 2, In.TH + In.VO};
-    case zrPlacementTopCenter: return {In.HO - In.W / 2 + In.TW / 2, -In.H - In.VO};
-    case zrPlacementLeftCenter: return {-In.W - In.HO, In.VO - In.H / 2 + In.TH / 2};
-    case zrPlacementRightCenter: return {In.TW + In.HO, In.VO - In.H / 2 + In.TH / 2};
-    default: return {In.HO, In.TH + In.VO};
+    case zrPlacementBottomCenter:
+      return {In.HO - In.W / 2 + In.TW / 2, In.TH + In.VO};
+    case zrPlacementTopCenter:
+      return {In.HO - In.W / 2 + In.TW / 2, -In.H - In.VO};
+    case zrPlacementLeftCenter:
+      return {-In.W - In.HO, In.VO - In.H / 2 + In.TH / 2};
+    case zrPlacementRightCenter:
+      return {In.TW + In.HO, In.VO - In.H / 2 + In.TH / 2};
+    default:
+      return {In.HO, In.TH + In.VO};
   }
 }
 
@@ -43,17 +51,22 @@ TzrPoint PlaceCentred(const TzrPlacementInput& In) {
 TzrPoint PlaceAtRect(TzrPlacement Placement, const TzrPlacementInput& In) {
   const TzrRect& r = In.PR;
   switch (Placement) {
-    case zrPlacementTop: return {r.Left + In.HO, r.Top - In.H - In.VO};
+    case zrPlacementTop:
+      return {r.Left + In.HO, r.Top - In.H - In.VO};
     case zrPlacementLeft:
-    case zrPlacementLeftCenter: return {r.Left - In.W - In.HO, r.Top + In.VO};
+    case zrPlacementLeftCenter:
+      return {r.Left - In.W - In.HO, r.Top + In.VO};
     case zrPlacementRight:
-    case zrPlacementRightCenter: return {r.Right + In.HO, r.Top + In.VO};
-    case zrPlacementCenter: return PlaceCentred(In);
+    case zrPlacementRightCenter:
+      return {r.Right + In.HO, r.Top + In.VO};
+    case zrPlacementCenter:
+      return PlaceCentred(In);
     case zrPlacementBottomCenter:
       return {(r.Left + r.Right) / 2 - In.W / 2 + In.HO, r.Bottom + In.VO};
     case zrPlacementTopCenter:
       return {(r.Left + r.Right) / 2 - In.W / 2 + In.HO, r.Top - In.H - In.VO};
-    default: return {r.Left + In.HO, r.Bottom + In.VO};
+    default:
+      return {r.Left + In.HO, r.Bottom + In.VO};
   }
 }
 
@@ -69,13 +82,18 @@ TzrPoint zrPlaceOnScreen(TzrPlacement Placement, const TzrPlacementInput& In) {
   const TzrRect& r = In.PR;
   switch (Placement) {
     case zrPlacementTop:
-    case zrPlacementTopCenter: return {r.Left + In.HO, r.Top - In.H - In.VO};
+    case zrPlacementTopCenter:
+      return {r.Left + In.HO, r.Top - In.H - In.VO};
     case zrPlacementLeft:
-    case zrPlacementLeftCenter: return {r.Left - In.W - In.HO, r.Top + In.VO};
+    case zrPlacementLeftCenter:
+      return {r.Left - In.W - In.HO, r.Top + In.VO};
     case zrPlacementRight:
-    case zrPlacementRightCenter: return {r.Right + In.HO, r.Top + In.VO};
-    case zrPlacementCenter: return PlaceCentred(In);
-    default: return {r.Left + In.HO, r.Bottom + In.VO};
+    case zrPlacementRightCenter:
+      return {r.Right + In.HO, r.Top + In.VO};
+    case zrPlacementCenter:
+      return PlaceCentred(In);
+    default:
+      return {r.Left + In.HO, r.Bottom + In.VO};
   }
 }
 
@@ -97,8 +115,8 @@ void TzrPopup::ApplyPlacement() {
     return;
   }
   if (FPlacementScene != zrPlacementSceneNew) return;
-  TzrPlacementInput in{FWidth, FHeight, FHorizontalOffset, FVerticalOffset,
-                       FPlacementRectangle->GetRect(), 0, 0};
+  TzrPlacementInput in{
+      FWidth, FHeight, FHorizontalOffset, FVerticalOffset, FPlacementRectangle->GetRect(), 0, 0};
   PlaceWindow(Truncated(zrPlaceOnScreen(FPlacement, in)), true);
 }
 

@@ -15,9 +15,9 @@ namespace {
 
 struct TLinkCase {
   const char* Name;
-  std::function<void(TAction&, int)> SetAction;        // the action's value number N
-  std::function<void(TzrTextControl&)> SetOwn;         // the program's own value
-  std::function<bool(TzrTextControl&, int)> Shows;     // control shows value number N
+  std::function<void(TAction&, int)> SetAction;     // the action's value number N
+  std::function<void(TzrTextControl&)> SetOwn;      // the program's own value
+  std::function<bool(TzrTextControl&, int)> Shows;  // control shows value number N
   std::function<bool(TzrTextControl&)> ShowsOwn;
 };
 
@@ -39,7 +39,9 @@ std::vector<TLinkCase> LinkCases() {
   return {
       {"caption", [](TAction& A, int N) { A.SetCaption(u"Caption" + std::u16string(1, u'0' + N)); },
        [](TzrTextControl& C) { C.SetText(u"Own"); },
-       [](TzrTextControl& C, int N) { return C.GetText() == u"Caption" + std::u16string(1, u'0' + N); },
+       [](TzrTextControl& C, int N) {
+         return C.GetText() == u"Caption" + std::u16string(1, u'0' + N);
+       },
        [](TzrTextControl& C) { return C.GetText() == u"Own"; }},
       {"enabled", [](TAction& A, int N) { A.SetEnabled(N % 2 == 0); },
        [](TzrTextControl& C) { C.SetEnabled(false); },
@@ -51,7 +53,9 @@ std::vector<TLinkCase> LinkCases() {
        [](TzrTextControl& C) { return !C.GetVisible(); }},
       {"hint", [](TAction& A, int N) { A.SetHint(u"Hint" + std::u16string(1, u'0' + N)); },
        [](TzrTextControl& C) { C.SetHint(u"Own"); },
-       [](TzrTextControl& C, int N) { return C.GetHint() == u"Hint" + std::u16string(1, u'0' + N); },
+       [](TzrTextControl& C, int N) {
+         return C.GetHint() == u"Hint" + std::u16string(1, u'0' + N);
+       },
        [](TzrTextControl& C) { return C.GetHint() == u"Own"; }},
       // Linking copies no help: the help follows once it agrees (N 1 is 0).
       {"help", [](TAction& A, int N) { A.SetHelpContext(N == 1 ? 0 : 100 + N); },

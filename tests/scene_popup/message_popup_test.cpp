@@ -110,9 +110,9 @@ TEST_F(MessagePopupTest, BuildsTheDialogAndAnswersThePressedButton) {
     checked = true;
     return true;
   });
-  const int result = MessagePopup(u"Title", u"Something happened.", zrMessageWarning,
-                                  B(zrMbOK) | B(zrMbCancel), Main.Scene, nullptr, true, nullptr,
-                                  nullptr);
+  const int result =
+      MessagePopup(u"Title", u"Something happened.", zrMessageWarning, B(zrMbOK) | B(zrMbCancel),
+                   Main.Scene, nullptr, true, nullptr, nullptr);
   EXPECT_TRUE(checked);
   EXPECT_EQ(result, 1);
   EXPECT_TRUE(Main.Root->GetEnabled()) << "enabled again afterwards";

@@ -69,10 +69,10 @@ TEST(PopupPlacement, ScreenPlacementsWithoutTarget) {
     TzrPlacement Placement;
     TzrPoint Expected;
   } cases[] = {
-      {zrPlacementBottom, {13, 57}},       {zrPlacementBottomCenter, {13, 57}},
-      {zrPlacementTop, {13, -13}},         {zrPlacementTopCenter, {13, -13}},
-      {zrPlacementLeft, {-23, 17}},        {zrPlacementLeftCenter, {-23, 17}},
-      {zrPlacementRight, {63, 17}},        {zrPlacementRightCenter, {63, 17}},
+      {zrPlacementBottom, {13, 57}}, {zrPlacementBottomCenter, {13, 57}},
+      {zrPlacementTop, {13, -13}},   {zrPlacementTopCenter, {13, -13}},
+      {zrPlacementLeft, {-23, 17}},  {zrPlacementLeftCenter, {-23, 17}},
+      {zrPlacementRight, {63, 17}},  {zrPlacementRightCenter, {63, 17}},
       {zrPlacementCenter, {23, 27}},
   };
   for (const auto& c : cases) {
@@ -89,7 +89,7 @@ TEST(PopupPlacement, MonitorRuleMovesOnlyLeftAndUp) {
     int X, Y, W, H;
     int ExpectX, ExpectY;
   } cases[] = {
-      {100, 100, 200, 150, 100, 100},   // inside: stays
+      {100, 100, 200, 150, 100, 100},    // inside: stays
       {1200, 100, 200, 150, 1080, 100},  // past the right edge
       {100, 950, 200, 150, 100, 874},    // past the bottom edge
       {1279, 1023, 2, 2, 1278, 1022},    // one pixel past both

@@ -100,12 +100,15 @@ void SaveGallery(const std::string& Name, int W, int H, const std::vector<TGalle
 
 void Later(int Ms, std::function<bool()> Step) {
   auto* step = new std::function<bool()>(std::move(Step));
-  g_timeout_add(guint(Ms), [](gpointer P) -> gboolean {
-    auto* s = static_cast<std::function<bool()>*>(P);
-    if (!(*s)()) return G_SOURCE_CONTINUE;
-    delete s;
-    return G_SOURCE_REMOVE;
-  }, step);
+  g_timeout_add(
+      guint(Ms),
+      [](gpointer P) -> gboolean {
+        auto* s = static_cast<std::function<bool()>*>(P);
+        if (!(*s)()) return G_SOURCE_CONTINUE;
+        delete s;
+        return G_SOURCE_REMOVE;
+      },
+      step);
 }
 
 void WithPointerAt(int X, int Y, const std::function<void()>& Step) {

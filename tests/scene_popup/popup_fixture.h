@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
 #include <memory>
 #include <string>
 #include <vector>

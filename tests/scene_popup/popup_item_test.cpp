@@ -72,7 +72,8 @@ TEST_F(PopupItemTest, ClosingMenuClosesTheSubMenuThePointerLeft) {
   sub->MouseEnter();
   ASSERT_TRUE(sub->GetPopup()->GetIsOpen());
   EXPECT_EQ(sub->GetPopup()->GetPopupForm()->GetLeft(),
-            Item->GetPopup()->GetPopupForm()->GetLeft() + 100) << "to the right of its entry";
+            Item->GetPopup()->GetPopupForm()->GetLeft() + 100)
+      << "to the right of its entry";
   bool subClosed = false;
   WithPointerAt(5, 5, [&] {
     if (!Item->GetPopup()->GetIsOpen()) Item->MouseEnter();

@@ -40,11 +40,10 @@ TzrButton::TzrButton(TComponent* AOwner) : TzrTextControl(AOwner) { SetWidth(80)
 
 const TClassInfo* TzrButton::Class() {
   using T = TzrButton;
-  static const TClassInfo* info =
-      TClassDecl<T>("TzrButton", TzrTextControl::Class())
-          .Prop("ModalResult", &T::GetModalResult, &T::SetModalResult)
-          .Prop("Default", &T::GetDefault, &T::SetDefault)
-          .Prop("Cancel", &T::GetCancel, &T::SetCancel);
+  static const TClassInfo* info = TClassDecl<T>("TzrButton", TzrTextControl::Class())
+                                      .Prop("ModalResult", &T::GetModalResult, &T::SetModalResult)
+                                      .Prop("Default", &T::GetDefault, &T::SetDefault)
+                                      .Prop("Cancel", &T::GetCancel, &T::SetCancel);
   return info;
 }
 
