@@ -10,9 +10,11 @@
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
+#include "scene/zr_action_link.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_lang.h"
 #include "scene/zr_resources.h"
+#include "scene/zr_scene.h"
 
 TzrObject* DefaultStyles = nullptr;
 
@@ -50,8 +52,10 @@ const TClassInfo* TzrControl::Class() {
           .Enum("HelpType", &T::GetHelpType, &T::SetHelpType, HelpTypeInfo())
           .Default(htContext)
           .Prop("HelpKeyword", &T::GetHelpKeyword, &T::SetHelpKeyword)
+          .Stored(&T::IsHelpContextStored)
           .Prop("HelpContext", &T::GetHelpContext, &T::SetHelpContext)
           .Default(0)
+          .Stored(&T::IsHelpContextStored)
           .Prop("Resource", &T::GetResource, &T::SetResource)
           .Prop("TabOrder", &T::GetTabOrderValue, &T::SetTabOrderValue)
           .Default(-1);
@@ -70,6 +74,7 @@ TzrControl::~TzrControl() {
     FBindingObjects.reset();
   }
   SetBindingSource(nullptr);
+  FActionLink.reset();
 }
 
 void TzrControl::Loaded() {
@@ -83,6 +88,7 @@ void TzrControl::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FResourceLink) FResourceLink = nullptr;
   if (AComponent == FBindingSource) SetBindingSource(nullptr);
+  if (FActionLink && AComponent == FActionLink->GetAction()) SetAction(nullptr);
   if (FBindingObjects) std::erase(*FBindingObjects, AComponent);
 }
 
@@ -289,6 +295,9 @@ void FreeDefaultStyles() {
 void RegisterControlClasses() {
   static const bool done = [] {
     RegisterZRObjects("Controls", {TzrControl::Class(), TzrBackground::Class()});
+    zrControlInitiateAction = [](TzrVisualObject* Node) {
+      if (auto* control = dynamic_cast<TzrControl*>(Node)) control->InitiateAction();
+    };
     return true;
   }();
   (void)done;

@@ -15,6 +15,8 @@
 #include "scene/zr_visual.h"
 
 class TEnumInfo;
+class TBasicAction;
+class TzrControlActionLink;
 
 enum THelpType { htKeyword, htContext };
 const TEnumInfo& HelpTypeInfo();
@@ -48,6 +50,8 @@ class TzrControl : public TzrVisualObject {
   TzrObject* FindResource(const std::string& AResource) override;
   TzrObject* GetResourceLink() const { return FResourceLink; }
   bool GetNeedResource() const { return FNeedResource; }
+  // Marks the style as needed: the next ApplyResource applies it again.
+  void NeedResource() { FNeedResource = true; }
   // The name of the style root the applied style was cloned from.
   const std::string& GetStyleName() const { return FStyleName; }
 
@@ -69,6 +73,21 @@ class TzrControl : public TzrVisualObject {
   void ToBindingObjects();
   const std::vector<TzrControl*>& GetBindingObjects() const;
 
+  // ---- actions
+  // The linked action, nil when none.
+  TBasicAction* GetAction() const;
+  // Links the control to the action (nil unlinks): the control takes the
+  // action's caption, enabled and visible state, hint and execute handler
+  // (when the action is loading, only where the control has no own value).
+  void SetAction(TBasicAction* Value);
+  TzrControlActionLink* GetActionLink() const { return FActionLink.get(); }
+  // Copies a full action's properties into the control (see SetAction).
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The link's change event: ActionChange when Sender is the linked action.
+  void DoActionChange(TObject* Sender);
+  // Asks the linked action to update itself.
+  virtual void InitiateAction();
+
   // ---- translation and help
   bool GetAutoTranslate() const { return FAutoTranslate; }
   void SetAutoTranslate(bool Value) { FAutoTranslate = Value; }
@@ -78,6 +97,8 @@ class TzrControl : public TzrVisualObject {
   void SetHelpKeyword(const std::string& Value);
   THelpContext GetHelpContext() const { return FHelpContext; }
   void SetHelpContext(THelpContext Value);
+  // False when a linked action supplies the help.
+  bool IsHelpContextStored() const;
 
   // "ListBoxItemstyle" for TzrListBoxItem: the style named after a class.
   static std::string ClassStyleName(const std::string& AClassName);
@@ -97,6 +118,7 @@ class TzrControl : public TzrVisualObject {
   std::unique_ptr<std::vector<TzrControl*>> FBindingObjects;
   TzrControl* FBindingSource = nullptr;
   bool FAutoTranslate = false;
+  std::unique_ptr<TzrControlActionLink> FActionLink;
   THelpType FHelpType = htContext;
   std::string FHelpKeyword;
   THelpContext FHelpContext = 0;

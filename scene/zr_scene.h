@@ -101,6 +101,12 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void SetDisableUpdate(bool Value) override { FDisableUpdate = Value; }
   bool GetDesignTime() override { return FDesignTime; }
   void SetOpenInFrame(TComponent* Frame) { FOpenInFrame = Frame; }
+  // The frame showing this scene's root, nil when none.
+  TComponent* GetOpenInFrame() const { return FOpenInFrame; }
+  // A copy of the owner form made for a second frame to show (freed when
+  // that frame lets go of the scene), nil when none.
+  TComponent* GetCloneFrame() const { return FCloneFrame; }
+  void SetCloneFrame(TComponent* Form) { FCloneFrame = Form; }
 
   // ---- what the repaint cycle has done (diagnostics and tests)
   // Rectangles handed to GTK as invalid since the last draw of the window.
@@ -241,6 +247,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FHovered = nullptr;
   TzrVisualObject* FDesignRoot = nullptr;
   TComponent* FOpenInFrame = nullptr;
+  TComponent* FCloneFrame = nullptr;
   TTimer* FShowTimer = nullptr;
   TNotifyEvent FOnFlush;
   TzrPoint FMousePos{};

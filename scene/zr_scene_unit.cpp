@@ -7,8 +7,10 @@
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_control.h"
+#include "scene/zr_frame.h"
 #include "scene/zr_gradient.h"
 #include "scene/zr_path.h"
+#include "scene/zr_popup.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resource_objects.h"
 #include "scene/zr_resources.h"
@@ -37,6 +39,8 @@ void RegisterToolkitClasses() {
   RegisterClass(TzrResources::Class());
   RegisterClass(TzrCustomScene::Class());
   RegisterClass(TzoRurev::Class());
+  RegisterZRObjects("Layout", {TzrFrame::Class()});
+  RegisterPopupClasses();  // "Popup"
 }
 }  // namespace
 
@@ -52,6 +56,7 @@ void InitializeScene() {
 void FinalizeScene() {
   if (!Started) return;
   Started = false;
+  FreeOpenPopups();
   FreeDefaultStyles();
   zrFreeAniThread();
   for (std::u16string& caption : ButtonCaptions) caption.clear();

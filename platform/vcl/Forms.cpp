@@ -31,7 +31,9 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
   if (FInitialized) return;
   // The toolkit positions popups and moves windows itself, which needs X11.
-  gdk_set_allowed_backends("x11");
+  // Chosen once, before GTK starts (a second application object finds it
+  // started).
+  if (!gdk_display_get_default()) gdk_set_allowed_backends("x11");
   if (!gtk_init_check(nullptr, nullptr)) throw Exception("Cannot open the display");
   FInitialized = true;
   InstallSynchronizeSource();

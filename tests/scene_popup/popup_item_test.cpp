@@ -1,0 +1,88 @@
+// Popup items: the entry's sub-items live in its popup and stream as its
+// children; hovering opens the popup, leaving closes it unless the pointer
+// went into it, and a closing popup closes the sub-menus the pointer left.
+
+#include <gtk/gtk.h>
+
+#include "platform/rtl/Streams.h"
+#include "scene/zr_popup_item.h"
+#include "tests/scene_popup/popup_fixture.h"
+#include "tests/support/MainLoop.h"
+
+namespace {
+
+class PopupItemTest : public PopupTest {
+ protected:
+  void SetUp() override {
+    Main.Show();
+    Item = MakeItem(Main.Root, 20, 20);
+  }
+  TzrPopupItem* MakeItem(TzrObject* Parent, float X, float Y) {
+    auto* item = new TzrPopupItem(Main.Form);
+    item->SetBounds(X, Y, 100, 24);
+    item->SetParent(Parent);
+    item->GetPopup()->SetBounds(0, 0, 120, 80);
+    return item;
+  }
+  TSceneForm Main{140, 140, 320, 240};
+  TzrPopupItem* Item = nullptr;
+};
+
+TEST_F(PopupItemTest, SubItemsLiveInThePopupAndStreamAsTheItemsChildren) {
+  TBox* entry = Main.Box(0, 0, 120, 20, 0xFFC0C0C0, Item);
+  EXPECT_EQ(entry->GetParent(), Item->GetPopup());
+  EXPECT_EQ(Item->GetPopup()->GetParent(), Item);
+  EXPECT_EQ(entry->GetParentComponent(), Item);
+  std::vector<TComponent*> streamed;
+  Item->GetChildren([&](TComponent* C) { streamed.push_back(C); }, Main.Form);
+  ASSERT_EQ(streamed.size(), 1u);
+  EXPECT_EQ(streamed[0], entry);
+}
+
+TEST_F(PopupItemTest, HoverOpensAndLeavingClosesUnlessThePointerIsInThePopup) {
+  Item->SetHorizontalOffset(4);
+  Item->MouseEnter();
+  TzrPopup* popup = Item->GetPopup();
+  ASSERT_TRUE(popup->GetIsOpen());
+  EXPECT_EQ(popup->GetHorizontalOffset(), 4);
+  TzrPopupForm* window = popup->GetPopupForm();
+  ASSERT_NE(window, nullptr);
+  const int x = window->GetLeft(), y = window->GetTop();
+  bool stays = false, closes = false;
+  WithPointerAt(x + 30, y + 30, [&] {
+    if (!popup->GetIsOpen()) Item->MouseEnter();
+    Item->MouseLeave();
+    stays = popup->GetIsOpen();
+  });
+  WithPointerAt(x + 300, y + 300, [&] {
+    if (!popup->GetIsOpen()) Item->MouseEnter();
+    Item->MouseLeave();
+    closes = !popup->GetIsOpen();
+  });
+  EXPECT_TRUE(stays) << "the pointer went into the popup";
+  EXPECT_TRUE(closes);
+}
+
+TEST_F(PopupItemTest, ClosingMenuClosesTheSubMenuThePointerLeft) {
+  TzrPopupItem* sub = MakeItem(Item, 0, 0);
+  ASSERT_EQ(sub->GetParent(), Item->GetPopup());
+  sub->SetPlacement(zrPlacementRight);
+  Item->MouseEnter();
+  ASSERT_TRUE(Item->GetPopup()->GetIsOpen());
+  sub->MouseEnter();
+  ASSERT_TRUE(sub->GetPopup()->GetIsOpen());
+  EXPECT_EQ(sub->GetPopup()->GetPopupForm()->GetLeft(),
+            Item->GetPopup()->GetPopupForm()->GetLeft() + 100)
+      << "to the right of its entry";
+  bool subClosed = false;
+  WithPointerAt(5, 5, [&] {
+    if (!Item->GetPopup()->GetIsOpen()) Item->MouseEnter();
+    if (!sub->GetPopup()->GetIsOpen()) sub->MouseEnter();
+    Item->GetPopup()->SetIsOpen(false);
+    subClosed = !sub->GetPopup()->GetIsOpen();
+  });
+  EXPECT_TRUE(subClosed);
+  sub->GetPopup()->SetIsOpen(false);
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// Popups in windows of their own on the display: where the window goes, how
+// opening toggles, and what closes an open drop-down (Escape, a press in
+// the main window, the main window's activation, a press outside).
+
+#include <gtk/gtk.h>
+
+#include "scene/zr_popup.h"
+#include "scene/zr_timer.h"
+#include "tests/scene_popup/popup_fixture.h"
+#include "tests/support/GdkInput.h"
+#include "tests/support/MainLoop.h"
+
+namespace {
+
+class PopupWindowTest : public PopupTest {
+ protected:
+  // A drop-down of 120 x 80 for a box at (40, 30) of 120 x 24 in a form at
+  // (100, 100).
+  void SetUp() override {
+    Main.Show();
+    Drop = new TzrPopup(Main.Form);
+    Drop->SetBounds(0, 0, 120, 80);
+    Drop->SetParent(Main.Root);
+    Drop->SetPlacementTarget(Target);
+    Main.Box(0, 0, 120, 80, 0xFF2060C0, Drop)->SetAlign(vaClient);
+  }
+  void TearDown() override {
+    if (Drop) Drop->SetIsOpen(false);
+    PopupTest::TearDown();
+  }
+  int MainX() {
+    int x, y;
+    WindowPosition(Main.Form, x, y);
+    return x;
+  }
+  int MainY() {
+    int x, y;
+    WindowPosition(Main.Form, x, y);
+    return y;
+  }
+
+  TSceneForm Main{100, 100, 320, 240};
+  TBox* Target = Main.Box(40, 30, 120, 24, 0xFFE0E0E0);
+  TzrPopup* Drop = nullptr;
+};
+
+TEST_F(PopupWindowTest, DropDownOpensUnderItsTargetInItsOwnWindow) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  TzrPopupForm* window = Drop->GetPopupForm();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->GetLeft(), MainX() + 40);
+  EXPECT_EQ(window->GetTop(), MainY() + 30 + 24);
+  EXPECT_EQ(window->GetClientWidth(), 120);
+  EXPECT_EQ(window->GetClientHeight(), 80);
+  EXPECT_EQ(Drop->GetScene(), static_cast<IzoRurev*>(Drop->GetPopupScene()));
+  EXPECT_TRUE(Drop->GetPopupScene()->GetTransparencyValue());
+  ASSERT_NE(OpenPopups, nullptr);
+  EXPECT_EQ(OpenPopups->back(), Drop);
+  EXPECT_EQ(TzrPopupForm::Active(), window);
+
+  Drop->SetIsOpen(false);
+  EXPECT_EQ(Drop->GetPopupForm(), nullptr);
+  EXPECT_EQ(Drop->GetParent(), Main.Root);
+  EXPECT_FALSE(Drop->GetVisible());
+  EXPECT_EQ(Drop->GetScene(), static_cast<IzoRurev*>(Main.Scene));
+  EXPECT_TRUE(OpenPopups->empty());
+}
+
+TEST_F(PopupWindowTest, GalleryDropDownUnderItsTarget) {
+  // The list leaves a margin of its transparent window free.
+  Drop->GetChild(0)->GetVisual()->GetPadding()->SetRect({0, 0, 6, 6});
+  Main.Box(2, 2, 110, 20, 0xFF80B0F0, Drop->GetChild(0)->GetVisual());
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupScene(), nullptr);
+  TzrCustomScene* popupScene = Drop->GetPopupScene();
+  popupScene->UpdateBuffer();
+  Main.Scene->UpdateBuffer();
+  EXPECT_EQ(BufferPixel(popupScene, 60, 40), 0xFF2060C0u);
+  EXPECT_EQ(BufferPixel(popupScene, 117, 77) >> 24, 0u) << "the window's scene is transparent";
+  const int dx = Drop->GetPopupForm()->GetLeft() - MainX();
+  const int dy = Drop->GetPopupForm()->GetTop() - MainY();
+  SaveGallery("popup_dropdown", 360, 280, {{Main.Scene, 20, 20}, {popupScene, 20 + dx, 20 + dy}});
+}
+
+TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
+  int closes = 0;
+  Drop->OnClosePopup = [&](TObject*) { ++closes; };
+  Drop->Popup();
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  Drop->Popup();
+  EXPECT_EQ(Drop->GetPopupForm(), nullptr);
+  EXPECT_FALSE(Drop->GetIsOpen());
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(PopupWindowTest, PressInTheMainWindowClosesTheDropDown) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  TGdkInput(Drop->GetPopupScene()->Handle()).Click(10, 10);
+  EXPECT_TRUE(Drop->GetIsOpen()) << "a press inside the popup keeps it open";
+  TGdkInput(Main.Scene->Handle()).Click(300, 200);
+  EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, DropDownIsPushedUpAtTheBottomOfTheMonitor) {
+  TzrRect monitor;
+  ASSERT_TRUE(TzrPopupForm(nullptr).MonitorRect(10, 10, monitor));
+  // The box's bottom lies 30 pixels above the monitor's bottom: the 80
+  // pixels of the drop-down do not fit below it.
+  const int top = int(monitor.Bottom) - 30 - 54;
+  Main.Form->SetBounds(100, top, 320, 240);
+  ASSERT_TRUE(PumpUntil([&] { return MainY() == top; }));
+  Drop->SetIsOpen(true);
+  TzrPopupForm* window = Drop->GetPopupForm();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->GetLeft(), MainX() + 40) << "the left edge is kept";
+  EXPECT_EQ(window->GetTop(), int(monitor.Bottom) - 80);
+}
+
+TEST_F(PopupWindowTest, TopPlacementLeavesTheOffsetAsGap) {
+  Drop->SetPlacement(zrPlacementTop);
+  Drop->SetVerticalOffset(5);
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  const int bottom = Drop->GetPopupForm()->GetTop() + 80;
+  EXPECT_EQ(MainY() + 30 - bottom, 5);
+}
+
+TEST_F(PopupWindowTest, EscapeClosesAndIsConsumed) {
+  int keys = 0;
+  Drop->OnKeyDown = [&](TObject*, uint16_t& Key, char16_t&, TShiftState) {
+    if (Key == 27) ++keys;
+  };
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  TGdkInput(Drop->GetPopupScene()->Handle()).Key(GDK_KEY_Escape);
+  EXPECT_FALSE(Drop->GetIsOpen());
+  EXPECT_EQ(keys, 0) << "the key never reached the focused popup";
+
+  // A popup that stays open ignores Escape and lets the key go on.
+  Drop->SetStaysOpen(true);
+  Drop->SetIsOpen(true);
+  uint16_t key = 27;
+  Drop->DialogKey(key, 0);
+  EXPECT_EQ(key, 27);
+  EXPECT_TRUE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, MainWindowActivationClosesTheDropDown) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  GdkEvent* e = gdk_event_new(GDK_FOCUS_CHANGE);
+  e->focus_change.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(Main.Form->Handle())));
+  e->focus_change.in = TRUE;
+  e->focus_change.send_event = TRUE;
+  gtk_widget_send_focus_change(Main.Form->Handle(), e);
+  gdk_event_free(e);
+  EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, OwnerKeepsItsActiveLookWhileTheDropDownHoldsTheKeyboard) {
+  Drop->SetIsOpen(true);
+  GdkEvent* e = gdk_event_new(GDK_FOCUS_CHANGE);
+  e->focus_change.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(Main.Form->Handle())));
+  e->focus_change.in = FALSE;
+  e->focus_change.send_event = TRUE;
+  gtk_widget_send_focus_change(Main.Form->Handle(), e);
+  gdk_event_free(e);
+  EXPECT_FALSE(gtk_widget_get_state_flags(Main.Form->Handle()) & GTK_STATE_FLAG_BACKDROP);
+  EXPECT_TRUE(Drop->GetIsOpen()) << "losing the keyboard to the popup closes nothing";
+}
+
+TEST_F(PopupWindowTest, PressOutsideTheProgramClosesTheDropDown) {
+  Drop->SetIsOpen(true);
+  ASSERT_TRUE(Drop->GetIsOpen());
+  // The grab brings such a press to the popup's window, outside its area.
+  TGdkInput(Drop->GetPopupScene()->Handle()).Click(-20, 300);
+  EXPECT_FALSE(Drop->GetIsOpen());
+}
+
+TEST_F(PopupWindowTest, PointerPlacementTakesThePointerOnceWhenOpening) {
+  Drop->SetPlacement(zrPlacementMouseCenter);
+  int left = 0, top = 0, topLater = 0;
+  WithPointerAt(300, 200, [&] {
+    Drop->SetIsOpen(false);
+    Drop->SetIsOpen(true);
+    left = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetLeft() : -1;
+    top = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetTop() : -1;
+  });
+  WithPointerAt(500, 400, [&] {
+    Drop->ApplyPlacement();
+    topLater = Drop->GetPopupForm() ? Drop->GetPopupForm()->GetTop() : -1;
+  });
+  EXPECT_EQ(left, 300 - 60);
+  EXPECT_EQ(top, 200);
+  EXPECT_EQ(topLater, 200) << "an open popup does not follow the pointer";
+}
+
+TEST_F(PopupWindowTest, WindowClosedByTheSystemClosesItsPopupAndFreesItself) {
+  int closes = 0;
+  Drop->OnClosePopup = [&](TObject*) { ++closes; };
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  Drop->GetPopupForm()->Close();
+  EXPECT_EQ(Drop->GetPopupForm(), nullptr);
+  EXPECT_FALSE(Drop->GetIsOpen());
+  EXPECT_EQ(Drop->GetParent(), Main.Root);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(PopupWindowTest, WindowFollowsItsTargetWhenDraggedWithIt) {
+  Drop->SetStaysOpen(true);
+  Drop->SetDragWithParent(true);
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetDragTimer(), nullptr);
+  EXPECT_EQ(Drop->GetDragTimer()->GetInterval(), 10u);
+  Main.Form->SetBounds(160, 130, 320, 240);
+  EXPECT_TRUE(PumpUntil([&] { return Drop->GetPopupForm()->GetTop() == 130 + 54; }));
+  EXPECT_EQ(Drop->GetPopupForm()->GetLeft(), 160 + 40);
+  Drop->SetIsOpen(false);
+  EXPECT_EQ(Drop->GetDragTimer(), nullptr);
+}
+
+}  // namespace
