@@ -153,6 +153,31 @@ TEST(ShapeCallout, OutlinesAsPathOperations) {
 
 // ---------------- drawing ----------------
 
+// A rounded outline (callout path, corners path) is one figure: it fills
+// inside, its straight sides are stroked, and no line runs in from where
+// the canvas drew before.
+TEST(PlotShape, RoundedOutlinesFillAsOneFigure) {
+  for (bool callout : {true, false}) {
+    TShapeFixture f;
+    f.Canvas->MoveTo(0, 149);
+    TPlotShape s(&f.Panel);
+    s.GetShadow()->SetVisible(false);
+    s.SetColor(clYellow);
+    s.SetRoundSize(20);
+    if (callout)
+      s.GetCallout()->SetSide(csRight);
+    else
+      s.GetCorners()->GetLeftBottom()->SetStyle(cosBevel);
+    s.ShapeBounds = TRect{60, 40, 160, 100};
+    s.Draw();
+    for (TPoint p : {TPoint{110, 70}, TPoint{64, 70}, TPoint{110, 44}, TPoint{155, 96}})
+      EXPECT_EQ(f.Canvas->Pixel(p.X, p.Y), clYellow) << callout << Text(p);
+    EXPECT_EQ(f.Canvas->Pixel(110, 40), clBlack) << callout;
+    EXPECT_EQ(f.Canvas->Pixel(30, 97), clWhite) << callout;  // towards (0, 149)
+    EXPECT_EQ(f.Canvas->Pixel(60, 40), clWhite) << callout;  // outside the round corner
+  }
+}
+
 TEST(PlotShape, ChildrenStackFromTheFirstChildPosition) {
   TShapeFixture f;
   TPlotShape s(&f.Panel);
