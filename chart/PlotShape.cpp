@@ -194,7 +194,12 @@ TPlotCustomShape::TPlotCustomShape(TCustomPlotPanel* AOwner) {
   FChildren->IShapeClass = &PlotShapeOf<TPlotShape>;
 }
 
-TPlotCustomShape::~TPlotCustomShape() = default;
+// The children go first, with the panel forgotten: a child leaving asks its
+// owner to repaint, which must not reach a panel that is itself going.
+TPlotCustomShape::~TPlotCustomShape() {
+  FParent = nullptr;
+  FChildren.reset();
+}
 
 TPlotCustomShapeClass TPlotCustomShape::GetChildClass() const { return &PlotShapeOf<TPlotShape>; }
 

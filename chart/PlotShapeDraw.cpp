@@ -101,7 +101,7 @@ void TPlotCustomShape::InternalDraw(TCustomPlotPanel* Panel, std::span<const TPo
 
 void TPlotCustomShape::DrawEffect(TPlotShadow* Effect, int Sign, TCanvas3D* C, const TRect& R,
                                   double Angle, int Z) {
-  if (Effect == nullptr || !Effect->ShouldDraw() || C->GetBrush()->GetStyle() == bsClear) return;
+  if (Effect == nullptr || !Effect->ShouldDraw() || FBrush->GetStyle() == bsClear) return;
   TRect r = R;
   if (FPen->GetVisible() && FPen->GetWidth() > 1) {
     int grow = Sign * (FPen->GetWidth() / 2);

@@ -96,7 +96,7 @@ void TCustomTextShape::CalcTextSize(TCustomPlotPanel* Panel, const std::string& 
 void TCustomTextShape::CalcBounds(TCustomPlotPanel* Panel) {
   TPlotCustomShape::CalcBounds(Panel);
   INumLines = 0;
-  if (FText.empty()) return;
+  if (FText.empty() || Panel == nullptr) return;
   SelectFont(Panel);
   TSize size;
   CalcTextSize(Panel, FText, size, INumLines, FTextFormat);

@@ -263,6 +263,20 @@ TEST(PlotShape, TransparentShapeDrawsOnlyItsChildrenAndStillBlends) {
   EXPECT_EQ(gdi::GetRValue(mixed), 255);
 }
 
+TEST(PlotShape, ShadowFallsOnlyUnderAFilledBrush) {
+  for (TBrushStyle style : {bsSolid, bsClear}) {
+    TShapeFixture f;
+    TPlotShape s(&f.Panel);
+    s.GetShadow()->SetSmooth(false);
+    s.GetShadow()->SetTransparency(0);
+    s.GetShadow()->SetSize(6);
+    s.GetBrush()->SetStyle(style);
+    s.ShapeBounds = TRect{20, 20, 80, 60};
+    s.Draw();
+    EXPECT_EQ(f.Canvas->Pixel(83, 63), style == bsSolid ? clBlack : clWhite) << int(style);
+  }
+}
+
 TEST(PlotShape, TurnedShapeIgnoresStyleAndBevel) {
   auto drawLog = [](int Angle, TBevelCut Bevel) {
     TShapeFixture f;
