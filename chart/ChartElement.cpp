@@ -1,5 +1,6 @@
 #include "chart/ChartElement.h"
 
+#include "chart/SeriesLegend.h"
 #include "platform/rtl/RttiDecl.h"
 
 // ---------------- TCustomChartElement ----------------
@@ -91,6 +92,44 @@ const TClassInfo* TCustomChartSeries::Class() {
 }
 
 TCustomChartSeries::TCustomChartSeries(TComponent* AOwner) : TCustomChartElement(AOwner) {}
+
+TCustomChartSeries::~TCustomChartSeries() = default;
+
+TSeriesLegend* TCustomChartSeries::GetLegend() {
+  if (!FLegend) FLegend = std::make_unique<TSeriesLegend>(dynamic_cast<TCustomPlotPanel*>(FParent));
+  return FLegend.get();
+}
+
+void TCustomChartSeries::SyncLegendChart() {
+  if (FLegend) FLegend->SetParent(dynamic_cast<TCustomPlotPanel*>(FParent));
+}
+
+void TCustomChartSeries::SetLegend(TSeriesLegend* Value) {
+  if (Value == nullptr)
+    FLegend.reset();
+  else
+    GetLegend()->Assign(Value);
+}
+
+std::string TCustomChartSeries::GetLegendTitle() const {
+  return FLegend ? FLegend->GetText() : std::string();
+}
+
+void TCustomChartSeries::SetLegendTitle(const std::string& Value) {
+  if (!FLegend && Value.empty()) return;
+  GetLegend()->SetText(Value);
+}
+
+bool TCustomChartSeries::GetShowInLegend() const { return FLegend ? FLegend->GetVisible() : true; }
+
+void TCustomChartSeries::SetShowInLegend(bool Value) {
+  if (!FLegend && Value) return;
+  GetLegend()->SetVisible(Value);
+}
+
+TBackImage* TCustomChartSeries::GetImage() { return GetLegend()->GetPicture(); }
+
+void TCustomChartSeries::SetImage(TBackImage* Value) { GetLegend()->SetPicture(Value); }
 
 void TCustomChartSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
   LeftMargin = 0;

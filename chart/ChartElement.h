@@ -11,6 +11,8 @@
 #include "platform/rtl/Classes.h"
 
 class TChartAxis;
+class TBackImage;
+class TSeriesLegend;
 
 class TCustomChartElement : public TComponent {
  public:
@@ -81,6 +83,7 @@ using TChartSeriesStyle = uint32_t;
 class TCustomChartSeries : public TCustomChartElement {
  public:
   explicit TCustomChartSeries(TComponent* AOwner = nullptr);
+  ~TCustomChartSeries() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
 
@@ -106,8 +109,28 @@ class TCustomChartSeries : public TCustomChartElement {
   TChartSeriesStyle GetStyle() const { return FStyle; }
   void SetStyle(TChartSeriesStyle Value) { FStyle = Value; }
 
+  // The legend settings, made on first use on the series' chart of that
+  // moment; nil frees them, anything else is copied in.
+  TSeriesLegend* GetLegend();
+  void SetLegend(TSeriesLegend* Value);
+  bool HasLegend() const { return FLegend != nullptr; }
+  // The legend's text; empty without legend settings.
+  std::string GetLegendTitle() const;
+  void SetLegendTitle(const std::string& Value);
+  // The legend's visibility; True without legend settings.
+  bool GetShowInLegend() const;
+  void SetShowInLegend(bool Value);
+  // The legend's picture.
+  TBackImage* GetImage();
+  void SetImage(TBackImage* Value);
+
  protected:
+  // The legend settings follow the series to its chart (or to none), so
+  // they never keep a chart the series has left.
+  void SyncLegendChart();
+
   std::string FIdentifier;
+  std::unique_ptr<TSeriesLegend> FLegend;
   TChartSeriesStyle FStyle = 0;
   std::string FTitle;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "chart/PlotConst.h"
+#include "chart/PlotHover.h"
+#include "chart/SeriesLegend.h"
 #include "platform/rtl/RttiDecl.h"
 
 namespace {
@@ -17,7 +19,15 @@ const TClassInfo* TChartSeries::Class() {
   static const TClassInfo* info =
       TClassDecl<S>("TChartSeries", TCustomChartSeries::Class())
           .Set("HoverElement", &S::GetHoverElement, &S::SetHoverElement, HoverElementInfo())
-          .Default(0);
+          .Default(0)
+          .Prop("Legend", &S::GetLegend, &S::SetLegend)
+          .Stored(&S::HasLegend)
+          .Prop("LegendTitle", &S::GetLegendTitle, &S::SetLegendTitle)
+          .Stored(false)
+          .Prop("ShowInLegend", &S::GetShowInLegend, &S::SetShowInLegend)
+          .Stored(false)
+          .Prop("Selected", &S::GetSelected, &S::SetSelected)
+          .Stored(&S::HasSelected);
   return info;
 }
 
@@ -56,6 +66,7 @@ void TChartSeries::SetParentChart(TChartSeriesPanel* Value) {
   if (FParent == Value) return;
   if (FParent) FParent->RemoveSeries(this);
   FParent = Value;
+  SyncLegendChart();
   if (FParent) FParent->InternalAddSeries(this);
 }
 
@@ -75,6 +86,7 @@ void TChartSeries::Removed() {
   }
   RemoveAllLinkedSeries();
   FParent = nullptr;
+  SyncLegendChart();
 }
 
 void TChartSeries::SetParentComponent(TComponent* Value) {

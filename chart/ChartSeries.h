@@ -15,6 +15,7 @@
 #include "chart/ChartVisualsList.h"
 
 class TChartSeries;
+class TPlotSelected;
 
 enum TValueEvent { veClear, veAdd, veDelete, veRefresh, veModify };
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
@@ -165,6 +166,22 @@ class TChartSeries : public TCustomChartSeries {
   // Made on first use.
   TVisualsList* Visuals();
   bool HasVisuals() const { return FVisuals != nullptr; }
+
+  // ---- selection and hover
+  // Made on first use; nil frees it, anything else is copied in.
+  TPlotSelected* GetSelected();
+  void SetSelected(TPlotSelected* Value);
+  bool HasSelected() const { return FSelected != nullptr; }
+  // The chart shows hover (or there is no chart) and the series' hover
+  // settings exist and are visible.
+  virtual bool HoverEnabled() const;
+  // The hovered point when the last hit part was a mark (a segment), else -1.
+  int HoverOverMark() const;
+  int HoverOverSegment() const;
+  // Gives the chart's canvas the hover pen when point ValueIndex is hovered.
+  virtual bool PrepareHoverPen(int ValueIndex);
+  // The mark of point ValueIndex is drawn hovered.
+  virtual bool ShouldHoverMark(int ValueIndex) const;
 
   // ---- axes
   THorizAxis GetHorizAxis() const { return FHorizAxis; }
@@ -321,6 +338,7 @@ class TChartSeries : public TCustomChartSeries {
   std::string FPercentFormat;
   std::unique_ptr<TPlotPictureList> FPictures;
   std::unique_ptr<TVisualsList> FVisuals;
+  std::unique_ptr<TPlotSelected> FSelected;
   int FTransparency = 0;
   TTreatNullsStyle FTreatNulls = tnDontPaint;
   std::string FValueFormat;

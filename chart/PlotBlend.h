@@ -36,6 +36,8 @@ class TPlotBlend {
   void DoBlend(int Transparency);
   const TRect& GetRect() const { return FRect; }
   bool GetValidSize() const { return IValidSize; }
+  // The saved background (nil until a rectangle is set).
+  TBitmap* GetBitmap() const { return FBitmap.get(); }
 
  private:
   std::unique_ptr<TBitmap> FBitmap;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 #include "chart/PlotPicture.h"
 #include "platform/rtl/SysUtils.h"
@@ -23,17 +24,35 @@ void TPlotPath::Record(std::function<void()> Op) {
   FOps.push_back(std::move(Op));
 }
 
+// Angles run clockwise from three o'clock as seen on the screen (y pointing
+// down). Within a figure the arc joins it with a line from the current
+// point, so corner arcs and straight sides make one outline that fills as a
+// whole; an arc that opens a figure starts at its own start point.
 void TPlotPath::ArcTo(float X, float Y, float Width, float Height, float StartAngle,
                       float SweepAngle) {
   TPlotCanvas* c = ICanvas;
+  const bool opens = !FOpen;
+  FOpen = true;
   Record([=] {
-    c->Arc(Rounded(X), Rounded(Y), Rounded(X + Width), Rounded(Y + Height), StartAngle,
-           StartAngle + SweepAngle);
+    const double rx = Width / 2.0, ry = Height / 2.0, cx = X + rx, cy = Y + ry;
+    const double a0 = StartAngle * std::numbers::pi / 180;
+    const double a1 = (StartAngle + SweepAngle) * std::numbers::pi / 180;
+    gdi::HDC dc = c->GetHandle();
+    if (opens)
+      gdi::MoveToEx(dc, Rounded(float(cx + rx * std::cos(a0))),
+                    Rounded(float(cy + ry * std::sin(a0))), nullptr);
+    int saved = gdi::SetArcDirection(dc, SweepAngle >= 0 ? gdi::AD_CLOCKWISE
+                                                         : gdi::AD_COUNTERCLOCKWISE);
+    gdi::ArcTo(dc, Rounded(X), Rounded(Y), Rounded(X + Width), Rounded(Y + Height),
+               Rounded(float(cx + rx * std::cos(a0))), Rounded(float(cy + ry * std::sin(a0))),
+               Rounded(float(cx + rx * std::cos(a1))), Rounded(float(cy + ry * std::sin(a1))));
+    gdi::SetArcDirection(dc, saved);
   });
 }
 
 void TPlotPath::Close() {
   TPlotCanvas* c = ICanvas;
+  FOpen = false;
   Record([c] { gdi::CloseFigure(c->GetHandle()); });
 }
 
@@ -61,12 +80,20 @@ void TPlotPath::GetPoints(TPathPointTypes& Types, TPointFloatArray& Points, TRec
 
 void TPlotPath::LineTo(float X, float Y) {
   TPlotCanvas* c = ICanvas;
+  FOpen = true;
   Record([=] { c->LineTo(Rounded(X), Rounded(Y)); });
 }
 
+// A move inside an open figure keeps the figure whole: the outline goes on
+// from the point moved to, joined by a line, as figure builders expect.
 void TPlotPath::MoveTo(float X, float Y) {
   TPlotCanvas* c = ICanvas;
-  Record([=] { c->MoveTo(Rounded(X), Rounded(Y)); });
+  const bool joins = FOpen;
+  FOpen = true;
+  if (joins)
+    Record([=] { c->LineTo(Rounded(X), Rounded(Y)); });
+  else
+    Record([=] { c->MoveTo(Rounded(X), Rounded(Y)); });
 }
 
 void TPlotPath::TextOut(float X, float Y, const std::string& Text) {

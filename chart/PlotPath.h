@@ -32,4 +32,6 @@ class TPlotPath : public TPlotBasePath {
   void Record(std::function<void()> Op);
   TPlotCanvas* ICanvas;
   std::vector<std::function<void()>> FOps;
+  // A figure has begun and is not closed.
+  bool FOpen = false;
 };

@@ -86,6 +86,11 @@ class TPlotPen : public TPen {
   void Assign(TPersistent* Source) override;
 
   void InitColor(TColor Value) { SetColor(Value); }
+  // Width and its stored default at once.
+  void InitWidth(int Value) {
+    SetWidth(Value);
+    DefaultWidth = Value;
+  }
   // End style and its default at once, without notification.
   void InitEndStyle(TPenEndStyle Value);
   // 0 when invisible or thinner than 2 pixels; else half the width.
