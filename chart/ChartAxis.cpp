@@ -54,6 +54,8 @@ const TClassInfo* TChartAxis::Class() {
           .Prop("Horizontal", &A::GetHorizontal, &A::SetHorizontal).Stored(&A::IsCustomStored)
           .Prop("OtherSide", &A::GetOtherSide, &A::SetOtherSide).Stored(&A::IsCustomStored)
           .Prop("Labels", &A::GetLabelsVisible, &A::SetLabelsVisible).Default(1)
+          .Prop("LabelsFont", &A::GetLabelsFont, &A::SetLabelsFont).Stored(false)
+          .Prop("LabelsFormat", &A::GetLabelsFormat, &A::SetLabelsFormat)
           .Prop("LabelsAlternate", &A::GetLabelsAlternate, &A::SetLabelsAlternate).Default(0)
           .Prop("LabelsAngle", &A::GetLabelsAngle, &A::SetLabelsAngle).Default(0)
           .Prop("LabelsMultiLine", &A::GetLabelsMultiLine, &A::SetLabelsMultiLine).Default(0)
@@ -82,6 +84,8 @@ const TClassInfo* TChartAxis::Class() {
           .Enum("PositionUnits", &A::GetPositionUnits, &A::SetPositionUnits, UnitsInfo())
           .Default(muPercent)
           .Prop("RoundFirstLabel", &A::GetRoundFirstLabel, &A::SetRoundFirstLabel).Default(1)
+          .Prop("Shape", &A::GetShape, &A::SetShape).Stored(&A::HasShape)
+          .Prop("Title", &A::GetAxisTitle, &A::SetAxisTitle)
           .Prop("SubAxes", &A::GetSubAxes, &A::SetSubAxes)
           .Stored(&A::HasSubAxes)
           .Prop("TickInnerLength", &A::GetTickInnerLength, &A::SetTickInnerLength).Default(0)
@@ -136,6 +140,7 @@ void TChartAxis::CreateParts() {
 }
 
 TChartAxis::~TChartAxis() {
+  FShape.reset();
   FSubAxes.reset();
   FMinorTicks.reset();
   FTicks.reset();
@@ -143,6 +148,7 @@ TChartAxis::~TChartAxis() {
   FGrid.reset();
   FMinorGrid.reset();
   FAxis.reset();
+  FAxisTitle.reset();
   FAxisItems.reset();
   FLabels.reset();
   DetachSeries();
@@ -195,6 +201,7 @@ void TChartAxis::Assign(TPersistent* Source) {
   FAutomatic = a->FAutomatic;
   FAutomaticMaximum = a->FAutomaticMaximum;
   FAutomaticMinimum = a->FAutomaticMinimum;
+  SetAxisTitle(a->FAxisTitle.get());
   FDateTimeFormat = a->FDateTimeFormat;
   FLogarithmic = a->FLogarithmic;
   FLogarithmicBase = a->FLogarithmicBase;
@@ -209,6 +216,7 @@ void TChartAxis::Assign(TPersistent* Source) {
   FVisible = a->FVisible;
   FHorizontal = a->FHorizontal;
   FOtherSide = a->FOtherSide;
+  SetShape(a->FShape.get());
   SetSubAxes(a->HasSubAxes() ? a->FSubAxes.get() : nullptr);
   SetCalcPosValue();
 }
@@ -242,6 +250,37 @@ void TChartAxis::AssignToSub(TChartAxis* Axis) {
   Axis->FLogarithmic = FLogarithmic;
   Axis->FLogarithmicBase = FLogarithmicBase;
   Axis->SetCalcPosValue();
+}
+
+TChartAxisTitle* TChartAxis::GetAxisTitle() {
+  if (FAxisTitle) return FAxisTitle.get();
+  FAxisTitle = std::make_unique<TChartAxisTitle>(FParentChart);
+  if (!FHorizontal) {
+    const bool left = FParentChart && FParentChart->GetLeftAxis() == this;
+    FAxisTitle->InitDefaultAngle(left || !FOtherSide ? 90 : 270);
+  }
+  return FAxisTitle.get();
+}
+
+void TChartAxis::SetAxisTitle(TChartAxisTitle* Value) {
+  if (!Value) {
+    FAxisTitle.reset();
+    return;
+  }
+  GetAxisTitle()->Assign(Value);
+}
+
+TAxisBackShape* TChartAxis::GetShape() {
+  if (!FShape) FShape = std::make_unique<TAxisBackShape>(FParentChart);
+  return FShape.get();
+}
+
+void TChartAxis::SetShape(TAxisBackShape* Value) {
+  if (!Value) {
+    FShape.reset();
+    return;
+  }
+  GetShape()->Assign(Value);
 }
 
 TChartCustomAxes* TChartAxis::GetSubAxes() {

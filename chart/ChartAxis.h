@@ -138,11 +138,22 @@ class TChartAxis : public TCollectionItem {
   TAxisLabels* GetLabels() const { return FLabels.get(); }
   TAxisItems* GetItems() const { return FAxisItems.get(); }
   void SetItems(TAxisItems* Value) { FAxisItems->CopyFrom(Value); }
+  // Made on first use; nil frees, otherwise copies into it.
+  TChartAxisTitle* GetAxisTitle();
+  void SetAxisTitle(TChartAxisTitle* Value);
+  bool HasTitle() const { return FAxisTitle != nullptr; }
+  TAxisBackShape* GetShape();
+  void SetShape(TAxisBackShape* Value);
+  bool HasShape() const { return FShape != nullptr; }
   TChartCustomAxes* GetSubAxes();
   void SetSubAxes(TChartCustomAxes* Value);
   bool HasSubAxes() const;
 
   // ---- label settings forwarded to the labels
+  TAxisLabelsFormat* GetLabelsFormat() const { return FLabels->GetFormat(); }
+  void SetLabelsFormat(TAxisLabelsFormat* Value) { FLabels->SetFormat(Value); }
+  TPlotFont* GetLabelsFont() const { return FLabels->GetFont(); }
+  void SetLabelsFont(TPlotFont* Value) { FLabels->GetFont()->Assign(Value); }
   bool GetLabelsVisible() const { return FLabels->GetVisible(); }
   void SetLabelsVisible(bool Value) { FLabels->SetVisible(Value); }
   int GetLabelsAngle() const { return FLabels->GetAngle(); }
@@ -302,6 +313,8 @@ class TChartAxis : public TCollectionItem {
   bool FUsePartnerAxis = false;
   TChartAxis* FPartnerAxis = nullptr;
   std::unique_ptr<TChartCustomAxes> FSubAxes;
+  std::unique_ptr<TChartAxisTitle> FAxisTitle;
+  std::unique_ptr<TAxisBackShape> FShape;
   bool FInverted = false;
   bool FHorizontal = false;
   bool FOtherSide = false;

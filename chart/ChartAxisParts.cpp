@@ -153,6 +153,7 @@ const TClassInfo* TAxisLabels::Class() {
           .Prop("RoundFirst", &L::GetRoundFirst, &L::SetRoundFirst).Default(1)
           .Enum("Position", &L::GetPosition, &L::SetPosition, PositionInfo()).Default(lpAtTick)
           .Prop("UseImages", &L::GetUseImages, &L::SetUseImages).Default(1)
+          .Prop("Format", &L::GetFormat, &L::SetFormat)
           .Prop("Visible", &L::GetVisible, &L::SetVisible).Default(1);
   return info;
 }
@@ -183,8 +184,9 @@ void TAxisLabels::Assign(TPersistent* Source) {
   FRoundFirst = l->FRoundFirst;
   FPosition = l->FPosition;
   FUseImages = l->FUseImages;
-  FVisible = l->FVisible;
 }
+
+TAxisLabelsFormat* TAxisLabels::GetFormat() const { return Axis->GetItems()->GetFormat(); }
 
 void TAxisLabels::Invalidate() { InvalidatePanelOf(Axis); }
 
@@ -230,12 +232,35 @@ void TAxisLabels::SetSeparation(int Value) {
 const TClassInfo* TAxisItem::Class() {
   static const TClassInfo* info =
       TClassDecl<TAxisItem>("TAxisItem", TPersistent::Class())
+          .Prop("Format", &TAxisItem::GetFormat, &TAxisItem::SetFormat)
+          .Stored(&TAxisItem::HasFormat)
           .Prop("Text", &TAxisItem::GetText, &TAxisItem::SetText)
           .Prop("Value", &TAxisItem::GetValue, &TAxisItem::SetValue);
   return info;
 }
 
 TAxisItem::~TAxisItem() = default;
+
+TAxisLabelsFormat* TAxisItem::GetFormat() {
+  if (!FFormat) {
+    TChartAxis* axis = IAxisItems ? IAxisItems->Axis() : nullptr;
+    FFormat = std::make_unique<TAxisLabelsFormat>(axis ? axis->GetParentChart() : nullptr);
+  }
+  return FFormat.get();
+}
+
+void TAxisItem::SetFormat(TAxisLabelsFormat* Value) {
+  if (!Value) {
+    FFormat.reset();
+    return;
+  }
+  GetFormat()->Assign(Value);
+}
+
+TAxisLabelsFormat* TAxisItem::ActiveFormat() const {
+  if (FFormat) return FFormat.get();
+  return IAxisItems ? IAxisItems->GetFormat() : nullptr;
+}
 
 void TAxisItem::Repaint() {
   if (IAxisItems) InvalidatePanelOf(IAxisItems->Axis());
@@ -252,6 +277,10 @@ void TAxisItem::SetValue(double Value) {
   FValue = Value;
   Repaint();
 }
+
+TAxisItems::TAxisItems(TChartAxis* Axis)
+    : FFormat(std::make_unique<TAxisLabelsFormat>(Axis ? Axis->GetParentChart() : nullptr)),
+      IAxis(Axis) {}
 
 TAxisItems::~TAxisItems() {
   IRemoving = true;
@@ -286,7 +315,9 @@ void TAxisItems::SetAuto(bool Value) {
 }
 
 void TAxisItems::CopyFrom(TAxisItems* Source) {
-  if (!Source || Source == this || Source->FAuto) return;
+  if (!Source || Source == this) return;
+  FFormat->Assign(Source->FFormat.get());
+  if (Source->FAuto) return;
   FItems.clear();
   for (const auto& item : Source->FItems) InternalAdd(item->FValue, item->FText, nullptr);
   FAuto = false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartAxisTitle.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartTextMargins.h"
 #include "chart/PlotPen.h"
@@ -118,8 +119,12 @@ class TAxisLabels : public TPersistent {
   void SetPosition(TAxisLabelsPosition Value);
   bool GetUseImages() const { return FUseImages; }
   void SetUseImages(bool Value) { Repaint(FUseImages, Value); }
-  bool GetVisible() const { return FVisible; }
-  void SetVisible(bool Value) { Repaint(FVisible, Value); }
+  // The items' common format, its visibility and font.
+  TAxisLabelsFormat* GetFormat() const;
+  void SetFormat(TAxisLabelsFormat* Value) { GetFormat()->Assign(Value); }
+  bool GetVisible() const { return GetFormat()->GetVisible(); }
+  void SetVisible(bool Value) { GetFormat()->SetVisible(Value); }
+  TPlotFont* GetFont() const { return GetFormat()->GetFont(); }
 
   int IHeightFactor = 0;
   int IMaxImageHeight = 0;
@@ -146,7 +151,6 @@ class TAxisLabels : public TPersistent {
   bool FRoundFirst = true;
   TAxisLabelsPosition FPosition = lpAtTick;
   bool FUseImages = true;
-  bool FVisible = true;
 };
 
 class TAxisItems;
@@ -163,6 +167,12 @@ class TAxisItem : public TPersistent {
   void SetText(const std::string& Value);
   double GetValue() const { return FValue; }
   void SetValue(double Value);
+  // Made on first read; nil frees it, otherwise copies into it.
+  TAxisLabelsFormat* GetFormat();
+  void SetFormat(TAxisLabelsFormat* Value);
+  bool HasFormat() const { return FFormat != nullptr; }
+  // Its own format, else the items' common one.
+  TAxisLabelsFormat* ActiveFormat() const;
   TPlotPicture* GetPicture() const { return FPicture; }
   void SetPicture(TPlotPicture* Value) { FPicture = Value; }
   // Invalidates the axis' panel.
@@ -172,6 +182,7 @@ class TAxisItem : public TPersistent {
 
  private:
   friend class TAxisItems;
+  std::unique_ptr<TAxisLabelsFormat> FFormat;
   TPlotPicture* FPicture = nullptr;  // not owned
   std::string FText;
   double FValue = 0;
@@ -182,7 +193,7 @@ class TAxisItem : public TPersistent {
 // on, the user's own otherwise.
 class TAxisItems {
  public:
-  explicit TAxisItems(TChartAxis* Axis) : IAxis(Axis) {}
+  explicit TAxisItems(TChartAxis* Axis);
   ~TAxisItems();
   TAxisItems(const TAxisItems&) = delete;
   TAxisItems& operator=(const TAxisItems&) = delete;
@@ -201,6 +212,8 @@ class TAxisItems {
   bool GetAuto() const { return FAuto; }
   void SetAuto(bool Value);
   TChartAxis* Axis() const { return IAxis; }
+  TAxisLabelsFormat* GetFormat() const { return FFormat.get(); }
+  void SetFormat(TAxisLabelsFormat* Value) { FFormat->Assign(Value); }
 
   // The axis' "Items" entry.
   void ReadItems(TStream* Stream);
@@ -214,6 +227,7 @@ class TAxisItems {
   void Remove(TAxisItem* Item);
 
   bool FAuto = true;
+  std::unique_ptr<TAxisLabelsFormat> FFormat;
   TChartAxis* IAxis = nullptr;
   bool IRemoving = false;
   std::vector<std::unique_ptr<TAxisItem>> FItems;

@@ -13,7 +13,7 @@ namespace {
 int StartCount = 0;
 
 std::vector<const TClassInfo*> StreamedClasses() {
-  return {TChartAxis::Class(), TChartDepthAxis::Class(), TThemedSeries::Class(),
+  return {TChartAxisTitle::Class(), TChartAxis::Class(), TChartDepthAxis::Class(), TThemedSeries::Class(),
           TPlotPictureComponent::Class()};
 }
 

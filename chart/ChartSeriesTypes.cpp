@@ -1,5 +1,6 @@
 #include "chart/ChartSeriesTypes.h"
 
+#include "chart/PlotPanel.h"
 #include "platform/rtl/RttiDecl.h"
 
 void TSeriesMarkPosition::Offset(const TPoint& P) {
@@ -22,4 +23,23 @@ std::string TPlotSeriesType::Caption() const {
 const TClassInfo* TThemedSeries::Class() {
   static const TClassInfo* info = TClassDecl<TThemedSeries>("TThemedSeries", TChartSeries::Class());
   return info;
+}
+
+const TClassInfo* TSeriesMarksSymbol::Class() {
+  using S = TSeriesMarksSymbol;
+  static const TClassInfo* info = TClassDecl<S>("TSeriesMarksSymbol", TPlotCustomShape::Class())
+                                      .Prop("Visible", &S::GetVisible, &S::SetVisible)
+                                      .Stored(&S::IsVisibleStored);
+  return info;
+}
+
+TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomPlotPanel* AOwner) : TPlotCustomShape(nullptr) {
+  const bool repaint = AOwner ? AOwner->AutoRepaint : false;
+  if (AOwner) AOwner->AutoRepaint = false;
+  SetParent(AOwner);
+  FVisible = DefaultVisible = false;
+  InitTransparent(false);
+  FShadow->InitValues(FShadow->GetVisible(), FShadow->GetColor(), 1);
+  GetEmboss()->InitValues(GetEmboss()->GetVisible(), GetEmboss()->GetColor(), 1);
+  if (AOwner) AOwner->AutoRepaint = repaint;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/ChartSeries.h"
+#include "chart/PlotShape.h"
 #include "platform/vcl/Graphics.h"
 
 class TSeriesMarkPosition : public TObject {
@@ -37,6 +38,17 @@ class TPlotSeriesType : public TObject {
   const std::string* GalleryPage = nullptr;
   int NumGallerySeries = 1;
   int SubIndex = 0;
+};
+
+// The symbol box drawn inside a mark; invisible until asked for. Making one
+// does not repaint the chart.
+class TSeriesMarksSymbol : public TPlotCustomShape {
+ public:
+  explicit TSeriesMarksSymbol(TCustomPlotPanel* AOwner = nullptr);
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  // Visible and not transparent.
+  bool ShouldDraw() const { return GetVisible() && !GetTransparent(); }
 };
 
 // A plain series that a theme chart holds to lend its formatting to series

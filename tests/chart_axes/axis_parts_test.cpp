@@ -146,6 +146,44 @@ TEST(AxisStream, FixedScaleAndIncrementRoundTrip) {
   EXPECT_TRUE(loaded.GetLeftAxis()->GetAutomatic());
 }
 
+TEST(AxisStream, FormEntriesInAnyOrderWhileLoading) {
+  const std::string form =
+      "object SpeedChart: TCustomAxisPanel\n"
+      "  BottomAxis.Automatic = False\n"
+      "  BottomAxis.AutomaticMaximum = False\n"
+      "  BottomAxis.AutomaticMinimum = False\n"
+      "  BottomAxis.Increment = 10.000000000000000000\n"
+      "  BottomAxis.Maximum = -20.000000000000000000\n"
+      "  BottomAxis.Minimum = -50.000000000000000000\n"
+      "  DepthAxis.Automatic = False\n"
+      "  DepthAxis.Maximum = 0.500000000000000000\n"
+      "  DepthAxis.Minimum = -0.500000000000000000\n"
+      "  LeftAxis.Automatic = False\n"
+      "  LeftAxis.LabelsFormat.Font.Color = 255\n"
+      "  LeftAxis.Title.Caption = 'RPM'\n"
+      "  LeftAxis.Title.Font.Color = 255\n"
+      "  TopAxis.Visible = False\n"
+      "end\n";
+  TMemoryStream text, binary;
+  text.WriteBuffer(form.data(), int32_t(form.size()));
+  text.SetPosition(0);
+  ObjectTextToBinary(&text, &binary);
+  TTestAxisPanel panel;
+  Load(binary, panel);
+  TChartAxis* bottom = panel.GetBottomAxis();
+  EXPECT_EQ(bottom->GetMinimum(), -50);
+  EXPECT_EQ(bottom->GetMaximum(), -20);
+  EXPECT_EQ(bottom->GetIncrement(), 10);
+  EXPECT_FALSE(bottom->GetAutomaticMinimum());
+  EXPECT_EQ(panel.GetDepthAxis()->GetMinimum(), -0.5);
+  // Automatic False while loading leaves the other two flags as streamed.
+  EXPECT_FALSE(panel.GetLeftAxis()->GetAutomatic());
+  EXPECT_TRUE(panel.GetLeftAxis()->GetAutomaticMaximum());
+  EXPECT_EQ(panel.GetLeftAxis()->GetLabelsFont()->GetColor(), clRed);
+  EXPECT_EQ(panel.GetLeftAxis()->GetAxisTitle()->GetCaption(), "RPM");
+  EXPECT_FALSE(panel.GetTopAxis()->GetVisible());
+}
+
 TEST(DepthAxis, BothDepthAxesInvertTogether) {
   TTestAxisPanel panel;
   panel.GetDepthTopAxis()->SetInverted(true);
@@ -169,6 +207,94 @@ TEST(DepthAxis, SeriesTitlesSpanTheDepthOrders) {
   EXPECT_EQ(panel.MaxXValue(panel.GetDepthAxis()), 1.5);
   a.SetParentChart(nullptr);
   b.SetParentChart(nullptr);
+}
+
+TEST(AxisTitle, CaptionIsTheFirstLine) {
+  TTestAxisPanel panel;
+  TChartAxisTitle* title = panel.GetLeftAxis()->GetAxisTitle();
+  title->SetText(std::string("RPM") + PlotLineSeparator + "per minute");
+  EXPECT_EQ(title->GetCaption(), "RPM");
+  title->SetCaption("Prop_RPM");
+  EXPECT_EQ(title->GetText(), "Prop_RPM");
+  EXPECT_TRUE(title->GetTransparent());
+  EXPECT_EQ(title->GetTextAlignment(), taCenter);
+  TChartAxisTitle* bottom = panel.GetBottomAxis()->GetAxisTitle();
+  bottom->SetCaption("Time");
+  bottom->ShapeBounds = TRect{0, 0, 50, 20};
+  EXPECT_TRUE(bottom->Clicked(10, 10));
+  EXPECT_FALSE(bottom->Clicked(60, 10));
+  bottom->SetVisible(false);
+  EXPECT_FALSE(bottom->Clicked(10, 10));
+  bottom->SetVisible(true);
+  bottom->SetCaption("");
+  EXPECT_FALSE(bottom->Clicked(10, 10));
+}
+
+TEST(AxisTitle, AngleFollowsTheSideAndStoresOnlyWhenChanged) {
+  TTestAxisPanel panel;
+  panel.SetName("Chart1");
+  EXPECT_EQ(panel.GetLeftAxis()->GetAxisTitle()->GetAngle(), 90);
+  EXPECT_EQ(panel.GetRightAxis()->GetAxisTitle()->GetAngle(), 270);
+  EXPECT_EQ(panel.GetBottomAxis()->GetAxisTitle()->GetAngle(), 0);
+  panel.GetLeftAxis()->GetAxisTitle()->SetCaption("RPM");
+  TMemoryStream first;
+  Save(panel, first);
+  std::string text = AsText(first);
+  EXPECT_NE(text.find("LeftAxis.Title.Caption = 'RPM'"), std::string::npos) << text;
+  EXPECT_EQ(text.find("LeftAxis.Title.Angle"), std::string::npos) << text;
+
+  panel.GetLeftAxis()->GetAxisTitle()->SetAngle(0);
+  TMemoryStream second;
+  Save(panel, second);
+  text = AsText(second);
+  EXPECT_NE(text.find("LeftAxis.Title.Angle = 0"), std::string::npos) << text;
+  TTestAxisPanel loaded;
+  Load(second, loaded);
+  EXPECT_EQ(loaded.GetLeftAxis()->GetAxisTitle()->GetAngle(), 0);
+  EXPECT_EQ(loaded.GetLeftAxis()->GetAxisTitle()->GetCaption(), "RPM");
+}
+
+TEST(AxisLabels, VisibilityAndFontLiveInTheCommonFormat) {
+  TTestAxisPanel panel;
+  TChartAxis* axis = panel.GetLeftAxis();
+  axis->SetLabelsVisible(false);
+  EXPECT_FALSE(axis->GetItems()->GetFormat()->GetVisible());
+  axis->GetLabelsFont()->SetColor(clRed);
+  EXPECT_EQ(axis->GetItems()->GetFormat()->GetFont()->GetColor(), clRed);
+  panel.GetRightAxis()->GetItems()->CopyFrom(axis->GetItems());
+  EXPECT_FALSE(panel.GetRightAxis()->GetLabelsVisible());
+  EXPECT_EQ(panel.GetRightAxis()->GetLabelsFont()->GetColor(), clRed);
+
+  TAxisItem* item = axis->GetItems()->Add(1, "one");
+  EXPECT_EQ(item->ActiveFormat(), axis->GetItems()->GetFormat());
+  TAxisLabelsFormat* own = item->GetFormat();
+  EXPECT_EQ(item->ActiveFormat(), own);
+  item->SetFormat(nullptr);
+  EXPECT_FALSE(item->HasFormat());
+}
+
+TEST(AxisBackShape, MadeInvisibleOnFirstUse) {
+  TTestAxisPanel panel;
+  EXPECT_FALSE(panel.GetLeftAxis()->HasShape());
+  TAxisBackShape* shape = panel.GetLeftAxis()->GetShape();
+  EXPECT_FALSE(shape->GetVisible());
+  EXPECT_FALSE(shape->GetShadow()->GetVisible());
+  EXPECT_TRUE(shape->FDraw3D);
+  panel.GetLeftAxis()->SetShape(nullptr);
+  EXPECT_FALSE(panel.GetLeftAxis()->HasShape());
+}
+
+TEST(SeriesMarksSymbol, DrawnOnlyVisibleAndOpaqueWithoutRepainting) {
+  TTestAxisPanel panel;
+  const int repaints = panel.Repaints;
+  TSeriesMarksSymbol symbol(&panel);
+  EXPECT_EQ(panel.Repaints, repaints);
+  EXPECT_TRUE(panel.AutoRepaint);
+  EXPECT_FALSE(symbol.ShouldDraw());
+  symbol.SetVisible(true);
+  EXPECT_TRUE(symbol.ShouldDraw());
+  symbol.SetTransparent(true);
+  EXPECT_FALSE(symbol.ShouldDraw());
 }
 
 TEST(SeriesMarkPosition, OffsetMovesTheBoxButNotTheLineStart) {
