@@ -1,5 +1,6 @@
 #include "chart/PlotStartup.h"
 
+#include "chart/ChartEngineStartup.h"
 #include "chart/PlotCPU.h"
 #include "chart/PlotCanvas.h"
 #include "chart/PlotConst.h"
@@ -16,9 +17,11 @@ void InitializeChart() {
   PlotFiltersUnitStart();
   PlotFontUnitStart();
   LoadCustomFonts();
+  ChartEngineUnitStart();
 }
 
 void FinalizeChart() {
+  ChartEngineUnitEnd();
   PlotFiltersUnitEnd();
   UnloadCustomFonts();
   ClearClipRegionHistory();

@@ -1,0 +1,338 @@
+#include "chart/AxisPanel.h"
+
+#include <algorithm>
+
+#include "chart/ChartException.h"
+#include "chart/PlotConst.h"
+#include "chart/PlotPalette.h"
+#include "platform/rtl/RttiDecl.h"
+#include "scene/zr_stream.h"
+
+const TClassInfo* TCustomAxisPanel::Class() {
+  using P = TCustomAxisPanel;
+  static const TClassInfo* info =
+      TClassDecl<P>("TCustomAxisPanel", TCustomPlotPanelExtended::Class())
+          .Prop("AxisBehind", &P::GetAxisBehind, &P::SetAxisBehind).Default(1)
+          .Prop("AxisVisible", &P::GetAxisVisible, &P::SetAxisVisible).Default(1)
+          .Prop("BottomAxis", &P::GetBottomAxis, &P::SetBottomAxis)
+          .Prop("TopAxis", &P::GetTopAxis, &P::SetTopAxis)
+          .Prop("LeftAxis", &P::GetLeftAxis, &P::SetLeftAxis)
+          .Prop("RightAxis", &P::GetRightAxis, &P::SetRightAxis)
+          .Prop("DepthAxis", &P::GetDepthAxis, &P::SetDepthAxis)
+          .Prop("DepthTopAxis", &P::GetDepthTopAxis, &P::SetDepthTopAxis)
+          .Prop("Chart3DPercent", &P::GetChart3DPercent, &P::SetChart3DPercent).Default(15)
+          .Prop("ClipPoints", &P::GetClipPoints, &P::SetClipPoints).Default(1)
+          .Prop("CustomAxes", &P::GetCustomAxes, &P::SetCustomAxes).Stored(&P::HasCustomAxes)
+          .Prop("Pages", &P::GetPages, &P::SetPages)
+          .Prop("SeriesGroups", &P::GetSeriesGroups, &P::SetSeriesGroups)
+          .Stored(&P::HasSeriesGroups)
+          .Prop("View3DWalls", &P::GetView3DWalls, &P::SetView3DWalls).Default(1);
+  return info;
+}
+
+TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner) : TCustomPlotPanelExtended(AOwner) {
+  AutoRepaint = false;
+  FAxes = std::make_unique<TChartAxes>(this);
+  FCustomAxes = std::make_unique<TChartCustomAxes>(this);
+  FSeriesList = std::make_unique<TChartSeriesList>(this);
+  FPage = std::make_unique<TChartPage>(this);
+
+  FBottomAxis = MakeAxis("Bottom", false);
+  FBottomAxis->SetHorizontal(true);
+  FTopAxis = MakeAxis("Top", false);
+  FTopAxis->SetHorizontal(true);
+  FTopAxis->SetOtherSide(true);
+  FTopAxis->SetZPosition(100);
+  FTopAxis->GetGrid()->InitZ(100);
+  FLeftAxis = MakeAxis("Left", false);
+  FRightAxis = MakeAxis("Right", false);
+  FRightAxis->SetOtherSide(true);
+  FRightAxis->SetZPosition(100);
+  FRightAxis->GetGrid()->InitZ(100);
+  FDepthAxis = static_cast<TChartDepthAxis*>(MakeAxis("Depth", true));
+  FDepthAxis->SetVisible(false);
+  FDepthAxis->SetDepthAxis(true);
+  FDepthAxis->SetOtherSide(true);
+  FDepthTopAxis = static_cast<TChartDepthAxis*>(MakeAxis("DepthTop", true));
+  FDepthTopAxis->SetVisible(false);
+  FDepthTopAxis->SetDepthAxis(true);
+  AutoRepaint = true;
+}
+
+TChartAxis* TCustomAxisPanel::MakeAxis(const char* ID, bool Depth) {
+  TChartAxis* axis = Depth ? new TChartDepthAxis(this) : new TChartAxis(this);
+  axis->IAxisID = ID;
+  return axis;
+}
+
+TCustomAxisPanel::~TCustomAxisPanel() {
+  FreeAllSeries();
+  FPage.reset();
+  FAxes->Clear();
+  FAxes.reset();
+  FCustomAxes.reset();
+  FSeriesList.reset();
+}
+
+void TCustomAxisPanel::Invalidate() { TCustomPlotPanelExtended::Invalidate(); }
+
+bool TCustomAxisPanel::HasCustomAxes() const { return FCustomAxes->Count() > 0; }
+bool TCustomAxisPanel::HasSeriesGroups() const { return GetSeriesGroups()->Count() > 0; }
+
+void TCustomAxisPanel::SetChart3DPercent(int Value) {
+  SetIntegerProperty(F3DPercent, std::clamp(Value, 1, 100));
+}
+
+// ---------------- series ----------------
+
+TChartSeries* TCustomAxisPanel::AddSeries(TChartSeries* ASeries) {
+  ASeries->SetParentChart(this);
+  return ASeries;
+}
+
+TChartSeries* TCustomAxisPanel::AddSeries(const TClassInfo* ASeriesClass) {
+  auto* series = dynamic_cast<TChartSeries*>(ASeriesClass->Create(GetOwner()));
+  if (!series) throw ChartException("Class " + ASeriesClass->Name() + " is no series");
+  return AddSeries(series);
+}
+
+void TCustomAxisPanel::AddSeries(const std::vector<TChartSeries*>& Series) {
+  for (TChartSeries* s : Series) AddSeries(s);
+}
+
+void TCustomAxisPanel::InternalAddSeries(TChartSeries* Series) {
+  if (FSeriesList->IndexOf(Series) != -1) return;
+  Series->Added();
+  FSeriesList->Add(Series);
+  BroadcastSeriesEvent(Series, seAdd);
+  if (OnAddSeries) OnAddSeries(Series);
+  Invalidate();
+}
+
+void TCustomAxisPanel::RemoveSeries(TChartSeries* Series) {
+  RemoveSeries(FSeriesList->IndexOf(Series));
+}
+
+void TCustomAxisPanel::RemoveSeries(int Index) {
+  if (Index < 0) return;
+  TChartSeries* series = FSeriesList->Get(Index);
+  BroadcastSeriesEvent(series, seRemove);
+  series->Removed();
+  FSeriesList->Delete(Index);
+  if (OnRemoveSeries) OnRemoveSeries(series);
+  BroadcastSeriesEvent(series, seAfterRemove);
+  Invalidate();
+}
+
+int TCustomAxisPanel::SeriesIndexOf(const TCustomChartSeries* Series) const {
+  return FSeriesList->IndexOf(Series);
+}
+
+void TCustomAxisPanel::FreeAllSeries(const TClassInfo* SeriesClass) {
+  int i = 0;
+  while (i < FSeriesList->Count()) {
+    TChartSeries* s = FSeriesList->Get(i);
+    if (SeriesClass && !s->InheritsFrom(SeriesClass)) {
+      ++i;
+      continue;
+    }
+    s->SetParentChart(nullptr);
+    if (FSeriesList->IndexOf(s) != -1) FSeriesList->Remove(s);
+    if (!s->ParentSeries) delete s;
+  }
+}
+
+void TCustomAxisPanel::ExchangeSeries(int A, int B) {
+  const int count = FSeriesList->Count();
+  auto skipInternal = [&](int Index) {
+    if (!FSeriesList->Get(Index)->IInternalUse) return Index;
+    for (int j = Index + 1; j < count; ++j)
+      if (!FSeriesList->Get(j)->IInternalUse) return j;
+    return Index;
+  };
+  A = skipInternal(A);
+  B = skipInternal(B);
+  FSeriesList->Exchange(A, B);
+  TSeriesGroups* groups = GetSeriesGroups();
+  const int g = groups->Contains(FSeriesList->Get(A));
+  if (g != -1) {
+    TCustomSeriesList* members = groups->Get(g)->Series();
+    const int ia = members->IndexOf(FSeriesList->Get(A));
+    const int ib = members->IndexOf(FSeriesList->Get(B));
+    if (ib != -1) members->Exchange(ia, ib);
+  }
+  BroadcastSeriesEvent(nullptr, seSwap);
+  Invalidate();
+}
+
+void TCustomAxisPanel::ExchangeSeries(TChartSeries* A, TChartSeries* B) {
+  if (A->GetParentChart() == B->GetParentChart()) {
+    ExchangeSeries(FSeriesList->IndexOf(A), FSeriesList->IndexOf(B));
+    return;
+  }
+  TChartSeriesPanel* parentA = A->GetParentChart();
+  TChartSeriesPanel* parentB = B->GetParentChart();
+  A->SetParentChart(parentB);
+  B->SetParentChart(parentA);
+}
+
+int TCustomAxisPanel::CountActiveSeries() const {
+  const auto& items = FSeriesList->Items();
+  return int(std::count_if(items.begin(), items.end(),
+                           [](TChartSeries* s) { return s->GetActive(); }));
+}
+
+int TCustomAxisPanel::GetMaxValuesCount() const {
+  int result = 0;
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->GetActive()) result = std::max(result, s->Count());
+  return result;
+}
+
+TChartSeries* TCustomAxisPanel::GetAxisSeries(TChartAxis* Axis) const {
+  TChartSeries* any = nullptr;
+  for (TChartSeries* s : FSeriesList->Items()) {
+    if (!s->AssociatedToAxis(Axis)) continue;
+    if (s->GetActive()) return s;
+    if (!any) any = s;
+  }
+  return any;
+}
+
+TChartSeries* TCustomAxisPanel::GetAxisSeriesMaxPoints(TChartAxis* Axis) const {
+  const bool onlyActive = !NoActiveSeries(Axis);
+  TChartSeries* result = nullptr;
+  for (TChartSeries* s : FSeriesList->Items()) {
+    if (!s->AssociatedToAxis(Axis) || (onlyActive && !s->GetActive())) continue;
+    if (!result || s->Count() > result->Count()) result = s;
+  }
+  return result;
+}
+
+bool TCustomAxisPanel::HasActiveSeries(TChartAxis* Axis, bool Default) const {
+  bool result = Default;
+  for (TChartSeries* s : FSeriesList->Items()) {
+    if (!s->GetActive()) continue;
+    if (!s->UseAxis()) return false;
+    result = s->AssociatedToAxis(Axis);
+    if (result) break;
+  }
+  return result;
+}
+
+bool TCustomAxisPanel::NoActiveSeries(TChartAxis* Axis) const {
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->GetActive() && s->AssociatedToAxis(Axis)) return false;
+  return true;
+}
+
+bool TCustomAxisPanel::CalcIsAxisVisible(TChartAxis* Axis) const {
+  if (!FAxisVisible || !Axis->GetVisible()) return false;
+  return Axis->IsDepthAxis() ? GetView3D() : HasActiveSeries(Axis, true);
+}
+
+bool TCustomAxisPanel::CheckMouseSeries(int X, int Y) {
+  bool result = false;
+  const auto items = FSeriesList->Items();
+  for (auto it = items.rbegin(); it != items.rend(); ++it)
+    if ((*it)->GetActive() && (*it)->Clicked(X, Y) != -1) result = true;
+  return result;
+}
+
+// ---------------- notifications ----------------
+
+void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* Series, TChartSeriesEvent Event) {
+  if (DoNotBroadcast || ListenerCount() == 0) return;
+  TPlotSeriesEvent event;
+  event.Event = Event;
+  event.Series = Series;
+  BroadcastPlotEvent(&event);
+}
+
+void TCustomAxisPanel::ChangedAxisScale(TChartAxis* Axis) {
+  for (TChartSeries* s : FSeriesList->Items()) s->ChangedAxisScale(Axis);
+  Invalidate();
+}
+
+// ---------------- data sources ----------------
+
+void TCustomAxisPanel::CheckDatasource(TChartSeries* Series) {
+  if (Series->IsLoading()) return;
+  if (Series->ManualData || !Series->CanAddRandomPoints()) return;
+  Series->FillSampleValues(Series->NumSampleValues());
+}
+
+bool TCustomAxisPanel::IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) {
+  auto* source = dynamic_cast<TChartSeries*>(AComponent);
+  bool valid = source && ASeries->IsValidSourceOf(source);
+  if (valid && OnValidDataSource) OnValidDataSource(this, ASeries, AComponent, valid);
+  return valid;
+}
+
+// ---------------- colours ----------------
+
+TColor TCustomAxisPanel::GetDefaultColor(int Index) const {
+  if (ColorPalette.empty()) return ::GetDefaultColor(Index);
+  return ColorPalette[size_t(Index) % ColorPalette.size()];
+}
+
+TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground, TChartSeries* Series) {
+  const std::vector<TColor>& palette = ColorPalette.empty() ? PlotColorPalette() : ColorPalette;
+  const int high = int(palette.size()) - 1;
+  for (int i = 0; i + 1 <= high; ++i)
+    if (IsFreeSeriesColor(palette[size_t(i)], CheckBackground, Series)) return palette[size_t(i)];
+  return GetDefaultColor(SeriesCount());
+}
+
+void TCustomAxisPanel::ColorPaletteChanged() {
+  for (TChartSeries* s : FSeriesList->Items())
+    if (!s->IsColorStored()) s->ChangeInternalColor(GetFreeSeriesColor(true, s));
+}
+
+// ---------------- streaming ----------------
+
+void TCustomAxisPanel::DefineProperties(TFiler* Filer) {
+  TCustomPlotPanelExtended::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "MaxPointsPerPage", [this](TReader* R) { FPage->SetMaxPointsPerPage(R->ReadInteger()); },
+      nullptr, false);
+  Filer->DefineProperty(
+      "Page", [this](TReader* R) { FPage->SetCurrent(R->ReadInteger()); }, nullptr, false);
+  Filer->DefineProperty(
+      "ScaleLastPage", [this](TReader* R) { FPage->SetScaleLastPage(R->ReadBoolean()); }, nullptr,
+      false);
+}
+
+void TCustomAxisPanel::Loaded() {
+  TCustomPlotPanelExtended::Loaded();
+  TSeriesGroups* groups = GetSeriesGroups();
+  for (int i = 0; i < groups->Count(); ++i)
+    if (groups->Get(i)->HasPendingSeries()) groups->Get(i)->ResolveSeries(FSeriesList.get());
+}
+
+void TCustomAxisPanel::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+  TCustomPlotPanelExtended::GetChildren(Proc, Root);
+  for (TChartSeries* s : FSeriesList->Items())
+    if (!s->DontSerialize) Proc(s);
+}
+
+void TCustomAxisPanel::Assign(TPersistent* Source) {
+  if (auto* p = dynamic_cast<TCustomAxisPanel*>(Source)) {
+    F3DPercent = p->F3DPercent;
+    FAxisBehind = p->FAxisBehind;
+    FAxisVisible = p->FAxisVisible;
+    FBottomAxis->Assign(p->FBottomAxis);
+    FClipPoints = p->FClipPoints;
+    ColorPalette = p->ColorPalette;
+    FCustomAxes->Assign(p->FCustomAxes.get());
+    FHoverVisible = p->FHoverVisible;
+    FLeftAxis->Assign(p->FLeftAxis);
+    FDepthAxis->Assign(p->FDepthAxis);
+    FDepthTopAxis->Assign(p->FDepthTopAxis);
+    FPage->Assign(p->FPage.get());
+    FRightAxis->Assign(p->FRightAxis);
+    FTopAxis->Assign(p->FTopAxis);
+    FView3DWalls = p->FView3DWalls;
+  }
+  TCustomPlotPanelExtended::Assign(Source);
+}
