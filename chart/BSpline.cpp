@@ -15,6 +15,7 @@ void TBSpline::Clear() {
   FNoPoints = 0;
   FNoVertices = 0;
   FBuild = false;
+  FKnuckleList.clear();
   SetCapacity(0);
   FInterpolated = false;
   FFragments = 100;
@@ -23,7 +24,8 @@ void TBSpline::Clear() {
 void TBSpline::SetCapacity(int Value) {
   FCapacity = Value;
   FPointList.resize(static_cast<size_t>(Value) + 1);
-  FKnuckleList.assign(static_cast<size_t>(Value), false);
+  // Knuckles already set are kept; new room starts without knuckles.
+  FKnuckleList.resize(static_cast<size_t>(Value), false);
 }
 
 void TBSpline::MarkNotBuilt() {
@@ -33,10 +35,7 @@ void TBSpline::MarkNotBuilt() {
 
 void TBSpline::AddPoint(double X, double Y) {
   if (FNoPoints == FCapacity) {
-    // Growing keeps the knuckles already set.
-    std::vector<bool> knuckles = FKnuckleList;
     SetCapacity(FCapacity + 5);
-    std::copy(knuckles.begin(), knuckles.end(), FKnuckleList.begin());
   }
   ++FNoPoints;
   FPointList[static_cast<size_t>(FNoPoints)] = {X, Y};
