@@ -43,6 +43,6 @@ void BM_InterpolatedSpline(benchmark::State& state) {
     benchmark::DoNotOptimize(sum);
   }
 }
-BENCHMARK(BM_InterpolatedSpline)->Arg(100)->Arg(1000)->Arg(10000);
+BENCHMARK(BM_InterpolatedSpline)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
 
 }  // namespace
