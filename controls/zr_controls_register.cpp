@@ -7,10 +7,13 @@
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_layouts.h"
+#include "controls/zr_listbox.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
+#include "controls/zr_scroll_box.h"
 #include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
@@ -47,6 +50,12 @@ void RegisterStandardControls() {
     RegisterZRObjects(
         "HUD", {TzrHudTrack::Class(), TzrHudTrackBar::Class(), TzrHudScrollBar::Class(),
                 TzrHudCheckBox::Class(), TzrHudRadioButton::Class(), TzrHudGroupBox::Class()});
+    // Layouts, scroll boxes and lists.
+    RegisterZRObjects("Layout", {TzrLayout::Class()});
+    RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
+                                   TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
+    RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
+    RegisterZRObjects("Items", {TzrListBoxItem::Class()});
     return true;
   }();
   (void)registered;

@@ -14,6 +14,7 @@
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

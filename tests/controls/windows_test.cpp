@@ -189,7 +189,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "progressbarstyle",
                                            "hudcheckboxstyle",
                                            "hudradiobuttonstyle",
-                                           "hudgroupboxstyle"};
+                                           "hudgroupboxstyle",
+                                           "scrollboxstyle",
+                                           "framedscrollboxstyle",
+                                           "listboxstyle",
+                                           "transparentlistboxstyle",
+                                           "listboxitemstyle"};
   EXPECT_EQ(names, wanted);
 }
 
