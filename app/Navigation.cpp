@@ -5,6 +5,8 @@
 
 void TfrmInterface::ListBoxItemClick(TObject* Sender) {
   auto* item = dynamic_cast<TzrListBoxItem*>(Sender);
-  if (!item || !ListBox1) return;
+  if (!item || !ListBox1 || item->ListBox() != ListBox1) return;
+  // The entry's place among the list's items; the list fires its OnChange
+  // only when the current entry really changes.
   ListBox1->SetItemIndex(item->GetIndex());
 }

@@ -2,15 +2,15 @@
 
 #include <gtk/gtk.h>
 
-#include "controls/zr_listbox.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/rtl/SysUtils.h"
 
 std::function<void(TfrmHid& picker)> TfrmHid::ModalHandler;
 
-TfrmHid::TfrmHid(TComponent* AOwner, TzrListBox* adapters) : TForm(AOwner) {
+TfrmHid::TfrmHid(TComponent* AOwner, TListBox* adapters) : TForm(AOwner) {
   SetName("frmHid");
   SetClientSize(360, 160);
-  HidList = new TzrListBox(this);
+  HidList = new TListBox(this);
   HidList->SetName("HidList");
   for (int i = 0; adapters && i < adapters->Count(); ++i) {
     const std::u16string& line = adapters->Item(i);

@@ -7,15 +7,15 @@
 
 #include "platform/vcl/Forms.h"
 
-class TzrListBox;
+class TListBox;
 
 class TfrmHid : public TForm {
  public:
   // Fills HidList from the adapter list, one line per adapter.
-  TfrmHid(TComponent* AOwner, TzrListBox* adapters);
+  TfrmHid(TComponent* AOwner, TListBox* adapters);
   std::string ClassName() const override { return "TfrmHid"; }
 
-  TzrListBox* HidList;
+  TListBox* HidList;
   // Picks the selected line; with no line selected the picker stays open.
   void HidListDblClick(TObject* Sender);
 

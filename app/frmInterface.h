@@ -26,6 +26,7 @@ class TzrComboBox;
 class TzrButton;
 class TzrCheckBox;
 class TzrListBox;
+class TListBox;
 class TzrListBoxItem;
 class TMenuItem;
 class TzrStringGrid;
@@ -118,7 +119,7 @@ public:
   TzrCheckBox* ChannelBox(int index) const;  // cbChannel1 .. cbChannel8 by index 0 .. 7
   TzrListBox* ListBox1 = nullptr;  // navigation list
   TzrListBoxItem* ListBoxItem1 = nullptr;
-  TzrListBox* DevListBox = nullptr;  // hidden: one line per usable adapter
+  TListBox* DevListBox = nullptr;  // hidden: one line per usable adapter
   TMenuItem* ESCSpeedController1 = nullptr;
   TMenuItem* MotorChecker1 = nullptr;
   TMenuItem* LCDProgramCard1 = nullptr;

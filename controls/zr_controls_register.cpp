@@ -8,10 +8,13 @@
 #include "controls/zr_color_button.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_number_box.h"
+#include "controls/zr_layouts.h"
+#include "controls/zr_listbox.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
+#include "controls/zr_scroll_box.h"
 #include "controls/zr_tracks.h"
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
@@ -54,6 +57,12 @@ void RegisterStandardControls() {
                                      TzrNumberBox::Class(), TzrSpinBox::Class()});
     RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
                               TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
+    // Layouts, scroll boxes and lists.
+    RegisterZRObjects("Layout", {TzrLayout::Class()});
+    RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
+                                   TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
+    RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
+    RegisterZRObjects("Items", {TzrListBoxItem::Class()});
     return true;
   }();
   (void)registered;

@@ -15,6 +15,7 @@
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

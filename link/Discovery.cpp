@@ -18,6 +18,7 @@
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
 #include "scene/zr_ani.h"
+#include "platform/vcl/ListBox.h"
 
 using namespace hid;
 

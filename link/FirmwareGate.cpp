@@ -15,6 +15,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

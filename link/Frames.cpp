@@ -7,6 +7,7 @@
 #include "controls/zr_listbox.h"
 #include "platform/rtl/Clock.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

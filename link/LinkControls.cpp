@@ -8,6 +8,7 @@
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
 #include "link/NamedControl.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
 #include "scene/zr_ani.h"
@@ -53,7 +54,8 @@ void TfrmInterface::CreateLinkControls() {
     *boxes[i] = MakeNamed<TzrCheckBox>(this, ("cbChannel" + std::to_string(i + 1)).c_str());
   ListBox1 = MakeNamed<TzrListBox>(this, "ListBox1");
   ListBoxItem1 = MakeNamed<TzrListBoxItem>(this, "ListBoxItem1");
-  DevListBox = MakeNamed<TzrListBox>(this, "DevListBox");
+  ListBoxItem1->SetParent(ListBox1);
+  DevListBox = MakeNamed<TListBox>(this, "DevListBox");
   ESCSpeedController1 = MakeNamed<TMenuItem>(this, "ESCSpeedController1");
   MotorChecker1 = MakeNamed<TMenuItem>(this, "MotorChecker1");
   LCDProgramCard1 = MakeNamed<TMenuItem>(this, "LCDProgramCard1");

@@ -197,7 +197,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "numberboxstyle",
                                            "spinboxstyle",
                                            "hudnumberboxstyle",
-                                           "hudspinboxstyle"};
+                                           "hudspinboxstyle",
+                                           "scrollboxstyle",
+                                           "framedscrollboxstyle",
+                                           "listboxstyle",
+                                           "transparentlistboxstyle",
+                                           "listboxitemstyle"};
   EXPECT_EQ(names, wanted);
 }
 

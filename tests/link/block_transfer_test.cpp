@@ -8,6 +8,7 @@
 #include "app/frmInterface.h"
 #include "controls/zr_listbox.h"
 #include "tests/link/link_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

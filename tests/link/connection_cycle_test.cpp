@@ -16,6 +16,7 @@
 #include "controls/zr_objects.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/link_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "controls/zr_listbox.h"
 #include "platform/hid/HidApi.h"
 #include "tests/link/link_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "controls/zr_listbox.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/datalink_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

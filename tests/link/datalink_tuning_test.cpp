@@ -12,6 +12,7 @@
 #include "controls/zr_memo.h"
 #include "link/ChannelTuningFrames.h"
 #include "tests/link/datalink_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 

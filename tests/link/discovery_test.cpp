@@ -11,6 +11,7 @@
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
 #include "tests/link/link_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 
@@ -111,9 +112,9 @@ TEST_F(DiscoveryTest, MarkersFollowTheProductMode) {
 
 TEST_F(DiscoveryTest, NoAdapterShowsTheStartPage) {
   Adapter.PlugOther();
-  Form->ListBox1->AddItem(u"one");
-  Form->ListBox1->AddItem(u"two");
+  (new TzrListBoxItem(Form.get()))->SetParent(Form->ListBox1);
   Form->ListBox1->SetItemIndex(1);
+  ASSERT_EQ(Form->ListBox1->GetItemIndex(), 1);
   Form->FModel = "CAR_ESC";
   Form->FConnected = true;
   Form->SetEnabled(false);

@@ -6,6 +6,7 @@
 #include "controls/zr_listbox.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/link_fixture.h"
+#include "platform/vcl/ListBox.h"
 
 namespace {
 
