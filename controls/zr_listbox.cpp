@@ -251,6 +251,7 @@ void TzrListBox::SetListStyle(TzrListStyle Value) {
 void TzrListBox::SetSorted(bool Value) {
   if (FSorted == Value) return;
   FSorted = Value;
+  SortItems();
   Realign();
 }
 

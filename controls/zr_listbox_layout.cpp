@@ -22,10 +22,11 @@ TzrRect Pad(TzrVisualObject* V) { return V->GetPadding()->GetRect(); }
 // ---------------------------------------------------------------- layout
 
 TzrRect TzrListBox::GetContentBounds() {
-  if (FUpdating > 0 || !FContentLayout) return GetLocalRect();
+  if (FUpdating > 0) return GetLocalRect();
+  SortItems();
+  if (!FContentLayout) return GetLocalRect();
   TzrRect r = FContentLayout->GetLocalRect();
   if (FContent) {
-    SortItems();
     if (!FMultiSelect)
       if (TzrListBoxItem* current = GetSelected()) current->SetIsSelected(true);
     if (FListStyle == zrListVertical)

@@ -6,6 +6,7 @@
 
 #include "controls/zr_labels.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
 #include "controls/zr_tracks.h"
 #include "scene/zr_brush.h"
