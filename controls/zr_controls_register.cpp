@@ -5,9 +5,11 @@
 
 #include "controls/zr_buttons.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_grid_register.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -36,4 +38,8 @@ void RegisterStandardControls() {
     return true;
   }();
   (void)registered;
+  // The tab control's classes follow the standard rows; the grid unit
+  // registers its own.
+  RegisterTabControls();
+  RegisterGridControls();
 }

@@ -159,7 +159,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "hudcornerbuttonstyle",
                                            "hudpopupboxstyle",
                                            "hudstatusbarstyle",
-                                           "hudpanelstyle"};
+                                           "hudpanelstyle",
+                                           "tabcontrolstyle",
+                                           "tabitemstyle",
+                                           "hudtabcontrolstyle",
+                                           "hudtabitemstyle",
+                                           "headeritemstyle"};
   EXPECT_EQ(names, wanted);
 }
 
