@@ -4,12 +4,16 @@
 #include "controls/zr_controls_register.h"
 
 #include "controls/zr_buttons.h"
+#include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_grid_register.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
+#include "controls/zr_progress.h"
+#include "controls/zr_scroll_bar.h"
 #include "controls/zr_tab_control.h"
+#include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -19,6 +23,7 @@ void RegisterStandardControls() {
     // Style-only classes: known to streams, offered to no designer.
     RegisterClass(TzrSelectionItem::Class());
     RegisterClass(TzrExpanderButton::Class());
+    RegisterClass(TzrThumb::Class());
     RegisterZRObjects("Windows",
                       {TzrBackground::Class(), TzrSizeGrip::Class(), TzrCloseButton::Class()});
     RegisterZRObjects("Boxes", {TzrPopupBox::Class()});
@@ -35,6 +40,15 @@ void RegisterStandardControls() {
          TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
          TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
          TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
+    // Check boxes, radio buttons, group boxes, progress, tracks and scroll bars.
+    RegisterZRObjects("Boxes", {TzrCheckBox::Class(), TzrPathCheckBox::Class(),
+                                TzrRadioButton::Class(), TzrGroupBox::Class()});
+    RegisterZRObjects("Controls",
+                      {TzrProgressBar::Class(), TzrTrack::Class(), TzrScrollBar::Class(),
+                       TzrSmallScrollBar::Class(), TzrAniIndicator::Class(), TzrTrackBar::Class()});
+    RegisterZRObjects(
+        "HUD", {TzrHudTrack::Class(), TzrHudTrackBar::Class(), TzrHudScrollBar::Class(),
+                TzrHudCheckBox::Class(), TzrHudRadioButton::Class(), TzrHudGroupBox::Class()});
     return true;
   }();
   (void)registered;
