@@ -194,7 +194,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "tabitemstyle",
                                            "hudtabcontrolstyle",
                                            "hudtabitemstyle",
-                                           "headeritemstyle"};
+                                           "headeritemstyle",
+                                           "textcellstyle",
+                                           "checkcellstyle",
+                                           "progresscellstyle",
+                                           "popupcellstyle",
+                                           "gridstyle"};
   EXPECT_EQ(names, wanted);
 }
 
