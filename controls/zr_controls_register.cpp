@@ -6,6 +6,7 @@
 #include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_grid_register.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_layouts.h"
@@ -15,6 +16,7 @@
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_tracks.h"
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
@@ -66,4 +68,8 @@ void RegisterStandardControls() {
     return true;
   }();
   (void)registered;
+  // The tab control's classes follow the standard rows; the grid unit
+  // registers its own.
+  RegisterTabControls();
+  RegisterGridControls();
 }

@@ -202,7 +202,17 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "framedscrollboxstyle",
                                            "listboxstyle",
                                            "transparentlistboxstyle",
-                                           "listboxitemstyle"};
+                                           "listboxitemstyle",
+                                           "tabcontrolstyle",
+                                           "tabitemstyle",
+                                           "hudtabcontrolstyle",
+                                           "hudtabitemstyle",
+                                           "headeritemstyle",
+                                           "textcellstyle",
+                                           "checkcellstyle",
+                                           "progresscellstyle",
+                                           "popupcellstyle",
+                                           "gridstyle"};
   EXPECT_EQ(names, wanted);
 }
 
