@@ -3,8 +3,10 @@
 
 #include "controls/zr_controls_register.h"
 
+#include "controls/zr_angle_button.h"
 #include "controls/zr_buttons.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
@@ -33,6 +35,9 @@ void RegisterStandardControls() {
          TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
          TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
          TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
+    RegisterZRObjects("Controls", {TzrImageControl::Class()});
+    RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
+    RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
     return true;
   }();
   (void)registered;
