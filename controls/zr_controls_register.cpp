@@ -6,6 +6,7 @@
 #include "controls/zr_angle_button.h"
 #include "controls/zr_buttons.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_compound.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_panels.h"
@@ -38,6 +39,7 @@ void RegisterStandardControls() {
     RegisterZRObjects("Controls", {TzrImageControl::Class()});
     RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
     RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
+    RegisterCompoundControls();
     return true;
   }();
   (void)registered;

@@ -1,0 +1,190 @@
+#include "controls/zr_compound.h"
+
+#include <cmath>
+
+#include "controls/zr_angle_button.h"
+#include "controls/zr_color_button.h"
+#include "controls/zr_image_control.h"
+#include "controls/zr_labels.h"
+#include "controls/zr_popup_buttons.h"
+#include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/SysUtils.h"
+#include "scene/zr_classes.h"
+
+// ---- the shared part
+
+const TClassInfo* TzrCompoundControl::Class() {
+  static const TClassInfo* info =
+      TClassDecl<TzrCompoundControl>("TzrCompoundControl", TzrControl::Class());
+  return info;
+}
+
+TzrCompoundControl::TzrCompoundControl(TComponent* AOwner) : TzrControl(AOwner) {
+  FTextLabel = new TzrLabel(this);
+  FTextLabel->SetParent(this);
+  FTextLabel->SetAlign(vaLeft);
+  FTextLabel->SetName("TextLabel");
+  FTextLabel->SetText(u"Caption");
+  FTextLabel->SetWidth(70);
+  FTextLabel->SetTextAlign(zrTextAlignFar);
+  FTextLabel->SetWordWrap(false);
+  FTextLabel->GetPadding()->SetRight(5);
+  MarkInner(FTextLabel);
+}
+
+void TzrCompoundControl::MarkInner(TzrVisualObject* AObject) {
+  AObject->SetStored(false);
+  AObject->SetLocked(true);
+}
+
+TzrControl* TzrCompoundControl::MakeHolder(TzrAlign AAlign) {
+  auto* holder = new TzrControl(this);
+  holder->SetParent(this);
+  holder->SetAlign(AAlign);
+  MarkInner(holder);
+  return holder;
+}
+
+TzrValueLabel* TzrCompoundControl::MakeValueLabel(TzrVisualObject* Holder) {
+  auto* label = new TzrValueLabel(this);
+  label->SetParent(Holder);
+  label->SetName("ValueLabel");
+  label->SetAlign(vaVertCenter);
+  label->SetText(u"0");
+  label->GetPadding()->SetLeft(5);
+  MarkInner(label);
+  return label;
+}
+
+void TzrCompoundControl::DoChange(TObject* Sender) {
+  if (OnChange) OnChange(Sender);
+}
+
+// ---- popup box
+
+const TClassInfo* TzrCompoundPopupBox::Class() {
+  using T = TzrCompoundPopupBox;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundPopupBox", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("PopupBox", &T::GetPopupBox, nullptr)
+                                      .Prop("Value", &T::GetValue, &T::SetValue)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundPopupBox::TzrCompoundPopupBox(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 21);
+  TzrControl* holder = MakeHolder(vaClient);
+  FPopupBox = new TzrPopupBox(this);
+  FPopupBox->SetParent(holder);
+  FPopupBox->SetName("PopupBox");
+  FPopupBox->SetAlign(vaVertCenter);
+  MarkInner(FPopupBox);
+  FPopupBox->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+int TzrCompoundPopupBox::GetValue() const { return FPopupBox->GetItemIndex(); }
+void TzrCompoundPopupBox::SetValue(int Value) { FPopupBox->SetItemIndex(Value); }
+
+// ---- colour button
+
+const TClassInfo* TzrCompoundColorButton::Class() {
+  using T = TzrCompoundColorButton;
+  static const TClassInfo* info =
+      TClassDecl<T>("TzrCompoundColorButton", TzrCompoundControl::Class())
+          .Prop("TextLabel", &T::GetTextLabel, nullptr)
+          .Prop("ColorButton", &T::GetColorButton, nullptr)
+          .Prop("Value", &T::GetValue, &T::SetValue)
+          .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundColorButton::TzrCompoundColorButton(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 21);
+  TzrControl* holder = MakeHolder(vaLeft);
+  holder->SetWidth(60);
+  FColorButton = new TzrColorButton(this);
+  FColorButton->SetParent(holder);
+  FColorButton->SetName("ColorButton");
+  FColorButton->SetAlign(vaVertCenter);
+  MarkInner(FColorButton);
+  FColorButton->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+std::string TzrCompoundColorButton::GetValue() const { return FColorButton->GetColor(); }
+void TzrCompoundColorButton::SetValue(const std::string& Value) { FColorButton->SetColor(Value); }
+
+// ---- image
+
+const TClassInfo* TzrCompoundImage::Class() {
+  using T = TzrCompoundImage;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundImage", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("Image", &T::GetImage, nullptr)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundImage::TzrCompoundImage(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 60);
+  FImage = new TzrImageControl(this);
+  FImage->SetParent(this);
+  FImage->SetName("Image");
+  FImage->SetAlign(vaClient);
+  MarkInner(FImage);
+  FImage->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+// ---- angle bar
+
+const TClassInfo* TzrCompoundAngleBar::Class() {
+  using T = TzrCompoundAngleBar;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundAngleBar", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("AngleButton", &T::GetAngleButton, nullptr)
+                                      .Prop("ValueLabel", &T::GetValueLabel, nullptr)
+                                      .Prop("Value", &T::GetValue, &T::SetValue)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundAngleBar::TzrCompoundAngleBar(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 20);
+  TzrControl* dial = new TzrControl(this);
+  dial->SetParent(this);
+  dial->SetWidth(40);
+  dial->SetAlign(vaClient);
+  MarkInner(dial);
+  TzrControl* right = MakeHolder(vaRight);
+  FAngleBar = new TzrAngleButton(this);
+  FAngleBar->SetParent(dial);
+  FAngleBar->SetName("AngleBar");
+  FAngleBar->SetAlign(vaFit);
+  MarkInner(FAngleBar);
+  FValueLabel = MakeValueLabel(right);
+  FAngleBar->OnChange = [this](TObject* Sender) {
+    DoChange(Sender);
+    UpdateLabel();
+  };
+}
+
+float TzrCompoundAngleBar::GetValue() const { return FAngleBar->GetValue(); }
+
+void TzrCompoundAngleBar::SetValue(float Value) {
+  FAngleBar->SetValue(Value);
+  UpdateLabel();
+}
+
+void TzrCompoundAngleBar::UpdateLabel() {
+  const long whole = long(std::trunc(FAngleBar->GetValue()));
+  FValueLabel->SetText(UTF8ToUTF16(std::to_string(whole)) + u".");
+}
+
+void RegisterCompoundControls() {
+  static const bool registered = [] {
+    RegisterZRObjects("Compound", {TzrCompoundAngleBar::Class(), TzrCompoundPopupBox::Class(),
+                                   TzrCompoundColorButton::Class(), TzrCompoundImage::Class()});
+    return true;
+  }();
+  (void)registered;
+}
