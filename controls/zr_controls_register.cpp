@@ -9,8 +9,11 @@
 #include "controls/zr_compound.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
+#include "controls/zr_spin_box.h"
+#include "controls/zr_text_box.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -36,10 +39,17 @@ void RegisterStandardControls() {
          TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
          TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
          TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
+<<<<<<< HEAD
     RegisterZRObjects("Controls", {TzrImageControl::Class()});
     RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
     RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
     RegisterCompoundControls();
+=======
+    RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
+                                     TzrNumberBox::Class(), TzrSpinBox::Class()});
+    RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
+                              TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
+>>>>>>> text32
     return true;
   }();
   (void)registered;

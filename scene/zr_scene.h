@@ -122,9 +122,10 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void MouseLeave();
   void UnicodeKeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
   void UnicodeKeyUp(uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
-  // A typed character: Ctrl+A, C, V, X, Z as their letters (down and up),
-  // Enter (13) not at all, any other as a key down with Key 0.
-  void CharTyped(char16_t Char);
+  // A typed character: Ctrl+A, C, V, X, Z as their letters (down and up,
+  // with the modifiers held, so that a text box sees Ctrl), Enter (13) not
+  // at all, any other as a key down with Key 0.
+  void CharTyped(char16_t Char, TShiftState Shift = 0);
   // Each character of text an input method committed, as a key down.
   void CommitText(const std::u16string& Text);
   // The hit test in scene coordinates: the top-level objects from the last.

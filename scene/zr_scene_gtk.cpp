@@ -135,7 +135,7 @@ gboolean OnKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
   // Characters as typed text gives them: printable ones and the control
   // characters of Backspace, Tab, Enter, Escape and Ctrl with a letter.
   const bool typed = (c >= 32 && c != 127) || (c >= 1 && c <= 27);
-  if (typed && c < 0x10000 && !(E->state & GDK_MOD1_MASK)) scene->CharTyped(char16_t(c));
+  if (typed && c < 0x10000 && !(E->state & GDK_MOD1_MASK)) scene->CharTyped(char16_t(c), ShiftOf(E->state));
   return TRUE;
 }
 

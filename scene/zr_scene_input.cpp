@@ -264,17 +264,17 @@ void TzrCustomScene::TabWalk(bool Backward) {
   FocusFirstOf(list, count - 1, std::max(p, 0));
 }
 
-void TzrCustomScene::CharTyped(char16_t Char) {
+void TzrCustomScene::CharTyped(char16_t Char, TShiftState Shift) {
   switch (Char) {
     case 1: case 3: case 22: case 24: case 26: {
       // Control character n is Ctrl with the n-th letter.
       const char16_t letter = char16_t(u'a' + Char - 1);
       uint16_t key = 0;
       char16_t ch = letter;
-      UnicodeKeyDown(key, ch, 0);
+      UnicodeKeyDown(key, ch, Shift);
       key = 0;
       ch = letter;
-      UnicodeKeyUp(key, ch, 0);
+      UnicodeKeyUp(key, ch, Shift);
       return;
     }
     case 13:

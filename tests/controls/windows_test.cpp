@@ -159,7 +159,15 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "hudcornerbuttonstyle",
                                            "hudpopupboxstyle",
                                            "hudstatusbarstyle",
-                                           "hudpanelstyle"};
+                                           "hudpanelstyle",
+                                           "textboxstyle",
+                                           "roundtextboxstyle",
+                                           "hudtextboxstyle",
+                                           "hudroundtextboxstyle",
+                                           "numberboxstyle",
+                                           "spinboxstyle",
+                                           "hudnumberboxstyle",
+                                           "hudspinboxstyle"};
   EXPECT_EQ(names, wanted);
 }
 

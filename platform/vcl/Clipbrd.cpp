@@ -1,0 +1,73 @@
+#include "platform/vcl/Clipbrd.h"
+
+#include <gtk/gtk.h>
+
+namespace {
+
+// The CLIPBOARD selection of the default display, or nil without a display.
+GtkClipboard* SystemClipboard() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (!display) return nullptr;
+  return gtk_clipboard_get_for_display(display, GDK_SELECTION_CLIPBOARD);
+}
+
+// GTK asks for the data of one of the offered targets.
+void GiveText(GtkClipboard*, GtkSelectionData* Data, guint, gpointer Owner) {
+  gtk_selection_data_set_text(Data, static_cast<const gchar*>(Owner), -1);
+}
+
+// The clipboard was taken over or cleared: the text is no longer offered.
+void DropText(GtkClipboard*, gpointer Owner) { g_free(Owner); }
+
+}  // namespace
+
+bool TClipboard::HasText() {
+  GtkClipboard* clipboard = SystemClipboard();
+  return clipboard && gtk_clipboard_wait_is_text_available(clipboard);
+}
+
+std::u16string TClipboard::GetAsText() {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) return {};
+  gchar* text = gtk_clipboard_wait_for_text(clipboard);
+  if (!text) return {};
+  gunichar2* wide = g_utf8_to_utf16(text, -1, nullptr, nullptr, nullptr);
+  g_free(text);
+  if (!wide) return {};
+  std::u16string result(reinterpret_cast<const char16_t*>(wide));
+  g_free(wide);
+  return result;
+}
+
+void TClipboard::SetAsText(const std::u16string& Text) {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) throw EClipboardException("Cannot open the clipboard: there is no display");
+  GError* error = nullptr;
+  gchar* utf8 = g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(Text.data()),
+                                glong(Text.size()), nullptr, nullptr, &error);
+  if (!utf8) {
+    const std::string reason = error ? error->message : "invalid text";
+    g_clear_error(&error);
+    throw EClipboardException("Cannot copy the text to the clipboard: " + reason);
+  }
+  GtkTargetList* list = gtk_target_list_new(nullptr, 0);
+  gtk_target_list_add_text_targets(list, 0);
+  gint count = 0;
+  GtkTargetEntry* targets = gtk_target_table_new_from_list(list, &count);
+  gtk_target_list_unref(list);
+  const gboolean taken =
+      gtk_clipboard_set_with_data(clipboard, targets, guint(count), GiveText, DropText, utf8);
+  gtk_target_table_free(targets, count);
+  if (taken) return;
+  g_free(utf8);
+  throw EClipboardException("Cannot copy the text to the clipboard: the clipboard refused it");
+}
+
+void TClipboard::Clear() {
+  if (GtkClipboard* clipboard = SystemClipboard()) gtk_clipboard_clear(clipboard);
+}
+
+TClipboard* Clipboard() {
+  static TClipboard clipboard;
+  return &clipboard;
+}

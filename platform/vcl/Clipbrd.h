@@ -1,0 +1,35 @@
+#pragma once
+// The framework clipboard: one object over the GTK clipboard (the desktop's
+// CLIPBOARD selection). Text is UTF-16 on this side and UTF-8 on GTK's; the
+// conversion is done here, so callers hand over and receive wide text.
+// Text read back has GTK's line breaks: "\r\n" arrives as "\n".
+//
+// A hand-over that fails (no display, text that is no valid UTF-16, GTK
+// refusing the ownership) raises EClipboardException and leaves the
+// clipboard's previous content in place. Reading never raises: an empty or
+// unreadable clipboard gives an empty text.
+
+#include <string>
+
+#include "platform/rtl/SysUtils.h"
+
+class EClipboardException : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class TClipboard {
+ public:
+  // Whether the clipboard offers text in any of the text formats.
+  bool HasText();
+  // The clipboard's text; empty when it holds none.
+  std::u16string GetAsText();
+  // Puts Text on the clipboard in every text format; the program owns the
+  // clipboard until another program or a later call takes it.
+  void SetAsText(const std::u16string& Text);
+  // Empties the clipboard when this program owns it.
+  void Clear();
+};
+
+// The program's one clipboard object.
+TClipboard* Clipboard();
