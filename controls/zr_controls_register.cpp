@@ -39,17 +39,14 @@ void RegisterStandardControls() {
          TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
          TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
          TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
-<<<<<<< HEAD
-    RegisterZRObjects("Controls", {TzrImageControl::Class()});
-    RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
-    RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
-    RegisterCompoundControls();
-=======
     RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
                                      TzrNumberBox::Class(), TzrSpinBox::Class()});
     RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
                               TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
->>>>>>> text32
+    RegisterZRObjects("Controls", {TzrImageControl::Class()});
+    RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
+    RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
+    RegisterCompoundControls();
     return true;
   }();
   (void)registered;
