@@ -6,7 +6,9 @@
 #include "controls/zr_color_button.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_popup_buttons.h"
+#include "controls/zr_text_box.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_classes.h"
@@ -59,6 +61,59 @@ TzrValueLabel* TzrCompoundControl::MakeValueLabel(TzrVisualObject* Holder) {
 void TzrCompoundControl::DoChange(TObject* Sender) {
   if (OnChange) OnChange(Sender);
 }
+
+// ---- text box
+
+const TClassInfo* TzrCompoundTextBox::Class() {
+  using T = TzrCompoundTextBox;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundTextBox", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("TextBox", &T::GetTextBox, nullptr)
+                                      .Prop("Value", &T::GetText, &T::SetText)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundTextBox::TzrCompoundTextBox(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 21);
+  TzrControl* holder = MakeHolder(vaClient);
+  FTextBox = new TzrTextBox(this);
+  FTextBox->SetParent(holder);
+  FTextBox->SetName("TextBox");
+  FTextBox->SetAlign(vaVertCenter);
+  MarkInner(FTextBox);
+  FTextBox->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+const std::u16string& TzrCompoundTextBox::GetText() const { return FTextBox->GetText(); }
+void TzrCompoundTextBox::SetText(const std::u16string& Value) { FTextBox->SetText(Value); }
+
+// ---- number box
+
+const TClassInfo* TzrCompoundNumberBox::Class() {
+  using T = TzrCompoundNumberBox;
+  static const TClassInfo* info =
+      TClassDecl<T>("TzrCompoundNumberBox", TzrCompoundControl::Class())
+          .Prop("TextLabel", &T::GetTextLabel, nullptr)
+          .Prop("NumberBox", &T::GetNumberBox, nullptr)
+          .Prop("Value", &T::GetValue, &T::SetValue)
+          .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundNumberBox::TzrCompoundNumberBox(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 21);
+  TzrControl* holder = MakeHolder(vaClient);
+  FNumberBox = new TzrNumberBox(this);
+  FNumberBox->SetParent(holder);
+  FNumberBox->SetName("NumberBox");
+  FNumberBox->SetAlign(vaVertCenter);
+  MarkInner(FNumberBox);
+  FNumberBox->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+float TzrCompoundNumberBox::GetValue() const { return FNumberBox->GetValue(); }
+void TzrCompoundNumberBox::SetValue(float Value) { FNumberBox->SetValue(Value); }
 
 // ---- popup box
 
@@ -182,7 +237,8 @@ void TzrCompoundAngleBar::UpdateLabel() {
 
 void RegisterCompoundControls() {
   static const bool registered = [] {
-    RegisterZRObjects("Compound", {TzrCompoundAngleBar::Class(), TzrCompoundPopupBox::Class(),
+    RegisterZRObjects("Compound", {TzrCompoundAngleBar::Class(), TzrCompoundTextBox::Class(),
+                                   TzrCompoundNumberBox::Class(), TzrCompoundPopupBox::Class(),
                                    TzrCompoundColorButton::Class(), TzrCompoundImage::Class()});
     return true;
   }();

@@ -15,7 +15,9 @@ class TzrAngleButton;
 class TzrColorButton;
 class TzrImageControl;
 class TzrLabel;
+class TzrNumberBox;
 class TzrPopupBox;
+class TzrTextBox;
 class TzrValueLabel;
 
 // The shared construction: the caption label and the layout cells.
@@ -40,6 +42,33 @@ class TzrCompoundControl : public TzrControl {
   void DoChange(TObject* Sender);
 
   TzrLabel* FTextLabel = nullptr;
+};
+
+class TzrCompoundTextBox : public TzrCompoundControl {
+ public:
+  explicit TzrCompoundTextBox(TComponent* AOwner);
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  TzrTextBox* GetTextBox() const { return FTextBox; }
+  const std::u16string& GetText() const;
+  // The text box's own text setter, with its change handling.
+  void SetText(const std::u16string& Value);
+
+ private:
+  TzrTextBox* FTextBox = nullptr;
+};
+
+class TzrCompoundNumberBox : public TzrCompoundControl {
+ public:
+  explicit TzrCompoundNumberBox(TComponent* AOwner);
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  TzrNumberBox* GetNumberBox() const { return FNumberBox; }
+  float GetValue() const;
+  void SetValue(float Value);
+
+ private:
+  TzrNumberBox* FNumberBox = nullptr;
 };
 
 class TzrCompoundPopupBox : public TzrCompoundControl {

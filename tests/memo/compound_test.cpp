@@ -4,6 +4,8 @@
 #include "controls/zr_angle_button.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_image_control.h"
+#include "controls/zr_number_box.h"
+#include "controls/zr_text_box.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_strings.h"
@@ -19,6 +21,26 @@ void LoadText(TzrObject* Node, const std::string& Text) {
 }
 
 TEST_F(ControlsTest, CompoundValueGoesThroughTheEditor) {
+  auto* text = Make<TzrCompoundTextBox>(0, 100);
+  int tracked = 0;
+  TObject* changed = nullptr;
+  text->GetTextBox()->OnChangeTracking = [&](TObject*) { ++tracked; };
+  text->OnChange = [&](TObject* s) { changed = s; };
+  text->SetText(u"12.5 mm");
+  EXPECT_EQ(text->GetTextBox()->GetText(), u"12.5 mm");
+  EXPECT_EQ(tracked, 1);  // the text box's own setter ran
+  text->GetTextBox()->SetText(u"typed 输入");
+  EXPECT_EQ(text->GetText(), u"typed 输入");
+  text->GetTextBox()->Change();
+  EXPECT_EQ(changed, text->GetTextBox());
+
+  auto* number = Make<TzrCompoundNumberBox>(0, 130);
+  number->GetNumberBox()->SetMax(100);
+  number->SetValue(42);
+  EXPECT_FLOAT_EQ(number->GetNumberBox()->GetValue(), 42);
+  number->GetNumberBox()->SetValue(7);
+  EXPECT_FLOAT_EQ(number->GetValue(), 7);
+
   auto* popup = Make<TzrCompoundPopupBox>(0, 0);
   popup->GetPopupBox()->GetItems()->Add(u"one");
   popup->GetPopupBox()->GetItems()->Add(u"two");

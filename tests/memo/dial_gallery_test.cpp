@@ -8,6 +8,8 @@
 #include "controls/zr_compound.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_number_box.h"
+#include "controls/zr_text_box.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_strings.h"
@@ -36,7 +38,7 @@ class DialGallery : public ControlsTest {
 };
 
 TEST_F(DialGallery, DialsImagesAndCompounds) {
-  Canvas(480, 300);
+  Canvas(480, 320);
   std::vector<TzrVisualObject*> drawn;
   const float angles[] = {0, 45, 90, 180, -60, -135};
   for (int i = 0; i < 6; ++i) {
@@ -79,6 +81,15 @@ TEST_F(DialGallery, DialsImagesAndCompounds) {
   compoundImage->SetBounds(250, 140, 220, 100);
   compoundImage->GetTextLabel()->SetText(u"Picture 图片");
   compoundImage->GetImage()->SetBitmap(&picture);
+  auto* text = Make<TzrCompoundTextBox>(10, 250);
+  text->SetBounds(10, 250, 220, 24);
+  text->GetTextLabel()->SetText(u"Driver 车手");
+  text->SetText(u"Li Wei 李伟");
+  auto* number = Make<TzrCompoundNumberBox>(250, 250);
+  number->SetBounds(250, 250, 220, 24);
+  number->GetTextLabel()->SetText(u"Gear 齿轮");
+  number->GetNumberBox()->SetMax(100);
+  number->SetValue(12.5f);
   Wait(300);
   Scene.DrawAll();
   compoundImage->GetImage()->SetBitmap(&picture);  // the part has its size now
@@ -87,6 +98,8 @@ TEST_F(DialGallery, DialsImagesAndCompounds) {
   for (TzrVisualObject* c : drawn) ExpectDrawn(c);
   ExpectDrawn(color->GetColorButton());
   ExpectDrawn(compoundImage->GetImage());
+  ExpectDrawn(text->GetTextBox());
+  ExpectDrawn(number->GetNumberBox());
   EXPECT_EQ(angle->GetValueLabel()->GetText(), u"45.");
 }
 
