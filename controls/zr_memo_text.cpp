@@ -70,6 +70,7 @@ void TzrMemoText::UpdateLines() {
   if (FText.empty()) return;
   FLinesBegs.push_back(1);
   if (!CanMeasure()) return;
+  FBreakWidth = TextContentWidth();
   int widestOffset = 0;
   float widestWidth = 0;
   FillLocalLinesBegs(1, int(FText.size()), FLinesBegs, widestOffset, widestWidth);

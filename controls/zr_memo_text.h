@@ -173,6 +173,8 @@ class TzrMemoText {
   bool FSelected = false;
   bool FLinesUpdating = false;
   int FWidesLineIndex = 0;
+  // The content width of the last full rebuild (-1: none measured yet).
+  float FBreakWidth = -1;
   TEdtActionStack FActionStack{this};
 
  private:
