@@ -5,6 +5,7 @@
 
 #include "controls/zr_angle_button.h"
 #include "controls/zr_buttons.h"
+#include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_image_control.h"
@@ -14,6 +15,9 @@
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_progress.h"
+#include "controls/zr_scroll_bar.h"
+#include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -23,6 +27,7 @@ void RegisterStandardControls() {
     // Style-only classes: known to streams, offered to no designer.
     RegisterClass(TzrSelectionItem::Class());
     RegisterClass(TzrExpanderButton::Class());
+    RegisterClass(TzrThumb::Class());
     RegisterZRObjects("Windows",
                       {TzrBackground::Class(), TzrSizeGrip::Class(), TzrCloseButton::Class()});
     RegisterZRObjects("Boxes", {TzrPopupBox::Class()});
@@ -43,6 +48,15 @@ void RegisterStandardControls() {
                                      TzrNumberBox::Class(), TzrSpinBox::Class()});
     RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
                               TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
+    // Check boxes, radio buttons, group boxes, progress, tracks and scroll bars.
+    RegisterZRObjects("Boxes", {TzrCheckBox::Class(), TzrPathCheckBox::Class(),
+                                TzrRadioButton::Class(), TzrGroupBox::Class()});
+    RegisterZRObjects("Controls",
+                      {TzrProgressBar::Class(), TzrTrack::Class(), TzrScrollBar::Class(),
+                       TzrSmallScrollBar::Class(), TzrAniIndicator::Class(), TzrTrackBar::Class()});
+    RegisterZRObjects(
+        "HUD", {TzrHudTrack::Class(), TzrHudTrackBar::Class(), TzrHudScrollBar::Class(),
+                TzrHudCheckBox::Class(), TzrHudRadioButton::Class(), TzrHudGroupBox::Class()});
     RegisterZRObjects("Controls", {TzrImageControl::Class()});
     RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
     RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});

@@ -13,6 +13,7 @@
 #include "link/NamedControl.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_resources.h"
 
 namespace {
 
@@ -21,6 +22,14 @@ T* Make(TComponent* owner, const std::string& name, const std::u16string& text =
   T* control = MakeNamed<T>(owner, name);
   if constexpr (std::is_base_of_v<TzrTextControl, T>) control->SetText(text);
   return control;
+}
+
+// A radio group is the radio buttons of one group name in one scene: the
+// buttons join the window's scene, hidden until a page lays them out.
+TzrRadioButton* JoinScene(TzrRadioButton* button, TzrObject* root) {
+  button->SetVisible(false);
+  button->SetParent(root);
+  return button;
 }
 
 std::u16string ChannelCaption(int channel) {
@@ -62,13 +71,13 @@ void TfrmInterface::CreateDataLinkControls() {
     TzrRadioButton* button =
         Make<TzrRadioButton>(this, "rbChannel" + std::to_string(k + 1), ChannelCaption(k + 1));
     button->SetGroupName("channel");
-    *channels[k] = button;
+    *channels[k] = JoinScene(button, Backgroup);
   }
   rbChannel1->SetIsChecked(true);
   for (int k = 0; k < 8; ++k)
     ChannelButton(k)->OnChange = [this](TObject* sender) { rbChannelChange(sender); };
-  rbCW = Make<TzrRadioButton>(this, "rbCW", u"CW");
-  rbCCW = Make<TzrRadioButton>(this, "rbCCW", u"CCW");
+  rbCW = JoinScene(Make<TzrRadioButton>(this, "rbCW", u"CW"), Backgroup);
+  rbCCW = JoinScene(Make<TzrRadioButton>(this, "rbCCW", u"CCW"), Backgroup);
   rbCW->SetGroupName("rotation");
   rbCCW->SetGroupName("rotation");
   btnRead = Make<TzrButton>(this, "btnRead", u"Read Channel");

@@ -112,9 +112,12 @@ TEST_F(DataLinkTuningTest, ReadShowsColourRotationAndKeepsTheMiddleRegisters) {
   Form->btnReadClick(Form->btnRead);
   EXPECT_EQ(Page(), (TPage{false, false, true, true, false, true, {0, 0, 0, 0}}));
 
-  Channel->Registers = {0x0000, 0, 0, 0x0007};  // a rotation the page does not know
+  // A rotation the page does not know unchecks both buttons, but a radio
+  // button is unchecked only by another of its group: CW, read before, stays.
+  Channel->Registers = {0x0000, 0, 0, 0x0007};
   Form->btnReadClick(Form->btnRead);
-  EXPECT_FALSE(Form->rbCW->GetIsChecked() || Form->rbCCW->GetIsChecked());
+  EXPECT_TRUE(Form->rbCW->GetIsChecked());
+  EXPECT_FALSE(Form->rbCCW->GetIsChecked());
 }
 
 TEST_F(DataLinkTuningTest, WriteReachesTheRegistersWithTheKeptBytes) {
