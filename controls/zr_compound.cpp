@@ -1,6 +1,8 @@
 #include "controls/zr_compound.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "controls/zr_angle_button.h"
 #include "controls/zr_color_button.h"
@@ -9,6 +11,7 @@
 #include "controls/zr_number_box.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_classes.h"
@@ -190,6 +193,75 @@ TzrCompoundImage::TzrCompoundImage(TComponent* AOwner) : TzrCompoundControl(AOwn
   FImage->OnChange = [this](TObject* Sender) { DoChange(Sender); };
 }
 
+// ---- track bar
+
+const TClassInfo* TzrCompoundTrackBar::Class() {
+  using T = TzrCompoundTrackBar;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundTrackBar", TzrCompoundControl::Class())
+                                      .Prop("DecimalDigits", &T::GetDecimalDigits, &T::SetDecimalDigits)
+                                      .Default(2)
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("TrackBar", &T::GetTrackBar, nullptr)
+                                      .Prop("ValueLabel", &T::GetValueLabel, nullptr)
+                                      .Prop("Suffix", &T::GetSuffix, &T::SetSuffix)
+                                      .Prop("Value", &T::GetValue, &T::SetValue)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundTrackBar::TzrCompoundTrackBar(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 20);
+  TzrControl* track = MakeHolder(vaClient);
+  TzrControl* right = MakeHolder(vaRight);
+  right->SetWidth(50);
+  FTrackBar = new TzrTrackBar(this);
+  FTrackBar->SetParent(track);
+  FTrackBar->SetName("TrackBar");
+  FTrackBar->SetAlign(vaVertCenter);
+  MarkInner(FTrackBar);
+  FValueLabel = MakeValueLabel(right);
+  // Keys and clicks change the value without touching the label; a drag
+  // of the thumb updates it at every step.
+  FTrackBar->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+  FTrackBar->OnTracking = [this](TObject*) { UpdateLabel(); };
+}
+
+float TzrCompoundTrackBar::GetValue() const { return FTrackBar->GetValue(); }
+
+void TzrCompoundTrackBar::SetValue(float Value) {
+  FTrackBar->SetValue(Value);
+  UpdateLabel();
+}
+
+void TzrCompoundTrackBar::SetDecimalDigits(int Value) {
+  if (FDecimalDigits == Value) return;
+  FDecimalDigits = Value;
+  UpdateLabel();
+}
+
+void TzrCompoundTrackBar::SetSuffix(const std::u16string& Value) {
+  if (FSuffix == Value) return;
+  FSuffix = Value;
+  UpdateLabel();
+}
+
+void TzrCompoundTrackBar::UpdateLabel() {
+  const float value = FTrackBar->GetValue();
+  const float step = FTrackBar->GetFrequency();
+  std::string text;
+  if (step == 0 || step != std::trunc(step)) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(FDecimalDigits, 0, 20), double(value));
+    text = buffer;
+    // Number text always has "." as its decimal separator.
+    for (char& c : text)
+      if (c == ',') c = '.';
+  } else {
+    text = std::to_string(long(std::trunc(value)));
+  }
+  FValueLabel->SetText(UTF8ToUTF16(text) + FSuffix);
+}
+
 // ---- angle bar
 
 const TClassInfo* TzrCompoundAngleBar::Class() {
@@ -237,7 +309,7 @@ void TzrCompoundAngleBar::UpdateLabel() {
 
 void RegisterCompoundControls() {
   static const bool registered = [] {
-    RegisterZRObjects("Compound", {TzrCompoundAngleBar::Class(), TzrCompoundTextBox::Class(),
+    RegisterZRObjects("Compound", {TzrCompoundTrackBar::Class(), TzrCompoundAngleBar::Class(), TzrCompoundTextBox::Class(),
                                    TzrCompoundNumberBox::Class(), TzrCompoundPopupBox::Class(),
                                    TzrCompoundColorButton::Class(), TzrCompoundImage::Class()});
     return true;

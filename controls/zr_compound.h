@@ -18,6 +18,7 @@ class TzrLabel;
 class TzrNumberBox;
 class TzrPopupBox;
 class TzrTextBox;
+class TzrTrackBar;
 class TzrValueLabel;
 
 // The shared construction: the caption label and the layout cells.
@@ -106,6 +107,30 @@ class TzrCompoundImage : public TzrCompoundControl {
 
  private:
   TzrImageControl* FImage = nullptr;
+};
+
+class TzrCompoundTrackBar : public TzrCompoundControl {
+ public:
+  explicit TzrCompoundTrackBar(TComponent* AOwner);
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  TzrTrackBar* GetTrackBar() const { return FTrackBar; }
+  TzrValueLabel* GetValueLabel() const { return FValueLabel; }
+  float GetValue() const;
+  void SetValue(float Value);
+  int GetDecimalDigits() const { return FDecimalDigits; }
+  void SetDecimalDigits(int Value);
+  const std::u16string& GetSuffix() const { return FSuffix; }
+  void SetSuffix(const std::u16string& Value);
+  // The value with DecimalDigits decimals when the track's step is 0 or
+  // fractional, else truncated to a whole number; then the suffix.
+  void UpdateLabel();
+
+ private:
+  TzrTrackBar* FTrackBar = nullptr;
+  TzrValueLabel* FValueLabel = nullptr;
+  int FDecimalDigits = 2;
+  std::u16string FSuffix;
 };
 
 class TzrCompoundAngleBar : public TzrCompoundControl {

@@ -6,6 +6,7 @@
 #include "controls/zr_image_control.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_strings.h"
@@ -85,6 +86,57 @@ TEST_F(ControlsTest, CompoundLayoutAndSubProperties) {
   EXPECT_EQ(read->GetValueLabel()->GetText(), u"45.");
   read->SetValue(-7.9f);
   EXPECT_EQ(read->GetValueLabel()->GetText(), u"-7.");
+}
+
+TEST_F(ControlsTest, CompoundTrackBarLabel) {
+  auto* bar = Make<TzrCompoundTrackBar>(0, 0);
+  bar->SetBounds(0, 0, 260, 20);
+  Show();
+  TzrTrackBar* track = bar->GetTrackBar();
+  track->SetMax(37.8f);
+  struct Case {
+    float frequency;
+    int digits;
+    std::u16string suffix, shown;
+  } cases[] = {{1, 2, u"", u"37"},
+               {0, 2, u"", u"37.80"},
+               {0, 2, u" %", u"37.80 %"},
+               {0.5f, 1, u"", u"37.8"},
+               {0, 0, u"", u"38"}};
+  for (const Case& c : cases) {
+    track->SetFrequency(c.frequency);
+    bar->SetDecimalDigits(c.digits);
+    bar->SetSuffix(c.suffix);
+    bar->SetValue(50);  // clamped to Max
+    EXPECT_EQ(bar->GetValueLabel()->GetText(), c.shown) << c.frequency << " " << c.digits;
+  }
+  // Keys change the value and fire OnChange, but leave the label.
+  track->SetFrequency(1);
+  bar->SetValue(10);
+  TObject* sender = nullptr;
+  bar->OnChange = [&](TObject* s) { sender = s; };
+  track->SetFocus();
+  Key(39);  // Right
+  EXPECT_NE(track->GetValue(), 10);
+  EXPECT_EQ(sender, track);
+  EXPECT_EQ(bar->GetValueLabel()->GetText(), u"10");
+  // Dragging the thumb updates it at every step.
+  Show();
+  TzrThumb* thumb = track->GetThumb();
+  ASSERT_NE(thumb, nullptr);
+  auto onThumb = [&](float X) { return thumb->AbsoluteToLocal(track->LocalToAbsolute({X, 7})); };
+  const float x0 = thumb->GetPosition()->GetX() + thumb->GetWidth() / 2;
+  TzrPoint p = onThumb(x0);
+  Press(thumb, p.X, p.Y);
+  p = onThumb(x0 + 40);
+  Move(thumb, p.X, p.Y);
+  const std::u16string during = bar->GetValueLabel()->GetText();
+  EXPECT_EQ(during, UTF8ToUTF16(std::to_string(int(track->GetValue()))));
+  EXPECT_NE(during, u"10");
+  p = onThumb(x0 + 80);
+  Move(thumb, p.X, p.Y);
+  EXPECT_NE(bar->GetValueLabel()->GetText(), during);
+  Release(thumb, p.X, p.Y);
 }
 
 TEST_F(ControlsTest, CompoundAngleBarFollowsItsDial) {

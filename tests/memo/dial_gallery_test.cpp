@@ -10,6 +10,7 @@
 #include "controls/zr_labels.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_strings.h"
@@ -38,7 +39,7 @@ class DialGallery : public ControlsTest {
 };
 
 TEST_F(DialGallery, DialsImagesAndCompounds) {
-  Canvas(480, 320);
+  Canvas(480, 330);
   std::vector<TzrVisualObject*> drawn;
   const float angles[] = {0, 45, 90, 180, -60, -135};
   for (int i = 0; i < 6; ++i) {
@@ -90,6 +91,11 @@ TEST_F(DialGallery, DialsImagesAndCompounds) {
   number->GetTextLabel()->SetText(u"Gear 齿轮");
   number->GetNumberBox()->SetMax(100);
   number->SetValue(12.5f);
+  auto* track = Make<TzrCompoundTrackBar>(10, 290);
+  track->SetBounds(10, 290, 300, 24);
+  track->GetTextLabel()->SetText(u"Throttle 油门");
+  track->SetSuffix(u" %");
+  track->SetValue(37.8f);
   Wait(300);
   Scene.DrawAll();
   compoundImage->GetImage()->SetBitmap(&picture);  // the part has its size now
@@ -99,6 +105,7 @@ TEST_F(DialGallery, DialsImagesAndCompounds) {
   ExpectDrawn(color->GetColorButton());
   ExpectDrawn(compoundImage->GetImage());
   ExpectDrawn(text->GetTextBox());
+  ExpectDrawn(track->GetTrackBar());
   ExpectDrawn(number->GetNumberBox());
   EXPECT_EQ(angle->GetValueLabel()->GetText(), u"45.");
 }
