@@ -31,10 +31,12 @@ void TzrMemoText::SetText(const std::u16string& Value) {
   FNeedChange = true;
 }
 
-void TzrMemoText::StoreEditedText(const std::u16string& Value) {
-  FInternalMustUpdateLines = false;
-  SetText(Value);
-  FInternalMustUpdateLines = true;
+// The editing primitives change the text in place (a copy of a large text
+// per keystroke would cost more than the measuring) and then report it as
+// SetText does; the line table is updated by the caller.
+void TzrMemoText::TextEdited() {
+  if (!TextLoading()) ChangeTracking();
+  FNeedChange = true;
 }
 
 void TzrMemoText::UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndIndex, int Begin,
@@ -63,6 +65,11 @@ void TzrMemoText::UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndI
   const int after = L + 1 + int(fresh.size());
   for (size_t i = after; i < FLinesBegs.size(); ++i) FLinesBegs[i] += Delta;
   const int newEndLine = after - 1;
+  // The widest line sets the horizontal extent, which wrapped text has not.
+  if (FWordWrap) {
+    if (!FLinesUpdating) TextRealign();
+    return;
+  }
   // The widest line: a line after the range moved with it.
   if (FWidesLineIndex > EndLine) FWidesLineIndex += GetLineCount() - oldCount;
   if (FWidesLineIndex >= GetLineCount()) {
@@ -90,10 +97,9 @@ void TzrMemoText::InsertAfter(const TCaretPosition& P, const std::u16string& S,
     GetLineBounds(start.Line, begin, length);
     if (length == 0 && begin == 0) begin = 1;
     GetLineRealEnd(start, endLine, endIndex);
-    float oldWidest = std::round(GetLineWidth(FWidesLineIndex));
-    std::u16string text = FText;
-    text.insert(at, s);
-    StoreEditedText(text);
+    float oldWidest = FWordWrap ? 0 : std::round(GetLineWidth(FWidesLineIndex));
+    FText.insert(at, ApplyCharCase(s));
+    TextEdited();
     UpdateRngLinesBegs(start.Line, oldWidest, n, endIndex, begin, endLine);
   }
   if (Options & ioSelected) {
@@ -127,10 +133,9 @@ void TzrMemoText::DeleteFrom(const TCaretPosition& P, int Length, TDeleteOptions
     int begin, length, endLine, endIndex;
     GetLineBounds(start.Line, begin, length);
     GetLineRealEnd(TextPosToPos(i - 1 + n), endLine, endIndex);
-    float oldWidest = std::round(GetLineWidth(FWidesLineIndex));
-    std::u16string text = FText;
-    text.erase(i - 1, n);
-    StoreEditedText(text);
+    float oldWidest = FWordWrap ? 0 : std::round(GetLineWidth(FWidesLineIndex));
+    FText.erase(i - 1, n);
+    TextEdited();
     UpdateRngLinesBegs(start.Line, oldWidest, -n, endIndex, begin, endLine);
   }
   if ((Options & doMoveCaret) || FSelected) {

@@ -187,6 +187,6 @@ class TzrMemoText {
   // Fixes the table after an edit of Delta characters at line L: the lines
   // L+1 .. EndLine are re-broken from Begin to EndIndex + Delta.
   void UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndIndex, int Begin, int EndLine);
-  void StoreEditedText(const std::u16string& Value);
+  void TextEdited();
   std::u16string ApplyCharCase(const std::u16string& Value) const;
 };
