@@ -4,9 +4,12 @@
 #include "controls/zr_controls_register.h"
 
 #include "controls/zr_buttons.h"
+#include "controls/zr_angle_button.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_compound.h"
 #include "controls/zr_grid_register.h"
+#include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_layouts.h"
@@ -65,6 +68,11 @@ void RegisterStandardControls() {
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
     RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
     RegisterZRObjects("Items", {TzrListBoxItem::Class()});
+    // Dials, the image control and the compound controls.
+    RegisterZRObjects("Controls", {TzrImageControl::Class()});
+    RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
+    RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
+    RegisterCompoundControls();
     return true;
   }();
   (void)registered;

@@ -212,7 +212,10 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "checkcellstyle",
                                            "progresscellstyle",
                                            "popupcellstyle",
-                                           "gridstyle"};
+                                           "gridstyle",
+                                           "anglebuttonstyle",
+                                           "hudanglebuttonstyle",
+                                           "imagecontrolstyle"};
   EXPECT_EQ(names, wanted);
 }
 
