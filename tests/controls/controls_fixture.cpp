@@ -4,6 +4,7 @@
 #include "controls/zr_effects.h"
 #include "controls/zr_objects.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_brush.h"
 #include "scene/zr_control.h"
 #include "scene/zr_scene_unit.h"
 
@@ -42,4 +43,28 @@ void ControlsTest::Key(uint16_t AKey) {
 
 void ControlsTest::Wait(uint32_t Ms) {
   for (uint32_t i = 0; i < Ms; ++i) Clock->Advance(1);
+}
+
+void ControlsTest::GalleryCanvas(int W, int H, TzrColor Backdrop) {
+  Scene.Canvas = std::make_unique<TzrCanvasGdiPlus>(W, H);
+  Scene.Canvas->SetMatrix(IdentityMatrix);
+  Root->SetBounds(0, 0, float(W), float(H));
+  auto* back = new TTestShape(&Owner);
+  back->GetFill()->SetSolidColor(Backdrop);
+  back->SetBounds(0, 0, float(W), float(H));
+  back->SetParent(Root);
+}
+
+void ControlsTest::SaveGalleryPicture(const std::string& Name) {
+  Wait(400);
+  Scene.DrawAll();
+  Scene.SaveGallery(Name);
+}
+
+bool ControlsTest::DrawnOver(TzrVisualObject* C, TzrColor Backdrop) {
+  const TzrRect r = C->GetAbsoluteRect();
+  for (int y = int(r.Top) + 1; y < int(r.Bottom) - 1; ++y)
+    for (int x = int(r.Left) + 1; x < int(r.Right) - 1; ++x)
+      if (Scene.Pixel(x, y) != Backdrop) return true;
+  return false;
 }

@@ -50,5 +50,12 @@ class ControlsTest : public VisualTest {
   void Wait(uint32_t Ms);
   uint32_t Now() { return Clock->TickCount(); }
 
+  // Gallery pictures: a W x H canvas with a backdrop of one colour under the
+  // root; the animations let settle, painted and written to build/gallery/;
+  // whether some pixel inside C (its edge left out) differs from the backdrop.
+  void GalleryCanvas(int W, int H, TzrColor Backdrop);
+  void SaveGalleryPicture(const std::string& Name);
+  bool DrawnOver(TzrVisualObject* C, TzrColor Backdrop);
+
   TScopedVirtualClock Clock{1000};
 };

@@ -16,20 +16,8 @@ constexpr TzrColor Backdrop = 0xFF2B2B2B;
 
 class ControlsGallery : public ControlsTest {
  protected:
-  void Canvas(int W, int H) {
-    Scene.Canvas = std::make_unique<TzrCanvasGdiPlus>(W, H);
-    Scene.Canvas->SetMatrix(IdentityMatrix);
-    Root->SetBounds(0, 0, float(W), float(H));
-    auto* back = new TTestShape(&Owner);
-    back->GetFill()->SetSolidColor(Backdrop);
-    back->SetBounds(0, 0, float(W), float(H));
-    back->SetParent(Root);
-  }
-  void Save(const std::string& Name) {
-    Wait(400);
-    Scene.DrawAll();
-    Scene.SaveGallery(Name);
-  }
+  void Canvas(int W, int H) { GalleryCanvas(W, H, Backdrop); }
+  void Save(const std::string& Name) { SaveGalleryPicture(Name); }
   void ExpectDrawn(TzrVisualObject* C) {
     const TzrRect r = C->GetAbsoluteRect();
     const int x = int((r.Left + r.Right) / 2), y = int((r.Top + r.Bottom) / 2);

@@ -15,15 +15,7 @@ constexpr TzrColor Backdrop = 0xFF808080;
 
 class TextGallery : public TextBoxTest {
  protected:
-  void Canvas(int W, int H) {
-    Scene.Canvas = std::make_unique<TzrCanvasGdiPlus>(W, H);
-    Scene.Canvas->SetMatrix(IdentityMatrix);
-    Root->SetBounds(0, 0, float(W), float(H));
-    auto* back = new TTestShape(&Owner);
-    back->GetFill()->SetSolidColor(Backdrop);
-    back->SetBounds(0, 0, float(W), float(H));
-    back->SetParent(Root);
-  }
+  void Canvas(int W, int H) { GalleryCanvas(W, H, Backdrop); }
   TzrCustomTextBox* Add(const char* Class, float X, float Y, const std::u16string& Text) {
     auto* box = static_cast<TzrCustomTextBox*>(GetClass(Class)->Create(&Owner));
     box->GetPosition()->SetPoint({X, Y});
@@ -32,11 +24,7 @@ class TextGallery : public TextBoxTest {
     box->SetText(Text);
     return box;
   }
-  void Save(const std::string& Name) {
-    Wait(400);
-    Scene.DrawAll();
-    Scene.SaveGallery(Name);
-  }
+  void Save(const std::string& Name) { SaveGalleryPicture(Name); }
   // Some pixel of the box's content differs from the content's background.
   void ExpectText(TzrCustomTextBox* Box) {
     const TzrRect r = Box->ContentRect();

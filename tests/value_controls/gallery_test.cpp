@@ -20,28 +20,9 @@ constexpr TzrColor Backdrop = 0xFF2B2B2B;
 
 class ValueGallery : public ControlsTest {
  protected:
-  void Canvas(int W, int H) {
-    Scene.Canvas = std::make_unique<TzrCanvasGdiPlus>(W, H);
-    Scene.Canvas->SetMatrix(IdentityMatrix);
-    Root->SetBounds(0, 0, float(W), float(H));
-    auto* back = new TTestShape(&Owner);
-    back->GetFill()->SetSolidColor(Backdrop);
-    back->SetBounds(0, 0, float(W), float(H));
-    back->SetParent(Root);
-  }
-  void Save(const std::string& Name) {
-    Wait(400);
-    Scene.DrawAll();
-    Scene.SaveGallery(Name);
-  }
-  // True when some pixel of C's area differs from the backdrop.
-  bool Drawn(TzrVisualObject* C) {
-    const TzrRect r = C->GetAbsoluteRect();
-    for (int y = int(r.Top) + 1; y < int(r.Bottom) - 1; ++y)
-      for (int x = int(r.Left) + 1; x < int(r.Right) - 1; ++x)
-        if (Scene.Pixel(x, y) != Backdrop) return true;
-    return false;
-  }
+  void Canvas(int W, int H) { GalleryCanvas(W, H, Backdrop); }
+  void Save(const std::string& Name) { SaveGalleryPicture(Name); }
+  bool Drawn(TzrVisualObject* C) { return DrawnOver(C, Backdrop); }
   template <class T>
   T* At(const char* Class, float X, float Y) {
     auto* c = dynamic_cast<T*>(static_cast<TzrControl*>(GetClass(Class)->Create(&Owner)));
