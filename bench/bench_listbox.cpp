@@ -94,8 +94,10 @@ struct TBenchList {
     }
     List->EndUpdate();
     List->SetItemIndex(3);
+    // The list takes its style, and with it its bars, at the first paint.
     Scene.UpdateBuffer();
-    List->GetVScrollBar()->SetValue(kItems * kRow / 2);
+    Pump();
+    if (TzrScrollBar* bar = List->GetVScrollBar()) bar->SetValue(kItems * kRow / 2);
     Pump();
   }
 };
