@@ -249,4 +249,24 @@ TEST_F(ScrollBoxTest, PresetsTheirStylesAndTheSizeGrip) {
   }
 }
 
+TEST_F(ScrollBoxTest, AStyleChangeDuringAScrollTakesNewBarsAndAnimations) {
+  MakeBox(50, 1000);
+  V()->SetValue(500);
+  Wheel(120);
+  Wait(200);
+  // The running animation goes with the old style's bar.
+  Box->SetResource("framedscrollboxstyle");
+  Show();
+  Wait(750);
+  const float kept = V()->GetValue();
+  EXPECT_GT(kept, 380) << "the new bar did not take the old animation's run";
+  EXPECT_LT(kept, 500);
+  Wheel(120);
+  Wait(750);
+  EXPECT_FLOAT_EQ(V()->GetValue(), kept - 3 * V()->GetSmallChange())
+      << "a new animation on the new bar";
+  EXPECT_EQ(V()->GetChildrenCount() > 0 ? V()->GetChild(V()->GetChildrenCount() - 1) : nullptr,
+            Box->GetVScrollAni());
+}
+
 }  // namespace
