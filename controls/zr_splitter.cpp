@@ -185,8 +185,10 @@ void TzrSplitter::MouseDown(TMouseButton Button, TShiftState Shift, float X, flo
   if (Button != mbLeft) return;
   FPressed = true;
   FDownPos = {X, Y};
+  Forget();
   FControl = FindNeighbour();
   if (!FControl) return;
+  FControl->FreeNotification(this);
   FMaxSize = LargestSize();
   FNewSize = NewSize(X, Y, FSplit);
   FOldSize = Horizontal() ? FControl->GetWidth() : FControl->GetHeight();
@@ -208,5 +210,15 @@ void TzrSplitter::MouseUp(TMouseButton Button, TShiftState Shift, float X, float
   TzrControl::MouseUp(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   FPressed = false;
+  Forget();
+}
+
+void TzrSplitter::Forget() {
+  if (FControl) FControl->RemoveFreeNotification(this);
   FControl = nullptr;
+}
+
+void TzrSplitter::Notification(TComponent* AComponent, TOperation Operation) {
+  TzrControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
 }

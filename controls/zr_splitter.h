@@ -32,6 +32,8 @@ class TzrSplitter : public TzrControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, float X, float Y) override;
   void Paint() override;
   void ApplyStyle() override;
+  // A neighbour freed during a drag is forgotten.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   bool Horizontal() const;
@@ -41,6 +43,7 @@ class TzrSplitter : public TzrControl {
   // travel along the axis, corrected by the clamping.
   float NewSize(float X, float Y, float& Split);
   void ApplySize(float Size);
+  void Forget();
 
   bool FPressed = false;
   TzrVisualObject* FControl = nullptr;

@@ -185,6 +185,18 @@ TEST_F(SplitterTest, TopSplitterResizesTheHeightAndNoNeighbourDoesNothing) {
   EXPECT_EQ(s->GetCursor(), crHSplit);
 }
 
+TEST_F(SplitterTest, NeighbourFreedDuringADragIsForgotten) {
+  TzrPanel* left = Panel(vaLeft, 0, 0, 100, 200);
+  TzrSplitter* s = Split(vaLeft, 150, 0);
+  Root->Realign();
+  Press(s, 2, 10);
+  ASSERT_EQ(s->GetResized(), left);
+  delete left;
+  EXPECT_EQ(s->GetResized(), nullptr);
+  Move(s, 40, 10);  // nothing left to resize
+  Release(s, 40, 10);
+}
+
 TEST_F(SplitterTest, GripFollowsShowGrip) {
   TzrSplitter* s = Split(vaLeft, 0, 0);
   Show();
