@@ -215,7 +215,15 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "gridstyle",
                                            "anglebuttonstyle",
                                            "hudanglebuttonstyle",
-                                           "imagecontrolstyle"};
+                                           "imagecontrolstyle",
+                                           "bitmapbuttonstyle",
+                                           "pathbuttonstyle",
+                                           "toolbuttonstyle",
+                                           "toolpathbuttonstyle",
+                                           "expanderstyle",
+                                           "expanderbuttonstyle",
+                                           "expandercheckboxstyle",
+                                           "splitterstyle"};
   EXPECT_EQ(names, wanted);
 }
 
