@@ -215,7 +215,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "gridstyle",
                                            "anglebuttonstyle",
                                            "hudanglebuttonstyle",
-                                           "imagecontrolstyle"};
+                                           "imagecontrolstyle",
+                                           "messagepopupstyle",
+                                           "iconconfirmation",
+                                           "iconinformation",
+                                           "iconwarning",
+                                           "iconerror"};
   EXPECT_EQ(names, wanted);
 }
 
