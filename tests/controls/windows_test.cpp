@@ -223,7 +223,12 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "expanderstyle",
                                            "expanderbuttonstyle",
                                            "expandercheckboxstyle",
-                                           "splitterstyle"};
+                                           "splitterstyle",
+                                           "messagepopupstyle",
+                                           "iconconfirmation",
+                                           "iconinformation",
+                                           "iconwarning",
+                                           "iconerror"};
   EXPECT_EQ(names, wanted);
 }
 
