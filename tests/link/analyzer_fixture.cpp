@@ -47,11 +47,11 @@ TSimAnalyzer& AnalyzerFixture::PlugAnalyzer(const std::vector<TSimLogSample>& sa
   return *Analyzer;
 }
 
-std::string AnalyzerFixture::Cell(const TzrStringGrid* grid, int col, int row) {
-  return UTF16ToUTF8(grid->GetCell(col, row));
+std::string AnalyzerFixture::Cell(TzrStringGrid* grid, int col, int row) {
+  return UTF16ToUTF8(grid->GetCells(col, row));
 }
 
-std::string AnalyzerFixture::Row(const TzrStringGrid* grid, int row) {
+std::string AnalyzerFixture::Row(TzrStringGrid* grid, int row) {
   return Cell(grid, 1, row) + " " + Cell(grid, 2, row) + " " + Cell(grid, 3, row);
 }
 

@@ -57,7 +57,7 @@ TEST_F(LogRead, ExactlyOneRingEndsWithAnEmptyChunk) {
 TEST_F(LogRead, EmptyLogLeavesAnEmptyTableAndNoStatistics) {
   PlugAnalyzer({});
   Form->StringGrid1->SetRowCount(5);
-  Form->StringGrid1->SetCell(0, 1, u"1");
+  Form->StringGrid1->SetCells(0, 1, u"1");
   Start();
   EXPECT_EQ(Analyzer->LogRequests, 1);
   EXPECT_EQ(Form->StringGrid1->GetRowCount(), 2);
