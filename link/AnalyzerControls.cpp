@@ -69,7 +69,7 @@ void TfrmInterface::CreateAnalyzerControls() {
   StringGrid1->SetUseSmallScrollBars(true);
   StringGrid1->SetRowHeight(21);
   StringGrid1->SetRowCount(100);
-  StringGrid1->SetBounds(2, 2, 520, 240);
+  StringGrid1->SetBounds(2, 2, 520, 220);
   AddColumns(StringGrid1,
              {{62, u""}, {148, u"Speed (RPM)"}, {148, u"Voltage (V)"}, {148, u"Current (A)"}});
   StringGrid1->SetParent(tabAnalyzerTable->GetLayout());
@@ -78,7 +78,7 @@ void TfrmInterface::CreateAnalyzerControls() {
   StringGrid2 = MakeNamed<TzrStringGrid>(this, "StringGrid2");
   StringGrid2->SetRowHeight(21);
   StringGrid2->SetRowCount(4);
-  StringGrid2->SetBounds(2, 248, 244, 110);
+  StringGrid2->SetBounds(2, 228, 262, 130);
   AddColumns(StringGrid2, {{80, u""}, {80, u"Average"}, {80, u"Maximum"}, {80, u"Minimum"}});
   StringGrid2->GetColumn(0)->SetVisible(false);
   StringGrid2->SetParent(tabAnalyzerTable->GetLayout());

@@ -27,6 +27,8 @@ AnalyzerFixture::AnalyzerFixture() {
   Form->btnStart->SetText(u"Start");
   InitializeCanvasGdiPlus();
   Scene = std::make_unique<TTestRurev>(520, 330);
+  // The plot grid leaves the analyzer page for this scene of its own size.
+  Form->PlotGrid1->SetParent(nullptr);
   Scene->AddObject(Form->PlotGrid1);
 }
 

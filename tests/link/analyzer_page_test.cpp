@@ -14,6 +14,7 @@
 #include "controls/zr_plot_grid.h"
 #include "controls/zr_tab_control.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_control.h"
 #include "scene/zr_scene_unit.h"
 #include "tests/link/analyzer_fixture.h"
 #include "tests/scene/visual_scene.h"
@@ -22,11 +23,15 @@ namespace {
 
 class AnalyzerPage : public AnalyzerFixture {
  protected:
-  AnalyzerPage() {
+  static void SetUpTestSuite() {
     InitializeScene();
     RegisterShapes();
     RegisterEffectClasses();
     RegisterStandardControls();
+    // A sheet read before every class was known lacks their parts.
+    FreeDefaultStyles();
+  }
+  AnalyzerPage() {
     Page = std::make_unique<TTestRurev>(528, 384);
     Root = new TzrVisualObject(Form.get());
     Page->AddObject(Root);
