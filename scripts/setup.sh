@@ -39,7 +39,7 @@ sanitized_tests() {
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
     test_platform_gdiplus test_platform_gdi test_chart test_platform_xml test_platform_zip \
-    test_controls test_controls_text test_scene_popup test_value_controls
+    test_controls test_controls_text test_scene_popup test_value_controls test_grid
   # GTK's accessibility bridge keeps D-Bus buffers it never frees: left off.
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" && export NO_AT_BRIDGE=1 &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
@@ -50,7 +50,8 @@ sanitized_tests() {
     xvfb-run -a ./tests/test_controls --gtest_brief=1 &&
     xvfb-run -a ./tests/test_controls_text --gtest_brief=1 &&
     xvfb-run -a ./tests/test_scene_popup --gtest_brief=1 &&
-    xvfb-run -a ./tests/test_value_controls --gtest_brief=1)
+    xvfb-run -a ./tests/test_value_controls --gtest_brief=1 &&
+    xvfb-run -a ./tests/test_grid --gtest_brief=1)
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for
