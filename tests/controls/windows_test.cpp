@@ -212,6 +212,7 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "checkcellstyle",
                                            "progresscellstyle",
                                            "popupcellstyle",
+                                           "imagecellstyle",
                                            "gridstyle",
                                            "anglebuttonstyle",
                                            "hudanglebuttonstyle",
