@@ -192,6 +192,9 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   // The chart on white as a BMP file.
   void SaveToBitmapFile(const std::string& FileName);
   void SaveToBitmapFile(const std::string& FileName, const TRect& R);
+  // The chart as a bitmap in the panel's colour on the clipboard.
+  void CopyToClipboardBitmap();
+  void CopyToClipboardBitmap(const TRect& R);
   // A graphic or picture receives the panel's bitmap.
   void AssignTo(TPersistent* Dest) override;
 

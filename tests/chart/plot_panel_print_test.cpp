@@ -2,6 +2,7 @@
 // printer rectangle, printing onto a canvas and its failures.
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 
 #include <memory>
 #include <stdexcept>
@@ -135,6 +136,20 @@ TEST(PanelPrint, AntiAliasGivesA24BitPictureOfThePanel) {
   EXPECT_EQ(bitmap->GetWidth(), 90);
   EXPECT_EQ(bitmap->GetHeight(), 50);
   EXPECT_EQ(bitmap->GetCanvas()->GetPixels(45, 25), clYellow);
+}
+
+TEST(PanelExport, BitmapOnTheClipboard) {
+  ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "needs a display";
+  auto panel = YellowPanel();
+  panel->CopyToClipboardBitmap();
+  GdkPixbuf* image = gtk_clipboard_wait_for_image(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(gdk_pixbuf_get_width(image), 90);
+  EXPECT_EQ(gdk_pixbuf_get_height(image), 50);
+  const guchar* p = gdk_pixbuf_get_pixels(image) + 25 * gdk_pixbuf_get_rowstride(image) +
+                    45 * gdk_pixbuf_get_n_channels(image);
+  EXPECT_EQ((std::vector<int>{p[0], p[1], p[2]}), (std::vector<int>{255, 255, 0}));
+  g_object_unref(image);
 }
 
 }  // namespace
