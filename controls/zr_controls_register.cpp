@@ -3,26 +3,27 @@
 
 #include "controls/zr_controls_register.h"
 
-#include "controls/zr_buttons.h"
 #include "controls/zr_angle_button.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_grid_register.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
-#include "controls/zr_number_box.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_memo.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
-#include "controls/zr_tab_control.h"
-#include "controls/zr_tracks.h"
 #include "controls/zr_spin_box.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -62,6 +63,8 @@ void RegisterStandardControls() {
                                      TzrNumberBox::Class(), TzrSpinBox::Class()});
     RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
                               TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
+    RegisterZRObjects("Text Edits", {TzrMemo::Class()});
+    RegisterZRObjects("HUD", {TzrHudMemo::Class()});
     // Layouts, scroll boxes and lists.
     RegisterZRObjects("Layout", {TzrLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
