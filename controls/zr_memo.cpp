@@ -195,8 +195,8 @@ void TzrMemo::SelectAll() {
   FSelStart = FCaretPosition;
   FSelEnd = {0, 0};
   FSelected = true;
-  UpdateCaretPosition(true);
-  Repaint();
+  // The caret node moves along; the view stays where it is.
+  UpdateCaretPosition(false);
 }
 
 void TzrMemo::SelectWord() {

@@ -13,7 +13,8 @@
 // the line height (font size x 1.25, whole units), V and H the bars' values.
 // Line L lies at y = CR.Top + LH x L - V; its text starts at CR.Left - H,
 // moved right by the alignment when it is narrower than CR. The scene's
-// caret is placed in the memo's coordinates at the caret's point.
+// caret node lives in the scroll content and is placed at the caret's point
+// in content coordinates, so it scrolls with the text.
 
 #include <memory>
 #include <string>
@@ -142,6 +143,7 @@ class TzrMemo : public TzrScrollBox, public TzrMemoText {
 
  private:
   void PlaceCaretAt(const TCaretPosition& P, bool Scroll);
+  void PlaceCaretNode();
   void FontChanged();
   void VerticalFollowUp();
   void HorizontalFollowUp();

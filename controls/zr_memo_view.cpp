@@ -108,9 +108,18 @@ void TzrMemo::UpdateCaretPosition(bool Scroll) {
     HorizontalFollowUp();
   }
   SetCaretSize({2, GetLineHeight()});
-  SetCaretPos(GetPositionPoint(FCaretPosition));
+  PlaceCaretNode();
   SetCaretColor(FFontFill->GetSolidColor());
   Repaint();
+}
+
+// The caret node lives in the scroll content (a child added to a scroll box
+// goes there), so it is placed in content coordinates and moves with the
+// scrolled text.
+void TzrMemo::PlaceCaretNode() {
+  const TzrRect cr = ContentRect();
+  const TzrPoint p = GetPositionPoint(FCaretPosition);
+  SetCaretPos({p.X + HScrollBarValue() - cr.Left, p.Y + VScrollBarValue() - cr.Top});
 }
 
 void TzrMemo::VerticalFollowUp() {
@@ -144,13 +153,13 @@ void TzrMemo::HorizontalFollowUp() {
 
 void TzrMemo::VScrollChange(TObject* Sender) {
   TzrScrollBox::VScrollChange(Sender);
-  SetCaretPos(GetPositionPoint(FCaretPosition));
+  PlaceCaretNode();
   Repaint();
 }
 
 void TzrMemo::HScrollChange(TObject* Sender) {
   TzrScrollBox::HScrollChange(Sender);
-  SetCaretPos(GetPositionPoint(FCaretPosition));
+  PlaceCaretNode();
   Repaint();
 }
 

@@ -235,6 +235,7 @@ TEST_F(MemoTest, ClipboardRoundTripAndPasteIsOneUndoStepThatCommits) {
 TEST_F(SceneMemoTest, InputMethodCommitInsertsChineseAtTheCaret) {
   Edit->SetText(u"ESC" + CRLF + u"设置");
   Edit->SetFocus();
+  Pump();  // painted once: the style is applied
   CaretTo(Edit, {1, 0});
   NoSelection(Edit);
   ASSERT_NE(View->GetIMContext(), nullptr);
