@@ -15,6 +15,7 @@
 #include "controls/zr_labels.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_memo.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
@@ -82,9 +83,10 @@ void RegisterStandardControls() {
     }
     // Text edits, layouts, scroll boxes, lists and the compound controls.
     RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
-                                     TzrNumberBox::Class(), TzrSpinBox::Class()});
-    RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
-                              TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
+                                     TzrNumberBox::Class(), TzrSpinBox::Class(), TzrMemo::Class()});
+    RegisterZRObjects(
+        "HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(), TzrHudRoundTextBox::Class(),
+                TzrHudSpinBox::Class(), TzrHudMemo::Class()});
     RegisterZRObjects("Layout", {TzrLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});

@@ -175,8 +175,8 @@ bool TfrmInterface::RunConnectionStart() {
 void TfrmInterface::ShowDisconnected() {
   if (Circle1) Circle1->GetFill()->SetColor(kLampOff);
   FStatusKey.clear();
-  if (eMessage) eMessage->Clear();
-  if (zrmMessage) zrmMessage->Clear();
+  if (eMessage) eMessage->Lines()->Clear();
+  if (zrmMessage) zrmMessage->Lines()->Clear();
   for (TzrControl* control : std::initializer_list<TzrControl*>{
            eController, eHardware, eFirmware, cbFirmware, btnUpdate, btnDefault, btnUpgrade,
            tbController, tbHardware, tbFirmware, scbFirmware, btnUpgrade2})

@@ -194,6 +194,8 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "roundtextboxstyle",
                                            "hudtextboxstyle",
                                            "hudroundtextboxstyle",
+                                           "memostyle",
+                                           "hudmemostyle",
                                            "numberboxstyle",
                                            "spinboxstyle",
                                            "hudnumberboxstyle",

@@ -46,7 +46,7 @@ class DataLinkUpgradeTest : public FirmwareFixture {
     return Link->Attach(channel, kModel, kHardware, "V1.0");
   }
   std::string TopMessage() const {
-    const auto& lines = Form->zrmMessage->Lines();
+    const auto& lines = Form->zrmMessage->GetUnwrapLines();
     return lines.empty() ? std::string() : UTF16ToUTF8(lines.front());
   }
 
@@ -70,7 +70,7 @@ TEST_F(DataLinkUpgradeTest, SummaryCountsUpgradedAndFailedChannels) {
   }
   EXPECT_TRUE(two.Image2.empty());
   EXPECT_TRUE(Link->Channel(5)->Image1.empty());
-  const auto& lines = Form->zrmMessage->Lines();
+  const auto& lines = Form->zrmMessage->GetUnwrapLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), u"channel 2: upgrade_fail(Communicate Error.)"),
             lines.end());
   EXPECT_EQ(TopMessage(),

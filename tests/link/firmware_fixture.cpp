@@ -114,7 +114,7 @@ TSimBootloader& FirmwareFixture::ConnectBootloader(const std::string& model,
 }
 
 std::string FirmwareFixture::TopMessage() const {
-  const auto& lines = Form->eMessage->Lines();
+  const auto& lines = Form->eMessage->GetUnwrapLines();
   return lines.empty() ? std::string() : UTF16ToUTF8(lines.front());
 }
 

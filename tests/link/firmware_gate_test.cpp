@@ -230,7 +230,7 @@ TEST_F(ChannelGateTest, UpgradesWithinABatchAndKeepsTheLink) {
   EXPECT_TRUE(Form->UpgradeChannelFirmware("channel 3"));
   EXPECT_EQ(Bootloader->SecondImage, B1);
   EXPECT_EQ(TopMessage(), "channel 3: upgrade_succ");
-  EXPECT_THAT(Form->eMessage->Lines(), Contains(u"channel 3: upgrade_drive(Version B1)..."));
+  EXPECT_THAT(Form->eMessage->GetUnwrapLines(), Contains(u"channel 3: upgrade_drive(Version B1)..."));
   EXPECT_TRUE(InfoTexts.empty());
   EXPECT_TRUE(Form->FBusy);  // the channel run releases the link when all channels are done
   EXPECT_TRUE(Form->FConnected);
