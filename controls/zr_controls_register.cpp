@@ -3,26 +3,28 @@
 
 #include "controls/zr_controls_register.h"
 
-#include "controls/zr_buttons.h"
 #include "controls/zr_angle_button.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_combo_box.h"
+#include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_grid_register.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
-#include "controls/zr_number_box.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
-#include "controls/zr_tab_control.h"
-#include "controls/zr_tracks.h"
 #include "controls/zr_spin_box.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
@@ -66,8 +68,16 @@ void RegisterStandardControls() {
     RegisterZRObjects("Layout", {TzrLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
-    RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
+    RegisterZRObjects("Lists",
+                      {TzrListBox::Class(), TzrComboBox::Class(), TzrStringListBox::Class(),
+                       TzrStringComboBox::Class(), TzrHorzListBox::Class()});
     RegisterZRObjects("Items", {TzrListBoxItem::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboBox::Class(), TzrHudStringListBox::Class(),
+                              TzrHudStringComboBox::Class()});
+    // The text boxes with a drop-down or a clear button.
+    RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
+                                     TzrTextBoxClearBtn::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboTextBox::Class(), TzrHudComboTrackBar::Class()});
     // Dials, the image control and the compound controls.
     RegisterZRObjects("Controls", {TzrImageControl::Class()});
     RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
