@@ -220,8 +220,9 @@ void TzrComboBox::FreeStyle() {
   TzrControl::FreeStyle();
 }
 
-// The entry is painted as it looks in the list, in this box's scene and at
-// the size of the painted rectangle; its own size and scene are put back.
+// The entry is painted as it looks in the list (its style, images and
+// text), in this box's scene and at the size of the painted rectangle; its
+// own size and scene are put back.
 void TzrComboBox::DoContentPaint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect) {
   TzrListBoxItem* entry = GetSelected();
   auto* part = dynamic_cast<TzrVisualObject*>(Sender);
@@ -230,9 +231,14 @@ void TzrComboBox::DoContentPaint(TObject* Sender, TzrCanvas* Canvas, const TzrRe
   const float width = entry->GetWidth(), height = entry->GetHeight();
   IzoRurev* ownScene = entry->GetScene();
   entry->SetNewScene(GetScene());
+  // The entry's own parts are laid out for the rectangle while it paints
+  // there (an entry not yet laid out by the list is still at its first
+  // size), and for its place in the list again afterwards.
   entry->SetSizeWithoutChange(zrRectWidth(ARect), zrRectHeight(ARect));
+  entry->Realign();
   entry->PaintTo(Canvas, ARect, part);
   entry->SetSizeWithoutChange(width, height);
+  entry->Realign();
   entry->SetNewScene(ownScene);
 }
 

@@ -39,18 +39,18 @@ TEST_F(ComboGallery, ComboBoxes) {
     closed.push_back(Combo<TzrStringComboBox>(10, 10 + i * 32.f, 130, i));
     closed.push_back(Combo<TzrHudStringComboBox>(150, 10 + i * 32.f, 130, i + 1));
   }
-  Show();
-  closed[2]->MouseEnter();
-  closed[3]->MouseEnter();
-  Scene.SetFocused(closed[4]);
-  closed[6]->SetEnabled(false);
-  closed[7]->SetEnabled(false);
   auto* open = Combo<TzrStringComboBox>(300, 10, 120, 1);
   auto* hudOpen = Combo<TzrHudStringComboBox>(430, 10, 120, 3);
   Show();
   open->DropDown();
   hudOpen->DropDown();
   hudOpen->GetListBox()->SetItemIndex(4);
+  // Rows: normal, hovered, focused (after the lists took the focus), disabled.
+  closed[2]->MouseEnter();
+  closed[3]->MouseEnter();
+  Scene.SetFocused(closed[4]);
+  closed[6]->SetEnabled(false);
+  closed[7]->SetEnabled(false);
   Show();
   SaveGalleryPicture("combo_boxes");
   for (TzrStringComboBox* c : closed) EXPECT_TRUE(DrawnOver(c, Backdrop));
