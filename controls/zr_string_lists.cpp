@@ -79,8 +79,10 @@ void TzrStringListBox::RebuildList() {
   FRebuilding = true;
   BeginUpdate();
   const int index = FItemIndex;
+  const TzrPoint scroll = FScrollDesign;
   FItemIndex = -1;
   Clear();
+  FScrollDesign = scroll;
   for (int i = 0; i < FItems->GetCount(); ++i) {
     TzrListBoxItem* entry = NewEntry(this, FItems->Get(i), FItemHeight, FItemStyle, FTextAlign);
     entry->SetFont(FFont.get());

@@ -2,9 +2,11 @@
 // change event, the wheel and keys of the closed box, commits from the open
 // list (Enter, a release over an entry, keys), change handlers that close
 // the popup or free the box, painting of the current entry, and the sorted
-// string list box.
+// string list box; streaming by class name.
 
 #include "controls/zr_combo_box.h"
+#include "platform/rtl/Rtti.h"
+#include "platform/rtl/Streams.h"
 #include "scene/zr_strings.h"
 #include "tests/controls/controls_fixture.h"
 
@@ -287,6 +289,40 @@ TEST_F(ComboBoxTest, ASortedStringListBoxSortsItsStringsOnce) {
   EXPECT_EQ(changes, 1) << "sorted once, then found in order";
   EXPECT_EQ(list->GetItemIndex(), 0) << "the rebuild keeps the index";
   EXPECT_EQ(list->GetData().ToWideString(), u"Apple");
+}
+
+// Written by one combo box and read by a new one of the registered class.
+template <class T>
+T* RoundTrip(TzrObject* Source, TComponent* Owner) {
+  TMemoryStream text;
+  Source->SaveToStream(&text);
+  text.SetPosition(0);
+  const TClassInfo* info = GetClass(Source->ClassName());
+  if (!info) return nullptr;
+  auto* copy = dynamic_cast<T*>(info->Create(Owner));
+  if (copy) copy->LoadFromStream(&text);
+  return copy;
+}
+
+TEST_F(ComboBoxTest, CombosStreamTheirStringsAndDesignedEntries) {
+  MakeCombo(3);
+  Combo->SetItemIndex(2);
+  Combo->SetDropDownCount(5);
+  auto* strings = RoundTrip<TzrStringComboBox>(Combo, &Owner);
+  ASSERT_NE(strings, nullptr);
+  EXPECT_EQ(strings->GetCount(), 3);
+  EXPECT_EQ(strings->GetItemIndex(), 2);
+  EXPECT_EQ(zrComboText(strings), u"entry 2");
+  EXPECT_EQ(strings->GetDropDownCount(), 5);
+
+  auto* designed = Make<TzrComboBox>(10, 40);
+  for (const char16_t* s : {u"first", u"second"}) zrComboAddText(designed, s);
+  designed->SetItemIndex(1);
+  EXPECT_EQ(designed->GetListBox()->GetCount(), 2) << "entries go into the list";
+  auto* copy = RoundTrip<TzrComboBox>(designed, &Owner);
+  ASSERT_NE(copy, nullptr);
+  ASSERT_EQ(copy->GetCount(), 2);
+  EXPECT_EQ(zrComboText(copy), u"second");
 }
 
 }  // namespace
