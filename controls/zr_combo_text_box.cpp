@@ -346,11 +346,6 @@ void TzrComboTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, float X
   if (!watch.Freed() && Button == mbLeft && OutsideContent(this, X, Y)) DropDown();
 }
 
-void TzrComboTrackBar::ChangeParent() {
-  TzrCustomTextBox::ChangeParent();
-  if (FPopup && FParent && !FPopup->GetIsOpen()) FPopup->SetParent(FParent);
-}
-
 const TClassInfo* TzrHudComboTrackBar::Class() {
   static const TClassInfo* info =
       TClassDecl<TzrHudComboTrackBar>("TzrHudComboTrackBar", TzrComboTrackBar::Class());

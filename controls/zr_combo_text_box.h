@@ -98,7 +98,6 @@ class TzrComboTrackBar : public TzrCustomTextBox {
   // bar's value back), then the text box's change.
   void Change() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y) override;
-  void ChangeParent() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   float GetMin() const;
