@@ -146,7 +146,8 @@ void TzrComboBox::SetItemIndex(int Value) {
   FListBox->SetItemIndex(Value);
   if (watch.Freed()) return;
   if (!GetBindingObjects().empty()) ToBindingObjects();
-  if (OnChange) OnChange(this);
+  // A copy: the handler may free the box, and its own event with it.
+  if (const TNotifyEvent handler = OnChange) handler(this);
   if (watch.Freed()) return;
   UpdateEffects();
   Repaint();

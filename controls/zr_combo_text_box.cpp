@@ -145,7 +145,8 @@ void TzrComboTextBox::SetItemIndex(int Index) {
   FNeedChange = false;
   SelectAll();
   if (!GetBindingObjects().empty()) ToBindingObjects();
-  if (OnChange) OnChange(this);
+  // A copy: the handler may free the box, and its own event with it.
+  if (const TNotifyEvent handler = OnChange) handler(this);
   if (watch.Freed()) return;
   UpdateEffects();
   Repaint();
@@ -262,6 +263,14 @@ TzrComboTrackBar::TzrComboTrackBar(TComponent* AOwner) : TzrCustomTextBox(AOwner
   FTrackBar->OnChange = [this](TObject*) { DoTrackChange(); };
 }
 
+// An open popup closes while the box is whole, without calling back.
+TzrComboTrackBar::~TzrComboTrackBar() {
+  Destroying();
+  if (!FPopup) return;
+  FPopup->OnClosePopup = nullptr;
+  FPopup->SetIsOpen(false);
+}
+
 void TzrComboTrackBar::Notification(TComponent* AComponent, TOperation Operation) {
   TzrCustomTextBox::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
@@ -323,7 +332,8 @@ void TzrComboTrackBar::DoTrackChange() {
   SetText(UTF8ToUTF16(text));
   if (watch.Freed()) return;
   SelectAll();
-  if (OnChange) OnChange(this);
+  // A copy: the handler may free the box, and its own event with it.
+  if (const TNotifyEvent handler = OnChange) handler(this);
 }
 
 void TzrComboTrackBar::Change() {

@@ -87,6 +87,7 @@ class TzrHudComboTextBox : public TzrComboTextBox {
 class TzrComboTrackBar : public TzrCustomTextBox {
  public:
   explicit TzrComboTrackBar(TComponent* AOwner);
+  ~TzrComboTrackBar() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
 

@@ -189,6 +189,16 @@ TEST_F(ComboTrackBarTest, ACommitParsesTheTextOrPutsTheValueBack) {
   EXPECT_EQ(bar->GetText(), u"12");
 }
 
+TEST_F(ComboTrackBarTest, ABarFreedWhileOpenClosesItsPopupFirst) {
+  TzrComboTrackBar* bar = MakeBar(100);
+  Show();
+  bar->DropDown();
+  ASSERT_TRUE(bar->GetPopup()->GetIsOpen());
+  delete bar;
+  EXPECT_TRUE(!OpenPopups || OpenPopups->empty());
+  EXPECT_EQ(Root->GetChildrenCount(), 0) << "the popup left the scene with the bar";
+}
+
 TEST_F(ControlsTest, TheClearButtonEmptiesTheBoxAndCommits) {
   auto* box = Make<TzrTextBoxClearBtn>(10, 10);
   box->SetWidth(150);

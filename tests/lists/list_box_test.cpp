@@ -45,7 +45,8 @@ class ListBoxTest : public ControlsTest {
   // Centre of item I in the list's coordinates.
   TzrPoint Centre(int I) {
     TzrListBoxItem* item = List->ItemByIndex(I);
-    return List->AbsoluteToLocal(item->LocalToAbsolute({item->GetWidth() / 2, item->GetHeight() / 2}));
+    return List->AbsoluteToLocal(
+        item->LocalToAbsolute({item->GetWidth() / 2, item->GetHeight() / 2}));
   }
   void PressItem(int I, TShiftState Shift = 0) {
     const TzrPoint p = Centre(I);
@@ -107,7 +108,8 @@ TEST_F(ListBoxTest, ItemWidthFixesTheColumns) {
   List->SetItemWidth(50);
   EXPECT_EQ(List->GetColumns(), 3);
   EXPECT_FLOAT_EQ(zrRectWidth(List->GetContentBounds()), 150);
-  EXPECT_FLOAT_EQ(List->ItemByIndex(3)->GetPosition()->GetY(), 20) << "the fourth item starts row 2";
+  EXPECT_FLOAT_EQ(List->ItemByIndex(3)->GetPosition()->GetY(), 20)
+      << "the fourth item starts row 2";
 }
 
 TEST_F(ListBoxTest, ItemIndexFiresOnceAndOnlyOnAChange) {
