@@ -7,6 +7,8 @@
 #include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_combo_box.h"
+#include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_expander.h"
 #include "controls/zr_glyph_buttons.h"
@@ -90,8 +92,16 @@ void RegisterStandardControls() {
     RegisterZRObjects("Layout", {TzrLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
-    RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
+    RegisterZRObjects("Lists",
+                      {TzrListBox::Class(), TzrComboBox::Class(), TzrStringListBox::Class(),
+                       TzrStringComboBox::Class(), TzrHorzListBox::Class()});
     RegisterZRObjects("Items", {TzrListBoxItem::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboBox::Class(), TzrHudStringListBox::Class(),
+                              TzrHudStringComboBox::Class()});
+    // The text boxes with a drop-down or a clear button.
+    RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
+                                     TzrTextBoxClearBtn::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboTextBox::Class(), TzrHudComboTrackBar::Class()});
     RegisterCompoundControls();
     return true;
   }();

@@ -7,6 +7,7 @@
 #include "app/MyThread.h"
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"

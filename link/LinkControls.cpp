@@ -2,6 +2,7 @@
 
 #include "app/frmInterface.h"
 #include "controls/XwTimer.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -42,6 +43,10 @@ void TfrmInterface::CreateLinkControls() {
   }
   cbFirmware = MakeNamed<TzrComboBox>(this, "cbFirmware");
   scbFirmware = MakeNamed<TzrComboBox>(this, "scbFirmware");
+  for (TzrComboBox* list : {cbFirmware, scbFirmware}) {
+    list->SetResource("comboboxstyle");
+    list->SetItemHeight(19);
+  }
   btnUpdate = MakeNamed<TzrButton>(this, "btnUpdate");
   btnDefault = MakeNamed<TzrButton>(this, "btnDefault");
   btnUpgrade = MakeNamed<TzrButton>(this, "btnUpgrade");

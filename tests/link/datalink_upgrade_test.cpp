@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -37,7 +38,7 @@ class DataLinkUpgradeTest : public FirmwareFixture {
     Form->FFirmware = "V1.0";
     Form->FConnected = true;
     Form->Circle1->GetFill()->SetColor("#FF00AA00");
-    Form->scbFirmware->AddItem(u"V2.0");
+    zrComboAddText(Form->scbFirmware, u"V2.0");
     Form->scbFirmware->SetItemIndex(0);
     Form->btnUpgrade2->SetEnabled(true);
   }

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -210,8 +211,8 @@ class ChannelGateTest : public FirmwareGateTest {
   void SetUp() override {
     FirmwareGateTest::SetUp();
     Connect(kBatches);
-    Form->scbFirmware->AddItem(u"A1");
-    Form->scbFirmware->AddItem(u"B1");
+    zrComboAddText(Form->scbFirmware, u"A1");
+    zrComboAddText(Form->scbFirmware, u"B1");
     Form->btnUpgrade2->SetEnabled(true);
   }
 };

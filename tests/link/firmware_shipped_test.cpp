@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "link/DemoFirmware.h"
