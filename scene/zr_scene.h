@@ -50,6 +50,25 @@ extern void (*zrControlInitiateAction)(TzrVisualObject* Node);
 // Number of live scenes; the last one to go frees the animation timer.
 extern int zoRurevCount;
 
+// The handles of the design-time selection frame, in the order a press
+// tests them.
+enum TzrDesignHandle {
+  dhNone,
+  dhRotate,
+  dhLeftTop,
+  dhRightTop,
+  dhLeftBottom,
+  dhRightBottom,
+  dhTop,
+  dhBottom,
+  dhLeft,
+  dhRight
+};
+// The hit rectangle of a handle, local to a node of that size and bounds.
+TzrRect zrDesignHandleRect(TzrDesignHandle Handle, float W, float H, const TzrRect& Bounds);
+// The first handle of the node whose rectangle holds the local point.
+TzrDesignHandle zrDesignHandleAt(TzrVisualObject* Node, const TzrPoint& P);
+
 class TzrCustomScene : public TCustomControl, public IzoRurev {
  public:
   explicit TzrCustomScene(TComponent* AOwner);
@@ -176,8 +195,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TComponent* GetOwner() override { return TComponent::GetOwner(); }
   TComponent* GetComponent() override { return this; }
   void Notification(TComponent* AComponent, TOperation Operation) override;
-  TzrVisualObject* GetSelected() override { return nullptr; }
-  TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
+  TzrVisualObject* GetSelected() override { return FSelected; }
+  TzrVisualObject* GetDesignPlaceObject() override { return FDesignPlaceObject; }
   int GetUpdateRectsCount() override { return int(FUpdateRects.size()); }
   TzrRect GetUpdateRect(int Index) override { return FUpdateRects[size_t(Index)]; }
   void SetCaptured(TzrVisualObject* Value) override;
@@ -188,9 +207,34 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrPoint GetMousePos() override { return FMousePos; }
   TzrPoint LocalToScreen(const TzrPoint& Point) override;
   void BeginVCLDrag(TObject* Source, TzrBitmap* ABitmap) override;
-  void DoDesignSelect(TObject*) override {}
+  void DoDesignSelect(TObject* AObject) override;
   bool ShowKeyboardForControl(TzrObject*) override { return false; }
   bool HideKeyboardForControl(TzrObject*) override { return false; }
+
+  // ---- design time (zr_scene_design.cpp)
+  void SetSelected(TzrVisualObject* Value);
+  // Toward zero onto the grid while grid snapping is on.
+  float SnapToGridValue(float Value) const;
+  float GetSnapGridSize() const { return FSnapGridSize; }
+  void SetSnapGridSize(float Value);
+  bool GetSnapGridShow() const { return FSnapGridShow; }
+  void SetSnapGridShow(bool Value);
+  bool GetSnapToGrid() const { return FSnapToGrid; }
+  void SetSnapToGrid(bool Value) { FSnapToGrid = Value; }
+  bool GetSnapToLines() const { return FSnapToLines; }
+  void SetSnapToLines(bool Value) { FSnapToLines = Value; }
+  // Finds the siblings the selection lines up with (the guides); with Snap
+  // the selection moves onto the first matching line.
+  void SnapToGridLines(bool Snap);
+  // A local point of the selection moved onto a guide's edge when near.
+  TzrPoint SnapPointToGridLines(const TzrPoint& P);
+  void AddUpdateRectsFromGridLines();
+  const std::vector<TzrVisualObject*>& GetDesignGridLines() const { return FDesignGridLines; }
+  TzrDesignHandle GetDesignMode() const { return FDesignMode; }
+  bool GetMoving() const { return FMoving; }
+  // The form designer's hit test: 1 when the scene takes the mouse at the
+  // client point, 0 when the designer keeps it.
+  int DesignHitTest(float X, float Y);
 
   // ---- framework
   void Loaded() override;
@@ -228,6 +272,15 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DropStop();
   void UpdateIMCursor();
   void SetHovered(TzrVisualObject* Value);
+  void DesignMouseDown(TMouseButton Button, TShiftState Shift);
+  void DesignMouseMove(TShiftState Shift, const TzrPoint& At);
+  void DesignMouseUp();
+  void DesignMove(TShiftState Shift, const TzrPoint& At);
+  void DesignResize(const TzrPoint& At);
+  void DesignRotate(const TzrPoint& At);
+  void DesignDelete();
+  void SetDesignPlaceObject(TzrVisualObject* Value);
+  void Watch(TzrVisualObject*& Ref, TzrVisualObject* Value);
   void GrabPointer(bool Grab);
   void TabWalk(bool Backward);
   TzrVisualObject* NodeAt(const TzrPoint& P);
@@ -246,6 +299,12 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FFocused = nullptr;
   TzrVisualObject* FHovered = nullptr;
   TzrVisualObject* FDesignRoot = nullptr;
+  TzrVisualObject* FSelected = nullptr;
+  TzrVisualObject* FDesignPlaceObject = nullptr;
+  std::vector<TzrVisualObject*> FDesignGridLines;
+  TzrDesignHandle FDesignMode = dhNone;
+  bool FMoving = false;
+  float FSnapGridSize = 1;
   TComponent* FOpenInFrame = nullptr;
   TComponent* FCloneFrame = nullptr;
   TTimer* FShowTimer = nullptr;

@@ -1,0 +1,288 @@
+// The scene's design-time editor with a designing form and a small designer
+// that records selections and modifications: handles, moving with grid and
+// lines snapping, resizing, rotating, Alt placing, Delete and the hit test;
+// and that a running scene edits nothing.
+
+#include <gtest/gtest.h>
+
+#include "platform/vcl/Forms.h"
+#include "scene/zr_resources.h"
+#include "scene/zr_scene.h"
+#include "scene/zr_scene_unit.h"
+#include "tests/scene/visual_scene.h"
+
+namespace {
+
+class TTestDesigner : public TzrDesigner {
+ public:
+  TTestDesigner() : TzrDesigner(nullptr) {}
+  void SelectObject(TComponent*, TzrObject* AObject, const std::vector<TzrObject*>&) override {
+    Selections.push_back(AObject);
+  }
+  void Modified(TComponent*) override { ++Modifications; }
+  std::string UniqueName(TComponent*, const std::string& ClassName) override {
+    return ClassName + std::to_string(++Names);
+  }
+  bool IsSelected(TComponent*, TObject*) override { return false; }
+  void AddScene(IzoRurev*) override {}
+  void RemoveScene(IzoRurev*) override {}
+  std::vector<TzrObject*> Selections;
+  int Modifications = 0, Names = 0;
+};
+
+class SceneDesignTest : public VisualTest {
+ public:
+  static void SetUpTestSuite() {
+    VisualTest::SetUpTestSuite();
+    Application->Initialize();
+    InitializeScene();
+  }
+
+ protected:
+  explicit SceneDesignTest(bool Designing = true) {
+    zrDesigner = &Designer;
+    Form.SetDesigning(Designing);
+    Form.SetClientSize(400, 300);
+    View = new TzoRurev(&Form);
+    View->SetBounds(0, 0, 400, 300);
+    // Off-screen: the pending rectangles stay readable until a flush.
+    View->CreateEmbedded(400, 300, [](TObject*) {});
+    Top = new TzrVisualObject(&Form);
+    Top->SetBounds(0, 0, 400, 300);
+    View->AddObject(Top);
+  }
+  ~SceneDesignTest() override { zrDesigner = nullptr; }
+
+  TTestShape* Box(float X, float Y, float W, float H, TzrVisualObject* Parent = nullptr) {
+    auto* n = new TTestShape(&Form);
+    n->SetBounds(X, Y, W, H);
+    n->SetParent(Parent ? Parent : Top);
+    return n;
+  }
+  void Press(float X, float Y, TShiftState Shift = ssLeft) {
+    View->MouseDown(mbLeft, Shift, int(X), int(Y));
+  }
+  void DragTo(float X, float Y, TShiftState Shift = ssLeft) {
+    View->MouseMove(Shift, int(X), int(Y));
+  }
+  void Release(float X, float Y) { View->MouseUp(mbLeft, 0, int(X), int(Y)); }
+  void DeleteKey() {
+    uint16_t key = 46;
+    char16_t ch = 0;
+    View->UnicodeKeyUp(key, ch, 0);
+  }
+
+  TTestDesigner Designer;
+  TForm Form{nullptr};
+  TzoRurev* View = nullptr;
+  TzrVisualObject* Top = nullptr;
+};
+
+TEST_F(SceneDesignTest, HandleTableInTestOrder) {
+  auto* n = Box(50, 50, 100, 40);
+  const struct {
+    TzrPoint P;
+    TzrDesignHandle Want;
+  } cases[] = {
+      {{50, -10}, dhRotate},    {{1, 1}, dhLeftTop},        {{99, -2}, dhRightTop},
+      {{-2, 41}, dhLeftBottom}, {{102, 42}, dhRightBottom}, {{52, 2}, dhTop},
+      {{48, 39}, dhBottom},     {{2, 20}, dhLeft},          {{101, 18}, dhRight},
+      {{50, 20}, dhNone},       {{50, -5}, dhNone},
+  };
+  for (const auto& c : cases) EXPECT_EQ(zrDesignHandleAt(n, c.P), c.Want) << c.P.X << "," << c.P.Y;
+  n->DisableDesignResize = true;
+  EXPECT_EQ(zrDesignHandleAt(n, {1, 1}), dhNone);
+}
+
+TEST_F(SceneDesignTest, PressSelectsAndTellsTheDesigner) {
+  auto* n = Box(50, 50, 100, 40);
+  Press(80, 70);
+  EXPECT_EQ(View->GetSelected(), n);
+  EXPECT_TRUE(View->GetMoving());
+  ASSERT_EQ(Designer.Selections.size(), 1u);
+  EXPECT_EQ(Designer.Selections[0], n);
+  Release(80, 70);
+  // A press on a handle of the selection takes the handle.
+  Press(150, 90);
+  EXPECT_EQ(View->GetDesignMode(), dhRightBottom);
+  EXPECT_FALSE(View->GetMoving());
+}
+
+TEST_F(SceneDesignTest, GridSnapTruncatesTowardZero) {
+  View->SetSnapGridSize(8);
+  EXPECT_FLOAT_EQ(View->SnapToGridValue(17.9f), 17.9f);  // snapping off
+  View->SetSnapToGrid(true);
+  EXPECT_FLOAT_EQ(View->SnapToGridValue(17.9f), 16);
+  EXPECT_FLOAT_EQ(View->SnapToGridValue(-17.9f), -16);
+  View->SetSnapGridSize(0);
+  EXPECT_FLOAT_EQ(View->GetSnapGridSize(), 0.01f);
+  // A move by the mouse stores the truncated position.
+  View->SetSnapGridSize(8);
+  View->SetSnapToLines(false);
+  auto* n = Box(0, 0, 40, 40);
+  Press(10, 10);
+  DragTo(28, 28);
+  Release(28, 28);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX(), 16);
+  EXPECT_EQ(Designer.Modifications, 1);
+}
+
+TEST_F(SceneDesignTest, LinesSnappingFirstPairCloserThanTwoWins) {
+  auto* guide = Box(100, 100, 50, 50);
+  auto* s = Box(0, 0, 30, 30);
+  View->SetSnapToLines(true);
+  Press(5, 5);
+  struct TCase {
+    TzrPoint At;    // selection position before snapping
+    TzrPoint Want;  // after
+  };
+  // Left edges 1.5 apart snap; 2 apart do not; right-to-left edge match.
+  const TCase cases[] = {
+      {{101.5f, 10}, {100, 10}},
+      {{102, 10}, {102, 10}},
+      {{10, 118.5f}, {10, 120}},  // vertical centres: 134 vs 135 (halves to even)
+      {{151, 10}, {150, 10}},     // selection's left on the guide's right
+  };
+  for (const TCase& c : cases) {
+    s->GetPosition()->SetPoint(c.At);
+    View->SnapToGridLines(true);
+    EXPECT_FLOAT_EQ(s->GetPosition()->GetX(), c.Want.X) << c.At.X << "," << c.At.Y;
+    EXPECT_FLOAT_EQ(s->GetPosition()->GetY(), c.Want.Y) << c.At.X << "," << c.At.Y;
+  }
+  ASSERT_EQ(View->GetDesignGridLines().size(), 1u);
+  EXPECT_EQ(View->GetDesignGridLines()[0], guide);
+  // A resize point within 4 of a guide's edge jumps onto it.
+  s->GetPosition()->SetPoint({100, 10});
+  const TzrPoint p = View->SnapPointToGridLines({48, 12});  // parent (148, 22)
+  EXPECT_FLOAT_EQ(p.X, 50);
+  Release(5, 5);
+  EXPECT_TRUE(View->GetDesignGridLines().empty());
+}
+
+TEST_F(SceneDesignTest, GuideStripsAreMarkedDirtyWhileMoving) {
+  Box(100, 100, 50, 50);
+  auto* s = Box(100, 10, 30, 30);
+  Press(110, 20);
+  DragTo(111, 21);  // the left edges line up: a guide
+  ASSERT_EQ(View->GetDesignGridLines().size(), 1u);
+  // The strip along the shared left edge x = 100, from the selection down
+  // to the guide's bottom, is pending.
+  bool found = false;
+  int strips = 0;
+  for (int i = 0; i < View->GetUpdateRectsCount(); ++i) {
+    const TzrRect r = View->GetUpdateRect(i);
+    if (r.Right - r.Left == 3 || r.Bottom - r.Top == 3) ++strips;
+  }
+  // Eight strips per guide, each pending once although marked twice.
+  EXPECT_EQ(strips, 8);
+  for (int i = 0; i < View->GetUpdateRectsCount(); ++i) {
+    const TzrRect r = View->GetUpdateRect(i);
+    if (r.Left == 99 && r.Right == 102 && r.Top <= 11 && r.Bottom >= 150) found = true;
+  }
+  EXPECT_TRUE(found);
+  EXPECT_FLOAT_EQ(s->GetPosition()->GetX(), 100);
+}
+
+TEST_F(SceneDesignTest, CornerAndEdgeResizesGoThroughTheBoundsRectangle) {
+  View->SetSnapToLines(false);
+  auto* n = Box(50, 50, 100, 40);
+  Press(80, 70);
+  Release(80, 70);
+  Press(150, 90);  // right-bottom
+  DragTo(170, 120);
+  Release(170, 120);
+  EXPECT_FLOAT_EQ(n->GetWidth(), 120);
+  EXPECT_FLOAT_EQ(n->GetHeight(), 70);
+  Press(50, 50);  // left-top: the right-bottom corner stays
+  DragTo(60, 40);
+  Release(60, 40);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX() + n->GetWidth(), 170);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetY() + n->GetHeight(), 120);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX(), 60);
+  Press(60, 80);  // left edge: only the horizontal coordinate
+  DragTo(70, 95);
+  Release(70, 95);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX(), 70);
+  EXPECT_FLOAT_EQ(n->GetHeight(), 80);
+}
+
+TEST_F(SceneDesignTest, RotationFollowsTheSignOfTheTurn) {
+  auto* n = Box(100, 100, 100, 40);
+  Press(150, 120);
+  Release(150, 120);
+  Press(150, 90);  // rotation handle
+  ASSERT_EQ(View->GetDesignMode(), dhRotate);
+  DragTo(170, 90);  // to the right: clockwise on screen
+  EXPECT_GT(n->GetRotateAngle(), 0);
+  Release(170, 90);
+  const float after = n->GetRotateAngle();
+  const TzrPoint handle = n->LocalToAbsolute({50, -10});
+  Press(handle.X, handle.Y);
+  const TzrPoint left = n->LocalToAbsolute({20, -10});
+  DragTo(left.X, left.Y);
+  EXPECT_LT(n->GetRotateAngle(), after);
+}
+
+TEST_F(SceneDesignTest, AltDragPlacesIntoTheContainerKeepingThePosition) {
+  View->SetSnapToLines(false);
+  auto* container = Box(200, 100, 150, 150);
+  auto* n = Box(10, 10, 20, 20);
+  Press(15, 15);
+  DragTo(220, 120);
+  EXPECT_EQ(View->GetDesignPlaceObject(), container);
+  const TzrPoint before = n->LocalToAbsolute({0, 0});
+  DragTo(221, 121, ssLeft | ssAlt);
+  EXPECT_EQ(n->GetParent(), container);
+  const TzrPoint after = n->LocalToAbsolute({0, 0});
+  EXPECT_NEAR(after.X, before.X + 1, 0.01);
+  EXPECT_NEAR(after.Y, before.Y + 1, 0.01);
+  Release(221, 121);
+  EXPECT_EQ(View->GetDesignPlaceObject(), nullptr);
+}
+
+TEST_F(SceneDesignTest, DeleteKeepsTheRootAndSelectsTheParent) {
+  auto* parent = Box(10, 10, 200, 200);
+  Box(20, 20, 30, 30, parent);
+  Press(35, 35);
+  DeleteKey();
+  EXPECT_EQ(parent->GetChildrenCount(), 0);
+  EXPECT_EQ(View->GetSelected(), parent);
+  Press(390, 290);  // the root itself
+  ASSERT_EQ(View->GetSelected(), Top);
+  DeleteKey();
+  EXPECT_EQ(View->GetRoot(), Top);
+  EXPECT_EQ(View->GetSelected(), Top);
+}
+
+TEST_F(SceneDesignTest, DesignerHitTest) {
+  auto* n = Box(50, 50, 100, 40);
+  Top->SetHitTest(false);
+  Top->SetLocked(true);
+  EXPECT_EQ(View->DesignHitTest(60, 60), 1);
+  EXPECT_EQ(View->DesignHitTest(300, 250), 0);
+  Press(60, 60);
+  EXPECT_EQ(View->DesignHitTest(300, 250), 1);  // a move runs
+  Release(60, 60);
+  n->SetLocked(true);  // no node under the point, but the selection's rectangle
+  EXPECT_EQ(View->DesignHitTest(60, 60), 1);
+  EXPECT_EQ(View->DesignHitTest(300, 250), 0);
+}
+
+class RunningSceneTest : public SceneDesignTest {
+ protected:
+  RunningSceneTest() : SceneDesignTest(false) {}
+};
+
+TEST_F(RunningSceneTest, RunningSceneSelectsAndFreesNothing) {
+  auto* n = Box(50, 50, 100, 40);
+  View->MouseDown(mbRight, ssRight, 60, 60);
+  Press(60, 60);
+  Release(60, 60);
+  EXPECT_EQ(View->GetSelected(), nullptr);
+  DeleteKey();
+  EXPECT_EQ(Top->GetChildrenCount(), 1);
+  EXPECT_EQ(n->GetParent(), Top);
+  EXPECT_TRUE(Designer.Selections.empty());
+}
+
+}  // namespace
