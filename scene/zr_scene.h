@@ -231,6 +231,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void AddUpdateRectsFromGridLines();
   const std::vector<TzrVisualObject*>& GetDesignGridLines() const { return FDesignGridLines; }
   TzrDesignHandle GetDesignMode() const { return FDesignMode; }
+  // The handle under the pointer, painted red.
+  TzrDesignHandle GetHotHandle() const { return FHotHandle; }
   bool GetMoving() const { return FMoving; }
   // The form designer's hit test: 1 when the scene takes the mouse at the
   // client point, 0 when the designer keeps it.
@@ -275,6 +277,12 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DesignMouseDown(TMouseButton Button, TShiftState Shift);
   void DesignMouseMove(TShiftState Shift, const TzrPoint& At);
   void DesignMouseUp();
+  void SetHotHandle(TzrDesignHandle Value);
+  void InvalidateHandle(TzrDesignHandle Handle);
+  void PaintDesignOverlay();
+  void PaintSelectionFrame();
+  void PaintGuides();
+  void PaintPlaceObject();
   void DesignMove(TShiftState Shift, const TzrPoint& At);
   void DesignResize(const TzrPoint& At);
   void DesignRotate(const TzrPoint& At);
@@ -303,6 +311,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FDesignPlaceObject = nullptr;
   std::vector<TzrVisualObject*> FDesignGridLines;
   TzrDesignHandle FDesignMode = dhNone;
+  TzrDesignHandle FHotHandle = dhNone;
   bool FMoving = false;
   float FSnapGridSize = 1;
   TComponent* FOpenInFrame = nullptr;

@@ -302,7 +302,28 @@ void TzrCustomScene::DesignResize(const TzrPoint& At) {
   FSelected->SetBoundsRect(r);
 }
 
+void TzrCustomScene::InvalidateHandle(TzrDesignHandle Handle) {
+  if (!FSelected || Handle == dhNone) return;
+  const TzrRect r = zrDesignHandleRect(Handle, FSelected->GetWidth(), FSelected->GetHeight(),
+                                       FSelected->GetBoundsRect());
+  TzrRect a = zrNormalizeRect({FSelected->LocalToAbsolute({r.Left, r.Top}),
+                               FSelected->LocalToAbsolute({r.Right, r.Top}),
+                               FSelected->LocalToAbsolute({r.Right, r.Bottom}),
+                               FSelected->LocalToAbsolute({r.Left, r.Bottom})});
+  zrInflateRect(a, 2, 2);
+  AddUpdateRect(a);
+}
+
+void TzrCustomScene::SetHotHandle(TzrDesignHandle Value) {
+  if (FHotHandle == Value) return;
+  InvalidateHandle(FHotHandle);
+  FHotHandle = Value;
+  InvalidateHandle(FHotHandle);
+}
+
 void TzrCustomScene::DesignMouseMove(TShiftState Shift, const TzrPoint& At) {
+  if (FSelected && !(Shift & ssLeft))
+    SetHotHandle(zrDesignHandleAt(FSelected, FSelected->AbsoluteToLocal(At)));
   if (!FSelected || !(Shift & ssLeft)) {
     FMousePos = At;
     FUnsnapMousePos = At;

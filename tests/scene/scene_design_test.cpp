@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 #include "platform/vcl/Forms.h"
+#include "scene/zr_bitmap.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_unit.h"
+#include "tests/scene/png_filter.h"
 #include "tests/scene/visual_scene.h"
 
 namespace {
@@ -266,6 +271,49 @@ TEST_F(SceneDesignTest, DesignerHitTest) {
   n->SetLocked(true);  // no node under the point, but the selection's rectangle
   EXPECT_EQ(View->DesignHitTest(60, 60), 1);
   EXPECT_EQ(View->DesignHitTest(300, 250), 0);
+}
+
+// build/gallery/scene_design_overlay.png: a selected node with its
+// right-bottom handle hot, lined up with a sibling (dashed guides), dragged
+// over a drop container that shows its label.
+TEST_F(SceneDesignTest, GalleryOfTheOverlay) {
+  View->GetFill()->SetStyle(zrBrushSolid);
+  View->GetFill()->SetSolidColor(0xFFF4F4F4);
+  auto* guide = Box(40, 60, 80, 50);
+  guide->GetFill()->SetSolidColor(0xFFB0C8E0);
+  auto* container = Box(220, 60, 150, 160);
+  container->GetFill()->SetSolidColor(0xFFE0E0C0);
+  container->SetName("Panel1");
+  auto* n = Box(40, 160, 60, 40);
+  n->GetFill()->SetSolidColor(0xFFE0B0B0);
+  Press(70, 180);
+  DragTo(70, 181);  // lined up with the guide's left edge
+  View->UpdateBuffer();
+  TzrCanvas* c = View->GetCanvas();
+  auto save = [&](const std::string& Name) {
+    const auto folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+    std::filesystem::create_directories(folder);
+    TzrBitmap bitmap(c->GetWidth(), c->GetHeight());
+    std::memcpy(bitmap.GetStartLine(), c->GetBufferBits(),
+                size_t(c->GetWidth()) * size_t(c->GetHeight()) * 4);
+    TzrPngFilter png;
+    png.SaveToFile((folder / (Name + ".png")).string(), bitmap, "");
+  };
+  save("scene_design_guides");
+  EXPECT_FALSE(View->GetDesignGridLines().empty());
+  DragTo(250, 100);  // over the container
+  ASSERT_EQ(View->GetDesignPlaceObject(), container);
+  Release(250, 100);
+  const TzrPoint corner = n->LocalToAbsolute({n->GetWidth(), n->GetHeight()});
+  View->MouseMove(0, int(corner.X), int(corner.Y));
+  EXPECT_EQ(View->GetHotHandle(), dhRightBottom);
+  Press(250, 100);
+  DragTo(255, 105);
+  View->UpdateBuffer();
+  save("scene_design_overlay");
+  const TzrColor* bits = c->GetBufferBits();
+  // The label box above the container's top-left corner.
+  EXPECT_EQ(bits[(60 - 10) * c->GetWidth() + 222] & 0xFFFFFF, 0x5B91DEu);
 }
 
 class RunningSceneTest : public SceneDesignTest {
