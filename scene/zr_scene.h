@@ -69,6 +69,12 @@ TzrRect zrDesignHandleRect(TzrDesignHandle Handle, float W, float H, const TzrRe
 // The first handle of the node whose rectangle holds the local point.
 TzrDesignHandle zrDesignHandleAt(TzrVisualObject* Node, const TzrPoint& P);
 
+// The design popup's private clipboard: the last copied subtree in
+// object-stream text form (not the system clipboard).
+extern std::string DesignClipboard;
+// Frees the clipboard's text (shutdown).
+void zrReleaseDesignClipboard();
+
 class TzrCustomScene : public TCustomControl, public IzoRurev {
  public:
   explicit TzrCustomScene(TComponent* AOwner);
@@ -189,7 +195,9 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   // ---- IzoRurev (the rest)
   void BeginDrag() override;
   void BeginResize() override;
-  void InsertObject(const std::string& ClassName) override { FInsertObject = ClassName; }
+  // A new node of a registered class under the selection (zr_scene_design_edit.cpp).
+  void InsertObject(const std::string& ClassName) override;
+  const std::string& GetInsertObject() const { return FInsertObject; }
   TzrControl* GetActiveControl() override { return nullptr; }
   TzrObject* GetRoot() override { return GetChildrenObject(0); }
   TComponent* GetOwner() override { return TComponent::GetOwner(); }
@@ -237,6 +245,14 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   // The form designer's hit test: 1 when the scene takes the mouse at the
   // client point, 0 when the designer keeps it.
   int DesignHitTest(float X, float Y);
+  // The point (client pixels) the design popup opened at; (-1, -1) when
+  // none.
+  TzrPoint GetPopupPos() const { return FPopupPos; }
+  void SetPopupPos(const TzrPoint& Value) { FPopupPos = Value; }
+  // The menu's commands.
+  void doDesignPopupCopy();
+  void doDesignPopupPaste();
+  void doDesignPopupDel();
 
   // ---- framework
   void Loaded() override;
@@ -287,6 +303,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DesignResize(const TzrPoint& At);
   void DesignRotate(const TzrPoint& At);
   void DesignDelete();
+  // The node new children go to: the selection, else the root.
+  TzrObject* DesignTarget();
   void SetDesignPlaceObject(TzrVisualObject* Value);
   void Watch(TzrVisualObject*& Ref, TzrVisualObject* Value);
   void GrabPointer(bool Grab);
@@ -313,6 +331,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrDesignHandle FDesignMode = dhNone;
   TzrDesignHandle FHotHandle = dhNone;
   bool FMoving = false;
+  TzrPoint FPopupPos{-1, -1};
   float FSnapGridSize = 1;
   TComponent* FOpenInFrame = nullptr;
   TComponent* FCloneFrame = nullptr;

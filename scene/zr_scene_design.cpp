@@ -365,16 +365,7 @@ void TzrCustomScene::DesignMouseUp() {
 
 // The root is never freed from the keyboard, as the menu's "Delete object"
 // refuses it too.
-void TzrCustomScene::DesignDelete() {
-  TzrVisualObject* node = FSelected;
-  if (!node || static_cast<TzrObject*>(node) == GetRoot()) return;
-  TzrVisualObject* parent = VisualParent(node);
-  Watch(FSelected, nullptr);
-  delete node;
-  if (parent) Watch(FSelected, parent);
-  if (zrDesigner) zrDesigner->Modified(FormOf(this));
-  AddUpdateRect(zrRect(0, 0, float(GetWidth()), float(GetHeight())));
-}
+void TzrCustomScene::DesignDelete() { doDesignPopupDel(); }
 
 int TzrCustomScene::DesignHitTest(float X, float Y) {
   if (FChildren.empty()) return 1;

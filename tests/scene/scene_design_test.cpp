@@ -273,6 +273,57 @@ TEST_F(SceneDesignTest, DesignerHitTest) {
   EXPECT_EQ(View->DesignHitTest(300, 250), 0);
 }
 
+TEST_F(SceneDesignTest, CopyAndPasteAreRenamedByTheDesigner) {
+  auto* panel = Box(10, 10, 200, 200);
+  auto* n = new TzrRectangle(&Form);
+  n->SetName("Shape");
+  n->SetBounds(20, 30, 40, 50);
+  n->SetParent(Top);
+  new TzrRectangle(&Form);  // unnamed, owned only
+  auto* inner = new TzrRectangle(&Form);
+  inner->SetName("Inner");
+  inner->SetBounds(1, 2, 3, 4);
+  inner->SetParent(n);
+  Press(30, 40);  // inner is too small to hit: n is selected
+  ASSERT_EQ(View->GetSelected(), n);
+  View->doDesignPopupCopy();
+  EXPECT_NE(DesignClipboard.find("TzrRectangle"), std::string::npos);
+  Release(30, 40);
+  View->SetSelected(panel);
+  View->doDesignPopupPaste();
+  ASSERT_EQ(panel->GetChildrenCount(), 1);
+  auto* copy = dynamic_cast<TzrRectangle*>(panel->GetChild(0));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(View->GetSelected(), copy);
+  EXPECT_FLOAT_EQ(copy->GetWidth(), 40);
+  ASSERT_EQ(copy->GetChildrenCount(), 1);
+  EXPECT_EQ(copy->GetName().rfind("TzrRectangle", 0), 0u);
+  EXPECT_NE(copy->GetChild(0)->GetName(), "Inner");
+  EXPECT_NE(copy->GetName(), copy->GetChild(0)->GetName());
+  zrReleaseDesignClipboard();
+  View->doDesignPopupPaste();  // nothing to paste
+  EXPECT_EQ(panel->GetChildrenCount(), 1);
+}
+
+TEST_F(SceneDesignTest, InsertPlacesTheNewNodeAtThePopupPoint) {
+  auto* panel = Box(100, 50, 200, 200);
+  View->SetSelected(panel);
+  View->SetPopupPos({130, 90});
+  View->InsertObject("TzrRectangle");
+  ASSERT_EQ(panel->GetChildrenCount(), 1);
+  auto* made = dynamic_cast<TzrVisualObject*>(panel->GetChild(0));
+  ASSERT_NE(made, nullptr);
+  EXPECT_FLOAT_EQ(made->GetPosition()->GetX(), 30);
+  EXPECT_FLOAT_EQ(made->GetPosition()->GetY(), 40);
+  EXPECT_EQ(View->GetSelected(), made);
+  EXPECT_EQ(made->GetName(), "TzrRectangle1");
+  EXPECT_EQ(View->GetPopupPos().X, -1);
+  EXPECT_EQ(Designer.Modifications, 1);
+  View->InsertObject("TNoSuchClass");
+  EXPECT_EQ(View->GetInsertObject(), "");
+  EXPECT_EQ(made->GetChildrenCount(), 0);
+}
+
 // build/gallery/scene_design_overlay.png: a selected node with its
 // right-bottom handle hot, lined up with a sibling (dashed guides), dragged
 // over a drop container that shows its label.
