@@ -18,6 +18,7 @@
 #include "scene/zr_visual.h"
 
 class TzrBrush;
+class TPopupMenu;
 class TTimer;
 typedef struct _GtkIMContext GtkIMContext;
 typedef struct _GdkDragContext GdkDragContext;
@@ -253,6 +254,13 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void doDesignPopupCopy();
   void doDesignPopupPaste();
   void doDesignPopupDel();
+  void doDesignPopupDesignHide();
+  // Builds the design popup anew and shows it at the pointer (only while
+  // the popup is enabled).
+  void OpenDesignPopup();
+  TPopupMenu* GetDesignPopup() const { return FDesignPopup; }
+  bool GetDesignPopupEnabled() const { return FDesignPopupEnabled; }
+  void SetDesignPopupEnabled(bool Value) { FDesignPopupEnabled = Value; }
 
   // ---- framework
   void Loaded() override;
@@ -332,6 +340,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrDesignHandle FHotHandle = dhNone;
   bool FMoving = false;
   TzrPoint FPopupPos{-1, -1};
+  TPopupMenu* FDesignPopup = nullptr;
+  bool FDesignPopupEnabled = true;
   float FSnapGridSize = 1;
   TComponent* FOpenInFrame = nullptr;
   TComponent* FCloneFrame = nullptr;

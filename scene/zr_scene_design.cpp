@@ -228,7 +228,10 @@ void TzrCustomScene::AddUpdateRectsFromGridLines() {
 // ---------------------------------------------------------------- mouse
 
 void TzrCustomScene::DesignMouseDown(TMouseButton Button, TShiftState Shift) {
-  if (Button == mbRight) return;  // the design popup is not built in this toolkit
+  if (Button == mbRight) {
+    OpenDesignPopup();
+    return;
+  }
   if (Button != mbLeft) return;
   if (FSelected) {
     const TzrDesignHandle handle =

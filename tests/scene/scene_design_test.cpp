@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/Menus.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -56,7 +57,45 @@ class SceneDesignTest : public VisualTest {
     Top->SetBounds(0, 0, 400, 300);
     View->AddObject(Top);
   }
-  ~SceneDesignTest() override { zrDesigner = nullptr; }
+  ~SceneDesignTest() override {
+    zrDesigner = nullptr;
+    PopupMenuHook = nullptr;
+  }
+
+  // Opens the popup with a right click at (X, Y); the hook clicks the item
+  // at Path (captions from the top) when given, and records the menu.
+  void RightClick(float X, float Y, std::vector<std::string> Path = {}) {
+    PopupMenuHook = [this, Path](const TPopupMenuRequest& R) {
+      ++Menus;
+      Captions.clear();
+      for (int i = 0; i < R.Menu->Items()->Count(); ++i)
+        Captions.push_back(R.Menu->Items()->Items(i)->GetCaption());
+      TMenuItem* item = R.Menu->Items();
+      for (const std::string& caption : Path) {
+        TMenuItem* next = nullptr;
+        for (int i = 0; i < item->Count(); ++i)
+          if (item->Items(i)->GetCaption() == caption) next = item->Items(i);
+        ASSERT_NE(next, nullptr) << caption;
+        item = next;
+      }
+      if (!Path.empty()) item->Click();
+    };
+    View->MouseDown(mbRight, ssRight, int(X), int(Y));
+    View->MouseUp(mbRight, 0, int(X), int(Y));
+  }
+  TMenuItem* Find(const std::vector<std::string>& Path) {
+    TMenuItem* item = View->GetDesignPopup()->Items();
+    for (const std::string& caption : Path) {
+      TMenuItem* next = nullptr;
+      for (int i = 0; i < item->Count(); ++i)
+        if (item->Items(i)->GetCaption() == caption) next = item->Items(i);
+      if (!next) return nullptr;
+      item = next;
+    }
+    return item;
+  }
+  int Menus = 0;
+  std::vector<std::string> Captions;
 
   TTestShape* Box(float X, float Y, float W, float H, TzrVisualObject* Parent = nullptr) {
     auto* n = new TTestShape(&Form);
@@ -273,6 +312,43 @@ TEST_F(SceneDesignTest, DesignerHitTest) {
   EXPECT_EQ(View->DesignHitTest(300, 250), 0);
 }
 
+TEST_F(SceneDesignTest, PopupItemsFollowTheSelectionAndTheSnapMode) {
+  auto* n = Box(50, 50, 100, 40);
+  RightClick(300, 250);  // nothing selected
+  EXPECT_EQ(Menus, 1);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Hide in Design-time"), 0);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Add object"), 1);
+  Press(60, 60);
+  Release(60, 60);
+  RightClick(60, 60);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Hide in Design-time"), 1);
+  EXPECT_NE(Find({"Add object", "Shapes", "Rectangle"}), nullptr);
+  // Snapping: lines after construction; exactly one radio item ticked.
+  EXPECT_TRUE(Find({"Grid", "Snap to lines"})->GetChecked());
+  EXPECT_FALSE(Find({"Grid", "Snap disabled"})->GetChecked());
+  RightClick(60, 60, {"Grid", "Snap disabled"});
+  EXPECT_FALSE(View->GetSnapToGrid() || View->GetSnapToLines());
+  RightClick(60, 60);
+  EXPECT_TRUE(Find({"Grid", "Snap disabled"})->GetChecked());
+  EXPECT_FALSE(Find({"Grid", "Snap to grid"})->GetChecked());
+  RightClick(60, 60, {"Grid", "Snap to grid"});
+  EXPECT_TRUE(View->GetSnapToGrid());
+  EXPECT_FALSE(View->GetSnapToLines());
+  // Insert through the menu lands at the popup point, inside the selection.
+  RightClick(70, 75, {"Add object", "Shapes", "Rectangle"});
+  ASSERT_EQ(n->GetChildrenCount(), 1);
+  auto* made = dynamic_cast<TzrVisualObject*>(n->GetChild(0));
+  EXPECT_FLOAT_EQ(made->GetPosition()->GetX(), 20);
+  EXPECT_FLOAT_EQ(made->GetPosition()->GetY(), 25);
+  // Delete object from the menu refuses the root.
+  View->SetSelected(Top);
+  RightClick(390, 290, {"Delete object"});
+  EXPECT_EQ(View->GetRoot(), Top);
+  View->SetDesignPopupEnabled(false);
+  RightClick(60, 60);
+  EXPECT_EQ(Menus, 7);
+}
+
 TEST_F(SceneDesignTest, CopyAndPasteAreRenamedByTheDesigner) {
   auto* panel = Box(10, 10, 200, 200);
   auto* n = new TzrRectangle(&Form);
@@ -374,7 +450,9 @@ class RunningSceneTest : public SceneDesignTest {
 
 TEST_F(RunningSceneTest, RunningSceneSelectsAndFreesNothing) {
   auto* n = Box(50, 50, 100, 40);
-  View->MouseDown(mbRight, ssRight, 60, 60);
+  RightClick(60, 60);
+  EXPECT_EQ(Menus, 0);
+  EXPECT_EQ(View->GetDesignPopup(), nullptr);
   Press(60, 60);
   Release(60, 60);
   EXPECT_EQ(View->GetSelected(), nullptr);
