@@ -8,12 +8,15 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/rtl/Streams.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
+#include "scene/zr_scene_forms.h"
 #include "scene/zr_scene_unit.h"
+#include "scene/zr_stream_text.h"
 #include "tests/scene/png_filter.h"
 #include "tests/scene/visual_scene.h"
 
@@ -447,6 +450,33 @@ class RunningSceneTest : public SceneDesignTest {
  protected:
   RunningSceneTest() : SceneDesignTest(false) {}
 };
+
+// A stream stored while designing with the grid shown loads with the grid
+// hidden in a running program; the snap modes are kept.
+TEST_F(RunningSceneTest, GridIsHiddenAfterLoadingOutsideDesignTime) {
+  const std::string text =
+      "object Form1: TForm\r\n"
+      "  object Scene: TzoRurev\r\n"
+      "    Width = 120\r\n    Height = 80\r\n"
+      "    DesignSnapGridShow = True\r\n    DesignSnapToGrid = True\r\n"
+      "    DesignSnapToLines = False\r\n"
+      "  end\r\n"
+      "end\r\n";
+  TMemoryStream binary;
+  {
+    TResourceStream source(text.data(), text.size());
+    ObjectTextToBinary(&source, &binary);
+  }
+  binary.SetPosition(0);
+  TForm form(nullptr);
+  EXPECT_TRUE(ReadFormStream(&form, &binary).empty());
+  ASSERT_EQ(form.ControlCount(), 1);
+  auto* scene = dynamic_cast<TzoRurev*>(form.Controls(0));
+  ASSERT_NE(scene, nullptr);
+  EXPECT_FALSE(scene->GetSnapGridShow());
+  EXPECT_TRUE(scene->GetSnapToGrid());
+  EXPECT_FALSE(scene->GetSnapToLines());
+}
 
 TEST_F(RunningSceneTest, RunningSceneSelectsAndFreesNothing) {
   auto* n = Box(50, 50, 100, 40);
