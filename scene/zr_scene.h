@@ -255,6 +255,9 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void doDesignPopupPaste();
   void doDesignPopupDel();
   void doDesignPopupDesignHide();
+  // The tab-order editor's list and its Up and Down buttons.
+  std::vector<std::string> doDesignTabOrderRebuildList();
+  int doDesignTabOrderBtnClick(int Index, bool Up);
   // Builds the design popup anew and shows it at the pointer (only while
   // the popup is enabled).
   void OpenDesignPopup();

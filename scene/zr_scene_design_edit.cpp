@@ -117,3 +117,30 @@ void TzrCustomScene::InsertObject(const std::string& ClassName) {
   visual->DesignInsert();
   if (former) former->Realign();
 }
+
+// The selection's siblings in tab order, each by its name or, unnamed, by
+// its class name.
+std::vector<std::string> TzrCustomScene::doDesignTabOrderRebuildList() {
+  std::vector<std::string> names;
+  TzrVisualObject* parent = FSelected ? VisualParentOf(FSelected) : nullptr;
+  if (!parent) return names;
+  std::vector<TzrVisualObject*> list;
+  parent->GetTabOrderList(list, false);
+  for (TzrVisualObject* node : list)
+    names.push_back(node->GetName().empty() ? node->ClassType()->Name() : node->GetName());
+  return names;
+}
+
+// Moves the sibling at tab position Index one place earlier (Up) or later
+// and answers its new position; the list is then rebuilt.
+int TzrCustomScene::doDesignTabOrderBtnClick(int Index, bool Up) {
+  TzrVisualObject* parent = FSelected ? VisualParentOf(FSelected) : nullptr;
+  if (!parent) return Index;
+  std::vector<TzrVisualObject*> list;
+  parent->GetTabOrderList(list, false);
+  if (Index < 0 || Index >= int(list.size())) return Index;
+  const int target = Up ? Index - 1 : Index + 1;
+  if (target < 0 || target >= int(list.size())) return Index;
+  list[size_t(Index)]->SetTabOrder(target);
+  return target;
+}

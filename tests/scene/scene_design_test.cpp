@@ -352,6 +352,24 @@ TEST_F(SceneDesignTest, PopupItemsFollowTheSelectionAndTheSnapMode) {
   EXPECT_EQ(Menus, 7);
 }
 
+TEST_F(SceneDesignTest, TabOrderUpAndDownMoveInTheTabList) {
+  auto* a = Box(10, 10, 20, 20);
+  a->SetName("A");
+  auto* b = Box(40, 10, 20, 20);
+  b->SetName("B");
+  Box(70, 10, 20, 20);  // unnamed: listed by class name
+  View->SetSelected(b);
+  using L = std::vector<std::string>;
+  EXPECT_EQ(View->doDesignTabOrderRebuildList(), (L{"A", "B", "TTestShape"}));
+  EXPECT_EQ(View->doDesignTabOrderBtnClick(b->GetTabOrder(), true), 0);
+  EXPECT_EQ(View->doDesignTabOrderRebuildList(), (L{"B", "A", "TTestShape"}));
+  EXPECT_EQ(View->doDesignTabOrderBtnClick(0, true), 0);  // already first
+  EXPECT_EQ(View->doDesignTabOrderBtnClick(1, false), 2);
+  EXPECT_EQ(View->doDesignTabOrderRebuildList(), (L{"B", "TTestShape", "A"}));
+  EXPECT_EQ(View->doDesignTabOrderBtnClick(2, false), 2);  // already last
+  EXPECT_EQ(a->GetTabOrder(), 2);
+}
+
 TEST_F(SceneDesignTest, CopyAndPasteAreRenamedByTheDesigner) {
   auto* panel = Box(10, 10, 200, 200);
   auto* n = new TzrRectangle(&Form);
