@@ -228,6 +228,13 @@ void TzrCustomScene::AddUpdateRectsFromGridLines() {
 // ---------------------------------------------------------------- mouse
 
 void TzrCustomScene::DesignMouseDown(TMouseButton Button, TShiftState Shift) {
+  if (FChildren.empty()) {
+    // An empty scene first gets a background as its root.
+    auto* root = new TzrBackground(FormOf(this));
+    if (zrDesigner) root->SetName(zrDesigner->UniqueName(FormOf(this), "Root"));
+    AddObject(root);
+    root->SetBounds(0, 0, float(GetWidth()), float(GetHeight()));
+  }
   if (Button == mbRight) {
     OpenDesignPopup();
     return;

@@ -155,6 +155,20 @@ TEST_F(SceneDesignTest, PressSelectsAndTellsTheDesigner) {
   EXPECT_FALSE(View->GetMoving());
 }
 
+TEST_F(SceneDesignTest, EmptySceneGetsANamedBackgroundRootOnThePress) {
+  auto* empty = new TzoRurev(&Form);
+  empty->SetBounds(0, 0, 120, 80);
+  empty->CreateEmbedded(120, 80, [](TObject*) {});
+  EXPECT_EQ(empty->DesignHitTest(5, 5), 1);  // no objects: the scene takes the mouse
+  empty->MouseDown(mbLeft, ssLeft, 5, 5);
+  ASSERT_EQ(empty->GetCount(), 1);
+  auto* root = dynamic_cast<TzrBackground*>(empty->GetRoot());
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->GetName(), "Root1");
+  EXPECT_FLOAT_EQ(root->GetWidth(), 120);
+  EXPECT_EQ(empty->GetSelected(), root);
+}
+
 TEST_F(SceneDesignTest, GridSnapTruncatesTowardZero) {
   View->SetSnapGridSize(8);
   EXPECT_FLOAT_EQ(View->SnapToGridValue(17.9f), 17.9f);  // snapping off
