@@ -97,8 +97,10 @@ void TChartSeries::CalcFirstLastVisibleIndex() {
       if (++first > L) return;
   FFirstVisibleIndex = first;
   if (list->GetValue(L) > vMax) {
+    // A point exactly at the edge is inside: the scan moves on to the first
+    // point beyond it, which stays in the range with DrawBetweenPoints.
     int last = first;
-    while (last < L && list->GetValue(last) < vMax) ++last;
+    while (last < L && list->GetValue(last) <= vMax) ++last;
     if (!DrawBetweenPoints)
       while (last > 0 && list->GetValue(last) > vMax) --last;
     FLastVisibleIndex = last;
