@@ -213,27 +213,28 @@ void TChartAxis::CalcLogLabels() {
     if (w < IMinimum) AddTick(CalcPosValue(w));
   }
   int made = 0;
+  double next = v;
   if (b > 1) {
     for (double x = v; x <= IMaximum; x *= b) {
+      double value = x;
       if (x >= IMinimum) {
-        double value = x;
         AddValueLabel(value, false);
         ++made;
       }
-      if (x * b > IMaximum) {
-        v = x * b;
-        break;
-      }
+      next = x * b;
     }
   }
   if (made == 0) {
+    // Each step from the same start, so 9 is not missed by a sum that
+    // drifted just above it.
     const double addend = v / b;
-    for (double x = v; x <= IMaximum && addend > 0; x += addend) {
-      double value = x;
-      if (x >= IMinimum) AddValueLabel(value, false);
-      v = x + addend;
+    for (int k = 0; addend > 0 && v + k * addend <= IMaximum; ++k) {
+      double value = v + k * addend;
+      if (value >= IMinimum) AddValueLabel(value, false);
+      next = v + (k + 1) * addend;
     }
   }
+  v = next;
   if (minor && v > IMaximum) AddTick(CalcPosValue(v));
 }
 
