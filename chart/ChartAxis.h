@@ -315,7 +315,7 @@ class TChartAxis : public TCollectionItem {
   void CalcTitleLabels();
   void CalcItemLabels();
   void MeasureLabelRows();
-  int TextSize(const std::string& Text, bool Widths);
+  int TextSize(const std::string& Text, bool Widths, int LineHeight);
   int SeriesTextWidth(bool Marks);
 
   int CalcLinearX(double Value) const;

@@ -257,11 +257,20 @@ void TChartAxis::CalcUserLabels() {
   }
 }
 
-int TChartAxis::TextSize(const std::string& Text, bool Widths) {
-  int lines = 1;
-  const int width = FParentChart->MultiLineTextWidth(Text, lines);
-  if (Widths) return width;
-  return lines * FParentChart->GetCanvas()->TextHeight(std::string("W"));
+int TChartAxis::TextSize(const std::string& Text, bool Widths, int LineHeight) {
+  // Line by line on the canvas: the panel's multi-line measure would also
+  // measure a line height for every label.
+  TCanvas3D* canvas = FParentChart->GetCanvas();
+  int width = 0, lines = 0;
+  size_t start = 0;
+  while (start <= Text.size()) {
+    size_t end = Text.find(PlotLineSeparator, start);
+    if (end == std::string::npos) end = Text.size();
+    if (Widths) width = std::max(width, canvas->TextWidth(Text.substr(start, end - start)));
+    ++lines;
+    start = end + 1;
+  }
+  return Widths ? width : lines * LineHeight;
 }
 
 void TChartAxis::CalcPointLabels() {
@@ -289,6 +298,7 @@ void TChartAxis::CalcPointLabels() {
     const int L = FHorizontal ? FParentChart->ChartWidth : FParentChart->ChartHeight;
     if (L < n && L >= 1) step = std::max(int(std::lround(2.0 * n / L)), 1);
   }
+  const int lineHeight = widths ? 0 : FParentChart->GetCanvas()->TextHeight(std::string("W"));
   const int separation = FLabels->GetSeparation();
   const bool trim = FLabels->GetAutomatic() && FLabels->GetAutomatic()->GetTrim();
   bool havePrevious = false;
@@ -307,7 +317,7 @@ void TChartAxis::CalcPointLabels() {
       int k = 0;
       bool fits = false;
       while (true) {
-        int size = TextSize(text, widths);
+        int size = TextSize(text, widths, lineHeight);
         if (separation == 0 || !havePrevious) {
           k = size / 2;
           fits = true;
