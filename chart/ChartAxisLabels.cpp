@@ -278,10 +278,10 @@ void TChartAxis::CalcPointLabels() {
   int first = -1, last = -1;
   bool anyEmpty = false;
   for (TChartSeries* s : ISeriesList->Items()) {
+    anyEmpty = anyEmpty || s->Labels()->IAnyEmpty;
     if (s->Labels()->Count() == 0 && FLabels->GetStyle() != talPointValue) continue;
     s->CalcFirstLastVisibleIndex();
     if (s->FFirstVisibleIndex == -1) continue;
-    anyEmpty = anyEmpty || s->Labels()->IAnyEmpty;
     first = first == -1 ? s->FFirstVisibleIndex : std::min(first, s->FFirstVisibleIndex);
     last = std::max(last, s->FLastVisibleIndex);
   }

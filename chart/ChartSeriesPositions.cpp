@@ -8,6 +8,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/PlotHover.h"
 #include "chart/PlotView3D.h"
+#include "chart/PlotVisualBlock.h"
 
 namespace {
 
@@ -183,10 +184,17 @@ bool TChartSeries::DrawSeriesAscending() const {
 void TChartSeries::DrawAllValues() {
   TCustomAxisPanel* chart = ChartOf(this);
   TCanvas3D* canvas = chart ? chart->GetCanvas() : nullptr;
-  const bool entities = canvas && canvas->SupportsID;
+  // Each point is an entity with its visual block, unless the blocks come
+  // from a template that cannot be copied for every point.
+  TVisualsList* visuals = HasVisuals() ? Visuals() : nullptr;
+  const bool entities =
+      canvas && canvas->SupportsID &&
+      !(visuals && visuals->GetTemplate() && !visuals->GetTemplate()->IsCloneable);
   const int first = FFirstVisibleIndex, last = FLastVisibleIndex;
   auto draw = [&](int index) {
-    if (entities) canvas->BeginEntity(std::to_string(index), nullptr, nullptr);
+    if (entities)
+      canvas->BeginEntity(std::to_string(index), visuals ? visuals->GetVisual(index) : nullptr,
+                          nullptr);
     if (chart && chart->OnDrawValue)
       chart->OnDrawValue(this, index);
     else
