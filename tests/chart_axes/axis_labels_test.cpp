@@ -192,6 +192,21 @@ TEST(AxisLabelPass, PointLabelsKeepSeparationFree) {
   EXPECT_EQ(LabelsOf(f.Axis)[1], (TLabel{100.0 + needed, text, 100 + needed}));
 }
 
+TEST(AxisLabelPass, TrimmedPointLabelsShortenUntilTheyFit) {
+  const std::string text(20, 'W');
+  TTestAxisPanel probe;
+  probe.PrepareFont3D(probe.GetBottomAxis()->GetLabelsFont());
+  const int w = probe.GetCanvas()->TextWidth(text);
+  // Room for about half the second label.
+  TPointLabels f({100, 100.0 + w / 2 + (w + int(w * 0.2)) / 4}, text);
+  EXPECT_EQ(f.Count(), 1);
+  f.Axis->GetLabels()->GetAutomatic()->SetTrim(true);
+  ASSERT_EQ(f.Count(), 2);
+  const std::string shortened = f.Axis->GetItems()->Get(1)->GetText();
+  EXPECT_FALSE(shortened.empty());
+  EXPECT_LT(shortened.size(), 20u);
+}
+
 TEST(AxisLabelPass, DepthAxisShowsSeriesTitles) {
   TTestAxisPanel panel;
   TChartSeries a, b;
