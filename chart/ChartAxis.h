@@ -113,9 +113,7 @@ class TChartAxis : public TCollectionItem {
   void SetCalcPosValue();
   int CalcXPosValue(double Value) const { return (this->*FCalcX)(Value); }
   int CalcYPosValue(double Value) const { return (this->*FCalcY)(Value); }
-  int CalcPosValue(double Value) const {
-    return FHorizontal ? CalcXPosValue(Value) : CalcYPosValue(Value);
-  }
+  int CalcPosValue(double Value) const { return FHorizontal ? CalcXPosValue(Value) : CalcYPosValue(Value); }
   double CalcPosPoint(int Value) const { return InternalCalcPosPoint(Value); }
   double InternalCalcPosPoint(int Value) const;
   int CalcSizeValue(double Value) const { return CalcSizeValue(Value, 0); }
