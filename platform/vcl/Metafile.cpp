@@ -57,10 +57,10 @@ void TMetafile::Draw(TCanvas* ACanvas, const TRect& R) {
   gdi::HGDIOBJ old = gdi::SelectObject(src, bm);
   gdi::HDC dst = ACanvas->GetHandle();
   // The canvas's pixels first, so what the recording leaves clear stays.
-  gdi::StretchBlt(src, 0, 0, w, h, dst, std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), w,
-                  h, gdi::SRCCOPY);
-  cairo_surface_t* img = cairo_image_surface_create_for_data(
-      static_cast<unsigned char*>(bits), CAIRO_FORMAT_RGB24, w, h, w * 4);
+  gdi::StretchBlt(src, 0, 0, w, h, dst, std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), w, h,
+                  gdi::SRCCOPY);
+  cairo_surface_t* img = cairo_image_surface_create_for_data(static_cast<unsigned char*>(bits),
+                                                             CAIRO_FORMAT_RGB24, w, h, w * 4);
   cairo_t* cr = cairo_create(img);
   cairo_scale(cr, double(w) / FWidth, double(h) / FHeight);
   cairo_set_source_surface(cr, FRecording, 0, 0);
@@ -87,8 +87,8 @@ cairo_status_t AppendTo(void* closure, const unsigned char* data, unsigned int l
 
 std::string TMetafile::SvgData() const {
   std::string out;
-  cairo_surface_t* svg =
-      cairo_svg_surface_create_for_stream(AppendTo, &out, std::max(1, FWidth), std::max(1, FHeight));
+  cairo_surface_t* svg = cairo_svg_surface_create_for_stream(AppendTo, &out, std::max(1, FWidth),
+                                                             std::max(1, FHeight));
   cairo_svg_surface_set_document_unit(svg, CAIRO_SVG_UNIT_PX);
   if (FRecording) {
     cairo_t* cr = cairo_create(svg);
@@ -109,8 +109,8 @@ void TMetafile::SaveToStream(TStream& Stream) {
 TMetafileCanvas::TMetafileCanvas(TMetafile* Metafile) {
   if (!Metafile || !Metafile->Recording())
     throw EInvalidGraphicOperation("Metafile has no size to draw on");
-  SetHandle(gdi::CreateVectorDC(Metafile->Recording(), Metafile->GetWidth(),
-                                Metafile->GetHeight(), 96, 1.0));
+  SetHandle(gdi::CreateVectorDC(Metafile->Recording(), Metafile->GetWidth(), Metafile->GetHeight(),
+                                96, 1.0));
 }
 
 TMetafileCanvas::~TMetafileCanvas() {

@@ -20,8 +20,8 @@ int MmToPixels(double mm) { return int(std::lround(mm / 25.4 * TPrinter::Printer
 
 bool RunDialogModal(GtkPrintOperation* operation) {
   GError* error = nullptr;
-  GtkPrintOperationResult result = gtk_print_operation_run(
-      operation, GTK_PRINT_OPERATION_ACTION_PRINT_DIALOG, nullptr, &error);
+  GtkPrintOperationResult result =
+      gtk_print_operation_run(operation, GTK_PRINT_OPERATION_ACTION_PRINT_DIALOG, nullptr, &error);
   if (result == GTK_PRINT_OPERATION_RESULT_ERROR) {
     std::string text = error ? error->message : "Printing failed";
     if (error) g_error_free(error);
