@@ -202,10 +202,13 @@ TEST_F(PanelPrintJob, LandscapeTurnsThePageAndTurnsBack) {
 
 TEST_F(PanelPrintJob, FailureBeforePrintAbortsTheJob) {
   auto panel = TitledPanel();
-  panel->OnBeforePrint = [](TCustomPlotPanel*, TCanvas*, TRect&) {
+  bool repaintingMeanwhile = true;
+  panel->OnBeforePrint = [&](TCustomPlotPanel* Sender, TCanvas*, TRect&) {
+    repaintingMeanwhile = Sender->AutoRepaint;
     throw std::runtime_error("paper jam");
   };
   EXPECT_THROW(panel->Print(), std::runtime_error);
+  EXPECT_FALSE(repaintingMeanwhile);
   EXPECT_TRUE(Printer()->GetAborted());
   EXPECT_FALSE(Printer()->GetPrinting());
   EXPECT_TRUE(panel->AutoRepaint);
