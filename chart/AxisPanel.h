@@ -104,6 +104,10 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
   // A series source that was ASeries' data source loses its series.
   void RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) override;
   virtual int NumPages() const { return FPage->Count(); }
+  // One print job with pages FromPage to ToPage (0: first, respectively
+  // last), each on its own printed page in ChartPrintRect. The current
+  // page comes back; a failure aborts the job and propagates.
+  void PrintPages(int FromPage = 0, int ToPage = 0);
 
   // ---- what series ask of their chart
   void Invalidate() override;

@@ -20,8 +20,10 @@
 #include "chart/PlotView3D.h"
 #include "chart/PlotZoom.h"
 #include "platform/vcl/ExtCtrls.h"
+#include "platform/vcl/Printers.h"
 
 class TCustomPlotPanel;
+class TMetafile;
 
 // Separates the lines of a multi-line text.
 extern char PlotLineSeparator;
@@ -197,6 +199,32 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   void CopyToClipboardBitmap(const TRect& R);
   // A graphic or picture receives the panel's bitmap.
   void AssignTo(TPersistent* Dest) override;
+  // A new metafile of R (at least 1 x 1) holding the chart; the caller
+  // owns it.
+  TMetafile* PlotCreateMetafile(bool Enhanced, const TRect& R);
+  // The chart as an SVG file.
+  void SaveToMetafile(const std::string& FileName);
+  void SaveToMetafileEnh(const std::string& FileName);
+  void SaveToMetafileRect(bool Enhanced, const std::string& FileName, const TRect& R);
+  // The chart as SVG data on the clipboard.
+  void CopyToClipboardMetafile(bool Enhanced);
+  void CopyToClipboardMetafile(bool Enhanced, const TRect& R);
+
+  // ---- printing ----
+  // The chart on one printed page in ChartPrintRect.
+  void Print();
+  void PrintLandscape();
+  void PrintPortrait();
+  // Print with the printer turned to Orientation, turned back afterwards.
+  void PrintOrientation(TPrinterOrientation Orientation);
+  // One print job with the chart in printer rectangle R. A failure aborts
+  // the job and propagates; AutoRepaint is on again in every case.
+  void PrintRect(const TRect& R);
+  // The chart into R of the printer's current page.
+  void PrintPartial(const TRect& R);
+  // The printer page less the print margins; proportional margins are
+  // worked out first when PrintProportional is on.
+  TRect ChartPrintRect();
 
   // ---- printed geometry ----
   // PrintMargins (percent of the page) applied to a page W x H.

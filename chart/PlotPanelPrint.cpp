@@ -97,6 +97,62 @@ void TCustomPlotPanel::PrintPartialCanvas(TCanvas* C, const TRect& P) {
   restore();
 }
 
+void TCustomPlotPanel::Print() { PrintRect(ChartPrintRect()); }
+
+void TCustomPlotPanel::PrintLandscape() { PrintOrientation(poLandscape); }
+
+void TCustomPlotPanel::PrintPortrait() { PrintOrientation(poPortrait); }
+
+void TCustomPlotPanel::PrintOrientation(TPrinterOrientation Orientation) {
+  TPrinter* printer = Printer();
+  const TPrinterOrientation old = printer->GetOrientation();
+  printer->SetOrientation(Orientation);
+  try {
+    Print();
+  } catch (...) {
+    printer->SetOrientation(old);
+    throw;
+  }
+  printer->SetOrientation(old);
+}
+
+TRect TCustomPlotPanel::ChartPrintRect() {
+  TPrinter* printer = Printer();
+  const int w = printer->GetPageWidth();
+  const int h = printer->GetPageHeight();
+  if (PrintProportional) PrintMargins = CalcProportionalMargins(w, h, 1.0);
+  return PrintMarginsRect(w, h);
+}
+
+void TCustomPlotPanel::PrintPartial(const TRect& R) {
+  PrintPartialCanvas(Printer()->GetCanvas(), R);
+}
+
+void TCustomPlotPanel::PrintRect(const TRect& R) {
+  TPrinter* printer = Printer();
+  AutoRepaint = false;
+  auto restore = [&] {
+    AutoRepaint = true;
+    Invalidate();
+  };
+  try {
+    if (!GetName().empty()) printer->Title = GetName();
+    printer->BeginDoc();
+    try {
+      PrintPartial(R);
+      printer->EndDoc();
+    } catch (...) {
+      if (printer->GetPrinting()) printer->Abort();
+      if (printer->GetPrinting()) printer->EndDoc();
+      throw;
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
 TBitmap* PlotAntiAlias(TCustomPlotPanel* Panel, bool Smooth) {
   (void)Smooth;
   return Panel->PlotCreateBitmap(Panel->GetColor(), Panel->GetRectangle(), pf24bit, 0);

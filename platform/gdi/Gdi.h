@@ -18,6 +18,8 @@
 #define FALSE 0
 #endif
 
+typedef struct _cairo_surface cairo_surface_t;
+
 namespace gdi {
 
 using BOOL = int;
@@ -287,6 +289,16 @@ enum {
 enum { DT_RASDISPLAY = 1 };
 enum { RC_BITBLT = 1, RC_STRETCHBLT = 0x800 };
 enum { SB_CONST_ALPHA = 1, SB_PIXEL_ALPHA = 2 };
+
+// ---- vector device contexts
+// A device context of Width x Height device pixels at Dpi dots per inch that
+// draws onto Target (its own Cairo context takes a reference). Shapes, fills
+// and blocks follow the raster rules of a bitmap DC of that size and reach
+// the surface as pixel-exact pieces; text reaches it as glyphs. Units on the
+// surface are Scale times device pixels (72 / Dpi for a PDF page).
+HDC CreateVectorDC(cairo_surface_t* Target, int Width, int Height, int Dpi, double Scale);
+// Ends the surface's page and starts a blank one.
+BOOL VectorNewPage(HDC dc);
 
 // ---- objects
 HGDIOBJ GetStockObject(int i);

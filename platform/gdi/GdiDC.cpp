@@ -66,6 +66,7 @@ int GetDeviceCaps(HDC h, int index) {
   auto dc = DCOf(h);
   if (!dc) return 0;
   const Bitmap& b = *dc->S.CurBitmap;
+  const int dpi = dc->Vector ? dc->Vector->Dpi : 96;
   switch (index) {
     case TECHNOLOGY:
       return DT_RASDISPLAY;
@@ -74,9 +75,9 @@ int GetDeviceCaps(HDC h, int index) {
     case VERTRES:
       return b.Height;
     case HORZSIZE:
-      return int(std::lround(b.Width * 25.4 / 96));
+      return int(std::lround(b.Width * 25.4 / dpi));
     case VERTSIZE:
-      return int(std::lround(b.Height * 25.4 / 96));
+      return int(std::lround(b.Height * 25.4 / dpi));
     case BITSPIXEL:
       return b.Bpp;
     case PLANES:
@@ -87,7 +88,7 @@ int GetDeviceCaps(HDC h, int index) {
       return RC_BITBLT | RC_STRETCHBLT;
     case LOGPIXELSX:
     case LOGPIXELSY:
-      return 96;
+      return dpi;
     case SHADEBLENDCAPS:
       return SB_CONST_ALPHA | SB_PIXEL_ALPHA;
     default:

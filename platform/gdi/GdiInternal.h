@@ -106,8 +106,19 @@ struct State {
   Mask Clip;
 };
 
+// A device context that draws onto a Cairo surface as well (a recording,
+// SVG or PDF surface). Its own bitmap stays the reference for every pixel
+// rule; each change made there is handed on to the surface in drawing order.
+struct VectorTarget {
+  ~VectorTarget();
+  cairo_t* Cr = nullptr;
+  int Dpi = 96;
+  bool Held = false;  // the surface's pixels are handed on by the caller
+};
+
 struct DC : Object {
   DC() : Object(OBJ_DC) {}
+  std::unique_ptr<VectorTarget> Vector;
   State S;
   std::vector<State> Saved;
   bool InPath = false;
@@ -159,6 +170,9 @@ struct Source {
 Source PenSource(const DC& dc);
 Source BrushSource(const DC& dc, const Brush* brush);
 void Paint(DC& dc, const Mask& mask, const Source& src);
+// Hands the device pixels of a box (and, with a mask, only the covered and
+// unclipped ones) from the DC's bitmap on to its vector surface.
+void Forward(DC& dc, int x, int y, int w, int h, const Mask* mask = nullptr);
 // Mixes a pen colour with a target colour by a binary raster operation.
 uint32_t Rop2(int rop, uint32_t pen, uint32_t dst);
 // Mixes by a ternary raster operation (pattern, source, destination).

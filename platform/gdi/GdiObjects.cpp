@@ -46,8 +46,6 @@ void Unregister(HGDIOBJ h) {
   t.Live.erase(reinterpret_cast<uintptr_t>(h));
 }
 
-namespace {
-
 std::shared_ptr<Bitmap> NewBitmap(int w, int h, int bpp) {
   auto b = std::make_shared<Bitmap>();
   b->Width = w;
@@ -57,6 +55,8 @@ std::shared_ptr<Bitmap> NewBitmap(int w, int h, int bpp) {
   b->Bits.assign(size_t(b->Stride) * size_t(h), 0);
   return b;
 }
+
+namespace {
 
 HGDIOBJ MakeStock(int i) {
   auto brush = [](UINT style, COLORREF c, bool dc = false) {
@@ -165,6 +165,7 @@ HGDIOBJ SelectObject(HDC h, HGDIOBJ obj) {
     case OBJ_FONT:
       return Swap(dc->S.CurFont, o);
     case OBJ_BITMAP:
+      if (dc->Vector) return nullptr;  // a surface's page stays selected
       return Swap(dc->S.CurBitmap, o);
     case OBJ_REGION:
       return HGDIOBJ(uintptr_t(SelectClipRgn(h, obj)));

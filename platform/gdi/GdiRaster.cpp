@@ -136,6 +136,7 @@ void Paint(DC& dc, const Mask& m, const Source& s) {
         WriteRGB(b, x, y, cover == 255 ? rgb : Blend(rgb, dst, cover));
       }
     }
+  Forward(dc, x0, y0, x1 - x0, y1 - y0, &m);
 }
 
 }  // namespace detail
@@ -210,6 +211,7 @@ void Blit(DC& dst, DeviceRect d, DC* src, DeviceRect s, DWORD rop) {
         prgb = ToRGB(dst.S.BkColor);
       WriteRGB(db, x, y, Rop3(rop, prgb, srgb, ReadRGB(db, x, y)));
     }
+  Forward(dst, dx0, dy0, dx1 - dx0, dy1 - dy0);
 }
 
 }  // namespace
@@ -263,6 +265,7 @@ BOOL AlphaBlend(HDC hd, int x, int y, int w, int h, HDC hs, int sx, int sy, int 
       }
       if (db.Bpp == 32) dp[3] = uint8_t(std::min(255u, a + (dp[3] * (255 - a) + 127) / 255));
     }
+  Forward(*dst, d.X, d.Y, d.W, d.H);
   return TRUE;
 }
 
@@ -274,6 +277,7 @@ COLORREF SetPixel(HDC h, int x, int y, COLORREF color) {
   if (dx < 0 || dy < 0 || dx >= b.Width || dy >= b.Height || !InClip(*dc, dx, dy))
     return CLR_INVALID;
   WriteRGB(b, dx, dy, ToRGB(color));
+  Forward(*dc, dx, dy, 1, 1);
   return color & 0xFFFFFF;
 }
 

@@ -260,36 +260,51 @@ BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
     bk.Color = dc->S.BkColor;
     Paint(*dc, back.Take(), bk);
   }
-  MaskCanvas mc(bx, by, bw, bh);
-  cairo_translate(mc.Cr, rx, ry);
-  cairo_rotate(mc.Cr, -baseline);
-  if (std::fabs(glyphs - baseline) < 1e-9) {
-    cairo_move_to(mc.Cr, ox, oy);
-    pango_cairo_update_context(mc.Cr, pango_layout_get_context(lay.L));
-    pango_layout_context_changed(lay.L);
-    pango_cairo_show_layout(mc.Cr, lay.L);
-  } else {
+  auto glyphsOn = [&](cairo_t* cr) {
+    cairo_translate(cr, rx, ry);
+    cairo_rotate(cr, -baseline);
+    if (std::fabs(glyphs - baseline) < 1e-9) {
+      cairo_move_to(cr, ox, oy);
+      pango_cairo_update_context(cr, pango_layout_get_context(lay.L));
+      pango_layout_context_changed(lay.L);
+      pango_cairo_show_layout(cr, lay.L);
+      return;
+    }
     // Each character at its place on the base line, turned on its own.
     const char* text8 = lay.Text.c_str();
     for (const char* p = text8; *p; p = g_utf8_next_char(p)) {
       const char* next = g_utf8_next_char(p);
       double cx = ox + lay.XOf(int(p - text8));
-      cairo_save(mc.Cr);
-      cairo_translate(mc.Cr, cx, oy + lay.Ascent);
-      cairo_rotate(mc.Cr, baseline - glyphs);
+      cairo_save(cr);
+      cairo_translate(cr, cx, oy + lay.Ascent);
+      cairo_rotate(cr, baseline - glyphs);
       PangoLayout* one = pango_layout_copy(lay.L);
       pango_layout_set_text(one, p, int(next - p));
-      cairo_move_to(mc.Cr, 0, -lay.Ascent);
-      pango_cairo_update_context(mc.Cr, pango_layout_get_context(one));
+      cairo_move_to(cr, 0, -lay.Ascent);
+      pango_cairo_update_context(cr, pango_layout_get_context(one));
       pango_layout_context_changed(one);
-      pango_cairo_show_layout(mc.Cr, one);
+      pango_cairo_show_layout(cr, one);
       g_object_unref(one);
-      cairo_restore(mc.Cr);
+      cairo_restore(cr);
     }
-  }
+  };
+  MaskCanvas mc(bx, by, bw, bh);
+  glyphsOn(mc.Cr);
   Source ink;
   ink.Color = dc->S.TextColor;
+  if (dc->Vector) dc->Vector->Held = true;  // the surface gets the glyphs themselves
   Paint(*dc, mc.Take(), ink);
+  if (dc->Vector) {
+    dc->Vector->Held = false;
+    cairo_t* cr = dc->Vector->Cr;
+    cairo_save(cr);
+    cairo_rectangle(cr, bx, by, bw, bh);
+    cairo_clip(cr);
+    COLORREF c = dc->S.TextColor;
+    cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
+    glyphsOn(cr);
+    cairo_restore(cr);
+  }
   dc->S.Rop2 = rop;
   if (updateCP) dc->S.CurX += lay.Width / std::fabs(dc->ScaleX()) * std::cos(baseline);
   return TRUE;

@@ -89,6 +89,44 @@ void TClipboard::SetAsBitmap(TBitmap* Bitmap) {
   g_object_unref(pixbuf);
 }
 
+namespace {
+constexpr const char* kSvgTarget = "image/svg+xml";
+
+void GiveSvg(GtkClipboard*, GtkSelectionData* selection, guint, gpointer data) {
+  const auto* svg = static_cast<const std::string*>(data);
+  gtk_selection_data_set(selection, gdk_atom_intern_static_string(kSvgTarget), 8,
+                         reinterpret_cast<const guchar*>(svg->data()), int(svg->size()));
+}
+
+void DropSvg(GtkClipboard*, gpointer data) { delete static_cast<std::string*>(data); }
+}  // namespace
+
+void TClipboard::SetAsSvg(const std::string& Data) {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) throw EClipboardException("Cannot open the clipboard: there is no display");
+  if (Data.empty()) throw EClipboardException("Cannot copy an empty picture to the clipboard");
+  GtkTargetEntry target{const_cast<gchar*>(kSvgTarget), 0, 0};
+  auto* copy = new std::string(Data);
+  if (!gtk_clipboard_set_with_data(clipboard, &target, 1, GiveSvg, DropSvg, copy)) {
+    delete copy;
+    throw EClipboardException("Cannot put the picture on the clipboard");
+  }
+}
+
+std::string TClipboard::GetAsSvg() {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) return std::string();
+  GtkSelectionData* data =
+      gtk_clipboard_wait_for_contents(clipboard, gdk_atom_intern_static_string(kSvgTarget));
+  if (!data) return std::string();
+  std::string out;
+  const guchar* bytes = gtk_selection_data_get_data(data);
+  const int length = gtk_selection_data_get_length(data);
+  if (bytes && length > 0) out.assign(reinterpret_cast<const char*>(bytes), size_t(length));
+  gtk_selection_data_free(data);
+  return out;
+}
+
 void TClipboard::Clear() {
   if (GtkClipboard* clipboard = SystemClipboard()) gtk_clipboard_clear(clipboard);
 }

@@ -32,6 +32,11 @@ class TClipboard {
   // Puts the bitmap on the clipboard as an image (GTK offers it in every
   // image format it can write); raises EClipboardException without a display.
   void SetAsBitmap(TBitmap* Bitmap);
+  // Puts an SVG document on the clipboard as "image/svg+xml"; raises
+  // EClipboardException without a display or for empty data.
+  void SetAsSvg(const std::string& Data);
+  // The clipboard's SVG document; empty when it holds none.
+  std::string GetAsSvg();
   // Empties the clipboard when this program owns it.
   void Clear();
 };

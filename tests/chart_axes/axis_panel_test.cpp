@@ -5,16 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "chart/ChartException.h"
-#include "platform/rtl/Streams.h"
-#include "scene/zr_stream.h"
 #include "chart/ChartEngineStartup.h"
+#include "chart/ChartException.h"
 #include "chart/PlotWidgets.h"
+#include "platform/rtl/Streams.h"
+#include "platform/vcl/Printers.h"
+#include "scene/zr_stream.h"
 #include "tests/support/AxisPanelFixture.h"
+#include "tests/support/RunCommand.h"
 
 namespace {
 
@@ -38,11 +42,11 @@ class TEventLog : public IPlotEventListener {
   explicit TEventLog(std::vector<std::string>* ALog) : Log(ALog) {}
   void HandlePlotEvent(TPlotEvent* Event) override {
     if (auto* e = dynamic_cast<TPlotSeriesEvent*>(Event))
-      Log->push_back(e->Event == seAdd      ? "seAdd"
-                     : e->Event == seRemove ? "seRemove"
+      Log->push_back(e->Event == seAdd           ? "seAdd"
+                     : e->Event == seRemove      ? "seRemove"
                      : e->Event == seAfterRemove ? "seAfterRemove"
-                     : e->Event == seSwap   ? "seSwap"
-                                            : "other");
+                     : e->Event == seSwap        ? "seSwap"
+                                                 : "other");
     if (dynamic_cast<TChartChangePage*>(Event)) Log->push_back("page");
   }
   std::vector<std::string>* Log;
@@ -364,11 +368,75 @@ namespace {
 
 TEST(ChartEngineStartup, StreamedClassesStayRegisteredUntilTheLastEnd) {
   // The chart library's start has registered them once already.
-  for (const char* name : {"TChartAxis", "TChartDepthAxis", "TThemedSeries", "TPlotPictureComponent"})
+  for (const char* name :
+       {"TChartAxis", "TChartDepthAxis", "TThemedSeries", "TPlotPictureComponent"})
     EXPECT_NE(PlotGetClass(name), nullptr) << name;
   ChartEngineUnitStart();
   ChartEngineUnitEnd();
   EXPECT_NE(PlotGetClass("TChartAxis"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Prints into a PDF file in the temporary folder.
+class AxisPanelPrinting : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    File = ::testing::TempDir() + "axis_pages.pdf";
+    std::remove(File.c_str());
+    Printer()->OutputFileName = File;
+    AddPoints(Series, 25);
+    Panel.AddSeries(&Series);
+    Panel.SetBounds(0, 0, 200, 120);
+    Panel.SetMaxPointsPerPage(10);
+    Panel.SetPage(2);
+    Panel.OnBeforePrint = [this](TCustomPlotPanel*, TCanvas*, TRect&) {
+      Printed.push_back(Panel.GetPage());
+      if (FailOn == Panel.GetPage()) throw std::runtime_error("paper jam");
+    };
+  }
+  void TearDown() override {
+    Printer()->OutputFileName.clear();
+    Printer()->Title.clear();
+    std::remove(File.c_str());
+  }
+  int PdfPages() {
+    TRun info = RunCommand("pdfinfo '" + File + "'");
+    const size_t at = info.Output.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.Output.substr(at + 6));
+  }
+  TTestAxisPanel Panel;
+  TChartSeries Series;
+  std::string File;
+  std::vector<int> Printed;
+  int FailOn = 0;
+};
+
+TEST_F(AxisPanelPrinting, EveryPageOnItsOwnSheet) {
+  const struct {
+    int From, To;
+    std::vector<int> Printed;
+  } cases[] = {{0, 0, {1, 2, 3}}, {2, 3, {2, 3}}, {3, 0, {3}}};
+  for (const auto& c : cases) {
+    Printed.clear();
+    Panel.PrintPages(c.From, c.To);
+    EXPECT_EQ(Printed, c.Printed) << c.From << ".." << c.To;
+    EXPECT_EQ(PdfPages(), int(c.Printed.size())) << c.From << ".." << c.To;
+    EXPECT_EQ(Panel.GetPage(), 2);
+    std::remove(File.c_str());
+  }
+}
+
+TEST_F(AxisPanelPrinting, FailureAbortsTheJobAndKeepsThePage) {
+  FailOn = 3;
+  EXPECT_THROW(Panel.PrintPages(), std::runtime_error);
+  EXPECT_EQ(Printed, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(Panel.GetPage(), 2);
+  EXPECT_TRUE(Printer()->GetAborted());
+  EXPECT_FALSE(Printer()->GetPrinting());
+  EXPECT_EQ(PdfPages(), 0);
 }
 
 }  // namespace
