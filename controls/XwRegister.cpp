@@ -3,9 +3,12 @@
 #include "controls/XwGroupHeader.h"
 #include "controls/XwMemo.h"
 #include "controls/XwSpinEdit.h"
+#include "controls/XwTimer.h"
+#include "platform/rtl/Rtti.h"
 
 void RegisterXwWidgetClasses() {
   RegisterXwSpinClasses();
   RegisterXwMemoClasses();
   RegisterXwGroupHeaderClasses();
+  RegisterClass(TXwTimer::Class());
 }

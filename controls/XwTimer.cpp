@@ -3,8 +3,19 @@
 #include <cstdio>
 
 #include "platform/rtl/Clock.h"
+#include "platform/rtl/RttiDecl.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Timers.h"
+
+const TClassInfo* TXwTimer::Class() {
+  using T = TXwTimer;
+  static const TClassInfo* info = TClassDecl<T>("TXwTimer", TComponent::Class())
+                                      .Prop("Enabled", &T::GetEnabled, &T::SetEnabled)
+                                      .Default(1)
+                                      .Prop("Interval", &T::GetInterval, &T::SetInterval)
+                                      .Default(1000);
+  return info;
+}
 
 namespace XwTimer {
 

@@ -58,6 +58,8 @@ class TXwTimer : public TComponent {
   explicit TXwTimer(TComponent* AOwner);
   ~TXwTimer() override;
   std::string ClassName() const override { return "TXwTimer"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   bool GetEnabled() const { return FEnabled.load(); }
   void SetEnabled(bool value);

@@ -8,7 +8,9 @@
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_compound.h"
+#include "controls/zr_grid.h"
 #include "controls/zr_grid_register.h"
+#include "controls/zr_memo.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_number_box.h"
@@ -73,6 +75,9 @@ void RegisterStandardControls() {
     RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
     RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
     RegisterCompoundControls();
+    // The memo, grid and combo box as the program drives them.
+    RegisterZRObjects("Controls",
+                      {TzrMemo::Class(), TzrStringGrid::Class(), TzrComboBox::Class()});
     return true;
   }();
   (void)registered;

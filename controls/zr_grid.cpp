@@ -1,5 +1,15 @@
 #include "controls/zr_grid.h"
 
+#include "platform/rtl/RttiDecl.h"
+
+const TClassInfo* TzrStringGrid::Class() {
+  using T = TzrStringGrid;
+  static const TClassInfo* info = TClassDecl<T>("TzrStringGrid", TzrControl::Class())
+                                      .Prop("ColCount", &T::GetColCount, &T::SetColCount)
+                                      .Prop("RowCount", &T::GetRowCount, &T::SetRowCount);
+  return info;
+}
+
 void TzrStringGrid::SetRowCount(int value) {
   if (value < 0) value = 0;
   FRowCount = value;

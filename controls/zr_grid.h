@@ -11,6 +11,8 @@ class TzrStringGrid : public TzrControl {
 public:
   using TzrControl::TzrControl;
   std::string ClassName() const override { return "TzrStringGrid"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   int GetRowCount() const { return FRowCount; }
   // Shrinking drops the cells of the removed rows.
   void SetRowCount(int value);

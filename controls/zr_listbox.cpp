@@ -300,6 +300,11 @@ TzrHorzListBox::TzrHorzListBox(TComponent* AOwner) : TzrListBox(AOwner) {
 
 // ---------------------------------------------------------------- combo box
 
+const TClassInfo* TzrComboBox::Class() {
+  static const TClassInfo* info = TClassDecl<TzrComboBox>("TzrComboBox", TzrControl::Class());
+  return info;
+}
+
 void TzrComboBox::SetItemIndex(int value) {
   if (value < -1 || value >= Count()) value = -1;
   if (FItemIndex == value) return;

@@ -222,6 +222,8 @@ class TzrComboBox : public TzrControl {
  public:
   using TzrControl::TzrControl;
   std::string ClassName() const override { return "TzrComboBox"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   int GetItemIndex() const { return FItemIndex; }
   // Selects the item; out-of-range values select nothing. Fires OnChange on a change.
   void SetItemIndex(int value);

@@ -1,5 +1,12 @@
 #include "controls/zr_memo.h"
 
+#include "platform/rtl/RttiDecl.h"
+
+const TClassInfo* TzrMemo::Class() {
+  static const TClassInfo* info = TClassDecl<TzrMemo>("TzrMemo", TzrControl::Class());
+  return info;
+}
+
 std::u16string TzrMemo::GetText() const {
   std::u16string text;
   for (size_t i = 0; i < FLines.size(); ++i) {

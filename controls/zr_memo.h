@@ -11,6 +11,8 @@ class TzrMemo : public TzrControl {
 public:
   using TzrControl::TzrControl;
   std::string ClassName() const override { return "TzrMemo"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   // Lines joined with line feeds.
   std::u16string GetText() const;
   void SetText(const std::u16string& value);
