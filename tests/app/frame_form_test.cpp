@@ -16,6 +16,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_panels.h"
+#include "platform/rtl/Rtti.h"
 #include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_position.h"

@@ -12,6 +12,7 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_objects_text.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_bitmap.h"
