@@ -7,6 +7,7 @@
 #include "app/frmInterface.h"
 #include "controls/XwThreadTimer.h"
 #include "controls/XwTimer.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_grid.h"
@@ -17,6 +18,7 @@
 #include "controls/zr_objects_text.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_plot_grid.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_text_box.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/ComCtrls.h"
@@ -108,6 +110,9 @@ void TfrmInterface::FindFormComponents() {
   Find(this, "btnSave", btnSave);
   Find(this, "btnLoad", btnLoad);
   Find(this, "btnPrint", btnPrint);
+  Find(this, "tabAnalyzer", tabAnalyzer);
+  Find(this, "tabAnalyzerTable", tabAnalyzerTable);
+  Find(this, "tabAnalyzerChart", tabAnalyzerChart);
   Find(this, "StringGrid1", StringGrid1);
   Find(this, "StringGrid2", StringGrid2);
   Find(this, "PlotGrid1", PlotGrid1);

@@ -5,6 +5,7 @@
 
 #include "app/LangCommon.h"
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_compound.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
@@ -69,8 +70,12 @@ void TfrmInterface::FormCreate(TObject*) {
   ListBox1->SetItemIndex(0);
   std::memset(FDeviceData, 0, 16);
   ListBoxItemClick(ListBoxItem1);
-  cbFirmware->DropDown();
-  scbFirmware->DropDown();
+  // The firmware lists drop down while still empty; the window is not shown
+  // yet, so a list left open would float over nothing: each closes again.
+  for (TzrComboBox* list : {cbFirmware, scbFirmware}) {
+    list->DropDown();
+    if (TzrPopup* popup = list->GetPopup(); popup && popup->GetIsOpen()) popup->ClosePopup();
+  }
   DATALINK1Click(this);
   if (!versionError.empty())
     ShowMessageText(LangText("version_file_fail") + " (" + versionError + ")", 0);

@@ -24,7 +24,7 @@ TzrMemo* TfrmInterface::MessageArea() const {
 void TfrmInterface::ShowMessageText(const std::string& text, int kind) {
   if (kind != 1) {
     if (TzrMemo* area = MessageArea()) {
-      area->InsertLine(0, UTF8ToUTF16(text));
+      area->Lines()->Insert(0, UTF8ToUTF16(text));
       area->GoToTextBegin();
     }
   }

@@ -30,6 +30,8 @@ class TListBox;
 class TzrListBoxItem;
 class TMenuItem;
 class TzrStringGrid;
+class TzrTabControl;
+class TzrTabItem;
 class TzrPlotGrid;
 class TzrCanvas;
 class TzoRurev;
@@ -386,6 +388,10 @@ public:
   TzrButton* btnSave = nullptr;
   TzrButton* btnLoad = nullptr;
   TzrButton* btnPrint = nullptr;
+  // The analyzer page: a tab with the two tables and a tab with the plot.
+  TzrTabControl* tabAnalyzer = nullptr;
+  TzrTabItem* tabAnalyzerTable = nullptr;
+  TzrTabItem* tabAnalyzerChart = nullptr;
   TzrStringGrid* StringGrid1 = nullptr;  // samples: number, speed, voltage, current
   TzrStringGrid* StringGrid2 = nullptr;  // statistics: average, maximum, minimum
   TzrPlotGrid* PlotGrid1 = nullptr;      // chart page, repainted after every sample

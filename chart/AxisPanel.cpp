@@ -4,7 +4,9 @@
 
 #include "chart/ChartException.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotFunction.h"
 #include "chart/PlotPalette.h"
+#include "chart/SeriesSources.h"
 #include "platform/rtl/RttiDecl.h"
 #include "scene/zr_stream.h"
 
@@ -12,21 +14,27 @@ const TClassInfo* TCustomAxisPanel::Class() {
   using P = TCustomAxisPanel;
   static const TClassInfo* info =
       TClassDecl<P>("TCustomAxisPanel", TCustomPlotPanelExtended::Class())
-          .Prop("AxisBehind", &P::GetAxisBehind, &P::SetAxisBehind).Default(1)
-          .Prop("AxisVisible", &P::GetAxisVisible, &P::SetAxisVisible).Default(1)
+          .Prop("AxisBehind", &P::GetAxisBehind, &P::SetAxisBehind)
+          .Default(1)
+          .Prop("AxisVisible", &P::GetAxisVisible, &P::SetAxisVisible)
+          .Default(1)
           .Prop("BottomAxis", &P::GetBottomAxis, &P::SetBottomAxis)
           .Prop("TopAxis", &P::GetTopAxis, &P::SetTopAxis)
           .Prop("LeftAxis", &P::GetLeftAxis, &P::SetLeftAxis)
           .Prop("RightAxis", &P::GetRightAxis, &P::SetRightAxis)
           .Prop("DepthAxis", &P::GetDepthAxis, &P::SetDepthAxis)
           .Prop("DepthTopAxis", &P::GetDepthTopAxis, &P::SetDepthTopAxis)
-          .Prop("Chart3DPercent", &P::GetChart3DPercent, &P::SetChart3DPercent).Default(15)
-          .Prop("ClipPoints", &P::GetClipPoints, &P::SetClipPoints).Default(1)
-          .Prop("CustomAxes", &P::GetCustomAxes, &P::SetCustomAxes).Stored(&P::HasCustomAxes)
+          .Prop("Chart3DPercent", &P::GetChart3DPercent, &P::SetChart3DPercent)
+          .Default(15)
+          .Prop("ClipPoints", &P::GetClipPoints, &P::SetClipPoints)
+          .Default(1)
+          .Prop("CustomAxes", &P::GetCustomAxes, &P::SetCustomAxes)
+          .Stored(&P::HasCustomAxes)
           .Prop("Pages", &P::GetPages, &P::SetPages)
           .Prop("SeriesGroups", &P::GetSeriesGroups, &P::SetSeriesGroups)
           .Stored(&P::HasSeriesGroups)
-          .Prop("View3DWalls", &P::GetView3DWalls, &P::SetView3DWalls).Default(1);
+          .Prop("View3DWalls", &P::GetView3DWalls, &P::SetView3DWalls)
+          .Default(1);
   return info;
 }
 
@@ -178,8 +186,8 @@ void TCustomAxisPanel::ExchangeSeries(TChartSeries* A, TChartSeries* B) {
 
 int TCustomAxisPanel::CountActiveSeries() const {
   const auto& items = FSeriesList->Items();
-  return int(std::count_if(items.begin(), items.end(),
-                           [](TChartSeries* s) { return s->GetActive(); }));
+  return int(
+      std::count_if(items.begin(), items.end(), [](TChartSeries* s) { return s->GetActive(); }));
 }
 
 int TCustomAxisPanel::GetMaxValuesCount() const {
@@ -258,13 +266,34 @@ void TCustomAxisPanel::ChangedAxisScale(TChartAxis* Axis) {
 
 void TCustomAxisPanel::CheckDatasource(TChartSeries* Series) {
   if (Series->IsLoading()) return;
+  if (TComponent* source = Series->GetDataSource()) {
+    if (auto* series = dynamic_cast<TChartSeries*>(source))
+      Series->AddValues(series);
+    else if (auto* loader = dynamic_cast<TPlotSeriesSource*>(source))
+      loader->Refresh();
+    return;
+  }
+  TPlotFunction* function = Series->GetFunction();
+  if (function && function->NoSourceRequired) {
+    Series->BeginUpdate();
+    Series->Clear();
+    function->AddPoints(nullptr);
+    Series->EndUpdate();
+    return;
+  }
   if (Series->ManualData || !Series->CanAddRandomPoints()) return;
   Series->FillSampleValues(Series->NumSampleValues());
 }
 
+void TCustomAxisPanel::RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) {
+  auto* source = dynamic_cast<TPlotSeriesSource*>(AComponent);
+  if (source && ASeries->GetDataSource() == source) source->SetSeries(nullptr);
+}
+
 bool TCustomAxisPanel::IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) {
-  auto* source = dynamic_cast<TChartSeries*>(AComponent);
-  bool valid = source && ASeries->IsValidSourceOf(source);
+  bool valid = ASeries->IsValidDataSource(AComponent);
+  if (!valid && dynamic_cast<TPlotSeriesSource*>(AComponent))
+    valid = TPlotSeriesSource::Available(this);
   if (valid && OnValidDataSource) OnValidDataSource(this, ASeries, AComponent, valid);
   return valid;
 }

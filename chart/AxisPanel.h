@@ -19,8 +19,8 @@
 class TCustomAxisPanel;
 
 using TSeriesNotifyEvent = std::function<void(TCustomChartSeries* Sender)>;
-using TAxisOnGetLabel = std::function<void(TChartAxis* Sender, TChartSeries* Series,
-                                           int ValueIndex, std::string& LabelText)>;
+using TAxisOnGetLabel = std::function<void(TChartAxis* Sender, TChartSeries* Series, int ValueIndex,
+                                           std::string& LabelText)>;
 using TSeriesDrawValue = std::function<void(TChartSeries* Series, int Index)>;
 
 // Told to the panel's listeners when a series joins, leaves or moves.
@@ -100,7 +100,9 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
     return {};
   }
   virtual TComponent* GetDesignOwner() const { return GetOwner(); }
-  virtual bool IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent);
+  bool IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) override;
+  // A series source that was ASeries' data source loses its series.
+  void RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) override;
   virtual int NumPages() const { return FPage->Count(); }
 
   // ---- what series ask of their chart

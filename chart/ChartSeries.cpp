@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "chart/PlotConst.h"
+#include "chart/PlotFunction.h"
 #include "chart/PlotHover.h"
 #include "chart/SeriesLegend.h"
+#include "chart/SeriesSources.h"
 #include "platform/rtl/RttiDecl.h"
 
 namespace {
@@ -45,10 +47,24 @@ TChartSeries::TChartSeries(TComponent* AOwner)
 
 TChartSeries::~TChartSeries() {
   Destroying();
+  FDetail.reset();
+  if (TPlotFunction* function = FFunction) {
+    FFunction = nullptr;
+    function->InitParent(nullptr);
+    function->RemoveFreeNotification(this);
+    delete function;
+  }
+  if (FDataSources)
+    for (TComponent* c : FDataSources->List)
+      if (!dynamic_cast<TChartSeries*>(c)) c->RemoveFreeNotification(this);
   for (TChartSeries* source : FSeriesSources) source->DropLinkedSeries(this);
   FSeriesSources.clear();
   Clear();
-  for (TChartSeries* linked : FLinkedSeries) linked->DropSeriesSource(this);
+  // Series fed by this one lose it from their sources.
+  for (TChartSeries* linked : FLinkedSeries) {
+    linked->DropSeriesSource(this);
+    linked->RemoveDataSource(this);
+  }
   FLinkedSeries.clear();
   SetParentChart(nullptr);
 }
@@ -268,6 +284,11 @@ TVisualsList* TChartSeries::Visuals() {
 
 void TChartSeries::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomChartSeries::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FFunction) {
+    FFunction = nullptr;
+  } else if (Operation == opRemove && FDataSources) {
+    InternalRemoveDataSource(AComponent);
+  }
   if (Operation == opRemove && FVisuals && AComponent == FVisuals->GetTemplate())
     FVisuals->TemplateRemoved();
 }

@@ -15,7 +15,10 @@
 #include "chart/ChartVisualsList.h"
 
 class TChartSeries;
+class TDataSourcesList;
+class TPlotFunction;
 class TPlotSelected;
+class TSeriesDetail;
 
 enum TValueEvent { veClear, veAdd, veDelete, veRefresh, veModify };
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
@@ -112,6 +115,38 @@ class TChartSeries : public TCustomChartSeries {
   void RemoveLinkedSeries(TChartSeries* Series);
   // Unlinks the series from every series that feeds it.
   void RemoveAllLinkedSeries();
+
+  // ---- data sources, the function and the detail series
+  // The first data source, or nil.
+  TComponent* GetDataSource() const;
+  // Replaces every source by Value; nil removes the first source.
+  void SetDataSource(TComponent* Value);
+  // Made on first use.
+  TDataSourcesList* DataSources();
+  bool HasDataSources() const { return FDataSources != nullptr; }
+  // Raises ChartException for an invalid or circular source, leaving the
+  // list unchanged; -1 when Component is listed already.
+  int InternalSetDataSource(TComponent* Component, bool ClearOthers);
+  int InternalAddDataSource(TComponent* Component);
+  void InternalRemoveDataSource(TComponent* Component);
+  // Takes Component out of the list only.
+  void RemoveDataSource(TComponent* Component);
+  bool IsValidDataSource(TComponent* Component) const;
+  virtual bool IsValidSeriesSource(TChartSeries* Source) const;
+  // Raises ChartException when Series depends on this one.
+  void CheckOtherSeries(TChartSeries* Series);
+  TPlotFunction* GetFunction() const { return FFunction; }
+  // The series owns its function; the former one is freed.
+  virtual void SetFunction(TPlotFunction* Value);
+  // The function's field only (the function detaches itself).
+  void ForgetFunction(TPlotFunction* Value);
+  // The third or later value list named Name (any case), else the mandatory one.
+  virtual TChartValueList* GetYValueList(const std::string& Name) const;
+  // Adds a point holding the aggregate of DetailValues, kept as its detail.
+  int Add(const std::vector<double>& DetailValues, const std::string& Label, TColor Color);
+  // Made on first use.
+  TSeriesDetail* Detail();
+  bool HasDetail() const { return FDetail != nullptr; }
 
   // ---- values
   int Count() const { return FX->Count(); }
@@ -318,6 +353,7 @@ class TChartSeries : public TCustomChartSeries {
 
  protected:
   void NotifyColorChanged();
+  void NotifyParentDetail();
   void GrowColors();
   void DropLinkedSeries(TChartSeries* Series);
   void DropSeriesSource(TChartSeries* Series);
@@ -352,6 +388,9 @@ class TChartSeries : public TCustomChartSeries {
   int FZOrder = -1;
   TVertAxis FVertAxis = aLeftAxis;
   TSeriesRecalcOptions FRecalcOptions = AllRecalcOptions;
+  std::unique_ptr<TDataSourcesList> FDataSources;
+  TPlotFunction* FFunction = nullptr;
+  std::unique_ptr<TSeriesDetail> FDetail;
   // Per-point colours; made only when a point gets a colour of its own.
   std::unique_ptr<std::vector<TColor>> FColors;
   int IUpdating = 0;

@@ -5,6 +5,8 @@
 
 #include "platform/vcl/Graphics.h"
 
+class TComponent;
+
 class TChartAxis;
 class TChartSeries;
 class TCustomChartSeries;
@@ -36,6 +38,15 @@ class TChartSeriesPanel {
   virtual int SeriesIndexOf(const TCustomChartSeries* Series) const = 0;
   virtual void BroadcastSeriesEvent(TCustomChartSeries* Series, TChartSeriesEvent Event) = 0;
   virtual void CheckDatasource(TChartSeries* Series) = 0;
+  // Whether Component may feed Series; the series' own test here.
+  virtual bool IsValidDataSource(TChartSeries* Series, TComponent* Component);
+  // Raises ChartException when Other depends on Series.
+  virtual void CheckOtherSeries(TChartSeries* Series, TChartSeries* Other);
+  // Component has left Series' sources.
+  virtual void RemovedDataSource(TChartSeries* Series, TComponent* Component) {
+    (void)Series;
+    (void)Component;
+  }
 
   // A palette colour no other series uses.
   virtual TColor GetFreeSeriesColor(bool CheckBackground, TChartSeries* Series) = 0;

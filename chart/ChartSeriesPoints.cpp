@@ -6,6 +6,8 @@
 #include "chart/ChartException.h"
 #include "chart/ChartSeries.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotFunction.h"
+#include "chart/SeriesSources.h"
 #include "platform/rtl/Format.h"
 
 // ---------------- adding ----------------
@@ -128,8 +130,13 @@ void TChartSeries::DeletedValue(TChartSeries* Source, int ValueIndex) {
 void TChartSeries::AddValues(TChartSeries* Source) {
   BeginUpdate();
   Clear();
-  if (IsValidSourceOf(Source))
+  if (FFunction) {
+    FX->SetDateTime(Source->FX->GetDateTime());
+    FY->SetDateTime(Source->FY->GetDateTime());
+    FFunction->AddPoints(Source);
+  } else if (IsValidSourceOf(Source)) {
     for (int i = 0; i < Source->Count(); ++i) AddedValue(Source, i);
+  }
   EndUpdate();
 }
 
@@ -201,15 +208,26 @@ void TChartSeries::NotifyValue(TValueEvent Event, int ValueIndex) {
   const std::vector<TChartSeries*> linked = FLinkedSeries;
   for (TChartSeries* series : linked) {
     const TSeriesRecalcOptions options = series->FRecalcOptions;
+    // A series computed by a function cannot copy one point: it is computed
+    // again once the point is complete.
+    const bool copies = series->FFunction == nullptr;
     switch (Event) {
       case veClear:
         if (HasRecalcOption(options, rOnClear)) series->Clear();
         break;
       case veAdd:
-        if (HasRecalcOption(options, rOnInsert)) series->AddedValue(this, ValueIndex);
+        if (!HasRecalcOption(options, rOnInsert)) break;
+        if (copies)
+          series->AddedValue(this, ValueIndex);
+        else
+          series->AddValues(this);
         break;
       case veDelete:
-        if (HasRecalcOption(options, rOnDelete)) series->DeletedValue(this, ValueIndex);
+        if (!HasRecalcOption(options, rOnDelete)) break;
+        if (copies)
+          series->DeletedValue(this, ValueIndex);
+        else
+          series->AddValues(this);
         break;
       case veRefresh:
         series->AddValues(this);
@@ -219,6 +237,22 @@ void TChartSeries::NotifyValue(TValueEvent Event, int ValueIndex) {
         break;
     }
   }
+  NotifyParentDetail();
+}
+
+// A detail series passes its change on to its point in the parent.
+void TChartSeries::NotifyParentDetail() {
+  if (FRecalcOptions == 0 || !ParentSeries || IsDestroying() || ParentSeries->IUpdating != 0)
+    return;
+  if (!ParentSeries->FDetail) return;
+  const int index = ParentSeries->FDetail->IndexOf(this);
+  if (index < 0) return;
+  ParentSeries->BeginUpdate();
+  if (index < ParentSeries->Count())
+    ParentSeries->MandatoryValueList->SetValue(
+        index, ParentSeries->FDetail->Calculate(MandatoryValueList));
+  ParentSeries->Repaint();
+  ParentSeries->EndUpdate();
 }
 
 void TChartSeries::EndUpdate() {

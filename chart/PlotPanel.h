@@ -192,8 +192,32 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   // The chart on white as a BMP file.
   void SaveToBitmapFile(const std::string& FileName);
   void SaveToBitmapFile(const std::string& FileName, const TRect& R);
+  // The chart as a bitmap in the panel's colour on the clipboard.
+  void CopyToClipboardBitmap();
+  void CopyToClipboardBitmap(const TRect& R);
   // A graphic or picture receives the panel's bitmap.
   void AssignTo(TPersistent* Dest) override;
+
+  // ---- printed geometry ----
+  // PrintMargins (percent of the page) applied to a page W x H.
+  TRect PrintMarginsRect(int W, int H) const;
+  // Margins that keep the chart's proportions on a page PW x PH: 70 % of
+  // the page's longer side for the chart's longer side. Ratio is the
+  // device's horizontal over vertical resolution.
+  static TRect InternalCalcProportionalMargins(int CW, int CH, int PW, int PH, double Ratio);
+  // Proportional margins for a page PW x PH; a page below 1 x 1 means
+  // there is no page, and the screen's size stands in for it.
+  TRect CalcProportionalMargins(int PW, int PH, double Ratio);
+  // The window and view extents that draw chart rectangle K at screen
+  // scale into printer rectangle R, and R in window units. An empty R
+  // gives false and leaves everything as it was.
+  bool CalcMetaBounds(TRect& R, const TRect& K, int& WindowWidth, int& WindowHeight, int& ViewWidth,
+                      int& ViewHeight) const;
+  // Draws the chart into printer rectangle P of C, mapped MM_ANISOTROPIC
+  // so the chart keeps screen scale; OnBeforePrint may change the
+  // rectangle. Printing and IsPrinterCanvas hold meanwhile; the mapping
+  // and the flags come back also when drawing fails.
+  void PrintPartialCanvas(TCanvas* C, const TRect& P);
 
   // ---- listeners ----
   void AddListener(const IPlotEventListenerPtr& Listener);
@@ -266,6 +290,9 @@ double ScreenRatio(TCanvas3D* ACanvas);
 float PlotTickCount();
 // Puts the text on the clipboard.
 void PlotCopyClipboard(const std::string& Text);
+// A 24-bit bitmap of the panel in its colour; the caller owns it. Smooth
+// is not used.
+TBitmap* PlotAntiAlias(TCustomPlotPanel* Panel, bool Smooth);
 // A bevel of the width (at most half of R's width and height) around R,
 // which shrinks by it; rounded with a corner size above 0.
 void DrawBevel(TPlotCanvas* ACanvas, TBevelCut Bevel, TRect& R, int Width, int Round);

@@ -5,6 +5,7 @@
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotGeometry.h"
 #include "chart/PlotPanel.h"
+#include "platform/vcl/Clipbrd.h"
 
 void TCustomPlotPanel::NonBufferDraw(TCanvas* C, const TRect& R) {
   TCanvas* reference = InternalCanvas->GetReferenceCanvas();
@@ -79,6 +80,13 @@ void TCustomPlotPanel::SaveToBitmapFile(const std::string& FileName) {
 void TCustomPlotPanel::SaveToBitmapFile(const std::string& FileName, const TRect& R) {
   std::unique_ptr<TBitmap> bitmap(PlotCreateBitmap(TColor(0xFFFFFF), R, pfDevice, 0));
   bitmap->SaveToFile(FileName);
+}
+
+void TCustomPlotPanel::CopyToClipboardBitmap() { CopyToClipboardBitmap(GetRectangle()); }
+
+void TCustomPlotPanel::CopyToClipboardBitmap(const TRect& R) {
+  std::unique_ptr<TBitmap> bitmap(PlotCreateBitmap(GetColor(), R, pfDevice, 0));
+  Clipboard()->SetAsBitmap(bitmap.get());
 }
 
 void TCustomPlotPanel::AssignTo(TPersistent* Dest) {

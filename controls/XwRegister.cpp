@@ -3,6 +3,7 @@
 #include "controls/XwGroupHeader.h"
 #include "controls/XwMemo.h"
 #include "controls/XwSpinEdit.h"
+#include "controls/XwThreadTimer.h"
 #include "controls/XwTimer.h"
 #include "platform/rtl/Rtti.h"
 
@@ -11,4 +12,5 @@ void RegisterXwWidgetClasses() {
   RegisterXwMemoClasses();
   RegisterXwGroupHeaderClasses();
   RegisterClass(TXwTimer::Class());
+  RegisterClass(TXwThreadTimer::Class());
 }

@@ -1,7 +1,25 @@
 #include "controls/XwThreadTimer.h"
 
+#include "controls/XwTimer.h"
 #include "platform/rtl/Clock.h"
+#include "platform/rtl/RttiDecl.h"
 #include "platform/vcl/Forms.h"
+
+const TClassInfo* TXwThreadTimer::Class() {
+  using T = TXwThreadTimer;
+  static const TClassInfo* info =
+      TClassDecl<T>("TXwThreadTimer", TXwComponent::Class())
+          .Prop("Enabled", &T::GetEnabled, &T::SetEnabled)
+          .Default(false)
+          .Prop("Interval", &T::GetInterval, &T::SetInterval)
+          .Default(1000)
+          .Prop("KeepAlive", &T::GetKeepAlive, &T::SetKeepAlive)
+          .Default(false)
+          .Enum("Priority", &T::GetPriority, &T::SetPriority, ThreadPriorityInfo())
+          .Default(tpNormal)
+          .Event("OnTimer", &T::GetOnTimer, &T::SetOnTimer);
+  return info;
+}
 
 namespace XwThreadTimer {
 

@@ -45,6 +45,10 @@ class TXwThreadTimer : public TXwComponent {
  public:
   explicit TXwThreadTimer(TComponent* AOwner);
   ~TXwThreadTimer() override;
+  // Published: Enabled, Interval, KeepAlive, Priority and OnTimer, each
+  // written only when it differs from its default.
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
   std::string ClassName() const override { return "TXwThreadTimer"; }
 
   bool GetEnabled() const { return FEnabled; }
@@ -59,7 +63,7 @@ class TXwThreadTimer : public TXwComponent {
   // Each assignment of a handler counts as a change (handlers cannot be
   // compared), except clearing an empty one.
   void SetOnTimer(TNotifyEvent value);
-  const TNotifyEvent& GetOnTimer() const { return FOnTimer; }
+  TNotifyEvent GetOnTimer() const { return FOnTimer; }
 
   void Loaded() override;
 

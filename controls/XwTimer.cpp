@@ -7,13 +7,35 @@
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Timers.h"
 
+const TEnumInfo& XwTimerEventTimeInfo() {
+  static const TEnumInfo info("TXwTimerEventTime", {"tetPre", "tetPost"});
+  return info;
+}
+
+const TEnumInfo& ThreadPriorityInfo() {
+  static const TEnumInfo info("TThreadPriority", {"tpIdle", "tpLowest", "tpLower", "tpNormal",
+                                                  "tpHigher", "tpHighest", "tpTimeCritical"});
+  return info;
+}
+
 const TClassInfo* TXwTimer::Class() {
   using T = TXwTimer;
-  static const TClassInfo* info = TClassDecl<T>("TXwTimer", TComponent::Class())
-                                      .Prop("Enabled", &T::GetEnabled, &T::SetEnabled)
-                                      .Default(1)
-                                      .Prop("Interval", &T::GetInterval, &T::SetInterval)
-                                      .Default(1000);
+  static const TClassInfo* info =
+      TClassDecl<T>("TXwTimer", TComponent::Class())
+          .Prop("Enabled", &T::GetEnabled, &T::SetEnabled)
+          .Default(true)
+          .Prop("Interval", &T::GetInterval, &T::SetInterval)
+          .Default(1000)
+          .Prop("SyncEvent", &T::GetSyncEvent, &T::SetSyncEvent)
+          .Default(true)
+          .Prop("Threaded", &T::GetThreaded, &T::SetThreaded)
+          .Default(true)
+          .Enum("ThreadPriority", &T::GetThreadPriority, &T::SetThreadPriority,
+                ThreadPriorityInfo())
+          .Default(tpNormal)
+          .Enum("EventTime", &T::GetEventTime, &T::SetEventTime, XwTimerEventTimeInfo())
+          .Default(tetPre)
+          .Event("OnTimer", &T::GetOnTimer, &T::SetOnTimer);
   return info;
 }
 
@@ -143,6 +165,11 @@ void TXwTimer::SetOnTimer(TNotifyEvent value) {
     FOnTimer = std::move(value);
   }
   if (changedKind) ApplySettings();
+}
+
+TNotifyEvent TXwTimer::GetOnTimer() const {
+  std::lock_guard<std::mutex> lock(FHandlerLock);
+  return FOnTimer;
 }
 
 bool TXwTimer::HasOnTimer() const {

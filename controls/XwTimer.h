@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "controls/XwComponentBase.h"
+#include "platform/rtl/Rtti.h"
 
 class TTimer;
 class TXwTimer;
@@ -20,6 +21,8 @@ enum TXwTimerEventTime {
   tetPre,  // fire, then wait
   tetPost  // wait, then fire
 };
+const TEnumInfo& XwTimerEventTimeInfo();
+const TEnumInfo& ThreadPriorityInfo();
 
 namespace XwTimer {
 
@@ -57,9 +60,11 @@ class TXwTimer : public TComponent {
  public:
   explicit TXwTimer(TComponent* AOwner);
   ~TXwTimer() override;
-  std::string ClassName() const override { return "TXwTimer"; }
+  // Published: Enabled, Interval, SyncEvent, Threaded, ThreadPriority,
+  // EventTime and OnTimer, each written only when it differs from its default.
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
+  std::string ClassName() const override { return "TXwTimer"; }
 
   bool GetEnabled() const { return FEnabled.load(); }
   void SetEnabled(bool value);
@@ -80,6 +85,7 @@ class TXwTimer : public TComponent {
   // Replacing one handler by another leaves a running timer alone; setting or
   // clearing the only handler starts or stops it.
   void SetOnTimer(TNotifyEvent value);
+  TNotifyEvent GetOnTimer() const;
   bool HasOnTimer() const;
 
   // Runs Method on the GUI thread through the worker when a running worker

@@ -8,6 +8,7 @@
 #include "controls/zr_color_button.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_memo.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_text_box.h"
@@ -91,16 +92,40 @@ TzrCompoundTextBox::TzrCompoundTextBox(TComponent* AOwner) : TzrCompoundControl(
 const std::u16string& TzrCompoundTextBox::GetText() const { return FTextBox->GetText(); }
 void TzrCompoundTextBox::SetText(const std::u16string& Value) { FTextBox->SetText(Value); }
 
+// ---- memo
+
+const TClassInfo* TzrCompoundMemo::Class() {
+  using T = TzrCompoundMemo;
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundMemo", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("Memo", &T::GetMemo, nullptr)
+                                      .Prop("Value", &T::GetText, &T::SetText)
+                                      .Event("OnChange", &T::OnChange);
+  return info;
+}
+
+TzrCompoundMemo::TzrCompoundMemo(TComponent* AOwner) : TzrCompoundControl(AOwner) {
+  SetBounds(0, 0, 200, 60);
+  FMemo = new TzrMemo(this);
+  FMemo->SetParent(this);
+  FMemo->SetName("Memo");
+  FMemo->SetAlign(vaClient);
+  MarkInner(FMemo);
+  FMemo->OnChange = [this](TObject* Sender) { DoChange(Sender); };
+}
+
+const std::u16string& TzrCompoundMemo::GetText() const { return FMemo->GetText(); }
+void TzrCompoundMemo::SetText(const std::u16string& Value) { FMemo->SetText(Value); }
+
 // ---- number box
 
 const TClassInfo* TzrCompoundNumberBox::Class() {
   using T = TzrCompoundNumberBox;
-  static const TClassInfo* info =
-      TClassDecl<T>("TzrCompoundNumberBox", TzrCompoundControl::Class())
-          .Prop("TextLabel", &T::GetTextLabel, nullptr)
-          .Prop("NumberBox", &T::GetNumberBox, nullptr)
-          .Prop("Value", &T::GetValue, &T::SetValue)
-          .Event("OnChange", &T::OnChange);
+  static const TClassInfo* info = TClassDecl<T>("TzrCompoundNumberBox", TzrCompoundControl::Class())
+                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
+                                      .Prop("NumberBox", &T::GetNumberBox, nullptr)
+                                      .Prop("Value", &T::GetValue, &T::SetValue)
+                                      .Event("OnChange", &T::OnChange);
   return info;
 }
 
@@ -197,15 +222,16 @@ TzrCompoundImage::TzrCompoundImage(TComponent* AOwner) : TzrCompoundControl(AOwn
 
 const TClassInfo* TzrCompoundTrackBar::Class() {
   using T = TzrCompoundTrackBar;
-  static const TClassInfo* info = TClassDecl<T>("TzrCompoundTrackBar", TzrCompoundControl::Class())
-                                      .Prop("DecimalDigits", &T::GetDecimalDigits, &T::SetDecimalDigits)
-                                      .Default(2)
-                                      .Prop("TextLabel", &T::GetTextLabel, nullptr)
-                                      .Prop("TrackBar", &T::GetTrackBar, nullptr)
-                                      .Prop("ValueLabel", &T::GetValueLabel, nullptr)
-                                      .Prop("Suffix", &T::GetSuffix, &T::SetSuffix)
-                                      .Prop("Value", &T::GetValue, &T::SetValue)
-                                      .Event("OnChange", &T::OnChange);
+  static const TClassInfo* info =
+      TClassDecl<T>("TzrCompoundTrackBar", TzrCompoundControl::Class())
+          .Prop("DecimalDigits", &T::GetDecimalDigits, &T::SetDecimalDigits)
+          .Default(2)
+          .Prop("TextLabel", &T::GetTextLabel, nullptr)
+          .Prop("TrackBar", &T::GetTrackBar, nullptr)
+          .Prop("ValueLabel", &T::GetValueLabel, nullptr)
+          .Prop("Suffix", &T::GetSuffix, &T::SetSuffix)
+          .Prop("Value", &T::GetValue, &T::SetValue)
+          .Event("OnChange", &T::OnChange);
   return info;
 }
 
@@ -309,7 +335,8 @@ void TzrCompoundAngleBar::UpdateLabel() {
 
 void RegisterCompoundControls() {
   static const bool registered = [] {
-    RegisterZRObjects("Compound", {TzrCompoundTrackBar::Class(), TzrCompoundAngleBar::Class(), TzrCompoundTextBox::Class(),
+    RegisterZRObjects("Compound", {TzrCompoundTrackBar::Class(), TzrCompoundAngleBar::Class(),
+                                   TzrCompoundTextBox::Class(), TzrCompoundMemo::Class(),
                                    TzrCompoundNumberBox::Class(), TzrCompoundPopupBox::Class(),
                                    TzrCompoundColorButton::Class(), TzrCompoundImage::Class()});
     return true;

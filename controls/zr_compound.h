@@ -15,6 +15,7 @@ class TzrAngleButton;
 class TzrColorButton;
 class TzrImageControl;
 class TzrLabel;
+class TzrMemo;
 class TzrNumberBox;
 class TzrPopupBox;
 class TzrTextBox;
@@ -57,6 +58,21 @@ class TzrCompoundTextBox : public TzrCompoundControl {
 
  private:
   TzrTextBox* FTextBox = nullptr;
+};
+
+// A caption over the left of a memo (the memo fills the rest).
+class TzrCompoundMemo : public TzrCompoundControl {
+ public:
+  explicit TzrCompoundMemo(TComponent* AOwner);
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  TzrMemo* GetMemo() const { return FMemo; }
+  const std::u16string& GetText() const;
+  // The memo's own text setter, with its change tracking.
+  void SetText(const std::u16string& Value);
+
+ private:
+  TzrMemo* FMemo = nullptr;
 };
 
 class TzrCompoundNumberBox : public TzrCompoundControl {

@@ -3,81 +3,106 @@
 
 #include "controls/zr_controls_register.h"
 
-#include "controls/zr_buttons.h"
 #include "controls/zr_angle_button.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_combo_box.h"
+#include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
-#include "controls/zr_grid.h"
+#include "controls/zr_expander.h"
+#include "controls/zr_glyph_buttons.h"
 #include "controls/zr_grid_register.h"
-#include "controls/zr_memo.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
-#include "controls/zr_number_box.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_memo.h"
+#include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
-#include "controls/zr_tab_control.h"
-#include "controls/zr_tracks.h"
 #include "controls/zr_spin_box.h"
+#include "controls/zr_splitter.h"
+#include "controls/zr_state_button.h"
+#include "controls/zr_tab_control.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "controls/zr_windows.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
 
+namespace {
+
+// Known to streams, offered to no designer.
+void RegisterStyleClasses(const std::vector<const TClassInfo*>& Classes) {
+  for (const TClassInfo* c : Classes) RegisterClass(c);
+}
+
+}  // namespace
+
+const std::vector<TzrControlRow>& StandardControlRows() {
+  static const std::vector<TzrControlRow> rows = {
+      {"", {TzrSelectionItem::Class(), TzrThumb::Class(), TzrExpanderButton::Class()}},
+      {"Windows", {TzrBackground::Class(), TzrSizeGrip::Class(), TzrCloseButton::Class()}},
+      {"Boxes",
+       {TzrCheckBox::Class(), TzrPathCheckBox::Class(), TzrRadioButton::Class(),
+        TzrGroupBox::Class(), TzrPopupBox::Class()}},
+      {"Controls",
+       {TzrPanel::Class(), TzrCalloutPanel::Class(), TzrLabel::Class(), TzrValueLabel::Class(),
+        TzrImageControl::Class(), TzrProgressBar::Class(), TzrTrack::Class(), TzrScrollBar::Class(),
+        TzrSmallScrollBar::Class(), TzrAniIndicator::Class(), TzrExpander::Class(),
+        TzrTrackBar::Class(), TzrSplitter::Class()}},
+      {"Tool and Status",
+       {TzrStatusBar::Class(), TzrToolBar::Class(), TzrToolButton::Class(),
+        TzrToolPathButton::Class()}},
+      {"Buttons",
+       {TzrButton::Class(), TzrRoundButton::Class(), TzrCircleButton::Class(),
+        TzrBitmapButton::Class(), TzrPathButton::Class(), TzrSpeedButton::Class(),
+        TzrCornerButton::Class(), TzrColorButton::Class(), TzrAngleButton::Class(),
+        TzrBitmapStateButton::Class(), TzrPopupButton::Class()}},
+      {"HUD",
+       {TzrHudPanel::Class(), TzrHudWindow::Class(), TzrHudButton::Class(),
+        TzrHudSpeedButton::Class(), TzrHudAngleButton::Class(), TzrHudTrack::Class(),
+        TzrHudTrackBar::Class(), TzrHudScrollBar::Class(), TzrHudPopupBox::Class(),
+        TzrHudLabel::Class(), TzrHudCheckBox::Class(), TzrHudRadioButton::Class(),
+        TzrHudGroupBox::Class(), TzrHudCloseButton::Class(), TzrHudStatusBar::Class(),
+        TzrHudSizeGrip::Class(), TzrHudRoundButton::Class(), TzrHudCornerButton::Class(),
+        TzrHudCircleButton::Class()}},
+  };
+  return rows;
+}
+
 void RegisterStandardControls() {
   static const bool registered = [] {
-    // Style-only classes: known to streams, offered to no designer.
-    RegisterClass(TzrSelectionItem::Class());
-    RegisterClass(TzrExpanderButton::Class());
-    RegisterClass(TzrThumb::Class());
-    RegisterZRObjects("Windows",
-                      {TzrBackground::Class(), TzrSizeGrip::Class(), TzrCloseButton::Class()});
-    RegisterZRObjects("Boxes", {TzrPopupBox::Class()});
-    RegisterZRObjects("Controls", {TzrPanel::Class(), TzrCalloutPanel::Class(), TzrLabel::Class(),
-                                   TzrValueLabel::Class()});
-    RegisterZRObjects("Tool and Status", {TzrStatusBar::Class(), TzrToolBar::Class()});
-    RegisterZRObjects("Buttons",
-                      {TzrButton::Class(), TzrRoundButton::Class(), TzrCircleButton::Class(),
-                       TzrSpeedButton::Class(), TzrCornerButton::Class(), TzrColorButton::Class(),
-                       TzrPopupButton::Class()});
-    RegisterZRObjects(
-        "HUD",
-        {TzrHudPanel::Class(), TzrHudWindow::Class(), TzrHudButton::Class(),
-         TzrHudSpeedButton::Class(), TzrHudPopupBox::Class(), TzrHudLabel::Class(),
-         TzrHudCloseButton::Class(), TzrHudStatusBar::Class(), TzrHudSizeGrip::Class(),
-         TzrHudRoundButton::Class(), TzrHudCornerButton::Class(), TzrHudCircleButton::Class()});
-    // Check boxes, radio buttons, group boxes, progress, tracks and scroll bars.
-    RegisterZRObjects("Boxes", {TzrCheckBox::Class(), TzrPathCheckBox::Class(),
-                                TzrRadioButton::Class(), TzrGroupBox::Class()});
-    RegisterZRObjects("Controls",
-                      {TzrProgressBar::Class(), TzrTrack::Class(), TzrScrollBar::Class(),
-                       TzrSmallScrollBar::Class(), TzrAniIndicator::Class(), TzrTrackBar::Class()});
-    RegisterZRObjects(
-        "HUD", {TzrHudTrack::Class(), TzrHudTrackBar::Class(), TzrHudScrollBar::Class(),
-                TzrHudCheckBox::Class(), TzrHudRadioButton::Class(), TzrHudGroupBox::Class()});
+    for (const TzrControlRow& row : StandardControlRows()) {
+      if (row.Category.empty())
+        RegisterStyleClasses(row.Classes);
+      else
+        RegisterZRObjects(row.Category, row.Classes);
+    }
+    // Text edits, layouts, scroll boxes, lists and the compound controls.
     RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
-                                     TzrNumberBox::Class(), TzrSpinBox::Class()});
-    RegisterZRObjects("HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(),
-                              TzrHudRoundTextBox::Class(), TzrHudSpinBox::Class()});
-    // Layouts, scroll boxes and lists.
+                                     TzrNumberBox::Class(), TzrSpinBox::Class(), TzrMemo::Class()});
+    RegisterZRObjects(
+        "HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(), TzrHudRoundTextBox::Class(),
+                TzrHudSpinBox::Class(), TzrHudMemo::Class()});
     RegisterZRObjects("Layout", {TzrLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
-    RegisterZRObjects("Lists", {TzrListBox::Class(), TzrHorzListBox::Class()});
+    RegisterZRObjects("Lists",
+                      {TzrListBox::Class(), TzrComboBox::Class(), TzrStringListBox::Class(),
+                       TzrStringComboBox::Class(), TzrHorzListBox::Class()});
     RegisterZRObjects("Items", {TzrListBoxItem::Class()});
-    // Dials, the image control and the compound controls.
-    RegisterZRObjects("Controls", {TzrImageControl::Class()});
-    RegisterZRObjects("Buttons", {TzrAngleButton::Class()});
-    RegisterZRObjects("HUD", {TzrHudAngleButton::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboBox::Class(), TzrHudStringListBox::Class(),
+                              TzrHudStringComboBox::Class()});
+    // The text boxes with a drop-down or a clear button.
+    RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
+                                     TzrTextBoxClearBtn::Class()});
+    RegisterZRObjects("HUD", {TzrHudComboTextBox::Class(), TzrHudComboTrackBar::Class()});
     RegisterCompoundControls();
-    // The memo, grid and combo box as the program drives them.
-    RegisterZRObjects("Controls",
-                      {TzrMemo::Class(), TzrStringGrid::Class(), TzrComboBox::Class()});
     return true;
   }();
   (void)registered;

@@ -297,26 +297,3 @@ TzrHorzListBox::TzrHorzListBox(TComponent* AOwner) : TzrListBox(AOwner) {
   SetResourceLater("listboxstyle");
   FListStyle = zrListHorizontal;
 }
-
-// ---------------------------------------------------------------- combo box
-
-const TClassInfo* TzrComboBox::Class() {
-  static const TClassInfo* info = TClassDecl<TzrComboBox>("TzrComboBox", TzrControl::Class());
-  return info;
-}
-
-void TzrComboBox::SetItemIndex(int value) {
-  if (value < -1 || value >= Count()) value = -1;
-  if (FItemIndex == value) return;
-  FItemIndex = value;
-  if (OnChange) OnChange(this);
-}
-
-void TzrComboBox::Clear() {
-  FItems.clear();
-  FItemIndex = -1;
-}
-
-std::u16string TzrComboBox::GetText() const {
-  return FItemIndex >= 0 ? FItems[FItemIndex] : std::u16string();
-}

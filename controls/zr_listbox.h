@@ -18,8 +18,7 @@
 //
 // TzrHorzListBox is the list preset to the horizontal layout.
 //
-// TzrComboBox is the combo box as the program drives it today: items, the
-// selected index and the change event.
+// The combo boxes (zr_combo_box.h) use the list as their drop-down.
 
 #include <functional>
 #include <memory>
@@ -214,31 +213,4 @@ class TzrHorzListBox : public TzrListBox {
   explicit TzrHorzListBox(TComponent* AOwner);
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
-};
-
-// The combo box as the program drives it: items, the selected index (-1
-// when nothing is selected) and the change event.
-class TzrComboBox : public TzrControl {
- public:
-  using TzrControl::TzrControl;
-  std::string ClassName() const override { return "TzrComboBox"; }
-  static const TClassInfo* Class();
-  const TClassInfo* ClassType() const override { return Class(); }
-  int GetItemIndex() const { return FItemIndex; }
-  // Selects the item; out-of-range values select nothing. Fires OnChange on a change.
-  void SetItemIndex(int value);
-  int Count() const { return static_cast<int>(FItems.size()); }
-  const std::u16string& Item(int index) const { return FItems.at(index); }
-  void AddItem(const std::u16string& text) { FItems.push_back(text); }
-  void Clear();
-  // The text of the selected item, empty when nothing is selected.
-  std::u16string GetText() const;
-  void DropDown() { FDroppedDown = true; }
-  bool GetDroppedDown() const { return FDroppedDown; }
-  TNotifyEvent OnChange;
-
- private:
-  std::vector<std::u16string> FItems;
-  int FItemIndex = -1;
-  bool FDroppedDown = false;
 };

@@ -1,9 +1,9 @@
 // The memo's line table and the conversions between text positions and
 // (line, position) pairs.
 
-#include <algorithm>
-
 #include "controls/zr_memo_text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +42,20 @@ std::u16string TzrMemoText::GetLine(int Line) const {
   if (!s.empty() && s.back() == LF) s.pop_back();
   if (!s.empty() && s.back() == CR) s.pop_back();
   return s;
+}
+
+std::vector<std::u16string> TzrMemoText::GetUnwrapLines() const {
+  std::vector<std::u16string> lines;
+  if (FText.empty()) return lines;
+  size_t start = 0;
+  for (size_t i = 0; i < FText.size(); ++i) {
+    if (!IsBreak(FText[i])) continue;
+    lines.push_back(FText.substr(start, i - start));
+    if (FText[i] == CR && i + 1 < FText.size() && FText[i + 1] == LF) ++i;
+    start = i + 1;
+  }
+  lines.push_back(FText.substr(start));
+  return lines;
 }
 
 float TzrMemoText::GetLineWidth(int Line) {

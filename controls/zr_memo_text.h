@@ -86,6 +86,9 @@ class TzrMemoText {
   // The line without its break.
   std::u16string GetLine(int Line) const;
   int VisibleLength(int Line) const { return int(GetLine(Line).size()); }
+  // The text split at its breaks only (no word wrap, no canvas needed): a
+  // text ending in a break ends with an empty line; an empty text has none.
+  std::vector<std::u16string> GetUnwrapLines() const;
   int GetWidesLineIndex() const { return FWidesLineIndex; }
   // Full rebuild of the line table.
   void UpdateLines();

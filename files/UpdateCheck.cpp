@@ -22,7 +22,7 @@ TfrmUpdate* TfrmInterface::NewUpdateDialog(const std::string& captionKey,
 void TfrmInterface::ShowUpToDate(const std::string& captionKey, const std::string& textKey) {
   std::unique_ptr<TfrmUpdate> dialog(NewUpdateDialog(captionKey, textKey));
   dialog->btnInstall->SetVisible(false);
-  dialog->XwMemo1->Clear();
+  dialog->XwMemo1->Lines()->Clear();
   const std::string picture =
       FLangIni ? FLangIni->ReadString(LangCommonSection, "updateimage", "") : "";
   if (!picture.empty()) dialog->LoadPicture(ExtractProgramFolder() + picture);

@@ -56,14 +56,14 @@ std::string TfrmInterface::SaveLogRecordFile(const std::string& FileName) {
     const int count = StringGrid1->GetRowCount();
     ini.WriteInteger(kSection, "count", count);
     for (int i = 1; i < count; ++i) {
-      ini.WriteString(kSection, RowKey("rpm", i), UTF16ToUTF8(StringGrid1->GetCell(1, i)));
-      ini.WriteString(kSection, RowKey("voltage", i), UTF16ToUTF8(StringGrid1->GetCell(2, i)));
-      ini.WriteString(kSection, RowKey("current", i), UTF16ToUTF8(StringGrid1->GetCell(3, i)));
+      ini.WriteString(kSection, RowKey("rpm", i), UTF16ToUTF8(StringGrid1->GetCells(1, i)));
+      ini.WriteString(kSection, RowKey("voltage", i), UTF16ToUTF8(StringGrid1->GetCells(2, i)));
+      ini.WriteString(kSection, RowKey("current", i), UTF16ToUTF8(StringGrid1->GetCells(3, i)));
     }
     for (int row = 0; row < 3; ++row)
       for (int col = 0; col < 3; ++col)
         ini.WriteString(kSection, kStatKeys[row][col],
-                        UTF16ToUTF8(StringGrid2->GetCell(col + 1, row + 1)));
+                        UTF16ToUTF8(StringGrid2->GetCells(col + 1, row + 1)));
     ini.UpdateFile();
   } catch (const std::exception& e) {
     return std::string("Can't save the record file: ") + e.what();
@@ -101,14 +101,14 @@ std::string TfrmInterface::LoadLogRecordFile(const std::string& FileName) {
   StringGrid1->SetRowCount(count);
   for (int i = 1; i < count; ++i) {
     const TRecordRow& row = rows[static_cast<size_t>(i)];
-    StringGrid1->SetCell(0, i, UTF8ToUTF16(IntToStr(i)));
-    StringGrid1->SetCell(1, i, UTF8ToUTF16(IntToStr(row.Speed)));
-    StringGrid1->SetCell(2, i, LogDecimalText(row.Voltage));
-    StringGrid1->SetCell(3, i, LogDecimalText(row.Current));
+    StringGrid1->SetCells(0, i, UTF8ToUTF16(IntToStr(i)));
+    StringGrid1->SetCells(1, i, UTF8ToUTF16(IntToStr(row.Speed)));
+    StringGrid1->SetCells(2, i, LogDecimalText(row.Voltage));
+    StringGrid1->SetCells(3, i, LogDecimalText(row.Current));
   }
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col)
-      StringGrid2->SetCell(col + 1, row + 1, UTF8ToUTF16(stats[row][col]));
+      StringGrid2->SetCells(col + 1, row + 1, UTF8ToUTF16(stats[row][col]));
   return "";
 }
 

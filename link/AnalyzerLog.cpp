@@ -44,7 +44,7 @@ void TfrmInterface::btnStartClick(TObject*) {
   btnStart->SetText(UTF8ToUTF16(second));
   ResetLogStats();
   StringGrid1->SetRowCount(2);
-  StringGrid1->SetCell(0, 1, u"");
+  StringGrid1->SetCells(0, 1, u"");
   FBusy = true;
   std::vector<uint8_t> buffer(kBlockBufferSize, 0);
   try {

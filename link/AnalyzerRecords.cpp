@@ -33,15 +33,15 @@ TfrmInterface::TLogRecord TfrmInterface::DecodeLogRecord(const uint8_t* bytes) {
 void TfrmInterface::ProcessLogRecords(const uint8_t* ring, int count) {
   // Row 0 is the header; an empty last row is reused, a filled one is followed.
   int r = std::max(StringGrid1->GetRowCount() - 1, 1);
-  if (!StringGrid1->GetCell(0, r).empty()) ++r;
+  if (!StringGrid1->GetCells(0, r).empty()) ++r;
   for (int p = 0; p + kLogRecordSize <= count; p += kLogRecordSize) {
     ProcessMessages();
     const TLogRecord sample = DecodeLogRecord(ring + p);
     StringGrid1->SetRowCount(r + 1);
-    StringGrid1->SetCell(0, r, IntText(r));
-    StringGrid1->SetCell(1, r, IntText(sample.Speed));
-    StringGrid1->SetCell(2, r, LogDecimalText(sample.Voltage));
-    StringGrid1->SetCell(3, r, LogDecimalText(sample.Current));
+    StringGrid1->SetCells(0, r, IntText(r));
+    StringGrid1->SetCells(1, r, IntText(sample.Speed));
+    StringGrid1->SetCells(2, r, LogDecimalText(sample.Voltage));
+    StringGrid1->SetCells(3, r, LogDecimalText(sample.Current));
     PlotGrid1->Repaint();
     TLogStats& s = FLogStats;
     if (sample.Speed > s.SpeedMax) s.SpeedMax = sample.Speed;
@@ -66,13 +66,13 @@ void TfrmInterface::ProcessLogRecords(const uint8_t* ring, int count) {
 
 void TfrmInterface::ShowLogStats() {
   const TLogStats& s = FLogStats;
-  StringGrid2->SetCell(1, 1, IntText(s.SpeedAvg));
-  StringGrid2->SetCell(2, 1, IntText(s.SpeedMax));
-  StringGrid2->SetCell(3, 1, IntText(s.SpeedMin));
-  StringGrid2->SetCell(1, 2, LogDecimalText(s.VoltageAvg));
-  StringGrid2->SetCell(2, 2, LogDecimalText(s.VoltageMax));
-  StringGrid2->SetCell(3, 2, LogDecimalText(s.VoltageMin));
-  StringGrid2->SetCell(1, 3, LogDecimalText(s.CurrentAvg));
-  StringGrid2->SetCell(2, 3, LogDecimalText(s.CurrentMax));
-  StringGrid2->SetCell(3, 3, LogDecimalText(s.CurrentMin));
+  StringGrid2->SetCells(1, 1, IntText(s.SpeedAvg));
+  StringGrid2->SetCells(2, 1, IntText(s.SpeedMax));
+  StringGrid2->SetCells(3, 1, IntText(s.SpeedMin));
+  StringGrid2->SetCells(1, 2, LogDecimalText(s.VoltageAvg));
+  StringGrid2->SetCells(2, 2, LogDecimalText(s.VoltageMax));
+  StringGrid2->SetCells(3, 2, LogDecimalText(s.VoltageMin));
+  StringGrid2->SetCells(1, 3, LogDecimalText(s.CurrentAvg));
+  StringGrid2->SetCells(2, 3, LogDecimalText(s.CurrentMax));
+  StringGrid2->SetCells(3, 3, LogDecimalText(s.CurrentMin));
 }

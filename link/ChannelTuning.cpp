@@ -88,6 +88,6 @@ void TfrmInterface::ShowChannelMessage(const std::string& text) {
       caption = button->GetText();
       break;
     }
-  sMessage->InsertLine(0, caption + u": " + UTF8ToUTF16(text));
+  sMessage->Lines()->Insert(0, caption + u": " + UTF8ToUTF16(text));
   sMessage->GoToTextBegin();
 }

@@ -7,6 +7,7 @@
 #include "app/MyThread.h"
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
@@ -175,8 +176,8 @@ bool TfrmInterface::RunConnectionStart() {
 void TfrmInterface::ShowDisconnected() {
   if (Circle1) Circle1->GetFill()->SetColor(kLampOff);
   FStatusKey.clear();
-  if (eMessage) eMessage->Clear();
-  if (zrmMessage) zrmMessage->Clear();
+  if (eMessage) eMessage->Lines()->Clear();
+  if (zrmMessage) zrmMessage->Lines()->Clear();
   for (TzrControl* control : std::initializer_list<TzrControl*>{
            eController, eHardware, eFirmware, cbFirmware, btnUpdate, btnDefault, btnUpgrade,
            tbController, tbHardware, tbFirmware, scbFirmware, btnUpgrade2})

@@ -5,6 +5,7 @@
 
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"

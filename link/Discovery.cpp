@@ -66,7 +66,7 @@ void TfrmInterface::ResetLinkUi() {
   // The worker reads the identity: let it end before the identity goes.
   FinishDefinitionWorker();
   SetLinkTimerEnabled(false);
-  if (eMessage) eMessage->Clear();
+  if (eMessage) eMessage->Lines()->Clear();
   FModel.clear();
   FHardware.clear();
   FFirmware.clear();

@@ -6,6 +6,7 @@
 #include "link/FirmwareGate.h"
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "link/LinkDebug.h"
@@ -14,8 +15,8 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Dialogs.h"
-#include "platform/vcl/Menus.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Menus.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ constexpr int kProgramCardRuns = 5;
 
 bool Checked(const TMenuItem* item) { return item && item->GetChecked(); }
 
-std::string ItemText(const TzrComboBox* list) {
-  return list ? UTF16ToUTF8(list->GetText()) : std::string();
-}
+std::string ItemText(const TzrComboBox* list) { return UTF16ToUTF8(zrComboText(list)); }
 
 bool HasEntries(const TzrComboBox* list) { return list && list->Count() > 0; }
 

@@ -4,10 +4,11 @@
 #include <cstring>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "platform/rtl/Clock.h"
-#include "platform/vcl/Menus.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Menus.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // identity boxes, lamps and buttons of the status page that follow from them.
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
@@ -104,7 +105,7 @@ void TfrmInterface::LoadFirmwareList() {
     return;
   }
   if (list)
-    for (const std::string& name : firmware.Names) list->AddItem(UTF8ToUTF16(name));
+    for (const std::string& name : firmware.Names) zrComboAddText(list, UTF8ToUTF16(name));
 
   // Identity boxes and navigation, by product mode.
   if (lcd || channelPage) {

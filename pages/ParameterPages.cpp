@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 
 namespace {

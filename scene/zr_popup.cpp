@@ -391,7 +391,9 @@ int TzrPopup::PopupModal() {
     FIsOpen = false;
     return 0;
   }
-  if (FPopupForm) {
+  // An open popup (in its window or as an overlay): a second request
+  // ends a running loop with 2, else closes it.
+  if (FPopupForm || FPopupLayout) {
     if (FModal)
       FModal = false;
     else
@@ -399,6 +401,9 @@ int TzrPopup::PopupModal() {
     return 0;
   }
   Popup();
+  // A popup that did not open (while designing) would leave the loop
+  // waiting for a result nothing can give.
+  if (!FPopupForm && !FPopupLayout) return 0;
   SetModalResult(0);
   FModal = true;
   return RunModalLoop();

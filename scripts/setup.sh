@@ -36,21 +36,18 @@ build() {
 sanitized_tests() {
   local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
   local suppressions="$PWD/scripts/lsan.supp"
+  local plain="test_platform_rtl test_canvas test_platform_gdiplus test_platform_gdi
+    test_platform_xml test_platform_zip"
+  local windowed="test_scene test_chart test_controls test_controls_text test_scene_popup
+    test_value_controls test_lists test_grid"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-  cmake --build "$dir" -j "$(nproc)" --target test_scene test_platform_rtl test_canvas \
-    test_platform_gdiplus test_platform_gdi test_chart test_platform_xml test_platform_zip \
-    test_controls test_controls_text test_scene_popup test_value_controls
+  # shellcheck disable=SC2086
+  cmake --build "$dir" -j "$(nproc)" --target $plain $windowed
   # GTK's accessibility bridge keeps D-Bus buffers it never frees: left off.
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" && export NO_AT_BRIDGE=1 &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
-    ./tests/test_platform_rtl --gtest_brief=1 && xvfb-run -a ./tests/test_scene --gtest_brief=1 &&
-    ./tests/test_canvas --gtest_brief=1 && ./tests/test_platform_gdiplus --gtest_brief=1 &&
-    ./tests/test_platform_gdi --gtest_brief=1 && xvfb-run -a ./tests/test_chart --gtest_brief=1 &&
-    ./tests/test_platform_xml --gtest_brief=1 && ./tests/test_platform_zip --gtest_brief=1 &&
-    xvfb-run -a ./tests/test_controls --gtest_brief=1 &&
-    xvfb-run -a ./tests/test_controls_text --gtest_brief=1 &&
-    xvfb-run -a ./tests/test_scene_popup --gtest_brief=1 &&
-    xvfb-run -a ./tests/test_value_controls --gtest_brief=1)
+    for t in $plain; do ./tests/$t --gtest_brief=1 || exit 1; done &&
+    for t in $windowed; do xvfb-run -a ./tests/$t --gtest_brief=1 || exit 1; done)
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for

@@ -157,6 +157,29 @@ class EventAccessor : public TPropAccessor {
   Fn C::*Field;
 };
 
+// An event reached through its component's getter and setter, for
+// components that act when their handler changes.
+template <class C, class Fn, class G, class S>
+class EventPropAccessor : public TPropAccessor {
+ public:
+  EventPropAccessor(G AGet, S ASet) : Get(AGet), Set(ASet) {}
+  std::any GetEvent(const TObject* I) const override {
+    return std::any(Fn((static_cast<const C*>(I)->*Get)()));
+  }
+  void SetEvent(TObject* I, const std::any& V) const override {
+    (static_cast<C*>(I)->*Set)(V.has_value() ? std::any_cast<Fn>(V) : Fn());
+  }
+  TMethod GetMethod(const TObject* I) const override {
+    const Fn fn = (static_cast<const C*>(I)->*Get)();
+    const auto* thunk = fn.template target<MethodThunk<Fn>>();
+    return thunk ? thunk->Method : TMethod{};
+  }
+
+ private:
+  G Get;
+  S Set;
+};
+
 template <class C, class Fn, class M>
 class BoundMethod : public TMethodInfo {
  public:
@@ -269,6 +292,21 @@ class TClassDecl {
     p.Kind = tkMethod;
     p.EventType = typeid(Fn);
     p.Access = std::make_shared<rtti_detail::EventAccessor<C, Fn>>(Field);
+    FInfo->AddProperty(std::move(p));
+    return *this;
+  }
+
+  // An event with a getter and a setter.
+  template <class C, class R, class A>
+  TClassDecl& Event(const char* Name, R (C::*Getter)() const, void (C::*Setter)(A)) {
+    using Fn = std::decay_t<R>;
+    using G = R (C::*)() const;
+    using S = void (C::*)(A);
+    TPropInfo p;
+    p.Name = Name;
+    p.Kind = tkMethod;
+    p.EventType = typeid(Fn);
+    p.Access = std::make_shared<rtti_detail::EventPropAccessor<C, Fn, G, S>>(Getter, Setter);
     FInfo->AddProperty(std::move(p));
     return *this;
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/vcl/ImgList.h"
+
 namespace {
 uint64_t NextHandlerId = 0;
 }
@@ -134,6 +136,13 @@ void TCustomAction::SetEnabled(bool Value) {
   Change();
 }
 
+void TCustomAction::SetImageIndex(int Value) {
+  if (Value == FImageIndex) return;
+  FImageIndex = Value;
+  for (TBasicActionLink* link : FClients) link->Change();
+  Change();
+}
+
 void TCustomAction::SetVisible(bool Value) {
   if (Value == FVisible) return;
   ForLinks(FClients, [&](TActionLink* l) { l->SetVisible(Value); });
@@ -205,7 +214,16 @@ TCustomActionList::~TCustomActionList() {
 
 void TCustomActionList::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove) std::erase(FActions, AComponent);
+  if (Operation != opRemove) return;
+  std::erase(FActions, AComponent);
+  if (AComponent == FImages) FImages = nullptr;
+}
+
+void TCustomActionList::SetImages(TCustomImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
 }
 
 bool TCustomActionList::ExecuteAction(TBasicAction* Action) {

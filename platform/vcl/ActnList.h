@@ -21,6 +21,7 @@
 
 class TBasicActionLink;
 class TCustomActionList;
+class TCustomImageList;
 
 // An execute handler as an action hands it on.
 struct TActionHandler {
@@ -132,6 +133,10 @@ class TCustomAction : public TContainedAction {
   // 0 keyword, 1 context (the help types of the controls).
   int GetHelpType() const { return FHelpType; }
   void SetHelpType(int Value);
+  // The picture in the action list's image list; -1 for none. A change makes
+  // every client take the action's properties again.
+  int GetImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
   void SetOnExecute(const TNotifyEvent& Value) override;
 
   // Lets the action adjust the hint shown for a client; true to show it.
@@ -146,6 +151,7 @@ class TCustomAction : public TContainedAction {
   int FHelpContext = 0;
   std::string FHelpKeyword;
   int FHelpType = 1;  // context
+  int FImageIndex = -1;
 };
 
 class TAction : public TCustomAction {
@@ -192,6 +198,9 @@ class TCustomActionList : public TComponent {
   TContainedAction* Actions(int Index) const { return FActions[size_t(Index)]; }
   virtual bool ExecuteAction(TBasicAction* Action);
   virtual bool UpdateAction(TBasicAction* Action);
+  // The pictures the actions' image indexes refer to; forgotten when freed.
+  TCustomImageList* GetImages() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
 
   std::function<void(TBasicAction* Action, bool& Handled)> OnExecute;
   std::function<void(TBasicAction* Action, bool& Handled)> OnUpdate;
@@ -199,6 +208,7 @@ class TCustomActionList : public TComponent {
  private:
   friend class TContainedAction;
   std::vector<TContainedAction*> FActions;
+  TCustomImageList* FImages = nullptr;
 };
 
 class TActionList : public TCustomActionList {

@@ -2,6 +2,9 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/gdi/Gdi.h"
+#include "platform/vcl/Graphics.h"
+
 namespace {
 
 // The CLIPBOARD selection of the default display, or nil without a display.
@@ -61,6 +64,29 @@ void TClipboard::SetAsText(const std::u16string& Text) {
   if (taken) return;
   g_free(utf8);
   throw EClipboardException("Cannot copy the text to the clipboard: the clipboard refused it");
+}
+
+void TClipboard::SetAsBitmap(TBitmap* Bitmap) {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) throw EClipboardException("Cannot open the clipboard: there is no display");
+  const int w = Bitmap->GetWidth();
+  const int h = Bitmap->GetHeight();
+  if (w < 1 || h < 1) throw EClipboardException("Cannot copy an empty picture to the clipboard");
+  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, w, h);
+  guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  TCanvas* canvas = Bitmap->GetCanvas();
+  for (int y = 0; y < h; ++y) {
+    guchar* row = pixels + y * stride;
+    for (int x = 0; x < w; ++x) {
+      const gdi::COLORREF c = ColorToRGB(canvas->GetPixels(x, y));
+      row[x * 3] = guchar(c & 0xFF);
+      row[x * 3 + 1] = guchar((c >> 8) & 0xFF);
+      row[x * 3 + 2] = guchar((c >> 16) & 0xFF);
+    }
+  }
+  gtk_clipboard_set_image(clipboard, pixbuf);
+  g_object_unref(pixbuf);
 }
 
 void TClipboard::Clear() {

@@ -13,6 +13,8 @@
 
 #include "platform/rtl/SysUtils.h"
 
+class TBitmap;
+
 class EClipboardException : public Exception {
  public:
   using Exception::Exception;
@@ -27,6 +29,9 @@ class TClipboard {
   // Puts Text on the clipboard in every text format; the program owns the
   // clipboard until another program or a later call takes it.
   void SetAsText(const std::u16string& Text);
+  // Puts the bitmap on the clipboard as an image (GTK offers it in every
+  // image format it can write); raises EClipboardException without a display.
+  void SetAsBitmap(TBitmap* Bitmap);
   // Empties the clipboard when this program owns it.
   void Clear();
 };

@@ -1,7 +1,9 @@
 // The B-spline curve: where it passes, how it grows and how it is sampled.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "chart/BSpline.h"
 #include "chart/ChartException.h"
@@ -112,6 +114,95 @@ TEST(BSpline, LongInterpolatedCurveStaysOnItsPoints) {
   for (int i : {1, 2, 1000, 4999, 5000}) {
     const TVertex v = spline.Value(static_cast<double>(i - 1) / (n - 1));
     EXPECT_NEAR(v.Y, std::sin((i - 1) * 0.37) * 100, 1e-6) << i;
+  }
+}
+
+// A dense reference of the interpolation: the full n x n system (knuckle
+// rows made identity rows) solved by elimination without pivoting, the
+// phantom vertices added, and the curve evaluated from those vertices.
+struct DenseCurve {
+  std::vector<TVertex> V;  // 0 .. n + 1
+
+  DenseCurve(const std::vector<TVertex>& Points, const std::vector<bool>& Knuckles) {
+    V.push_back({});
+    for (size_t i = 0; i < Points.size(); ++i) {
+      const bool knuckle = Knuckles[i] && i > 0 && i + 1 < Points.size();
+      for (int c = 0; c < (knuckle ? 3 : 1); ++c) V.push_back(Points[i]);
+    }
+    const int n = static_cast<int>(V.size()) - 1;
+    std::vector<std::vector<double>> m(n + 1, std::vector<double>(n + 1, 0));
+    for (int i = 2; i <= n - 1; ++i)
+      m[i][i - 1] = 1.0 / 6, m[i][i] = 2.0 / 3, m[i][i + 1] = 1.0 / 6;
+    m[1][1] = m[n][n] = 1;
+    auto same = [](const TVertex& a, const TVertex& b) {
+      return std::fabs(a.X - b.X) < 1e-5 && std::fabs(a.Y - b.Y) < 1e-5;
+    };
+    for (int i = 3; i < n - 1;) {
+      if (!same(V[i - 1], V[i]) || !same(V[i], V[i + 1])) {
+        ++i;
+        continue;
+      }
+      for (int r = i - 1; r <= i + 1; ++r)
+        for (int c = 1; c <= n; ++c) m[r][c] = r == c ? 1 : 0;
+      i += 2;
+    }
+    for (int p = 1; p <= n; ++p)
+      for (int i = p + 1; i <= n; ++i) {
+        const double f = m[i][p] / m[p][p];
+        for (int c = 1; c <= n; ++c) m[i][c] -= f * m[p][c];
+        V[i].X -= f * V[i - 1].X;
+        V[i].Y -= f * V[i - 1].Y;
+      }
+    std::vector<TVertex> r(n + 1);
+    for (int i = n; i >= 1; --i) {
+      const double next = i < n ? m[i][i + 1] : 0;
+      r[i].X = (V[i].X - (i < n ? next * r[i + 1].X : 0)) / m[i][i];
+      r[i].Y = (V[i].Y - (i < n ? next * r[i + 1].Y : 0)) / m[i][i];
+    }
+    for (int i = 1; i <= n; ++i) V[i] = r[i];
+    V[0] = {2 * V[1].X - V[2].X, 2 * V[1].Y - V[2].Y};
+    V.push_back({2 * V[n].X - V[n - 1].X, 2 * V[n].Y - V[n - 1].Y});
+  }
+
+  TVertex At(double T) const {
+    const int n = static_cast<int>(V.size()) - 2;
+    const double u = (n - 1) * T + 1;
+    const int s = std::clamp(static_cast<int>(u - 1), 0, n + 1);
+    TVertex result;
+    for (int k = s; k <= std::min(s + 3, n + 1); ++k) {
+      const double d = std::fabs(k - u);
+      const double w = d < 1   ? 2.0 / 3 - d * d + d * d * d / 2
+                       : d < 2 ? (2 - d) * (2 - d) * (2 - d) / 6
+                               : 0;
+      result.X += w * V[k].X;
+      result.Y += w * V[k].Y;
+    }
+    return result;
+  }
+};
+
+TEST(BSpline, BandSolveEqualsTheDenseSolveWithKnuckles) {
+  const int n = 50;
+  std::vector<TVertex> points;
+  std::vector<bool> knuckles(n, false);
+  TBSpline spline;
+  for (int i = 0; i < n; ++i) {
+    points.push_back({i * 2.0, std::sin(i * 0.7) * 40 + i});
+    spline.AddPoint(points.back().X, points.back().Y);
+  }
+  for (int k : {5, 6, 20, 33, 48}) {
+    knuckles[static_cast<size_t>(k - 1)] = true;
+    spline.SetKnuckle(k, true);
+  }
+  spline.SetInterpolated(true);
+  const DenseCurve dense(points, knuckles);
+  ASSERT_EQ(spline.NumberOfVertices(), static_cast<int>(dense.V.size()) - 2);
+  for (int k = 0; k <= 1000; ++k) {
+    const double t = k / 1000.0;
+    const TVertex a = spline.Value(t);
+    const TVertex b = dense.At(t);
+    EXPECT_NEAR(a.X, b.X, 1e-12) << t;
+    EXPECT_NEAR(a.Y, b.Y, 1e-12) << t;
   }
 }
 

@@ -268,11 +268,14 @@ TEST_F(XwExTest, EditErasesAsTheFrameworkUnlessOverridden) {
   TCountingEdit adapted(nullptr);
   plain.SetTextHint("Type a value");
   adapted.SetTextHint("Type a value");
+  TCountingEdit chinese(nullptr);
+  chinese.SetTextHint("输入数值");
   GtkWidget* window = gtk_offscreen_window_new();
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
   gtk_container_add(GTK_CONTAINER(window), box);
   gtk_box_pack_start(GTK_BOX(box), plain.Handle(), FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(box), adapted.Handle(), FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(box), chinese.Handle(), FALSE, FALSE, 0);
   gtk_widget_show_all(window);
   Pump();
   cairo_surface_t* a = Render(plain.Handle());
@@ -283,6 +286,11 @@ TEST_F(XwExTest, EditErasesAsTheFrameworkUnlessOverridden) {
   cairo_surface_write_to_png(b, GalleryFile("xw_mask_edit_hint").c_str());
   cairo_surface_destroy(a);
   cairo_surface_destroy(b);
+  // The hint in Chinese, as the program's own texts are.
+  EXPECT_STREQ(gtk_entry_get_placeholder_text(GTK_ENTRY(chinese.Entry())), "输入数值");
+  cairo_surface_t* zh = Render(chinese.Handle());
+  cairo_surface_write_to_png(zh, GalleryFile("xw_mask_edit_hint_zh").c_str());
+  cairo_surface_destroy(zh);
 
   // The message without override: the framework's answer, nothing painted.
   TBitmap bitmap;

@@ -43,7 +43,7 @@ class UpdateCheckTest : public UpdateFolderTest {
   void Publish(const std::string& remoteVersion, const std::string& extra = "") {
     Server.Set("/svc/software/version_control.xml", VersionXml(remoteVersion, extra));
   }
-  std::vector<std::u16string> Messages() const { return Form->eMessage->Lines(); }
+  std::vector<std::u16string> Messages() const { return Form->eMessage->GetUnwrapLines(); }
 
   std::unique_ptr<TfrmInterface> Form;
   std::vector<TShownDialog> Dialogs;

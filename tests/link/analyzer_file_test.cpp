@@ -25,7 +25,7 @@ class RecordFile : public AnalyzerFixture {
   void Fill(const std::vector<TSimLogSample>& samples) {
     Form->ResetLogStats();
     Form->StringGrid1->SetRowCount(2);
-    Form->StringGrid1->SetCell(0, 1, u"");
+    Form->StringGrid1->SetCells(0, 1, u"");
     std::vector<uint8_t> bytes;
     for (const TSimLogSample& sample : samples) {
       const std::vector<uint8_t> one = TSimAnalyzer::EncodeSample(sample);

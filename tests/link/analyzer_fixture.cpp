@@ -27,7 +27,7 @@ AnalyzerFixture::AnalyzerFixture() {
   Form->btnStart->SetText(u"Start");
   InitializeCanvasGdiPlus();
   Scene = std::make_unique<TTestRurev>(520, 330);
-  // The plot leaves its (hidden) page for a test scene of its size.
+  // The plot grid leaves the analyzer page for this scene of its own size.
   Form->PlotGrid1->SetParent(nullptr);
   Scene->AddObject(Form->PlotGrid1);
   Form->PlotGrid1->SetBounds(0, 0, 520, 330);
@@ -51,11 +51,11 @@ TSimAnalyzer& AnalyzerFixture::PlugAnalyzer(const std::vector<TSimLogSample>& sa
   return *Analyzer;
 }
 
-std::string AnalyzerFixture::Cell(const TzrStringGrid* grid, int col, int row) {
-  return UTF16ToUTF8(grid->GetCell(col, row));
+std::string AnalyzerFixture::Cell(TzrStringGrid* grid, int col, int row) {
+  return UTF16ToUTF8(grid->GetCells(col, row));
 }
 
-std::string AnalyzerFixture::Row(const TzrStringGrid* grid, int row) {
+std::string AnalyzerFixture::Row(TzrStringGrid* grid, int row) {
   return Cell(grid, 1, row) + " " + Cell(grid, 2, row) + " " + Cell(grid, 3, row);
 }
 

@@ -23,9 +23,9 @@ class AnalyzerFixture : public LinkFixture {
   TSimAnalyzer& PlugAnalyzer(const std::vector<TSimLogSample>& samples);
 
   // Cell text as UTF-8.
-  static std::string Cell(const TzrStringGrid* grid, int col, int row);
+  static std::string Cell(TzrStringGrid* grid, int col, int row);
   // Columns 1 to 3 of a row joined by blanks ("5000 12.00 1.00").
-  static std::string Row(const TzrStringGrid* grid, int row);
+  static std::string Row(TzrStringGrid* grid, int row);
   // The statistics table, row by row, joined by blanks and " | ".
   std::string Stats() const;
 

@@ -179,7 +179,7 @@ TEST_F(CycleTest, ThirdFailedSettingsReadGivesUpWithItsMessage) {
   EXPECT_EQ(Controller->SettingsRequests, requests);  // no read on the third start
   ASSERT_EQ(InfoTexts.size(), 1u);
   EXPECT_EQ(InfoTexts[0], "Error to Read Parameter.");
-  EXPECT_TRUE(Form->eMessage->Lines().empty());  // information box only
+  EXPECT_TRUE(Form->eMessage->GetUnwrapLines().empty());  // information box only
   // A fourth start neither reads nor shows anything.
   Form->FReconnect = true;
   Tick();
@@ -245,8 +245,8 @@ TEST_F(CycleTest, ExceptionInATickIsReportedAndTheLinkGoesOn) {
   Form->FReadAttempts = 2;
   TfrmInfo::ModalHandler = [](TfrmInfo&) -> int { throw Exception("box failed"); };
   Tick();
-  ASSERT_FALSE(Form->eMessage->Lines().empty());
-  EXPECT_EQ(Form->eMessage->Lines()[0], u"box failed");
+  ASSERT_FALSE(Form->eMessage->GetUnwrapLines().empty());
+  EXPECT_EQ(Form->eMessage->GetUnwrapLines()[0], u"box failed");
   EXPECT_FALSE(Form->FBusy || Form->FPolling || Form->FLoadingSettings);
   EXPECT_TRUE(Form->LinkTimerEnabled());
   EXPECT_TRUE(Form->GetEnabled());

@@ -26,7 +26,7 @@ void DataLinkFixture::Tick() { Form->Timer1Timer(Form.get()); }
 
 std::vector<std::string> DataLinkFixture::Lines(const TzrMemo* memo) {
   std::vector<std::string> lines;
-  for (const std::u16string& line : memo->Lines()) lines.push_back(UTF16ToUTF8(line));
+  for (const std::u16string& line : memo->GetUnwrapLines()) lines.push_back(UTF16ToUTF8(line));
   return lines;
 }
 

@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/datalink_fixture.h"
-#include "platform/vcl/ListBox.h"
 
 namespace {
 
@@ -164,7 +165,7 @@ TEST_F(DataLinkScanTest, UpgradeButtonAfterScanFollowsTheFirmwareList) {
     Form = NewForm();
     TSimDataLink& link = ArriveInMode(&TfrmInterface::DATALINK2Click);
     link.Attach(1);
-    if (entries) Form->scbFirmware->AddItem(u"V2.0");
+    if (entries) zrComboAddText(Form->scbFirmware, u"V2.0");
     Form->btnScanClick(Form->btnScan);
     Tick();
     Form->btnScanClick(Form->btnScan);

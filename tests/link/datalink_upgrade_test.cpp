@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -37,7 +38,7 @@ class DataLinkUpgradeTest : public FirmwareFixture {
     Form->FFirmware = "V1.0";
     Form->FConnected = true;
     Form->Circle1->GetFill()->SetColor("#FF00AA00");
-    Form->scbFirmware->AddItem(u"V2.0");
+    zrComboAddText(Form->scbFirmware, u"V2.0");
     Form->scbFirmware->SetItemIndex(0);
     Form->btnUpgrade2->SetEnabled(true);
   }
@@ -46,7 +47,7 @@ class DataLinkUpgradeTest : public FirmwareFixture {
     return Link->Attach(channel, kModel, kHardware, "V1.0");
   }
   std::string TopMessage() const {
-    const auto& lines = Form->zrmMessage->Lines();
+    const auto& lines = Form->zrmMessage->GetUnwrapLines();
     return lines.empty() ? std::string() : UTF16ToUTF8(lines.front());
   }
 
@@ -70,7 +71,7 @@ TEST_F(DataLinkUpgradeTest, SummaryCountsUpgradedAndFailedChannels) {
   }
   EXPECT_TRUE(two.Image2.empty());
   EXPECT_TRUE(Link->Channel(5)->Image1.empty());
-  const auto& lines = Form->zrmMessage->Lines();
+  const auto& lines = Form->zrmMessage->GetUnwrapLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), u"channel 2: upgrade_fail(Communicate Error.)"),
             lines.end());
   EXPECT_EQ(TopMessage(),

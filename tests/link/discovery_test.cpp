@@ -4,14 +4,15 @@
 
 #include "app/frmHid.h"
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "platform/hid/DeviceNotifier.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
 #include "tests/link/link_fixture.h"
-#include "platform/vcl/ListBox.h"
 
 namespace {
 
@@ -179,7 +180,7 @@ TEST_F(DiscoveryTest, ResetLinkUiGivesTheDisconnectedState) {
   auto* demo = new TMenuItem(Form.get());
   Form->Version1->Add(demo);
   demo->SetEnabled(false);
-  auto* page = new TzrComboBox(Form.get());
+  auto* page = new TzrStringComboBox(Form.get());
   page->SetName("cbItem0");
   Form->ResetLinkUi();
   EXPECT_FALSE(Form->LinkTimerEnabled());

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -107,14 +108,14 @@ TSimBootloader& FirmwareFixture::ConnectBootloader(const std::string& model,
   Form->FConnected = true;
   Form->Circle1->GetFill()->SetColor("#FF00AA00");
   Form->cbFirmware->Clear();
-  for (const std::string& name : list) Form->cbFirmware->AddItem(UTF8ToUTF16(name));
+  for (const std::string& name : list) zrComboAddText(Form->cbFirmware, UTF8ToUTF16(name));
   Form->cbFirmware->SetItemIndex(0);
   Form->btnUpgrade->SetEnabled(!list.empty());
   return *Bootloader;
 }
 
 std::string FirmwareFixture::TopMessage() const {
-  const auto& lines = Form->eMessage->Lines();
+  const auto& lines = Form->eMessage->GetUnwrapLines();
   return lines.empty() ? std::string() : UTF16ToUTF8(lines.front());
 }
 

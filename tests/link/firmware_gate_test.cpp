@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
@@ -210,8 +211,8 @@ class ChannelGateTest : public FirmwareGateTest {
   void SetUp() override {
     FirmwareGateTest::SetUp();
     Connect(kBatches);
-    Form->scbFirmware->AddItem(u"A1");
-    Form->scbFirmware->AddItem(u"B1");
+    zrComboAddText(Form->scbFirmware, u"A1");
+    zrComboAddText(Form->scbFirmware, u"B1");
     Form->btnUpgrade2->SetEnabled(true);
   }
 };
@@ -230,7 +231,7 @@ TEST_F(ChannelGateTest, UpgradesWithinABatchAndKeepsTheLink) {
   EXPECT_TRUE(Form->UpgradeChannelFirmware("channel 3"));
   EXPECT_EQ(Bootloader->SecondImage, B1);
   EXPECT_EQ(TopMessage(), "channel 3: upgrade_succ");
-  EXPECT_THAT(Form->eMessage->Lines(), Contains(u"channel 3: upgrade_drive(Version B1)..."));
+  EXPECT_THAT(Form->eMessage->GetUnwrapLines(), Contains(u"channel 3: upgrade_drive(Version B1)..."));
   EXPECT_TRUE(InfoTexts.empty());
   EXPECT_TRUE(Form->FBusy);  // the channel run releases the link when all channels are done
   EXPECT_TRUE(Form->FConnected);

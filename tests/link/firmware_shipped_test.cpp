@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "link/DemoFirmware.h"
@@ -87,7 +88,7 @@ TEST_F(ShippedUpgradeTest, DemoUpgradesWithTheShippedData) {
     EXPECT_TRUE(loader.SecondDone);
     EXPECT_EQ(loader.Restarts, 1);
     EXPECT_EQ(TopMessage(), "upgrade_succ");
-    EXPECT_THAT(Form->eMessage->Lines(),
+    EXPECT_THAT(Form->eMessage->GetUnwrapLines(),
                 ::testing::Contains(
                     UTF8ToUTF16(std::string("upgrade_drive(Version ") + c.installed + ")...")));
     Adapter.Unplug(*Device);

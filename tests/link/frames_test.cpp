@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
-#include "platform/vcl/Menus.h"
-#include "tests/link/link_fixture.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Menus.h"
+#include "scene/zr_strings.h"
+#include "tests/link/link_fixture.h"
 
 namespace {
 
@@ -35,10 +37,10 @@ TEST_F(FrameTest, FramesAsTheyGoOut) {
 }
 
 TEST_F(FrameTest, ModeByteFromTheModeSelector) {
-  auto* mode = new TzrComboBox(Form.get());
+  auto* mode = new TzrStringComboBox(Form.get());
   mode->SetName("cbMode");
-  mode->AddItem(u"a");
-  mode->AddItem(u"b");
+  mode->GetItems()->Add(u"a");
+  mode->GetItems()->Add(u"b");
   EXPECT_EQ(Sent(10)[5], 255);  // nothing selected
   mode->SetItemIndex(1);
   const std::vector<uint8_t> frame = Sent(10);

@@ -7,10 +7,12 @@
 #include <cstring>
 
 #include "app/frmInterface.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "link/CarHardware.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_strings.h"
 #include "tests/link/link_fixture.h"
 
 namespace {
@@ -216,9 +218,9 @@ TEST_F(SettingsTest, ReadResults) {
 TEST_F(SettingsTest, LargeCarWriteSends688BytesFromPosition48) {
   Ready("CAR_ESC", "VL45_BSD01");
   for (int i = 0; i < 800; ++i) Form->FParams[i] = static_cast<uint8_t>(i * 3);
-  auto* item = new TzrComboBox(Form.get());
+  auto* item = new TzrStringComboBox(Form.get());
   item->SetName("cbItem3");
-  for (int i = 0; i < 10; ++i) item->AddItem(u"v");
+  for (int i = 0; i < 10; ++i) item->GetItems()->Add(u"v");
   item->SetItemIndex(7);
   EXPECT_EQ(Form->WriteSettings(), "");
   ASSERT_EQ(Controller->LastWrite.size(), 688u);

@@ -48,8 +48,8 @@ TEST_F(MessageTest, NewestMessageOnTop) {
   Form->ShowMessageText("second", 0);
   Form->ShowMessageText("third", 0);
   const std::vector<std::u16string> expected = {u"third", u"second", u"first"};
-  EXPECT_EQ(Form->eMessage->Lines(), expected);
-  EXPECT_EQ(Form->eMessage->TopLine(), 0);
+  EXPECT_EQ(Form->eMessage->GetUnwrapLines(), expected);
+  EXPECT_EQ(Form->eMessage->GetCaretPosition(), (TCaretPosition{0, 0}));
   EXPECT_TRUE(InfoTexts.empty());
 }
 
@@ -67,23 +67,24 @@ TEST_F(MessageTest, AreaByProductMode) {
                {&TfrmInterface::DATALINK5, false}};
   for (const auto& c : cases) {
     (Form.get()->*c.item)->SetChecked(true);
-    Form->eMessage->Clear();
-    Form->zrmMessage->Clear();
+    Form->eMessage->Lines()->Clear();
+    Form->zrmMessage->Lines()->Clear();
     Form->ShowMessageText("m", 0);
-    EXPECT_EQ(Form->zrmMessage->Lines().size(), c.dataLinkArea ? 1u : 0u);
-    EXPECT_EQ(Form->eMessage->Lines().size(), c.dataLinkArea ? 0u : 1u);
+    EXPECT_EQ(Form->zrmMessage->GetUnwrapLines().size(), c.dataLinkArea ? 1u : 0u);
+    EXPECT_EQ(Form->eMessage->GetUnwrapLines().size(), c.dataLinkArea ? 0u : 1u);
   }
 }
 
 TEST_F(MessageTest, KindsOneAndTwo) {
   Form->ShowMessageText("box only", 1);
-  EXPECT_TRUE(Form->eMessage->Lines().empty());
+  EXPECT_TRUE(Form->eMessage->GetUnwrapLines().empty());
   ASSERT_EQ(InfoTexts.size(), 1u);
   EXPECT_EQ(InfoTexts[0], "box only");
   EXPECT_EQ(Caption, "Information");
   EXPECT_EQ(Button, "Ok");
   Form->ShowMessageText("", 2);
-  EXPECT_EQ(Form->eMessage->Lines().size(), 1u);  // an empty text inserts an empty line
+  // An empty message on an empty area adds no text, so no line.
+  EXPECT_TRUE(Form->eMessage->GetUnwrapLines().empty());
   EXPECT_EQ(InfoTexts.size(), 2u);
   TfrmInfo* box = Form->FInfoForm;
   Form->ShowMessageText("again", 1);
@@ -130,7 +131,7 @@ TEST_F(MessageTest, MessagesDuringAnOpenBoxFollowInOrder) {
   WhileOpen = [this, &areaWhileOpen] {
     Form->ShowMessageText("second", 2);
     Form->ShowMessageText("third", 1);
-    areaWhileOpen = Form->eMessage->Lines();
+    areaWhileOpen = Form->eMessage->GetUnwrapLines();
     EXPECT_EQ(InfoTexts.size(), 1u);  // the open box is not entered again
   };
   Form->ShowMessageText("first", 1);

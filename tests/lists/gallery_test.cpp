@@ -36,8 +36,8 @@ class ListsGallery : public ControlsTest {
   }
   TzrListBox* Filled(float X, float Y) {
     auto* list = Box<TzrListBox>(X, Y, 150, 150);
-    for (const char16_t* t : {u"Throttle range", u"刹车力度", u"Timing", u"电池类型", u"Cut-off voltage",
-                              u"启动模式", u"Governor"})
+    for (const char16_t* t : {u"Throttle range", u"刹车力度", u"Timing", u"电池类型",
+                              u"Cut-off voltage", u"启动模式", u"Governor"})
       Entry(list, t);
     return list;
   }
@@ -81,7 +81,8 @@ TEST_F(ListsGallery, Lists) {
   Show();
   Scene.SetFocused(focused);
   Save("lists");
-  for (TzrVisualObject* c : std::initializer_list<TzrVisualObject*>{focused, unfocused, checks, horz})
+  for (TzrVisualObject* c :
+       std::initializer_list<TzrVisualObject*>{focused, unfocused, checks, horz})
     EXPECT_TRUE(Drawn(c));
   EXPECT_TRUE(horz->GetHScrollBar()->GetVisible()) << "24 columns overflow the list";
 }
@@ -98,6 +99,7 @@ TEST_F(ListsGallery, ScrollBoxes) {
       label->SetText(k % 2 ? u"滚动内容 " + UTF8ToUTF16(std::to_string(k))
                            : UTF8ToUTF16(std::string(classes[i]) + " row " + std::to_string(k)));
       label->SetBounds(4, 4 + k * 24.f, 180, 20);
+      label->SetTextAlign(zrTextAlignNear);
       label->SetParent(box);
     }
     Show();

@@ -45,7 +45,8 @@ class ListBoxTest : public ControlsTest {
   // Centre of item I in the list's coordinates.
   TzrPoint Centre(int I) {
     TzrListBoxItem* item = List->ItemByIndex(I);
-    return List->AbsoluteToLocal(item->LocalToAbsolute({item->GetWidth() / 2, item->GetHeight() / 2}));
+    return List->AbsoluteToLocal(
+        item->LocalToAbsolute({item->GetWidth() / 2, item->GetHeight() / 2}));
   }
   void PressItem(int I, TShiftState Shift = 0) {
     const TzrPoint p = Centre(I);
@@ -107,7 +108,8 @@ TEST_F(ListBoxTest, ItemWidthFixesTheColumns) {
   List->SetItemWidth(50);
   EXPECT_EQ(List->GetColumns(), 3);
   EXPECT_FLOAT_EQ(zrRectWidth(List->GetContentBounds()), 150);
-  EXPECT_FLOAT_EQ(List->ItemByIndex(3)->GetPosition()->GetY(), 20) << "the fourth item starts row 2";
+  EXPECT_FLOAT_EQ(List->ItemByIndex(3)->GetPosition()->GetY(), 20)
+      << "the fourth item starts row 2";
 }
 
 TEST_F(ListBoxTest, ItemIndexFiresOnceAndOnlyOnAChange) {
@@ -343,15 +345,23 @@ TEST_F(ListBoxTest, NavigationEntriesClickThroughTheList) {
     entry->GetPadding()->SetTop(2);
     entry->SetHitTest(false);
     auto* image = new TzrImage(&Owner);
+    image->SetBounds(20, 4, 60, 38);  // under the entry's centre
+    image->SetHitTest(false);
     image->SetParent(entry);
     auto* label = new TzrLabel(&Owner);
     label->SetText(u"entry");
+    label->SetBounds(0, 42, 100, 16);
+    label->SetHitTest(false);
     label->SetParent(entry);
     entry->OnClick = [&](TObject* Sender) { clicks.push_back(Sender); };
   }
   Show();
   EXPECT_FLOAT_EQ(List->ItemByIndex(1)->GetPosition()->GetY(), 62 + 2);
   const TzrPoint p = Centre(2);
+  // Neither the entry nor its scroll content takes the hit: the scene hands
+  // the press to the list.
+  const TzrPoint onScreen = List->LocalToAbsolute(p);
+  EXPECT_EQ(Root->ObjectByPoint(onScreen.X, onScreen.Y), List);
   List->MouseDown(mbLeft, ssLeft, p.X, p.Y);
   List->MouseUp(mbLeft, 0, p.X, p.Y);
   EXPECT_EQ(List->GetItemIndex(), 2);

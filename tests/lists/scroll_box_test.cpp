@@ -7,6 +7,7 @@
 #include "controls/zr_layouts.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
+#include "controls/zr_windows.h"
 #include "scene/zr_ani.h"
 #include "tests/controls/controls_fixture.h"
 
@@ -205,6 +206,67 @@ TEST_F(ScrollBoxTest, SmallBarsAndTheOffsetSurviveAStyleChange) {
   ASSERT_TRUE(V());
   EXPECT_EQ(V()->GetValue(), 300) << "kept across styles";
   EXPECT_EQ(ContentY(), Box->GetContentLayout()->GetPosition()->GetY() - 300);
+}
+
+TEST_F(ScrollBoxTest, PresetsTheirStylesAndTheSizeGrip) {
+  struct Case {
+    const char* Name;
+    TzrScrollBox* (*New)(TComponent*);
+    bool Framed;
+  } cases[] = {
+      {"scroll box", [](TComponent* O) -> TzrScrollBox* { return new TzrScrollBox(O); }, false},
+      {"vertical", [](TComponent* O) -> TzrScrollBox* { return new TzrVertScrollBox(O); }, false},
+      {"framed", [](TComponent* O) -> TzrScrollBox* { return new TzrFramedScrollBox(O); }, true},
+      {"framed vertical",
+       [](TComponent* O) -> TzrScrollBox* { return new TzrFramedVertScrollBox(O); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Box = c.New(&Owner);
+    Box->SetBounds(0, 0, 120, 200);
+    Box->SetParent(Root);
+    // Rows aligned to the top of the content take its width, the viewport's.
+    for (int i = 0; i < 10; ++i) {
+      TTestShape* row = Shape("row", 0xFF3060C0, 0, 0, 300, 50, Box);
+      row->SetAlign(vaTop);
+    }
+    Show();
+    ASSERT_TRUE(V() && H());
+    // The framed style's background is a rectangle, the plain one's a layout.
+    EXPECT_EQ(zrClassIs(Box->FindResource("background"), "TzrRectangle"), c.Framed);
+    EXPECT_TRUE(V()->GetVisible());
+    EXPECT_EQ(V()->GetMax(), 500);
+    EXPECT_FALSE(H()->GetEnabled());
+    EXPECT_EQ(Box->GetContent()->GetWidth(), Box->ClientWidth());
+    auto* grip = dynamic_cast<TzrSizeGrip*>(Box->FindResource("sizegrip"));
+    ASSERT_NE(grip, nullptr);
+    EXPECT_FALSE(grip->GetVisible());
+    Box->SetShowSizeGrip(true);
+    grip = dynamic_cast<TzrSizeGrip*>(Box->FindResource("sizegrip"));
+    ASSERT_NE(grip, nullptr);
+    EXPECT_TRUE(grip->GetVisible());
+    delete Box;
+  }
+}
+
+TEST_F(ScrollBoxTest, AStyleChangeDuringAScrollTakesNewBarsAndAnimations) {
+  MakeBox(50, 1000);
+  V()->SetValue(500);
+  Wheel(120);
+  Wait(200);
+  // The running animation goes with the old style's bar.
+  Box->SetResource("framedscrollboxstyle");
+  Show();
+  Wait(750);
+  const float kept = V()->GetValue();
+  EXPECT_GT(kept, 380) << "the new bar did not take the old animation's run";
+  EXPECT_LT(kept, 500);
+  Wheel(120);
+  Wait(750);
+  EXPECT_FLOAT_EQ(V()->GetValue(), kept - 3 * V()->GetSmallChange())
+      << "a new animation on the new bar";
+  EXPECT_EQ(V()->GetChildrenCount() > 0 ? V()->GetChild(V()->GetChildrenCount() - 1) : nullptr,
+            Box->GetVScrollAni());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
@@ -129,7 +130,7 @@ TEST_F(WindowFirmwareList, LampsButtonsAndBoxesFollowTheRowsAndTheSettingsRead) 
             "version1_2=x\n");
   f.LoadFirmwareList();  // first run: settings not read yet
   ASSERT_EQ(f.cbFirmware->Count(), 1);
-  EXPECT_EQ(UTF16ToUTF8(f.cbFirmware->Item(0)), "X");
+  EXPECT_EQ(UTF16ToUTF8(zrComboText(f.cbFirmware)), "X");
   EXPECT_EQ(f.cbFirmware->GetItemIndex(), 0);
   EXPECT_EQ(f.Circle1->GetFill()->GetColor(), "#FF00AA00");
   EXPECT_EQ(f.Circle2->GetFill()->GetColor(), "#FF004A00");

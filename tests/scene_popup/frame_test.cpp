@@ -122,3 +122,51 @@ TEST_F(SceneFrameTest, FreedSceneLeavesTheFrameEmpty) {
 }
 
 }  // namespace
+
+// A scene that reports design time, as the form designer's scene does.
+class TDesignScene : public TzoRurev {
+ public:
+  using TzoRurev::TzoRurev;
+  bool GetDesignTime() override { return true; }
+};
+
+// While designing the frame borrows nothing: it paints a snapshot of the
+// shown root at its own size and leaves the root where it was.
+TEST_F(SceneFrameTest, DesignTimeFramePaintsASnapshotAndBorrowsNothing) {
+  TPanelForm panel(nullptr);
+  panel.Root->SetBounds(5, 6, 60, 40);
+  TForm designForm(nullptr);
+  designForm.SetBorderStyle(bsNone);
+  designForm.SetBounds(560, 200, 200, 120);
+  auto* design = new TDesignScene(&designForm);
+  design->SetAlign(alClient);
+  design->SetParent(&designForm);
+  auto* root = new TBox(&designForm);
+  root->Color = 0xFF202020;
+  design->AddObject(root);
+  auto* frame = new TzrFrame(&designForm);
+  frame->SetBounds(20, 20, 120, 80);
+  frame->SetParent(root);
+
+  frame->SetSceneObject(panel.Scene);
+  EXPECT_EQ(frame->GetSceneObject(), panel.Scene);
+  EXPECT_EQ(frame->GetChildrenCount(), 0);
+  EXPECT_EQ(panel.Scene->GetOpenInFrame(), nullptr);
+  EXPECT_EQ(panel.Root->GetParent(), nullptr);
+
+  designForm.Show();
+  ASSERT_TRUE(PumpUntil([&] { return design->GetCanvas()->GetWidth() == 200; }));
+  design->UpdateBuffer();
+  // The snapshot stretches the root over the frame: its stripe (10, 10,
+  // 40 x 20 of the root) lies at the frame's (10, 10) and the root's own
+  // colour fills the frame's far corner.
+  EXPECT_EQ(BufferPixel(design, 20 + 30, 20 + 20), 0xFFF2C14Eu);
+  EXPECT_EQ(BufferPixel(design, 20 + 110, 20 + 70), 0xFF3A7D44u);
+  EXPECT_EQ(BufferPixel(design, 10, 10), 0xFF202020u) << "nothing outside the frame";
+  const TzrRect r = panel.Root->GetParentedRect();
+  EXPECT_FLOAT_EQ(r.Left, 5);
+  EXPECT_FLOAT_EQ(r.Top, 6);
+  EXPECT_FLOAT_EQ(r.Right - r.Left, 60) << "the root's bounds are given back after the paint";
+  EXPECT_FLOAT_EQ(r.Bottom - r.Top, 40);
+  SaveGallery("frame_design_snapshot", 200, 120, {{design, 0, 0}});
+}

@@ -5,7 +5,9 @@
 #include <gtk/gtk.h>
 
 #include "platform/rtl/Streams.h"
+#include "scene/zr_classes.h"
 #include "scene/zr_popup_item.h"
+#include "scene/zr_stream_text.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/MainLoop.h"
 
@@ -37,6 +39,33 @@ TEST_F(PopupItemTest, SubItemsLiveInThePopupAndStreamAsTheItemsChildren) {
   Item->GetChildren([&](TComponent* C) { streamed.push_back(C); }, Main.Form);
   ASSERT_EQ(streamed.size(), 1u);
   EXPECT_EQ(streamed[0], entry);
+}
+
+// "PopupSize" carries the popup's size through a stream; the sub-items are
+// read back into the copy's popup.
+TEST_F(PopupItemTest, PopupSizeAndSubItemsSurviveAStream) {
+  RegisterClass(TzrPopupItem::Class());
+  Item->GetPopup()->SetBounds(0, 0, 140, 95);
+  Main.Box(0, 0, 120, 20, 0xFFC0C0C0, Item);
+  TMemoryStream binary;
+  Item->SaveToBinStream(&binary);
+  binary.SetPosition(0);
+  TMemoryStream text;
+  ObjectBinaryToText(&binary, &text);
+  const std::string written(static_cast<const char*>(text.Memory()), size_t(text.GetSize()));
+  EXPECT_NE(written.find("PopupSize = '(0,0,140,95)'"), std::string::npos) << written;
+
+  binary.SetPosition(0);
+  TComponent owner(nullptr);
+  auto* copy = dynamic_cast<TzrPopupItem*>(CreateObjectFromBinStream(&owner, &binary));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_FLOAT_EQ(copy->GetPopup()->GetWidth(), 140);
+  EXPECT_FLOAT_EQ(copy->GetPopup()->GetHeight(), 95);
+  ASSERT_EQ(copy->GetPopup()->GetChildrenCount(), 1) << "the entry went into the popup";
+  auto* read = dynamic_cast<TBox*>(copy->GetPopup()->GetChild(0));
+  ASSERT_NE(read, nullptr);
+  EXPECT_FLOAT_EQ(read->GetWidth(), 120);
+  delete copy;
 }
 
 TEST_F(PopupItemTest, HoverOpensAndLeavingClosesUnlessThePointerIsInThePopup) {

@@ -179,3 +179,31 @@ TEST_F(PopupModalTest, OverlayPopupOpensInItsTargetsSceneAndClosesOnAClickBeside
 }
 
 }  // namespace
+
+namespace {
+
+// An overlay popup runs modally like a windowed one: a click beside it
+// cancels the loop; asked again while open, it closes at once and answers 0
+// instead of waiting for a result.
+TEST_F(PopupModalTest, OverlayPopupRunsModallyAndASecondRequestCloses) {
+  TzrPopup* popup = MakePopup(Main, Target, 0xFF2060C0);
+  popup->SetPlacementScene(zrPlacementSceneTarget);
+  bool wasOpen = false;
+  Later(20, [&] {
+    wasOpen = popup->GetPopupLayout() != nullptr && popup->GetModal();
+    TGdkInput(Main.Scene->Handle()).Click(250, 30);  // beside the popup
+    return true;
+  });
+  EXPECT_EQ(popup->PopupModal(), 2);
+  EXPECT_TRUE(wasOpen);
+  EXPECT_EQ(popup->GetPopupLayout(), nullptr);
+
+  popup->SetIsOpen(true);
+  ASSERT_NE(popup->GetPopupLayout(), nullptr);
+  EXPECT_EQ(popup->PopupModal(), 0);
+  EXPECT_FALSE(popup->GetIsOpen());
+  EXPECT_EQ(popup->GetPopupLayout(), nullptr);
+  EXPECT_EQ(popup->GetParent(), Main.Root);
+}
+
+}  // namespace
