@@ -420,16 +420,6 @@ TAxisLabelStyle TChartAxis::InternalCalcLabelStyle() {
   return result;
 }
 
-std::string TChartAxis::LabelValue(double Value) {
-  std::string text = FormatFloat(FAxisValuesFormat, Value);
-  if (FParentChart && FParentChart->OnGetAxisLabel)
-    FParentChart->OnGetAxisLabel(this, nullptr, -1, text);
-  if (FLabels->GetMultiLine())
-    for (char& c : text)
-      if (c == ' ') c = PlotLineSeparator;
-  return text;
-}
-
 // ---------------- depth axis ----------------
 
 const TClassInfo* TChartDepthAxis::Class() {

@@ -219,6 +219,30 @@ class TChartAxis : public TCollectionItem {
   bool GetResizeChart() const { return FResizeChart; }
   TCustomSeriesList* SeriesList() const { return ISeriesList.get(); }
 
+  // ---- labels and layout
+  static std::string ToDegree(float Value);
+  static std::string ToDegree(float Value, bool IsLat);
+  // The label of one point; False when it has none or lies outside the
+  // series' visible range.
+  bool GetAxisSeriesLabel(TAxisLabelStyle Style, TChartSeries* Series, int ValueIndex,
+                          double& Value, std::string& Text, TPlotPicture*& Picture);
+  void CalcAllSeries();
+  // The labels and ticks of a drawing pass: fills Tick and the automatic
+  // items (or places the custom ones). Keeps the pass' style, increment and
+  // date-time step for the drawing.
+  void CalcLabels();
+  int SizeLabels();
+  int InternalCalcSize(TCustomTextShape* Shape, int Angle, int FixedSize, const std::string& Text);
+  int MaxLabelsWidth();
+  void MaxLabelsValue(int& Width, int& NumLines);
+  int MaxImageWidth();
+  int SizeTickAxis(bool IncludeTicks);
+  void CalcRect(TRect& R, bool InflateChartRectangle);
+  void InflateAxisRect(TRect& R, int Size) const;
+  int InflateAxisPos(int Pos, int Size) const;
+  int GetRectangleEdge(const TRect& R) const;
+  int ApplyPosition(int Pos, const TRect& R) const;
+
   // ---- hooks
   TAxisDrawLabelEvent OnDrawLabel;
   TAxisOnGetNextLabel OnCalcMaxLabel;
@@ -246,6 +270,9 @@ class TChartAxis : public TCollectionItem {
   int IStartPos = 0, IEndPos = 0, IAxisSize = 0;
   int FPosLabels = 0, FPosAxis = 0, FPosTitle = 0;
   std::vector<int> Tick;
+  TAxisLabelStyle ILabelStyle = talNone;
+  double ILabelIncrement = 0;
+  TDateTimeStep ILabelStep = dtNone;
 
  protected:
   bool IDepthAxis = false;
@@ -273,6 +300,21 @@ class TChartAxis : public TCollectionItem {
   bool IsEndStored() const { return FEndPosition != 100; }
   bool IsPercentStored() const { return FPositionPercent != 0; }
   bool IsIncrementStored() const { return FDesiredIncrement != 0; }
+
+  void AddTick(int P) { Tick.push_back(P); }
+  void AddLabel(int P, const std::string& Text, TPlotPicture* Picture, double Value,
+                TAxisLabelsFormat* Format);
+  bool AddValueLabel(double& Value, bool Step);
+  TDateTimeStep ExactDateTimeStep(double Increment) const;
+  void CalcValueLabels();
+  void CalcLogLabels();
+  void CalcUserLabels();
+  void CalcPointLabels();
+  void CalcTitleLabels();
+  void CalcItemLabels();
+  void MeasureLabelRows();
+  int TextSize(const std::string& Text, bool Widths, int LineHeight);
+  int SeriesTextWidth(bool Marks);
 
   int CalcLinearX(double Value) const;
   int CalcLinearY(double Value) const;

@@ -13,6 +13,7 @@
 #include "chart/ChartPointLists.h"
 #include "chart/ChartValueList.h"
 #include "chart/ChartVisualsList.h"
+#include "platform/vcl/Types.h"
 
 class TChartSeries;
 class TDataSourcesList;
@@ -25,6 +26,9 @@ enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointValue };
+using TSeriesClick = std::function<void(TChartSeries* Sender, int ValueIndex, TMouseButton Button,
+                                        TShiftState Shift, int X, int Y)>;
+
 enum TSeriesClickedPartStyle { scpNone, scpSegment, scpPointer, scpMark };
 // Parts highlighted while the mouse hovers a series (bits of THoverElements).
 enum THoverElement { hePrevious, heCurrent, heNext, heJoin };
@@ -270,6 +274,51 @@ class TChartSeries : public TCustomChartSeries {
     (void)Index;
   }
 
+  // ---- positions on the series' axes (no index checks)
+  int CalcXPos(int ValueIndex) const;
+  int CalcYPos(int ValueIndex) const;
+  int CalcXPosValue(double Value) const;
+  int CalcYPosValue(double Value) const;
+  int CalcPosValue(double Value) const;
+  int CalcXSizeValue(double Value) const;
+  int CalcYSizeValue(double Value) const;
+  double XScreenToValue(int Pixel) const;
+  double YScreenToValue(int Pixel) const;
+  std::string XValueToText(double Value) const;
+  std::string YValueToText(double Value) const;
+  void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
+  bool IsPointInChartRect(int ValueIndex) const;
+
+  // ---- visible points, paging and drawing order
+  virtual void CalcFirstLastVisibleIndex();
+  int VisibleCount() const;
+  int FirstDisplayedIndex() const;
+  int LastDisplayedIndex() const;
+  void CalcFirstLastPage(int& First, int& Last) const;
+  virtual void DrawAllValues();
+  virtual void DrawHiddenValue() {}
+  virtual bool DrawValuesForward() const;
+  virtual bool DrawSeriesForward(int ValueIndex) const;
+  virtual bool DrawSeriesAscending() const;
+  void DoBeforeDrawValues();
+  void DoAfterDrawValues();
+
+  // ---- depth
+  virtual void CalcZOrder();
+  virtual void CalcDepthPositions();
+  virtual bool MoreSameZOrder() const;
+  bool FirstInZOrder() const;
+
+  // ---- mouse
+  virtual bool CheckMouse(int X, int Y);
+  int Clicked(TPoint P);
+  int Clicked(float X, float Y);
+  bool ClickedPointer(int ValueIndex, int tmpX, int tmpY, TPoint P);
+  bool IsPainted() const { return GetActive(); }
+  virtual void MouseDown(int ValueIndex, bool OnPointer, TMouseButton Button, TShiftState Shift,
+                         int X, int Y);
+  virtual bool RaiseClicked() const { return OnClick != nullptr || OnDblClick != nullptr; }
+
   // ---- sorting
   virtual void SwapValueIndex(int A, int B);
   virtual void CheckOrder();
@@ -316,6 +365,8 @@ class TChartSeries : public TCustomChartSeries {
   TSeriesOnBeforeAdd OnBeforeAdd;
   TSeriesOnClear OnClearValues;
   TSeriesOnGetMarkText OnGetMarkText;
+  TSeriesClick OnClick;
+  TSeriesClick OnDblClick;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
 

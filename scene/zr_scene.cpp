@@ -1,7 +1,5 @@
 #include "scene/zr_scene.h"
 
-#include "scene/zr_resources.h"
-
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "scene/zr_ani.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_resources.h"
 #include "scene/zr_stream.h"
 #include "scene/zr_visual.h"
 
@@ -44,10 +43,13 @@ TzrCustomScene::~TzrCustomScene() {
   FFlushSource = FLateSource = FActionSource = 0;
   // Each of these holds one free notification of its node.
   DropStop();
-  for (TzrVisualObject** ref : {&FHovered, &FFocused, &FCaptured}) {
+  for (TzrVisualObject** ref :
+       {&FHovered, &FFocused, &FCaptured, &FSelected, &FDesignPlaceObject}) {
     if (*ref) (*ref)->RemoveFreeNotify(this);
     *ref = nullptr;
   }
+  for (TzrVisualObject* g : FDesignGridLines) g->RemoveFreeNotify(this);
+  FDesignGridLines.clear();
   if (DragTarget && DragTarget->GetScene() == this) zrSetDragTarget(nullptr);
   SetStyle(nullptr);
   if (--zoRurevCount == 0) {
@@ -86,7 +88,12 @@ const TClassInfo* TzoRurev::Class() {
 void TzrCustomScene::DefineProperties(TFiler* Filer) {
   TCustomControl::DefineProperties(Filer);
   Filer->DefineProperty(
-      "DesignSnapGridShow", [this](TReader* R) { FSnapGridShow = R->ReadBoolean(); },
+      "DesignSnapGridShow",
+      [this](TReader* R) {
+        // The grid shows only while designing.
+        const bool show = R->ReadBoolean();
+        FSnapGridShow = show && FDesignTime;
+      },
       [this](TWriter* W) { W->WriteBoolean(FSnapGridShow); }, true);
   Filer->DefineProperty(
       "DesignSnapToGrid", [this](TReader* R) { FSnapToGrid = R->ReadBoolean(); },
@@ -123,8 +130,12 @@ void TzrCustomScene::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 void TzrCustomScene::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  for (TzrVisualObject** ref : {&FCaptured, &FHovered, &FFocused, &FDesignRoot})
+  for (TzrVisualObject** ref :
+       {&FCaptured, &FHovered, &FFocused, &FDesignRoot, &FSelected, &FDesignPlaceObject})
     if (static_cast<TComponent*>(*ref) == AComponent) *ref = nullptr;
+  std::erase_if(FDesignGridLines, [AComponent](TzrVisualObject* g) {
+    return static_cast<TComponent*>(g) == AComponent;
+  });
   if (FOpenInFrame == AComponent) FOpenInFrame = nullptr;
   if (FStyle && static_cast<TComponent*>(FStyle) == AComponent) {
     // The sheet is going: forget it without calling into it.
@@ -251,7 +262,9 @@ TzrPoint TzrCustomScene::LocalToScreen(const TzrPoint& Point) {
 
 // ---------------------------------------------------------------- window
 
-bool TzrCustomScene::ParentIsForm() const { return dynamic_cast<TFormClient*>(GetParent()) != nullptr; }
+bool TzrCustomScene::ParentIsForm() const {
+  return dynamic_cast<TFormClient*>(GetParent()) != nullptr;
+}
 
 bool TzrCustomScene::LayeredCase() const { return FTransparency && ParentIsForm() && !FDesignTime; }
 

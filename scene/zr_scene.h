@@ -18,6 +18,7 @@
 #include "scene/zr_visual.h"
 
 class TzrBrush;
+class TPopupMenu;
 class TTimer;
 typedef struct _GtkIMContext GtkIMContext;
 typedef struct _GdkDragContext GdkDragContext;
@@ -49,6 +50,31 @@ extern void (*zrControlInitiateAction)(TzrVisualObject* Node);
 
 // Number of live scenes; the last one to go frees the animation timer.
 extern int zoRurevCount;
+
+// The handles of the design-time selection frame, in the order a press
+// tests them.
+enum TzrDesignHandle {
+  dhNone,
+  dhRotate,
+  dhLeftTop,
+  dhRightTop,
+  dhLeftBottom,
+  dhRightBottom,
+  dhTop,
+  dhBottom,
+  dhLeft,
+  dhRight
+};
+// The hit rectangle of a handle, local to a node of that size and bounds.
+TzrRect zrDesignHandleRect(TzrDesignHandle Handle, float W, float H, const TzrRect& Bounds);
+// The first handle of the node whose rectangle holds the local point.
+TzrDesignHandle zrDesignHandleAt(TzrVisualObject* Node, const TzrPoint& P);
+
+// The design popup's private clipboard: the last copied subtree in
+// object-stream text form (not the system clipboard).
+extern std::string DesignClipboard;
+// Frees the clipboard's text (shutdown).
+void zrReleaseDesignClipboard();
 
 class TzrCustomScene : public TCustomControl, public IzoRurev {
  public:
@@ -170,14 +196,16 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   // ---- IzoRurev (the rest)
   void BeginDrag() override;
   void BeginResize() override;
-  void InsertObject(const std::string& ClassName) override { FInsertObject = ClassName; }
+  // A new node of a registered class under the selection (zr_scene_design_edit.cpp).
+  void InsertObject(const std::string& ClassName) override;
+  const std::string& GetInsertObject() const { return FInsertObject; }
   TzrControl* GetActiveControl() override { return nullptr; }
   TzrObject* GetRoot() override { return GetChildrenObject(0); }
   TComponent* GetOwner() override { return TComponent::GetOwner(); }
   TComponent* GetComponent() override { return this; }
   void Notification(TComponent* AComponent, TOperation Operation) override;
-  TzrVisualObject* GetSelected() override { return nullptr; }
-  TzrVisualObject* GetDesignPlaceObject() override { return nullptr; }
+  TzrVisualObject* GetSelected() override { return FSelected; }
+  TzrVisualObject* GetDesignPlaceObject() override { return FDesignPlaceObject; }
   int GetUpdateRectsCount() override { return int(FUpdateRects.size()); }
   TzrRect GetUpdateRect(int Index) override { return FUpdateRects[size_t(Index)]; }
   void SetCaptured(TzrVisualObject* Value) override;
@@ -188,9 +216,54 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrPoint GetMousePos() override { return FMousePos; }
   TzrPoint LocalToScreen(const TzrPoint& Point) override;
   void BeginVCLDrag(TObject* Source, TzrBitmap* ABitmap) override;
-  void DoDesignSelect(TObject*) override {}
+  void DoDesignSelect(TObject* AObject) override;
   bool ShowKeyboardForControl(TzrObject*) override { return false; }
   bool HideKeyboardForControl(TzrObject*) override { return false; }
+
+  // ---- design time (zr_scene_design.cpp)
+  void SetSelected(TzrVisualObject* Value);
+  // Toward zero onto the grid while grid snapping is on.
+  float SnapToGridValue(float Value) const;
+  float GetSnapGridSize() const { return FSnapGridSize; }
+  void SetSnapGridSize(float Value);
+  bool GetSnapGridShow() const { return FSnapGridShow; }
+  void SetSnapGridShow(bool Value);
+  bool GetSnapToGrid() const { return FSnapToGrid; }
+  void SetSnapToGrid(bool Value) { FSnapToGrid = Value; }
+  bool GetSnapToLines() const { return FSnapToLines; }
+  void SetSnapToLines(bool Value) { FSnapToLines = Value; }
+  // Finds the siblings the selection lines up with (the guides); with Snap
+  // the selection moves onto the first matching line.
+  void SnapToGridLines(bool Snap);
+  // A local point of the selection moved onto a guide's edge when near.
+  TzrPoint SnapPointToGridLines(const TzrPoint& P);
+  void AddUpdateRectsFromGridLines();
+  const std::vector<TzrVisualObject*>& GetDesignGridLines() const { return FDesignGridLines; }
+  TzrDesignHandle GetDesignMode() const { return FDesignMode; }
+  // The handle under the pointer, painted red.
+  TzrDesignHandle GetHotHandle() const { return FHotHandle; }
+  bool GetMoving() const { return FMoving; }
+  // The form designer's hit test: 1 when the scene takes the mouse at the
+  // client point, 0 when the designer keeps it.
+  int DesignHitTest(float X, float Y);
+  // The point (client pixels) the design popup opened at; (-1, -1) when
+  // none.
+  TzrPoint GetPopupPos() const { return FPopupPos; }
+  void SetPopupPos(const TzrPoint& Value) { FPopupPos = Value; }
+  // The menu's commands.
+  void doDesignPopupCopy();
+  void doDesignPopupPaste();
+  void doDesignPopupDel();
+  void doDesignPopupDesignHide();
+  // The tab-order editor's list and its Up and Down buttons.
+  std::vector<std::string> doDesignTabOrderRebuildList();
+  int doDesignTabOrderBtnClick(int Index, bool Up);
+  // Builds the design popup anew and shows it at the pointer (only while
+  // the popup is enabled).
+  void OpenDesignPopup();
+  TPopupMenu* GetDesignPopup() const { return FDesignPopup; }
+  bool GetDesignPopupEnabled() const { return FDesignPopupEnabled; }
+  void SetDesignPopupEnabled(bool Value) { FDesignPopupEnabled = Value; }
 
   // ---- framework
   void Loaded() override;
@@ -228,6 +301,23 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DropStop();
   void UpdateIMCursor();
   void SetHovered(TzrVisualObject* Value);
+  void DesignMouseDown(TMouseButton Button, TShiftState Shift);
+  void DesignMouseMove(TShiftState Shift, const TzrPoint& At);
+  void DesignMouseUp();
+  void SetHotHandle(TzrDesignHandle Value);
+  void InvalidateHandle(TzrDesignHandle Handle);
+  void PaintDesignOverlay();
+  void PaintSelectionFrame();
+  void PaintGuides();
+  void PaintPlaceObject();
+  void DesignMove(TShiftState Shift, const TzrPoint& At);
+  void DesignResize(const TzrPoint& At);
+  void DesignRotate(const TzrPoint& At);
+  void DesignDelete();
+  // The node new children go to: the selection, else the root.
+  TzrObject* DesignTarget();
+  void SetDesignPlaceObject(TzrVisualObject* Value);
+  void Watch(TzrVisualObject*& Ref, TzrVisualObject* Value);
   void GrabPointer(bool Grab);
   void TabWalk(bool Backward);
   TzrVisualObject* NodeAt(const TzrPoint& P);
@@ -246,6 +336,16 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FFocused = nullptr;
   TzrVisualObject* FHovered = nullptr;
   TzrVisualObject* FDesignRoot = nullptr;
+  TzrVisualObject* FSelected = nullptr;
+  TzrVisualObject* FDesignPlaceObject = nullptr;
+  std::vector<TzrVisualObject*> FDesignGridLines;
+  TzrDesignHandle FDesignMode = dhNone;
+  TzrDesignHandle FHotHandle = dhNone;
+  bool FMoving = false;
+  TzrPoint FPopupPos{-1, -1};
+  TPopupMenu* FDesignPopup = nullptr;
+  bool FDesignPopupEnabled = true;
+  float FSnapGridSize = 1;
   TComponent* FOpenInFrame = nullptr;
   TComponent* FCloneFrame = nullptr;
   TTimer* FShowTimer = nullptr;

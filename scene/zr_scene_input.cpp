@@ -21,8 +21,16 @@ constexpr uint16_t vkTab = 9, vkReturn = 13, vkEscape = 27, vkEnd = 35, vkHome =
 
 bool IsDialogKey(uint16_t Key) {
   switch (Key) {
-    case vkEscape: case vkReturn: case vkLeft: case vkRight: case vkUp: case vkDown:
-    case vkHome: case vkEnd: case vkAdd: case vkSubtract:
+    case vkEscape:
+    case vkReturn:
+    case vkLeft:
+    case vkRight:
+    case vkUp:
+    case vkDown:
+    case vkHome:
+    case vkEnd:
+    case vkAdd:
+    case vkSubtract:
       return true;
     default:
       return false;
@@ -60,7 +68,10 @@ void TzrCustomScene::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   FUnsnapMousePos = {float(X), float(Y)};
   FMousePos = FUnsnapMousePos;
   FDownPos = FMousePos;
-  if (FDesignTime) return;
+  if (FDesignTime) {
+    DesignMouseDown(Button, Shift);
+    return;
+  }
   TzrVisualObject* node = NodeAt(FMousePos);
   if (!node) {
     BeginDrag();
@@ -83,8 +94,8 @@ void TzrCustomScene::MouseMove(TShiftState Shift, int X, int Y) {
   if (FDragging) {
     if (form)
       form->SetBounds(RoundEven(float(form->GetLeft()) + at.X - FDownPos.X),
-                      RoundEven(float(form->GetTop()) + at.Y - FDownPos.Y),
-                      form->GetClientWidth(), form->GetClientHeight());
+                      RoundEven(float(form->GetTop()) + at.Y - FDownPos.Y), form->GetClientWidth(),
+                      form->GetClientHeight());
     return;
   }
   if (FResizing) {
@@ -96,9 +107,12 @@ void TzrCustomScene::MouseMove(TShiftState Shift, int X, int Y) {
     FUnsnapMousePos = at;
     return;
   }
+  if (FDesignTime) {
+    DesignMouseMove(Shift, at);
+    return;
+  }
   FMousePos = at;
   FUnsnapMousePos = at;
-  if (FDesignTime) return;
   if (FCaptured) {
     const TzrPoint p = FCaptured->AbsoluteToLocal(at);
     FCaptured->MouseMove(Shift, p.X, p.Y, 0, 0);
@@ -139,7 +153,10 @@ void TzrCustomScene::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   (void)Y;
   FDragging = false;
   FResizing = false;
-  if (FDesignTime) return;
+  if (FDesignTime) {
+    DesignMouseUp();
+    return;
+  }
   TzrVisualObject* node = FCaptured ? FCaptured : NodeAt(FMousePos);
   if (!node) return;
   const TzrPoint p = node->AbsoluteToLocal(FMousePos);
@@ -228,6 +245,10 @@ void TzrCustomScene::UnicodeKeyDown(uint16_t& Key, char16_t& KeyChar, TShiftStat
 }
 
 void TzrCustomScene::UnicodeKeyUp(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
+  if (FDesignTime) {
+    if (Key == 46) DesignDelete();  // Delete
+    return;
+  }
   if (FFocused) FFocused->KeyUp(Key, KeyChar, Shift);
 }
 
@@ -266,7 +287,11 @@ void TzrCustomScene::TabWalk(bool Backward) {
 
 void TzrCustomScene::CharTyped(char16_t Char, TShiftState Shift) {
   switch (Char) {
-    case 1: case 3: case 22: case 24: case 26: {
+    case 1:
+    case 3:
+    case 22:
+    case 24:
+    case 26: {
       // Control character n is Ctrl with the n-th letter.
       const char16_t letter = char16_t(u'a' + Char - 1);
       uint16_t key = 0;

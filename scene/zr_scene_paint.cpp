@@ -182,6 +182,7 @@ void TzrCustomScene::Draw() {
     FCanvas->GetStroke()->SetStyle(zrBrushSolid);
     FCanvas->GetFill()->SetStyle(zrBrushSolid);
     PaintObjects();
+    PaintDesignOverlay();
     if (FShowUpdateRects) OutlineUpdateRects();
     FCanvas->EndScene();
   }

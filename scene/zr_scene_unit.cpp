@@ -63,6 +63,7 @@ void FinalizeScene() {
   FreeOpenPopups();
   FreeDefaultStyles();
   zrFreeAniThread();
+  zrReleaseDesignClipboard();
   for (std::u16string& caption : ButtonCaptions) caption.clear();
 }
 

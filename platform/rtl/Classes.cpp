@@ -103,6 +103,8 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->FOwner) component->FOwner->RemoveComponent(component);
   component->FOwner = this;
   FComponents.push_back(component);
+  // A component made inside a form being designed is designed too.
+  if (IsDesigning()) component->SetDesigning(true);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {

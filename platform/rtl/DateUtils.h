@@ -34,3 +34,9 @@ char LocaleDecimalSeparator();
 char LocaleThousandSeparator();
 // Turns a strftime pattern into a framework pattern (used by the two above).
 std::string StrftimeToFormatPattern(const std::string& Pattern);
+
+// Date as text by the framework's pattern letters: "d" "dd" "ddd" "dddd",
+// "m" "mm" "mmm" "mmmm" (minutes right after an hour), "yy" "yyyy", "h"
+// "hh", "n" "nn", "s" "ss", "z" "zzz", "ampm" and "am/pm"; text in quotes
+// and other characters stand as they are. English day and month names.
+std::string FormatDateTime(const std::string& Format, TDateTime Value);
