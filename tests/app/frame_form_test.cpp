@@ -11,11 +11,15 @@
 #include "app/frmInterface.h"
 #include "app/frmProgress.h"
 #include "controls/XwTimer.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
+#include "controls/zr_grid.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_panels.h"
+#include "controls/zr_plot_grid.h"
+#include "controls/zr_tab_control.h"
 #include "platform/rtl/Rtti.h"
 #include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/Menus.h"
@@ -96,6 +100,9 @@ std::vector<TNamed> MainWindowComponents() {
                            {"btnSave", "TzrButton"},
                            {"btnLoad", "TzrButton"},
                            {"btnPrint", "TzrButton"},
+                           {"tabAnalyzer", "TzrTabControl"},
+                           {"tabAnalyzerTable", "TzrTabItem"},
+                           {"tabAnalyzerChart", "TzrTabItem"},
                            {"StringGrid1", "TzrStringGrid"},
                            {"StringGrid2", "TzrStringGrid"},
                            {"PlotGrid1", "TzrPlotGrid"},
@@ -237,6 +244,32 @@ TEST(MainWindowForm, LayoutAndNonVisualComponents) {
   EXPECT_EQ(bar->GetPanels()->Panel(1)->GetAlignment(), taRightJustify);
   EXPECT_EQ(form.Timer1->GetInterval(), 100u);
   EXPECT_EQ(form.GetMenu(), form.MainMenu1);
+}
+
+// What the page code relies on: the firmware lists' style and rows, the
+// analyzer tabs' pages and the grids' columns.
+TEST(MainWindowForm, FirmwareListsAndAnalyzerTables) {
+  TfrmInterface form(nullptr);
+  for (TzrComboBox* list : {form.cbFirmware, form.scbFirmware}) {
+    EXPECT_EQ(list->GetResource(), "comboboxstyle") << list->GetName();
+    EXPECT_FLOAT_EQ(list->GetItemHeight(), 19) << list->GetName();
+  }
+  EXPECT_EQ(form.tabAnalyzer->TabCount(), 2);
+  EXPECT_EQ(form.tabAnalyzer->GetItemIndex(), 0);
+  EXPECT_EQ(form.StringGrid1->GetParent(), form.tabAnalyzerTable->GetLayout());
+  EXPECT_EQ(form.StringGrid2->GetParent(), form.tabAnalyzerTable->GetLayout());
+  EXPECT_EQ(form.PlotGrid1->GetParent(), form.tabAnalyzerChart->GetLayout());
+  EXPECT_TRUE(form.StringGrid1->GetUseSmallScrollBars());
+  EXPECT_FLOAT_EQ(form.StringGrid1->GetRowHeight(), 21);
+  EXPECT_EQ(form.StringGrid1->GetRowCount(), 100);
+  ASSERT_EQ(form.StringGrid1->GetColumnCount(), 4);
+  const float widths[] = {62, 148, 148, 148};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_FLOAT_EQ(form.StringGrid1->ColumnByIndex(i)->GetWidth(), widths[i]) << i;
+  EXPECT_EQ(form.StringGrid1->ColumnByIndex(3)->GetHeader(), u"Current (A)");
+  ASSERT_EQ(form.StringGrid2->GetColumnCount(), 4);
+  EXPECT_FALSE(form.StringGrid2->ColumnByIndex(0)->GetVisible());
+  EXPECT_EQ(form.StringGrid2->GetRowCount(), 4);
 }
 
 TEST(MainWindowForm, MenuTree) {
