@@ -1,10 +1,10 @@
 #include "app/frmInterface.h"
 
+#include "app/SceneForms.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/Menus.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
-#include "scene/zr_scene_forms.h"
-#include "scene/zr_scene_unit.h"
 #include "scene/zr_visual.h"
 
 TfrmInterface* frmInterface = nullptr;
@@ -13,14 +13,10 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
   SetName("frmInterface");
   SetBorderStyle(bsSingle);
   ReadForm();
-  CreateLinkControls();
-  CreateDataLinkControls();
-  CreateAnalyzerControls();
-  XML = new TXMLDocument(this);
-  XML->SetName("XML");
-  OnCreate = [this](TObject* s) { FormCreate(s); };
-  OnActivate = [this](TObject* s) { FormActivate(s); };
-  OnDestroy = [this](TObject* s) { FormDestroy(s); };
+  FindFormComponents();
+  CreateHelperComponents();
+  BindFormHandlers();
+  SetMenu(MainMenu1);
   if (!frmInterface) frmInterface = this;
 }
 
@@ -29,12 +25,12 @@ TfrmInterface::~TfrmInterface() {
   if (frmInterface == this) frmInterface = nullptr;
 }
 
-// The window's form resource: its size and caption, the scene and its root.
-// The classes it names must be registered, whoever creates the window.
+// The window's form resource: its size and caption, the scene with every
+// control of the frame and the fixed pages, the status bar, the menus, the
+// link timer and the file dialogs. The classes it names must be registered,
+// whoever creates the window.
 void TfrmInterface::ReadForm() {
-  InitializeScene();
-  const std::vector<std::string> errors = ReadFormResource(this, "frmInterface");
-  if (!errors.empty()) throw Exception("Form frmInterface: " + errors.front());
+  ReadSceneForm(this, "frmInterface");
   ControlsScene = dynamic_cast<TzoRurev*>(FindComponent("ControlsScene"));
   Backgroup = dynamic_cast<TzrBackground*>(FindComponent("Backgroup"));
   SceneStyle = dynamic_cast<TzrResources*>(FindComponent("SceneStyle"));

@@ -63,10 +63,31 @@ public:
   TzoRurev* ControlsScene = nullptr;
   TzrBackground* Backgroup = nullptr;
   TzrResources* SceneStyle = nullptr;
+  class TStatusBar* StatusBar1 = nullptr;  // below the scene; nothing writes to it
+  class TMainMenu* MainMenu1 = nullptr;
+  // Reads the form resource; raises when it does not load cleanly.
   void ReadForm();
+  // Sets the members below from the form's components; raises when one is
+  // missing or of another class.
+  void FindFormComponents();
+  void CreateHelperComponents();
+  void BindFormHandlers();
   void FormCreate(TObject* Sender);
   void FormActivate(TObject* Sender);
   void FormDestroy(TObject* Sender);
+  // Runs the create handler, then starts the link timer if it is to run: no
+  // tick comes before the handler has set the markers and opened the
+  // language file.
+  void DoCreate() override;
+  bool FCreating = false;
+  bool FLinkTimerWanted = false;
+  // Device notifications (the udev monitor): registered by the first
+  // activation; a failure is told in a message box and not retried.
+  void RegisterDevice();
+  bool FNotifyRegistered = false;
+  // Saves the language file without a byte-order mark, through a temporary
+  // file renamed over it; a failed save leaves the old file whole.
+  void SaveLanguageFile();
 
   // ---- Language file and texts (app/) ----
   // "lang.ini" of the program folder, held in memory for the window's life.
@@ -89,8 +110,30 @@ public:
   void ShowMessageText(const std::string& text, int kind);
   TzrMemo* MessageArea() const;
   TfrmInfo* FInfoForm = nullptr;
-  // Selects the navigation page of the item.
+  // Texts for the information box that came while it was open (from a timer
+  // tick or a device message in its loop): shown in order once it closes.
+  std::vector<std::string> FPendingInfo;
+  void ShowInfoBox(const std::string& text);
+  // Loads the picture file Name of the program folder into the image; an
+  // empty name or a missing file leaves the image as it was.
+  void LoadPicture(class TzrImage* image, const std::string& name);
+  // Navigation column, pages and help column.
+  class TzrListBox* ListBox2 = nullptr;  // entries the model does not use
+  class TzrLayout* tabLayout[13] = {};   // tabLayout1 .. tabLayout13
+  class TzrCalloutPanel* Panel2 = nullptr;  // the help callout
+  class TzrLayout* Panel6 = nullptr;        // the help column
+  class TzrImage* imgLogo = nullptr;
+  // The calculator's boxes whose texts the language file keeps ("cacl1" ..
+  // "cacl19"); boxes 16 and 17 are compound boxes.
+  TzrTextBox* calcTextBox[19] = {};
+  class TzrCompoundTextBox* calcTextBox16 = nullptr;
+  class TzrCompoundTextBox* calcTextBox17 = nullptr;
+  std::string CalcBoxText(int number) const;
+  // Shows the page the sender's tag stands for and hides the others, shows
+  // the help column for the parameter and calculator pages, and selects the
+  // sender in the navigation list when it stands there.
   void ListBoxItemClick(TObject* Sender);
+  int PageOfTag(int tag) const;
 
   // ---- Device link and controller protocol (link/) ----
   // Controls and menu items the link reads and drives.
@@ -130,7 +173,6 @@ public:
   TMenuItem* Demo1 = nullptr;
   TMenuItem* Version1 = nullptr;
   TMenuItem* Chinese1 = nullptr;
-  void CreateLinkControls();
   void SetLinkTimerEnabled(bool enabled);
   bool LinkTimerEnabled() const;
 
@@ -250,10 +292,6 @@ public:
   void DeviceChangeTimerTimer(TObject* Sender);
   bool FHeldArrival = false;
   bool FHeldRemoval = false;
-  // First activation: the device list, device notifications, and a look for
-  // an adapter already attached. Runs once.
-  void StartDeviceLink();
-  bool FDeviceLinkStarted = false;
   // Window end: stops the worker, closes the adapter, frees the enumeration.
   void CloseLink();
   // True when one of DATALINK<first> .. DATALINK<last> carries the check mark.
@@ -265,7 +303,6 @@ public:
   class TzrControl* gbChannel = nullptr;  // the channel boxes' group
   TzrButton* btnConnect = nullptr;
   TMenuItem *English1 = nullptr, *Export1 = nullptr, *Import1 = nullptr, *Print1 = nullptr;
-  void CreateDataLinkControls();
   void DATALINK1Click(TObject* Sender);
   void DATALINK2Click(TObject* Sender);
   void DATALINK3Click(TObject* Sender);
@@ -360,7 +397,6 @@ public:
   TzrPlotGrid* PlotGrid1 = nullptr;      // chart page, repainted after every sample
   TOpenDialog* OpenDialog1 = nullptr;
   TSaveDialog* SaveDialog1 = nullptr;
-  void CreateAnalyzerControls();
   void btnStartClick(TObject* Sender);
   void btnSaveClick(TObject* Sender);
   void btnLoadClick(TObject* Sender);

@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
+#include "platform/vcl/Types.h"  // TAlignment
+
 enum TXwLayout { lTop, lCenter, lBottom };
-// Horizontal placement of text, and the framework's shapes.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// The framework's shapes.
 enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 enum TXwBevelStyle { bsShape, bsLowered, bsRaised };
 enum TXwClipboardCommand { caCopy, caCut, caPaste, caClear, caUndo };

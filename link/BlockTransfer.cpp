@@ -40,7 +40,6 @@ void AdvanceProgress(TfrmProgress* form, int n) {
   TzrProgressBar* bar = form->ProgressBar1;
   if (bar->GetValue() + static_cast<float>(n) > bar->GetMax()) return;
   bar->SetValue(bar->GetValue() + static_cast<float>(n));
-  form->Repaint();
 }
 
 // Shows the bytes received so far when they stay within the maximum.
@@ -48,7 +47,6 @@ void ShowReceived(TfrmProgress* form, int received) {
   if (!form) return;
   TzrProgressBar* bar = form->ProgressBar1;
   if (static_cast<float>(received) <= bar->GetMax()) bar->SetValue(static_cast<float>(received));
-  form->Repaint();
 }
 
 }  // namespace

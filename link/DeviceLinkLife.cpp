@@ -1,5 +1,4 @@
-// The device link's start at the first activation of the window and its end
-// with the window.
+// The device link's end with the window.
 
 #include <memory>
 #include <vector>
@@ -11,18 +10,6 @@
 #include "platform/vcl/Timers.h"
 
 using namespace hid;
-
-void TfrmInterface::StartDeviceLink() {
-  if (FDeviceLinkStarted) return;
-  FDeviceLinkStarted = true;
-  if (!FDeviceRecords) FDeviceRecords = std::make_unique<std::vector<hid_device_info*>>();
-  if (!FDeviceNotifier) {
-    FDeviceNotifier = new THidDeviceNotifier;
-    FDeviceNotifier->Register(
-        [this](TDeviceChange change, const std::string& path) { HidDeviceChanged(change, path); });
-  }
-  HidCtlDeviceArrival();
-}
 
 void TfrmInterface::CloseLink() {
   delete FDeviceNotifier;

@@ -8,6 +8,8 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_resources.h"
+#include "scene/zr_scene.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ bool TfrmInterface::IsLinkLampOn() const { return Circle1 && Circle1->GetFill()-
 void TfrmInterface::ShowSettingsProgress(int maximum) {
   FreeProgressForm();
   FProgressForm = new TfrmProgress(this);
+  FProgressForm->ControlsScene->SetStyle(SceneStyle);
   FProgressForm->Label1->SetText(UTF8ToUTF16(LangText("Process", "处理中，请稍候...")));
   FProgressForm->ProgressBar1->SetMax(static_cast<float>(maximum));
   FProgressForm->ProgressBar1->SetValue(0);

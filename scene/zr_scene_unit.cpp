@@ -2,6 +2,8 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/vcl/FormClasses.h"
+
 #include "scene/zr_ani.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
@@ -41,6 +43,8 @@ void RegisterToolkitClasses() {
   RegisterClass(TzoRurev::Class());
   RegisterZRObjects("Layout", {TzrFrame::Class()});
   RegisterPopupClasses();  // "Popup"
+  // The framework components forms hold beside their scenes.
+  RegisterFormComponentClasses();
 }
 }  // namespace
 

@@ -74,7 +74,21 @@ fuzz() {
   fi
 }
 
+# Gives the logged-in user access to the adapters' hidraw nodes, and has udev
+# apply the rule to adapters already plugged in. Where udev does not run (a
+# container) the rule is installed all the same and the reload is skipped.
+install_udev_rule() {
+  local rule=resources/udev/70-esctool-adapters.rules
+  install -D -m 644 "$rule" "/etc/udev/rules.d/${rule##*/}"
+  if command -v udevadm >/dev/null && udevadm control --reload-rules 2>/dev/null; then
+    udevadm trigger --subsystem-match=hidraw || true
+  else
+    echo "udev is not running: the adapter rule applies from the next start of udev"
+  fi
+}
+
 install_missing
+install_udev_rule
 case "$mode" in
   run)
     build -DESCTOOL_TESTS=OFF

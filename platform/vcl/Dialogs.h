@@ -96,12 +96,16 @@ class TOpenDialog : public TFileDialog {
  public:
   explicit TOpenDialog(TComponent* AOwner) : TFileDialog(AOwner, fdOpen) {}
   std::string ClassName() const override { return "TOpenDialog"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 };
 
 class TSaveDialog : public TFileDialog {
  public:
   explicit TSaveDialog(TComponent* AOwner) : TFileDialog(AOwner, fdSave) {}
   std::string ClassName() const override { return "TSaveDialog"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 };
 
 // Answers a file dialog in place of the user: sets the dialog's FileName (and

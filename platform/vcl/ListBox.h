@@ -13,6 +13,8 @@ class TListBox : public TComponent {
  public:
   using TComponent::TComponent;
   std::string ClassName() const override { return "TListBox"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   int Count() const { return static_cast<int>(FItems.size()); }
   // The line at Index; an index outside the lines raises EListError.

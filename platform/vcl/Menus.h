@@ -20,6 +20,13 @@ class TMenuItem : public TComponent {
   explicit TMenuItem(TComponent* AOwner);
   ~TMenuItem() override;
   std::string ClassName() const override { return "TMenuItem"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  // Streaming: an item is read as a child of its parent item or menu.
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* Value) override;
+  bool HasParent() const override { return true; }
 
   // Caption with "&" before the mnemonic letter ("&File"; "&&" is a literal
   // "&"); "-" makes the item a separator.
@@ -85,6 +92,9 @@ class TMainMenu : public TComponent {
   explicit TMainMenu(TComponent* AOwner);
   ~TMainMenu() override;
   std::string ClassName() const override { return "TMainMenu"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
   // The invisible root whose sub-items are the menu bar's entries.
   TMenuItem* Items() const { return FItems; }
   // The form showing this menu, if any.

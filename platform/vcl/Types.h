@@ -5,6 +5,9 @@
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+// Horizontal placement of text.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 // Bit set of the modifier keys and buttons held during an input event.
 using TShiftState = uint16_t;
 constexpr TShiftState ssShift = 1;

@@ -30,6 +30,8 @@ AnalyzerFixture::AnalyzerFixture() {
   // The plot grid leaves the analyzer page for this scene of its own size.
   Form->PlotGrid1->SetParent(nullptr);
   Scene->AddObject(Form->PlotGrid1);
+  Form->PlotGrid1->SetBounds(0, 0, 520, 330);
+  Scene->Rects.clear();  // only the repaints of what the test does count
 }
 
 AnalyzerFixture::~AnalyzerFixture() {

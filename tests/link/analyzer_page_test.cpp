@@ -32,13 +32,16 @@ class AnalyzerPage : public AnalyzerFixture {
     FreeDefaultStyles();
   }
   AnalyzerPage() {
-    Page = std::make_unique<TTestRurev>(528, 384);
+    Page = std::make_unique<TTestRurev>(443, 484);
     Root = new TzrVisualObject(Form.get());
     Page->AddObject(Root);
-    Root->SetBounds(0, 0, 528, 384);
+    Root->SetBounds(0, 0, 443, 484);
     // The fixture took the plot grid into its own scene; it goes back.
     Form->PlotGrid1->SetParent(Form->tabAnalyzerChart->GetLayout());
     Form->tabAnalyzer->SetParent(Root);
+    // The page's buttons stay behind: the tab control moves to the corner.
+    TzrTabControl* tabs = Form->tabAnalyzer;
+    tabs->SetBounds(2, 2, tabs->GetWidth(), tabs->GetHeight());
     Page->DrawAll();
   }
   ~AnalyzerPage() override {

@@ -43,6 +43,7 @@ TEST(AnalyzerPlot, SceneDrawsTheGridThenTheRulesOverIt) {
     scene.AddObject(root);
     root->SetBounds(0, 0, 520, 330);
     form.PlotGrid1->SetParent(root);
+    form.PlotGrid1->SetBounds(0, 0, 520, 330);  // the whole test scene, not the page's place
     scene.DrawAll();
     EXPECT_EQ(scene.Pixel(260, 100), 0xFF505050u) << "the grid's centre line";
     EXPECT_EQ(scene.Pixel(261, 100), 0xFF505050u);

@@ -1,12 +1,22 @@
 // Messages in the message area and the information box.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
+#include "controls/zr_objects.h"
+#include "controls/zr_objects_text.h"
+#include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_bitmap.h"
+#include "scene/zr_scene.h"
 #include "tests/link/link_fixture.h"
 
 namespace {
@@ -18,10 +28,19 @@ class MessageTest : public LinkFixture {
       InfoTexts.push_back(UTF16ToUTF8(box.Label1->GetText()));
       Caption = box.GetCaption();
       Button = UTF16ToUTF8(box.btnOk->GetText());
+      Left = box.GetLeft();
+      Top = box.GetTop();
+      if (WhileOpen) {
+        auto run = std::move(WhileOpen);
+        run();
+      }
       return static_cast<int>(mrOk);
     };
   }
   std::string Caption, Button;
+  int Left = 0, Top = 0;
+  // Runs once inside the next box's modal loop (a timer tick, say).
+  std::function<void()> WhileOpen;
 };
 
 TEST_F(MessageTest, NewestMessageOnTop) {
@@ -70,6 +89,74 @@ TEST_F(MessageTest, KindsOneAndTwo) {
   TfrmInfo* box = Form->FInfoForm;
   Form->ShowMessageText("again", 1);
   EXPECT_EQ(Form->FInfoForm, box);  // created once
+}
+
+TEST_F(MessageTest, ChineseKeysOfTheBox) {
+  auto ini = std::make_unique<TMemIniFile>("");
+  ini->WriteString("common", "chsInfoTitle", "提示");
+  ini->WriteString("common", "chsbtn_Ok", "确定");
+  ini->WriteString("common", "engInfoTitle", "Note");
+  Form->FLangIni = std::move(ini);
+  Form->Chinese1->SetChecked(true);
+  Form->ShowMessageText("x", 1);
+  EXPECT_EQ(Caption, "提示");
+  EXPECT_EQ(Button, "确定");
+  Form->Chinese1->SetChecked(false);
+  Form->ShowMessageText("x", 1);
+  EXPECT_EQ(Caption, "Note");
+  EXPECT_EQ(Button, "Ok");
+  // The box takes the main window's style sheet.
+  EXPECT_EQ(Form->FInfoForm->ControlsScene->GetStyle(), Form->ControlsScene->GetStyle());
+}
+
+TEST_F(MessageTest, BoxCentredOnTheMainWindow) {
+  const struct {
+    int left, top, width, height, boxLeft, boxTop;
+  } cases[] = {{100, 50, 797, 623, 100 + 241, 50 + 235},
+               {-40, 7, 797, 623, -40 + 241, 7 + 235},
+               // Narrower than the box: the box starts left of the window
+               // (the halves of odd differences are cut toward zero).
+               {200, 100, 301, 100, 200 - 6, 100 - 26}};
+  for (const auto& c : cases) {
+    Form->SetCentered(false);
+    Form->SetBounds(c.left, c.top, c.width, c.height);
+    Form->ShowMessageText("x", 1);
+    EXPECT_EQ(Left, c.boxLeft) << c.left;
+    EXPECT_EQ(Top, c.boxTop) << c.left;
+  }
+}
+
+TEST_F(MessageTest, MessagesDuringAnOpenBoxFollowInOrder) {
+  std::vector<std::u16string> areaWhileOpen;
+  WhileOpen = [this, &areaWhileOpen] {
+    Form->ShowMessageText("second", 2);
+    Form->ShowMessageText("third", 1);
+    areaWhileOpen = Form->eMessage->GetUnwrapLines();
+    EXPECT_EQ(InfoTexts.size(), 1u);  // the open box is not entered again
+  };
+  Form->ShowMessageText("first", 1);
+  EXPECT_EQ(InfoTexts, (std::vector<std::string>{"first", "second", "third"}));
+  EXPECT_EQ(areaWhileOpen, std::vector<std::u16string>{u"second"});  // the area at once
+  Form->ShowMessageText("fourth", 1);                                // nothing left waiting
+  EXPECT_EQ(InfoTexts.size(), 4u);
+}
+
+TEST_F(MessageTest, LoadPicture) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "escpicXXXXXX").string();
+  const std::filesystem::path folder = mkdtemp(pattern.data());
+  SetProgramFolder(folder.string() + "/");
+  InitializeCanvasGdiPlus();  // the image codecs
+  TzrBitmap picture(3, 2);
+  picture.SaveToFile((folder / "logo.png").string());
+  TzrImage image(nullptr);
+  Form->LoadPicture(&image, "");
+  Form->LoadPicture(&image, "missing.png");
+  EXPECT_EQ(image.GetBitmap()->GetWidth(), 0);
+  Form->LoadPicture(&image, "logo.png");
+  EXPECT_EQ(image.GetBitmap()->GetWidth(), 3);
+  EXPECT_EQ(image.GetBitmap()->GetHeight(), 2);
+  SetProgramFolder("");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,0 +1,139 @@
+// What the main window, the information box and the progress window show,
+// written to the build folder's gallery and checked at sample points.
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/frmInfo.h"
+#include "app/frmInterface.h"
+#include "app/frmProgress.h"
+#include "canvas/zr_gdiplus_unit.h"
+#include "controls/zr_controls.h"
+#include "controls/zr_layouts.h"
+#include "controls/zr_listbox.h"
+#include "controls/zr_panels.h"
+#include "platform/vcl/Menus.h"
+#include "scene/zr_colors.h"
+#include "scene/zr_resources.h"
+#include "scene/zr_scene.h"
+#include "scene/zr_visual.h"
+
+namespace {
+
+class FrameGallery : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitializeCanvasGdiPlus();
+    Application->Initialize();
+  }
+};
+
+// Pumps until the scene has drawn and has nothing left to draw.
+void WaitDrawn(TzrCustomScene* scene) {
+  for (int i = 0; i < 1000 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  for (int i = 0; i < 50; ++i) g_main_context_iteration(nullptr, FALSE);
+  ASSERT_GT(scene->DrawCount(), 0);
+}
+
+// The scene's own buffer, unpremultiplied, at scene pixel (X, Y).
+TzrColor Pixel(TzrCustomScene* scene, int X, int Y) {
+  TzrCanvas* c = scene->GetCanvas();
+  return zrUnpremultyAlpha(c->GetBufferBits()[X + Y * c->GetWidth()]);
+}
+
+// Draws the whole window (menu bar and status bar included) into the gallery.
+void SaveWindow(TForm& form, const std::string& name) {
+  GtkWidget* window = form.Handle();
+  const int w = gtk_widget_get_allocated_width(window);
+  const int h = gtk_widget_get_allocated_height(window);
+  cairo_surface_t* shot = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  cairo_t* cr = cairo_create(shot);
+  gtk_widget_draw(window, cr);
+  cairo_destroy(cr);
+  const std::filesystem::path folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(folder);
+  EXPECT_EQ(cairo_surface_write_to_png(shot, (folder / (name + ".png")).c_str()),
+            CAIRO_STATUS_SUCCESS);
+  cairo_surface_destroy(shot);
+}
+
+bool Differs(TzrColor a, TzrColor b) { return a != b; }
+
+TEST_F(FrameGallery, MainWindowInBothLanguages) {
+  for (const bool chinese : {false, true}) {
+    TfrmInterface form(nullptr);
+    form.OnActivate = nullptr;  // no device search here
+    form.Chinese1->SetChecked(chinese);
+    form.English1->SetChecked(!chinese);
+    form.ListBoxItemClick(form.ListBoxItem1);
+    form.Show();
+    TzrCustomScene* scene = form.ControlsScene;
+    WaitDrawn(scene);
+    SaveWindow(form, chinese ? "main_window_zh" : "main_window_en");
+
+    const TzrColor back = 0xFF2B2B2B;
+    // Both lamps dark, in the connection group at the bottom of the centre column.
+    EXPECT_EQ(Pixel(scene, 124 + 8 + 12 + 8, 524 + 26 + 8), 0xFF004A00u);
+    EXPECT_EQ(Pixel(scene, 124 + 8 + 12 + 8, 524 + 50 + 8), 0xFF004A00u);
+    // The navigation column's panel ends at 124; the empty first page shows
+    // the background, and so does the hidden help column.
+    EXPECT_TRUE(Differs(Pixel(scene, 60, 3), back));
+    EXPECT_TRUE(Differs(Pixel(scene, 122, 300), back));
+    EXPECT_EQ(Pixel(scene, 126, 300), back);
+    EXPECT_EQ(Pixel(scene, 300, 300), back);
+    EXPECT_EQ(Pixel(scene, 700, 300), back);
+    // The connect button and the write button are drawn over the group boxes.
+    const int connectX = 124 + 8 + 94 + 33, connectY = 524 + 34 + 3;
+    EXPECT_TRUE(Differs(Pixel(scene, connectX, connectY), back));
+    const int writeX = 124 + 181 + 8 + 2, writeY = 524 + 22 + 13;
+    EXPECT_TRUE(Differs(Pixel(scene, writeX, writeY), back));
+  }
+}
+
+TEST_F(FrameGallery, InformationBox) {
+  TfrmInterface main(nullptr);
+  main.OnActivate = nullptr;
+  TfrmInfo box(&main);
+  box.ControlsScene->SetStyle(main.SceneStyle);
+  box.Label1->SetText(u"参数已写入电调 / Settings written to the ESC");
+  box.btnOk->SetText(u"Ok");
+  box.SetCaption("Information");
+  box.Show();
+  WaitDrawn(box.ControlsScene);
+  SaveWindow(box, "information_box");
+  TzrCustomScene* scene = box.ControlsScene;
+  EXPECT_EQ(scene->GetWidth(), 314);
+  EXPECT_EQ(scene->GetHeight(), 152);
+  EXPECT_EQ(Pixel(scene, 5, 5), 0xFF2B2B2Bu);
+  EXPECT_TRUE(Differs(Pixel(scene, 117 + 3, 106 + 11), 0xFF2B2B2Bu));  // the button
+  box.Hide();
+}
+
+TEST_F(FrameGallery, ProgressWindow) {
+  TfrmInterface main(nullptr);
+  main.OnActivate = nullptr;
+  TfrmProgress progress(&main);
+  progress.ControlsScene->SetStyle(main.SceneStyle);
+  progress.ProgressBar1->SetMax(200);
+  progress.ProgressBar1->SetValue(100);
+  progress.Show();
+  WaitDrawn(progress.ControlsScene);
+  SaveWindow(progress, "progress_window");
+  TzrCustomScene* scene = progress.ControlsScene;
+  EXPECT_EQ(scene->GetWidth(), 350);
+  EXPECT_EQ(scene->GetHeight(), 91);
+  // The bar is filled to its middle: left of it the indicator, right of it the track.
+  const TzrColor filled = Pixel(scene, 22 + 40, 50 + 9);
+  const TzrColor empty = Pixel(scene, 22 + 260, 50 + 9);
+  EXPECT_NE(filled, empty);
+  progress.Hide();
+}
+
+}  // namespace
