@@ -38,16 +38,23 @@ sanitized_tests() {
   local suppressions="$PWD/scripts/lsan.supp"
   local plain="test_platform_rtl test_canvas test_platform_gdiplus test_platform_gdi
     test_platform_xml test_platform_zip"
-  local windowed="test_scene test_chart test_controls test_controls_text test_scene_popup
+  # Cairo's SVG surface keeps the recordings it was given as sources once a
+  # second recording is written in one process (cairo 1.16), so the SVG export
+  # tests run without the leak check.
+  local svg_tests="PanelMetafile.SizesAndSvgFiles:PanelMetafile.SvgOnTheClipboard"
+  local windowed="test_scene test_controls test_controls_text test_scene_popup
     test_value_controls test_lists test_grid"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   # shellcheck disable=SC2086
-  cmake --build "$dir" -j "$(nproc)" --target $plain $windowed
+  cmake --build "$dir" -j "$(nproc)" --target $plain $windowed test_chart
   # GTK's accessibility bridge keeps D-Bus buffers it never frees: left off.
   (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" && export NO_AT_BRIDGE=1 &&
     export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
     for t in $plain; do ./tests/$t --gtest_brief=1 || exit 1; done &&
-    for t in $windowed; do xvfb-run -a ./tests/$t --gtest_brief=1 || exit 1; done)
+    xvfb-run -a ./tests/test_chart --gtest_brief=1 --gtest_filter="-$svg_tests" &&
+    for t in $windowed; do xvfb-run -a ./tests/$t --gtest_brief=1 || exit 1; done &&
+    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" xvfb-run -a ./tests/test_chart --gtest_brief=1 \
+      --gtest_filter="$svg_tests")
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for
