@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -43,7 +44,10 @@ std::unique_ptr<TTitledPanel> TitledPanel() {
   return panel;
 }
 
-std::string TempFile(const std::string& Name) { return ::testing::TempDir() + Name; }
+// Each test runs in a process of its own beside others: files carry the process id.
+std::string TempFile(const std::string& Name) {
+  return ::testing::TempDir() + std::to_string(getpid()) + "_" + Name;
+}
 
 std::string ReadFile(const std::string& Name) {
   std::ifstream in(Name, std::ios::binary);

@@ -3,6 +3,7 @@
 // series list.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -384,7 +385,7 @@ namespace {
 class AxisPanelPrinting : public ::testing::Test {
  protected:
   void SetUp() override {
-    File = ::testing::TempDir() + "axis_pages.pdf";
+    File = ::testing::TempDir() + std::to_string(getpid()) + "_axis_pages.pdf";
     std::remove(File.c_str());
     Printer()->OutputFileName = File;
     AddPoints(Series, 25);

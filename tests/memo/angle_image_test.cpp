@@ -1,6 +1,8 @@
 // The angle button (snapping, direction, value texts, tracking) and the
 // image control (drops, the open dialog, the scaled copy in its style).
 
+#include <unistd.h>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -120,7 +122,8 @@ class ImageControlTest : public ControlsTest {
     b.SaveToFile(path);
     return path;
   }
-  std::string Dir = std::filesystem::temp_directory_path().string() + "/imagecontrol_test";
+  std::string Dir = std::filesystem::temp_directory_path().string() + "/imagecontrol_test_" +
+                    std::to_string(getpid());
 };
 
 TEST_F(ImageControlTest, DropsAcceptPicturesAndImages) {
