@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/zr_edit_menu.h"
 #include "controls/zr_scroll_bar.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/vcl/Clipbrd.h"
@@ -109,23 +110,12 @@ TzrMemo::~TzrMemo() {
 }
 
 void TzrMemo::CreatePopupMenu() {
-  FContextMenu = new TPopupMenu(this);
-  const struct {
-    const char* Caption;
-    void (TzrMemo::*Run)();
-  } items[] = {{"Undo", &TzrMemo::UnDo},
-               {"Cut", &TzrMemo::CutToClipboard},
-               {"Copy", &TzrMemo::CopyToClipboard},
-               {"Paste", &TzrMemo::PasteFromClipboard},
-               {"Delete", &TzrMemo::ClearSelection},
-               {"Select All", &TzrMemo::SelectAll}};
-  for (const auto& i : items) {
-    auto* item = new TMenuItem(FContextMenu);
-    item->SetCaption(i.Caption);
-    auto run = i.Run;
-    item->OnClick = [this, run](TObject*) { (this->*run)(); };
-    FContextMenu->Items()->Add(item);
-  }
+  FContextMenu = zrCreateEditMenu(this, {{"Undo", [this] { UnDo(); }},
+                                         {"Cut", [this] { CutToClipboard(); }},
+                                         {"Copy", [this] { CopyToClipboard(); }},
+                                         {"Paste", [this] { PasteFromClipboard(); }},
+                                         {"Delete", [this] { ClearSelection(); }},
+                                         {"Select All", [this] { SelectAll(); }}});
 }
 
 void TzrMemo::UpdatePopupMenuItems() {

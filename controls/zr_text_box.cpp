@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/zr_edit_menu.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
@@ -111,22 +112,11 @@ TzrCustomTextBox::~TzrCustomTextBox() {
 }
 
 void TzrCustomTextBox::BuildContextMenu() {
-  FContextMenu = new TPopupMenu(this);
-  const struct {
-    const char* Caption;
-    void (TzrCustomTextBox::*Run)();
-  } items[] = {{"Cut", &TzrCustomTextBox::CutToClipboard},
-               {"Copy", &TzrCustomTextBox::CopyToClipboard},
-               {"Paste", &TzrCustomTextBox::PasteFromClipboard},
-               {"Delete", &TzrCustomTextBox::ClearSelection},
-               {"Select All", &TzrCustomTextBox::SelectAll}};
-  for (const auto& i : items) {
-    auto* item = new TMenuItem(FContextMenu);
-    item->SetCaption(i.Caption);
-    auto run = i.Run;
-    item->OnClick = [this, run](TObject*) { (this->*run)(); };
-    FContextMenu->Items()->Add(item);
-  }
+  FContextMenu = zrCreateEditMenu(this, {{"Cut", [this] { CutToClipboard(); }},
+                                         {"Copy", [this] { CopyToClipboard(); }},
+                                         {"Paste", [this] { PasteFromClipboard(); }},
+                                         {"Delete", [this] { ClearSelection(); }},
+                                         {"Select All", [this] { SelectAll(); }}});
 }
 
 // ---------------------------------------------------------------- text and events
