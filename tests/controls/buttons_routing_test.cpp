@@ -5,35 +5,19 @@
 
 #include <gtk/gtk.h>
 
-#include "controls_fixture.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
+#include "routed_scene_fixture.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_strings.h"
 #include "tests/support/GdkInput.h"
 
 namespace {
 
-class ButtonsRoutingTest : public ControlsTest {
+class ButtonsRoutingTest : public RoutedSceneTest {
  protected:
-  void SetUp() override {
-    ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
-    Form.SetClientSize(300, 200);
-    View = new TzoRurev(&Form);
-    View->SetAlign(alClient);
-    View->SetParent(&Form);
-    SceneRoot = new TzrVisualObject(&Form);
-    View->AddObject(SceneRoot);
-    SceneRoot->SetBounds(0, 0, 300, 200);
-    Form.Show();
-    for (int i = 0; i < 400 && !gtk_widget_get_realized(View->Handle()); ++i) {
-      g_main_context_iteration(nullptr, FALSE);
-      g_usleep(2000);
-    }
-    ASSERT_TRUE(gtk_widget_get_realized(View->Handle()));
-    Input = std::make_unique<TGdkInput>(View->Handle());
-  }
+  void SetUp() override { OpenScene(300, 200); }
   // A button at (X, Y), 80 x 22, counting its clicks.
   template <class T = TzrButton>
   T* Put(float X, float Y) {
@@ -52,10 +36,6 @@ class ButtonsRoutingTest : public ControlsTest {
     TzrVisualObject* Button;
     uint32_t At;
   };
-  TForm Form{nullptr};
-  TzoRurev* View = nullptr;
-  TzrVisualObject* SceneRoot = nullptr;
-  std::unique_ptr<TGdkInput> Input;
   std::vector<TClick> Clicks;
 };
 

@@ -6,8 +6,8 @@
 
 #include "controls/zr_splitter.h"
 #include "controls/zr_state_button.h"
-#include "controls_fixture.h"
 #include "platform/vcl/Forms.h"
+#include "routed_scene_fixture.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_position.h"
 #include "scene/zr_scene.h"
@@ -15,29 +15,9 @@
 
 namespace {
 
-class GlyphRoutingTest : public ControlsTest {
+class GlyphRoutingTest : public RoutedSceneTest {
  protected:
-  void SetUp() override {
-    ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
-    Form.SetClientSize(400, 200);
-    View = new TzoRurev(&Form);
-    View->SetAlign(alClient);
-    View->SetParent(&Form);
-    SceneRoot = new TzrVisualObject(&Form);
-    View->AddObject(SceneRoot);
-    SceneRoot->SetBounds(0, 0, 400, 200);
-    Form.Show();
-    for (int i = 0; i < 400 && !gtk_widget_get_realized(View->Handle()); ++i) {
-      g_main_context_iteration(nullptr, FALSE);
-      g_usleep(2000);
-    }
-    ASSERT_TRUE(gtk_widget_get_realized(View->Handle()));
-    Input = std::make_unique<TGdkInput>(View->Handle());
-  }
-  TForm Form{nullptr};
-  TzoRurev* View = nullptr;
-  TzrVisualObject* SceneRoot = nullptr;
-  std::unique_ptr<TGdkInput> Input;
+  void SetUp() override { OpenScene(400, 200); }
 };
 
 TEST_F(GlyphRoutingTest, StateButtonShowsThePressedBitmapWhileHeldInside) {
