@@ -137,10 +137,12 @@ void TfrmInterface::FindFormComponents() {
   DATALINK4 = modes[3], DATALINK5 = modes[4];
   Find(this, "Version1", Version1);
   Find(this, "Demo1", Demo1);
+  FindGovernorComponents();
 }
 
 // Helpers the window makes itself: the timer that runs held device changes,
-// the thread timer of a booting device, and the version file document.
+// the thread timer of a booting device, the version file document, and the
+// web view of the help column.
 void TfrmInterface::CreateHelperComponents() {
   DeviceChangeTimer = new TTimer(this);
   DeviceChangeTimer->SetName("DeviceChangeTimer");
@@ -151,6 +153,7 @@ void TfrmInterface::CreateHelperComponents() {
   ttMyThread->SetInterval(2500);
   XML = new TXMLDocument(this);
   XML->SetName("XML");
+  CreateWebBrowser();
 }
 
 void TfrmInterface::BindFormHandlers() {

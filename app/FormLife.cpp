@@ -14,6 +14,7 @@
 #include "platform/hid/DeviceNotifier.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
 
@@ -41,6 +42,7 @@ void TfrmInterface::FormCreate(TObject*) {
   } catch (const Exception& e) {
     versionError = e.what();
   }
+  web->Navigate(FilePathToUrl(ExtractProgramFolder() + "help/help.html"));
   // The language file is held in memory from here on, for the window's life.
   OpenLanguageFile();
   ControlsScene->SetStyle(SceneStyle);

@@ -7,6 +7,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_panels.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
 #include "scene/zr_position.h"
 
 namespace {
@@ -48,6 +49,7 @@ void TfrmInterface::ListBoxItemClick(TObject* Sender) {
   auto* component = dynamic_cast<TComponent*>(Sender);
   if (!component) return;
   const int tag = component->GetTag();
+  if (web) web->SetLeft(1800);
   const int page = PageOfTag(tag);
   for (int k = 0; k < 13; ++k)
     if (tabLayout[k]) tabLayout[k]->SetVisible(k + 1 == page);
@@ -56,6 +58,12 @@ void TfrmInterface::ListBoxItemClick(TObject* Sender) {
     Panel2->SetCalloutLength(0);
     Panel2->GetPosition()->SetX(4);
     Panel2->SetWidth(215);
+  }
+  if (page == 11) {
+    ShowGovernorValues();
+    ShowHelpPanel(105);
+  } else {
+    ShowHelpPanel(-1);
   }
   // The entry's place among the list's items; the list fires its OnChange
   // only when the current entry really changes.

@@ -134,6 +134,27 @@ public:
   // sender in the navigation list when it stands there.
   void ListBoxItemClick(TObject* Sender);
   int PageOfTag(int tag) const;
+  // Governor page (app/GovernorPage.cpp): its controls, the governor values
+  // and the read-outs the navigation list fills when the page shows.
+  class TzrTrackBar* tbPercent = nullptr;
+  class TzrNumberBox *nbPoles = nullptr, *nbDJC = nullptr, *nbZC = nullptr, *nbCB = nullptr;
+  class TzrNumberBox *nbRPM1 = nullptr, *nbRPM2 = nullptr, *nbRPM3 = nullptr;
+  class TzrRadioButton* rbDJC = nullptr;
+  TzrTextControl *lblHighRPM = nullptr, *lblLowRPM = nullptr, *lblRightRPM = nullptr,
+                 *lblTips = nullptr;
+  int32_t FGovernorBase = 0;
+  int32_t FGovernorPoles = 0;
+  float FGovernorRatio = 0;
+  int32_t FGovernorMaxRpm = 0;
+  void FindGovernorComponents();
+  void ShowGovernorValues();
+  // Help column (app/HelpPanel.cpp): the web view beside the scene, out of
+  // sight at left 1800 and over the help column at 543, and the help of a
+  // code (0-39 item, 99 site, 100-105 fixed topics, below 0 none).
+  class TWebBrowser* web = nullptr;
+  void CreateWebBrowser();
+  std::string HelpText(int code) const;
+  void ShowHelpPanel(int code);
 
   // ---- Device link and controller protocol (link/) ----
   // Controls and menu items the link reads and drives.

@@ -1,0 +1,58 @@
+#include "platform/vcl/WebBrowser.h"
+
+#include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include "platform/vcl/Forms.h"
+
+TWebBrowser::TWebBrowser(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
+
+GtkWidget* TWebBrowser::CreateWidget() {
+  GtkWidget* view = webkit_web_view_new();
+  // Shown or hidden by its place alone, not with the window's other widgets.
+  gtk_widget_set_no_show_all(view, TRUE);
+  if (!FUrl.empty()) webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view), FUrl.c_str());
+  return view;
+}
+
+void TWebBrowser::Navigate(const std::string& url) {
+  FUrl = url;
+  if (!HandleAllocated()) return;
+  webkit_web_view_load_uri(WEBKIT_WEB_VIEW(Handle()), url.c_str());
+}
+
+bool TWebBrowser::InsideParent() const {
+  const TWinControl* parent = GetParent();
+  if (parent == nullptr) return true;
+  int width = parent->GetWidth(), height = parent->GetHeight();
+  if (const auto* client = dynamic_cast<const TFormClient*>(parent)) {
+    width = client->Form()->GetClientWidth();
+    height = client->Form()->GetClientHeight();
+  }
+  if (width <= 0 || height <= 0) return true;  // not sized yet
+  return GetLeft() < width && GetTop() < height && GetLeft() + GetWidth() > 0 &&
+         GetTop() + GetHeight() > 0;
+}
+
+void TWebBrowser::ApplyShown() {
+  if (!HandleAllocated()) return;
+  gtk_widget_set_visible(Handle(), GetVisible() && InsideParent());
+}
+
+void TWebBrowser::PlaceWidget() {
+  TWinControl::PlaceWidget();
+  ApplyShown();
+}
+
+void TWebBrowser::WndProc(TMessage& message) {
+  TWinControl::WndProc(message);
+  if (message.Msg == CM_VISIBLECHANGED) ApplyShown();
+}
+
+std::string FilePathToUrl(const std::string& path) {
+  gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
+  if (uri == nullptr) return {};
+  std::string url = uri;
+  g_free(uri);
+  return url;
+}
