@@ -1,0 +1,140 @@
+// What the governor page and the help column show with the shipped language
+// file and help folder, and the web view on the help start page, written to
+// the build folder's gallery and checked at sample points.
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <stdlib.h>
+#include <webkit2/webkit2.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
+#include "controls/zr_layouts.h"
+#include "controls/zr_panels.h"
+#include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
+#include "scene/zr_colors.h"
+#include "scene/zr_scene.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class HelpGallery : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // The virtual display has no GPU: WebKit draws in software.
+    setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 1);
+    setenv("WEBKIT_DISABLE_DMABUF_RENDERER", "1", 1);
+    InitializeCanvasGdiPlus();
+    Application->Initialize();
+  }
+  // The shipped language file and help folder of the build tree; the window
+  // never saves the language file here (no destroy handler runs).
+  void SetUp() override { SetProgramFolder(std::string(ESCTOOL_BINARY_DIR) + "/"); }
+  void TearDown() override { SetProgramFolder(""); }
+};
+
+void Pump(int milliseconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end) {
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
+    g_usleep(5000);
+  }
+}
+
+void WaitDrawn(TzrCustomScene* scene) {
+  for (int i = 0; i < 1000 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  Pump(100);
+  ASSERT_GT(scene->DrawCount(), 0);
+}
+
+TzrColor Pixel(TzrCustomScene* scene, int x, int y) {
+  TzrCanvas* c = scene->GetCanvas();
+  return zrUnpremultyAlpha(c->GetBufferBits()[x + y * c->GetWidth()]);
+}
+
+fs::path Gallery(const std::string& name) {
+  const fs::path folder = fs::path(ESCTOOL_BINARY_DIR) / "gallery";
+  fs::create_directories(folder);
+  return folder / (name + ".png");
+}
+
+// What the X server shows of the window, child widgets drawn by other
+// processes (the web view's) included.
+GdkPixbuf* Screenshot(TForm& form) {
+  GtkWidget* window = form.Handle();
+  return gdk_pixbuf_get_from_window(gtk_widget_get_window(window), 0, 0,
+                                    gtk_widget_get_allocated_width(window),
+                                    gtk_widget_get_allocated_height(window));
+}
+
+TEST_F(HelpGallery, GovernorPageInDemoModeInBothLanguages) {
+  for (const bool chinese : {false, true}) {
+    TfrmInterface form(nullptr);
+    form.OnActivate = nullptr;  // no device search here
+    form.OpenLanguageFile();
+    form.Chinese1->SetChecked(chinese);
+    form.English1->SetChecked(!chinese);
+    form.Demo1->SetChecked(true);
+    form.FModel = "Ardent_V4";
+    TComponent entry(nullptr);
+    entry.SetTag(3);
+    form.ListBoxItemClick(&entry);
+    form.Show();
+    WaitDrawn(form.ControlsScene);
+    GdkPixbuf* shot = Screenshot(form);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_TRUE(gdk_pixbuf_save(shot,
+                                Gallery(chinese ? "governor_page_zh" : "governor_page_en").c_str(),
+                                "png", nullptr, nullptr));
+    g_object_unref(shot);
+    // The help column's picture: the green 60-90 % band of its throttle bar.
+    const TzrColor band = Pixel(form.ControlsScene, 679, 421);
+    const int r = (band >> 16) & 0xFF, g = (band >> 8) & 0xFF, b = band & 0xFF;
+    EXPECT_GT(g, r + 40) << std::hex << band;
+    EXPECT_GT(g, b + 40) << std::hex << band;
+  }
+}
+
+TEST_F(HelpGallery, TheWebViewShowsTheHelpStartPage) {
+  TfrmInterface form(nullptr);
+  form.OnActivate = nullptr;
+  form.OpenLanguageFile();
+  form.Show();
+  WaitDrawn(form.ControlsScene);
+  form.FPageDef.items[0].ehelp = "help.html;;";
+  form.ShowHelpPanel(0);
+  ASSERT_EQ(form.web->GetLeft(), 543);
+  WebKitWebView* view = WEBKIT_WEB_VIEW(form.web->WebView());
+  bool failed = false;
+  g_signal_connect(view, "load-failed",
+                   G_CALLBACK(+[](WebKitWebView*, WebKitLoadEvent, gchar*, GError*, gpointer data) {
+                     *static_cast<bool*>(data) = true;
+                     return FALSE;
+                   }),
+                   &failed);
+  for (int i = 0; i < 300 && (webkit_web_view_is_loading(view) ||
+                              webkit_web_view_get_estimated_load_progress(view) < 1.0);
+       ++i)
+    Pump(50);
+  Pump(1500);  // the web process paints after the load
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(std::string(webkit_web_view_get_uri(view)),
+            FilePathToUrl(std::string(ESCTOOL_BINARY_DIR) + "/help/help.html"));
+  EXPECT_STREQ(webkit_web_view_get_title(view), "esctool help");
+  GdkPixbuf* shot = Screenshot(form);
+  ASSERT_NE(shot, nullptr);
+  EXPECT_TRUE(gdk_pixbuf_save(shot, Gallery("help_web_view").c_str(), "png", nullptr, nullptr));
+  g_object_unref(shot);
+}
+
+}  // namespace
