@@ -206,10 +206,12 @@ void TfrmGraph2::PlotGrid1Paint(TObject*, TzrCanvas* Canvas, const TzrRect& ARec
   TCurvePlot plot(Canvas, ARect);
   plot.DrawAxes();
   plot.DrawCurve(FSamples.data(), FNodes[FNodeCount - 1], 24, FXScale);
+  // Each node is a dot centred on its sample, the size of the other
+  // editor's: an ellipse in an empty rectangle would draw nothing.
   for (int k = 0; k < FNodeCount; ++k) {
     const int n = FNodes[k];
     const float x = 24 + n * FXScale;
     const float y = 271.0f - FSamples[n];
-    plot.DrawNode(TzrRect{x, y, x, y}, kNodeBrown);
+    plot.DrawNode(TzrRect{x - 1, y - 1, x + 1, y + 1}, kNodeBrown);
   }
 }
