@@ -8,7 +8,6 @@
 #include <string>
 
 #include "CurveEditorFixture.h"
-#include "SceneShot.h"
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_buttons.h"
@@ -17,6 +16,7 @@
 #include "pages/frmGraph.h"
 #include "pages/frmGraph2.h"
 #include "scene/zr_resources.h"
+#include "tests/support/SceneShot.h"
 
 namespace {
 

@@ -25,6 +25,17 @@ inline void WaitDrawn(TzrCustomScene* Scene) {
   ASSERT_GT(Scene->DrawCount(), 0);
 }
 
+// Pumps for Ms milliseconds, so that the styles' short animations (a check
+// mark fading out, say) end before a picture is taken.
+inline void Settle(TzrCustomScene* Scene, int Ms = 400) {
+  const gint64 end = g_get_monotonic_time() + gint64(Ms) * 1000;
+  while (g_get_monotonic_time() < end) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+  WaitDrawn(Scene);
+}
+
 // The scene's own buffer, unpremultiplied, at scene pixel (X, Y).
 inline TzrColor Pixel(TzrCustomScene* Scene, int X, int Y) {
   TzrCanvas* c = Scene->GetCanvas();
