@@ -8,6 +8,10 @@
 TWebBrowser::TWebBrowser(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
 
 GtkWidget* TWebBrowser::CreateWidget() {
+  // The DMA-buffer renderer needs a GPU path that X servers without one (Xvfb,
+  // remote displays, some drivers) lack, and then the view stays blank. Shared
+  // memory works everywhere; a value the user set is kept.
+  g_setenv("WEBKIT_DISABLE_DMABUF_RENDERER", "1", FALSE);
   GtkWidget* view = webkit_web_view_new();
   // Shown or hidden by its place alone, not with the window's other widgets.
   gtk_widget_set_no_show_all(view, TRUE);

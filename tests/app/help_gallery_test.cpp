@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <webkit2/webkit2.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -70,6 +71,18 @@ fs::path Gallery(const std::string& name) {
 
 // What the X server shows of the window, child widgets drawn by other
 // processes (the web view's) included.
+int BrightPixels(GdkPixbuf* shot, int left, int top, int right, int bottom) {
+  const int channels = gdk_pixbuf_get_n_channels(shot), stride = gdk_pixbuf_get_rowstride(shot);
+  const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+  int count = 0;
+  for (int y = top; y < std::min(bottom, gdk_pixbuf_get_height(shot)); ++y)
+    for (int x = left; x < std::min(right, gdk_pixbuf_get_width(shot)); ++x) {
+      const guchar* p = pixels + y * stride + x * channels;
+      if (p[0] > 200 && p[1] > 200 && p[2] > 200) ++count;
+    }
+  return count;
+}
+
 GdkPixbuf* Screenshot(TForm& form) {
   GtkWidget* window = form.Handle();
   return gdk_pixbuf_get_from_window(gtk_widget_get_window(window), 0, 0,
@@ -134,6 +147,9 @@ TEST_F(HelpGallery, TheWebViewShowsTheHelpStartPage) {
   GdkPixbuf* shot = Screenshot(form);
   ASSERT_NE(shot, nullptr);
   EXPECT_TRUE(gdk_pixbuf_save(shot, Gallery("help_web_view").c_str(), "png", nullptr, nullptr));
+  // The page's white text shows where the view lies; a view that loaded but
+  // never painted leaves the help column's plain panel there.
+  EXPECT_GT(BrightPixels(shot, 550, 50, 740, 400), 200);
   g_object_unref(shot);
 }
 
