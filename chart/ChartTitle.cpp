@@ -39,11 +39,10 @@ void TStringsShape::SetCaption(const std::string& Value) {
 
 void TStringsShape::TextChanged() {
   if (IChangingText) return;
-  std::string text = FTitleText->GetText();
-  if (text.size() > 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
-    text.resize(text.size() - 2);
-  else if (text == "\r\n")
-    text.clear();
+  // The lines joined with CR LF, the chart's line break, without the last.
+  std::string text;
+  for (int i = 0; i < FTitleText->Count(); ++i) text += FTitleText->Get(i) + "\r\n";
+  if (text.size() > 2) text.resize(text.size() - 2);
   FText = text;
   if (GetParentChart()) GetParentChart()->Invalidate();
 }
