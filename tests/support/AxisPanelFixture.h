@@ -1,7 +1,7 @@
 #pragma once
 // An axis panel without walls or legend: its titles-and-legend slot draws
 // a top and a foot title (empty, so invisible, until given lines), its
-// walls take only the 3D sizes, it counts its repaints and takes a palette
+// walls take only the room of the depth, it counts its repaints and takes a palette
 // colour as free when no other series uses it.
 
 #include <memory>
@@ -16,7 +16,13 @@ class TTestAxisPanel : public TCustomAxisPanel {
         Title(std::make_unique<TChartTitle>(this)),
         Foot(std::make_unique<TChartFootTitle>(this)) {}
 
-  void CalcWallsRect() override { CalcSize3DWalls(); }
+  // The 3D sizes, and room for the depth at the top right.
+  void CalcWallsRect() override {
+    CalcSize3DWalls();
+    ChartRect.Right -= Width3D;
+    ChartRect.Top += Height3D;
+    ReCalcWidthHeight();
+  }
   int CalcWallSize(TChartAxis*) override { return 0; }
   void DrawTitlesAndLegend(bool BeforeSeries) override {
     if (!BeforeSeries) return;
