@@ -8,6 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/ChartAxisTitle.h"
@@ -267,6 +268,90 @@ TEST(AxisDraw, ClickedCoversLineGapAndLabelsEdgesIncluded) {
   EXPECT_FALSE(f.Bottom->Clicked(200, 161));
   f.Bottom->IsVisible = false;
   EXPECT_FALSE(f.Bottom->Clicked(200, 160));
+}
+
+// The top row of ink in the rectangle; -1 without ink.
+int InkTop(TAxisDraw& F, const TRect& R) {
+  for (int y = R.Top; y < R.Bottom; ++y)
+    for (int x = R.Left; x < R.Right; ++x)
+      if (F.Pixel(x, y) != kWhite) return y;
+  return -1;
+}
+
+// The columns holding ink in the rectangle: first and last.
+std::pair<int, int> InkColumns(TAxisDraw& F, const TRect& R) {
+  int first = -1, last = -1;
+  for (int x = R.Left; x < R.Right; ++x)
+    for (int y = R.Top; y < R.Bottom; ++y)
+      if (F.Pixel(x, y) != kWhite) {
+        if (first == -1) first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+TEST(AxisDraw, ExponentFormRaisesThePowerAndDropsTheE) {
+  TAxisDraw f;
+  const TRect area{150, 90, 330, 160};
+  f.Canvas->Fill(kWhite);
+  f.Bottom->DrawAxisLabel(240, 120, -1, "2E5", nullptr, 0, nullptr, 0);
+  const auto plain = InkColumns(f, area);
+  f.Bottom->GetLabels()->SetExponent(true);
+  f.Canvas->Fill(kWhite);
+  f.Bottom->DrawAxisLabel(240, 120, -1, "2E5", nullptr, 0, nullptr, 0);
+  const auto power = InkColumns(f, area);
+  ASSERT_NE(plain.first, -1);
+  ASSERT_NE(power.first, -1);
+  // "2" and a small raised "5": narrower than "2E5", the power above the "2".
+  EXPECT_LT(power.second - power.first, plain.second - plain.first);
+  const int split = (power.first + power.second) / 2;
+  const int mantissaTop = InkTop(f, TRect{power.first, area.Top, split, area.Bottom});
+  const int powerTop = InkTop(f, TRect{split + 1, area.Top, power.second + 1, area.Bottom});
+  EXPECT_LT(powerTop, mantissaTop);
+}
+
+TEST(AxisDraw, BackShapeSpansTheAxisBelowTheLine) {
+  TAxisDraw f;
+  f.Bottom->GetShape()->SetVisible(true);
+  f.Bottom->GetShape()->SetColor(0xFFE0E0);
+  f.Draw();
+  const TRect& b = f.Bottom->GetShape()->ShapeBounds;
+  EXPECT_EQ(b.Left, f.Bottom->IStartPos);
+  EXPECT_EQ(b.Right, f.Bottom->IEndPos);
+  EXPECT_EQ(b.Top, f.Bottom->FPosAxis);
+  EXPECT_GT(b.Bottom, b.Top + f.Bottom->SizeLabels());
+  // The labels inside the shape still draw.
+  EXPECT_TRUE(f.Ink(TRect{f.At(40) - 8, 175, f.At(40) + 8, 189}));
+}
+
+TEST(AxisDraw, CustomItemsKeepTheirTurnedCorners) {
+  TAxisDraw f;
+  TAxisItem* item = f.Bottom->GetItems()->Add(50, "Fifty");
+  TAxisLabelsFormat* format = item->GetFormat();
+  f.Draw();
+  const TPoint* r = format->RotatedBounds;
+  const int w = r[1].X - r[0].X, h = r[3].Y - r[0].Y;
+  EXPECT_GT(w, h);
+  EXPECT_EQ(r[2], (TPoint{r[1].X, r[3].Y}));
+  f.Bottom->SetLabelsAngle(90);
+  f.Draw();
+  // Turned a quarter: the corners span the height across and the width along.
+  EXPECT_EQ(std::abs(r[3].X - r[0].X), h);
+  EXPECT_EQ(std::abs(r[1].Y - r[0].Y), w);
+}
+
+TEST(AxisDraw, DepthAxisPlacesItselfByItsSide) {
+  TAxisDraw f;
+  TChartAxis* depth = f.Panel.GetDepthAxis();
+  TChartAxis* top = f.Panel.GetDepthTopAxis();
+  depth->SetZPosition(10);
+  top->SetZPosition(10);
+  const int z = depth->CalcZPos();
+  EXPECT_EQ(depth->DepthAxisAlign(), 0);  // on the other side
+  EXPECT_EQ(depth->DepthAxisPos(), 160 - z);
+  EXPECT_EQ(top->DepthAxisAlign(), 2);
+  EXPECT_EQ(top->DepthAxisPos(), 20 + z);
 }
 
 }  // namespace
