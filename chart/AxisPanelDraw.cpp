@@ -318,7 +318,7 @@ void TCustomAxisPanel::UnclipSeries() {
 }
 
 void TCustomAxisPanel::DrawSeriesMarks(TChartSeries* S) {
-  if (!S->HasMarksToDraw()) return;
+  if (S->Count() == 0 || !S->HasMarksToDraw()) return;
   const bool clip = S->MarksClip();
   if (clip) ClipSeries();
   TCanvas3D* c = GetCanvas();

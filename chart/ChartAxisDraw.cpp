@@ -136,15 +136,21 @@ void TChartAxis::DrawTitle(int X, int Y) {
     t->MoveTo(p);
     t->Draw();
   } else {
-    // A title is no number: the labels' exponent form is off for it.
+    // A title is no number: the labels' exponent form is off for it. The
+    // label drawing sets the format's text, so the title's lines come back.
+    const std::string text = t->GetText();
     FLabels->IExponentOff = true;
+    auto restore = [&] {
+      FLabels->IExponentOff = false;
+      t->SetText(text);
+    };
     try {
       DrawAxisLabel(X, Y, -1, t->GetCaption(), t, IZPos, nullptr, t->GetAngle());
     } catch (...) {
-      FLabels->IExponentOff = false;
+      restore();
       throw;
     }
-    FLabels->IExponentOff = false;
+    restore();
   }
   c->EndEntity();
 }

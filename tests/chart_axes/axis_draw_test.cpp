@@ -233,6 +233,26 @@ TEST(AxisDraw, LeftTitleAtNinetyDegreesHangsLeftOfItsPoint) {
   EXPECT_EQ(t->ShapeBounds.Left, 100 - h / 2 - 3 - int(std::nearbyint(w * 0.5)));
 }
 
+TEST(AxisDraw, TitleInATurnedViewDrawsAsALabelAndKeepsItsLines) {
+  TAxisDraw f;
+  f.Panel.SetView3D(true);
+  TView3DOptions* o = f.Panel.GetView3DOptions();
+  o->SetOrthogonal(false);
+  o->SetRotation(345);
+  o->SetElevation(345);
+  f.Canvas->Begin3D(o, 40);
+  f.Canvas->Fill(kWhite);
+  TChartAxis* left = f.Panel.GetLeftAxis();
+  left->GetLabels()->SetExponent(true);
+  TChartAxisTitle* t = left->GetAxisTitle();
+  t->SetText("Speed\r\nRPM");
+  left->DrawTitle(60, 90);
+  EXPECT_EQ(t->GetText(), "Speed\r\nRPM");
+  EXPECT_TRUE(left->GetLabels()->GetExponent());
+  EXPECT_FALSE(left->GetLabels()->IExponentOff);
+  EXPECT_TRUE(f.Ink(TRect{0, 0, 480, 240}));
+}
+
 TEST(AxisDraw, ManualDrawingRestoresTheScaleAlsoWhenDrawingFails) {
   TAxisDraw f;
   f.Bottom->OnDrawAxis = [](TObject*) { throw std::runtime_error("hook"); };
