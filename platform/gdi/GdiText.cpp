@@ -74,6 +74,9 @@ struct FontEntry {
   cairo_surface_t* Canvas = nullptr;
   cairo_t* Cr = nullptr;
   PangoLayout* Measure = nullptr;
+  // The letter spacing the measuring layout's attributes were made for, in
+  // device pixels (NaN before the first measurement).
+  double MeasureSpacing = std::nan("");
   FontEntry() = default;
   FontEntry(const FontEntry&) = delete;
   FontEntry& operator=(const FontEntry&) = delete;
@@ -217,7 +220,14 @@ BOOL GetTextExtentPoint32W(HDC h, const WCHAR* text, int length, SIZE* size) {
   if (length) {
     std::string utf8 = UTF16ToUTF8(TextOf(text, length));
     pango_layout_set_text(font.Measure, utf8.c_str(), int(utf8.size()));
-    SetTextAttributes(font.Measure, *dc);
+    // Underline and strike-out come with the font; only the extra space
+    // between characters can change, so the attributes are made again
+    // only then.
+    const double spacing = dc->S.CharExtra * std::fabs(dc->ScaleX());
+    if (!(spacing == font.MeasureSpacing)) {
+      SetTextAttributes(font.Measure, *dc);
+      font.MeasureSpacing = spacing;
+    }
     width = LayoutWidth(font.Measure, *dc, false);
   }
   size->cx = LONG(std::lround(width / std::fabs(dc->ScaleX())));
