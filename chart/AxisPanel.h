@@ -100,6 +100,24 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
     return {};
   }
   virtual TComponent* GetDesignOwner() const { return GetOwner(); }
+
+  // ---- the drawing pass
+  void InternalDraw(const TRect& UserRectangle) override;
+  virtual void DoOnAfterDraw();
+  virtual void DoOnBeforeDrawAxes();
+  virtual void DoOnBeforeDrawChart();
+  virtual void DoOnBeforeDrawSeries();
+  // Whether the plane at depth Z is seen from behind, so the walls draw
+  // the bottom axis after the series; never in 2D.
+  virtual bool DrawBackWallAfter(int Z);
+  // Tells the chart's tools and animations about a point of the pass; the
+  // chart keeps neither list yet, so nothing is told here.
+  virtual void BroadcastToolEvent(TChartToolEvent Event);
+  virtual void BroadcastAnimationEvent(TChartToolEvent Event);
+  void DrawAxesSeries();
+  void CalcSize3DWalls();
+  void CalcInvertedRotation();
+  std::string SeriesNameOrIndex(TChartSeries* S) const;
   bool IsValidDataSource(TChartSeries* ASeries, TComponent* AComponent) override;
   // A series source that was ASeries' data source loses its series.
   void RemovedDataSource(TChartSeries* ASeries, TComponent* AComponent) override;
@@ -219,6 +237,25 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
   int FSeriesHeight3D = 0;
 
  private:
+  void ToolsAndAnimations(TChartToolEvent Event);
+  std::vector<TChartSeries*> ActiveSeries() const;
+  void CalcDepthOrders();
+  void LayAxesOut();
+  TRect SeriesMargins(TChartAxis* Axis);
+  void CalcAxesMargins();
+  void DrawAxes();
+  bool ParallelPrecompute(TChartSeries* S) const;
+  void PrecomputeInParallel();
+  void DrawAllSeries();
+  void ClipSeries();
+  void UnclipSeries();
+  void DrawSeriesMarks(TChartSeries* S);
+  void DrawSeries(TChartSeries* S);
+  void DrawSeriesNormal(TChartSeries* S);
+  void DrawSeriesInterleaved(TChartSeries* S);
+  void DrawPointAcrossSeries(TChartSeries* S, int Own, int V);
+  bool FSeriesClipped = false;
+
   TChartAxis* MakeAxis(const char* ID, bool Depth);
   bool HasCustomAxes() const;
   bool HasSeriesGroups() const;

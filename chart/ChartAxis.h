@@ -22,6 +22,11 @@ class TChartCustomAxes;
 class TCustomSeriesList;
 class TChartAxisTitle;
 class TAxisBackShape;
+class TCanvas3D;
+class TCustomTextShape;
+
+// Pixels beyond the axis line that still count as a click on the axis.
+extern int PlotAxisClickGap;
 
 // The smallest step an axis ever uses, and the replacement minimum of a
 // logarithmic axis whose minimum is negative.
@@ -113,7 +118,9 @@ class TChartAxis : public TCollectionItem {
   void SetCalcPosValue();
   int CalcXPosValue(double Value) const { return (this->*FCalcX)(Value); }
   int CalcYPosValue(double Value) const { return (this->*FCalcY)(Value); }
-  int CalcPosValue(double Value) const { return FHorizontal ? CalcXPosValue(Value) : CalcYPosValue(Value); }
+  int CalcPosValue(double Value) const {
+    return FHorizontal ? CalcXPosValue(Value) : CalcYPosValue(Value);
+  }
   double CalcPosPoint(int Value) const { return InternalCalcPosPoint(Value); }
   double InternalCalcPosPoint(int Value) const;
   int CalcSizeValue(double Value) const { return CalcSizeValue(Value, 0); }
@@ -243,6 +250,35 @@ class TChartAxis : public TCollectionItem {
   int GetRectangleEdge(const TRect& R) const;
   int ApplyPosition(int Pos, const TRect& R) const;
 
+  // ---- drawing
+  // Draws the axis (with CalcPosAxis its line is placed on the chart
+  // rectangle first), then its visible sub-axes.
+  void Draw(bool CalcPosAxis);
+  void DrawTitle(int X, int Y);
+  // One label text at X, Y; no Format means the items' common format.
+  void DrawAxisLabel(int X, int Y, int ItemIndex, const std::string& St,
+                     TCustomTextShape* Format = nullptr, int Z = 0, TPlotPicture* Picture = nullptr,
+                     int Angle = 0);
+  void DrawGrids(int NumTicks);
+  void DrawGridLine(int Pos);
+  void DrawLineSegment(int StartPos, int EndPos);
+  int DepthAxisAlign() const;
+  int DepthAxisPos() const;
+  // Drawing outside a pass at given lines; the scale and positions changed
+  // for it come back, also when drawing fails.
+  void CustomDraw(int PosLabels, int PosTitle, int PosAxis, bool GridVisible);
+  void CustomDrawStartEnd(int PosLabels, int PosTitle, int PosAxis, bool GridVisible, int StartPos,
+                          int EndPos);
+  void CustomDrawMinMax(int PosLabels, int PosTitle, int PosAxis, bool GridVisible, double Minimum,
+                        double Maximum, double Increment);
+  void CustomDrawMinMaxStartEnd(int PosLabels, int PosTitle, int PosAxis, bool GridVisible,
+                                double Minimum, double Maximum, double Increment, int StartPos,
+                                int EndPos);
+  // The rectangle the line and labels cover; edges count as inside.
+  TRect AxisRect() const;
+  bool Clicked(int X, int Y);
+  bool Clicked(TPoint P) { return Clicked(P.X, P.Y); }
+
   // ---- hooks
   TAxisDrawLabelEvent OnDrawLabel;
   TAxisOnGetNextLabel OnCalcMaxLabel;
@@ -300,6 +336,28 @@ class TChartAxis : public TCollectionItem {
   bool IsEndStored() const { return FEndPosition != 100; }
   bool IsPercentStored() const { return FPositionPercent != 0; }
   bool IsIncrementStored() const { return FDesiredIncrement != 0; }
+
+  TCanvas3D* Canvas() const;
+  bool Is3D() const;
+  void DrawSubAxes();
+  void DrawBackShape();
+  void DrawAxisTitle();
+  void DrawLineTicksGrid();
+  void DrawLine(int X0, int Y0, int X1, int Y1);
+  void DrawTick(int T, int Offset, int Length);
+  void DrawTicks(TPlotPen* Pen, const char* Entity, int Offset, int Length);
+  void DrawMinorMark(int P, bool AsGrid);
+  void DrawMinorMarks(TPlotPen* Pen, bool AsGrid);
+  void DrawLogMinorMarks(bool AsGrid);
+  void DrawLabels();
+  void DrawOneLabel(int Index, int Pos, const std::string& Text, TAxisLabelsFormat* Format,
+                    TPlotPicture* Picture);
+  void AdjustRotatedBox(TRect& Box, int X, int Y, int W, int H, int Lines, int Angle);
+  void StoreRotatedBounds(TCustomTextShape* Format, const TRect& Box, int Angle);
+  void DrawExponent(TCustomTextShape* Format, const TRect& Box, const std::string& Text, int Z,
+                    int HW);
+  void DrawLabelPicture(const TRect& Box, TPlotPicture* Picture);
+  bool IAlternateFlag = false;
 
   void AddTick(int P) { Tick.push_back(P); }
   void AddLabel(int P, const std::string& Text, TPlotPicture* Picture, double Value,

@@ -128,6 +128,8 @@ class TAxisLabels : public TPersistent {
 
   int IHeightFactor = 0;
   int IMaxImageHeight = 0;
+  // Set while the axis title draws as a label, which has no exponent form.
+  bool IExponentOff = false;
   TChartAxis* Axis = nullptr;
 
  private:

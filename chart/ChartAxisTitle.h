@@ -45,6 +45,10 @@ class TAxisLabelsFormat : public TCustomTextShape {
   explicit TAxisLabelsFormat(TCustomPlotPanel* AOwner = nullptr);
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
+
+  // The corners of the last label drawn in this format, turned with it
+  // (for hit tests of custom items).
+  TPoint RotatedBounds[4];
 };
 
 // Drawn behind the labels as a 3D box; invisible until asked for.

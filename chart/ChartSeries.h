@@ -302,6 +302,14 @@ class TChartSeries : public TCustomChartSeries {
   virtual bool DrawSeriesAscending() const;
   void DoBeforeDrawValues();
   void DoAfterDrawValues();
+  // The point marks, as the chart's drawing pass asks for them: whether
+  // there are visible marks on at least one point, whether they draw after
+  // every series, whether they clip to the chart, and drawing them. A series
+  // without marks answers no.
+  virtual bool HasMarksToDraw() const { return false; }
+  virtual bool MarksOnTop() const { return false; }
+  virtual bool MarksClip() const { return false; }
+  virtual void DrawMarks() {}
 
   // ---- depth
   virtual void CalcZOrder();

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #include "platform/gdi/GdiInternal.h"
 #include "platform/gdiplus/GdiPlusFont.h"
@@ -57,42 +60,122 @@ double EmPixels(const DC& dc, const LOGFONTW& lf) {
   return cell > 0 ? lf.lfHeight * scale * 100 / cell : lf.lfHeight * scale;
 }
 
-// A layout of the text in the DC's font, with its device metrics.
+// What a font costs to set up once: its Pango description (the family
+// looked up), its metrics and a layout kept for measuring. Entries are kept
+// per thread, since Pango's default font map is per thread, and keyed by
+// the whole logical font and the device scale, so selecting another font
+// finds (or makes) another entry and a changed font is never measured with
+// a stale one.
+struct FontEntry {
+  LOGFONTW Log{};
+  double ScaleY = 0;
+  PangoFontDescription* Description = nullptr;
+  double Ascent = 0, Height = 0;
+  cairo_surface_t* Canvas = nullptr;
+  cairo_t* Cr = nullptr;
+  PangoLayout* Measure = nullptr;
+  // The letter spacing the measuring layout's attributes were made for, in
+  // device pixels (NaN before the first measurement).
+  double MeasureSpacing = std::nan("");
+  FontEntry() = default;
+  FontEntry(const FontEntry&) = delete;
+  FontEntry& operator=(const FontEntry&) = delete;
+  ~FontEntry() {
+    if (Measure) g_object_unref(Measure);
+    if (Cr) cairo_destroy(Cr);
+    if (Canvas) cairo_surface_destroy(Canvas);
+    if (Description) pango_font_description_free(Description);
+  }
+};
+
+// The font options every text layout uses: unhinted metrics, and no
+// antialiasing for non-antialiased fonts.
+void SetFontOptions(PangoLayout* layout, const LOGFONTW& lf) {
+  cairo_font_options_t* fo = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_antialias(
+      fo, lf.lfQuality == NONANTIALIASED_QUALITY ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
+  pango_cairo_context_set_font_options(pango_layout_get_context(layout), fo);
+  pango_layout_context_changed(layout);
+  cairo_font_options_destroy(fo);
+}
+
+std::unique_ptr<FontEntry> MakeFontEntry(const DC& dc, const LOGFONTW& lf) {
+  auto e = std::make_unique<FontEntry>();
+  e->Log = lf;
+  e->ScaleY = dc.ScaleY();
+  e->Description = Describe(lf, EmPixels(dc, lf));
+  Metrics m = MetricsOf(e->Description);
+  e->Ascent = std::ceil(m.Ascent);
+  e->Height = e->Ascent + std::ceil(m.Descent);
+  e->Canvas = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  e->Cr = cairo_create(e->Canvas);
+  e->Measure = pango_cairo_create_layout(e->Cr);
+  SetFontOptions(e->Measure, lf);
+  pango_layout_set_font_description(e->Measure, e->Description);
+  return e;
+}
+
+// The entry of the DC's selected font; the most recently used entries are
+// kept at the front, and the least recently used one goes beyond 16 fonts.
+FontEntry& FontOf(const DC& dc) {
+  constexpr size_t kKept = 16;
+  thread_local std::vector<std::unique_ptr<FontEntry>> entries;
+  const LOGFONTW& lf = dc.S.CurFont->Log;
+  const double scaleY = dc.ScaleY();
+  auto same = [&](const std::unique_ptr<FontEntry>& e) {
+    return e->ScaleY == scaleY && std::memcmp(&e->Log, &lf, sizeof lf) == 0;
+  };
+  auto it = std::find_if(entries.begin(), entries.end(), same);
+  if (it == entries.end()) {
+    if (entries.size() >= kKept) entries.pop_back();
+    entries.insert(entries.begin(), MakeFontEntry(dc, lf));
+  } else if (it != entries.begin()) {
+    std::rotate(entries.begin(), it, it + 1);
+  }
+  return *entries.front();
+}
+
+// Underline, strike-out and the extra space between characters.
+void SetTextAttributes(PangoLayout* layout, const DC& dc) {
+  const LOGFONTW& lf = dc.S.CurFont->Log;
+  PangoAttrList* attrs = pango_attr_list_new();
+  if (lf.lfUnderline)
+    pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (lf.lfStrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+  if (dc.S.CharExtra)
+    pango_attr_list_insert(attrs, pango_attr_letter_spacing_new(
+                                      int(dc.S.CharExtra * std::fabs(dc.ScaleX()) * PANGO_SCALE)));
+  pango_layout_set_attributes(layout, attrs);
+  pango_attr_list_unref(attrs);
+}
+
+// The text's width in device pixels on a layout holding it.
+double LayoutWidth(PangoLayout* layout, const DC& dc, bool empty) {
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  // The extra space follows every character, the last one included.
+  return std::round(double(logical.width) / PANGO_SCALE +
+                    (empty ? 0 : dc.S.CharExtra * std::fabs(dc.ScaleX())));
+}
+
+// A layout of the text in the DC's font, with its device metrics, for
+// drawing (it is updated to the cairo context it is shown on).
 struct Layout {
   Layout(const DC& dc, const std::u16string& text) {
     const LOGFONTW& lf = dc.S.CurFont->Log;
+    FontEntry& font = FontOf(dc);
     Canvas = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     Cr = cairo_create(Canvas);
     L = pango_cairo_create_layout(Cr);
-    cairo_font_options_t* fo = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_antialias(
-        fo, lf.lfQuality == NONANTIALIASED_QUALITY ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
-    pango_cairo_context_set_font_options(pango_layout_get_context(L), fo);
-    pango_layout_context_changed(L);
-    cairo_font_options_destroy(fo);
-    PangoFontDescription* d = Describe(lf, EmPixels(dc, lf));
-    pango_layout_set_font_description(L, d);
-    Metrics m = MetricsOf(d);
-    pango_font_description_free(d);
-    Ascent = std::ceil(m.Ascent);
-    Height = Ascent + std::ceil(m.Descent);
+    SetFontOptions(L, lf);
+    pango_layout_set_font_description(L, font.Description);
+    Ascent = font.Ascent;
+    Height = font.Height;
     std::string utf8 = UTF16ToUTF8(text);
     pango_layout_set_text(L, utf8.c_str(), int(utf8.size()));
-    PangoAttrList* attrs = pango_attr_list_new();
-    if (lf.lfUnderline)
-      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (lf.lfStrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-    if (dc.S.CharExtra)
-      pango_attr_list_insert(attrs, pango_attr_letter_spacing_new(int(
-                                        dc.S.CharExtra * std::fabs(dc.ScaleX()) * PANGO_SCALE)));
-    pango_layout_set_attributes(L, attrs);
-    pango_attr_list_unref(attrs);
-    PangoRectangle logical;
-    pango_layout_get_extents(L, nullptr, &logical);
-    // The extra space follows every character, the last one included.
-    Width = std::round(double(logical.width) / PANGO_SCALE +
-                       (text.empty() ? 0 : dc.S.CharExtra * std::fabs(dc.ScaleX())));
+    SetTextAttributes(L, dc);
+    Width = LayoutWidth(L, dc, text.empty());
     Text = utf8;
   }
   ~Layout() {
@@ -131,9 +214,24 @@ void AlignOffset(UINT align, const Layout& lay, double& ox, double& oy) {
 BOOL GetTextExtentPoint32W(HDC h, const WCHAR* text, int length, SIZE* size) {
   auto dc = DCOf(h);
   if (!dc || !size || length < 0) return FALSE;
-  Layout lay(*dc, TextOf(text, length));
-  size->cx = LONG(std::lround((length ? lay.Width : 0) / std::fabs(dc->ScaleX())));
-  size->cy = LONG(std::lround(lay.Height / std::fabs(dc->ScaleY())));
+  // Measuring reuses the font's kept layout: no family look-up, no new layout.
+  FontEntry& font = FontOf(*dc);
+  double width = 0;
+  if (length) {
+    std::string utf8 = UTF16ToUTF8(TextOf(text, length));
+    pango_layout_set_text(font.Measure, utf8.c_str(), int(utf8.size()));
+    // Underline and strike-out come with the font; only the extra space
+    // between characters can change, so the attributes are made again
+    // only then.
+    const double spacing = dc->S.CharExtra * std::fabs(dc->ScaleX());
+    if (!(spacing == font.MeasureSpacing)) {
+      SetTextAttributes(font.Measure, *dc);
+      font.MeasureSpacing = spacing;
+    }
+    width = LayoutWidth(font.Measure, *dc, false);
+  }
+  size->cx = LONG(std::lround(width / std::fabs(dc->ScaleX())));
+  size->cy = LONG(std::lround(font.Height / std::fabs(dc->ScaleY())));
   return TRUE;
 }
 

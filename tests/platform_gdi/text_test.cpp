@@ -113,5 +113,33 @@ TEST(GdiText, MappingScalesTheFont) {
   EXPECT_NEAR(two.cx, one.cx, 2);
 }
 
+// Measuring keeps each font's layout; selecting another font must measure
+// in that font, and going back must give the first extent again.
+TEST(GdiText, ExtentFollowsTheSelectedFont) {
+  Canvas c(10, 10);
+  c.Select(MakeFont(-10));
+  SIZE small, big, bold, again;
+  GetTextExtentPoint32W(c.Dc, u"Chart", 5, &small);
+  c.Select(MakeFont(-20));
+  GetTextExtentPoint32W(c.Dc, u"Chart", 5, &big);
+  EXPECT_NEAR(big.cx, 2 * small.cx, 2);
+  EXPECT_GT(big.cy, small.cy * 3 / 2);
+  LOGFONTW lf;
+  lf.lfHeight = -20;
+  lf.lfWeight = FW_BOLD;
+  const char16_t face[] = u"Arial";
+  std::copy(std::begin(face), std::end(face), lf.lfFaceName);
+  c.Select(CreateFontIndirectW(&lf));
+  GetTextExtentPoint32W(c.Dc, u"Chart", 5, &bold);
+  EXPECT_GT(bold.cx, big.cx);
+  c.Select(MakeFont(-10));
+  GetTextExtentPoint32W(c.Dc, u"Chart", 5, &again);
+  EXPECT_EQ(again.cx, small.cx);
+  EXPECT_EQ(again.cy, small.cy);
+  GetTextExtentPoint32W(c.Dc, u"", 0, &again);
+  EXPECT_EQ(again.cx, 0);
+  EXPECT_EQ(again.cy, small.cy);
+}
+
 }  // namespace
 }  // namespace gdi_test

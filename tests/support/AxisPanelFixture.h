@@ -1,16 +1,34 @@
 #pragma once
-// An axis panel whose walls, titles and legend do nothing: it counts its
-// repaints and takes a palette colour as free when no other series uses it.
+// An axis panel without walls or legend: its titles-and-legend slot draws
+// a top and a foot title (empty, so invisible, until given lines), its
+// walls take only the room of the depth, it counts its repaints and takes a palette
+// colour as free when no other series uses it.
+
+#include <memory>
 
 #include "chart/AxisPanel.h"
+#include "chart/ChartTitle.h"
 
 class TTestAxisPanel : public TCustomAxisPanel {
  public:
-  explicit TTestAxisPanel(TComponent* AOwner = nullptr) : TCustomAxisPanel(AOwner) {}
+  explicit TTestAxisPanel(TComponent* AOwner = nullptr)
+      : TCustomAxisPanel(AOwner),
+        Title(std::make_unique<TChartTitle>(this)),
+        Foot(std::make_unique<TChartFootTitle>(this)) {}
 
-  void CalcWallsRect() override {}
+  // The 3D sizes, and room for the depth at the top right.
+  void CalcWallsRect() override {
+    CalcSize3DWalls();
+    ChartRect.Right -= Width3D;
+    ChartRect.Top += Height3D;
+    ReCalcWidthHeight();
+  }
   int CalcWallSize(TChartAxis*) override { return 0; }
-  void DrawTitlesAndLegend(bool) override {}
+  void DrawTitlesAndLegend(bool BeforeSeries) override {
+    if (!BeforeSeries) return;
+    Title->DrawTitle();
+    Foot->DrawTitle();
+  }
   void DrawLegendShape(const TRect&, TGraphic*) override {}
   void DrawWalls() override {}
   bool IsFreeSeriesColor(TColor AColor, bool, TChartSeries* ASeries) override {
@@ -37,4 +55,6 @@ class TTestAxisPanel : public TCustomAxisPanel {
   }
 
   int Repaints = 0;
+  std::unique_ptr<TChartTitle> Title;
+  std::unique_ptr<TChartFootTitle> Foot;
 };
