@@ -14,6 +14,7 @@
 #include "controls/zr_combo_box.h"
 #include "controls/zr_hud_lists.h"
 #include "controls/zr_image_list_box.h"
+#include "controls/zr_image_thread.h"
 #include "controls/zr_objects_text.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Thread.h"
@@ -148,6 +149,31 @@ TEST_F(ImageListBoxTest, AListFreedWhileLoadsRunWaitsForItsLoaders) {
   // Hand-overs still queued for the freed entries must not run.
   CheckSynchronize();
   EXPECT_FALSE(SynchronizePending());
+}
+
+TEST_F(ImageListBoxTest, ALoaderHandsOverOnlyToALiveImage) {
+  const std::string file = Picture("p.png", 40, 20, 0xFF102030);
+  struct {
+    const char* Name;
+    std::string File;
+    bool FreeFirst, Stop, Arrives;
+  } cases[] = {{"live", file, false, false, true},
+               {"image freed before the load", file, true, false, false},
+               {"told to stop", file, false, true, false},
+               {"missing file", file + ".gone.png", false, false, false}};
+  for (const auto& c : cases) {
+    auto* image = new TzrImage(&Owner);
+    image->SetBounds(0, 0, 20, 20);
+    TzrImageThread loader(image, c.File, true);
+    if (c.FreeFirst) delete image;
+    loader.Start();
+    if (c.Stop) loader.Terminate();
+    loader.WaitFor();
+    EXPECT_EQ(loader.GetHandedOver(), c.Arrives) << c.Name;
+    if (c.FreeFirst) continue;
+    EXPECT_EQ(image->GetBitmap()->IsEmpty(), !c.Arrives) << c.Name;
+    if (c.Arrives) EXPECT_EQ(image->GetBitmap()->GetWidth(), 20) << "fitted into the image";
+  }
 }
 
 TEST_F(ImageListBoxTest, ShowFileNameAffectsEntriesAddedAfterwardsOnly) {
