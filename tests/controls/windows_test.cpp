@@ -242,7 +242,11 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "iconconfirmation",
                                            "iconinformation",
                                            "iconwarning",
-                                           "iconerror"};
+                                           "iconerror",
+                                           "treeviewstyle",
+                                           "treeviewitemstyle",
+                                           "treeviewexpanderbuttonstyle",
+                                           "imagelistboxitemstyle"};
   EXPECT_EQ(names, wanted);
 }
 
