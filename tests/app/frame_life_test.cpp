@@ -179,6 +179,18 @@ TEST(MainWindowLife, CreateActivateAndDestroy) {
          // The firmware lists were dropped down, and no popup is left open.
          EXPECT_TRUE(OpenPopups == nullptr || OpenPopups->empty());
        }},
+      {"a failure while the texts are applied is dropped and the start goes on",
+       "[common]\r\nlang=0\r\nengDATALINK1=Link box\r\n",
+       [](TLife& l) {
+         l.Form = std::make_unique<TfrmInterface>(nullptr);
+         l.Form->FindComponent("tabImage1")->SetName("tabImageGone");  // pictures fail
+         ASSERT_NO_THROW(l.Form->DoCreate());
+         EXPECT_EQ(l.Form->DATALINK1->GetCaption(), "Link box");  // applied before it
+         // The English captions after the pictures were not reached.
+         EXPECT_NE(UTF16ToUTF8(l.Form->Label1->GetText()), "ESC Speed Controller");
+         EXPECT_TRUE(l.Form->DATALINK1->GetChecked());  // the steps after it ran
+         EXPECT_TRUE(l.Form->tabLayout[0]->GetVisible());
+       }},
       {"no link tick before the create handler has ended", common,
        [](TLife& l) {
          l.Form = std::make_unique<TfrmInterface>(nullptr);
