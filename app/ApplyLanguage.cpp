@@ -5,7 +5,6 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -49,7 +48,6 @@ bool DemoValue(const std::string& text) {
   if (strcasecmp(text.c_str(), "false") == 0) return false;
   if (text.empty()) return false;
   char* end = nullptr;
-  errno = 0;
   const double number = std::strtod(text.c_str(), &end);
   if (*end != '\0') return false;
   return number != 0;
