@@ -146,6 +146,7 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "transparentcirclebuttonstyle",
                                            "popupboxstyle",
                                            "labelstyle",
+                                           "labelstyle2",
                                            "valuelabelstyle",
                                            "sizegripstyle",
                                            "CloseButtonStyle",
