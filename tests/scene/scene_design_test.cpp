@@ -8,7 +8,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "controls/zr_controls_register.h"
+#include "controls/zr_lists_register.h"
 #include "platform/rtl/Streams.h"
+#include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_bitmap.h"
@@ -21,6 +24,26 @@
 #include "tests/scene/visual_scene.h"
 
 namespace {
+
+// Writes a scene canvas as build/gallery/<Name>.png.
+void SaveCanvas(TzrCanvas* C, const std::string& Name) {
+  const auto folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(folder);
+  TzrBitmap bitmap(C->GetWidth(), C->GetHeight());
+  std::memcpy(bitmap.GetStartLine(), C->GetBufferBits(),
+              size_t(C->GetWidth()) * size_t(C->GetHeight()) * 4);
+  TzrPngFilter png;
+  png.SaveToFile((folder / (Name + ".png")).string(), bitmap, "");
+}
+
+// A node of a registered class by name, owned by Owner, under Parent.
+TzrVisualObject* Make(const char* ClassName, TComponent* Owner, TzrObject* Parent) {
+  auto* node = dynamic_cast<TzrVisualObject*>(GetClass(ClassName)->Create(Owner));
+  node->SetParent(Parent);
+  return node;
+}
+
+std::string Text(TObject* Node) { return GetPropValue(Node, "Text").ToString(); }
 
 class TTestDesigner : public TzrDesigner {
  public:
@@ -35,8 +58,14 @@ class TTestDesigner : public TzrDesigner {
   bool IsSelected(TComponent*, TObject*) override { return false; }
   void AddScene(IzoRurev*) override {}
   void RemoveScene(IzoRurev*) override {}
+  void EditStyle(TzrResources* Res, const std::string& ASelected) override {
+    EditedSheet = Res;
+    EditedStyle = ASelected;
+  }
   std::vector<TzrObject*> Selections;
   int Modifications = 0, Names = 0;
+  TzrResources* EditedSheet = nullptr;
+  std::string EditedStyle;
 };
 
 class SceneDesignTest : public VisualTest {
@@ -45,6 +74,9 @@ class SceneDesignTest : public VisualTest {
     VisualTest::SetUpTestSuite();
     Application->Initialize();
     InitializeScene();
+    // The tab-order editor makes its HUD window, list and buttons by name.
+    RegisterStandardControls();
+    RegisterListControls();
   }
 
  protected:
@@ -63,6 +95,9 @@ class SceneDesignTest : public VisualTest {
   ~SceneDesignTest() override {
     zrDesigner = nullptr;
     PopupMenuHook = nullptr;
+    DesignModalHook = nullptr;
+    FileDialogHook = nullptr;
+    MessageBoxHook = nullptr;
   }
 
   // Opens the popup with a right click at (X, Y); the hook clicks the item
@@ -382,6 +417,185 @@ TEST_F(SceneDesignTest, TabOrderUpAndDownMoveInTheTabList) {
   EXPECT_EQ(View->doDesignTabOrderRebuildList(), (L{"B", "TTestShape", "A"}));
   EXPECT_EQ(View->doDesignTabOrderBtnClick(2, false), 2);  // already last
   EXPECT_EQ(a->GetTabOrder(), 2);
+}
+
+// The editor from the popup: a borderless 400 x 300 form whose transparent
+// scene holds the HUD window, the list of siblings (starting at the
+// selection) and the Up and Down buttons, pressed here with the mouse.
+TEST_F(SceneDesignTest, TabOrderEditorMovesTheChosenNode) {
+  auto* a = Box(10, 10, 20, 20);
+  a->SetName("A");
+  auto* b = Box(40, 10, 20, 20);
+  b->SetName("B");
+  auto* c = Box(70, 10, 20, 20);
+  b->SetCanFocused(true);
+  View->SetSelected(c);
+  RightClick(80, 20);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Tab Order..."), 0);  // cannot focus
+  View->SetSelected(b);
+  int shown = 0;
+  std::vector<std::vector<std::string>> lists;
+  DesignModalHook = [&](TForm& F) {
+    ++shown;
+    EXPECT_EQ(F.GetBorderStyle(), bsNone);
+    EXPECT_EQ(F.GetClientWidth(), 400);
+    EXPECT_EQ(F.GetClientHeight(), 300);
+    auto* scene = dynamic_cast<TzoRurev*>(F.Controls(0));
+    EXPECT_TRUE(scene && scene->GetTransparencyValue());
+    if (!scene) return int(mrNone);
+    scene->CreateEmbedded(400, 300, [](TObject*) {});
+    scene->SetBounds(0, 0, 400, 300);
+    auto* window = dynamic_cast<TzrVisualObject*>(scene->GetRoot());
+    EXPECT_EQ(window->ClassType()->Name(), "TzrHudWindow");
+    EXPECT_EQ(Text(window), "TabOrder Editor");
+    TzrObject* list = nullptr;
+    std::vector<TzrVisualObject*> buttons;
+    for (int i = 0; i < window->GetChildrenCount(); ++i) {
+      TzrObject* child = window->GetChild(i);
+      if (child->ClassType()->Name() == "TzrHudListBox") list = child;
+      if (child->ClassType()->Name() == "TzrHudButton") buttons.push_back(child->GetVisual());
+    }
+    EXPECT_NE(list, nullptr);
+    EXPECT_EQ(buttons.size(), 2u);
+    if (!list || buttons.size() != 2) return int(mrNone);
+    EXPECT_EQ(Text(buttons[0]), "Up");
+    EXPECT_EQ(buttons[0]->GetBoundsRect().Left + buttons[0]->GetPosition()->GetX(), 330);
+    EXPECT_FLOAT_EQ(buttons[1]->GetPosition()->GetY(), 90);
+    auto items = [&] {
+      std::vector<std::string> names;
+      TzrObject* holder = list;
+      std::function<void(TzrObject*)> walk = [&](TzrObject* n) {
+        for (int i = 0; i < n->GetChildrenCount(); ++i) {
+          if (n->GetChild(i)->ClassType()->Name() == "TzrListBoxItem")
+            names.push_back(Text(n->GetChild(i)));
+          else
+            walk(n->GetChild(i));
+        }
+      };
+      walk(holder);
+      names.push_back(std::to_string(GetPropValue(list, "ItemIndex").ToInt64()));
+      return names;
+    };
+    lists.push_back(items());
+    auto click = [&](TzrVisualObject* Button) {
+      const TzrPoint p = Button->LocalToAbsolute({25, 13});
+      scene->MouseDown(mbLeft, ssLeft, int(p.X), int(p.Y));
+      scene->MouseUp(mbLeft, 0, int(p.X), int(p.Y));
+    };
+    click(buttons[0]);  // Up: B first
+    lists.push_back(items());
+    click(buttons[0]);  // already first
+    lists.push_back(items());
+    click(buttons[1]);
+    click(buttons[1]);  // Down twice: B last
+    lists.push_back(items());
+    scene->UpdateBuffer();
+    SaveCanvas(scene->GetCanvas(), "scene_design_tab_order");
+    return int(mrOk);
+  };
+  RightClick(50, 20, {"Tab Order..."});
+  EXPECT_EQ(shown, 1);
+  using L = std::vector<std::string>;
+  ASSERT_EQ(lists.size(), 4u);
+  EXPECT_EQ(lists[0], (L{"A", "B", "TTestShape", "1"}));
+  EXPECT_EQ(lists[1], (L{"B", "A", "TTestShape", "0"}));
+  EXPECT_EQ(lists[2], (L{"B", "A", "TTestShape", "0"}));
+  EXPECT_EQ(lists[3], (L{"A", "TTestShape", "B", "2"}));
+  EXPECT_EQ(b->GetTabOrder(), 2);
+  EXPECT_EQ(a->GetTabOrder(), 0);
+}
+
+// "Load From File..." reads the chosen file into the selection, renamed by
+// the designer; a file that holds no stream is reported and adds nothing,
+// and a cancelled dialog does nothing.
+TEST_F(SceneDesignTest, LoadFromFileGoesThroughTheOpenDialog) {
+  auto* panel = Box(10, 10, 200, 200);
+  const auto folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "scene_design";
+  std::filesystem::create_directories(folder);
+  const std::string good = (folder / "shape.zr").string(), bad = (folder / "bad.zr").string();
+  {
+    TStringList text;
+    text.SetText(
+        "object Shape: TzrRectangle\r\n  Position.Point = '(5,6)'\r\n  Width = 30\r\n"
+        "  Height = 20\r\nend\r\n");
+    text.SaveToFile(good);
+    TStringList junk;
+    junk.SetText("not an object stream\r\n");
+    junk.SaveToFile(bad);
+  }
+  std::string file, filter;
+  FileDialogHook = [&](TFileDialog& D) {
+    filter = D.GetFilter();
+    D.SetFileName(file);
+    return !file.empty();
+  };
+  std::vector<std::string> errors;
+  MessageBoxHook = [&](const TMessageBoxRequest& R) {
+    errors.push_back(R.Text);
+    return 1;
+  };
+  View->SetSelected(panel);
+  file = good;
+  RightClick(50, 50, {"Load From File..."});
+  EXPECT_EQ(filter, "ZORurev Files|*.zorurev;*.zr");
+  ASSERT_EQ(panel->GetChildrenCount(), 1);
+  auto* loaded = dynamic_cast<TzrVisualObject*>(panel->GetChild(0));
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->ClassType()->Name(), "TzrRectangle");
+  EXPECT_FLOAT_EQ(loaded->GetWidth(), 30);
+  EXPECT_EQ(loaded->GetName().rfind("TzrRectangle", 0), 0u);
+  EXPECT_EQ(View->GetSelected(), loaded);
+  EXPECT_TRUE(errors.empty());
+  View->SetSelected(panel);
+  for (const std::string& f : {bad, (folder / "missing.zr").string()}) {
+    file = f;
+    RightClick(50, 50, {"Load From File..."});
+  }
+  EXPECT_EQ(errors.size(), 2u);
+  file.clear();
+  RightClick(50, 50, {"Load From File..."});
+  EXPECT_EQ(panel->GetChildrenCount(), 1);
+  EXPECT_EQ(errors.size(), 2u);
+}
+
+// Style editing gives the scene a sheet and moves the control's style (and
+// the styles of the controls inside it) into it under the custom or the
+// class-derived names; the designer's style editor opens on the name.
+TEST_F(SceneDesignTest, StyleEditingMovesStylesIntoTheScenesSheet) {
+  auto* shape = Box(300, 10, 50, 50);
+  View->SetSelected(shape);
+  RightClick(320, 30);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Edit Custom Style..."), 0);
+  TzrVisualObject* panel = Make("TzrPanel", &Form, Top);
+  panel->SetBounds(10, 10, 200, 150);
+  panel->SetName("Panel1");
+  TzrVisualObject* button = Make("TzrButton", &Form, panel);
+  button->SetBounds(10, 10, 80, 24);
+  View->SetSelected(panel);
+  RightClick(150, 130);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Edit Default Style..."), 1);
+  ASSERT_EQ(View->GetStyle(), nullptr);
+  RightClick(150, 130, {"Edit Custom Style..."});
+  TzrResources* sheet = View->GetStyle();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->GetName(), "TzrResources1");
+  EXPECT_EQ(sheet->GetRoot()->ClassType()->Name(), "TzrBackground");
+  EXPECT_EQ(Designer.EditedSheet, sheet);
+  EXPECT_EQ(Designer.EditedStyle, "Panel1Style");
+  EXPECT_EQ(GetPropValue(panel, "Resource").ToString(), "Panel1Style");
+  EXPECT_EQ(GetPropValue(button, "Resource").ToString(), "Panel1ButtonStyle");
+  TzrObject* moved = sheet->GetRoot()->FindResource("Panel1Style");
+  ASSERT_NE(moved, nullptr);
+  EXPECT_FALSE(moved->GetVisual()->GetLocked());
+  ASSERT_NE(sheet->GetRoot()->FindResource("Panel1ButtonStyle"), nullptr);
+  // The panel now shows the sheet's style: a change there reaches it.
+  EXPECT_EQ(dynamic_cast<TzrControl*>(panel)->GetStyleName(), "Panel1Style");
+  // The default names follow the classes; the sheet is kept.
+  RightClick(150, 130, {"Edit Default Style..."});
+  EXPECT_EQ(View->GetStyle(), sheet);
+  EXPECT_EQ(Designer.EditedStyle, "PanelStyle");
+  EXPECT_NE(sheet->GetRoot()->FindResource("PanelStyle"), nullptr);
+  EXPECT_NE(sheet->GetRoot()->FindResource("ButtonStyle"), nullptr);
 }
 
 TEST_F(SceneDesignTest, CopyAndPasteAreRenamedByTheDesigner) {
