@@ -227,6 +227,11 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
 
   // ---- design time (zr_scene_design.cpp)
   void SetSelected(TzrVisualObject* Value);
+  // The nodes Ctrl-clicked besides the selection: the multiple selection.
+  const std::vector<TzrVisualObject*>& GetSelection() const { return FSelection; }
+  // Fired whenever the selection changes by the mouse, an insert or
+  // SetSelected.
+  void SetDesignChangeSelection(TNotifyEvent Value) { FDesignChangeSelection = std::move(Value); }
   // Toward zero onto the grid while grid snapping is on.
   float SnapToGridValue(float Value) const;
   float GetSnapGridSize() const { return FSnapGridSize; }
@@ -326,6 +331,12 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DesignResize(const TzrPoint& At);
   void DesignRotate(const TzrPoint& At);
   void DesignDelete();
+  // A Ctrl press on Node: it joins the multiple selection, or, already in
+  // it, trades places with the selection.
+  void DesignSelectMore(TzrVisualObject* Node);
+  void ClearDesignSelection();
+  void ChangeSelection();
+  void PaintMultiFrame(TzrVisualObject* Node);
   // Refills the tab-order editor's list and makes Index current.
   void FillTabOrderList(TzrVisualObject* List, int Index);
   void AdoptDesignSubtree(TzrObject* Node, TzrObject* Target);
@@ -357,6 +368,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FSelected = nullptr;
   TzrVisualObject* FDesignPlaceObject = nullptr;
   std::vector<TzrVisualObject*> FDesignGridLines;
+  std::vector<TzrVisualObject*> FSelection;
+  TNotifyEvent FDesignChangeSelection;
   TzrDesignHandle FDesignMode = dhNone;
   TzrDesignHandle FHotHandle = dhNone;
   bool FMoving = false;

@@ -133,6 +133,7 @@ void TzrCustomScene::InsertObject(const std::string& ClassName) {
     node->SetName(zrDesigner->UniqueName(form, ClassName));
     zrDesigner->AddObject(node);
     zrDesigner->SelectObject(form, node, {});
+    ChangeSelection();
     zrDesigner->Modified(form);
   }
   TzrVisualObject* visual = node->GetIsVisual() ? node->GetVisual() : nullptr;

@@ -692,6 +692,120 @@ TEST_F(SceneDesignTest, GalleryOfTheOverlay) {
   EXPECT_EQ(bits[(60 - 10) * c->GetWidth() + 222] & 0xFFFFFF, 0x5B91DEu);
 }
 
+// Ctrl adds nodes to the multiple selection, which the designer gets with
+// the selection; Ctrl on a member trades its place with the selection, and a
+// plain press empties it. build/gallery/scene_design_multi.png shows it.
+TEST_F(SceneDesignTest, CtrlBuildsTheMultipleSelection) {
+  View->GetFill()->SetStyle(zrBrushSolid);
+  View->GetFill()->SetSolidColor(0xFFF4F4F4);
+  auto* a = Box(30, 40, 80, 50);
+  auto* b = Box(150, 40, 80, 50);
+  auto* c = Box(270, 40, 80, 50);
+  auto* d = Box(150, 160, 120, 60);
+  for (auto* n : {a, b, c, d}) n->GetFill()->SetSolidColor(0xFFB0C8E0);
+  int changes = 0;
+  View->SetDesignChangeSelection([&](TObject*) { ++changes; });
+  std::vector<TzrObject*> told;
+  struct TRecording : TTestDesigner {
+    std::vector<TzrObject*>* Told;
+    void SelectObject(TComponent* F, TzrObject* O, const std::vector<TzrObject*>& M) override {
+      TTestDesigner::SelectObject(F, O, M);
+      *Told = M;
+    }
+  } designer;
+  designer.Told = &told;
+  zrDesigner = &designer;
+  Press(50, 60);
+  Release(50, 60);
+  EXPECT_EQ(changes, 1);
+  Press(170, 60, ssLeft | ssCtrl);
+  Release(170, 60);
+  Press(290, 60, ssLeft | ssCtrl);
+  Release(290, 60);
+  EXPECT_EQ(View->GetSelected(), a);
+  using V = std::vector<TzrVisualObject*>;
+  EXPECT_EQ(View->GetSelection(), (V{b, c}));
+  EXPECT_EQ(told, (std::vector<TzrObject*>{b, c}));
+  EXPECT_EQ(designer.Selections.back(), a);
+  EXPECT_FALSE(View->GetMoving());  // a Ctrl press does not drag
+  Press(170, 60, ssLeft | ssCtrl);  // a member: it trades places with the selection
+  Release(170, 60);
+  EXPECT_EQ(View->GetSelected(), b);
+  EXPECT_EQ(View->GetSelection(), (V{a, c}));
+  View->UpdateBuffer();
+  SaveCanvas(View->GetCanvas(), "scene_design_multi");
+  const TzrColor* bits = View->GetCanvas()->GetBufferBits();
+  const int w = View->GetCanvas()->GetWidth();
+  // The dashed frames of the members: some of the top edge's pixels are blue.
+  int blue = 0;
+  for (int x = 272; x < 348; ++x) blue += (bits[40 * w + x] & 0xFFFFFF) == 0x1072C5;
+  EXPECT_GT(blue, 10);
+  delete c;  // a freed member leaves the selection
+  EXPECT_EQ(View->GetSelection(), (V{a}));
+  Press(170, 180);  // a plain press: only d
+  Release(170, 180);
+  EXPECT_EQ(View->GetSelected(), d);
+  EXPECT_TRUE(View->GetSelection().empty());
+  zrDesigner = &Designer;
+}
+
+// Moves go through the parent's frame, resizes through the selection's:
+// in a scaled or turned parent, or on a scaled or turned selection, the
+// node follows the pointer and the corner opposite the grabbed one stays.
+TEST_F(SceneDesignTest, MovesAndResizesInScaledAndTurnedFrames) {
+  View->SetSnapToLines(false);
+  auto* frame = Box(100, 50, 200, 200);
+  frame->GetScale()->SetPoint({2, 2});
+  auto* n = Box(10, 10, 30, 20, frame);
+  Press(130, 80);  // inside n: (120, 70) + (10, 10) * 2 away
+  ASSERT_EQ(View->GetSelected(), n);
+  DragTo(150, 100);
+  Release(150, 100);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX(), 20);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetY(), 20);
+  frame->GetScale()->SetPoint({1, 1});
+  frame->SetRotateAngle(90);  // turned about its centre
+  const TzrPoint start = n->LocalToAbsolute({15, 10});
+  Press(start.X, start.Y);
+  DragTo(start.X + 10, start.Y);  // right on the screen is up in the frame
+  Release(start.X + 10, start.Y);
+  EXPECT_NEAR(n->GetPosition()->GetX(), 20, 0.01);
+  EXPECT_NEAR(n->GetPosition()->GetY(), 10, 0.01);
+  const struct { float Angle, Scale; } frames[] = {{0, 1}, {30, 1}, {0, 2}, {-45, 1.5f}};
+  for (const auto& f : frames) {
+    frame->SetRotateAngle(0);
+    auto* s = Box(40, 40, 60, 40, frame);
+    s->SetRotateAngle(f.Angle);
+    s->GetScale()->SetPoint({f.Scale, f.Scale});
+    View->SetSelected(s);
+    for (TzrDesignHandle h : {dhRightBottom, dhLeftTop, dhRight, dhTop}) {
+      const TzrRect r = zrDesignHandleRect(h, s->GetWidth(), s->GetHeight(), s->GetBoundsRect());
+      const TzrPoint grab = s->LocalToAbsolute({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+      const TzrPoint fixed = h == dhLeftTop || h == dhTop
+                                 ? s->LocalToAbsolute({s->GetWidth(), s->GetHeight()})
+                                 : s->LocalToAbsolute({0, 0});
+      const float w = s->GetWidth(), hh = s->GetHeight();
+      // 12 pixels outward along the node's own axes.
+      const TzrPoint out = s->LocalToAbsolute(
+          {(r.Left + r.Right) / 2 + (h == dhLeftTop ? -12 : 12) / f.Scale,
+           (r.Top + r.Bottom) / 2 + (h == dhLeftTop || h == dhTop ? -12 : 12) / f.Scale});
+      Press(grab.X, grab.Y);
+      ASSERT_EQ(View->GetDesignMode(), h) << f.Angle << " " << f.Scale;
+      DragTo(out.X, out.Y);
+      Release(out.X, out.Y);
+      const TzrPoint kept = h == dhLeftTop || h == dhTop
+                                ? s->LocalToAbsolute({s->GetWidth(), s->GetHeight()})
+                                : s->LocalToAbsolute({0, 0});
+      EXPECT_NEAR(kept.X, fixed.X, 0.05) << f.Angle << " " << f.Scale << " " << h;
+      EXPECT_NEAR(kept.Y, fixed.Y, 0.05) << f.Angle << " " << f.Scale << " " << h;
+      const bool wide = h != dhTop, tall = h != dhRight;
+      EXPECT_NEAR(s->GetWidth(), w + (wide ? 12 / f.Scale : 0), 1) << f.Angle << " " << h;
+      EXPECT_NEAR(s->GetHeight(), hh + (tall ? 12 / f.Scale : 0), 1) << f.Angle << " " << h;
+    }
+    delete s;
+  }
+}
+
 class RunningSceneTest : public SceneDesignTest {
  protected:
   RunningSceneTest() : SceneDesignTest(false) {}
