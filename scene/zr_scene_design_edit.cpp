@@ -2,6 +2,7 @@
 // clipboard (object-stream text), deleting the selection and inserting a
 // new node of a registered class.
 
+#include <cstring>
 #include <functional>
 
 #include "platform/rtl/Rtti.h"
@@ -79,7 +80,11 @@ void TzrCustomScene::doDesignPopupLoadFromFile() {
   TzrObject* node = nullptr;
   try {
     TFileStream stream(file, fmOpenRead | fmShareDenyWrite);
-    node = CreateObjectFromStream(GetOwner(), &stream);
+    char signature[4] = {};
+    const bool binary = stream.Read(signature, 4) == 4 && std::memcmp(signature, "TPF0", 4) == 0;
+    stream.Seek(0, soBeginning);
+    node = binary ? CreateObjectFromBinStream(GetOwner(), &stream)
+                  : CreateObjectFromStream(GetOwner(), &stream);
   } catch (const Exception& e) {
     MessageDlg(e.Message(), mtError, mbOK);
     return;
@@ -138,6 +143,9 @@ void TzrCustomScene::InsertObject(const std::string& ClassName) {
   }
   TzrVisualObject* visual = node->GetIsVisual() ? node->GetVisual() : nullptr;
   if (!visual) return;
+  // A new text control shows its class name without the prefix.
+  if (FindPropPath(visual, "Text") && ClassName.size() > 3)
+    SetPropValue(visual, "Text", Variant(ClassName.substr(3)));
   const bool item = ClassName.find("Item") != std::string::npos;
   if (FPopupPos.X >= 0 && !item) {
     TzrVisualObject* parent = VisualParentOf(visual);

@@ -546,6 +546,19 @@ TEST_F(SceneDesignTest, LoadFromFileGoesThroughTheOpenDialog) {
   EXPECT_EQ(loaded->GetName().rfind("TzrRectangle", 0), 0u);
   EXPECT_EQ(View->GetSelected(), loaded);
   EXPECT_TRUE(errors.empty());
+  // The binary form of the same stream loads as well.
+  const std::string binary = (folder / "shape_bin.zr").string();
+  {
+    TFileStream source(good, fmOpenRead);
+    TFileStream target(binary, fmCreate);
+    ObjectTextToBinary(&source, &target);
+  }
+  View->SetSelected(panel);
+  file = binary;
+  RightClick(50, 50, {"Load From File..."});
+  ASSERT_EQ(panel->GetChildrenCount(), 2);
+  EXPECT_FLOAT_EQ(panel->GetChild(1)->GetVisual()->GetHeight(), 20);
+  delete panel->GetChild(1);
   View->SetSelected(panel);
   for (const std::string& f : {bad, (folder / "missing.zr").string()}) {
     file = f;
@@ -647,6 +660,10 @@ TEST_F(SceneDesignTest, InsertPlacesTheNewNodeAtThePopupPoint) {
   View->InsertObject("TNoSuchClass");
   EXPECT_EQ(View->GetInsertObject(), "");
   EXPECT_EQ(made->GetChildrenCount(), 0);
+  // A text control shows its class name without the prefix.
+  View->InsertObject("TzrButton");
+  ASSERT_EQ(made->GetChildrenCount(), 1);
+  EXPECT_EQ(Text(made->GetChild(0)), "Button");
 }
 
 // build/gallery/scene_design_overlay.png: a selected node with its
