@@ -14,6 +14,7 @@
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -503,6 +504,33 @@ TEST_F(SceneDesignTest, TabOrderEditorMovesTheChosenNode) {
   EXPECT_EQ(lists[3], (L{"A", "TTestShape", "B", "2"}));
   EXPECT_EQ(b->GetTabOrder(), 2);
   EXPECT_EQ(a->GetTabOrder(), 0);
+}
+
+// Shown for real, the editor's modal loop ends with the HUD window's close
+// button.
+TEST_F(SceneDesignTest, TabOrderEditorClosesWithItsCloseButton) {
+  auto* b = Box(40, 10, 20, 20);
+  b->SetCanFocused(true);
+  View->SetSelected(b);
+  TTimer timer(nullptr);
+  int result = -1;
+  DesignModalHook = [&](TForm& F) {
+    auto* scene = dynamic_cast<TzoRurev*>(F.Controls(0));
+    timer.SetInterval(50);
+    timer.SetOnTimer([&, scene](TObject*) {
+      timer.SetEnabled(false);
+      TzrObject* close = scene->GetRoot()->FindResource("close");
+      ASSERT_NE(close, nullptr);
+      const TzrPoint p = close->GetVisual()->LocalToAbsolute({8, 8});
+      scene->MouseDown(mbLeft, ssLeft, int(p.X), int(p.Y));
+      scene->MouseUp(mbLeft, 0, int(p.X), int(p.Y));
+    });
+    timer.SetEnabled(true);
+    result = F.ShowModal();
+    return result;
+  };
+  EXPECT_EQ(View->doDesignPopupTabOrder(), mrCancel);
+  EXPECT_EQ(result, mrCancel);
 }
 
 // "Load From File..." reads the chosen file into the selection, renamed by
