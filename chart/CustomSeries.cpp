@@ -182,14 +182,26 @@ TCustomSeries::~TCustomSeries() {
   FShadow.reset();
   FOutLine.reset();
   FPointer.reset();
-  delete FSmoothSeries;
-  FSmoothSeries = nullptr;
+  if (FSmoothSeries) {
+    // The hidden series leaves this one's sources before it goes.
+    if (HasDataSources()) RemoveDataSource(FSmoothSeries);
+    FSmoothSeries->RemoveLinkedSeries(this);
+    delete FSmoothSeries;
+    FSmoothSeries = nullptr;
+  }
 }
 
 void TCustomSeries::ChangedBrush(TObject* Sender) {
   if (dynamic_cast<TBrush*>(Sender) && !dynamic_cast<TPlotBrush*>(Sender))
     SetSeriesColor(FBrush->GetColor());
   CanvasChanged(Sender);
+}
+
+void TCustomSeries::QuietPenColor(TColor Color) {
+  TNotifyEvent saved = FPen->OnChange;
+  FPen->OnChange = nullptr;
+  FPen->SetColor(Color);
+  FPen->OnChange = saved;
 }
 
 void TCustomSeries::SetParentChart(TChartSeriesPanel* Value) {

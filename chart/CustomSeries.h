@@ -227,6 +227,8 @@ class TCustomSeries : public TCustomLineSeries {
 
  protected:
   void ChangedBrush(TObject* Sender);
+  // The pen's colour set without notification.
+  void QuietPenColor(TColor Color);
   // The drawing steps of DrawValue and DoDrawAll.
   void DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool IsLast, bool DrawOldPointer);
   void DrawSegment3D(int ValueIndex, int X, int Y, TColor Color, bool IsLast);

@@ -73,7 +73,9 @@ void TCustomSeries::DrawEffectPass(TPlotShadow* Effect, int Sign) {
   const bool pointer = FPointer->GetVisible();
   const bool pen = FPen->GetVisible();
   const int dx = Sign * Effect->GetHorizSize(), dy = Sign * Effect->GetVertSize();
+  const TColor penColor = FPen->GetColor();
   FColor = Effect->GetColor();
+  QuietPenColor(FColor);
   FColorEachLine = false;
   FPointer->ChangeVisible(false);
   FPen->OnChange = nullptr;
@@ -97,6 +99,7 @@ void TCustomSeries::DrawEffectPass(TPlotShadow* Effect, int Sign) {
   FPointer->ChangeVisible(pointer);
   FColorEachLine = eachLine;
   FColor = color;
+  QuietPenColor(penColor);
 }
 
 void TCustomSeries::DrawOutlinePass() {
@@ -122,8 +125,8 @@ void TCustomSeries::DrawOutlinePass() {
   FPointer->ChangeVisible(pointer);
   FPen->Assign(&saved);
   FPen->OnChange = ChangedCallback();
+  // The series keeps its own colour: its line pen does not follow it.
   FColor = color;
-  if (!ChartOf(this)->GetView3D() && FPen->GetColor() != clDefault) FColor = FPen->GetColor();
   OldColor = clNone;
 }
 
@@ -179,6 +182,7 @@ bool TCustomSeries::DoDrawAll(TPlotPen* APen, TColor AColor, bool DrawPointers) 
       c->PolygonWithZ(poly, StartZ);
     } else {
       TPlotBasePath* path = c->CreatePath();
+      path->MoveTo(points.front());
       path->Curve(points, 0.5f, false);
       path->LineTo(YMandatory ? TPoint{b.X, o} : TPoint{o, b.Y});
       path->LineTo(YMandatory ? TPoint{a.X, o} : TPoint{o, a.Y});
@@ -335,7 +339,7 @@ void TCustomSeries::DrawSegment(int ValueIndex, int X, int Y, TColor Color, bool
     if (chart->GetView3D() && (FDrawLine || FDrawArea)) DrawSegment3D(ValueIndex, X, Y, c, IsLast);
     if (FDrawArea)
       DrawAreaSegment(ValueIndex, X, Y, c, IsLast);
-    else if (!chart->GetView3D())
+    else if (FDrawLine && !chart->GetView3D())
       DrawLine2D(ValueIndex, X, Y, c);
   }
   pointers(false);

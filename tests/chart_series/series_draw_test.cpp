@@ -99,6 +99,35 @@ TEST(SeriesDraw, PointersLieOverLinesUnlessBehind) {
   }
 }
 
+TEST(SeriesDraw, ShadowAndOutlinePassesKeepTheSeriesColour) {
+  TSeriesChart f;
+  auto& s = f.Add<TLineSeries>({1, 50, 9, 50});  // y 70
+  s.SetSeriesColor(clLime);
+  s.GetLinePen()->SetWidth(4);
+  s.GetOutLine()->SetVisible(true);
+  s.GetShadow()->SetVisible(true);
+  s.GetShadow()->SetSize(8);
+  s.GetShadow()->SetColor(clGray);
+  f.Draw(s);
+  f.Draw(s);  // a second pass looks the same
+  const struct {
+    int Y;
+    TColor Color;
+  } column[] = {{66, clWhite}, {67, clBlack}, {69, clLime}, {72, clBlack},
+                {73, clWhite}, {77, clGray},  {80, clWhite}};
+  for (const auto& c : column) EXPECT_EQ(f.Canvas->Pixel(100, c.Y), c.Color) << c.Y;
+  EXPECT_EQ(s.GetSeriesColor(), clLime);
+}
+
+TEST(SeriesDraw, PointSeriesDrawsPointersOnly) {
+  TSeriesChart f;
+  auto& s = f.Add<TPointSeries>({1, 20, 9, 20});
+  f.Draw(s);
+  EXPECT_TRUE(f.Inked(At(1, 20).X, At(1, 20).Y));
+  EXPECT_TRUE(f.Inked(At(9, 20).X, At(9, 20).Y));
+  EXPECT_FALSE(f.Inked(At(5, 20).X, At(5, 20).Y, 3));
+}
+
 TEST(SeriesDraw, LineWithoutPenAndPointerStillDrawsIn2D) {
   TSeriesChart f;
   auto& s = f.Add<TLineSeries>({1, 20, 9, 20});

@@ -49,7 +49,7 @@ struct TSeriesChart {
 
   // A 3D pass over the whole canvas, series depth Depth at the front, the
   // depth offset (Width3D, Height3D) as the axis panel computes it.
-  void Begin3D(int Width3D, int Height3D, bool Orthogonal = true) {
+  void Begin3D(int Width3D, int Height3D, bool Orthogonal = true, int SeriesCount = 1) {
     Panel.SetView3D(true);
     TView3DOptions* o = Panel.GetView3DOptions();
     o->SetOrthogonal(Orthogonal);
@@ -60,10 +60,22 @@ struct TSeriesChart {
     }
     Panel.FSeriesWidth3D = Width3D;
     Panel.FSeriesHeight3D = Height3D;
-    Panel.Width3D = Width3D;
-    Panel.Height3D = Height3D;
-    Canvas->Begin3D(o, Width3D);
+    Panel.Width3D = Width3D * SeriesCount;
+    Panel.Height3D = Height3D * SeriesCount;
+    Canvas->Begin3D(o, Width3D * SeriesCount);
     Canvas->Fill(clWhite);
+  }
+
+  // Every series of the chart drawn as the drawing pass does: smoothing,
+  // depth rows, then the series from the back to the front.
+  void DrawAll() {
+    Panel.SetMaxZOrder(-1);
+    for (auto& s : Series) {
+      s->DoBeforeDrawChart();
+      s->CalcZOrder();
+    }
+    for (auto it = Series.rbegin(); it != Series.rend(); ++it)
+      Draw(*static_cast<TCustomSeries*>(it->get()));
   }
 
   // Visible range, depths and all values, as the drawing pass does.

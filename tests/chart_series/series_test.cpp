@@ -179,6 +179,14 @@ TEST(CustomSeries, SmoothedLineDrawsACurveAndGivesThePointsBack) {
   ASSERT_EQ(line.Count(), 5);
   EXPECT_DOUBLE_EQ(line.YValues()->GetValue(1), 80);
   EXPECT_EQ(line.GetFunction(), nullptr);
+
+  // A series freed while smoothed frees its hidden copy cleanly.
+  auto* other = new TLineSeries();
+  other->AddArray(std::vector<double>{1, 5, 2, 8});
+  other->SetSmoothed(true);
+  other->DoBeforeDrawChart();
+  EXPECT_NE(other->SmoothSeries(), nullptr);
+  delete other;
 }
 
 TEST(CustomSeries, PublishedPropertiesAndGalleries) {
