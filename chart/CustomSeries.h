@@ -235,6 +235,7 @@ class TCustomSeries : public TCustomLineSeries {
   void DrawAreaSegment(int ValueIndex, int X, int Y, TColor Color, bool IsLast);
   void DrawLine2D(int ValueIndex, int X, int Y, TColor Color);
   void DrawEnteringSegment(int ValueIndex, int X, int Y, TColor Color);
+  void AddTemplatePoint(int ValueIndex, int X, int Y);
   void DrawPointersOf(int First, int Last, int Partial, double Fraction);
   void DrawEffectPass(TPlotShadow* Effect, int Sign);
   void DrawOutlinePass();

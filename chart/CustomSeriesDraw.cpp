@@ -265,6 +265,17 @@ void TCustomSeries::DrawValue(int ValueIndex) {
   }
   BottomPos = GetOriginPos(ValueIndex);
   c->GetBrush()->SetColor(color);
+  if (HasTemplate && (FDrawArea || FDrawLine)) {
+    // The template block draws the line; the points go to its path.
+    AddTemplatePoint(ValueIndex, X, Y);
+    if (color != clNone) DrawPointer(X, Y, color, ValueIndex);
+    OldX = X;
+    OldY = Y;
+    OldBottomPos = BottomPos;
+    OldColor = color;
+    IPreviousIndex = ValueIndex;
+    return;
+  }
   const bool fullRotation = c->GetSupportsFullRotation();
   if (ValueIndex == first) {
     tmpDark3DRatio = 0;
@@ -277,6 +288,8 @@ void TCustomSeries::DrawValue(int ValueIndex) {
       DrawEnteringSegment(ValueIndex, X, Y, color);
     if ((ValueIndex == last || fullRotation) && color != clNone)
       DrawPointer(X, Y, color, ValueIndex);
+    if (fullRotation && chart->GetView3D() && FDrawArea)
+      c->RectangleZ(X, Y, BottomPos, StartZ, EndZ);
   } else if (ValueIndex == last) {
     DrawSegment(ValueIndex, X, Y, color, true, !fullRotation);
     if (fullRotation && color != clNone) DrawPointer(X, Y, color, ValueIndex);
@@ -294,6 +307,14 @@ void TCustomSeries::DrawValue(int ValueIndex) {
   OldBottomPos = BottomPos;
   OldColor = color;
   IPreviousIndex = ValueIndex;
+}
+
+// A point of the template block's path: its colour and its position with y
+// measured from the panel's bottom.
+void TCustomSeries::AddTemplatePoint(int ValueIndex, int X, int Y) {
+  TVisualBlock* block = Visuals()->GetTemplate();
+  const TColor color = GetColorEachPoint() ? GetValueColor(ValueIndex) : GetSeriesColor();
+  block->AddPathPoint(float(X), float(ChartOf(this)->GetHeight() - Y), color);
 }
 
 // The segment from the point before the first visible one, cut at the

@@ -6,6 +6,7 @@
 
 #include <regex>
 
+#include "chart/ChartVisualsList.h"
 #include "chart/PlotUnitRoutines.h"
 #include "series_fixture.h"
 
@@ -117,6 +118,35 @@ TEST(SeriesDraw, ShadowAndOutlinePassesKeepTheSeriesColour) {
                 {73, clWhite}, {77, clGray},  {80, clWhite}};
   for (const auto& c : column) EXPECT_EQ(f.Canvas->Pixel(100, c.Y), c.Color) << c.Y;
   EXPECT_EQ(s.GetSeriesColor(), clLime);
+}
+
+// A template block that keeps the path it is given.
+class TPathBlock : public TVisualBlock {
+ public:
+  void AddPathPoint(float X, float Y, TColor C) override {
+    Path.push_back({int(X), int(Y), int(C)});
+  }
+  void ClearPath() override { Path.clear(); }
+  void SetFormatting(TPlotPen*, TPlotBrush*, bool, TColor C, uint8_t) override { Color = C; }
+  void Repaint() override {}
+  TControl* Editor(TComponent*, bool) override { return nullptr; }
+  std::vector<std::vector<int>> Path;
+  TColor Color = 0;
+};
+
+TEST(SeriesDraw, TemplateBlockTakesThePointsInsteadOfSegments) {
+  TSeriesChart f;
+  auto& s = f.Add<TLineSeries>({1, 50, 9, 25});
+  s.SetSeriesColor(clBlue);
+  TPathBlock block;
+  s.Visuals()->SetTemplate(&block);
+  f.Draw(s);
+  EXPECT_EQ(block.Color, clBlue);
+  const std::vector<std::vector<int>> path{{At(1, 50).X, 150 - At(1, 50).Y, int(clBlue)},
+                                           {At(9, 25).X, 150 - At(9, 25).Y, int(clBlue)}};
+  EXPECT_EQ(block.Path, path);
+  EXPECT_FALSE(f.Inked(At(5, 37.5).X, At(5, 37.5).Y, 2));  // no segment drawn
+  s.Visuals()->SetTemplate(nullptr);
 }
 
 TEST(SeriesDraw, PointSeriesDrawsPointersOnly) {
