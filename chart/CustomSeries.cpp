@@ -380,7 +380,7 @@ void TCustomSeries::CalcZOrder() {
     TChartSeries::CalcZOrder();
     return;
   }
-  IZOrder = chart->GetMaxZOrder();
+  IZOrder = std::max(0, chart->GetMaxZOrder());
 }
 
 // ---------------- value ranges ----------------

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "chart/ChartVisualsList.h"
+#include "chart/PlotHover.h"
 #include "chart/PlotUnitRoutines.h"
 #include "series_fixture.h"
 
@@ -147,6 +148,22 @@ TEST(SeriesDraw, TemplateBlockTakesThePointsInsteadOfSegments) {
   EXPECT_EQ(block.Path, path);
   EXPECT_FALSE(f.Inked(At(5, 37.5).X, At(5, 37.5).Y, 2));  // no segment drawn
   s.Visuals()->SetTemplate(nullptr);
+}
+
+TEST(SeriesDraw, HoveredSegmentTakesTheHoverPen) {
+  TSeriesChart f;
+  f.Panel.SetHoverVisible(true);
+  auto& s = f.Add<TLineSeries>({1, 50, 5, 50, 9, 50});
+  s.SetSeriesColor(clBlue);
+  TPlotHover* hover = s.GetSelected()->GetHover();
+  hover->SetVisible(true);
+  hover->GetPen()->SetColor(clRed);
+  hover->GetPen()->SetVisible(true);
+  s.IClickedPart = scpSegment;
+  s.GetSelected()->SetHoverIndex(1);  // the segment from point 1 to point 2
+  f.Draw(s);
+  EXPECT_EQ(f.Canvas->Pixel(At(3, 50).X, At(3, 50).Y), clBlue);
+  EXPECT_EQ(f.Canvas->Pixel(At(7, 50).X, At(7, 50).Y), clRed);
 }
 
 TEST(SeriesDraw, PointSeriesDrawsPointersOnly) {
