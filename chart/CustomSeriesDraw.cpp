@@ -236,6 +236,7 @@ void TCustomSeries::InitDrawValue(int ValueIndex) {
   OldY = CalcYPos(p);
   OldBottomPos = GetOriginPos(p);
   OldColor = GetValueColor(p);
+  IPreviousIndex = p;
 }
 
 void TCustomSeries::DrawValue(int ValueIndex) {

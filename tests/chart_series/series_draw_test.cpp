@@ -166,6 +166,26 @@ TEST(SeriesDraw, HoveredSegmentTakesTheHoverPen) {
   EXPECT_EQ(f.Canvas->Pixel(At(7, 50).X, At(7, 50).Y), clRed);
 }
 
+TEST(SeriesDraw, HiddenValueDrawsToTheEdgeOfItsBand) {
+  TSeriesChart f;
+  auto& s = f.Add<TLineSeries>({1, 50, 5, 50, 9, 80});
+  TChartAxis* left = f.Panel.GetLeftAxis();
+  for (const auto& c : {std::pair{40.0, 60.0}, std::pair{0.0, 10.0}}) {
+    s.InitDrawValue(2);
+    f.Canvas->ClearLog();
+    s.DrawHiddenValue(2, c.first, c.second, 10, left);
+    // The point moves to value A less half the size; the line is hidden
+    // when the previous value (50) lies inside A..B.
+    const int y = left->CalcYPosValue(c.first) - 5;
+    EXPECT_EQ(f.Canvas->Calls("LineTo"),
+              std::vector<std::string>{"LineTo(" + std::to_string(At(9, 0).X) + "," +
+                                       std::to_string(y) + ")"});
+    EXPECT_EQ(s.OldY, y);
+    const bool hidden = c.first <= 50 && 50 <= c.second;
+    EXPECT_EQ(f.Canvas->GetPen()->GetStyle() == psClear, hidden) << c.first;
+  }
+}
+
 TEST(SeriesDraw, PointSeriesDrawsPointersOnly) {
   TSeriesChart f;
   auto& s = f.Add<TPointSeries>({1, 20, 9, 20});
