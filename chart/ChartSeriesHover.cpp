@@ -38,7 +38,8 @@ int TChartSeries::HoverOverSegment() const {
 }
 
 bool TChartSeries::PrepareHoverPen(int ValueIndex) {
-  if (ValueIndex == -1 || !HoverEnabled() || FSelected->GetHoverIndex() != ValueIndex) return false;
+  if (ValueIndex == -1 || !HoverEnabled() || FSelected->GetHoverIndex() != ValueIndex)
+    return false;
   auto* chart = dynamic_cast<TCustomPlotPanel*>(FParent);
   if (chart == nullptr || chart->GetCanvas() == nullptr) return false;
   TPlotPen* pen = FSelected->GetHover()->GetPen();

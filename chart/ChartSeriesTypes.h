@@ -11,9 +11,7 @@
 class TSeriesMarkPosition : public TObject {
  public:
   void Assign(const TSeriesMarkPosition* Source) { *this = *Source; }
-  TRect Bounds() const {
-    return TRect{LeftTop.X, LeftTop.Y, LeftTop.X + Width, LeftTop.Y + Height};
-  }
+  TRect Bounds() const { return TRect{LeftTop.X, LeftTop.Y, LeftTop.X + Width, LeftTop.Y + Height}; }
   // Moves the box and the line's end (and bend); the start stays at the point.
   void Offset(const TPoint& P);
 

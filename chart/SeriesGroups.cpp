@@ -5,8 +5,8 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/PlotRoutines.h"
-#include "platform/rtl/NumberText.h"
 #include "platform/rtl/RttiDecl.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/SysUtils.h"
 #include "scene/zr_stream.h"
 
@@ -52,8 +52,8 @@ void TSeriesGroup::Assign(TPersistent* Source) {
 
 TSeriesGroupActive TSeriesGroup::GetActive() const {
   const auto& items = FSeries->Items();
-  const auto active =
-      std::count_if(items.begin(), items.end(), [](TChartSeries* s) { return s->GetActive(); });
+  const auto active = std::count_if(items.begin(), items.end(),
+                                    [](TChartSeries* s) { return s->GetActive(); });
   if (active == std::ptrdiff_t(items.size())) return gaYes;
   return active == 0 ? gaNo : gaSome;
 }
@@ -106,7 +106,8 @@ int TSeriesGroups::Contains(TChartSeries* Series) const {
 TSeriesGroup* TSeriesGroups::FindByName(const std::string& Name, bool CaseSensitive) const {
   for (int i = 0; i < Count(); ++i) {
     TSeriesGroup* g = Get(i);
-    if (CaseSensitive ? g->GetName() == Name : Upper(g->GetName()) == Upper(Name)) return g;
+    if (CaseSensitive ? g->GetName() == Name : Upper(g->GetName()) == Upper(Name))
+      return g;
   }
   return nullptr;
 }
@@ -114,8 +115,8 @@ TSeriesGroup* TSeriesGroups::FindByName(const std::string& Name, bool CaseSensit
 // ---------------- routines ----------------
 
 bool PlotRectIntersects(TRect& Dest, const TRect& R1, const TRect& R2) {
-  Dest = TRect{std::max(R1.Left, R2.Left), std::max(R1.Top, R2.Top), std::min(R1.Right, R2.Right),
-               std::min(R1.Bottom, R2.Bottom)};
+  Dest = TRect{std::max(R1.Left, R2.Left), std::max(R1.Top, R2.Top),
+               std::min(R1.Right, R2.Right), std::min(R1.Bottom, R2.Bottom)};
   if (Dest.Left < Dest.Right && Dest.Top < Dest.Bottom) return true;
   Dest = TRect{0, 0, 0, 0};
   return false;
