@@ -19,7 +19,9 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_colors.h"
+#include "scene/zr_popup.h"
 #include "scene/zr_scene.h"
+#include "scene/zr_strings.h"
 #include "scene/zr_visual.h"
 
 namespace {
@@ -128,6 +130,49 @@ TEST_F(PageGallery, DemoPagesInBothLanguages) {
       EXPECT_EQ(Pixel(scene, gap.X, gap.Y), kBack);
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A large car page showing a device's values: the mode row, the selected
+// entries and, in the opened list, the factory default marked.
+TEST_F(PageGallery, PageWithDeviceValues) {
+  TfrmInterface form(nullptr);
+  form.OnActivate = nullptr;
+  form.FLangIni = std::make_unique<TMemIniFile>(std::string(ESCTOOL_BINARY_DIR) + "/lang.ini");
+  form.ESCSpeedController1->SetChecked(true);
+  form.LoadModelDefinition("CAR_ESC DEMO-VL450SD");
+  form.FModel = "CAR_ESC";
+  form.FHardware = "DEMO-VL450SD";
+  form.FFirmware = "F1";
+  form.SetSettingsLayout();
+  ASSERT_EQ(form.FValueOffset, 64);
+  uint8_t* p = form.FParams;
+  p[1376] = 2, p[1377] = 8;  // three modes, eight items
+  p[48] = 1;
+  const char name[] = "Crawler 1";
+  std::copy(name, name + 9, p + 49);
+  const int current[8] = {1, 40, 3, 5, 1, 0, 2, 1}, defaults[8] = {0, 0, 1, 0, 0, 0, 0, 2},
+            last[8] = {2, 0, 3, 0, 1, 0, 5, 2};
+  for (int n = 0; n < 8; ++n)
+    p[64 + n] = current[n], p[16 + n] = defaults[n], p[1424 + n] = last[n];
+  form.FConnected = true;
+  form.Show();
+  form.BuildParameterPages();
+  EXPECT_FALSE(form.FPageOutdated);
+  auto* combo = dynamic_cast<TzrStringComboBox*>(form.FindComponent("cbItem0"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->GetItemIndex(), 1);
+  EXPECT_EQ(UTF16ToUTF8(combo->GetItems()->Get(0)), "Forward with Brake(*)");
+  combo->GetPopup()->SetPlacementScene(zrPlacementSceneTarget);
+  combo->DropDown();
+  TzrCustomScene* scene = form.ControlsScene;
+  scene->Invalidate();
+  WaitDrawn(scene);
+  SaveScene(scene, "page_device_values");
+  combo->DropDown();
 }
 
 }  // namespace
