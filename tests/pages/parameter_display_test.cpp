@@ -361,3 +361,27 @@ TEST_F(ParameterPage, LargeCarNeedsLargeCarHardware) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ParameterPage, ControlsDisabledByMode) {
+  Build(
+      "tab=1\ntab1_group=0,1,2,3\nitem=4\n"
+      "item1_mode=0\nitem1_evalue=A|B\n"
+      "item2_mode=1\nitem2_evalue=A|Custom\n"
+      "item3_mode=8\nitem3_evalue=L|M|Custom\n"
+      "item4_mode=5\nitem4_evalue=0-10/1\n",
+      "X", "H");
+  Form->FConnected = false;
+  Show();
+  for (const char* name : {"cbItem0", "cbItem1", "cbItem2", "eItem1", "eItem2", "eItem3"})
+    dynamic_cast<TzrVisualObject*>(Form->FindComponent(name))->SetEnabled(true);
+  Form->SetParameterControlsEnabled(false);
+  for (const char* name : {"cbItem0", "cbItem1", "cbItem2", "eItem1", "eItem2"})
+    EXPECT_FALSE(dynamic_cast<TzrVisualObject*>(Form->FindComponent(name))->GetEnabled()) << name;
+  EXPECT_TRUE(dynamic_cast<TzrVisualObject*>(Form->FindComponent("eItem3"))->GetEnabled());
+  EXPECT_EQ(Combo("cbItem2")->GetItemIndex(), 2);  // a curve item goes to its last entry
+  EXPECT_EQ(Combo("cbItem0")->GetItemIndex(), 0);
+}
+
+}  // namespace
