@@ -168,6 +168,8 @@ void TfrmInterface::BindFormHandlers() {
   ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
+  btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
+  btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
   btnUpgrade2->OnClick = [this](TObject* s) { btnUpgrade2Click(s); };
   btnScan->OnClick = [this](TObject* s) { btnScanClick(s); };
   btnRead->OnClick = [this](TObject* s) { btnReadClick(s); };

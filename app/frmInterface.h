@@ -498,11 +498,29 @@ public:
   TzrListBoxItem* ListBoxItem8 = nullptr;  // status and firmware page
   TzrListBoxItem* ListBoxItem11 = nullptr;  // parameter settings page
 
-  // Builds the page's controls from the page definition.
+  // Parameter pages (pages/ParameterPages.cpp, pages/PageBuilder.cpp): the
+  // group pages of the page definition, one row of controls per item, then
+  // the link pass, the navigation entries and the add-on read-outs, and the
+  // device's values when a device is connected.
   void BuildParameterPages();
+  // Navigation entries and add-on read-outs (pages/PageNavigation.cpp).
+  void PlaceNavigationEntries();
+  void ShowAddonReadouts();
+  // Shared handlers of the generated controls (pages/ItemEvents.cpp).
+  void itemChange(TObject* Sender);
+  void itemEnterFocus(TObject* Sender);
+  void itemKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar, uint16_t Shift);
+  void itemClick(TObject* Sender);
+  // Display (pages/ParameterDisplay.cpp): FParams into the page's controls.
+  void ShowParameters();
+  void SetComboItem(const std::string& name, int defaultIndex, int currentIndex, int lastValid,
+                    bool enabled);
   void SetParameterControlsEnabled(bool enabled);
-  // Moves the values of the page's controls into FParams.
+  // Collection (pages/ParameterCollection.cpp): the page's controls into FParams.
   void CollectParameters();
+  // Write and default buttons (pages/SettingsButtons.cpp).
+  void btnUpdateClick(TObject* Sender);
+  void btnDefaultClick(TObject* Sender);
 
   // ---- Files, report, calculators and updates (files/) ----
   std::string FLocalDatabaseVersion;  // database version of the local version file
