@@ -172,4 +172,22 @@ TEST_F(HelpMenuTest, F1ClicksTheHelpEntry) {
   Form->Hide();
 }
 
+TEST_F(HelpMenuTest, ExitClosesTheWindowAndStylesMoveOnlyTheirCheckMark) {
+  auto item = [this](const char* name) {
+    return dynamic_cast<TMenuItem*>(Form->FindComponent(name));
+  };
+  ASSERT_TRUE(item("Vista1")->GetChecked());
+  const uint8_t start = Form->FFrameStart;
+  item("Blend1")->Click();
+  EXPECT_TRUE(item("Blend1")->GetChecked());
+  EXPECT_FALSE(item("Vista1")->GetChecked());
+  EXPECT_EQ(Form->FFrameStart, start);
+  EXPECT_TRUE(Form->ESCSpeedController1->GetChecked());
+
+  Form->Show();
+  ASSERT_TRUE(Form->GetVisible());
+  item("Exit1")->Click();
+  EXPECT_FALSE(Form->GetVisible());
+}
+
 }  // namespace
