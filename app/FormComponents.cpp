@@ -198,6 +198,8 @@ void TfrmInterface::BindFormHandlers() {
       style->OnClick = [this](TObject* s) { StyleClick(s); };
   if (TMenuItem* help = dynamic_cast<TMenuItem*>(FindComponent("Help2")))
     help->OnClick = [this](TObject* s) { Help2Click(s); };
+  if (TMenuItem* about = dynamic_cast<TMenuItem*>(FindComponent("About1")))
+    about->OnClick = [this](TObject* s) { About1Click(s); };
   if (TMenuItem* update = dynamic_cast<TMenuItem*>(FindComponent("Update1")))
     update->OnClick = [this](TObject* s) { Update1Click(s); };
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))

@@ -122,6 +122,8 @@ public:
   // Opens the help address when it answers, otherwise the local help page of
   // the checked language; an empty address opens nothing.
   void Help2Click(TObject* Sender);
+  // Shows the about box with the texts of the checked language (app/AboutBox.cpp).
+  void About1Click(TObject* Sender);
   // The connect switch (app/ConnectSwitch.cpp): takes the device off the link
   // and puts it back.
   void btnConnectClick(TObject* Sender);
