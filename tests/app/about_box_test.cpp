@@ -25,6 +25,7 @@
 #include "platform/vcl/ShellOpen.h"
 #include "platform/vcl/Timers.h"
 #include "scene/zr_ani.h"
+#include "scene/zr_bitmap.h"
 #include "scene/zr_scene.h"
 
 namespace {
@@ -157,8 +158,11 @@ TEST_F(AboutBoxTest, CreditsShrinkFadeAndScrollWithoutEnd) {
   box.Slide->Stop();
 }
 
-TEST_F(AboutBoxTest, CloseButtonClosesTheBox) {
+TEST_F(AboutBoxTest, PictureIsBuiltInAndCloseClosesTheBox) {
   TfrmAbout box(Form.get());
+  // The program picture is built into the form.
+  EXPECT_EQ(box.LogoImage->GetBitmap()->GetWidth(), 221);
+  EXPECT_EQ(box.LogoImage->GetBitmap()->GetHeight(), 216);
   box.Show();
   ASSERT_TRUE(box.GetVisible());
   box.Button2->Click();
