@@ -1,5 +1,6 @@
 // The plain entries of the main menu: exit, the style entries and help.
 
+#include <glib.h>
 #include <strings.h>
 
 #include <filesystem>
@@ -24,7 +25,12 @@ bool IsLocal(const std::string& address) {
 // The file a local address names: a "file://" address, an absolute path, or
 // a path within the program folder ("help/help.html").
 std::string LocalFile(const std::string& address) {
-  if (StartsWith(address, "file://")) return address.substr(7);
+  if (StartsWith(address, "file://")) {
+    gchar* path = g_filename_from_uri(address.c_str(), nullptr, nullptr);
+    const std::string file = path ? path : "";
+    g_free(path);
+    return file;
+  }
   if (!address.empty() && address[0] == '/') return address;
   return ExtractProgramFolder() + address;
 }

@@ -123,6 +123,15 @@ TEST_F(HelpMenuTest, DefaultIsTheLocalStartPage) {
   std::ofstream(Folder / "help" / "help.html") << "<html></html>";
   Form->Help2Click(nullptr);
   EXPECT_EQ(Opened, (std::vector<std::string>{LocalPage("index_en.html"), LocalPage("help.html")}));
+  // A file address opens as it stands when the file is there.
+  fs::create_directories(Folder / "my help");
+  std::ofstream(Folder / "my help" / "start.html") << "<html></html>";
+  Form->OpenLanguageFile();
+  const std::string address = "file://" + Folder.string() + "/my%20help/start.html";
+  SetHelpUrl(address);
+  Opened.clear();
+  Form->Help2Click(nullptr);
+  EXPECT_EQ(Opened, std::vector<std::string>{address});
 }
 
 TEST_F(HelpMenuTest, WindowRepaintsWhileTheServerAnswersLate) {
