@@ -77,5 +77,6 @@ void TfrmAbout::Button2Click(TObject*) { Close(); }
 
 int TfrmAbout::ShowModal() {
   if (ModalHandler) return ModalHandler(*this);
+  CenterOnOwnerForm();
   return TForm::ShowModal();
 }
