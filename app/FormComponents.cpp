@@ -194,8 +194,19 @@ void TfrmInterface::BindFormHandlers() {
     modes[i]->OnClick = [this, h = handlers[i]](TObject* s) { (this->*h)(s); };
   for (TMenuItem* language : {English1, Chinese1})
     language->OnClick = [this](TObject* s) { VersionClick(s); };
+  ESCSpeedController1->OnClick = [this](TObject* s) { ESCSpeedController1Click(s); };
+  MotorChecker1->OnClick = [this](TObject* s) { MotorChecker1Click(s); };
+  LCDProgramCard1->OnClick = [this](TObject* s) { LCDProgramCard1Click(s); };
+  btnConnect->OnClick = [this](TObject* s) { btnConnectClick(s); };
   if (TMenuItem* exit = dynamic_cast<TMenuItem*>(FindComponent("Exit1")))
-    exit->OnClick = [this](TObject*) { Close(); };
+    exit->OnClick = [this](TObject* s) { Exit1Click(s); };
+  for (const char* name : {"Default1", "Modern1", "Vista1", "AIR1", "Blend1", "Extreme1"})
+    if (TMenuItem* style = dynamic_cast<TMenuItem*>(FindComponent(name)))
+      style->OnClick = [this](TObject* s) { StyleClick(s); };
+  if (TMenuItem* help = dynamic_cast<TMenuItem*>(FindComponent("Help2")))
+    help->OnClick = [this](TObject* s) { Help2Click(s); };
+  if (TMenuItem* about = dynamic_cast<TMenuItem*>(FindComponent("About1")))
+    about->OnClick = [this](TObject* s) { About1Click(s); };
   if (TMenuItem* update = dynamic_cast<TMenuItem*>(FindComponent("Update1")))
     update->OnClick = [this](TObject* s) { Update1Click(s); };
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))

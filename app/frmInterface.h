@@ -132,6 +132,29 @@ public:
 
 
   // ---- Timers, menus and window frame (app/) ----
+  // Product modes of the device menu (app/ProductModes.cpp): the speed
+  // controller (markers 0xA5/0x5A), the motor analyzer (0xA6/0x6A) and the
+  // program card (0xC3/0x3C).
+  void ESCSpeedController1Click(TObject* Sender);
+  void MotorChecker1Click(TObject* Sender);
+  void LCDProgramCard1Click(TObject* Sender);
+  // The switch every mode runs: stops a scan, checks the item; a device mode
+  // that is already active stops there. Otherwise the page, the markers, the
+  // identity and the connection start over in the new mode; the data-link
+  // modes hide the write and connect buttons and disable the file items.
+  void SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink);
+  // Plain menu entries (app/MenuCommands.cpp).
+  void Exit1Click(TObject* Sender);
+  // The style entries only move their check mark.
+  void StyleClick(TObject* Sender);
+  // Opens the help address when it answers, otherwise the local help page of
+  // the checked language; an empty address opens nothing.
+  void Help2Click(TObject* Sender);
+  // Shows the about box with the texts of the checked language (app/AboutBox.cpp).
+  void About1Click(TObject* Sender);
+  // The connect switch (app/ConnectSwitch.cpp): takes the device off the link
+  // and puts it back.
+  void btnConnectClick(TObject* Sender);
 
   // ---- Message output, progress window and navigation list (app/) ----
   // Kind 0: message area only; 1: information box only; 2: both.

@@ -337,9 +337,12 @@ void TForm::CreateHandle() {
   gtk_container_add(GTK_CONTAINER(FWindow), FClientBox);
   g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDeleteEvent), this);
   g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnMenuKey), this);
   if (FMenu) {
+    // Shown anew now that the window exists; the menu stays this form's.
     TMainMenu* menu = FMenu;
     FMenu = nullptr;
+    menu->FForm = nullptr;
     SetMenu(menu);
   }
   ApplyBorderStyle();
@@ -357,6 +360,22 @@ int TForm::OnDeleteEvent(GtkWidget*, void*, void* self) {
     Application->HandleException(static_cast<TForm*>(self));
   }
   return TRUE;  // the form decides what closing means
+}
+
+// A key that is the short-cut of an enabled menu item clicks it before any
+// control of the window sees the key.
+int TForm::OnMenuKey(GtkWidget*, GdkEventKey* event, void* self) {
+  auto* form = static_cast<TForm*>(self);
+  if (!form->FMenu) return FALSE;
+  const int shortCut = ShortCutOfKey(event->keyval, event->state);
+  TMenuItem* item = form->FMenu->Items()->FindShortCut(shortCut);
+  if (!item) return FALSE;
+  try {
+    item->Click();
+  } catch (...) {
+    Application->HandleException(item);
+  }
+  return TRUE;
 }
 
 int TForm::OnFocusIn(GtkWidget*, void*, void* self) {

@@ -213,6 +213,7 @@ class TForm : public TComponent {
   static void OnAreaAllocate(GtkWidget*, void* allocation, void* self);
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
+  static int OnMenuKey(GtkWidget*, struct _GdkEventKey* event, void* self);
   void ApplySize();
   void ApplyBorderStyle();
   void MenuDestroyed();

@@ -5,6 +5,8 @@
 #include <gtk/gtk.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,6 +72,28 @@ void SaveWindow(TForm& form, const std::string& name) {
 
 bool Differs(TzrColor a, TzrColor b) { return a != b; }
 
+// Writes the part of the scene's buffer that the object covers to the gallery.
+void SaveSceneRect(TzrCustomScene* scene, TzrVisualObject* object, const std::string& name) {
+  const TzrRect r = object->GetAbsoluteRect();
+  TzrCanvas* c = scene->GetCanvas();
+  const int x0 = int(r.Left), y0 = int(r.Top);
+  const int w = std::min(int(r.Right), c->GetWidth()) - x0;
+  const int h = std::min(int(r.Bottom), c->GetHeight()) - y0;
+  ASSERT_GT(w, 0);
+  ASSERT_GT(h, 0);
+  cairo_surface_t* shot = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  uint8_t* data = cairo_image_surface_get_data(shot);
+  const int stride = cairo_image_surface_get_stride(shot);
+  for (int y = 0; y < h; ++y)
+    std::memcpy(data + y * stride, c->GetBufferBits() + (y0 + y) * c->GetWidth() + x0, w * 4);
+  cairo_surface_mark_dirty(shot);
+  const std::filesystem::path folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(folder);
+  EXPECT_EQ(cairo_surface_write_to_png(shot, (folder / (name + ".png")).c_str()),
+            CAIRO_STATUS_SUCCESS);
+  cairo_surface_destroy(shot);
+}
+
 // Light text pixels (the captions are drawn near white on the dark frame)
 // inside the control's rectangle.
 int InkPixels(TzrCustomScene* scene, TzrVisualObject* control) {
@@ -131,7 +155,7 @@ TEST_F(FrameGallery, MainWindowInBothLanguages) {
     EXPECT_EQ(Pixel(scene, 300, 300), back);
     EXPECT_EQ(Pixel(scene, 700, 300), back);
     // The connect button and the write button are drawn over the group boxes.
-    const int connectX = 124 + 8 + 94 + 33, connectY = 524 + 34 + 3;
+    const int connectX = 124 + 8 + 87 + 35, connectY = 524 + 43 + 11;
     EXPECT_TRUE(Differs(Pixel(scene, connectX, connectY), back));
     const int writeX = 124 + 181 + 8 + 2, writeY = 524 + 22 + 13;
     EXPECT_TRUE(Differs(Pixel(scene, writeX, writeY), back));
@@ -149,6 +173,46 @@ TEST_F(FrameGallery, MainWindowInBothLanguages) {
         chinese ? "关于" : "About");
   }
   SetProgramFolder("");
+}
+
+// The connection strip with the connect switch on and off: the button names
+// the next press in the checked language, and off darkens the lamp and the
+// write and default buttons.
+TEST_F(FrameGallery, ConnectionStripWithTheSwitchOnAndOff) {
+  for (const bool chinese : {false, true}) {
+    TfrmInterface form(nullptr);
+    form.OnActivate = nullptr;
+    SetProgramFolder(std::string(ESCTOOL_BINARY_DIR) + "/");  // the shipped language file
+    form.OpenLanguageFile();
+    SetProgramFolder("");
+    form.Chinese1->SetChecked(chinese);
+    form.English1->SetChecked(!chinese);
+    form.ESCSpeedController1Click(nullptr);
+    form.Show();
+    TzrCustomScene* scene = form.ControlsScene;
+    auto* strip = dynamic_cast<TzrVisualObject*>(form.FindComponent("Panel4"));
+    ASSERT_NE(strip, nullptr);
+    const TzrRect lamp = form.Circle1->GetAbsoluteRect();
+    const int lampX = int((lamp.Left + lamp.Right) / 2), lampY = int((lamp.Top + lamp.Bottom) / 2);
+    const std::string language = chinese ? "zh" : "en";
+    for (const bool on : {true, false}) {
+      if (on) {
+        // Off and on again: the text comes from the language file; the lamp
+        // shows a connection, as the link sets it.
+        form.btnConnectClick(nullptr);
+        form.btnConnectClick(nullptr);
+        form.Circle1->GetFill()->SetColor("#FF00AA00");
+      } else {
+        form.btnConnectClick(nullptr);
+      }
+      WaitDrawn(scene);
+      SaveSceneRect(scene, strip,
+                    std::string("connection_strip_") + (on ? "on_" : "off_") + language);
+      EXPECT_EQ(Pixel(scene, lampX, lampY), on ? 0xFF00AA00u : 0xFF004A00u);
+      EXPECT_EQ(form.btnUpdate->GetEnabled(), on);
+    }
+    form.Hide();
+  }
 }
 
 TEST_F(FrameGallery, InformationBox) {
