@@ -94,7 +94,19 @@ install_udev_rule() {
   fi
 }
 
+# The calendar tests and their gallery draw month and day names in English
+# and Chinese: both UTF-8 locales are generated when missing.
+install_locales() {
+  local wanted=("en_US.UTF-8 UTF-8" "zh_CN.UTF-8 UTF-8") added=0
+  for entry in "${wanted[@]}"; do
+    grep -qx "$entry" /etc/locale.gen 2>/dev/null || { echo "$entry" >>/etc/locale.gen; added=1; }
+  done
+  locale -a | grep -qix 'zh_CN.utf8' && locale -a | grep -qix 'en_US.utf8' && [ $added -eq 0 ] ||
+    locale-gen
+}
+
 install_missing
+install_locales
 install_udev_rule
 case "$mode" in
   run)
