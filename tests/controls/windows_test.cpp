@@ -242,7 +242,9 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "iconconfirmation",
                                            "iconinformation",
                                            "iconwarning",
-                                           "iconerror"};
+                                           "iconerror",
+                                           "droptargetstyle",
+                                           "iphonebuttonstyle"};
   EXPECT_EQ(names, wanted);
 }
 
