@@ -60,6 +60,21 @@ void TzrNonZRLayout::Realign() {
   PlaceControl();
 }
 
+void TzrNonZRLayout::SetWidth(float Value) {
+  TzrLayout::SetWidth(Value);
+  PlaceControl();
+}
+
+void TzrNonZRLayout::SetHeight(float Value) {
+  TzrLayout::SetHeight(Value);
+  PlaceControl();
+}
+
+void TzrNonZRLayout::SetBounds(float X, float Y, float AWidth, float AHeight) {
+  TzrLayout::SetBounds(X, Y, AWidth, AHeight);
+  PlaceControl();
+}
+
 void TzrNonZRLayout::MatrixChanged(TObject* Sender) {
   TzrLayout::MatrixChanged(Sender);
   PlaceControl();

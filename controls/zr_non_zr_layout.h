@@ -28,6 +28,11 @@ class TzrNonZRLayout : public TzrLayout {
   void MatrixChanged(TObject* Sender) override;
   bool CheckParentVisible() override;
   void Realign() override;
+  // A size change re-lays out only a layout with children: these place
+  // the control also when the layout holds none.
+  void SetWidth(float Value) override;
+  void SetHeight(float Value) override;
+  void SetBounds(float X, float Y, float AWidth, float AHeight) override;
 
  private:
   void PlaceControl();
