@@ -234,7 +234,11 @@ void TzrCalendar::FillCells(int Year, int Month, int Offset) {
 }
 
 void TzrCalendar::FillWeekNumbers(TDateTime First) {
-  FWeeks->SetVisible(FWeekNumbers);
+  if (FWeeks->GetVisible() != FWeekNumbers) {
+    // The column takes its place beside the cells, or gives it back.
+    FWeeks->SetVisible(FWeekNumbers);
+    Realign();
+  }
   if (!FWeekNumbers) return;
   const int w = zrCalendarWeekNumber(First);
   for (int r = 0; r < 6 && r < FWeeks->GetChildrenCount(); ++r) {

@@ -42,6 +42,11 @@ void TzrGridLayout::SetOrientation(TzrOrientation Value) {
   Realign();
 }
 
+void TzrGridLayout::DoAddObject(TzrObject* AObject) {
+  TzrVisualObject::DoAddObject(AObject);
+  if (AObject->GetIsVisual() && !IsLoading()) Realign();
+}
+
 void TzrGridLayout::Realign() {
   if (FDisableAlign || IsDestroying()) return;
   TFlagGuard guard(FDisableAlign);

@@ -22,6 +22,10 @@ class TzrGridLayout : public TzrVisualObject {
 
   void Realign() override;
 
+ protected:
+  // A new child takes its cell at once.
+  void DoAddObject(TzrObject* AObject) override;
+
  private:
   float FItemWidth = 64;
   float FItemHeight = 64;

@@ -126,8 +126,10 @@ TEST_F(CalendarTest, WeekNumbersCountFromMonday) {
   for (const auto& c : cases) {
     TzrCalendar* cal = Calendar(c.Year, c.Month, 1);
     EXPECT_FALSE(cal->GetWeeks()->GetVisible());
+    const float left = cal->GetDays()->GetPosition()->GetX();
     cal->SetWeekNumbers(true);
     EXPECT_TRUE(cal->GetWeeks()->GetVisible());
+    EXPECT_EQ(cal->GetDays()->GetPosition()->GetX(), left + 23) << "the column pushes the cells";
     for (int r = 0; r < 6; ++r) EXPECT_EQ(Label(cal->GetWeeks(), r), c.Rows[r]) << c.Month << r;
   }
 }
