@@ -42,7 +42,10 @@ TzrCalendarBox::TzrCalendarBox(TComponent* AOwner) : TzrTextControl(AOwner) {
 
 TzrCalendarBox::~TzrCalendarBox() {
   Destroying();
-  if (FCalendar) FCalendar->OnChange = nullptr, FCalendar->OnDayChange = nullptr;
+  if (FCalendar) {
+    FCalendar->OnChange = nullptr;
+    FCalendar->OnDayChange = nullptr;
+  }
   if (FPopup) {
     FPopup->OnClosePopup = nullptr;
     FPopup->SetIsOpen(false);
