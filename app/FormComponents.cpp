@@ -190,6 +190,8 @@ void TfrmInterface::BindFormHandlers() {
       &TfrmInterface::DATALINK5Click};
   for (int i = 0; i < 5; ++i)
     modes[i]->OnClick = [this, h = handlers[i]](TObject* s) { (this->*h)(s); };
+  for (TMenuItem* language : {English1, Chinese1})
+    language->OnClick = [this](TObject* s) { VersionClick(s); };
   if (TMenuItem* exit = dynamic_cast<TMenuItem*>(FindComponent("Exit1")))
     exit->OnClick = [this](TObject*) { Close(); };
   if (TMenuItem* update = dynamic_cast<TMenuItem*>(FindComponent("Update1")))

@@ -45,6 +45,8 @@ class TfrmHid;
 class TfrmInfo;
 class TfrmProgress;
 class MyThread;
+struct TCaptionBinding;
+enum class TCaptionGroup;
 namespace hid {
 struct hid_device;
 struct hid_device_info;
@@ -101,6 +103,32 @@ public:
   // Section "common", the literal "chs" or "eng" key of a language pair, with
   // the built-in default of that language.
   std::string LangPairText(const std::string& Base) const;
+  // Section "common", a plain key, with its default from the key catalogue.
+  bool ReadCommonBool(const std::string& key) const;
+  std::string ReadCommonText(const std::string& key) const;
+  int ReadCommonInteger(const std::string& key) const;
+  // Puts section "common" onto the window: options, pictures, the title and
+  // every caption in the language in force, the product label, and on the
+  // first run the demo-model items of Version1, the calculator fields and the
+  // update option; ends by selecting the model database. Errors reach the
+  // caller.
+  void ApplyLanguage();
+  void ApplyCaptions(TCaptionGroup group);
+  void SetBoundCaption(const TCaptionBinding& binding, const std::string& text);
+  void ApplyPictures();
+  void ApplyChannelPageOptions();
+  void ApplyProductLabel();
+  void AddDemoModelItems(const std::vector<std::string>& sections);
+  void ApplyCalculatorFields();
+  void ApplyNavigationLook();
+  std::string FSoftwareVersion;  // "software_version", shown in the title
+  // Handler of the language items (Tag 1 Chinese, 2 English) and the
+  // demo-model items (Tag 3 and up): applies the texts again and rebuilds the
+  // parameter page, of the chosen demo model or of the device.
+  void VersionClick(TObject* Sender);
+  void ResetChannelPage();
+  // On while VersionClick rebuilds the page.
+  bool FVersionSwitching = false;
 
 
   // ---- Timers, menus and window frame (app/) ----

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/AxisPanel.h"
+#include "chart/PlotBlend.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
 #include "chart/PlotHover.h"
@@ -324,6 +326,16 @@ void TChartSeries::PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrush
   (void)ValueIndex;
   (void)BackColor;
   (void)BrushStyle;
+}
+
+void TChartSeries::DrawLegendShape(int ValueIndex, const TRect& Rect) {
+  auto* chart = dynamic_cast<TCustomAxisPanel*>(FParent);
+  if (!chart || !chart->GetCanvas()) return;
+  TCanvas3D* c = chart->GetCanvas();
+  TPlotBlend* blend = FTransparency ? c->BeginBlending(Rect, FTransparency) : nullptr;
+  if (ValueIndex != -1) c->GetBrush()->SetColor(LegendItemColor(ValueIndex));
+  chart->DrawLegendShape(Rect, nullptr);
+  if (blend) c->EndBlending(blend);
 }
 
 std::vector<int> TChartSeries::SortDrawPoints(int First, int Last, bool Ascending) {

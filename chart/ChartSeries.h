@@ -258,6 +258,9 @@ class TChartSeries : public TCustomChartSeries {
   virtual int CountLegendItems() const { return Count(); }
   virtual TColor LegendItemColor(int LegendIndex) const { return GetValueColor(LegendIndex); }
   virtual void PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrushStyle& BrushStyle);
+  // The legend symbol of point ValueIndex (-1: the series) inside Rect, drawn
+  // by the chart with the canvas brush in the item's colour.
+  virtual void DrawLegendShape(int ValueIndex, const TRect& Rect);
   // The value a mark shows: the mandatory one.
   virtual double GetMarkValue(int ValueIndex) const {
     return MandatoryValueList->GetValue(ValueIndex);
@@ -275,8 +278,8 @@ class TChartSeries : public TCustomChartSeries {
   }
 
   // ---- positions on the series' axes (no index checks)
-  int CalcXPos(int ValueIndex) const;
-  int CalcYPos(int ValueIndex) const;
+  virtual int CalcXPos(int ValueIndex) const;
+  virtual int CalcYPos(int ValueIndex) const;
   int CalcXPosValue(double Value) const;
   int CalcYPosValue(double Value) const;
   int CalcPosValue(double Value) const;
@@ -287,7 +290,7 @@ class TChartSeries : public TCustomChartSeries {
   std::string XValueToText(double Value) const;
   std::string YValueToText(double Value) const;
   void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
-  bool IsPointInChartRect(int ValueIndex) const;
+  virtual bool IsPointInChartRect(int ValueIndex) const;
 
   // ---- visible points, paging and drawing order
   virtual void CalcFirstLastVisibleIndex();

@@ -23,6 +23,7 @@
 #include "controls/zr_labels.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_lists_register.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_non_zr_layout.h"
 #include "controls/zr_number_box.h"
@@ -43,14 +44,16 @@
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
 
-namespace {
-
-// Known to streams, offered to no designer.
-void RegisterStyleClasses(const std::vector<const TClassInfo*>& Classes) {
-  for (const TClassInfo* c : Classes) RegisterClass(c);
+void RegisterControlRows(const std::vector<TzrControlRow>& Rows) {
+  for (const TzrControlRow& row : Rows) {
+    if (!row.Category.empty()) {
+      RegisterZRObjects(row.Category, row.Classes);
+      continue;
+    }
+    // Known to streams, offered to no designer.
+    for (const TClassInfo* c : row.Classes) RegisterClass(c);
+  }
 }
-
-}  // namespace
 
 const std::vector<TzrControlRow>& StandardControlRows() {
   static const std::vector<TzrControlRow> rows = {
@@ -86,12 +89,7 @@ const std::vector<TzrControlRow>& StandardControlRows() {
 
 void RegisterStandardControls() {
   static const bool registered = [] {
-    for (const TzrControlRow& row : StandardControlRows()) {
-      if (row.Category.empty())
-        RegisterStyleClasses(row.Classes);
-      else
-        RegisterZRObjects(row.Category, row.Classes);
-    }
+    RegisterControlRows(StandardControlRows());
     // Text edits, layouts, scroll boxes, lists and the compound controls.
     RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
                                      TzrNumberBox::Class(), TzrSpinBox::Class(), TzrMemo::Class()});
@@ -103,12 +101,7 @@ void RegisterStandardControls() {
     RegisterZRObjects("Layout", {TzrNonZRLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
-    RegisterZRObjects("Lists",
-                      {TzrListBox::Class(), TzrComboBox::Class(), TzrStringListBox::Class(),
-                       TzrStringComboBox::Class(), TzrHorzListBox::Class()});
-    RegisterZRObjects("Items", {TzrListBoxItem::Class()});
-    RegisterZRObjects("HUD", {TzrHudComboBox::Class(), TzrHudStringListBox::Class(),
-                              TzrHudStringComboBox::Class()});
+    RegisterListControls();
     // The text boxes with a drop-down or a clear button.
     RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
                                      TzrTextBoxClearBtn::Class()});
@@ -122,8 +115,9 @@ void RegisterStandardControls() {
     return true;
   }();
   (void)registered;
-  // The tab control's classes follow the standard rows; the grid unit
-  // registers its own.
+  // The tab control's classes follow the standard rows; the grid and tree
+  // units register their own.
   RegisterTabControls();
   RegisterGridControls();
+  RegisterTreeControls();
 }

@@ -168,6 +168,7 @@ TForm::~TForm() {
   while (FClient->ControlCount() > 0)
     FClient->GetControl(FClient->ControlCount() - 1)->SetParent(nullptr);
   SetMenu(nullptr);
+  if (FIcon) g_object_unref(FIcon);
   if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
 }
@@ -189,6 +190,16 @@ void TForm::DoDestroy() {
 void TForm::SetCaption(const std::string& caption) {
   FCaption = caption;
   if (FWindow) gtk_window_set_title(GTK_WINDOW(FWindow), caption.c_str());
+}
+
+bool TForm::LoadIconFromFile(const std::string& fileName) {
+  GdkPixbuf* icon = gdk_pixbuf_new_from_file(fileName.c_str(), nullptr);
+  if (!icon) return false;
+  if (FIcon) g_object_unref(FIcon);
+  FIcon = icon;
+  FIconFile = fileName;
+  if (FWindow) gtk_window_set_icon(GTK_WINDOW(FWindow), FIcon);
+  return true;
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
@@ -316,6 +327,7 @@ void TForm::CreateHandle() {
   Application->Initialize();
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(FWindow), FCaption.c_str());
+  if (FIcon) gtk_window_set_icon(GTK_WINDOW(FWindow), FIcon);
   if (FCentered)
     gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
   else

@@ -130,6 +130,11 @@ class TForm : public TComponent {
   const TClassInfo* ClassType() const override { return Class(); }
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& caption);
+  // The window's icon, loaded from a picture file; false (the icon left as it
+  // was) when the file cannot be read as a picture.
+  bool LoadIconFromFile(const std::string& fileName);
+  // The file of the icon in force; empty while the window has none.
+  const std::string& GetIconFile() const { return FIconFile; }
   // Position of the window and size of its client area (below the menu bar).
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
@@ -219,6 +224,8 @@ class TForm : public TComponent {
   std::unique_ptr<TFormClient> FClient;
   TMainMenu* FMenu = nullptr;
   std::string FCaption;
+  std::string FIconFile;
+  struct _GdkPixbuf* FIcon = nullptr;
   int FLeft = 0, FTop = 0;
   bool FCentered = true;
   TFormBorderStyle FBorderStyle = bsSizeable;

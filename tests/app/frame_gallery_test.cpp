@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include <pango/pangocairo.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -16,6 +18,8 @@
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_panels.h"
+#include "controls/zr_text_control.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_resources.h"
@@ -66,17 +70,54 @@ void SaveWindow(TForm& form, const std::string& name) {
 
 bool Differs(TzrColor a, TzrColor b) { return a != b; }
 
+// Light text pixels (the captions are drawn near white on the dark frame)
+// inside the control's rectangle.
+int InkPixels(TzrCustomScene* scene, TzrVisualObject* control) {
+  const TzrRect r = control->GetAbsoluteRect();
+  int ink = 0;
+  for (int y = int(r.Top); y < int(r.Bottom); ++y)
+    for (int x = int(r.Left); x < int(r.Right); ++x) {
+      const TzrColor c = Pixel(scene, x, y);
+      if (((c >> 16) & 0xFF) > 0x90 && ((c >> 8) & 0xFF) > 0x90 && (c & 0xFF) > 0x90) ++ink;
+    }
+  return ink;
+}
+
+// Glyphs the default font (and its fallbacks) lacks for the text.
+int UnknownGlyphs(const std::string& text) {
+  PangoFontMap* map = pango_cairo_font_map_get_default();
+  PangoContext* context = pango_font_map_create_context(map);
+  PangoLayout* layout = pango_layout_new(context);
+  pango_layout_set_text(layout, text.c_str(), -1);
+  const int unknown = pango_layout_get_unknown_glyphs_count(layout);
+  g_object_unref(layout);
+  g_object_unref(context);
+  return unknown;
+}
+
+// The window after the language file was applied, in English and in Chinese.
 TEST_F(FrameGallery, MainWindowInBothLanguages) {
+  const std::filesystem::path folder =
+      std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery" / "main_window_lang";
+  std::filesystem::create_directories(folder);
+  SetProgramFolder(folder.string() + "/");
   for (const bool chinese : {false, true}) {
+    std::ofstream(folder / "lang.ini", std::ios::binary)
+        << "[common]\r\nlang=" << (chinese ? "1" : "0")
+        << "\r\n[DEMO_CAR]\r\nname=Demo car\r\ndemo=1\r\n";
     TfrmInterface form(nullptr);
     form.OnActivate = nullptr;  // no device search here
-    form.Chinese1->SetChecked(chinese);
-    form.English1->SetChecked(!chinese);
+    form.OpenLanguageFile();
+    form.FLocalDatabaseVersion = "2024-03-18";
+    form.ApplyLanguage();
     form.ListBoxItemClick(form.ListBoxItem1);
     form.Show();
     TzrCustomScene* scene = form.ControlsScene;
     WaitDrawn(scene);
     SaveWindow(form, chinese ? "main_window_zh" : "main_window_en");
+    EXPECT_EQ(form.GetCaption(),
+              chinese ? "Quenby昆比科技电调调制软件 V3.0 V1.0.0      Database: 2024-03-18"
+                      : "Quenby ESC System V3.0 V1.0.0      Database: 03-18-2024(MM-DD-YY)");
 
     const TzrColor back = 0xFF2B2B2B;
     // Both lamps dark, in the connection group at the bottom of the centre column.
@@ -94,7 +135,20 @@ TEST_F(FrameGallery, MainWindowInBothLanguages) {
     EXPECT_TRUE(Differs(Pixel(scene, connectX, connectY), back));
     const int writeX = 124 + 181 + 8 + 2, writeY = 524 + 22 + 13;
     EXPECT_TRUE(Differs(Pixel(scene, writeX, writeY), back));
+    // The captions drew glyphs of their language: every character has one,
+    // and the labels carry ink.
+    for (const char* name : {"tabLabel1", "Label2", "GroupBox1"}) {
+      auto* label = dynamic_cast<TzrTextControl*>(form.FindComponent(name));
+      ASSERT_NE(label, nullptr) << name;
+      SCOPED_TRACE(UTF16ToUTF8(label->GetText()));
+      EXPECT_EQ(UnknownGlyphs(UTF16ToUTF8(label->GetText())), 0);
+      EXPECT_GT(InkPixels(scene, label), 15);
+    }
+    EXPECT_EQ(
+        UTF16ToUTF8(dynamic_cast<TzrTextControl*>(form.FindComponent("tabLabel1"))->GetText()),
+        chinese ? "关于" : "About");
   }
+  SetProgramFolder("");
 }
 
 TEST_F(FrameGallery, InformationBox) {

@@ -146,6 +146,7 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "transparentcirclebuttonstyle",
                                            "popupboxstyle",
                                            "labelstyle",
+                                           "labelstyle2",
                                            "valuelabelstyle",
                                            "sizegripstyle",
                                            "CloseButtonStyle",
@@ -243,6 +244,10 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "iconinformation",
                                            "iconwarning",
                                            "iconerror",
+                                           "treeviewstyle",
+                                           "treeviewitemstyle",
+                                           "treeviewexpanderbuttonstyle",
+                                           "imagelistboxitemstyle",
                                            "droptargetstyle",
                                            "iphonebuttonstyle"};
   EXPECT_EQ(names, wanted);
