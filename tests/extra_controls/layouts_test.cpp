@@ -9,6 +9,7 @@
 #include "controls/zr_non_zr_layout.h"
 #include "controls/zr_scaled_layout.h"
 #include "platform/vcl/WinControls.h"
+#include "scene/zr_scene.h"
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -142,6 +143,20 @@ TEST_F(NonZRLayoutTest, FreeingTheControlClearsTheReference) {
   EXPECT_FALSE(Layout->GetVisibleTimer()->GetEnabled());
   Panel->SetVisible(false);
   Wait(200);  // a tick without a control touches nothing
+}
+
+TEST_F(NonZRLayoutTest, RefusesTheScenesOwnHostWindow) {
+  TComponent owner(nullptr);
+  auto* view = new TzoRurev(&owner);
+  auto* root = new TzrVisualObject(&owner);
+  view->AddObject(root);
+  auto* layout = new TzrNonZRLayout(&owner);
+  layout->SetParent(root);
+  layout->SetControl(view);
+  EXPECT_EQ(layout->GetControl(), nullptr) << "the scene cannot sit over itself";
+  layout->SetControl(Control);
+  EXPECT_EQ(layout->GetControl(), Control);
+  layout->SetControl(nullptr);
 }
 
 }  // namespace
