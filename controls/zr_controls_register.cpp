@@ -5,27 +5,36 @@
 
 #include "controls/zr_angle_button.h"
 #include "controls/zr_buttons.h"
+#include "controls/zr_calendar_box.h"
+#include "controls/zr_calendar_text_box.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
+#include "controls/zr_drop_target.h"
 #include "controls/zr_expander.h"
 #include "controls/zr_glyph_buttons.h"
+#include "controls/zr_grid_layout.h"
 #include "controls/zr_grid_register.h"
 #include "controls/zr_image_control.h"
+#include "controls/zr_image_viewer.h"
+#include "controls/zr_iphone_button.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_lists_register.h"
 #include "controls/zr_memo.h"
+#include "controls/zr_non_zr_layout.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
+#include "controls/zr_scaled_layout.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
 #include "controls/zr_spin_box.h"
+#include "controls/zr_split_layout.h"
 #include "controls/zr_splitter.h"
 #include "controls/zr_state_button.h"
 #include "controls/zr_tab_control.h"
@@ -87,7 +96,9 @@ void RegisterStandardControls() {
     RegisterZRObjects(
         "HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(), TzrHudRoundTextBox::Class(),
                 TzrHudSpinBox::Class(), TzrHudMemo::Class()});
-    RegisterZRObjects("Layout", {TzrLayout::Class()});
+    RegisterZRObjects("Layout", {TzrLayout::Class(), TzrScaledLayout::Class(),
+                                 TzrGridLayout::Class(), TzrSplitLayout::Class()});
+    RegisterZRObjects("Layout", {TzrNonZRLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
     RegisterListControls();
@@ -95,6 +106,11 @@ void RegisterStandardControls() {
     RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
                                      TzrTextBoxClearBtn::Class()});
     RegisterZRObjects("HUD", {TzrHudComboTextBox::Class(), TzrHudComboTrackBar::Class()});
+    // The date boxes join the boxes and the text edits.
+    RegisterZRObjects("Boxes", {TzrCalendarBox::Class()});
+    RegisterZRObjects("Text Edits", {TzrCalendarTextBox::Class()});
+    RegisterZRObjects("Ext. Controls",
+                      {TzrIPhoneButton::Class(), TzrDropTarget::Class(), TzrImageViewer::Class()});
     RegisterCompoundControls();
     return true;
   }();

@@ -43,7 +43,8 @@ sanitized_tests() {
   # tests run without the leak check.
   local svg_tests="PanelMetafile.SizesAndSvgFiles:PanelMetafile.SvgOnTheClipboard"
   local windowed="test_scene test_controls test_controls_text test_scene_popup
-    test_value_controls test_lists test_grid test_chart_series"
+    test_value_controls test_lists test_grid test_chart_series
+    test_extra_controls"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   # shellcheck disable=SC2086
   cmake --build "$dir" -j "$(nproc)" --target $plain $windowed test_chart
@@ -94,7 +95,19 @@ install_udev_rule() {
   fi
 }
 
+# The calendar tests and their gallery draw month and day names in English
+# and Chinese: both UTF-8 locales are generated when missing.
+install_locales() {
+  local wanted=("en_US.UTF-8 UTF-8" "zh_CN.UTF-8 UTF-8") added=0
+  for entry in "${wanted[@]}"; do
+    grep -qx "$entry" /etc/locale.gen 2>/dev/null || { echo "$entry" >>/etc/locale.gen; added=1; }
+  done
+  locale -a | grep -qix 'zh_CN.utf8' && locale -a | grep -qix 'en_US.utf8' && [ $added -eq 0 ] ||
+    locale-gen
+}
+
 install_missing
+install_locales
 install_udev_rule
 case "$mode" in
   run)

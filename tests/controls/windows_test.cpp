@@ -247,7 +247,9 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "treeviewstyle",
                                            "treeviewitemstyle",
                                            "treeviewexpanderbuttonstyle",
-                                           "imagelistboxitemstyle"};
+                                           "imagelistboxitemstyle",
+                                           "droptargetstyle",
+                                           "iphonebuttonstyle"};
   EXPECT_EQ(names, wanted);
 }
 
