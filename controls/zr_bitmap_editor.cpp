@@ -135,8 +135,13 @@ void TzrBitmapEditor::Button1Click(TObject*) {
   TOpenDialog dialog(nullptr);
   dialog.SetFilter("Images|" + zrFilterFileTypes(DefaultFilterClass));
   if (!dialog.Execute()) return;
+  // A file the codec cannot read is told and leaves the picture as it was.
+  TzrBitmap loaded;
+  std::unique_ptr<TzrFilter> filter = zrCreateFilter();
+  if (!filter || !filter->LoadFromFile(dialog.GetFileName(), 0, loaded) || loaded.IsEmpty())
+    throw Exception("Cannot load the picture " + dialog.GetFileName());
   FFileName = dialog.GetFileName();
-  FBitmap->LoadFromFile(FFileName);
+  FBitmap->Assign(&loaded);
   ShowWholeBitmap();
   editControl->SetEnabled(true);
   btnOk->SetEnabled(true);
@@ -278,5 +283,8 @@ void TzrBitmapEditor::Button5Click(TObject*) { HideResizeLayout(); }
 void TzrBitmapEditor::btnSaveClick(TObject*) {
   SaveDialog1->SetFileName(FFileName);
   if (!SaveDialog1->Execute()) return;
-  FBitmap->SaveToFile(SaveDialog1->GetFileName());
+  // A file the codec could not write is told, not passed over.
+  std::unique_ptr<TzrFilter> filter = zrCreateFilter();
+  if (!filter || !filter->SaveToFile(SaveDialog1->GetFileName(), *FBitmap, ""))
+    throw Exception("Cannot save the picture as " + SaveDialog1->GetFileName());
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -106,6 +107,23 @@ TEST_F(BitmapEditorTest, EditingToolsWaitForAPictureWiderThanOnePixel) {
   EXPECT_TRUE(Editable());
   EXPECT_EQ(Form.GetBitmap()->GetWidth(), 40);
   EXPECT_EQ(Form.GetFileName(), file.string());
+}
+
+TEST_F(BitmapEditorTest, AFileThatIsNoPictureIsToldAndLosesNothing) {
+  Open(50, 40);
+  const auto file = TempFile("not_a_picture.png");
+  {
+    std::FILE* f = std::fopen(file.c_str(), "w");
+    std::fputs("no picture here", f);
+    std::fclose(f);
+  }
+  FileDialogHook = [&](TFileDialog& dialog) {
+    dialog.SetFileName(file.string());
+    return true;
+  };
+  EXPECT_THROW(Form.Button1->Click(), Exception);
+  EXPECT_TRUE(SamePixels(*Form.GetBitmap(), *Source));
+  EXPECT_EQ(Form.GetFileName(), "");
 }
 
 TEST_F(BitmapEditorTest, PasteWithoutAPictureKeepsTheOneShown) {
@@ -250,6 +268,13 @@ TEST_F(BitmapEditorTest, SaveWritesAFileThatLoadsBackEqual) {
   TzrBitmap back(1, 1);
   back.LoadFromFile(file.string());
   EXPECT_TRUE(SamePixels(back, *Source));
+
+  // A file the codec cannot write is an error (the test codec writes PNG only).
+  FileDialogHook = [&](TFileDialog& dialog) {
+    dialog.SetFileName(TempFile("saved.bmp").string());
+    return true;
+  };
+  EXPECT_THROW(Form.btnSave->Click(), Exception);
 
   // A cancelled dialog writes nothing.
   std::filesystem::remove(file);
