@@ -104,6 +104,9 @@ struct State {
   double CurX = 0, CurY = 0;  // logical current position
   bool HasClip = false;
   Mask Clip;
+  // The clip's rectangles for a vector surface, made on first use and
+  // dropped whenever the clip changes.
+  mutable std::shared_ptr<const std::vector<RECT>> ClipRects;
 };
 
 // A device context that draws onto a Cairo surface as well (a recording,

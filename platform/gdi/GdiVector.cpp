@@ -137,7 +137,9 @@ void ClipToDC(const DC& dc, cairo_t* cr) {
   cairo_rectangle(cr, 0, 0, b.Width, b.Height);
   cairo_clip(cr);
   if (!dc.S.HasClip) return;
-  AddRects(cr, MaskRects(dc.S.Clip));
+  if (!dc.S.ClipRects)
+    dc.S.ClipRects = std::make_shared<const std::vector<RECT>>(MaskRects(dc.S.Clip));
+  AddRects(cr, *dc.S.ClipRects);
   cairo_clip(cr);  // no rectangles: nothing is drawn
 }
 
