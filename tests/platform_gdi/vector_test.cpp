@@ -99,6 +99,55 @@ TEST(VectorDC, RecordingMatchesTheRasterPixels) {
   cairo_surface_destroy(recording);
 }
 
+// Straight one-pixel outlines cover exactly the pixels the pixel walk sets:
+// the first pixel whole, the last one left out, dots on the same cells.
+TEST(VectorDC, AxisAlignedOutlinesMatchThePixelWalk) {
+  auto draw = [](HDC dc) {
+    MoveToEx(dc, 10, 10, nullptr);
+    LineTo(dc, 50, 10);
+    LineTo(dc, 50, 40);
+    HPEN dot = CreatePen(PS_DOT, 1, kBlue);
+    HGDIOBJ old = SelectObject(dc, dot);
+    MoveToEx(dc, 70, 45, nullptr);
+    LineTo(dc, 20, 45);
+    SelectObject(dc, old);
+    DeleteObject(dot);
+    HBRUSH red = CreateSolidBrush(kRed);
+    old = SelectObject(dc, red);
+    Rectangle(dc, 55, 5, 75, 30);
+    SelectObject(dc, old);
+    DeleteObject(red);
+  };
+  Canvas raster(80, 50);
+  draw(raster.Dc);
+  cairo_rectangle_t extents{0, 0, 80, 50};
+  cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents);
+  HDC dc = CreateVectorDC(recording, 80, 50, 96, 1.0);
+  draw(dc);
+  DeleteDC(dc);
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 80, 50);
+  cairo_t* cr = cairo_create(image);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_set_source_surface(cr, recording, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(image);
+  int differing = 0;
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 80; ++x) {
+      bool same = Close(PixelOf(image, x, y), raster.At(x, y), 2);
+      differing += !same;
+      EXPECT_TRUE(same) << x << "," << y;
+      if (differing > 5) break;
+    }
+  EXPECT_EQ(differing, 0);
+  EXPECT_TRUE(raster.Painted(10, 10));
+  EXPECT_FALSE(raster.Painted(50, 40));  // the walk leaves out its last pixel
+  cairo_surface_destroy(image);
+  cairo_surface_destroy(recording);
+}
+
 TEST(VectorDC, BadArgumentsAndBitmapsAreRefused) {
   cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
   EXPECT_EQ(CreateVectorDC(nullptr, 10, 10, 96, 1), nullptr);
