@@ -36,6 +36,15 @@ bool IsItemKey(std::string key) {
   return true;
 }
 
+// The ini reader trims section names, so a page without identity (a demo
+// page, whose section line is "[  ]") is looked up trimmed as well.
+std::string ImportSection(const TfrmInterface& form) {
+  const std::string section = ParameterFileSection(form);
+  const size_t first = section.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return section.substr(first, section.find_last_not_of(' ') - first + 1);
+}
+
 bool HoldsItemKey(const TMemIniFile& file, const std::string& section) {
   for (const std::string& key : file.ReadSection(section))
     if (IsItemKey(key)) return true;
@@ -45,7 +54,7 @@ bool HoldsItemKey(const TMemIniFile& file, const std::string& section) {
 class TImport {
  public:
   TImport(TfrmInterface& form, const TMemIniFile& file)
-      : FForm(form), FFile(file), FSection(ParameterFileSection(form)) {}
+      : FForm(form), FFile(file), FSection(ImportSection(form)) {}
 
   void Name() const {
     auto* box = Find<TzrCustomTextBox>(FForm, "eName");
@@ -102,7 +111,7 @@ class TImport {
 
 bool TfrmInterface::ImportParameterFile(const std::string& fileName) {
   const TMemIniFile file(fileName);
-  const std::string section = ParameterFileSection(*this);
+  const std::string section = ImportSection(*this);
   if (!file.SectionExists(section) || !HoldsItemKey(file, section)) {
     ShowMessageText(LangText("importerror", "can't import differ version's setting"), 1);
     return false;

@@ -273,7 +273,8 @@ TEST_F(RoundTrip, EveryControlComesBackInEveryFamily) {
   } identities[] = {{"AIRPLANE", "AP40", TModelFamily::Airplane},
                     {"CAR_ESC", "VL450SD", TModelFamily::LargeCar},
                     {"Ardent_V4", "ARD80", TModelFamily::Ardent},
-                    {"ESC_G60", "G60", TModelFamily::General}};
+                    {"ESC_G60", "G60", TModelFamily::General},
+                    {"", "", TModelFamily::General}};  // a demo page: no identity
   for (const auto& id : identities) {
     SCOPED_TRACE(id.model);
     ASSERT_EQ(ModelFamilyOf(id.model, id.hardware), id.family);
