@@ -222,6 +222,7 @@ TEST(PdfBitmapImage, IndexedColourSpaceNeedsAnEightBitBitmapWithAPalette) {
   }
 }
 
+
 // The colour and the kind of encoding of each image pdfimages lists.
 std::vector<std::string> ListedImages(const std::string& APdf) {
   const TRun run = RunCommand("pdfimages -list '" + APdf + "'");

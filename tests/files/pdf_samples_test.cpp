@@ -15,6 +15,7 @@ namespace {
 
 const std::string kGallery = std::string(ESCTOOL_BINARY_DIR) + "/gallery";
 
+
 void Save(TPdfDoc& ADoc, const std::string& APath) {
   std::filesystem::create_directories(kGallery);
   TFileStream file(APath, fmCreate);
