@@ -62,7 +62,7 @@ TEST(ParameterFileGallery, DemoPageExportAndImportInBothLanguages) {
     form.ListBoxItemClick(form.FindComponent("ListBoxItem2"));
     auto* combo = dynamic_cast<TzrComboBox*>(form.FindComponent("cbItem1"));
     ASSERT_NE(combo, nullptr);
-    combo->SetItemIndex(1);
+    combo->SetItemIndex(2);
     SaveScene(form.ControlsScene, std::string("parameter_export_") + (chinese ? "zh" : "en"));
 
     const fs::path path = fs::path(ESCTOOL_BINARY_DIR) / "gallery" /
@@ -74,12 +74,12 @@ TEST(ParameterFileGallery, DemoPageExportAndImportInBothLanguages) {
     form.Export1->Click();
     std::stringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
-    EXPECT_NE(text.str().find("\r\n2=2\r\n"), std::string::npos);
+    EXPECT_NE(text.str().find("\r\n2=3\r\n"), std::string::npos);
 
     combo->SetItemIndex(0);
     form.Import1->Click();
     FileDialogHook = nullptr;
-    EXPECT_EQ(combo->GetItemIndex(), 1);
+    EXPECT_EQ(combo->GetItemIndex(), 2);
     SaveScene(form.ControlsScene, std::string("parameter_import_") + (chinese ? "zh" : "en"));
   }
 }
