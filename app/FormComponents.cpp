@@ -211,6 +211,8 @@ void TfrmInterface::BindFormHandlers() {
     update->OnClick = [this](TObject* s) { Update1Click(s); };
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))
     history->OnClick = [this](TObject* s) { History1Click(s); };
+  Export1->OnClick = [this](TObject* s) { Export1Click(s); };
+  Import1->OnClick = [this](TObject* s) { Import1Click(s); };
 }
 
 // The print button has no action.

@@ -574,6 +574,15 @@ public:
   // Sender this: quiet (first activation); anything else: asked from the menu.
   void Update1Click(TObject* Sender);
   void History1Click(TObject* Sender);
+  // The parameter text file of the current page (files/Parameter*.cpp): the
+  // export asks for a file name and writes ParameterExportText; the import
+  // asks for a file and reads its identity section into the page's controls,
+  // false (with the "importerror" text) when the file holds no values for
+  // this device.
+  void Export1Click(TObject* Sender);
+  void Import1Click(TObject* Sender);
+  std::string ParameterExportText() const;
+  bool ImportParameterFile(const std::string& fileName);
   // The update dialog with the caption and headline of the given keys, the
   // button texts and the failure text.
   class TfrmUpdate* NewUpdateDialog(const std::string& captionKey, const std::string& textKey);
