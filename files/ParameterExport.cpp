@@ -125,6 +125,13 @@ void AddItem(TExportLists& out, const TfrmInterface& form, int n, int width, int
   if (curve) out.machine.push_back(N + "t=" + UTF16ToUTF8(curve->GetText()));
 }
 
+// A label read from the language file has lost its trailing blank (the file's
+// values are trimmed), so a label ending in an ASCII colon gets it back.
+std::string Labelled(const std::string& label, const std::string& value) {
+  if (!label.empty() && label.back() == ':') return label + " " + value;
+  return label + value;
+}
+
 void AddModeRow(TExportLists& out, const TfrmInterface& form) {
   auto* mode = Find<TzrStringComboBox>(form, "cbMode");
   auto* name = Find<TzrCustomTextBox>(form, "eName");
@@ -161,9 +168,9 @@ std::string TfrmInterface::ParameterExportText() const {
   const int columns = std::max(FLangIni ? FLangIni->ReadInteger("common", "colnumber", 3) : 3, 1);
   TExportLists out;
   out.listing = {LangText("export_top", "------------ESC Info------------"),
-                 LangText("export_controller", "Controller: ") + FModel,
-                 LangText("export_hardware", "Hardware version: ") + FHardware,
-                 LangText("export_firmware", "Firmware version: ") + FFirmware,
+                 Labelled(LangText("export_controller", "Controller: "), FModel),
+                 Labelled(LangText("export_hardware", "Hardware version: "), FHardware),
+                 Labelled(LangText("export_firmware", "Firmware version: "), FFirmware),
                  "",
                  LangText("export_bottom", "------------Setting------------")};
   if (FPageDef.site.enabled) AddModeRow(out, *this);
