@@ -42,7 +42,7 @@ sanitized_tests() {
   # second recording is written in one process (cairo 1.16), so the SVG export
   # tests (and the vector context's SVG figures, whose hatches are recordings)
   # run without the leak check.
-  local svg_tests="PanelMetafile.SizesAndSvgFiles:PanelMetafile.SvgOnTheClipboard"
+  local svg_tests="PanelMetafile.SizesAndSvgFiles:PanelMetafile.SvgOnTheClipboard:PanelMetafile.ShapesAreSvgPaths"
   local gdi_svg_tests="VectorDC.FiguresReachSvgAsOutlines"
   local windowed="test_scene test_controls test_controls_text test_scene_popup
     test_value_controls test_lists test_grid test_chart_series
