@@ -487,6 +487,10 @@ public:
   bool FPageOutdated = false;
   class TfrmGraph* FGraphForm = nullptr;
   class TfrmGraph2* FGraph2Form = nullptr;
+  // Set by the report: itemClick leaves the curve editor open, modeless, in
+  // FGraphForm or FGraph2Form with the help column hidden, for the report to
+  // draw, free and clear (and to show Panel6 again).
+  bool FReportCapture = false;
   // Model database and firmware list (pages/FirmwareList.cpp).
   std::string FModelDatabase;  // path of the selected model database
   void SelectModelDatabase();
