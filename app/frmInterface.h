@@ -515,6 +515,9 @@ public:
   void itemEnterFocus(TObject* Sender);
   void itemKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar, uint16_t Shift);
   void itemClick(TObject* Sender);
+  // The identity and firmware boxes of the upgrade page (help codes 100 to
+  // 103) and the calculator boxes (104) show their help on focus too.
+  void BindHelpFocus();
   // Display (pages/ParameterDisplay.cpp): FParams into the page's controls.
   void ShowParameters();
   void SetComboItem(const std::string& name, int defaultIndex, int currentIndex, int lastValid,

@@ -101,8 +101,10 @@ void ReportNotOpened(TfrmInterface& F, const ITEM& Item, int N, const std::strin
                     0);
 }
 
-// Height of the window's frame above its client area (the menu bar).
+// Height of the window's frame above its client area (the menu bar); 0
+// while the window is not made.
 int FrameHeight(TForm& Form) {
+  if (!Form.HandleAllocated()) return 0;
   int width = 0, height = 0;
   gtk_window_get_size(GTK_WINDOW(Form.Handle()), &width, &height);
   return std::max(0, height - Form.GetClientHeight());

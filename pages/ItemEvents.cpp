@@ -224,7 +224,8 @@ void TfrmInterface::itemEnterFocus(TObject* Sender) {
       HelpPlace<TzrSpinBox>(Sender, offset, code) || HelpPlace<TzrTextBox>(Sender, offset, code) ||
       HelpPlace<TzrTrackBar>(Sender, offset, code) ||
       HelpPlace<TzrComboTextBox>(Sender, offset, code) ||
-      HelpPlace<TzrCompoundTextBox>(Sender, offset, code);
+      HelpPlace<TzrCompoundTextBox>(Sender, offset, code) ||
+      HelpPlace<TzrComboBox>(Sender, offset, code);  // the firmware list
   if (Panel2) {
     Panel2->SetCalloutOffset(static_cast<float>(offset));
     Panel2->SetCalloutLength(11);
@@ -243,4 +244,19 @@ void TfrmInterface::itemKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyCha
   if (text.size() <= kMaxNameLength) return;
   box->SetText(text.substr(0, kMaxNameLength));
   Key = 0;
+}
+
+void TfrmInterface::BindHelpFocus() {
+  const auto bind = [this](TzrControl* Control, int Code) {
+    if (!Control) return;
+    Control->SetTag(Code);
+    Control->OnEnterFocus = [this](TObject* s) { itemEnterFocus(s); };
+  };
+  bind(eController, 100);
+  bind(eHardware, 101);
+  bind(eFirmware, 102);
+  bind(cbFirmware, 103);
+  for (TzrTextBox* box : calcTextBox) bind(box, 104);
+  bind(calcTextBox16, 104);
+  bind(calcTextBox17, 104);
 }
