@@ -238,15 +238,15 @@ TEST_F(CurveItems, UnusableBoundsOpenNothing) {
     Build(imLinkedCurve256);
     c.prepare(*this);
     const std::u16string text = Box()->GetText();
-    bool opened = false;
+    bool opened = false, fired = false;
     WhenModal([&] {
+      fired = true;
       if (!Form->FGraphForm) return;
       opened = true;
       Form->FGraphForm->btnCancel->Click();
     });
     Form->itemClick(Box());
-    // Let the check above run, whatever happened.
-    for (int k = 0; k < 10; ++k) g_main_context_iteration(nullptr, FALSE), g_usleep(5000);
+    while (!fired) g_main_context_iteration(nullptr, TRUE);
     EXPECT_FALSE(opened);
     EXPECT_EQ(Form->FGraphForm, nullptr);
     EXPECT_TRUE(Form->Panel6->GetVisible());

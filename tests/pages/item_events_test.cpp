@@ -1,6 +1,7 @@
 #include <glib.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -162,35 +163,37 @@ TEST_F(ItemEvents, LinkCycleEnds) {
   EXPECT_TRUE(Combo(4)->GetEnabled());
 }
 
-TEST_F(ItemEvents, LastEntryOfACurveItemOpensItsEditorUnlessSwitching) {
-  Build("");
-  bool opened = false;
+// Runs Act; answers whether a curve editor was open while it ran (and
+// cancels it).
+bool EditorOpenedBy(TfrmInterface& Form, const std::function<void()>& Act) {
+  struct TWatch {
+    TfrmInterface* Form;
+    bool Opened = false, Fired = false;
+  } watch{&Form};
   g_timeout_add(
       30,
       [](gpointer p) -> gboolean {
-        auto* t = static_cast<ItemEvents*>(p);
-        if (t->Form->FGraphForm) t->Form->FGraphForm->btnCancel->Click();
+        auto* w = static_cast<TWatch*>(p);
+        w->Fired = true;
+        w->Opened = w->Form->FGraphForm != nullptr;
+        if (w->Opened) w->Form->FGraphForm->btnCancel->Click();
         return G_SOURCE_REMOVE;
       },
-      this);
+      &watch);
+  Act();
+  while (!watch.Fired) g_main_context_iteration(nullptr, TRUE);
+  return watch.Opened;
+}
+
+TEST_F(ItemEvents, LastEntryOfACurveItemOpensItsEditorUnlessSwitching) {
+  Build("");
   Form->FVersionSwitching = true;
-  Combo(8)->SetItemIndex(3);
+  EXPECT_FALSE(EditorOpenedBy(*Form, [&] { Combo(8)->SetItemIndex(3); }));
   EXPECT_TRUE(Value(8)->GetEnabled());
-  EXPECT_EQ(Form->FGraphForm, nullptr);
   Form->FVersionSwitching = false;
   Combo(8)->SetItemIndex(0);
   EXPECT_FALSE(Value(8)->GetEnabled());
-  g_timeout_add(
-      30,
-      [](gpointer p) -> gboolean {
-        auto* t = static_cast<std::pair<ItemEvents*, bool*>*>(p);
-        *t->second = t->first->Form->FGraphForm != nullptr;
-        if (t->first->Form->FGraphForm) t->first->Form->FGraphForm->btnCancel->Click();
-        return G_SOURCE_REMOVE;
-      },
-      new std::pair<ItemEvents*, bool*>(this, &opened));
-  Combo(8)->SetItemIndex(3);
-  EXPECT_TRUE(opened);
+  EXPECT_TRUE(EditorOpenedBy(*Form, [&] { Combo(8)->SetItemIndex(3); }));
   EXPECT_EQ(Form->FGraphForm, nullptr);
 }
 
