@@ -167,6 +167,7 @@ void TfrmInterface::BindFormHandlers() {
   DeviceChangeTimer->SetOnTimer([this](TObject* sender) { DeviceChangeTimerTimer(sender); });
   ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 
+  BindHelpFocus();
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
   btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };

@@ -510,6 +510,10 @@ public:
   bool FPageOutdated = false;
   class TfrmGraph* FGraphForm = nullptr;
   class TfrmGraph2* FGraph2Form = nullptr;
+  // Set by the report: itemClick leaves the curve editor open, modeless, in
+  // FGraphForm or FGraph2Form with the help column hidden, for the report to
+  // draw, free and clear (and to show Panel6 again).
+  bool FReportCapture = false;
   // Model database and firmware list (pages/FirmwareList.cpp).
   std::string FModelDatabase;  // path of the selected model database
   void SelectModelDatabase();
@@ -534,6 +538,9 @@ public:
   void itemEnterFocus(TObject* Sender);
   void itemKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar, uint16_t Shift);
   void itemClick(TObject* Sender);
+  // The identity and firmware boxes of the upgrade page (help codes 100 to
+  // 103) and the calculator boxes (104) show their help on focus too.
+  void BindHelpFocus();
   // Display (pages/ParameterDisplay.cpp): FParams into the page's controls.
   void ShowParameters();
   void SetComboItem(const std::string& name, int defaultIndex, int currentIndex, int lastValid,

@@ -305,9 +305,9 @@ void TPageBuilder::AddModeRow(TContainer& C) {
   FillCombo(mode, entries);
   BindCombo(F, mode);
   auto* name = MakeControl<TzrTextBox>(F, C.Parent, "eName", 99, C.Left + 230, top, 140);
-  name->OnEnterFocus = [this](TObject* s) { F.itemEnterFocus(s); };
-  name->OnKeyDown = [this](TObject* s, uint16_t& key, char16_t& ch, TShiftState shift) {
-    F.itemKeyDown(s, key, ch, shift);
+  name->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
+  name->OnKeyDown = [&form = F](TObject* s, uint16_t& key, char16_t& ch, TShiftState shift) {
+    form.itemKeyDown(s, key, ch, shift);
   };
   C.Row += 2;
   if (C.Box) C.Box->SetHeight(C.Box->GetHeight() + 2 * kRowStep);
@@ -352,7 +352,7 @@ void TPageBuilder::AddItemRow(TContainer& C, int N) {
                          text.compare(text.size() - postfix.size(), postfix.size(), postfix) != 0))
       spin->SetText(text + postfix);
     spin->SetEnabled(false);
-    spin->OnEnterFocus = [this](TObject* s) { F.itemEnterFocus(s); };
+    spin->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
   }
   if (plan.Track) {
     auto* track = MakeControl<TzrTrackBar>(F, C.Parent, "eItem" + number, N, p + 170, top, 150);
@@ -363,13 +363,13 @@ void TPageBuilder::AddItemRow(TContainer& C, int N) {
     auto* value = MakeControl<TzrValueLabel>(F, C.Parent, "leItem" + number, N, p + 320, top, 50);
     value->SetTextAlign(zrTextAlignCenter);
     value->SetText(UTF8ToUTF16(WholeNumberText(track->GetValue())));
-    track->OnChange = [this](TObject* s) { F.itemChange(s); };
-    track->OnEnterFocus = [this](TObject* s) { F.itemEnterFocus(s); };
+    track->OnChange = [&form = F](TObject* s) { form.itemChange(s); };
+    track->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
   }
   if (plan.ReadOnly) {
     auto* box = MakeControl<TzrTextBox>(F, C.Parent, "eItem" + number, N, p + 170, top, 200);
     box->SetReadOnly(true);
-    box->OnEnterFocus = [this](TObject* s) { F.itemEnterFocus(s); };
+    box->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
   }
   if (plan.Curve) {
     auto* curve = MakeControl<TzrTextBox>(F, C.Parent, "eItem" + number, N, p + 290, top, 80);
@@ -391,8 +391,8 @@ void TPageBuilder::AddItemRow(TContainer& C, int N) {
       bytes = CountingCurveBytes(item.mode == imCurve64 ? 64 : 256);
     }
     curve->SetText(UTF8ToUTF16(BytesToHex(bytes.data(), bytes.size())));
-    curve->OnEnterFocus = [this](TObject* s) { F.itemEnterFocus(s); };
-    curve->OnClick = [this](TObject* s) { F.itemClick(s); };
+    curve->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
+    curve->OnClick = [&form = F](TObject* s) { form.itemClick(s); };
   }
   FRows.push_back(N);
   C.Row += 1;

@@ -234,6 +234,14 @@ void TfrmInterface::SetComboItem(const std::string& name, int defaultIndex, int 
 }
 
 void TfrmInterface::ShowParameters() {
+  // Entries set from the device are not the user's pick: no curve editor
+  // opens while they are shown.
+  struct TBusyHold {
+    bool& Flag;
+    bool Was;
+    ~TBusyHold() { Flag = Was; }
+  } hold{FBusy, FBusy};
+  FBusy = true;
   FPageOutdated = false;
   switch (ModelFamilyOf(FModel, FHardware)) {
     case TModelFamily::Airplane:

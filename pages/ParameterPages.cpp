@@ -31,6 +31,14 @@ std::vector<std::string> GroupEntries(const std::string& list) {
 }  // namespace
 
 void TfrmInterface::BuildParameterPages() {
+  // The build's link pass and the display select entries: none of that is
+  // the user's pick, so no curve editor opens while the page is made.
+  struct TBusyHold {
+    bool& Flag;
+    bool Was;
+    ~TBusyHold() { Flag = Was; }
+  } hold{FBusy, FBusy};
+  FBusy = true;
   LoadPicture(Find<TzrImage>(*this, "tabImage1"), FPageIcons.about);
   LoadPicture(Find<TzrImage>(*this, "tabImage8"), FPageIcons.firmware);
   LoadPicture(Find<TzrImage>(*this, "tabImage9"), FPageIcons.data);

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "app/frmInterface.h"
-#include "controls/zr_controls.h"
 #include "controls/zr_combo_box.h"
+#include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
