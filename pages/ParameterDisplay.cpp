@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Utils.h"
+#include "app/FlagHold.h"
 #include "app/frmInterface.h"
 #include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
@@ -236,12 +237,7 @@ void TfrmInterface::SetComboItem(const std::string& name, int defaultIndex, int 
 void TfrmInterface::ShowParameters() {
   // Entries set from the device are not the user's pick: no curve editor
   // opens while they are shown.
-  struct TBusyHold {
-    bool& Flag;
-    bool Was;
-    ~TBusyHold() { Flag = Was; }
-  } hold{FBusy, FBusy};
-  FBusy = true;
+  const TFlagHold busy(FBusy);
   FPageOutdated = false;
   switch (ModelFamilyOf(FModel, FHardware)) {
     case TModelFamily::Airplane:
@@ -262,6 +258,9 @@ void TfrmInterface::ShowParameters() {
 }
 
 void TfrmInterface::SetParameterControlsEnabled(bool enabled) {
+  // Curve items go to their last entry here; that is not the user's pick, so
+  // no curve editor opens.
+  const TFlagHold busy(FBusy);
   for (int i = 0; i < FPageDef.tab && i < VERSION::MaxTabs; ++i)
     for (const std::u16string& entry : SplitString(u",", UTF8ToUTF16(FPageDef.tabs[i].group), 0)) {
       const std::optional<int> n = ParseWholeNumber(UTF16ToUTF8(entry));

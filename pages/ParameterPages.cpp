@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Utils.h"
+#include "app/FlagHold.h"
 #include "app/frmInterface.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_labels.h"
@@ -33,12 +34,7 @@ std::vector<std::string> GroupEntries(const std::string& list) {
 void TfrmInterface::BuildParameterPages() {
   // The build's link pass and the display select entries: none of that is
   // the user's pick, so no curve editor opens while the page is made.
-  struct TBusyHold {
-    bool& Flag;
-    bool Was;
-    ~TBusyHold() { Flag = Was; }
-  } hold{FBusy, FBusy};
-  FBusy = true;
+  const TFlagHold busy(FBusy);
   LoadPicture(Find<TzrImage>(*this, "tabImage1"), FPageIcons.about);
   LoadPicture(Find<TzrImage>(*this, "tabImage8"), FPageIcons.firmware);
   LoadPicture(Find<TzrImage>(*this, "tabImage9"), FPageIcons.data);
