@@ -6,6 +6,7 @@
 #include "chart/ChartPointLists.h"
 #include "chart/ChartSeriesTypes.h"
 #include "chart/PlotWidgets.h"
+#include "chart/SeriesMarks.h"
 #include "platform/rtl/Rtti.h"
 
 namespace {
@@ -14,7 +15,7 @@ int StartCount = 0;
 
 std::vector<const TClassInfo*> StreamedClasses() {
   return {TChartAxisTitle::Class(), TChartAxis::Class(), TChartDepthAxis::Class(), TThemedSeries::Class(),
-          TPlotPictureComponent::Class()};
+          TPlotPictureComponent::Class(), TSeriesMarks::Class()};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
+#include "chart/SeriesMarks.h"
 #include "chart/PlotHover.h"
 #include "chart/SeriesLegend.h"
 #include "chart/SeriesSources.h"
@@ -83,6 +84,7 @@ void TChartSeries::SetParentChart(TChartSeriesPanel* Value) {
   if (FParent) FParent->RemoveSeries(this);
   FParent = Value;
   SyncLegendChart();
+  if (FMarks) FMarks->SetParent(dynamic_cast<TCustomPlotPanel*>(FParent));
   if (FParent) FParent->InternalAddSeries(this);
 }
 
