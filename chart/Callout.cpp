@@ -1,10 +1,10 @@
 #include "chart/Callout.h"
 
 #include "chart/ChartSeries.h"
+#include "chart/ChartSeriesTypes.h"
 #include "chart/PlotCanvas.h"
 #include "chart/PlotPanel.h"
 #include "chart/PlotWidgets.h"
-#include "chart/ChartSeriesTypes.h"
 #include "platform/rtl/RttiDecl.h"
 
 bool PlotCheckMarkArrowColor = false;
@@ -21,10 +21,10 @@ const TEnumInfo& ArrowHeadInfo() {
 // ---------------- TCallout ----------------
 
 TCallout::TCallout(TChartSeries* AOwner)
-    : FArrow(std::make_unique<TWhitePen>([this](TObject*) { Repaint(); })),
+    : FSeries(AOwner),
+      FArrow(std::make_unique<TWhitePen>([this](TObject*) { Repaint(); })),
       FBrush(std::make_unique<TPlotBrush>([this](TObject*) { Repaint(); })),
-      FPen(std::make_unique<TPlotPen>([this](TObject*) { Repaint(); })),
-      FSeries(AOwner) {
+      FPen(std::make_unique<TPlotPen>([this](TObject*) { Repaint(); })) {
   FBrush->InitColor(0);
   if (AOwner) FParent = dynamic_cast<TCustomPlotPanel*>(AOwner->GetParentChart());
 }
@@ -33,17 +33,17 @@ TCallout::~TCallout() = default;
 
 const TClassInfo* TCallout::Class() {
   using C = TCallout;
-  static const TClassInfo* info = TClassDecl<C>("TCallout", TPersistent::Class())
-                                      .Prop("Arrow", &C::GetArrow, &C::SetArrow)
-                                      .Enum("ArrowHead", &C::GetArrowHead, &C::SetArrowHead, ArrowHeadInfo())
-                                      .Default(ahNone)
-                                      .Prop("ArrowHeadSize", &C::GetArrowHeadSize,
-                                            &C::SetArrowHeadSize)
-                                      .Default(8)
-                                      .Prop("Distance", &C::GetDistance, &C::SetDistance)
-                                      .Default(0)
-                                      .Prop("Visible", &C::GetVisible, &C::SetVisible)
-                                      .Stored(&C::IsVisibleStored);
+  static const TClassInfo* info =
+      TClassDecl<C>("TCallout", TPersistent::Class())
+          .Prop("Arrow", &C::GetArrow, &C::SetArrow)
+          .Enum("ArrowHead", &C::GetArrowHead, &C::SetArrowHead, ArrowHeadInfo())
+          .Default(ahNone)
+          .Prop("ArrowHeadSize", &C::GetArrowHeadSize, &C::SetArrowHeadSize)
+          .Default(8)
+          .Prop("Distance", &C::GetDistance, &C::SetDistance)
+          .Default(0)
+          .Prop("Visible", &C::GetVisible, &C::SetVisible)
+          .Stored(&C::IsVisibleStored);
   return info;
 }
 

@@ -73,6 +73,9 @@ class TCallout : public TPersistent {
   }
   void Repaint();
 
+  // First, so that the pens' change handlers find them.
+  TChartSeries* FSeries;
+  TCustomPlotPanel* FParent = nullptr;
   std::unique_ptr<TWhitePen> FArrow;
   TArrowHeadStyle FArrowHead = ahNone;
   int FDistance = 0;
@@ -83,8 +86,6 @@ class TCallout : public TPersistent {
   int FTransparency = 0;
   std::unique_ptr<TPlotBrush> FBrush;
   std::unique_ptr<TPlotPen> FPen;
-  TChartSeries* FSeries;
-  TCustomPlotPanel* FParent = nullptr;
 };
 
 class TMarksCallout : public TCallout {

@@ -14,7 +14,8 @@ namespace {
 int StartCount = 0;
 
 std::vector<const TClassInfo*> StreamedClasses() {
-  return {TChartAxisTitle::Class(), TChartAxis::Class(), TChartDepthAxis::Class(), TThemedSeries::Class(),
+  return {TChartAxisTitle::Class(),       TChartAxis::Class(),
+          TChartDepthAxis::Class(),       TThemedSeries::Class(),
           TPlotPictureComponent::Class(), TSeriesMarks::Class()};
 }
 

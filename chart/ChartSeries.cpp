@@ -4,9 +4,9 @@
 
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
-#include "chart/SeriesMarks.h"
 #include "chart/PlotHover.h"
 #include "chart/SeriesLegend.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesSources.h"
 #include "platform/rtl/RttiDecl.h"
 

@@ -72,11 +72,16 @@ std::string TChartSeries::GetMarkTextStyle(bool MultiLine, int ValueIndex,
     return axis ? axis->LabelValue(x) : FormatFloat(FValueFormat, x);
   };
   switch (Style) {
-    case smsValue: return value;
-    case smsPercent: return MarkPercent(ValueIndex, false);
-    case smsLabel: return label;
-    case smsLabelPercent: return Joined(labelOrValue, sep, MarkPercent(ValueIndex, false));
-    case smsLabelValue: return label.empty() ? value : Joined(label, sep, value);
+    case smsValue:
+      return value;
+    case smsPercent:
+      return MarkPercent(ValueIndex, false);
+    case smsLabel:
+      return label;
+    case smsLabelPercent:
+      return Joined(labelOrValue, sep, MarkPercent(ValueIndex, false));
+    case smsLabelValue:
+      return label.empty() ? value : Joined(label, sep, value);
     case smsLegend: {
       TCustomAxisPanel* chart = AxisPanelOf(FParent);
       if (!chart) return {};
@@ -84,12 +89,18 @@ std::string TChartSeries::GetMarkTextStyle(bool MultiLine, int ValueIndex,
       if (!MultiLine) std::replace(text.begin(), text.end(), PlotColumnSeparator, ' ');
       return text;
     }
-    case smsPercentTotal: return MarkPercent(ValueIndex, true);
-    case smsLabelPercentTotal: return Joined(labelOrValue, sep, MarkPercent(ValueIndex, true));
-    case smsXValue: return xText();
-    case smsXY: return Joined(xText(), sep, value);
-    case smsSeriesTitle: return SeriesTitleOrName(this, false);
-    case smsPointIndex: return std::to_string(ValueIndex);
+    case smsPercentTotal:
+      return MarkPercent(ValueIndex, true);
+    case smsLabelPercentTotal:
+      return Joined(labelOrValue, sep, MarkPercent(ValueIndex, true));
+    case smsXValue:
+      return xText();
+    case smsXY:
+      return Joined(xText(), sep, value);
+    case smsSeriesTitle:
+      return SeriesTitleOrName(this, false);
+    case smsPointIndex:
+      return std::to_string(ValueIndex);
     case smsPercentRelative: {
       double p = 100;
       if (ValueIndex != 0) {
@@ -100,7 +111,8 @@ std::string TChartSeries::GetMarkTextStyle(bool MultiLine, int ValueIndex,
     }
     case smsLabelPercentValue:
       return Joined(Joined(labelOrValue, sep, MarkPercent(ValueIndex, false)), sep, value);
-    case smsLabelOrValue: return labelOrValue;
+    case smsLabelOrValue:
+      return labelOrValue;
   }
   return {};
 }
@@ -148,7 +160,8 @@ void TChartSeries::DrawMarks() {
         if (auto* child = dynamic_cast<TSeriesMarkShape*>(children->Get(k)->GetShape()))
           child->SetText(GetMarkTextStyle(marks->GetMultiLine(), i, child->GetStyle()));
       const TFontStyles style = shape->GetFont()->GetStyle();
-      if (ShouldHoverMark(i)) shape->GetFont()->SetStyle(GetSelected()->GetHover()->GetFont()->GetStyle());
+      if (ShouldHoverMark(i))
+        shape->GetFont()->SetStyle(GetSelected()->GetHover()->GetFont()->GetStyle());
       position = TSeriesMarkPosition{};
       CalculateMarkPosition(shape, text, CalcXPos(i), CalcYPos(i), position);
       shape->GetFont()->SetStyle(style);
@@ -212,10 +225,9 @@ std::string TChartSeries::LegendString(int LegendIndex, TLegendTextStyle Style) 
   const std::string label = GetXLabel(j);
   if (Style == ltsPlain) return label;
   const double v = GetMarkValue(j);
-  const std::string value =
-      MandatoryValueList->GetDateTime()
-          ? FormatDateTime(DateTimeDefaultFormat(v), v)
-          : FormatFloat(FValueFormat, v);
+  const std::string value = MandatoryValueList->GetDateTime()
+                                ? FormatDateTime(DateTimeDefaultFormat(v), v)
+                                : FormatFloat(FValueFormat, v);
   const double total = MandatoryValueList->TotalABS();
   const std::string percent = FormatFloat(FPercentFormat, total != 0 ? v * 100 / total : 100);
   auto xText = [&] {
@@ -225,18 +237,30 @@ std::string TChartSeries::LegendString(int LegendIndex, TLegendTextStyle Style) 
   };
   const std::string S(1, PlotColumnSeparator);
   switch (Style) {
-    case ltsPlain: return label;
-    case ltsLeftValue: return label.empty() ? value : value + S + label;
-    case ltsRightValue: return label.empty() ? value : label + S + value;
-    case ltsLeftPercent: return label.empty() ? percent : percent + S + label;
-    case ltsRightPercent: return label.empty() ? percent : label + S + percent;
-    case ltsXValue: return xText();
-    case ltsValue: return value;
-    case ltsPercent: return percent;
-    case ltsXAndValue: return xText() + S + value;
-    case ltsXAndPercent: return xText() + S + percent;
-    case ltsXAndText: return xText() + S + label;
-    case ltsXAndValueAndText: return xText() + S + value + S + label;
+    case ltsPlain:
+      return label;
+    case ltsLeftValue:
+      return label.empty() ? value : value + S + label;
+    case ltsRightValue:
+      return label.empty() ? value : label + S + value;
+    case ltsLeftPercent:
+      return label.empty() ? percent : percent + S + label;
+    case ltsRightPercent:
+      return label.empty() ? percent : label + S + percent;
+    case ltsXValue:
+      return xText();
+    case ltsValue:
+      return value;
+    case ltsPercent:
+      return percent;
+    case ltsXAndValue:
+      return xText() + S + value;
+    case ltsXAndPercent:
+      return xText() + S + percent;
+    case ltsXAndText:
+      return xText() + S + label;
+    case ltsXAndValueAndText:
+      return xText() + S + value + S + label;
   }
   return label;
 }
@@ -262,7 +286,8 @@ void TChartSeries::DrawLegend(int ValueIndex, const TRect& Rect) {
   if (chart->LegendPen) c->AssignVisiblePen(chart->LegendPen);
   const int half = (Rect.Bottom - Rect.Top) / 2;
   if (c->GetPen()->GetWidth() > half) c->GetPen()->SetWidth(half);
-  if (back == clDefault) back = chart->LegendColor == clDefault ? chart->GetColor() : chart->LegendColor;
+  if (back == clDefault)
+    back = chart->LegendColor == clDefault ? chart->GetColor() : chart->LegendColor;
   const bool restyle = newStyle != style && (!brush->HasImage() || !brush->GetImage()->Valid());
   if (restyle) brush->SetStyle(newStyle);
   chart->SetBrushCanvas(color, brush, back);

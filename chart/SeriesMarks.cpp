@@ -10,8 +10,8 @@
 #include "chart/PlotHover.h"
 #include "chart/PlotPicture.h"
 #include "platform/rtl/RttiDecl.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 #include "scene/zr_stream.h"
 
 namespace {
@@ -141,8 +141,10 @@ TStrings* TMarksItem::GetTextLines() {
     IText->OnChange = [this](TObject*) {
       if (ILoading) return;
       std::string text = IText->GetText();
-      if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) text.resize(text.size() - 2);
-      else if (!text.empty() && text.back() == '\n') text.pop_back();
+      if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.resize(text.size() - 2);
+      else if (!text.empty() && text.back() == '\n')
+        text.pop_back();
       FText = text;
       ICustomText = true;
       if (FParent) FParent->CanvasChanged(this);
@@ -252,10 +254,18 @@ std::vector<TPoint> TMarksTail::GetPoints(const TRect& Box, TPoint From, TPoint 
     c = align == ttaNear ? T + h : align == ttaCenter ? T + (B - T) / 2 : B - h;
   TPoint apex;
   switch (edge) {
-    case tteBottom: apex = TPoint{c, B + FHeight}; break;
-    case tteTop: apex = TPoint{c, T - FHeight}; break;
-    case tteLeft: apex = TPoint{L - FHeight, c}; break;
-    case tteRight: apex = TPoint{R + FHeight, c}; break;
+    case tteBottom:
+      apex = TPoint{c, B + FHeight};
+      break;
+    case tteTop:
+      apex = TPoint{c, T - FHeight};
+      break;
+    case tteLeft:
+      apex = TPoint{L - FHeight, c};
+      break;
+    case tteRight:
+      apex = TPoint{R + FHeight, c};
+      break;
   }
   if (FCustomPoint) apex = FCustomPointPos;
   switch (edge) {
@@ -317,17 +327,14 @@ const TClassInfo* TSeriesMarks::Class() {
           .Default(0)
           .Enum("UseImages", &M::GetUseImages, &M::SetUseImages, ImagesInfo())
           .Default(miSymbol)
-          .Prop("UseSeriesTransparency", &M::GetUseSeriesTransparency,
-                &M::SetUseSeriesTransparency)
+          .Prop("UseSeriesTransparency", &M::GetUseSeriesTransparency, &M::SetUseSeriesTransparency)
           .Default(1)
           .Prop("Visible", &M::GetVisible, &M::SetVisible)
           .Stored(&M::IsVisibleStored);
   return info;
 }
 
-TPlotCustomShapeClass TSeriesMarks::GetChildClass() const {
-  return &PlotShapeOf<TSeriesMarkShape>;
-}
+TPlotCustomShapeClass TSeriesMarks::GetChildClass() const { return &PlotShapeOf<TSeriesMarkShape>; }
 
 void TSeriesMarks::SetParent(TCustomPlotPanel* Value) {
   TSeriesMarkShape::SetParent(Value);
@@ -547,8 +554,8 @@ void TSeriesMarks::InternalDraw(int Index, TColor AColor, TSeriesMarkPosition& P
   if (hover) shape->GetFont()->Assign(&saved);
 }
 
-void TSeriesMarks::DrawItem(TCustomTextShape* Shape, TColor AColor,
-                            TSeriesMarkPosition& Position, const std::string& Text) {
+void TSeriesMarks::DrawItem(TCustomTextShape* Shape, TColor AColor, TSeriesMarkPosition& Position,
+                            const std::string& Text) {
   (void)Text;
   TCanvas3D* c = Canvas();
   if (FCallout && (FCallout->GetVisible() || FCallout->GetArrow()->GetVisible())) {
