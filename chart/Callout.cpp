@@ -89,8 +89,7 @@ void TCallout::Draw(TCustomPlotPanel* APanel, TColor AColor, TPoint ArrowFrom, T
       penColor = APanel->GetColor() == 0 ? clWhite : clBlack;
     c->AssignVisiblePenColor(FArrow.get(), penColor);
     if (FArrowHead != ahNone) {
-      c->Arrow(FArrowHead == ahSolid, ArrowTo, ArrowFrom, FArrowHeadSize, FArrowHeadSize, Z, Z,
-               100);
+      c->Arrow(FArrowHead == ahSolid, ArrowTo, ArrowFrom, FArrowHeadSize, FArrowHeadSize, Z);
     } else if (is3D) {
       if (DrawMiddle) {
         c->LineWithZ(ArrowFrom.X, ArrowFrom.Y, MidPoint.X, MidPoint.Y, Z);
