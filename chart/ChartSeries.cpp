@@ -30,7 +30,9 @@ const TClassInfo* TChartSeries::Class() {
           .Prop("ShowInLegend", &S::GetShowInLegend, &S::SetShowInLegend)
           .Stored(false)
           .Prop("Selected", &S::GetSelected, &S::SetSelected)
-          .Stored(&S::HasSelected);
+          .Stored(&S::HasSelected)
+          .Prop("Marks", &S::GetMarks, &S::SetMarks)
+          .Stored(&S::HasMarks);
   return info;
 }
 

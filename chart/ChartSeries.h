@@ -354,6 +354,7 @@ class TChartSeries : public TCustomChartSeries {
   // The marks, made (hidden) on first use on the series' chart.
   TSeriesMarks* GetMarks();
   TSeriesMarks* MarksIfAny() const { return FMarks.get(); }
+  bool HasMarks() const { return FMarks != nullptr; }
   void SetMarks(TSeriesMarks* Value);
   std::string MarkPercent(int ValueIndex, bool AddTotal) const;
   std::string GetMarkTextStyle(bool MultiLine, int ValueIndex, TSeriesMarksStyle Style) const;

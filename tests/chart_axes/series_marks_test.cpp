@@ -6,8 +6,11 @@
 
 #include <string>
 
+#include "chart/PlotWidgets.h"
 #include "chart/SeriesMarks.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "scene/zr_stream.h"
 #include "tests/support/AxisPanelFixture.h"
 #include "tests/support/RecordingCanvas.h"
 
@@ -229,6 +232,36 @@ TEST(SeriesMarks, SolidHeadDrawsNoPointerSquare) {
     EXPECT_EQ(f.Canvas->Count("Rectangle("), k.squares) << k.head;
     if (k.head == ahNone) EXPECT_EQ(f.Canvas->Count("LineTo("), 2u);
   }
+}
+
+TEST(SeriesMarks, StreamWithTheirPointBoxCount) {
+  EXPECT_EQ(PlotGetClass("TSeriesMarks"), TSeriesMarks::Class());
+  TChartSeries source;
+  source.AddXY(0, 1);
+  source.AddXY(1, 2);
+  TSeriesMarks* m = source.GetMarks();
+  m->SetVisible(true);
+  m->SetStyle(smsValue);
+  m->SetDrawEvery(2);
+  m->GetItem(1)->GetTextLines()->SetText("A");
+  TMemoryStream binary;
+  {
+    TWriter w(&binary);
+    w.WriteRootComponent(&source);
+  }
+  binary.SetPosition(0);
+  TChartSeries copy;
+  {
+    TReader r(&binary);
+    r.ReadRootComponent(&copy);
+  }
+  TSeriesMarks* c = copy.GetMarks();
+  EXPECT_TRUE(c->GetVisible());
+  EXPECT_EQ(c->GetStyle(), smsValue);
+  EXPECT_EQ(c->GetDrawEvery(), 2);
+  ASSERT_EQ(c->GetItems()->Count(), 2);
+  copy.Clear();  // boxes read from a stream stay
+  EXPECT_EQ(c->GetItems()->Count(), 2);
 }
 
 // ---------------- texts ----------------
