@@ -168,6 +168,8 @@ void TfrmInterface::BindFormHandlers() {
   ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
+  btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
+  btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
   btnUpgrade2->OnClick = [this](TObject* s) { btnUpgrade2Click(s); };
   btnScan->OnClick = [this](TObject* s) { btnScanClick(s); };
   btnRead->OnClick = [this](TObject* s) { btnReadClick(s); };
@@ -190,8 +192,21 @@ void TfrmInterface::BindFormHandlers() {
       &TfrmInterface::DATALINK5Click};
   for (int i = 0; i < 5; ++i)
     modes[i]->OnClick = [this, h = handlers[i]](TObject* s) { (this->*h)(s); };
+  for (TMenuItem* language : {English1, Chinese1})
+    language->OnClick = [this](TObject* s) { VersionClick(s); };
+  ESCSpeedController1->OnClick = [this](TObject* s) { ESCSpeedController1Click(s); };
+  MotorChecker1->OnClick = [this](TObject* s) { MotorChecker1Click(s); };
+  LCDProgramCard1->OnClick = [this](TObject* s) { LCDProgramCard1Click(s); };
+  btnConnect->OnClick = [this](TObject* s) { btnConnectClick(s); };
   if (TMenuItem* exit = dynamic_cast<TMenuItem*>(FindComponent("Exit1")))
-    exit->OnClick = [this](TObject*) { Close(); };
+    exit->OnClick = [this](TObject* s) { Exit1Click(s); };
+  for (const char* name : {"Default1", "Modern1", "Vista1", "AIR1", "Blend1", "Extreme1"})
+    if (TMenuItem* style = dynamic_cast<TMenuItem*>(FindComponent(name)))
+      style->OnClick = [this](TObject* s) { StyleClick(s); };
+  if (TMenuItem* help = dynamic_cast<TMenuItem*>(FindComponent("Help2")))
+    help->OnClick = [this](TObject* s) { Help2Click(s); };
+  if (TMenuItem* about = dynamic_cast<TMenuItem*>(FindComponent("About1")))
+    about->OnClick = [this](TObject* s) { About1Click(s); };
   if (TMenuItem* update = dynamic_cast<TMenuItem*>(FindComponent("Update1")))
     update->OnClick = [this](TObject* s) { Update1Click(s); };
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))

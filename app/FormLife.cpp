@@ -64,9 +64,10 @@ void TfrmInterface::FormCreate(TObject*) {
   FFirmware.clear();
   FDeviceExtraId.clear();
   std::memset(FDeviceData, 0, sizeof FDeviceData);
-  // Options of the language file; a failure here leaves the defaults.
+  // The texts and options of the language file. The window starts whatever
+  // fails there, with the texts applied up to the failure.
   try {
-    FCheckUpdates = FLangIni->ReadBool(LangCommonSection, "autoupdate", true);
+    ApplyLanguage();
   } catch (...) {
   }
   ListBox1->SetItemIndex(0);

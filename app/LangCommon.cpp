@@ -165,7 +165,7 @@ const TLangText kKeyTexts[] = {
     {"setting_suggestion", ""},
     {"ThHigh", "TH is too high"},
     {"ThLow", "TH is too low"},
-    {"HelpUrl", "https://www.example.com/esctool/help/"},
+    {"HelpUrl", "help/help.html"},
     {"UpdateTitle", "更新信息"},
     {"UpdateAlready", "已经是最新版本了！"},
     {"UpdateNew", "版本更新了！"},

@@ -45,6 +45,8 @@ class TfrmHid;
 class TfrmInfo;
 class TfrmProgress;
 class MyThread;
+struct TCaptionBinding;
+enum class TCaptionGroup;
 namespace hid {
 struct hid_device;
 struct hid_device_info;
@@ -101,9 +103,58 @@ public:
   // Section "common", the literal "chs" or "eng" key of a language pair, with
   // the built-in default of that language.
   std::string LangPairText(const std::string& Base) const;
+  // Section "common", a plain key, with its default from the key catalogue.
+  bool ReadCommonBool(const std::string& key) const;
+  std::string ReadCommonText(const std::string& key) const;
+  int ReadCommonInteger(const std::string& key) const;
+  // Puts section "common" onto the window: options, pictures, the title and
+  // every caption in the language in force, the product label, and on the
+  // first run the demo-model items of Version1, the calculator fields and the
+  // update option; ends by selecting the model database. Errors reach the
+  // caller.
+  void ApplyLanguage();
+  void ApplyCaptions(TCaptionGroup group);
+  void SetBoundCaption(const TCaptionBinding& binding, const std::string& text);
+  void ApplyPictures();
+  void ApplyChannelPageOptions();
+  void ApplyProductLabel();
+  void AddDemoModelItems(const std::vector<std::string>& sections);
+  void ApplyCalculatorFields();
+  void ApplyNavigationLook();
+  std::string FSoftwareVersion;  // "software_version", shown in the title
+  // Handler of the language items (Tag 1 Chinese, 2 English) and the
+  // demo-model items (Tag 3 and up): applies the texts again and rebuilds the
+  // parameter page, of the chosen demo model or of the device.
+  void VersionClick(TObject* Sender);
+  void ResetChannelPage();
+  // On while VersionClick rebuilds the page.
+  bool FVersionSwitching = false;
 
 
   // ---- Timers, menus and window frame (app/) ----
+  // Product modes of the device menu (app/ProductModes.cpp): the speed
+  // controller (markers 0xA5/0x5A), the motor analyzer (0xA6/0x6A) and the
+  // program card (0xC3/0x3C).
+  void ESCSpeedController1Click(TObject* Sender);
+  void MotorChecker1Click(TObject* Sender);
+  void LCDProgramCard1Click(TObject* Sender);
+  // The switch every mode runs: stops a scan, checks the item; a device mode
+  // that is already active stops there. Otherwise the page, the markers, the
+  // identity and the connection start over in the new mode; the data-link
+  // modes hide the write and connect buttons and disable the file items.
+  void SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink);
+  // Plain menu entries (app/MenuCommands.cpp).
+  void Exit1Click(TObject* Sender);
+  // The style entries only move their check mark.
+  void StyleClick(TObject* Sender);
+  // Opens the help address when it answers, otherwise the local help page of
+  // the checked language; an empty address opens nothing.
+  void Help2Click(TObject* Sender);
+  // Shows the about box with the texts of the checked language (app/AboutBox.cpp).
+  void About1Click(TObject* Sender);
+  // The connect switch (app/ConnectSwitch.cpp): takes the device off the link
+  // and puts it back.
+  void btnConnectClick(TObject* Sender);
 
   // ---- Message output, progress window and navigation list (app/) ----
   // Kind 0: message area only; 1: information box only; 2: both.
@@ -470,11 +521,29 @@ public:
   TzrListBoxItem* ListBoxItem8 = nullptr;  // status and firmware page
   TzrListBoxItem* ListBoxItem11 = nullptr;  // parameter settings page
 
-  // Builds the page's controls from the page definition.
+  // Parameter pages (pages/ParameterPages.cpp, pages/PageBuilder.cpp): the
+  // group pages of the page definition, one row of controls per item, then
+  // the link pass, the navigation entries and the add-on read-outs, and the
+  // device's values when a device is connected.
   void BuildParameterPages();
+  // Navigation entries and add-on read-outs (pages/PageNavigation.cpp).
+  void PlaceNavigationEntries();
+  void ShowAddonReadouts();
+  // Shared handlers of the generated controls (pages/ItemEvents.cpp).
+  void itemChange(TObject* Sender);
+  void itemEnterFocus(TObject* Sender);
+  void itemKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar, uint16_t Shift);
+  void itemClick(TObject* Sender);
+  // Display (pages/ParameterDisplay.cpp): FParams into the page's controls.
+  void ShowParameters();
+  void SetComboItem(const std::string& name, int defaultIndex, int currentIndex, int lastValid,
+                    bool enabled);
   void SetParameterControlsEnabled(bool enabled);
-  // Moves the values of the page's controls into FParams.
+  // Collection (pages/ParameterCollection.cpp): the page's controls into FParams.
   void CollectParameters();
+  // Write and default buttons (pages/SettingsButtons.cpp).
+  void btnUpdateClick(TObject* Sender);
+  void btnDefaultClick(TObject* Sender);
 
   // ---- Files, report, calculators and updates (files/) ----
   std::string FLocalDatabaseVersion;  // database version of the local version file

@@ -314,8 +314,8 @@ class TChartSeries : public TCustomChartSeries {
   }
 
   // ---- positions on the series' axes (no index checks)
-  int CalcXPos(int ValueIndex) const;
-  int CalcYPos(int ValueIndex) const;
+  virtual int CalcXPos(int ValueIndex) const;
+  virtual int CalcYPos(int ValueIndex) const;
   int CalcXPosValue(double Value) const;
   int CalcYPosValue(double Value) const;
   int CalcPosValue(double Value) const;
@@ -326,7 +326,7 @@ class TChartSeries : public TCustomChartSeries {
   std::string XValueToText(double Value) const;
   std::string YValueToText(double Value) const;
   void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
-  bool IsPointInChartRect(int ValueIndex) const;
+  virtual bool IsPointInChartRect(int ValueIndex) const;
 
   // ---- visible points, paging and drawing order
   virtual void CalcFirstLastVisibleIndex();

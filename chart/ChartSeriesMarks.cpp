@@ -298,7 +298,7 @@ void TChartSeries::DrawLegend(int ValueIndex, const TRect& Rect) {
 
 void TChartSeries::DrawLegendShape(int ValueIndex, const TRect& Rect) {
   TCustomAxisPanel* chart = AxisPanelOf(FParent);
-  if (chart == nullptr) return;
+  if (chart == nullptr || chart->GetCanvas() == nullptr) return;
   TCanvas3D* c = chart->GetCanvas();
   TPlotBlend* blend = FTransparency != 0 ? c->BeginBlending(Rect, FTransparency) : nullptr;
   TGraphic* graphic = nullptr;

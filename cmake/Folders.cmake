@@ -65,6 +65,7 @@ endfunction()
 # with TResourceStream(NAME)). The conversion runs at build time (zrstream),
 # after a strict read: an unknown class, property or value fails the build.
 # For a static library, the programs that link it get the resource.
+# Further arguments name the files the text form takes in (sheets, pictures).
 function(esc_object_stream target name textfile)
   # One copy per target, so that a program and its tests can embed the same stream.
   set(out ${CMAKE_BINARY_DIR}/generated/object_streams/${target}/${name}.cpp)
@@ -72,7 +73,7 @@ function(esc_object_stream target name textfile)
     OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/object_streams/${target}
     COMMAND zrstream embed ${name} ${textfile} ${out}
-    DEPENDS zrstream ${textfile}
+    DEPENDS zrstream ${textfile} ${ARGN}
     COMMENT "Object stream ${name} from its text form")
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "STATIC_LIBRARY")

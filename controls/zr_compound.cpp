@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "controls/zr_angle_button.h"
+#include "controls/zr_calendar.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_image_control.h"
 #include "controls/zr_labels.h"
@@ -335,10 +336,11 @@ void TzrCompoundAngleBar::UpdateLabel() {
 
 void RegisterCompoundControls() {
   static const bool registered = [] {
-    RegisterZRObjects("Compound", {TzrCompoundTrackBar::Class(), TzrCompoundAngleBar::Class(),
-                                   TzrCompoundTextBox::Class(), TzrCompoundMemo::Class(),
-                                   TzrCompoundNumberBox::Class(), TzrCompoundPopupBox::Class(),
-                                   TzrCompoundColorButton::Class(), TzrCompoundImage::Class()});
+    RegisterZRObjects(
+        "Compound",
+        {TzrCompoundTrackBar::Class(), TzrCompoundAngleBar::Class(), TzrCompoundTextBox::Class(),
+         TzrCompoundMemo::Class(), TzrCompoundNumberBox::Class(), TzrCompoundPopupBox::Class(),
+         TzrCompoundColorButton::Class(), TzrCompoundImage::Class(), TzrCalendar::Class()});
     return true;
   }();
   (void)registered;

@@ -5,26 +5,36 @@
 
 #include "controls/zr_angle_button.h"
 #include "controls/zr_buttons.h"
+#include "controls/zr_calendar_box.h"
+#include "controls/zr_calendar_text_box.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
+#include "controls/zr_drop_target.h"
 #include "controls/zr_expander.h"
 #include "controls/zr_glyph_buttons.h"
+#include "controls/zr_grid_layout.h"
 #include "controls/zr_grid_register.h"
 #include "controls/zr_image_control.h"
+#include "controls/zr_image_viewer.h"
+#include "controls/zr_iphone_button.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_lists_register.h"
 #include "controls/zr_memo.h"
+#include "controls/zr_non_zr_layout.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_popup_buttons.h"
 #include "controls/zr_progress.h"
+#include "controls/zr_scaled_layout.h"
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
 #include "controls/zr_spin_box.h"
+#include "controls/zr_split_layout.h"
 #include "controls/zr_splitter.h"
 #include "controls/zr_state_button.h"
 #include "controls/zr_tab_control.h"
@@ -34,14 +44,16 @@
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
 
-namespace {
-
-// Known to streams, offered to no designer.
-void RegisterStyleClasses(const std::vector<const TClassInfo*>& Classes) {
-  for (const TClassInfo* c : Classes) RegisterClass(c);
+void RegisterControlRows(const std::vector<TzrControlRow>& Rows) {
+  for (const TzrControlRow& row : Rows) {
+    if (!row.Category.empty()) {
+      RegisterZRObjects(row.Category, row.Classes);
+      continue;
+    }
+    // Known to streams, offered to no designer.
+    for (const TClassInfo* c : row.Classes) RegisterClass(c);
+  }
 }
-
-}  // namespace
 
 const std::vector<TzrControlRow>& StandardControlRows() {
   static const std::vector<TzrControlRow> rows = {
@@ -77,37 +89,35 @@ const std::vector<TzrControlRow>& StandardControlRows() {
 
 void RegisterStandardControls() {
   static const bool registered = [] {
-    for (const TzrControlRow& row : StandardControlRows()) {
-      if (row.Category.empty())
-        RegisterStyleClasses(row.Classes);
-      else
-        RegisterZRObjects(row.Category, row.Classes);
-    }
+    RegisterControlRows(StandardControlRows());
     // Text edits, layouts, scroll boxes, lists and the compound controls.
     RegisterZRObjects("Text Edits", {TzrTextBox::Class(), TzrRoundTextBox::Class(),
                                      TzrNumberBox::Class(), TzrSpinBox::Class(), TzrMemo::Class()});
     RegisterZRObjects(
         "HUD", {TzrHudTextBox::Class(), TzrHudNumberBox::Class(), TzrHudRoundTextBox::Class(),
                 TzrHudSpinBox::Class(), TzrHudMemo::Class()});
-    RegisterZRObjects("Layout", {TzrLayout::Class()});
+    RegisterZRObjects("Layout", {TzrLayout::Class(), TzrScaledLayout::Class(),
+                                 TzrGridLayout::Class(), TzrSplitLayout::Class()});
+    RegisterZRObjects("Layout", {TzrNonZRLayout::Class()});
     RegisterZRObjects("Controls", {TzrScrollBox::Class(), TzrVertScrollBox::Class(),
                                    TzrFramedScrollBox::Class(), TzrFramedVertScrollBox::Class()});
-    RegisterZRObjects("Lists",
-                      {TzrListBox::Class(), TzrComboBox::Class(), TzrStringListBox::Class(),
-                       TzrStringComboBox::Class(), TzrHorzListBox::Class()});
-    RegisterZRObjects("Items", {TzrListBoxItem::Class()});
-    RegisterZRObjects("HUD", {TzrHudComboBox::Class(), TzrHudStringListBox::Class(),
-                              TzrHudStringComboBox::Class()});
+    RegisterListControls();
     // The text boxes with a drop-down or a clear button.
     RegisterZRObjects("Text Edits", {TzrComboTextBox::Class(), TzrComboTrackBar::Class(),
                                      TzrTextBoxClearBtn::Class()});
     RegisterZRObjects("HUD", {TzrHudComboTextBox::Class(), TzrHudComboTrackBar::Class()});
+    // The date boxes join the boxes and the text edits.
+    RegisterZRObjects("Boxes", {TzrCalendarBox::Class()});
+    RegisterZRObjects("Text Edits", {TzrCalendarTextBox::Class()});
+    RegisterZRObjects("Ext. Controls",
+                      {TzrIPhoneButton::Class(), TzrDropTarget::Class(), TzrImageViewer::Class()});
     RegisterCompoundControls();
     return true;
   }();
   (void)registered;
-  // The tab control's classes follow the standard rows; the grid unit
-  // registers its own.
+  // The tab control's classes follow the standard rows; the grid and tree
+  // units register their own.
   RegisterTabControls();
   RegisterGridControls();
+  RegisterTreeControls();
 }

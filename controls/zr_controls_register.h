@@ -16,10 +16,14 @@ struct TzrControlRow {
   std::vector<const TClassInfo*> Classes;
 };
 
+// Registers each row: under its category, or with the class registry only
+// when the category is empty.
+void RegisterControlRows(const std::vector<TzrControlRow>& Rows);
+
 // The standard rows in registration order.
 const std::vector<TzrControlRow>& StandardControlRows();
 
-// The standard rows, one call per row, then the text edits, layouts, lists
-// and compound controls, then the tab control and grid steps; each step runs
-// once per program run.
+// The standard rows, one call per row, then the text edits, layouts, the
+// lists unit and the compound controls, then the tab control, grid and tree
+// steps; each step runs once per program run.
 void RegisterStandardControls();

@@ -44,7 +44,8 @@ void TzrImageControl::DoBitmapChanged(TObject*) {
   TzrRect r{0, 0, float(FBitmap->GetWidth()), float(FBitmap->GetHeight())};
   const TzrRect bounds{0, 0, FImage->GetWidth(), FImage->GetHeight()};
   // Enlarged or reduced to fit, keeping the aspect ratio.
-  float scale = std::min(bounds.Right / std::max(r.Right, 1.0f), bounds.Bottom / std::max(r.Bottom, 1.0f));
+  float scale =
+      std::min(bounds.Right / std::max(r.Right, 1.0f), bounds.Bottom / std::max(r.Bottom, 1.0f));
   int w = int(std::nearbyint(r.Right * scale));
   int h = int(std::nearbyint(r.Bottom * scale));
   TzrBitmap* target = FImage->GetBitmap();
@@ -125,7 +126,8 @@ void TzrImageControl::SetData(const Variant& Value) {
   }
   if (VarIsObject(Value)) {
     TObject* object = VariantToObject(Value);
-    if (auto* control = dynamic_cast<TzrImageControl*>(object)) return SetBitmap(control->GetBitmap());
+    if (auto* control = dynamic_cast<TzrImageControl*>(object))
+      return SetBitmap(control->GetBitmap());
     if (auto* image = dynamic_cast<TzrImage*>(object)) return SetBitmap(image->GetBitmap());
     if (auto* source = dynamic_cast<TPersistent*>(object)) FBitmap->Assign(source);
     return;

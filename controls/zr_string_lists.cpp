@@ -87,6 +87,8 @@ void TzrStringListBox::RebuildList() {
     TzrListBoxItem* entry = NewEntry(this, FItems->Get(i), FItemHeight, FItemStyle, FTextAlign);
     entry->SetFont(FFont.get());
     entry->SetParent(this);
+    // The entry took its style before it had a list to ask.
+    entry->UpdateCheckVisible();
   }
   TzrListBox::EndUpdate();
   FItemIndex = index;

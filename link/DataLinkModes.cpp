@@ -24,8 +24,6 @@ void TfrmInterface::DATALINK4Click(TObject*) {
   UpdateChannelBoxes();
 }
 
-// The tuning mode leaves the link timer as it was: its connection start ends
-// with the timer off, and the tuning pages talk to the channel on their own.
 void TfrmInterface::DATALINK5Click(TObject*) {
   SwitchDataLinkMode(DATALINK5);
   if (btnRead) btnRead->SetEnabled(true);
@@ -34,33 +32,7 @@ void TfrmInterface::DATALINK5Click(TObject*) {
 }
 
 void TfrmInterface::SwitchDataLinkMode(TMenuItem* item) {
-  // A definition worker still reads the identity and fills the page
-  // definition that this switch clears and reloads: let it end first.
-  FinishDefinitionWorker();
-  if (FScanMode) btnScanClick(btnScan);
-  if (item) {
-    item->SetChecked(true);
-    if (Label1) Label1->SetText(UTF8ToUTF16(item->GetCaption()));
-  }
-  if (ListBox1) ListBox1->SetItemIndex(2);
-  ListBoxItemClick(ListBoxItem1);
-  FFrameStart = 0xA8;
-  FFrameEnd = 0x8A;
-  if (item != DATALINK5 && !LinkTimerEnabled()) SetLinkTimerEnabled(true);
-  if (GroupBox2) GroupBox2->SetVisible(false);
-  FReconnect = true;
-  FBusy = false;
-  FPolling = false;
-  FConnected = false;
-  FModel.clear();
-  FHardware.clear();
-  FFirmware.clear();
-  FDeviceExtraId.clear();
-  LoadModelDefinition("");
-  BuildParameterPages();
-  if (btnConnect) btnConnect->SetVisible(false);
-  for (TMenuItem* menu : {Export1, Import1, Print1})
-    if (menu) menu->SetEnabled(false);
+  SwitchProductMode(item, 0xA8, 0x8A, true);
 }
 
 void TfrmInterface::EnableDeviceMenus(bool enabled) {

@@ -112,10 +112,16 @@ void TzrControl::SetResource(const std::string& Value) {
 
 bool TzrControl::AncestorShows(const std::string& AStyleName) const {
   if (AStyleName.empty()) return false;
-  for (const TzrObject* p = GetParent(); p; p = p->GetParent()) {
+  // Only an ancestor whose style clone holds this control counts: controls
+  // nested as ordinary children (tree items under tree items) may share
+  // their parent's style.
+  bool inStyle = false;
+  const TzrObject* below = this;
+  for (const TzrObject* p = GetParent(); p; below = p, p = p->GetParent()) {
     const auto* control = dynamic_cast<const TzrControl*>(p);
-    if (control && control->FResourceLink && SameText(control->FStyleName, AStyleName))
-      return true;
+    if (!control || !control->FResourceLink) continue;
+    inStyle = inStyle || below == control->FResourceLink;
+    if (inStyle && SameText(control->FStyleName, AStyleName)) return true;
   }
   return false;
 }

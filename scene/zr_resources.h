@@ -42,11 +42,13 @@ class TzrResources : public TComponent {
   void SetFileName(const std::string& Value);
   void AddSceneUpdater(IzoRurev* AScene);
   void RemoveSceneUpdater(IzoRurev* AScene);
+  // Frees the old root and takes ARoot (the design editor gives a new sheet
+  // its root this way).
+  void SetRoot(TzrObject* ARoot);
 
  private:
   void DoResourceChanged(TObject* Sender);
   void LoadFile();
-  void SetRoot(TzrObject* ARoot);
 
   std::unique_ptr<TStringList> FResource;
   TzrObject* FRoot = nullptr;

@@ -50,6 +50,8 @@ TzrCustomScene::~TzrCustomScene() {
   }
   for (TzrVisualObject* g : FDesignGridLines) g->RemoveFreeNotify(this);
   FDesignGridLines.clear();
+  for (TzrVisualObject* n : FSelection) n->RemoveFreeNotify(this);
+  FSelection.clear();
   if (DragTarget && DragTarget->GetScene() == this) zrSetDragTarget(nullptr);
   SetStyle(nullptr);
   if (--zoRurevCount == 0) {
@@ -135,6 +137,9 @@ void TzrCustomScene::Notification(TComponent* AComponent, TOperation Operation) 
     if (static_cast<TComponent*>(*ref) == AComponent) *ref = nullptr;
   std::erase_if(FDesignGridLines, [AComponent](TzrVisualObject* g) {
     return static_cast<TComponent*>(g) == AComponent;
+  });
+  std::erase_if(FSelection, [AComponent](TzrVisualObject* n) {
+    return static_cast<TComponent*>(n) == AComponent;
   });
   if (FOpenInFrame == AComponent) FOpenInFrame = nullptr;
   if (FStyle && static_cast<TComponent*>(FStyle) == AComponent) {

@@ -76,6 +76,11 @@ extern std::string DesignClipboard;
 // Frees the clipboard's text (shutdown).
 void zrReleaseDesignClipboard();
 
+class TForm;
+// Answers the design popup's modal forms (the tab-order editor) in place of
+// the user: gets the built form and returns its modal result.
+extern std::function<int(TForm& Form)> DesignModalHook;
+
 class TzrCustomScene : public TCustomControl, public IzoRurev {
  public:
   explicit TzrCustomScene(TComponent* AOwner);
@@ -222,6 +227,11 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
 
   // ---- design time (zr_scene_design.cpp)
   void SetSelected(TzrVisualObject* Value);
+  // The nodes Ctrl-clicked besides the selection: the multiple selection.
+  const std::vector<TzrVisualObject*>& GetSelection() const { return FSelection; }
+  // Fired whenever the selection changes by the mouse, an insert or
+  // SetSelected.
+  void SetDesignChangeSelection(TNotifyEvent Value) { FDesignChangeSelection = std::move(Value); }
   // Toward zero onto the grid while grid snapping is on.
   float SnapToGridValue(float Value) const;
   float GetSnapGridSize() const { return FSnapGridSize; }
@@ -258,6 +268,13 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   // The tab-order editor's list and its Up and Down buttons.
   std::vector<std::string> doDesignTabOrderRebuildList();
   int doDesignTabOrderBtnClick(int Index, bool Up);
+  // "Tab Order...": the modal tab-order editor; answers its modal result.
+  int doDesignPopupTabOrder();
+  // "Load From File...": a file chosen in the open dialog joins the selection.
+  void doDesignPopupLoadFromFile();
+  // "Edit Default Style..." and "Edit Custom Style...": the selection's
+  // style (and its inner controls') moves into the scene's sheet.
+  void doDesignPopupEditStyle(bool Custom);
   // Builds the design popup anew and shows it at the pointer (only while
   // the popup is enabled).
   void OpenDesignPopup();
@@ -314,6 +331,18 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DesignResize(const TzrPoint& At);
   void DesignRotate(const TzrPoint& At);
   void DesignDelete();
+  // A Ctrl press on Node: it joins the multiple selection, or, already in
+  // it, trades places with the selection.
+  void DesignSelectMore(TzrVisualObject* Node);
+  void ClearDesignSelection();
+  void ChangeSelection();
+  void PaintMultiFrame(TzrVisualObject* Node);
+  // Refills the tab-order editor's list and makes Index current.
+  void FillTabOrderList(TzrVisualObject* List, int Index);
+  void AdoptDesignSubtree(TzrObject* Node, TzrObject* Target);
+  // The style object of a control selection; nil when there is none.
+  TzrObject* DesignStyleObject(TzrVisualObject* Node);
+  TzrResources* DesignStyleSheet();
   // The node new children go to: the selection, else the root.
   TzrObject* DesignTarget();
   void SetDesignPlaceObject(TzrVisualObject* Value);
@@ -339,6 +368,8 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   TzrVisualObject* FSelected = nullptr;
   TzrVisualObject* FDesignPlaceObject = nullptr;
   std::vector<TzrVisualObject*> FDesignGridLines;
+  std::vector<TzrVisualObject*> FSelection;
+  TNotifyEvent FDesignChangeSelection;
   TzrDesignHandle FDesignMode = dhNone;
   TzrDesignHandle FHotHandle = dhNone;
   bool FMoving = false;

@@ -80,10 +80,40 @@ void TzrCustomScene::Watch(TzrVisualObject*& Ref, TzrVisualObject* Value) {
   if (Value) Value->AddFreeNotify(this);
 }
 
+void TzrCustomScene::ChangeSelection() {
+  if (FDesignChangeSelection) FDesignChangeSelection(this);
+}
+
+void TzrCustomScene::ClearDesignSelection() {
+  for (TzrVisualObject* n : FSelection) {
+    n->Repaint();
+    n->RemoveFreeNotify(this);
+  }
+  FSelection.clear();
+}
+
+void TzrCustomScene::DesignSelectMore(TzrVisualObject* Node) {
+  auto it = std::find(FSelection.begin(), FSelection.end(), Node);
+  if (it != FSelection.end()) {
+    // Each node keeps its one free notification: only the places change.
+    *it = FSelected;
+    FSelected = Node;
+  } else {
+    FSelection.push_back(Node);
+    Node->AddFreeNotify(this);
+  }
+  for (TzrVisualObject* n : FSelection) n->Repaint();
+  FSelected->Repaint();
+  if (!zrDesigner) return;
+  const std::vector<TzrObject*> more(FSelection.begin(), FSelection.end());
+  zrDesigner->SelectObject(FormOf(this), FSelected, more);
+}
+
 void TzrCustomScene::SetSelected(TzrVisualObject* Value) {
   if (FSelected) FSelected->Repaint();
   Watch(FSelected, Value);
   if (FSelected) FSelected->Repaint();
+  ChangeSelection();
   AddUpdateRect(zrRect(0, 0, float(GetWidth()), float(GetHeight())));
   Draw();
 }
@@ -247,6 +277,7 @@ void TzrCustomScene::DesignMouseDown(TMouseButton Button, TShiftState Shift) {
       FDesignMode = handle;
       FMoving = false;
       TellSelected(this, FSelected);
+      ChangeSelection();
       return;
     }
   }
@@ -256,13 +287,18 @@ void TzrCustomScene::DesignMouseDown(TMouseButton Button, TShiftState Shift) {
     node->DesignClick();
     return;
   }
+  if ((Shift & ssCtrl) && FSelected && node != FSelected) {
+    DesignSelectMore(node);
+    return;
+  }
+  ClearDesignSelection();
   if (FSelected) FSelected->Repaint();
   Watch(FSelected, node);
   node->DesignSelect();
   TellSelected(this, node);
+  ChangeSelection();
   node->Repaint();
   FMoving = true;
-  (void)Shift;
 }
 
 void TzrCustomScene::DesignMove(TShiftState Shift, const TzrPoint& At) {

@@ -2,10 +2,13 @@
 // clipboard (object-stream text), deleting the selection and inserting a
 // new node of a registered class.
 
+#include <cstring>
 #include <functional>
 
 #include "platform/rtl/Rtti.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/vcl/Dialogs.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -48,15 +51,49 @@ void TzrCustomScene::doDesignPopupPaste() {
   TMemoryStream stream;
   stream.Write(DesignClipboard.data(), int32_t(DesignClipboard.size()));
   stream.Seek(0, soBeginning);
-  TzrObject* pasted = CreateObjectFromStream(GetOwner(), &stream);
-  if (!pasted) return;
-  pasted->SetParent(target);
+  AdoptDesignSubtree(CreateObjectFromStream(GetOwner(), &stream), target);
+}
+
+// A subtree read from a stream joins Target, is named anew by the designer
+// and becomes the selection.
+void TzrCustomScene::AdoptDesignSubtree(TzrObject* Node, TzrObject* Target) {
+  if (!Node) return;
+  Node->SetParent(Target);
   if (zrDesigner) {
-    NameTree(GetOwner(), pasted);
-    zrDesigner->SelectObject(GetOwner(), pasted, {});
+    NameTree(GetOwner(), Node);
+    zrDesigner->SelectObject(GetOwner(), Node, {});
     zrDesigner->Modified(GetOwner());
   }
-  if (pasted->GetIsVisual()) SetSelected(pasted->GetVisual());
+  if (Node->GetIsVisual()) SetSelected(Node->GetVisual());
+}
+
+// Reads an object-stream text file chosen in the open dialog into the
+// selection (else the root); a file that holds no readable stream is
+// reported and changes nothing.
+void TzrCustomScene::doDesignPopupLoadFromFile() {
+  TzrObject* target = DesignTarget();
+  if (!target) return;
+  TOpenDialog dialog(nullptr);
+  dialog.SetFilter("ZORurev Files|*.zorurev;*.zr");
+  if (!dialog.Execute()) return;
+  const std::string file = dialog.GetFileName();
+  TzrObject* node = nullptr;
+  try {
+    TFileStream stream(file, fmOpenRead | fmShareDenyWrite);
+    char signature[4] = {};
+    const bool binary = stream.Read(signature, 4) == 4 && std::memcmp(signature, "TPF0", 4) == 0;
+    stream.Seek(0, soBeginning);
+    node = binary ? CreateObjectFromBinStream(GetOwner(), &stream)
+                  : CreateObjectFromStream(GetOwner(), &stream);
+  } catch (const Exception& e) {
+    MessageDlg(e.Message(), mtError, mbOK);
+    return;
+  }
+  if (!node) {
+    MessageDlg("The file \"" + file + "\" holds no object stream.", mtError, mbOK);
+    return;
+  }
+  AdoptDesignSubtree(node, target);
 }
 
 // The root stays: the menu and the Delete key both refuse it.
@@ -101,10 +138,14 @@ void TzrCustomScene::InsertObject(const std::string& ClassName) {
     node->SetName(zrDesigner->UniqueName(form, ClassName));
     zrDesigner->AddObject(node);
     zrDesigner->SelectObject(form, node, {});
+    ChangeSelection();
     zrDesigner->Modified(form);
   }
   TzrVisualObject* visual = node->GetIsVisual() ? node->GetVisual() : nullptr;
   if (!visual) return;
+  // A new text control shows its class name without the prefix.
+  if (FindPropPath(visual, "Text") && ClassName.size() > 3)
+    SetPropValue(visual, "Text", Variant(ClassName.substr(3)));
   const bool item = ClassName.find("Item") != std::string::npos;
   if (FPopupPos.X >= 0 && !item) {
     TzrVisualObject* parent = VisualParentOf(visual);

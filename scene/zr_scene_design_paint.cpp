@@ -33,6 +33,7 @@ void TzrCustomScene::PaintDesignOverlay() {
   TCanvasState state(FCanvas.get());
   FCanvas->SetMatrix(IdentityMatrix);
   Stroke(FCanvas.get(), kFrameColor, zrDashSolid);
+  for (TzrVisualObject* n : FSelection) PaintMultiFrame(n);
   if (FSelected) PaintSelectionFrame();
   PaintGuides();
   if (FDesignPlaceObject) PaintPlaceObject();
@@ -68,6 +69,18 @@ void TzrCustomScene::PaintSelectionFrame() {
       c->DrawEllipse(r, 1);
     }
   }
+  c->SetMatrix(IdentityMatrix);
+}
+
+// The other members of a multiple selection: the dashed frame only.
+void TzrCustomScene::PaintMultiFrame(TzrVisualObject* Node) {
+  TzrCanvas* c = FCanvas.get();
+  c->SetMatrix(Node->GetAbsoluteMatrix());
+  TzrRect b = Node->GetBoundsRect();
+  zrInflateRect(b, -0.5f, -0.5f);
+  Stroke(c, kFrameColor, zrDashDash);
+  c->DrawRect(b, 0, 0, AllCorners, 1, zrCornerRound);
+  c->SetStrokeDash(zrDashSolid);
   c->SetMatrix(IdentityMatrix);
 }
 

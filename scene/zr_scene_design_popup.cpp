@@ -53,11 +53,17 @@ void TzrCustomScene::OpenDesignPopup() {
         Item(group, WithoutTzr(name), [this, name] { InsertObject(name); });
     }
     Item(root, "Delete object", [this] { doDesignPopupDel(); });
+    Item(root, "Load From File...", [this] { doDesignPopupLoadFromFile(); });
   }
   if (s) {
     TMenuItem* hide = Item(root, "Hide in Design-time", [this] { doDesignPopupDesignHide(); });
     hide->SetChecked(s->GetDesignHide());
   }
+  if (DesignStyleObject(s)) {
+    Item(root, "Edit Default Style...", [this] { doDesignPopupEditStyle(false); });
+    Item(root, "Edit Custom Style...", [this] { doDesignPopupEditStyle(true); });
+  }
+  if (s && s->GetCanFocused()) Item(root, "Tab Order...", [this] { doDesignPopupTabOrder(); });
   TMenuItem* order = Item(root, "Order", nullptr);
   Item(order, "Bring to front", [this] {
     if (FSelected) FSelected->BringToFront();

@@ -104,6 +104,9 @@ struct State {
   double CurX = 0, CurY = 0;  // logical current position
   bool HasClip = false;
   Mask Clip;
+  // The clip's rectangles for a vector surface, made on first use and
+  // dropped whenever the clip changes.
+  mutable std::shared_ptr<const std::vector<RECT>> ClipRects;
 };
 
 // A device context that draws onto a Cairo surface as well (a recording,
@@ -173,6 +176,30 @@ void Paint(DC& dc, const Mask& mask, const Source& src);
 // Hands the device pixels of a box (and, with a mask, only the covered and
 // unclipped ones) from the DC's bitmap on to its vector surface.
 void Forward(DC& dc, int x, int y, int w, int h, const Mask* mask = nullptr);
+// The figure a painted mask stands for, so that a vector surface gets it as
+// an outline: a path filled by a rule, a path stroked with a pen, or the
+// rectangles of a pixel area.
+struct Outline {
+  const Path* P = nullptr;
+  int FillRule = ALTERNATE;
+  const Pen* Stroke = nullptr;
+  bool Cosmetic = false;  // stroked one device pixel wide with the pen's dash cells
+  const Mask* Area = nullptr;
+};
+// Paints the mask on the DC's bitmap. A vector surface gets the outline
+// drawn with the source's colour or hatch under the clip region when the
+// mix is a plain copy, else the painted pixels.
+void PaintOutline(DC& dc, const Mask& mask, const Source& src, const Outline& outline);
+// Clips a vector surface's context to the DC's page and clip region.
+void ClipToDC(const DC& dc, cairo_t* cr);
+// The rectangles (left, top, right, bottom) that make up a mask's covered pixels.
+std::vector<RECT> MaskRects(const Mask& mask);
+// Sets the width, caps, joins and dashes of a pen on a context whose path
+// runs through pixel centres; a cosmetic pen is one device pixel wide.
+void SetStrokeStyle(cairo_t* cr, const DC& dc, const Pen& pen, bool cosmetic);
+// A cosmetic pen's figure as a stroke that covers what it walks: open ends
+// drawn back by half a pixel, so the first pixel is whole and the last left out.
+Path CosmeticOutline(const Path& path);
 // Mixes a pen colour with a target colour by a binary raster operation.
 uint32_t Rop2(int rop, uint32_t pen, uint32_t dst);
 // Mixes by a ternary raster operation (pattern, source, destination).

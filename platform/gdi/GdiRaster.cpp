@@ -151,8 +151,10 @@ int FillRect(HDC h, const RECT* rc, HBRUSH hb) {
   int r = int(std::lround(dc->DX(rc->right))), b = int(std::lround(dc->DY(rc->bottom)));
   int saved = dc->S.Rop2;
   dc->S.Rop2 = R2_COPYPEN;  // FillRect ignores the mix mode
-  Paint(*dc, RectMask(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)),
-        BrushSource(*dc, brush.get()));
+  Mask area = RectMask(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b));
+  Outline o;
+  o.Area = &area;
+  PaintOutline(*dc, area, BrushSource(*dc, brush.get()), o);
   dc->S.Rop2 = saved;
   return 1;
 }
@@ -164,7 +166,9 @@ BOOL FillRgn(HDC h, HRGN rgn, HBRUSH hb) {
   if (!dc || !r || !brush) return FALSE;
   int saved = dc->S.Rop2;
   dc->S.Rop2 = R2_COPYPEN;
-  Paint(*dc, r->Area, BrushSource(*dc, brush.get()));
+  Outline o;
+  o.Area = &r->Area;
+  PaintOutline(*dc, r->Area, BrushSource(*dc, brush.get()), o);
   dc->S.Rop2 = saved;
   return TRUE;
 }

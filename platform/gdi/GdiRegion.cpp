@@ -244,6 +244,7 @@ int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
     if (mode != RGN_COPY) return RGN_ERROR;
     dc->S.HasClip = false;
     dc->S.Clip = Mask();
+    dc->S.ClipRects.reset();
     return SIMPLEREGION;
   }
   auto r = RegionOf(rgn);
@@ -252,6 +253,7 @@ int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
   Mask current = dc->S.HasClip ? dc->S.Clip : RectMask(0, 0, b.Width, b.Height);
   dc->S.Clip = mode == RGN_COPY ? r->Area : Combine(current, r->Area, mode);
   dc->S.HasClip = true;
+  dc->S.ClipRects.reset();
   return Complexity(dc->S.Clip);
 }
 

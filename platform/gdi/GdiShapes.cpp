@@ -100,16 +100,7 @@ Mask StrokeMask(const DC& dc, const Path& path, const Pen& pen, bool clipped) {
   MaskCanvas mc(x, y, w, h);
   cairo_translate(mc.Cr, 0.5, 0.5);
   EmitPath(mc.Cr, path);
-  double width = std::max(1.0, pen.Width * std::fabs(dc.ScaleX()));
-  cairo_set_line_width(mc.Cr, width);
-  DWORD cap = pen.Style & PS_ENDCAP_MASK, join = pen.Style & PS_JOIN_MASK;
-  cairo_set_line_cap(mc.Cr, cap == PS_ENDCAP_FLAT     ? CAIRO_LINE_CAP_BUTT
-                            : cap == PS_ENDCAP_SQUARE ? CAIRO_LINE_CAP_SQUARE
-                                                      : CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(mc.Cr, join == PS_JOIN_BEVEL   ? CAIRO_LINE_JOIN_BEVEL
-                             : join == PS_JOIN_MITER ? CAIRO_LINE_JOIN_MITER
-                                                     : CAIRO_LINE_JOIN_ROUND);
-  SetDashes(mc.Cr, pen, width);
+  SetStrokeStyle(mc.Cr, dc, pen, false);
   cairo_stroke(mc.Cr);
   return mc.Take();
 }
@@ -135,6 +126,71 @@ std::vector<int> CosmeticCells(const Pen& pen) {
       return {};
   }
 }
+
+}  // namespace
+
+void SetStrokeStyle(cairo_t* cr, const DC& dc, const Pen& pen, bool cosmetic) {
+  if (cosmetic) {
+    cairo_set_line_width(cr, 1);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    std::vector<double> d;
+    for (int c : CosmeticCells(pen)) d.push_back(std::max(0, c));
+    bool any = std::any_of(d.begin(), d.end(), [](double v) { return v > 0; });
+    if (any) cairo_set_dash(cr, d.data(), int(d.size()), 0);
+    return;
+  }
+  double width = std::max(1.0, pen.Width * std::fabs(dc.ScaleX()));
+  cairo_set_line_width(cr, width);
+  DWORD cap = pen.Style & PS_ENDCAP_MASK, join = pen.Style & PS_JOIN_MASK;
+  cairo_set_line_cap(cr, cap == PS_ENDCAP_FLAT     ? CAIRO_LINE_CAP_BUTT
+                         : cap == PS_ENDCAP_SQUARE ? CAIRO_LINE_CAP_SQUARE
+                                                   : CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, join == PS_JOIN_BEVEL   ? CAIRO_LINE_JOIN_BEVEL
+                          : join == PS_JOIN_MITER ? CAIRO_LINE_JOIN_MITER
+                                                  : CAIRO_LINE_JOIN_ROUND);
+  SetDashes(cr, pen, width);
+}
+
+namespace {
+
+// Where a path element ends.
+void EndOf(const PathOp& op, double& x, double& y) {
+  int k = op.T == PathOp::Curve ? 2 : 0;
+  x = op.X[k], y = op.Y[k];
+}
+
+// Moves (x, y) by half a pixel along the direction from (fx, fy) to (tx, ty).
+void HalfStep(double fx, double fy, double tx, double ty, double& x, double& y) {
+  double dx = tx - fx, dy = ty - fy, len = std::hypot(dx, dy);
+  if (len <= 0) return;
+  x += dx / len / 2, y += dy / len / 2;
+}
+
+}  // namespace
+
+Path CosmeticOutline(const Path& path) {
+  Path out = path;
+  for (size_t start = 0, end; start < out.size(); start = end) {
+    end = start + 1;
+    while (end < out.size() && out[end].T != PathOp::Move) ++end;
+    bool closed = false;
+    for (size_t i = start; i < end; ++i) closed = closed || out[i].T == PathOp::Close;
+    if (closed || out[start].T != PathOp::Move || end - start < 2) continue;
+    // The first point moves back, away from where the figure heads.
+    const PathOp& next = path[start + 1];
+    double fx = path[start].X[0], fy = path[start].Y[0];
+    HalfStep(next.X[0], next.Y[0], fx, fy, out[start].X[0], out[start].Y[0]);
+    // The last point moves back towards where it came from.
+    if (out[end - 1].T != PathOp::Line) continue;
+    double px, py;
+    EndOf(path[end - 2], px, py);
+    HalfStep(out[end - 1].X[0], out[end - 1].Y[0], px, py, out[end - 1].X[0], out[end - 1].Y[0]);
+  }
+  return out;
+}
+
+namespace {
 
 struct Stepper {
   std::vector<int> Cells;
@@ -202,14 +258,21 @@ Mask CosmeticMask(const DC& dc, const Path& path) {
 void StrokeFigure(DC& dc, const Path& path, bool) {
   if (PenIsNull(dc) || path.empty()) return;
   const Pen& pen = *dc.S.CurPen;
-  bool cosmetic = !pen.Geometric() && pen.Width <= 1;
-  Paint(dc, cosmetic ? CosmeticMask(dc, path) : StrokeMask(dc, path, pen), PenSource(dc));
+  Outline o;
+  o.P = &path;
+  o.Stroke = &pen;
+  o.Cosmetic = !pen.Geometric() && pen.Width <= 1;
+  PaintOutline(dc, o.Cosmetic ? CosmeticMask(dc, path) : StrokeMask(dc, path, pen), PenSource(dc),
+               o);
 }
 
 void FillFigure(DC& dc, const Path& path) {
   Source s = BrushSource(dc, nullptr);
   if (s.None || path.empty()) return;
-  Paint(dc, FillMask(dc, path, dc.S.FillMode), s);
+  Outline o;
+  o.P = &path;
+  o.FillRule = dc.S.FillMode;
+  PaintOutline(dc, FillMask(dc, path, dc.S.FillMode), s, o);
 }
 
 namespace {
@@ -472,6 +535,15 @@ Mask PathArea(const DC& dc, bool clipped = true) {
   return FillMask(dc, dc.CurPath, dc.S.FillMode, clipped);
 }
 
+// What the finished path's area is as an outline.
+Outline PathOutline(const DC& dc) {
+  Outline o;
+  o.P = &dc.CurPath;
+  o.FillRule = dc.S.FillMode;
+  o.Stroke = dc.WidenedBy.get();
+  return o;
+}
+
 std::shared_ptr<DC> FinishedPath(HDC h) {
   auto dc = DCOf(h);
   return dc && dc->PathDone ? dc : nullptr;
@@ -489,7 +561,7 @@ BOOL StrokePath(HDC h) {
   auto dc = FinishedPath(h);
   if (!dc) return FALSE;
   if (dc->WidenedBy)
-    Paint(*dc, PathArea(*dc), PenSource(*dc));
+    PaintOutline(*dc, PathArea(*dc), PenSource(*dc), PathOutline(*dc));
   else
     StrokeFigure(*dc, dc->CurPath, false);
   DropPath(*dc);
@@ -499,7 +571,7 @@ BOOL StrokePath(HDC h) {
 BOOL FillPath(HDC h) {
   auto dc = FinishedPath(h);
   if (!dc) return FALSE;
-  Paint(*dc, PathArea(*dc), BrushSource(*dc, nullptr));
+  PaintOutline(*dc, PathArea(*dc), BrushSource(*dc, nullptr), PathOutline(*dc));
   DropPath(*dc);
   return TRUE;
 }
@@ -507,7 +579,7 @@ BOOL FillPath(HDC h) {
 BOOL StrokeAndFillPath(HDC h) {
   auto dc = FinishedPath(h);
   if (!dc) return FALSE;
-  Paint(*dc, PathArea(*dc), BrushSource(*dc, nullptr));
+  PaintOutline(*dc, PathArea(*dc), BrushSource(*dc, nullptr), PathOutline(*dc));
   dc->PathDone = true;
   return StrokePath(h);
 }

@@ -349,14 +349,21 @@ BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
   int rop = dc->S.Rop2;
   dc->S.Rop2 = R2_COPYPEN;  // text ignores the mix mode
   if (dc->S.BkMode == OPAQUE) {
-    MaskCanvas back(bx, by, bw, bh);
-    cairo_translate(back.Cr, rx, ry);
-    cairo_rotate(back.Cr, -baseline);
-    cairo_rectangle(back.Cr, ox, oy, lay.Width, lay.Height);
-    cairo_fill(back.Cr);
+    // The cell behind the text, turned with the base line.
+    const double c = std::cos(-baseline), sn = std::sin(-baseline);
+    Path cell;
+    const double xs[4] = {ox, ox + lay.Width, ox + lay.Width, ox};
+    const double ys[4] = {oy, oy, oy + lay.Height, oy + lay.Height};
+    for (int i = 0; i < 4; ++i)
+      cell.push_back({i ? PathOp::Line : PathOp::Move,
+                      {rx + xs[i] * c - ys[i] * sn},
+                      {ry + xs[i] * sn + ys[i] * c}});
+    cell.push_back({PathOp::Close, {0}, {0}});
     Source bk;
     bk.Color = dc->S.BkColor;
-    Paint(*dc, back.Take(), bk);
+    Outline o;
+    o.P = &cell;
+    PaintOutline(*dc, FillMask(*dc, cell, WINDING), bk, o);
   }
   auto glyphsOn = [&](cairo_t* cr) {
     cairo_translate(cr, rx, ry);
@@ -396,8 +403,7 @@ BOOL TextOutW(HDC h, int x, int y, const WCHAR* text, int length) {
     dc->Vector->Held = false;
     cairo_t* cr = dc->Vector->Cr;
     cairo_save(cr);
-    cairo_rectangle(cr, bx, by, bw, bh);
-    cairo_clip(cr);
+    ClipToDC(*dc, cr);
     COLORREF c = dc->S.TextColor;
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
     glyphsOn(cr);

@@ -2,6 +2,8 @@
 // every raster rule reads, and each change is handed on to the surface.
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "platform/gdi/GdiInternal.h"
 
@@ -51,6 +53,128 @@ void Forward(DC& dc, int x, int y, int w, int h, const Mask* mask) {
   }
   cairo_surface_destroy(pixels);
   cairo_surface_destroy(cover);
+}
+
+std::vector<RECT> MaskRects(const Mask& m) {
+  // Runs of covered pixels row by row; a run that repeats the row above
+  // grows that rectangle downwards.
+  std::vector<RECT> rects;
+  std::map<std::pair<int, int>, size_t> open;
+  for (int y = 0; y < m.H; ++y) {
+    std::map<std::pair<int, int>, size_t> row;
+    for (int x = 0; x < m.W;) {
+      if (!m.A[size_t(y) * size_t(m.W) + size_t(x)]) {
+        ++x;
+        continue;
+      }
+      int x0 = x;
+      while (x < m.W && m.A[size_t(y) * size_t(m.W) + size_t(x)]) ++x;
+      auto run = std::make_pair(x0, x);
+      auto above = open.find(run);
+      if (above != open.end()) {
+        rects[above->second].bottom = m.Y + y + 1;
+        row[run] = above->second;
+      } else {
+        rects.push_back(RECT{m.X + x0, m.Y + y, m.X + x, m.Y + y + 1});
+        row[run] = rects.size() - 1;
+      }
+    }
+    open = std::move(row);
+  }
+  return rects;
+}
+
+namespace {
+
+void AddRects(cairo_t* cr, const std::vector<RECT>& rects) {
+  for (const RECT& r : rects)
+    cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void SetColor(cairo_t* cr, COLORREF c) {
+  cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
+}
+
+// A hatched brush as a repeating 8 x 8 cell of one-pixel squares, laid from
+// the brush origin; the background fills the cell when the mode is opaque.
+void SetHatch(const DC& dc, cairo_t* cr, const Source& s) {
+  cairo_rectangle_t cell{0, 0, 8, 8};
+  cairo_surface_t* tile = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &cell);
+  cairo_t* t = cairo_create(tile);
+  if (dc.S.BkMode == OPAQUE) {
+    SetColor(t, dc.S.BkColor);
+    cairo_paint(t);
+  }
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (HatchBit(s.Hatch, x, y)) cairo_rectangle(t, x, y, 1, 1);
+  SetColor(t, s.Color);
+  cairo_fill(t);
+  cairo_destroy(t);
+  cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
+  cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+  cairo_matrix_t m;
+  cairo_matrix_init_translate(&m, -dc.S.BrushOrg.x, -dc.S.BrushOrg.y);
+  cairo_pattern_set_matrix(pattern, &m);
+  cairo_set_source(cr, pattern);
+  cairo_pattern_destroy(pattern);
+  cairo_surface_destroy(tile);
+}
+
+// Keeps the surface from getting the pixels Paint changes.
+struct Hold {
+  explicit Hold(VectorTarget& v) : V(v), Was(v.Held) { V.Held = true; }
+  ~Hold() { V.Held = Was; }
+  VectorTarget& V;
+  bool Was;
+};
+
+}  // namespace
+
+void ClipToDC(const DC& dc, cairo_t* cr) {
+  const Bitmap& b = *dc.S.CurBitmap;
+  cairo_new_path(cr);
+  cairo_rectangle(cr, 0, 0, b.Width, b.Height);
+  cairo_clip(cr);
+  if (!dc.S.HasClip) return;
+  if (!dc.S.ClipRects)
+    dc.S.ClipRects = std::make_shared<const std::vector<RECT>>(MaskRects(dc.S.Clip));
+  AddRects(cr, *dc.S.ClipRects);
+  cairo_clip(cr);  // no rectangles: nothing is drawn
+}
+
+void PaintOutline(DC& dc, const Mask& mask, const Source& src, const Outline& o) {
+  // Other mixes read the page's pixels, which the surface does not have.
+  if (!dc.Vector || dc.Vector->Held || src.None || dc.S.Rop2 != R2_COPYPEN) {
+    Paint(dc, mask, src);
+    return;
+  }
+  {
+    Hold hold(*dc.Vector);
+    Paint(dc, mask, src);
+  }
+  cairo_t* cr = dc.Vector->Cr;
+  cairo_save(cr);
+  ClipToDC(dc, cr);
+  if (src.Hatch >= 0)
+    SetHatch(dc, cr, src);
+  else
+    SetColor(cr, src.Color);
+  if (o.Stroke) {
+    cairo_translate(cr, 0.5, 0.5);  // outlines run through pixel centres
+    EmitPath(cr, o.Cosmetic ? CosmeticOutline(*o.P) : *o.P);
+    SetStrokeStyle(cr, dc, *o.Stroke, o.Cosmetic);
+    cairo_stroke(cr);
+  } else if (o.P) {
+    EmitPath(cr, *o.P);
+    cairo_set_fill_rule(cr,
+                        o.FillRule == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill(cr);
+  } else if (o.Area) {
+    AddRects(cr, MaskRects(*o.Area));
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
 }
 
 }  // namespace detail

@@ -40,3 +40,27 @@ std::string StrftimeToFormatPattern(const std::string& Pattern);
 // "hh", "n" "nn", "s" "ss", "z" "zzz", "ampm" and "am/pm"; text in quotes
 // and other characters stand as they are. English day and month names.
 std::string FormatDateTime(const std::string& Format, TDateTime Value);
+
+// ---- calendar arithmetic and the locale's date names (DateCalendar.cpp)
+// Day of the week of Date: 1 = Sunday ... 7 = Saturday.
+int DayOfWeek(TDateTime Date);
+// Date moved by Months calendar months; a day beyond the target month's
+// length becomes its last day. The time of day is kept.
+TDateTime IncMonth(TDateTime Date, int Months);
+// The date of Date with the time of day of Time.
+TDateTime ReplaceTime(TDateTime Date, TDateTime Time);
+// The current local date and time.
+TDateTime Now();
+// The locale's long month name (1 .. 12) and abbreviated day name
+// (1 = Sunday ... 7 = Saturday), UTF-8, from the C library's LC_TIME.
+std::string LocaleLongMonthName(int Month);
+std::string LocaleShortDayName(int Day);
+// The locale's first day of the week: 0 = Monday ... 6 = Sunday.
+int LocaleFirstDayOfWeek();
+// The locale's short date, then a blank and its time of day, the time left
+// out at midnight.
+std::string DateTimeToLocaleStr(TDateTime Value);
+// Reads a date, optionally followed by a time, in the locale's formats
+// (the short date as DateTimeToLocaleStr writes it, or the ISO form
+// "yyyy-mm-dd hh:nn:ss"). False, leaving Value alone, for anything else.
+bool TryStrToDateTime(const std::string& Text, TDateTime& Value);

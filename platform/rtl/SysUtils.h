@@ -40,6 +40,11 @@ class EInvalidOperation : public Exception {
 public:
   using Exception::Exception;
 };
+// An object used as a class it is not ("Invalid class typecast").
+class EInvalidCast : public Exception {
+public:
+  using Exception::Exception;
+};
 // A value outside the range it must lie in.
 class ERangeError : public Exception {
 public:

@@ -89,6 +89,40 @@ void TClipboard::SetAsBitmap(TBitmap* Bitmap) {
   g_object_unref(pixbuf);
 }
 
+bool TClipboard::HasPicture() {
+  GtkClipboard* clipboard = SystemClipboard();
+  return clipboard && gtk_clipboard_wait_is_image_available(clipboard);
+}
+
+bool TClipboard::GetAsBitmap(TBitmap* Bitmap) {
+  GtkClipboard* clipboard = SystemClipboard();
+  if (!clipboard) return false;
+  GdkPixbuf* pixbuf = gtk_clipboard_wait_for_image(clipboard);
+  if (!pixbuf) return false;
+  const int w = gdk_pixbuf_get_width(pixbuf);
+  const int h = gdk_pixbuf_get_height(pixbuf);
+  const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+  const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  const guchar* pixels = gdk_pixbuf_read_pixels(pixbuf);
+  Bitmap->SetPixelFormat(pf32bit);
+  Bitmap->SetSize(w, h);
+  for (int y = 0; y < h; ++y) {
+    const guchar* in = pixels + y * stride;
+    uint8_t* out = Bitmap->GetScanLine(y);
+    for (int x = 0; x < w; ++x, in += channels, out += 4) {
+      const int a = alpha ? in[3] : 255;
+      // Blue, green, red, alpha; colours premultiplied by the alpha.
+      out[0] = uint8_t(in[2] * a / 255);
+      out[1] = uint8_t(in[1] * a / 255);
+      out[2] = uint8_t(in[0] * a / 255);
+      out[3] = uint8_t(a);
+    }
+  }
+  g_object_unref(pixbuf);
+  return true;
+}
+
 namespace {
 constexpr const char* kSvgTarget = "image/svg+xml";
 

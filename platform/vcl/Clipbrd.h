@@ -32,6 +32,12 @@ class TClipboard {
   // Puts the bitmap on the clipboard as an image (GTK offers it in every
   // image format it can write); raises EClipboardException without a display.
   void SetAsBitmap(TBitmap* Bitmap);
+  // Whether the clipboard offers a picture in any image format.
+  bool HasPicture();
+  // Bitmap becomes the clipboard's picture as a 32-bit device-independent
+  // bitmap (premultiplied alpha); false, leaving Bitmap as it was, when the
+  // clipboard holds no picture.
+  bool GetAsBitmap(TBitmap* Bitmap);
   // Puts an SVG document on the clipboard as "image/svg+xml"; raises
   // EClipboardException without a display or for empty data.
   void SetAsSvg(const std::string& Data);

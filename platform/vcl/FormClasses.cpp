@@ -24,6 +24,8 @@ const TClassInfo* TMenuItem::Class() {
                                       .Prop("Hint", &T::GetHint, &T::SetHint)
                                       .Prop("RadioItem", &T::GetRadioItem, &T::SetRadioItem)
                                       .Default(0)
+                                      .Prop("ShortCut", &T::GetShortCut, &T::SetShortCut)
+                                      .Default(0)
                                       .Prop("Visible", &T::GetVisible, &T::SetVisible)
                                       .Default(1);
   return info;

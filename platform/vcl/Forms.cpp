@@ -168,6 +168,7 @@ TForm::~TForm() {
   while (FClient->ControlCount() > 0)
     FClient->GetControl(FClient->ControlCount() - 1)->SetParent(nullptr);
   SetMenu(nullptr);
+  if (FIcon) g_object_unref(FIcon);
   if (Application && Application->MainForm() == this) Application->Terminate();
   if (FWindow) gtk_widget_destroy(FWindow);
 }
@@ -189,6 +190,16 @@ void TForm::DoDestroy() {
 void TForm::SetCaption(const std::string& caption) {
   FCaption = caption;
   if (FWindow) gtk_window_set_title(GTK_WINDOW(FWindow), caption.c_str());
+}
+
+bool TForm::LoadIconFromFile(const std::string& fileName) {
+  GdkPixbuf* icon = gdk_pixbuf_new_from_file(fileName.c_str(), nullptr);
+  if (!icon) return false;
+  if (FIcon) g_object_unref(FIcon);
+  FIcon = icon;
+  FIconFile = fileName;
+  if (FWindow) gtk_window_set_icon(GTK_WINDOW(FWindow), FIcon);
+  return true;
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
@@ -316,6 +327,7 @@ void TForm::CreateHandle() {
   Application->Initialize();
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(FWindow), FCaption.c_str());
+  if (FIcon) gtk_window_set_icon(GTK_WINDOW(FWindow), FIcon);
   if (FCentered)
     gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
   else
@@ -325,9 +337,12 @@ void TForm::CreateHandle() {
   gtk_container_add(GTK_CONTAINER(FWindow), FClientBox);
   g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDeleteEvent), this);
   g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+  g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnMenuKey), this);
   if (FMenu) {
+    // Shown anew now that the window exists; the menu stays this form's.
     TMainMenu* menu = FMenu;
     FMenu = nullptr;
+    menu->FForm = nullptr;
     SetMenu(menu);
   }
   ApplyBorderStyle();
@@ -345,6 +360,22 @@ int TForm::OnDeleteEvent(GtkWidget*, void*, void* self) {
     Application->HandleException(static_cast<TForm*>(self));
   }
   return TRUE;  // the form decides what closing means
+}
+
+// A key that is the short-cut of an enabled menu item clicks it before any
+// control of the window sees the key.
+int TForm::OnMenuKey(GtkWidget*, GdkEventKey* event, void* self) {
+  auto* form = static_cast<TForm*>(self);
+  if (!form->FMenu) return FALSE;
+  const int shortCut = ShortCutOfKey(event->keyval, event->state);
+  TMenuItem* item = form->FMenu->Items()->FindShortCut(shortCut);
+  if (!item) return FALSE;
+  try {
+    item->Click();
+  } catch (...) {
+    Application->HandleException(item);
+  }
+  return TRUE;
 }
 
 int TForm::OnFocusIn(GtkWidget*, void*, void* self) {

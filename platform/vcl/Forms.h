@@ -130,6 +130,11 @@ class TForm : public TComponent {
   const TClassInfo* ClassType() const override { return Class(); }
   const std::string& GetCaption() const { return FCaption; }
   void SetCaption(const std::string& caption);
+  // The window's icon, loaded from a picture file; false (the icon left as it
+  // was) when the file cannot be read as a picture.
+  bool LoadIconFromFile(const std::string& fileName);
+  // The file of the icon in force; empty while the window has none.
+  const std::string& GetIconFile() const { return FIconFile; }
   // Position of the window and size of its client area (below the menu bar).
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
@@ -208,6 +213,7 @@ class TForm : public TComponent {
   static void OnAreaAllocate(GtkWidget*, void* allocation, void* self);
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
+  static int OnMenuKey(GtkWidget*, struct _GdkEventKey* event, void* self);
   void ApplySize();
   void ApplyBorderStyle();
   void MenuDestroyed();
@@ -219,6 +225,8 @@ class TForm : public TComponent {
   std::unique_ptr<TFormClient> FClient;
   TMainMenu* FMenu = nullptr;
   std::string FCaption;
+  std::string FIconFile;
+  struct _GdkPixbuf* FIcon = nullptr;
   int FLeft = 0, FTop = 0;
   bool FCentered = true;
   TFormBorderStyle FBorderStyle = bsSizeable;

@@ -42,6 +42,25 @@ void SetCheck(GtkWidget* widget, const TMenuItem* item) {
   gSyncing = false;
 }
 
+// GDK key values of the key codes a short-cut may name.
+unsigned KeyValOfCode(int code) {
+  if (code >= 0x70 && code <= 0x7B) return GDK_KEY_F1 + (code - 0x70);
+  if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) return unsigned(code);
+  return 0;
+}
+
+// Writes the short-cut at the right of the item's label.
+void ShowShortCut(GtkWidget* widget, int shortCut) {
+  GtkWidget* label = gtk_bin_get_child(GTK_BIN(widget));
+  if (!label || !GTK_IS_ACCEL_LABEL(label)) return;
+  unsigned mods = 0;
+  if (shortCut & scShift) mods |= GDK_SHIFT_MASK;
+  if (shortCut & scCtrl) mods |= GDK_CONTROL_MASK;
+  if (shortCut & scAlt) mods |= GDK_MOD1_MASK;
+  gtk_accel_label_set_accel(GTK_ACCEL_LABEL(label), KeyValOfCode(shortCut & 0xFF),
+                            GdkModifierType(mods));
+}
+
 void ApplyState(GtkWidget* widget, const TMenuItem* item) {
   const TItemKind kind = StoredKind(widget);
   if (kind != ikSeparator) {
@@ -50,6 +69,7 @@ void ApplyState(GtkWidget* widget, const TMenuItem* item) {
     gtk_menu_item_set_use_underline(GTK_MENU_ITEM(widget), TRUE);
   }
   if (kind == ikCheck) SetCheck(widget, item);
+  ShowShortCut(widget, item->GetShortCut());
   gtk_widget_set_sensitive(widget, item->GetEnabled());
   gtk_widget_set_visible(widget, item->GetVisible());
 }
@@ -119,6 +139,19 @@ void InsertItemWidget(TMenuItem* item) {
 }
 
 }  // namespace
+
+int ShortCutOfKey(unsigned keyval, unsigned state) {
+  int code = 0;
+  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F12)
+    code = 0x70 + int(keyval - GDK_KEY_F1);
+  else if (keyval < 0x80 && g_ascii_isalnum(char(keyval)))
+    code = g_ascii_toupper(char(keyval));
+  if (code == 0) return 0;
+  if (state & GDK_SHIFT_MASK) code |= scShift;
+  if (state & GDK_CONTROL_MASK) code |= scCtrl;
+  if (state & GDK_MOD1_MASK) code |= scAlt;
+  return code;
+}
 
 std::string MenuCaptionToMnemonic(const std::string& caption) {
   std::string label;

@@ -51,6 +51,20 @@ void TMenuItem::SetVisible(bool value) {
   SyncWidget();
 }
 
+void TMenuItem::SetShortCut(int value) {
+  if (FShortCut == value) return;
+  FShortCut = value;
+  SyncWidget();
+}
+
+TMenuItem* TMenuItem::FindShortCut(int shortCut) {
+  if (shortCut == 0 || !FEnabled) return nullptr;
+  if (FShortCut == shortCut) return this;
+  for (TMenuItem* item : FItems)
+    if (TMenuItem* found = item->FindShortCut(shortCut)) return found;
+  return nullptr;
+}
+
 int TMenuItem::IndexOf(const TMenuItem* item) const {
   auto it = std::find(FItems.begin(), FItems.end(), item);
   return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());

@@ -15,6 +15,11 @@ typedef struct _GtkWidget GtkWidget;
 
 class TForm;
 
+// Modifier bits of a menu short-cut.
+constexpr int scShift = 0x2000;
+constexpr int scCtrl = 0x4000;
+constexpr int scAlt = 0x8000;
+
 class TMenuItem : public TComponent {
  public:
   explicit TMenuItem(TComponent* AOwner);
@@ -47,6 +52,12 @@ class TMenuItem : public TComponent {
   void SetEnabled(bool value);
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool value);
+  // The key that clicks the item from anywhere in its form, as a key code
+  // with the modifier bits scShift, scCtrl and scAlt (F1 is 112); 0: none.
+  int GetShortCut() const { return FShortCut; }
+  void SetShortCut(int value);
+  // The enabled item of this tree whose short-cut is the key, or none.
+  TMenuItem* FindShortCut(int shortCut);
   const std::string& GetHint() const { return FHint; }
   void SetHint(const std::string& value) { FHint = value; }
   bool IsLine() const { return FCaption == "-"; }
@@ -81,6 +92,7 @@ class TMenuItem : public TComponent {
   bool FEnabled = true;
   bool FVisible = true;
   std::string FHint;
+  int FShortCut = 0;
   std::vector<TMenuItem*> FItems;
   TMenuItem* FParent = nullptr;
   GtkWidget* FWidget = nullptr;
@@ -143,5 +155,8 @@ extern std::function<void(const TPopupMenuRequest& request)> PopupMenuHook;
 void SyncMenuItemWidget(TMenuItem* item);
 // Shows an item that was inserted under a shown parent.
 void ShowInsertedMenuItem(TMenuItem* item);
+// The short-cut a GDK key press stands for (key value, modifier state); 0
+// for keys that no short-cut names.
+int ShortCutOfKey(unsigned keyval, unsigned state);
 // The GTK label of a caption: "&" marks the mnemonic, "&&" is a literal "&".
 std::string MenuCaptionToMnemonic(const std::string& caption);

@@ -15,7 +15,11 @@
 //   ResourcesBin = file 'styles/vista.txt'
 // (a style sheet's binary property) is replaced by the binary form of the
 // named text stream, read relative to the form's folder, so that sheets are
-// authored as text beside the forms that carry them.
+// authored as text beside the forms that carry them. Likewise a picture's
+// line
+//   Bitmap.PNG = file 'logo.png'
+// is replaced by the bytes of the named file, so that pictures are kept as
+// files beside the forms.
 
 #include <cstdio>
 #include <exception>
@@ -76,10 +80,34 @@ std::string InlineSheets(const std::string& Text, const std::filesystem::path& F
   return result;
 }
 
-// The text form of a file, with its sheets inlined, as a stream.
+// The text form with every "<name>.PNG = file '...'" line replaced by the
+// bytes of that file, in hexadecimal.
+std::string InlinePictures(const std::string& Text, const std::filesystem::path& Folder) {
+  static const std::regex line(R"(^([ \t]*[A-Za-z0-9_.]*PNG = )file '([^']+)'[ \t]*\r?$)",
+                               std::regex::multiline);
+  std::string result;
+  auto from = Text.cbegin();
+  for (std::sregex_iterator it(Text.begin(), Text.end(), line), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    result.append(from, m[0].first);
+    const std::string bytes = ReadFile(Folder / m[2].str());
+    result += m[1].str() + "{";
+    static const char hex[] = "0123456789ABCDEF";
+    for (const unsigned char b : bytes) {
+      result += hex[b >> 4];
+      result += hex[b & 15];
+    }
+    result += m[0].str().back() == '\r' ? "}\r" : "}";
+    from = m[0].second;
+  }
+  result.append(from, Text.cend());
+  return result;
+}
+
+// The text form of a file, with its sheets and pictures inlined, as a stream.
 void ReadForm(const std::string& FileName, TMemoryStream& Text) {
-  const std::string text =
-      InlineSheets(ReadFile(FileName), std::filesystem::path(FileName).parent_path());
+  const std::filesystem::path folder = std::filesystem::path(FileName).parent_path();
+  const std::string text = InlinePictures(InlineSheets(ReadFile(FileName), folder), folder);
   Text.WriteBuffer(text.data(), int32_t(text.size()));
   Text.SetPosition(0);
 }

@@ -57,7 +57,7 @@ std::vector<TNamed> MainWindowComponents() {
                            {"Label2", "TzrLabel"},
                            {"Label9", "TzrLabel"},
                            {"Label10", "TzrLabel"},
-                           {"btnConnect", "TzrButton"},
+                           {"btnConnect", "TzrRoundButton"},
                            {"btnUpdate", "TzrButton"},
                            {"btnDefault", "TzrButton"},
                            {"StatusBar1", "TStatusBar"},

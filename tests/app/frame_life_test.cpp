@@ -47,11 +47,15 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The keys the destroy handler writes for a window whose boxes are empty and
-// whose language is English, as the ini file writes them.
+// The keys the destroy handler writes for a window started from a file
+// without them: Chinese, and the calculator fields at their defaults.
 std::string SavedKeys() {
-  std::string text = "lang=0\r\n";
-  for (int k = 1; k <= 19; ++k) text += "cacl" + std::to_string(k) + "=\r\n";
+  const char* const fields[] = {
+      "2300", "153",           "16",    "4",        "740",   "12",   "3.3V",
+      "3.6V", "2.7V",          "39.6V", "42.2V",    "32.4V", "3064", "3343",
+      "2507", "Governor_High", "77.5%", "21993.75", "87975"};
+  std::string text = "lang=1\r\n";
+  for (int k = 1; k <= 19; ++k) text += "cacl" + std::to_string(k) + "=" + fields[k - 1] + "\r\n";
   return text;
 }
 
@@ -128,8 +132,8 @@ TEST(MainWindowLife, CreateActivateAndDestroy) {
          const std::string saved = ReadBytes(l.Lang());
          EXPECT_NE(saved.rfind("\xEF\xBB\xBF", 0), 0u);
          TMemIniFile ini(l.Lang().string());
-         EXPECT_EQ(ini.ReadString("common", "lang", "?"), "0");
-         EXPECT_EQ(ini.ReadString("common", "cacl19", "?"), "");
+         EXPECT_EQ(ini.ReadString("common", "lang", "?"), "1");
+         EXPECT_EQ(ini.ReadString("common", "cacl19", "?"), "87975");
        }},
       {"a failed save leaves the old file whole", common,
        [&](TLife& l) {
@@ -145,13 +149,13 @@ TEST(MainWindowLife, CreateActivateAndDestroy) {
          l.Create();
          l.Form->calcTextBox[8]->SetText(u"12.5");
          l.Form->calcTextBox16->GetTextBox()->SetText(u"70%");
-         l.Form->Chinese1->SetChecked(true);
+         l.Form->English1->SetChecked(true);
          l.Form->DoDestroy();
          TMemIniFile ini(l.Lang().string());
          EXPECT_EQ(ini.ReadString("common", "cacl9", ""), "12.5");
          EXPECT_EQ(ini.ReadString("common", "cacl16", ""), "70%");
-         EXPECT_EQ(ini.ReadString("common", "cacl8", "?"), "");
-         EXPECT_EQ(ini.ReadString("common", "lang", ""), "1");
+         EXPECT_EQ(ini.ReadString("common", "cacl8", "?"), "3.6V");
+         EXPECT_EQ(ini.ReadString("common", "lang", ""), "0");
        }},
       {"the governor page at shutdown gives the first page", common,
        [](TLife& l) {
@@ -174,6 +178,18 @@ TEST(MainWindowLife, CreateActivateAndDestroy) {
          EXPECT_TRUE(l.Form->LinkTimerEnabled());
          // The firmware lists were dropped down, and no popup is left open.
          EXPECT_TRUE(OpenPopups == nullptr || OpenPopups->empty());
+       }},
+      {"a failure while the texts are applied is dropped and the start goes on",
+       "[common]\r\nlang=0\r\nengDATALINK1=Link box\r\n",
+       [](TLife& l) {
+         l.Form = std::make_unique<TfrmInterface>(nullptr);
+         l.Form->FindComponent("tabImage1")->SetName("tabImageGone");  // pictures fail
+         ASSERT_NO_THROW(l.Form->DoCreate());
+         EXPECT_EQ(l.Form->DATALINK1->GetCaption(), "Link box");  // applied before it
+         // The English captions after the pictures were not reached.
+         EXPECT_NE(UTF16ToUTF8(l.Form->Label1->GetText()), "ESC Speed Controller");
+         EXPECT_TRUE(l.Form->DATALINK1->GetChecked());  // the steps after it ran
+         EXPECT_TRUE(l.Form->tabLayout[0]->GetVisible());
        }},
       {"no link tick before the create handler has ended", common,
        [](TLife& l) {

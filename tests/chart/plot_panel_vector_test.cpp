@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <pugixml.hpp>
 #include <sstream>
 #include <stdexcept>
 
@@ -41,6 +42,42 @@ std::unique_ptr<TTitledPanel> TitledPanel() {
   panel->SetBevelInner(bvNone);
   panel->SetBounds(0, 0, 160, 90);
   panel->SetColor(clYellow);
+  return panel;
+}
+
+// A white panel with a blue zigzag of lines, a red rectangle and a green
+// ellipse, drawn with the pen mode Mode.
+class TShapesPanel : public TCustomPlotPanelExtended {
+ public:
+  using TCustomPlotPanelExtended::TCustomPlotPanelExtended;
+  TPenMode Mode = pmCopy;
+  void InternalDraw(const TRect& R) override {
+    PanelPaint(R);
+    TCanvas* c = GetCanvas()->GetReferenceCanvas();
+    c->GetPen()->SetStyle(psSolid);
+    c->GetPen()->SetMode(Mode);
+    c->GetPen()->SetColor(clBlue);
+    c->GetPen()->SetWidth(3);
+    c->MoveTo(R.Left + 10, R.Top + 80);
+    c->LineTo(R.Left + 40, R.Top + 10);
+    c->LineTo(R.Left + 70, R.Top + 80);
+    c->GetPen()->SetWidth(1);
+    c->GetPen()->SetColor(clBlack);
+    c->GetBrush()->SetStyle(bsSolid);
+    c->GetBrush()->SetColor(clRed);
+    c->Rectangle(R.Left + 60, R.Top + 20, R.Left + 100, R.Top + 60);
+    c->GetBrush()->SetColor(clLime);
+    c->Ellipse(R.Left + 100, R.Top + 30, R.Left + 150, R.Top + 85);
+    c->GetPen()->SetMode(pmCopy);
+  }
+};
+
+std::unique_ptr<TShapesPanel> ShapesPanel() {
+  auto panel = std::make_unique<TShapesPanel>(nullptr);
+  panel->SetBevelOuter(bvNone);
+  panel->SetBevelInner(bvNone);
+  panel->SetBounds(0, 0, 160, 90);
+  panel->SetColor(clWhite);
   return panel;
 }
 
@@ -109,6 +146,50 @@ TEST(PanelMetafile, SizesAndSvgFiles) {
   std::remove(file.c_str());
 
   EXPECT_THROW(panel->SaveToMetafileEnh("/nonexistent-dir/panel.svg"), EFCreateError);
+}
+
+// Lines, a filled rectangle and an ellipse are SVG paths, not pictures; the
+// SVG, rendered, shows their colours where the bitmap has them.
+TEST(PanelMetafile, ShapesAreSvgPaths) {
+  auto panel = ShapesPanel();
+  const std::string file = TempFile("shapes.svg");
+  panel->SaveToMetafile(file);
+  pugi::xml_document doc;
+  ASSERT_TRUE(doc.load_file(file.c_str()));
+  EXPECT_EQ(doc.select_nodes("//*[local-name()='image']").size(), 0u);
+  int red = 0, lime = 0, blue = 0;
+  for (const pugi::xpath_node& n : doc.select_nodes("//*[local-name()='path']")) {
+    const std::string style = n.node().attribute("style").value();
+    red += style.find("fill:rgb(100%,0%,0%)") != std::string::npos;
+    lime += style.find("fill:rgb(0%,100%,0%)") != std::string::npos;
+    blue += style.find("stroke:rgb(0%,0%,100%)") != std::string::npos;
+  }
+  EXPECT_EQ(red, 1);
+  EXPECT_EQ(lime, 1);
+  EXPECT_EQ(blue, 2);
+
+  std::unique_ptr<TBitmap> bitmap(panel->PlotCreateBitmap());
+  GdkPixbuf* rendered = gdk_pixbuf_new_from_file(file.c_str(), nullptr);
+  ASSERT_NE(rendered, nullptr);
+  ASSERT_EQ(gdk_pixbuf_get_width(rendered), 160);
+  const struct {
+    int X, Y;
+  } samples[] = {{80, 40}, {125, 57}, {25, 45}, {5, 5}, {150, 10}, {105, 50}};
+  const guchar* px = gdk_pixbuf_get_pixels(rendered);
+  const int stride = gdk_pixbuf_get_rowstride(rendered),
+            channels = gdk_pixbuf_get_n_channels(rendered);
+  for (const auto& p : samples) {
+    const guchar* q = px + p.Y * stride + p.X * channels;
+    const TColor want = bitmap->GetCanvas()->GetPixels(p.X, p.Y);
+    EXPECT_NEAR(q[0], want & 0xFF, 24) << p.X << "," << p.Y;
+    EXPECT_NEAR(q[1], (want >> 8) & 0xFF, 24) << p.X << "," << p.Y;
+    EXPECT_NEAR(q[2], (want >> 16) & 0xFF, 24) << p.X << "," << p.Y;
+  }
+  const std::filesystem::path gallery = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(gallery);
+  gdk_pixbuf_save(rendered, (gallery / "chart_shapes_svg.png").c_str(), "png", nullptr, nullptr);
+  g_object_unref(rendered);
+  std::remove(file.c_str());
 }
 
 TEST(PanelMetafile, ReplaysOntoABitmap) {
@@ -192,6 +273,49 @@ TEST_F(PanelPrintJob, PrintedPdfHoldsTheTitle) {
   EXPECT_EQ(panel->PrintMargins.Left, 15);
   EXPECT_EQ(panel->PrintMargins.Right, 15);
   EXPECT_GT(panel->PrintMargins.Top, 15);
+}
+
+// The shapes printed at twice their size: pdftoppm at the printer's
+// resolution shows the bitmap's colours at the same places, and the outlines
+// make a far smaller file than the same drawing as pieces of pixels (a mask
+// pen mixes on the page, so it cannot go out as outlines).
+TEST_F(PanelPrintJob, PrintedShapesAreOutlines) {
+  auto panel = ShapesPanel();
+  const TRect onPage{100, 100, 420, 280};
+  panel->PrintRect(onPage);
+  const auto vectorSize = std::filesystem::file_size(File);
+  const std::string png = TempFile("printed_shapes");
+  ASSERT_EQ(RunCommand("pdftoppm -r " + std::to_string(TPrinter::PrinterDpi) +
+                       " -png -singlefile '" + File + "' '" + png + "'")
+                .Status,
+            0);
+  std::filesystem::copy_file(
+      png + ".png",
+      std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery" / "chart_printed_shapes.png",
+      std::filesystem::copy_options::overwrite_existing);
+  GdkPixbuf* page = gdk_pixbuf_new_from_file((png + ".png").c_str(), nullptr);
+  ASSERT_NE(page, nullptr);
+  std::unique_ptr<TBitmap> bitmap(panel->PlotCreateBitmap());
+  const struct {
+    int X, Y;
+  } samples[] = {{80, 40}, {125, 57}, {25, 45}, {5, 5}, {150, 10}, {105, 50}, {90, 30}};
+  const guchar* px = gdk_pixbuf_get_pixels(page);
+  const int stride = gdk_pixbuf_get_rowstride(page), channels = gdk_pixbuf_get_n_channels(page);
+  for (const auto& p : samples) {
+    const int x = onPage.Left + 2 * p.X + 1, y = onPage.Top + 2 * p.Y + 1;
+    const guchar* q = px + y * stride + x * channels;
+    const TColor want = bitmap->GetCanvas()->GetPixels(p.X, p.Y);
+    EXPECT_NEAR(q[0], want & 0xFF, 24) << p.X << "," << p.Y;
+    EXPECT_NEAR(q[1], (want >> 8) & 0xFF, 24) << p.X << "," << p.Y;
+    EXPECT_NEAR(q[2], (want >> 16) & 0xFF, 24) << p.X << "," << p.Y;
+  }
+  g_object_unref(page);
+  std::remove((png + ".png").c_str());
+
+  panel->Mode = pmMask;
+  panel->PrintRect(onPage);
+  const auto pixelSize = std::filesystem::file_size(File);
+  EXPECT_LT(vectorSize * 3, pixelSize) << vectorSize << " " << pixelSize;
 }
 
 TEST_F(PanelPrintJob, LandscapeTurnsThePageAndTurnsBack) {

@@ -146,6 +146,7 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "transparentcirclebuttonstyle",
                                            "popupboxstyle",
                                            "labelstyle",
+                                           "labelstyle2",
                                            "valuelabelstyle",
                                            "sizegripstyle",
                                            "CloseButtonStyle",
@@ -242,7 +243,13 @@ TEST(StyleSheet, DefaultSheetReadsCleanlyWithItsStylesInOrder) {
                                            "iconconfirmation",
                                            "iconinformation",
                                            "iconwarning",
-                                           "iconerror"};
+                                           "iconerror",
+                                           "treeviewstyle",
+                                           "treeviewitemstyle",
+                                           "treeviewexpanderbuttonstyle",
+                                           "imagelistboxitemstyle",
+                                           "droptargetstyle",
+                                           "iphonebuttonstyle"};
   EXPECT_EQ(names, wanted);
 }
 

@@ -29,7 +29,7 @@ class UpdateCheckTest : public UpdateFolderTest {
     WriteFile("lang.ini", "[common]\nupdate_server=" + (server.empty() ? Url("/svc/") : server) +
                               "\n" + extraLang);
     Form = std::make_unique<TfrmInterface>(nullptr);
-    Form->Chinese1->SetChecked(chinese);
+    (chinese ? Form->Chinese1 : Form->English1)->SetChecked(true);
     Form->FormCreate(Form.get());
     TfrmUpdate::ModalHandler = [this](TfrmUpdate& d) {
       Dialogs.push_back({d.GetCaption(), UTF16ToUTF8(d.Label1->GetText()),
@@ -65,7 +65,7 @@ TEST_F(UpdateCheckTest, MissingOrBrokenVersionFileStillStarts) {
     if (*content) WriteFile("version_control.xml", content);
     WriteFile("lang.ini", "[common]\nengversion_file_fail=No version file.\n");
     Form = std::make_unique<TfrmInterface>(nullptr);
-    Form->Chinese1->SetChecked(false);
+    Form->English1->SetChecked(true);
     ASSERT_NO_THROW(Form->FormCreate(Form.get()));
     EXPECT_NE(Form->FLangIni, nullptr);
     EXPECT_TRUE(Form->FCheckUpdates);

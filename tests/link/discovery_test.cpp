@@ -182,6 +182,9 @@ TEST_F(DiscoveryTest, ResetLinkUiGivesTheDisconnectedState) {
   demo->SetEnabled(false);
   auto* page = new TzrStringComboBox(Form.get());
   page->SetName("cbItem0");
+  Form->FPageDef.tab = Form->FPageDef.item = 1;  // a page whose group lists item 0
+  Form->FPageDef.tabs[0].group = "0";
+  Form->FPageDef.items[0].mode = imCombo;
   Form->ResetLinkUi();
   EXPECT_FALSE(Form->LinkTimerEnabled());
   EXPECT_FALSE(Form->FConnected || Form->FBusy || Form->FPolling);

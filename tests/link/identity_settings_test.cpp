@@ -222,6 +222,8 @@ TEST_F(SettingsTest, LargeCarWriteSends688BytesFromPosition48) {
   item->SetName("cbItem3");
   for (int i = 0; i < 10; ++i) item->GetItems()->Add(u"v");
   item->SetItemIndex(7);
+  Form->FPageDef.item = 4;  // item 3 is a value combo of the page
+  Form->FPageDef.items[3].mode = imCombo;
   EXPECT_EQ(Form->WriteSettings(), "");
   ASSERT_EQ(Controller->LastWrite.size(), 688u);
   EXPECT_EQ(Form->FParams[64 + 3], 7);  // collected from the page first

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/frmInfo.h"
 #include "app/frmInterface.h"
 #include "controls/XwTimer.h"
 #include "platform/rtl/Clock.h"
@@ -25,6 +26,9 @@ TEST(LinkTimer, ConnectsReadsSettingsAndKeepsTheLinkAlive) {
   TSimController& controller = *model;
   adapter.Plug(std::move(model));
   auto form = std::make_unique<TfrmInterface>(nullptr);
+  // Without a page definition for the model the page asks for a newer
+  // program once the settings are shown: the box is answered at once.
+  TfrmInfo::ModalHandler = [](TfrmInfo&) { return static_cast<int>(mrOk); };
   form->HidCtlDeviceArrival();
   ASSERT_TRUE(form->LinkTimerEnabled());
 
@@ -49,6 +53,7 @@ TEST(LinkTimer, ConnectsReadsSettingsAndKeepsTheLinkAlive) {
   EXPECT_TRUE(form->LinkTimerEnabled());
   EXPECT_TRUE(std::equal(controller.Settings.begin(), controller.Settings.end(), form->FParams));
   form.reset();  // stops the timer's worker
+  TfrmInfo::ModalHandler = nullptr;
 }
 
 }  // namespace

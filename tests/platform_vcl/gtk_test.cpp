@@ -1,7 +1,11 @@
 // Forms, the menu bar and the real dialogs on a display (run under xvfb-run).
 
+#include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include <unistd.h>
+
+#include <string>
 
 #include "platform/rtl/Thread.h"
 #include "platform/vcl/Dialogs.h"
@@ -149,6 +153,35 @@ TEST_F(TGtk, FixedBorderKeepsTheClientSize) {
   EXPECT_EQ(w, 797);
   EXPECT_EQ(h, 623);
   EXPECT_FALSE(gtk_window_get_resizable(GTK_WINDOW(form.Handle())));
+}
+
+// The icon comes from a picture file, before or after the window exists; a
+// file that is no picture leaves the icon as it was.
+TEST_F(TGtk, WindowIconFromAPictureFile) {
+  const std::string dir = g_get_tmp_dir();
+  const std::string picture = dir + "/gtk_test_icon_" + std::to_string(getpid()) + ".png";
+  const std::string text = dir + "/gtk_test_icon_" + std::to_string(getpid()) + ".txt";
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 16, 16);
+  ASSERT_EQ(cairo_surface_write_to_png(s, picture.c_str()), CAIRO_STATUS_SUCCESS);
+  cairo_surface_destroy(s);
+  g_file_set_contents(text.c_str(), "no picture", -1, nullptr);
+
+  TForm before(nullptr);
+  EXPECT_TRUE(before.LoadIconFromFile(picture));
+  EXPECT_NE(gtk_window_get_icon(GTK_WINDOW(before.Handle())), nullptr);
+  TForm after(nullptr);
+  after.Handle();
+  EXPECT_FALSE(after.LoadIconFromFile(text));
+  EXPECT_EQ(after.GetIconFile(), "");
+  EXPECT_EQ(gtk_window_get_icon(GTK_WINDOW(after.Handle())), nullptr);
+  EXPECT_TRUE(after.LoadIconFromFile(picture));
+  EXPECT_FALSE(after.LoadIconFromFile(text));
+  EXPECT_EQ(after.GetIconFile(), picture);
+  GdkPixbuf* icon = gtk_window_get_icon(GTK_WINDOW(after.Handle()));
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(gdk_pixbuf_get_width(icon), 16);
+  g_remove(picture.c_str());
+  g_remove(text.c_str());
 }
 
 TEST_F(TGtk, MenuBarShowsTheTreeAndClicksRunTheItems) {

@@ -8,9 +8,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "controls/zr_controls_register.h"
+#include "controls/zr_lists_register.h"
 #include "platform/rtl/Streams.h"
+#include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -21,6 +25,26 @@
 #include "tests/scene/visual_scene.h"
 
 namespace {
+
+// Writes a scene canvas as build/gallery/<Name>.png.
+void SaveCanvas(TzrCanvas* C, const std::string& Name) {
+  const auto folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
+  std::filesystem::create_directories(folder);
+  TzrBitmap bitmap(C->GetWidth(), C->GetHeight());
+  std::memcpy(bitmap.GetStartLine(), C->GetBufferBits(),
+              size_t(C->GetWidth()) * size_t(C->GetHeight()) * 4);
+  TzrPngFilter png;
+  png.SaveToFile((folder / (Name + ".png")).string(), bitmap, "");
+}
+
+// A node of a registered class by name, owned by Owner, under Parent.
+TzrVisualObject* Make(const char* ClassName, TComponent* Owner, TzrObject* Parent) {
+  auto* node = dynamic_cast<TzrVisualObject*>(GetClass(ClassName)->Create(Owner));
+  node->SetParent(Parent);
+  return node;
+}
+
+std::string Text(TObject* Node) { return GetPropValue(Node, "Text").ToString(); }
 
 class TTestDesigner : public TzrDesigner {
  public:
@@ -35,8 +59,14 @@ class TTestDesigner : public TzrDesigner {
   bool IsSelected(TComponent*, TObject*) override { return false; }
   void AddScene(IzoRurev*) override {}
   void RemoveScene(IzoRurev*) override {}
+  void EditStyle(TzrResources* Res, const std::string& ASelected) override {
+    EditedSheet = Res;
+    EditedStyle = ASelected;
+  }
   std::vector<TzrObject*> Selections;
   int Modifications = 0, Names = 0;
+  TzrResources* EditedSheet = nullptr;
+  std::string EditedStyle;
 };
 
 class SceneDesignTest : public VisualTest {
@@ -45,6 +75,9 @@ class SceneDesignTest : public VisualTest {
     VisualTest::SetUpTestSuite();
     Application->Initialize();
     InitializeScene();
+    // The tab-order editor makes its HUD window, list and buttons by name.
+    RegisterStandardControls();
+    RegisterListControls();
   }
 
  protected:
@@ -63,6 +96,9 @@ class SceneDesignTest : public VisualTest {
   ~SceneDesignTest() override {
     zrDesigner = nullptr;
     PopupMenuHook = nullptr;
+    DesignModalHook = nullptr;
+    FileDialogHook = nullptr;
+    MessageBoxHook = nullptr;
   }
 
   // Opens the popup with a right click at (X, Y); the hook clicks the item
@@ -384,6 +420,225 @@ TEST_F(SceneDesignTest, TabOrderUpAndDownMoveInTheTabList) {
   EXPECT_EQ(a->GetTabOrder(), 2);
 }
 
+// The editor from the popup: a borderless 400 x 300 form whose transparent
+// scene holds the HUD window, the list of siblings (starting at the
+// selection) and the Up and Down buttons, pressed here with the mouse.
+TEST_F(SceneDesignTest, TabOrderEditorMovesTheChosenNode) {
+  auto* a = Box(10, 10, 20, 20);
+  a->SetName("A");
+  auto* b = Box(40, 10, 20, 20);
+  b->SetName("B");
+  auto* c = Box(70, 10, 20, 20);
+  b->SetCanFocused(true);
+  View->SetSelected(c);
+  RightClick(80, 20);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Tab Order..."), 0);  // cannot focus
+  View->SetSelected(b);
+  int shown = 0;
+  std::vector<std::vector<std::string>> lists;
+  DesignModalHook = [&](TForm& F) {
+    ++shown;
+    EXPECT_EQ(F.GetBorderStyle(), bsNone);
+    EXPECT_EQ(F.GetClientWidth(), 400);
+    EXPECT_EQ(F.GetClientHeight(), 300);
+    auto* scene = dynamic_cast<TzoRurev*>(F.Controls(0));
+    EXPECT_TRUE(scene && scene->GetTransparencyValue());
+    if (!scene) return int(mrNone);
+    scene->CreateEmbedded(400, 300, [](TObject*) {});
+    scene->SetBounds(0, 0, 400, 300);
+    auto* window = dynamic_cast<TzrVisualObject*>(scene->GetRoot());
+    EXPECT_EQ(window->ClassType()->Name(), "TzrHudWindow");
+    EXPECT_EQ(Text(window), "TabOrder Editor");
+    TzrObject* list = nullptr;
+    std::vector<TzrVisualObject*> buttons;
+    for (int i = 0; i < window->GetChildrenCount(); ++i) {
+      TzrObject* child = window->GetChild(i);
+      if (child->ClassType()->Name() == "TzrHudListBox") list = child;
+      if (child->ClassType()->Name() == "TzrHudButton") buttons.push_back(child->GetVisual());
+    }
+    EXPECT_NE(list, nullptr);
+    EXPECT_EQ(buttons.size(), 2u);
+    if (!list || buttons.size() != 2) return int(mrNone);
+    EXPECT_EQ(Text(buttons[0]), "Up");
+    EXPECT_EQ(buttons[0]->GetBoundsRect().Left + buttons[0]->GetPosition()->GetX(), 330);
+    EXPECT_FLOAT_EQ(buttons[1]->GetPosition()->GetY(), 90);
+    auto items = [&] {
+      std::vector<std::string> names;
+      TzrObject* holder = list;
+      std::function<void(TzrObject*)> walk = [&](TzrObject* n) {
+        for (int i = 0; i < n->GetChildrenCount(); ++i) {
+          if (n->GetChild(i)->ClassType()->Name() == "TzrListBoxItem")
+            names.push_back(Text(n->GetChild(i)));
+          else
+            walk(n->GetChild(i));
+        }
+      };
+      walk(holder);
+      names.push_back(std::to_string(GetPropValue(list, "ItemIndex").ToInt64()));
+      return names;
+    };
+    lists.push_back(items());
+    auto click = [&](TzrVisualObject* Button) {
+      const TzrPoint p = Button->LocalToAbsolute({25, 13});
+      scene->MouseDown(mbLeft, ssLeft, int(p.X), int(p.Y));
+      scene->MouseUp(mbLeft, 0, int(p.X), int(p.Y));
+    };
+    click(buttons[0]);  // Up: B first
+    lists.push_back(items());
+    click(buttons[0]);  // already first
+    lists.push_back(items());
+    click(buttons[1]);
+    click(buttons[1]);  // Down twice: B last
+    lists.push_back(items());
+    scene->UpdateBuffer();
+    SaveCanvas(scene->GetCanvas(), "scene_design_tab_order");
+    return int(mrOk);
+  };
+  RightClick(50, 20, {"Tab Order..."});
+  EXPECT_EQ(shown, 1);
+  using L = std::vector<std::string>;
+  ASSERT_EQ(lists.size(), 4u);
+  EXPECT_EQ(lists[0], (L{"A", "B", "TTestShape", "1"}));
+  EXPECT_EQ(lists[1], (L{"B", "A", "TTestShape", "0"}));
+  EXPECT_EQ(lists[2], (L{"B", "A", "TTestShape", "0"}));
+  EXPECT_EQ(lists[3], (L{"A", "TTestShape", "B", "2"}));
+  EXPECT_EQ(b->GetTabOrder(), 2);
+  EXPECT_EQ(a->GetTabOrder(), 0);
+}
+
+// Shown for real, the editor's modal loop ends with the HUD window's close
+// button.
+TEST_F(SceneDesignTest, TabOrderEditorClosesWithItsCloseButton) {
+  auto* b = Box(40, 10, 20, 20);
+  b->SetCanFocused(true);
+  View->SetSelected(b);
+  TTimer timer(nullptr);
+  int result = -1;
+  DesignModalHook = [&](TForm& F) {
+    auto* scene = dynamic_cast<TzoRurev*>(F.Controls(0));
+    timer.SetInterval(50);
+    timer.SetOnTimer([&, scene](TObject*) {
+      timer.SetEnabled(false);
+      TzrObject* close = scene->GetRoot()->FindResource("close");
+      ASSERT_NE(close, nullptr);
+      const TzrPoint p = close->GetVisual()->LocalToAbsolute({8, 8});
+      scene->MouseDown(mbLeft, ssLeft, int(p.X), int(p.Y));
+      scene->MouseUp(mbLeft, 0, int(p.X), int(p.Y));
+    });
+    timer.SetEnabled(true);
+    result = F.ShowModal();
+    return result;
+  };
+  EXPECT_EQ(View->doDesignPopupTabOrder(), mrCancel);
+  EXPECT_EQ(result, mrCancel);
+}
+
+// "Load From File..." reads the chosen file into the selection, renamed by
+// the designer; a file that holds no stream is reported and adds nothing,
+// and a cancelled dialog does nothing.
+TEST_F(SceneDesignTest, LoadFromFileGoesThroughTheOpenDialog) {
+  auto* panel = Box(10, 10, 200, 200);
+  const auto folder = std::filesystem::path(ESCTOOL_BINARY_DIR) / "scene_design";
+  std::filesystem::create_directories(folder);
+  const std::string good = (folder / "shape.zr").string(), bad = (folder / "bad.zr").string();
+  {
+    TStringList text;
+    text.SetText(
+        "object Shape: TzrRectangle\r\n  Position.Point = '(5,6)'\r\n  Width = 30\r\n"
+        "  Height = 20\r\nend\r\n");
+    text.SaveToFile(good);
+    TStringList junk;
+    junk.SetText("not an object stream\r\n");
+    junk.SaveToFile(bad);
+  }
+  std::string file, filter;
+  FileDialogHook = [&](TFileDialog& D) {
+    filter = D.GetFilter();
+    D.SetFileName(file);
+    return !file.empty();
+  };
+  std::vector<std::string> errors;
+  MessageBoxHook = [&](const TMessageBoxRequest& R) {
+    errors.push_back(R.Text);
+    return 1;
+  };
+  View->SetSelected(panel);
+  file = good;
+  RightClick(50, 50, {"Load From File..."});
+  EXPECT_EQ(filter, "ZORurev Files|*.zorurev;*.zr");
+  ASSERT_EQ(panel->GetChildrenCount(), 1);
+  auto* loaded = dynamic_cast<TzrVisualObject*>(panel->GetChild(0));
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->ClassType()->Name(), "TzrRectangle");
+  EXPECT_FLOAT_EQ(loaded->GetWidth(), 30);
+  EXPECT_EQ(loaded->GetName().rfind("TzrRectangle", 0), 0u);
+  EXPECT_EQ(View->GetSelected(), loaded);
+  EXPECT_TRUE(errors.empty());
+  // The binary form of the same stream loads as well.
+  const std::string binary = (folder / "shape_bin.zr").string();
+  {
+    TFileStream source(good, fmOpenRead);
+    TFileStream target(binary, fmCreate);
+    ObjectTextToBinary(&source, &target);
+  }
+  View->SetSelected(panel);
+  file = binary;
+  RightClick(50, 50, {"Load From File..."});
+  ASSERT_EQ(panel->GetChildrenCount(), 2);
+  EXPECT_FLOAT_EQ(panel->GetChild(1)->GetVisual()->GetHeight(), 20);
+  delete panel->GetChild(1);
+  View->SetSelected(panel);
+  for (const std::string& f : {bad, (folder / "missing.zr").string()}) {
+    file = f;
+    RightClick(50, 50, {"Load From File..."});
+  }
+  EXPECT_EQ(errors.size(), 2u);
+  file.clear();
+  RightClick(50, 50, {"Load From File..."});
+  EXPECT_EQ(panel->GetChildrenCount(), 1);
+  EXPECT_EQ(errors.size(), 2u);
+}
+
+// Style editing gives the scene a sheet and moves the control's style (and
+// the styles of the controls inside it) into it under the custom or the
+// class-derived names; the designer's style editor opens on the name.
+TEST_F(SceneDesignTest, StyleEditingMovesStylesIntoTheScenesSheet) {
+  auto* shape = Box(300, 10, 50, 50);
+  View->SetSelected(shape);
+  RightClick(320, 30);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Edit Custom Style..."), 0);
+  TzrVisualObject* panel = Make("TzrPanel", &Form, Top);
+  panel->SetBounds(10, 10, 200, 150);
+  panel->SetName("Panel1");
+  TzrVisualObject* button = Make("TzrButton", &Form, panel);
+  button->SetBounds(10, 10, 80, 24);
+  View->SetSelected(panel);
+  RightClick(150, 130);
+  EXPECT_EQ(std::count(Captions.begin(), Captions.end(), "Edit Default Style..."), 1);
+  ASSERT_EQ(View->GetStyle(), nullptr);
+  RightClick(150, 130, {"Edit Custom Style..."});
+  TzrResources* sheet = View->GetStyle();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->GetName(), "TzrResources1");
+  EXPECT_EQ(sheet->GetRoot()->ClassType()->Name(), "TzrBackground");
+  EXPECT_EQ(Designer.EditedSheet, sheet);
+  EXPECT_EQ(Designer.EditedStyle, "Panel1Style");
+  EXPECT_EQ(GetPropValue(panel, "Resource").ToString(), "Panel1Style");
+  EXPECT_EQ(GetPropValue(button, "Resource").ToString(), "Panel1ButtonStyle");
+  TzrObject* moved = sheet->GetRoot()->FindResource("Panel1Style");
+  ASSERT_NE(moved, nullptr);
+  EXPECT_FALSE(moved->GetVisual()->GetLocked());
+  ASSERT_NE(sheet->GetRoot()->FindResource("Panel1ButtonStyle"), nullptr);
+  // The panel now shows the sheet's style: a change there reaches it.
+  EXPECT_EQ(dynamic_cast<TzrControl*>(panel)->GetStyleName(), "Panel1Style");
+  // The default names follow the classes; the sheet is kept.
+  RightClick(150, 130, {"Edit Default Style..."});
+  EXPECT_EQ(View->GetStyle(), sheet);
+  EXPECT_EQ(Designer.EditedStyle, "PanelStyle");
+  EXPECT_NE(sheet->GetRoot()->FindResource("PanelStyle"), nullptr);
+  EXPECT_NE(sheet->GetRoot()->FindResource("ButtonStyle"), nullptr);
+}
+
 TEST_F(SceneDesignTest, CopyAndPasteAreRenamedByTheDesigner) {
   auto* panel = Box(10, 10, 200, 200);
   auto* n = new TzrRectangle(&Form);
@@ -433,6 +688,10 @@ TEST_F(SceneDesignTest, InsertPlacesTheNewNodeAtThePopupPoint) {
   View->InsertObject("TNoSuchClass");
   EXPECT_EQ(View->GetInsertObject(), "");
   EXPECT_EQ(made->GetChildrenCount(), 0);
+  // A text control shows its class name without the prefix.
+  View->InsertObject("TzrButton");
+  ASSERT_EQ(made->GetChildrenCount(), 1);
+  EXPECT_EQ(Text(made->GetChild(0)), "Button");
 }
 
 // build/gallery/scene_design_overlay.png: a selected node with its
@@ -476,6 +735,120 @@ TEST_F(SceneDesignTest, GalleryOfTheOverlay) {
   const TzrColor* bits = c->GetBufferBits();
   // The label box above the container's top-left corner.
   EXPECT_EQ(bits[(60 - 10) * c->GetWidth() + 222] & 0xFFFFFF, 0x5B91DEu);
+}
+
+// Ctrl adds nodes to the multiple selection, which the designer gets with
+// the selection; Ctrl on a member trades its place with the selection, and a
+// plain press empties it. build/gallery/scene_design_multi.png shows it.
+TEST_F(SceneDesignTest, CtrlBuildsTheMultipleSelection) {
+  View->GetFill()->SetStyle(zrBrushSolid);
+  View->GetFill()->SetSolidColor(0xFFF4F4F4);
+  auto* a = Box(30, 40, 80, 50);
+  auto* b = Box(150, 40, 80, 50);
+  auto* c = Box(270, 40, 80, 50);
+  auto* d = Box(150, 160, 120, 60);
+  for (auto* n : {a, b, c, d}) n->GetFill()->SetSolidColor(0xFFB0C8E0);
+  int changes = 0;
+  View->SetDesignChangeSelection([&](TObject*) { ++changes; });
+  std::vector<TzrObject*> told;
+  struct TRecording : TTestDesigner {
+    std::vector<TzrObject*>* Told;
+    void SelectObject(TComponent* F, TzrObject* O, const std::vector<TzrObject*>& M) override {
+      TTestDesigner::SelectObject(F, O, M);
+      *Told = M;
+    }
+  } designer;
+  designer.Told = &told;
+  zrDesigner = &designer;
+  Press(50, 60);
+  Release(50, 60);
+  EXPECT_EQ(changes, 1);
+  Press(170, 60, ssLeft | ssCtrl);
+  Release(170, 60);
+  Press(290, 60, ssLeft | ssCtrl);
+  Release(290, 60);
+  EXPECT_EQ(View->GetSelected(), a);
+  using V = std::vector<TzrVisualObject*>;
+  EXPECT_EQ(View->GetSelection(), (V{b, c}));
+  EXPECT_EQ(told, (std::vector<TzrObject*>{b, c}));
+  EXPECT_EQ(designer.Selections.back(), a);
+  EXPECT_FALSE(View->GetMoving());  // a Ctrl press does not drag
+  Press(170, 60, ssLeft | ssCtrl);  // a member: it trades places with the selection
+  Release(170, 60);
+  EXPECT_EQ(View->GetSelected(), b);
+  EXPECT_EQ(View->GetSelection(), (V{a, c}));
+  View->UpdateBuffer();
+  SaveCanvas(View->GetCanvas(), "scene_design_multi");
+  const TzrColor* bits = View->GetCanvas()->GetBufferBits();
+  const int w = View->GetCanvas()->GetWidth();
+  // The dashed frames of the members: some of the top edge's pixels are blue.
+  int blue = 0;
+  for (int x = 272; x < 348; ++x) blue += (bits[40 * w + x] & 0xFFFFFF) == 0x1072C5;
+  EXPECT_GT(blue, 10);
+  delete c;  // a freed member leaves the selection
+  EXPECT_EQ(View->GetSelection(), (V{a}));
+  Press(170, 180);  // a plain press: only d
+  Release(170, 180);
+  EXPECT_EQ(View->GetSelected(), d);
+  EXPECT_TRUE(View->GetSelection().empty());
+  zrDesigner = &Designer;
+}
+
+// Moves go through the parent's frame, resizes through the selection's:
+// in a scaled or turned parent, or on a scaled or turned selection, the
+// node follows the pointer and the corner opposite the grabbed one stays.
+TEST_F(SceneDesignTest, MovesAndResizesInScaledAndTurnedFrames) {
+  View->SetSnapToLines(false);
+  auto* frame = Box(100, 50, 200, 200);
+  frame->GetScale()->SetPoint({2, 2});
+  auto* n = Box(10, 10, 30, 20, frame);
+  Press(130, 80);  // inside n: (120, 70) + (10, 10) * 2 away
+  ASSERT_EQ(View->GetSelected(), n);
+  DragTo(150, 100);
+  Release(150, 100);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetX(), 20);
+  EXPECT_FLOAT_EQ(n->GetPosition()->GetY(), 20);
+  frame->GetScale()->SetPoint({1, 1});
+  frame->SetRotateAngle(90);  // turned about its centre
+  const TzrPoint start = n->LocalToAbsolute({15, 10});
+  Press(start.X, start.Y);
+  DragTo(start.X + 10, start.Y);  // right on the screen is up in the frame
+  Release(start.X + 10, start.Y);
+  EXPECT_NEAR(n->GetPosition()->GetX(), 20, 0.01);
+  EXPECT_NEAR(n->GetPosition()->GetY(), 10, 0.01);
+  const struct { float Angle, Scale; } frames[] = {{0, 1}, {30, 1}, {0, 2}, {-45, 1.5f}};
+  for (const auto& f : frames) {
+    frame->SetRotateAngle(0);
+    auto* s = Box(40, 40, 60, 40, frame);
+    s->SetRotateAngle(f.Angle);
+    s->GetScale()->SetPoint({f.Scale, f.Scale});
+    View->SetSelected(s);
+    for (TzrDesignHandle h : {dhRightBottom, dhLeftTop, dhRight, dhTop}) {
+      const TzrRect r = zrDesignHandleRect(h, s->GetWidth(), s->GetHeight(), s->GetBoundsRect());
+      const TzrPoint grab = s->LocalToAbsolute({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+      const TzrPoint fixed = h == dhLeftTop || h == dhTop
+                                 ? s->LocalToAbsolute({s->GetWidth(), s->GetHeight()})
+                                 : s->LocalToAbsolute({0, 0});
+      const float w = s->GetWidth(), hh = s->GetHeight();
+      // 12 pixels outward along the node's own axes.
+      const TzrPoint out = s->LocalToAbsolute(
+          {(r.Left + r.Right) / 2 + (h == dhLeftTop ? -12 : 12) / f.Scale,
+           (r.Top + r.Bottom) / 2 + (h == dhLeftTop || h == dhTop ? -12 : 12) / f.Scale});
+      Press(grab.X, grab.Y);
+      ASSERT_EQ(View->GetDesignMode(), h) << f.Angle << " " << f.Scale;
+      DragTo(out.X, out.Y);
+      Release(out.X, out.Y);
+      const TzrPoint kept = h == dhLeftTop || h == dhTop
+                                ? s->LocalToAbsolute({s->GetWidth(), s->GetHeight()})
+                                : s->LocalToAbsolute({0, 0});
+      EXPECT_NEAR(kept.X, fixed.X, 0.05) << f.Angle << " " << f.Scale << " " << h;
+      EXPECT_NEAR(kept.Y, fixed.Y, 0.05) << f.Angle << " " << f.Scale << " " << h;
+      const bool wide = h != dhTop, tall = h != dhRight;
+      EXPECT_NEAR(s->GetWidth(), w + (wide ? 12 / f.Scale : 0), 1) << f.Angle << " " << h;
+      EXPECT_NEAR(s->GetHeight(), hh + (tall ? 12 / f.Scale : 0), 1) << f.Angle << " " << h;
+    }
+    delete s;
+  }
 }
 
 class RunningSceneTest : public SceneDesignTest {

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <sstream>
 #include <stdexcept>
 
@@ -106,6 +107,7 @@ void TTestHttpServer::Answer(int client) {
     const auto found = FRoutes.find(request.Path);
     if (found != FRoutes.end()) route = found->second;
   }
+  if (route.DelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(route.DelayMs));
   const std::string length =
       route.ContentLength.empty() ? std::to_string(route.Body.size()) : route.ContentLength;
   SendAll(client, "HTTP/1.1 " + std::to_string(route.Status) + " X\r\nContent-Length: " + length +

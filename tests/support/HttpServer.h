@@ -20,6 +20,8 @@ class TTestHttpServer {
     // Sends this many bytes of the body and then nothing more until the client
     // gives up (-1: the whole body).
     long StallAfter = -1;
+    // Milliseconds the server waits before it answers.
+    int DelayMs = 0;
   };
   struct TRequest {
     std::string Method;
