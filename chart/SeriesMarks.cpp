@@ -16,6 +16,32 @@
 
 namespace {
 
+// A point box's text lines, which stream as the list entry "Strings" under the
+// box's "Text" property; a plain string list writes no lines of its own.
+class TMarksItemText : public TStringList {
+ public:
+  void DefineProperties(TFiler* Filer) override {
+    Filer->DefineProperty(
+        "Strings", [this](TReader* R) { ReadLines(R); }, [this](TWriter* W) { WriteLines(W); },
+        Count() > 0);
+  }
+
+ private:
+  void ReadLines(TReader* Reader) {
+    BeginUpdate();
+    Clear();
+    Reader->ReadListBegin();
+    while (!Reader->EndOfList()) Add(Reader->ReadString());
+    Reader->ReadListEnd();
+    EndUpdate();
+  }
+  void WriteLines(TWriter* Writer) {
+    Writer->WriteListBegin();
+    for (int i = 0; i < Count(); ++i) Writer->WriteString(Get(i));
+    Writer->WriteListEnd();
+  }
+};
+
 bool Intersects(const TRect& A, const TRect& B) {
   return std::max(A.Left, B.Left) < std::min(A.Right, B.Right) &&
          std::max(A.Top, B.Top) < std::min(A.Bottom, B.Bottom);
@@ -123,10 +149,21 @@ TMarksItem::~TMarksItem() = default;
 
 const TClassInfo* TMarksItem::Class() {
   using I = TMarksItem;
-  static const TClassInfo* info = TClassDecl<I>("TMarksItem", TCustomTextShape::Class())
-                                      .Prop("Text", &I::GetTextLines, &I::SetTextLines)
-                                      .Prop("Visible", &I::GetVisible, &I::SetVisible)
-                                      .Stored(&I::IsVisibleStored);
+  // An item starts as a copy of the marks, so its plain values carry no class
+  // default: each is written, and one equal to a class default is not lost.
+  static const TClassInfo* info =
+      TClassDecl<I>("TMarksItem", TCustomTextShape::Class())
+          .Prop("Brush", &I::GetBrush, &I::SetBrush)
+          .Prop("Color", &I::GetColor, &I::SetColor)
+          .Prop("Font", &I::GetFont, &I::SetFont)
+          .Prop("Frame", &I::GetFrame, &I::SetFrame)
+          .Prop("RoundSize", &I::GetRoundSize, &I::SetRoundSize)
+          .Prop("Shadow", &I::GetShadow, &I::SetShadow)
+          .Prop("Text", &I::GetTextLines, &I::SetTextLines)
+          .Enum("TextAlignment", &I::GetTextAlignment, &I::SetTextAlignment, TextAlignmentInfo())
+          .Prop("Transparency", &I::GetTransparency, &I::SetTransparency)
+          .Prop("Transparent", &I::GetTransparent, &I::SetTransparent)
+          .Prop("Visible", &I::GetVisible, &I::SetVisible);
   return info;
 }
 
@@ -137,7 +174,7 @@ void TMarksItem::ChangedText() {
 
 TStrings* TMarksItem::GetTextLines() {
   if (!IText) {
-    IText = std::make_unique<TStringList>();
+    IText = std::make_unique<TMarksItemText>();
     IText->OnChange = [this](TObject*) {
       if (ILoading) return;
       std::string text = IText->GetText();
@@ -315,8 +352,17 @@ const TClassInfo* TSeriesMarks::Class() {
       TClassDecl<M>("TSeriesMarks", TSeriesMarkShape::Class())
           .Prop("Angle", &M::GetAngle, &M::SetAngle)
           .Default(0)
+          // The arrow pen and length belong to the callout, which stores them.
+          .Prop("Arrow", &M::GetArrow, &M::SetArrow)
+          .Stored(false)
+          .Prop("ArrowLength", &M::GetArrowLength, &M::SetArrowLength)
+          .Stored(false)
           .Prop("AutoPosition", &M::GetAutoPosition, &M::SetAutoPosition)
           .Default(1)
+          .Prop("BackColor", &M::GetBackColor, &M::SetBackColor)
+          .Default(int64_t(0xE1FFFF))
+          .Prop("Callout", &M::GetCallout, &M::SetCallout)
+          .Stored(&M::HasCallout)
           .Prop("Clip", &M::GetClip, &M::SetClip)
           .Default(0)
           .Prop("DrawEvery", &M::GetDrawEvery, &M::SetDrawEvery)
@@ -325,12 +371,22 @@ const TClassInfo* TSeriesMarks::Class() {
           .Default(0)
           .Prop("SoftClip", &M::GetSoftClip, &M::SetSoftClip)
           .Default(0)
+          .Prop("Symbol", &M::GetSymbol, &M::SetSymbol)
+          .Stored(&M::HasSymbol)
+          .Prop("Tail", &M::GetTail, &M::SetTail)
+          .Stored(&M::HasTail)
+          .Enum("TextAlign", &M::GetTextAlign, &M::SetTextAlign, TextAlignmentInfo())
+          .Default(taCenter)
           .Enum("UseImages", &M::GetUseImages, &M::SetUseImages, ImagesInfo())
           .Default(miSymbol)
           .Prop("UseSeriesTransparency", &M::GetUseSeriesTransparency, &M::SetUseSeriesTransparency)
           .Default(1)
           .Prop("Visible", &M::GetVisible, &M::SetVisible)
-          .Stored(&M::IsVisibleStored);
+          .Stored(&M::IsVisibleStored)
+          .Prop("Color", &M::GetColor, &M::SetColor)
+          .Default(int64_t(0xE1FFFF))
+          .Prop("RoundSize", &M::GetRoundSize, &M::SetRoundSize)
+          .Default(4);
   return info;
 }
 

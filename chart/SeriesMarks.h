@@ -203,6 +203,7 @@ class TSeriesMarks : public TSeriesMarkShape {
   void SetBackColor(TColor Value) { SetColor(Value); }
   TMarksCallout* GetCallout();
   TMarksCallout* CalloutIfAny() const { return FCallout.get(); }
+  bool HasCallout() const { return FCallout != nullptr; }
   void SetCallout(TMarksCallout* Value);
   bool GetClip() const { return FClip; }
   void SetClip(bool Value) { StoreSeries(FClip, Value); }
@@ -220,9 +221,11 @@ class TSeriesMarks : public TSeriesMarkShape {
   void SetSoftClip(bool Value) { StoreSeries(FSoftClip, Value); }
   TSeriesMarksSymbol* GetSymbol();
   TSeriesMarksSymbol* SymbolIfAny() const { return FSymbol.get(); }
+  bool HasSymbol() const { return FSymbol != nullptr; }
   void SetSymbol(TSeriesMarksSymbol* Value);
   TMarksTail* GetTail();
   TMarksTail* TailIfAny() const { return FTail.get(); }
+  bool HasTail() const { return FTail != nullptr; }
   void SetTail(TMarksTail* Value);
   TAlignment GetTextAlign() const { return GetTextAlignment(); }
   void SetTextAlign(TAlignment Value) { SetTextAlignment(Value); }

@@ -244,6 +244,11 @@ TEST(SeriesMarks, StreamWithTheirPointBoxCount) {
   m->SetStyle(smsValue);
   m->SetDrawEvery(2);
   m->GetItem(1)->GetTextLines()->SetText("A");
+  m->GetItem(1)->SetColor(clWhite);  // the class default, but not the marks' colour
+  m->SetTextAlign(taLeftJustify);
+  m->SetRoundSize(9);
+  m->GetCallout()->SetLength(12);
+  m->GetTail()->SetVisible(true);
   TMemoryStream binary;
   {
     TWriter w(&binary);
@@ -259,7 +264,17 @@ TEST(SeriesMarks, StreamWithTheirPointBoxCount) {
   EXPECT_TRUE(c->GetVisible());
   EXPECT_EQ(c->GetStyle(), smsValue);
   EXPECT_EQ(c->GetDrawEvery(), 2);
+  EXPECT_EQ(c->GetTextAlign(), taLeftJustify);
+  EXPECT_EQ(c->GetRoundSize(), 9);
+  ASSERT_TRUE(c->HasCallout());
+  EXPECT_EQ(c->GetArrowLength(), 12);
+  ASSERT_TRUE(c->HasTail());
+  EXPECT_TRUE(c->GetTail()->GetVisible());
+  EXPECT_FALSE(c->HasSymbol());
   ASSERT_EQ(c->GetItems()->Count(), 2);
+  EXPECT_EQ(c->GetItem(1)->GetText(), "A");
+  EXPECT_EQ(c->GetItem(1)->GetColor(), clWhite);
+  EXPECT_EQ(c->GetItem(0)->GetColor(), TColor(0xE1FFFF));
   copy.Clear();  // boxes read from a stream stay
   EXPECT_EQ(c->GetItems()->Count(), 2);
 }
