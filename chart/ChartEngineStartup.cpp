@@ -5,6 +5,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartPointLists.h"
 #include "chart/ChartSeriesTypes.h"
+#include "chart/FastLineSeries.h"
 #include "chart/PlotWidgets.h"
 #include "chart/SeriesMarks.h"
 #include "platform/rtl/Rtti.h"
@@ -16,7 +17,8 @@ int StartCount = 0;
 std::vector<const TClassInfo*> StreamedClasses() {
   return {TChartAxisTitle::Class(),       TChartAxis::Class(),
           TChartDepthAxis::Class(),       TThemedSeries::Class(),
-          TPlotPictureComponent::Class(), TSeriesMarks::Class()};
+          TPlotPictureComponent::Class(), TSeriesMarks::Class(),
+          TFastLineSeries::Class()};
 }
 
 }  // namespace
