@@ -27,7 +27,7 @@ const TEnumInfo& DrawStyleInfo() {
 
 }  // namespace
 
-TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TChartSeries(AOwner) {
+TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TCustomLineSeries(AOwner) {
   GetPen()->InitColor(clDefault);
   GetPen()->InitEndStyle(esFlat);
   AllowSinglePoint = false;
@@ -42,7 +42,7 @@ TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TChartSeries(AOwner) {
 const TClassInfo* TFastLineSeries::Class() {
   using F = TFastLineSeries;
   static const TClassInfo* info =
-      TClassDecl<F>("TFastLineSeries", TChartSeries::Class())
+      TClassDecl<F>("TFastLineSeries", TCustomLineSeries::Class())
           .Prop("AutoRepaint", &F::GetAutoRepaint, &F::SetAutoRepaint)
           .Default(1)
           .Prop("ClickTolerance", &F::GetClickTolerance, &F::SetClickTolerance)
@@ -78,7 +78,7 @@ void TFastLineSeries::Assign(TPersistent* Source) {
     FInvertedStairs = s->FInvertedStairs;
     FStairs = s->FStairs;
   }
-  TChartSeries::Assign(Source);
+  TCustomLineSeries::Assign(Source);
 }
 
 void TFastLineSeries::SetDrawAllPointsStyle(TDrawAllPointsStyle Value) {
@@ -99,7 +99,7 @@ void TFastLineSeries::SetLinePen(TPlotPen* Value) {
 }
 
 void TFastLineSeries::SetSeriesColor(TColor Color) {
-  TChartSeries::SetSeriesColor(Color);
+  TCustomLineSeries::SetSeriesColor(Color);
   GetPen()->SetColor(Color);
 }
 
@@ -306,7 +306,7 @@ void TFastLineSeries::DrawValue(int ValueIndex) {
 
 void TFastLineSeries::NotifyNewValue(TChartSeries* Sender, int ValueIndex) {
   if (FAutoRepaint) {
-    TChartSeries::NotifyNewValue(Sender, ValueIndex);
+    TCustomLineSeries::NotifyNewValue(Sender, ValueIndex);
     return;
   }
   if (OnAfterAdd) OnAfterAdd(Sender, ValueIndex);
@@ -326,7 +326,7 @@ void TFastLineSeries::NotifyNewValue(TChartSeries* Sender, int ValueIndex) {
 }
 
 void TFastLineSeries::CalcFirstLastVisibleIndex() {
-  TChartSeries::CalcFirstLastVisibleIndex();
+  TCustomLineSeries::CalcFirstLastVisibleIndex();
   if (FDrawAll || FFirstVisibleIndex < 1 || FFirstVisibleIndex != FLastVisibleIndex) return;
   int x0, y;
   CalcPosition(FFirstVisibleIndex - 1, x0, y);
@@ -369,7 +369,7 @@ int TFastLineSeries::Clicked(int X, int Y) {
 }
 
 void TFastLineSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
-  TChartSeries::CalcHorizMargins(LeftMargin, RightMargin);
+  TCustomLineSeries::CalcHorizMargins(LeftMargin, RightMargin);
   const int w = GetPen()->GetWidth();
   const int e = w - (w - 2) / 2;
   LeftMargin += e;
@@ -377,7 +377,7 @@ void TFastLineSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
 }
 
 void TFastLineSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
-  TChartSeries::CalcVerticalMargins(TopMargin, BottomMargin);
+  TCustomLineSeries::CalcVerticalMargins(TopMargin, BottomMargin);
   if (FGetVertAxis == nullptr || Count() == 0) return;
   const int w = GetPen()->GetWidth();
   const int e = w - (w - 2) / 2;
@@ -397,12 +397,12 @@ void TFastLineSeries::DrawLegendShape(int ValueIndex, const TRect& Rect) {
 void TFastLineSeries::DrawMark(int ValueIndex, const std::string& Text,
                                TSeriesMarkPosition& Position) {
   GetMarks()->ApplyArrowLength(&Position);
-  TChartSeries::DrawMark(ValueIndex, Text, Position);
+  TCustomLineSeries::DrawMark(ValueIndex, Text, Position);
 }
 
 void TFastLineSeries::CreateSubGallery(
     const std::function<void(const std::string& Name)>& AddSubChart) {
-  TChartSeries::CreateSubGallery(AddSubChart);
+  TCustomLineSeries::CreateSubGallery(AddSubChart);
   AddSubChart(PlotMsg_Marks);
   AddSubChart(PlotMsg_Dotted);
   AddSubChart(PlotMsg_Stairs);
@@ -422,6 +422,6 @@ void TFastLineSeries::SetSubGallery(TChartSeries* Series, int Index) {
       s->SetStairs(true);
       break;
     default:
-      TChartSeries::SetSubGallery(Series, Index);
+      TCustomLineSeries::SetSubGallery(Series, Index);
   }
 }

@@ -7,14 +7,14 @@
 
 #include <vector>
 
-#include "chart/ChartSeries.h"
+#include "chart/CustomSeries.h"
 
 class TCanvas3D;
 
 enum TDrawAllPointsStyle { daFirst, daMinMax };
 enum TFastLineDrawStyle { flSegments, flAll };
 
-class TFastLineSeries : public TChartSeries {
+class TFastLineSeries : public TCustomLineSeries {
  public:
   explicit TFastLineSeries(TComponent* AOwner = nullptr);
   static const TClassInfo* Class();
@@ -60,7 +60,7 @@ class TFastLineSeries : public TChartSeries {
   void SetIgnoreNulls(bool Value) { SetBooleanProperty(FIgnoreNulls, Value); }
   bool GetInvertedStairs() const { return FInvertedStairs; }
   void SetInvertedStairs(bool Value) { SetBooleanProperty(FInvertedStairs, Value); }
-  TPlotPen* GetLinePen() const { return GetPen(); }
+  // The line series' pen; setting it also sets the series colour.
   void SetLinePen(TPlotPen* Value);
   bool GetStairs() const { return FStairs; }
   void SetStairs(bool Value) { SetBooleanProperty(FStairs, Value); }

@@ -157,6 +157,19 @@ TEST(FastLineSeries, PenWidthWidensHorizontalMargins) {
   }
 }
 
+TEST(FastLineSeries, IsALineSeriesWhosePenColoursTheSeries) {
+  TFastLineSeries s;
+  TCustomLineSeries* line = &s;
+  EXPECT_EQ(line->GetLinePen(), s.GetPen());
+  EXPECT_TRUE(TFastLineSeries::Class()->InheritsFrom(TCustomLineSeries::Class()));
+  TPlotPen red;
+  red.SetColor(clRed);
+  red.SetWidth(3);
+  s.SetLinePen(&red);
+  EXPECT_EQ(s.GetLinePen()->GetWidth(), 3);
+  EXPECT_EQ(s.GetSeriesColor(), clRed);
+}
+
 TEST(FastLineSeries, ClickedFindsTheSegment) {
   TFastChart f;
   for (auto [x, y] : {std::pair{10, 10}, {50, 10}, {50, 90}}) f.Add(x, y);
