@@ -21,12 +21,13 @@ const TEnumInfo& ArrowHeadInfo() {
 // ---------------- TCallout ----------------
 
 TCallout::TCallout(TChartSeries* AOwner)
-    : FSeries(AOwner),
-      FArrow(std::make_unique<TWhitePen>([this](TObject*) { Repaint(); })),
-      FBrush(std::make_unique<TPlotBrush>([this](TObject*) { Repaint(); })),
-      FPen(std::make_unique<TPlotPen>([this](TObject*) { Repaint(); })) {
+    : TSeriesPointer(AOwner), FArrow(std::make_unique<TWhitePen>(Changed())) {
+  FInflate = true;
+  FFullGradient = DefaultFullGradient = true;
+  FStyle = psRectangle;
+  FVisible = true;
+  FDraw3D = false;
   FBrush->InitColor(0);
-  if (AOwner) FParent = dynamic_cast<TCustomPlotPanel*>(AOwner->GetParentChart());
 }
 
 TCallout::~TCallout() = default;
@@ -34,7 +35,7 @@ TCallout::~TCallout() = default;
 const TClassInfo* TCallout::Class() {
   using C = TCallout;
   static const TClassInfo* info =
-      TClassDecl<C>("TCallout", TPersistent::Class())
+      TClassDecl<C>("TCallout", TSeriesPointer::Class())
           .Prop("Arrow", &C::GetArrow, &C::SetArrow)
           .Enum("ArrowHead", &C::GetArrowHead, &C::SetArrowHead, ArrowHeadInfo())
           .Default(ahNone)
@@ -42,34 +43,25 @@ const TClassInfo* TCallout::Class() {
           .Default(8)
           .Prop("Distance", &C::GetDistance, &C::SetDistance)
           .Default(0)
+          .Prop("Draw3D", &C::GetDraw3D, &C::SetDraw3D)
+          .Default(0)
+          .Prop("InflateMargins", &C::GetInflateMargins, &C::SetInflateMargins)
+          .Default(1)
+          .Enum("Style", &C::GetStyle, &C::SetStyle, SeriesPointerStyleInfo())
+          .Default(psRectangle)
           .Prop("Visible", &C::GetVisible, &C::SetVisible)
           .Stored(&C::IsVisibleStored);
   return info;
 }
 
 void TCallout::Assign(TPersistent* Source) {
-  auto* s = dynamic_cast<TCallout*>(Source);
-  if (!s) {
-    TPersistent::Assign(Source);
-    return;
+  if (auto* s = dynamic_cast<TCallout*>(Source)) {
+    FDistance = s->FDistance;
+    FArrow->Assign(s->FArrow.get());
+    FArrowHead = s->FArrowHead;
+    FArrowHeadSize = s->FArrowHeadSize;
   }
-  FDistance = s->FDistance;
-  FArrow->Assign(s->FArrow.get());
-  FArrowHead = s->FArrowHead;
-  FArrowHeadSize = s->FArrowHeadSize;
-  FVisible = s->FVisible;
-  FHorizSize = s->FHorizSize;
-  FVertSize = s->FVertSize;
-  FTransparency = s->FTransparency;
-  FBrush->Assign(s->FBrush.get());
-  FPen->Assign(s->FPen.get());
-}
-
-void TCallout::Repaint() {
-  if (FSeries)
-    FSeries->Repaint();
-  else if (FParent)
-    FParent->Invalidate();
+  TSeriesPointer::Assign(Source);
 }
 
 void TCallout::Draw(TColor AColor, TPoint ArrowFrom, TPoint MidPoint, TPoint ArrowTo, int Z,
@@ -82,7 +74,7 @@ void TCallout::Draw(TCustomPlotPanel* APanel, TColor AColor, TPoint ArrowFrom, T
   TCanvas3D* c = APanel->GetCanvas();
   const bool is3D = APanel->GetView3D();
   if (FArrow->GetVisible()) {
-    c->AssignBrushColor(FBrush.get(), AColor, AColor);
+    PrepareCanvas(c, AColor);
     if (FArrowHead != ahSolid) c->GetBrush()->SetStyle(bsClear);
     TColor penColor = FArrow->GetColor();
     if (PlotCheckMarkArrowColor && (penColor == AColor || penColor == APanel->GetColor()))
@@ -106,9 +98,8 @@ void TCallout::Draw(TCustomPlotPanel* APanel, TColor AColor, TPoint ArrowFrom, T
   }
   if (FArrowHead != ahNone || !FVisible) return;
   TPoint p = is3D ? c->Calculate3DPosition(ArrowFrom.X, ArrowFrom.Y, Z) : ArrowFrom;
-  c->AssignBrushColor(FBrush.get(), AColor, AColor);
-  c->AssignVisiblePen(FPen.get());
-  c->Rectangle(p.X - FHorizSize, p.Y - FVertSize, p.X + FHorizSize + 1, p.Y + FVertSize + 1);
+  PrepareCanvas(c, AColor);
+  DrawPointer(c, false, p.X, p.Y, FHorizSize, FVertSize, AColor, FStyle);
 }
 
 // ---------------- TMarksCallout ----------------

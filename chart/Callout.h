@@ -8,6 +8,7 @@
 
 #include "chart/PlotPen.h"
 #include "chart/PlotWidgets.h"
+#include "chart/SeriesPointer.h"
 #include "platform/vcl/Graphics.h"
 
 class TChartSeries;
@@ -21,18 +22,19 @@ enum TArrowHeadStyle { ahNone, ahLine, ahSolid };
 // nothing switches it on.
 extern bool PlotCheckMarkArrowColor;
 
-class TCallout : public TPersistent {
+class TCallout : public TSeriesPointer {
  public:
   explicit TCallout(TChartSeries* AOwner = nullptr);
   ~TCallout() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
   // Distance, arrow pen, head and head size of another callout, then the
-  // point's end square settings.
+  // pointer drawn at the point's end.
   void Assign(TPersistent* Source) override;
 
   // The connector from ArrowFrom (the point) to ArrowTo (the mark), through
-  // MidPoint when DrawMiddle, at depth Z, for a mark of colour AColor.
+  // MidPoint when DrawMiddle, at depth Z, for a mark of colour AColor; without
+  // a head, the pointer at the point's end.
   void Draw(TColor AColor, TPoint ArrowFrom, TPoint MidPoint, TPoint ArrowTo, int Z,
             bool DrawMiddle);
   void Draw(TCustomPlotPanel* APanel, TColor AColor, TPoint ArrowFrom, TPoint MidPoint,
@@ -46,46 +48,13 @@ class TCallout : public TPersistent {
   void SetArrowHeadSize(int Value) { Store(FArrowHeadSize, Value); }
   int GetDistance() const { return FDistance; }
   void SetDistance(int Value) { Store(FDistance, Value); }
-  bool GetVisible() const { return FVisible; }
-  void SetVisible(bool Value) { Store(FVisible, Value); }
-  bool IsVisibleStored() const { return FVisible != DefaultVisible; }
-  // Half the width and height of the square drawn at the point.
-  int GetHorizSize() const { return FHorizSize; }
-  void SetHorizSize(int Value) { Store(FHorizSize, Value); }
-  int GetVertSize() const { return FVertSize; }
-  void SetVertSize(int Value) { Store(FVertSize, Value); }
-  TPlotBrush* GetBrush() const { return FBrush.get(); }
-  TPlotPen* GetPen() const { return FPen.get(); }
-  int GetTransparency() const { return FTransparency; }
-  void SetTransparency(int Value) { Store(FTransparency, Value); }
-  TChartSeries* GetSeries() const { return FSeries; }
-  TCustomPlotPanel* GetParentChart() const { return FParent; }
-  void SetParentChart(TCustomPlotPanel* Value) { FParent = Value; }
-
-  bool DefaultVisible = true;
+  void SetParentChart(TCustomPlotPanel* Value) { SetParent(Value); }
 
  protected:
-  template <class T>
-  void Store(T& Field, T Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Repaint();
-  }
-  void Repaint();
-
-  // First, so that the pens' change handlers find them.
-  TChartSeries* FSeries;
-  TCustomPlotPanel* FParent = nullptr;
   std::unique_ptr<TWhitePen> FArrow;
   TArrowHeadStyle FArrowHead = ahNone;
   int FDistance = 0;
   int FArrowHeadSize = 8;
-  bool FVisible = true;
-  int FHorizSize = 4;
-  int FVertSize = 4;
-  int FTransparency = 0;
-  std::unique_ptr<TPlotBrush> FBrush;
-  std::unique_ptr<TPlotPen> FPen;
 };
 
 class TMarksCallout : public TCallout {

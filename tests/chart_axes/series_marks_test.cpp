@@ -234,6 +234,23 @@ TEST(SeriesMarks, SolidHeadDrawsNoPointerSquare) {
   }
 }
 
+TEST(SeriesMarks, CalloutPointEndIsThePointersShape) {
+  TChartSeries s;
+  TMarksChart f(s, 2);
+  TMarksCallout* c = s.GetMarks()->GetCallout();
+  TSeriesPointer* pointer = c;
+  EXPECT_FALSE(pointer->GetDraw3D());
+  EXPECT_TRUE(pointer->GetInflateMargins());
+  EXPECT_EQ(pointer->GetStyle(), psRectangle);
+  EXPECT_EQ(pointer->GetBrush()->GetColor(), TColor(0));
+  c->SetVisible(true);
+  c->SetStyle(psCircle);
+  f.Canvas->ClearLog();
+  c->Draw(clRed, TPoint{100, 100}, TPoint{0, 0}, TPoint{100, 60}, 0, false);
+  EXPECT_EQ(f.Canvas->Count("Rectangle("), 0u);
+  EXPECT_EQ(f.Canvas->Count("Ellipse("), 1u);
+}
+
 TEST(SeriesMarks, StreamWithTheirPointBoxCount) {
   EXPECT_EQ(PlotGetClass("TSeriesMarks"), TSeriesMarks::Class());
   TChartSeries source;
