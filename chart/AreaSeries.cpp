@@ -7,6 +7,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotGradient.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesRtti.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -162,6 +163,9 @@ void TAreaSeries::SetSubGallery(TChartSeries* Series, int Index) {
   switch (Index) {
     case 1:
       s->SetStairs(true);
+      break;
+    case 2:
+      s->GetMarks()->SetVisible(true);
       break;
     case 3:
       s->SetColorEachPoint(true);
