@@ -230,3 +230,15 @@ THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner) {
   YValues()->SetOrder(loAscending);
   FAreaBrush->GetGradient()->SetDirection(gdRightLeft);
 }
+
+void THorizAreaSeries::DrawMark(int ValueIndex, const std::string& Text,
+                                TSeriesMarkPosition& Position) {
+  TMarksCallout* callout = GetMarks()->GetCallout();
+  const int length = callout->GetLength() + callout->GetDistance();
+  Position.LeftTop.Y = Position.ArrowTo.Y - Position.Height / 2;
+  Position.LeftTop.X += length + Position.Width / 2;
+  Position.ArrowTo.X += length;
+  Position.ArrowFrom.Y = Position.ArrowTo.Y;
+  Position.ArrowFrom.X += callout->GetDistance();
+  TAreaSeries::DrawMark(ValueIndex, Text, Position);
+}

@@ -211,6 +211,19 @@ TEST(CustomSeries, MarksPlacementAndMargins) {
   horiz.CalcHorizMargins(l, r);
   EXPECT_EQ(r, horiz.MaxMarkWidth());
 
+  auto& area = f.Add<THorizAreaSeries>({5, 1, 6, 2});
+  area.GetMarks()->GetCallout()->SetDistance(2);
+  TSeriesMarkPosition a;
+  a.ArrowFrom = TPoint{100, 52};
+  a.ArrowTo = TPoint{100, 50};
+  a.LeftTop = TPoint{90, 40};
+  a.Width = 20;
+  a.Height = 10;
+  area.DrawMark(0, "5", a);
+  EXPECT_EQ(a.LeftTop, (TPoint{110, 45}));
+  EXPECT_EQ(a.ArrowTo, (TPoint{110, 50}));
+  EXPECT_EQ(a.ArrowFrom, (TPoint{102, 50}));
+
   // The "Marks" entry of each sub-gallery shows the marks.
   for (auto [index, make] :
        {std::pair<int, TChartSeries* (*)()>{6, []() -> TChartSeries* { return new TLineSeries; }},
