@@ -7,6 +7,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotGradient.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesRtti.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -163,6 +164,9 @@ void TAreaSeries::SetSubGallery(TChartSeries* Series, int Index) {
     case 1:
       s->SetStairs(true);
       break;
+    case 2:
+      s->GetMarks()->SetVisible(true);
+      break;
     case 3:
       s->SetColorEachPoint(true);
       break;
@@ -225,4 +229,16 @@ THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner) {
   XValues()->SetOrder(loNone);
   YValues()->SetOrder(loAscending);
   FAreaBrush->GetGradient()->SetDirection(gdRightLeft);
+}
+
+void THorizAreaSeries::DrawMark(int ValueIndex, const std::string& Text,
+                                TSeriesMarkPosition& Position) {
+  TMarksCallout* callout = GetMarks()->GetCallout();
+  const int length = callout->GetLength() + callout->GetDistance();
+  Position.LeftTop.Y = Position.ArrowTo.Y - Position.Height / 2;
+  Position.LeftTop.X += length + Position.Width / 2;
+  Position.ArrowTo.X += length;
+  Position.ArrowFrom.Y = Position.ArrowTo.Y;
+  Position.ArrowFrom.X += callout->GetDistance();
+  TAreaSeries::DrawMark(ValueIndex, Text, Position);
 }

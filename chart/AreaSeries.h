@@ -51,4 +51,6 @@ class THorizAreaSeries : public TAreaSeries {
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
   int NumSampleValues() const override { return 10; }
+  // The box right of its point, centred on the connector's end.
+  void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position) override;
 };

@@ -5,7 +5,9 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartPointLists.h"
 #include "chart/ChartSeriesTypes.h"
+#include "chart/FastLineSeries.h"
 #include "chart/PlotWidgets.h"
+#include "chart/SeriesMarks.h"
 #include "platform/rtl/Rtti.h"
 
 namespace {
@@ -13,8 +15,10 @@ namespace {
 int StartCount = 0;
 
 std::vector<const TClassInfo*> StreamedClasses() {
-  return {TChartAxisTitle::Class(), TChartAxis::Class(), TChartDepthAxis::Class(), TThemedSeries::Class(),
-          TPlotPictureComponent::Class()};
+  return {TChartAxisTitle::Class(),       TChartAxis::Class(),
+          TChartDepthAxis::Class(),       TThemedSeries::Class(),
+          TPlotPictureComponent::Class(), TSeriesMarks::Class(),
+          TFastLineSeries::Class()};
 }
 
 }  // namespace

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include "chart/AxisPanel.h"
-#include "chart/PlotBlend.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
 #include "chart/PlotHover.h"
 #include "chart/SeriesLegend.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesSources.h"
 #include "platform/rtl/RttiDecl.h"
 
@@ -31,7 +30,9 @@ const TClassInfo* TChartSeries::Class() {
           .Prop("ShowInLegend", &S::GetShowInLegend, &S::SetShowInLegend)
           .Stored(false)
           .Prop("Selected", &S::GetSelected, &S::SetSelected)
-          .Stored(&S::HasSelected);
+          .Stored(&S::HasSelected)
+          .Prop("Marks", &S::GetMarks, &S::SetMarks)
+          .Stored(&S::HasMarks);
   return info;
 }
 
@@ -85,6 +86,7 @@ void TChartSeries::SetParentChart(TChartSeriesPanel* Value) {
   if (FParent) FParent->RemoveSeries(this);
   FParent = Value;
   SyncLegendChart();
+  if (FMarks) FMarks->SetParent(dynamic_cast<TCustomPlotPanel*>(FParent));
   if (FParent) FParent->InternalAddSeries(this);
 }
 
@@ -326,16 +328,6 @@ void TChartSeries::PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrush
   (void)ValueIndex;
   (void)BackColor;
   (void)BrushStyle;
-}
-
-void TChartSeries::DrawLegendShape(int ValueIndex, const TRect& Rect) {
-  auto* chart = dynamic_cast<TCustomAxisPanel*>(FParent);
-  if (!chart || !chart->GetCanvas()) return;
-  TCanvas3D* c = chart->GetCanvas();
-  TPlotBlend* blend = FTransparency ? c->BeginBlending(Rect, FTransparency) : nullptr;
-  if (ValueIndex != -1) c->GetBrush()->SetColor(LegendItemColor(ValueIndex));
-  chart->DrawLegendShape(Rect, nullptr);
-  if (blend) c->EndBlending(blend);
 }
 
 std::vector<int> TChartSeries::SortDrawPoints(int First, int Last, bool Ascending) {

@@ -20,6 +20,10 @@ class TDataSourcesList;
 class TPlotFunction;
 class TPlotSelected;
 class TSeriesDetail;
+class TSeriesMarks;
+class TSeriesMarkPosition;
+class TCustomTextShape;
+class TStrings;
 
 enum TValueEvent { veClear, veAdd, veDelete, veRefresh, veModify };
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
@@ -30,6 +34,41 @@ using TSeriesClick = std::function<void(TChartSeries* Sender, int ValueIndex, TM
                                         TShiftState Shift, int X, int Y)>;
 
 enum TSeriesClickedPartStyle { scpNone, scpSegment, scpPointer, scpMark };
+// What a point's mark says.
+enum TSeriesMarksStyle {
+  smsValue,
+  smsPercent,
+  smsLabel,
+  smsLabelPercent,
+  smsLabelValue,
+  smsLegend,
+  smsPercentTotal,
+  smsLabelPercentTotal,
+  smsXValue,
+  smsXY,
+  smsSeriesTitle,
+  smsPointIndex,
+  smsPercentRelative,
+  smsLabelPercentValue,
+  smsLabelOrValue
+};
+// What a point's legend row says.
+enum TLegendTextStyle {
+  ltsPlain,
+  ltsLeftValue,
+  ltsRightValue,
+  ltsLeftPercent,
+  ltsRightPercent,
+  ltsXValue,
+  ltsValue,
+  ltsPercent,
+  ltsXAndValue,
+  ltsXAndPercent,
+  ltsXAndText,
+  ltsXAndValueAndText
+};
+// Separates the columns of one legend text.
+inline constexpr char PlotColumnSeparator = 6;
 // Parts highlighted while the mouse hovers a series (bits of THoverElements).
 enum THoverElement { hePrevious, heCurrent, heNext, heJoin };
 using THoverElements = uint32_t;
@@ -258,9 +297,6 @@ class TChartSeries : public TCustomChartSeries {
   virtual int CountLegendItems() const { return Count(); }
   virtual TColor LegendItemColor(int LegendIndex) const { return GetValueColor(LegendIndex); }
   virtual void PrepareLegendCanvas(int ValueIndex, TColor& BackColor, TBrushStyle& BrushStyle);
-  // The legend symbol of point ValueIndex (-1: the series) inside Rect, drawn
-  // by the chart with the canvas brush in the item's colour.
-  virtual void DrawLegendShape(int ValueIndex, const TRect& Rect);
   // The value a mark shows: the mandatory one.
   virtual double GetMarkValue(int ValueIndex) const {
     return MandatoryValueList->GetValue(ValueIndex);
@@ -309,10 +345,31 @@ class TChartSeries : public TCustomChartSeries {
   // there are visible marks on at least one point, whether they draw after
   // every series, whether they clip to the chart, and drawing them. A series
   // without marks answers no.
-  virtual bool HasMarksToDraw() const { return false; }
-  virtual bool MarksOnTop() const { return false; }
-  virtual bool MarksClip() const { return false; }
-  virtual void DrawMarks() {}
+  virtual bool HasMarksToDraw() const;
+  virtual bool MarksOnTop() const;
+  virtual bool MarksClip() const;
+  virtual void DrawMarks();
+
+  // ---- marks and legend texts (ChartSeriesMarks.cpp)
+  // The marks, made (hidden) on first use on the series' chart.
+  TSeriesMarks* GetMarks();
+  TSeriesMarks* MarksIfAny() const { return FMarks.get(); }
+  bool HasMarks() const { return FMarks != nullptr; }
+  void SetMarks(TSeriesMarks* Value);
+  std::string MarkPercent(int ValueIndex, bool AddTotal) const;
+  std::string GetMarkTextStyle(bool MultiLine, int ValueIndex, TSeriesMarksStyle Style) const;
+  std::string GetMarkText(int ValueIndex);
+  virtual bool CanDrawMark(int ValueIndex) const;
+  virtual void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position);
+  void CalculateMarkPosition(TCustomTextShape* Shape, const std::string& Text, int X, int Y,
+                             TSeriesMarkPosition& Position);
+  // The offset that moves R clear of Other along the value direction.
+  virtual TPoint MarkOverlap(int ValueIndex, const TRect& R, const TRect& Other) const;
+  int MaxMarkWidth();
+  virtual std::string LegendString(int LegendIndex, TLegendTextStyle Style) const;
+  // The legend symbol of point ValueIndex, or of the series for -1.
+  virtual void DrawLegend(int ValueIndex, const TRect& Rect);
+  virtual void DrawLegendShape(int ValueIndex, const TRect& Rect);
 
   // ---- depth
   virtual void CalcZOrder();
@@ -455,5 +512,16 @@ class TChartSeries : public TCustomChartSeries {
   std::unique_ptr<TSeriesDetail> FDetail;
   // Per-point colours; made only when a point gets a colour of its own.
   std::unique_ptr<std::vector<TColor>> FColors;
+  std::unique_ptr<TSeriesMarks> FMarks;
   int IUpdating = 0;
 };
+
+// The series' component name, or "Series" and its place in its chart from 1.
+std::string SeriesNameOrIndex(const TCustomChartSeries* Series);
+// The title when not blank, else SeriesNameOrIndex; RemoveLineBreaks
+// flattens the title to one line.
+std::string SeriesTitleOrName(const TCustomChartSeries* Series, bool RemoveLineBreaks);
+// Adds the series of List that editors show to Strings, by flattened title
+// or by name, each with the series as its object.
+void FillSeriesItems(TStrings* Strings, const std::vector<TCustomChartSeries*>& List,
+                     bool UseTitles);

@@ -7,6 +7,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesSources.h"
 #include "platform/rtl/Format.h"
 
@@ -154,6 +155,7 @@ void TChartSeries::Clear() {
   FFirstVisibleIndex = -1;
   FLastVisibleIndex = -1;
   ClearLists();
+  if (FMarks) FMarks->Clear();
   if (OnClearValues) OnClearValues(this);
   NotifyValue(veClear, 0);
   if (FActive && FParent && !FParent->IsPanelDestroying()) Repaint();
@@ -168,6 +170,7 @@ void TChartSeries::Delete(int ValueIndex) {
   if (ValueIndex < FLabels->Count()) FLabels->DeleteLabel(ValueIndex);
   if (FPictures && ValueIndex < FPictures->Count()) FPictures->Delete(ValueIndex);
   if (FVisuals && ValueIndex < FVisuals->Count()) FVisuals->DeleteVisual(ValueIndex);
+  if (FMarks) FMarks->Delete(ValueIndex);
   NotifyValue(veDelete, ValueIndex);
   if (FActive) Repaint();
 }
@@ -189,6 +192,12 @@ void TChartSeries::Delete(int Start, int Quantity, bool RemoveGap) {
   if (FVisuals) {
     const int last = std::min(FVisuals->Count(), Start + Quantity) - 1;
     for (int i = last; i >= Start; --i) FVisuals->DeleteVisual(i);
+  }
+  if (FMarks) {
+    // Positions exist only for the points drawn so far.
+    FMarks->GetPositions()->DeleteMany(Start, Quantity);
+    for (int i = std::min(FMarks->GetItems()->Count(), Start + Quantity) - 1; i >= Start; --i)
+      FMarks->GetItems()->Delete(i);
   }
   NotifyValue(veDelete, -1);
   if (FActive) Repaint();

@@ -11,6 +11,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/PlotGradient.h"
 #include "chart/PlotRoutines.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesRtti.h"
 #include "chart/SeriesSources.h"
 #include "chart/SmoothingFunction.h"
@@ -459,6 +460,8 @@ void TCustomSeries::CalcHorizMargins(int& LeftMargin, int& RightMargin) {
     }
     if (FDrawArea && FPen->GetVisible()) grow(PenMargin(FPen->GetWidth(), FStairs));
   }
+  if (!YMandatory && HasMarks() && MarksIfAny()->GetVisible())
+    RightMargin = std::max(LeftMargin, CalcMarkLength(0));
 }
 
 void TCustomSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
@@ -475,9 +478,27 @@ void TCustomSeries::CalcVerticalMargins(int& TopMargin, int& BottomMargin) {
     }
     if (FDrawArea && FPen->GetVisible()) grow(PenMargin(FPen->GetWidth(), FStairs));
   }
+  if (YMandatory && HasMarks() && MarksIfAny()->GetVisible())
+    TopMargin = std::max(BottomMargin, CalcMarkLength(0));
   TCustomAxisPanel* chart = ChartOf(this);
   if (FLineHeight > 0 && !FDrawArea && FInflateMargins && chart && chart->GetView3D())
     BottomMargin = std::max(BottomMargin, FLineHeight);
+}
+
+// ---------------- marks ----------------
+
+int TCustomSeries::CalcMarkLength(int ValueIndex) {
+  (void)ValueIndex;
+  TMarksCallout* callout = GetMarks()->GetCallout();
+  return callout->GetLength() + callout->GetDistance();
+}
+
+void TCustomSeries::DrawMark(int ValueIndex, const std::string& Text,
+                             TSeriesMarkPosition& Position) {
+  TSeriesMarks* marks = GetMarks();
+  marks->SetZPosition(StartZ);
+  if (YMandatory) marks->ApplyArrowLength(&Position);
+  TCustomLineSeries::DrawMark(ValueIndex, Text, Position);
 }
 
 // ---------------- visible range ----------------

@@ -104,6 +104,11 @@ class TCustomSeries : public TCustomLineSeries {
   int CalcYPos(int ValueIndex) const override;
   void CalcZOrder() override;
   virtual double CalcMinMaxValue(bool IsMin) const;
+  // Room a mark needs beyond its point: the marks callout's length and gap.
+  virtual int CalcMarkLength(int ValueIndex);
+  // Marks stand at the series' front depth, a vertical series' lifted by
+  // the callout's length.
+  void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position) override;
   double MaxXValue() override;
   double MinXValue() override;
   double MaxYValue() override;

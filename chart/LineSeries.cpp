@@ -6,6 +6,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotGradient.h"
+#include "chart/SeriesMarks.h"
 #include "chart/SeriesRtti.h"
 #include "platform/rtl/RttiDecl.h"
 
@@ -63,6 +64,9 @@ void TLineSeries::SetSubGallery(TChartSeries* Series, int Index) {
     case 5:
       s->SetColorEachPoint(true);
       break;
+    case 6:
+      s->GetMarks()->SetVisible(true);
+      break;
     case 7:
       s->GetPen()->Hide();
       break;
@@ -93,6 +97,29 @@ THorizLineSeries::THorizLineSeries(TComponent* AOwner) : TLineSeries(AOwner) {
   CalcVisiblePoints = false;
   XValues()->SetOrder(loNone);
   YValues()->SetOrder(loAscending);
+}
+
+int THorizLineSeries::CalcMarkLength(int ValueIndex) {
+  (void)ValueIndex;
+  return MaxMarkWidth();
+}
+
+void THorizLineSeries::DrawMark(int ValueIndex, const std::string& Text,
+                                TSeriesMarkPosition& Position) {
+  TMarksCallout* callout = GetMarks()->GetCallout();
+  int length = callout->GetLength() + callout->GetDistance();
+  int distance = callout->GetDistance();
+  int shift = length;
+  if (Position.ArrowFrom.X < GetOriginPos(ValueIndex)) {
+    length = -length;
+    distance = -distance;
+    shift = length - Position.Width;
+  }
+  Position.LeftTop.X += shift + Position.Width / 2;
+  Position.LeftTop.Y += Position.Height / 2;
+  Position.ArrowTo.X += length;
+  Position.ArrowFrom.X += distance;
+  TLineSeries::DrawMark(ValueIndex, Text, Position);
 }
 
 // ---------------- point ----------------
@@ -151,6 +178,9 @@ void TPointSeries::SetSubGallery(TChartSeries* Series, int Index) {
   switch (Index) {
     case 1:
       s->SetColorEachPoint(true);
+      break;
+    case 2:
+      s->GetMarks()->SetVisible(true);
       break;
     case 3:
       p->GetBrush()->SetStyle(bsClear);

@@ -21,6 +21,10 @@ class THorizLineSeries : public TLineSeries {
   explicit THorizLineSeries(TComponent* AOwner = nullptr);
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
+  // The widest mark.
+  int CalcMarkLength(int ValueIndex) override;
+  // The box beside its point, away from the origin.
+  void DrawMark(int ValueIndex, const std::string& Text, TSeriesMarkPosition& Position) override;
 };
 
 class TPointSeries : public TCustomSeries {

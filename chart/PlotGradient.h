@@ -100,6 +100,12 @@ class TCustomPlotGradient : public TPersistent {
   bool FStartIsEnd = false;
   // Back to the defaults given at creation; existing stops are reset.
   void InitDefaults();
+  // New default start and end colours, which the colours take.
+  void InitColors(TColor Start, TColor End) {
+    IDefStart = Start;
+    IDefEnd = End;
+    ResetColors();
+  }
 
   // Drawing through a chart canvas: the canvas's gradient takes a copy of
   // this one and the canvas fills the shape.

@@ -369,8 +369,8 @@ namespace {
 
 TEST(ChartEngineStartup, StreamedClassesStayRegisteredUntilTheLastEnd) {
   // The chart library's start has registered them once already.
-  for (const char* name :
-       {"TChartAxis", "TChartDepthAxis", "TThemedSeries", "TPlotPictureComponent"})
+  for (const char* name : {"TChartAxis", "TChartDepthAxis", "TThemedSeries",
+                           "TPlotPictureComponent", "TSeriesMarks", "TFastLineSeries"})
     EXPECT_NE(PlotGetClass(name), nullptr) << name;
   ChartEngineUnitStart();
   ChartEngineUnitEnd();

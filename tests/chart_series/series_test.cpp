@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "chart/SeriesMarks.h"
 #include "chart/SmoothingFunction.h"
 #include "platform/rtl/SysUtils.h"
 #include "series_fixture.h"
@@ -161,6 +164,79 @@ TEST(CustomSeries, MarginsForPointerAndPens) {
   int l = 0, r = 0;
   line.CalcHorizMargins(l, r);
   EXPECT_EQ(l, 5);  // half size 4 and a 1-pixel pen
+}
+
+TEST(CustomSeries, MarksPlacementAndMargins) {
+  TSeriesChart f;
+  auto& line = f.Add<TLineSeries>({1, 10, 2, 20});
+  TSeriesMarks* marks = line.GetMarks();
+  marks->GetCallout()->SetDistance(2);
+  int t = 0, b = 0;
+  line.CalcVerticalMargins(t, b);
+  EXPECT_EQ(t, 0);  // hidden marks need no room
+  marks->SetVisible(true);
+  line.CalcVerticalMargins(t, b);
+  EXPECT_EQ(t, 10);  // length 8 and distance 2
+
+  // A vertical series' box stands above its point at the series' front depth.
+  line.StartZ = 5;
+  TSeriesMarkPosition p;
+  p.ArrowFrom = p.ArrowTo = TPoint{60, 80};
+  p.LeftTop = TPoint{50, 70};
+  p.Width = 20;
+  p.Height = 10;
+  line.DrawMark(0, "10", p);
+  EXPECT_EQ(marks->GetZPosition(), 5);
+  EXPECT_EQ(p.LeftTop.Y, 60);
+  EXPECT_EQ(p.ArrowTo.Y, 70);
+  EXPECT_EQ(p.ArrowFrom.Y, 78);
+
+  // A horizontal series' box stands beside its point, away from the origin.
+  auto& horiz = f.Add<THorizLineSeries>({5, 1, 6, 2});
+  TSeriesMarks* hm = horiz.GetMarks();
+  hm->SetVisible(true);
+  hm->GetCallout()->SetDistance(2);
+  const int origin = horiz.GetOriginPos(0);
+  TSeriesMarkPosition h;
+  h.ArrowFrom = h.ArrowTo = TPoint{origin + 40, 50};
+  h.LeftTop = TPoint{origin + 30, 40};
+  h.Width = 20;
+  h.Height = 10;
+  horiz.DrawMark(0, "5", h);
+  EXPECT_EQ(h.LeftTop.X, origin + 30 + 10 + 10);
+  EXPECT_EQ(h.LeftTop.Y, 45);
+  EXPECT_EQ(h.ArrowTo.X, origin + 50);
+  EXPECT_EQ(h.ArrowFrom.X, origin + 42);
+  int l = 0, r = 0;
+  horiz.CalcHorizMargins(l, r);
+  EXPECT_EQ(r, horiz.MaxMarkWidth());
+
+  auto& area = f.Add<THorizAreaSeries>({5, 1, 6, 2});
+  area.GetMarks()->GetCallout()->SetDistance(2);
+  TSeriesMarkPosition a;
+  a.ArrowFrom = TPoint{100, 52};
+  a.ArrowTo = TPoint{100, 50};
+  a.LeftTop = TPoint{90, 40};
+  a.Width = 20;
+  a.Height = 10;
+  area.DrawMark(0, "5", a);
+  EXPECT_EQ(a.LeftTop, (TPoint{110, 45}));
+  EXPECT_EQ(a.ArrowTo, (TPoint{110, 50}));
+  EXPECT_EQ(a.ArrowFrom, (TPoint{102, 50}));
+
+  // The "Marks" entry of each sub-gallery shows the marks.
+  for (auto [index, make] :
+       {std::pair<int, TChartSeries* (*)()>{6, []() -> TChartSeries* { return new TLineSeries; }},
+        {2, []() -> TChartSeries* { return new TPointSeries; }},
+        {2, []() -> TChartSeries* { return new TAreaSeries; }}}) {
+    std::unique_ptr<TChartSeries> source(make()), target(make());
+    std::vector<std::string> names;
+    source->CreateSubGallery([&](const std::string& N) { names.push_back(N); });
+    ASSERT_GT(names.size(), size_t(index));
+    EXPECT_EQ(names[index], "Marks");
+    source->SetSubGallery(target.get(), index);
+    EXPECT_TRUE(target->GetMarks()->GetVisible()) << names[0];
+  }
 }
 
 TEST(CustomSeries, SmoothedLineDrawsACurveAndGivesThePointsBack) {
