@@ -270,13 +270,16 @@ void TfrmInterface::SetParameterControlsEnabled(bool enabled) {
         continue;
       auto* combo = Find<TzrStringComboBox>(*this, Name("cbItem", *n));
       if (!combo) continue;
+      const bool curveMode = mode == imLinkedCurve64 || mode == imCurve256Adjust ||
+                             mode == imCurve256 || mode == imLinkedCurve256 || mode == imCurve64;
+      // The entry first: its change handler shows the curve box, which must
+      // still take the state given here.
+      if (curveMode && combo->Count() > 0) combo->SetItemIndex(combo->Count() - 1);
       combo->SetEnabled(enabled);
       if (mode == imComboSpin || mode == imComboSpinTenths) {
         if (auto* spin = Find<TzrSpinBox>(*this, Name("eItem", *n))) spin->SetEnabled(enabled);
-      } else if (mode == imLinkedCurve64 || mode == imCurve256Adjust || mode == imCurve256 ||
-                 mode == imLinkedCurve256 || mode == imCurve64) {
+      } else if (curveMode) {
         if (auto* curve = Find<TzrTextBox>(*this, Name("eItem", *n))) curve->SetEnabled(enabled);
-        if (combo->Count() > 0) combo->SetItemIndex(combo->Count() - 1);
       }
     }
 }
