@@ -13,24 +13,9 @@
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/GraphicsCodec.h"
 #include "shape_fixture.h"
+#include "tests/support/GalleryPng.h"
 
 namespace {
-
-void WritePng(TBitmap& Sheet, const std::string& Name) {
-  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
-  std::filesystem::create_directories(dir);
-  std::vector<uint8_t> bgra;
-  for (int y = 0; y < Sheet.GetHeight(); ++y) {
-    const uint8_t* row = Sheet.GetScanLine(y);
-    for (int x = 0; x < Sheet.GetWidth(); ++x) {
-      bgra.insert(bgra.end(), row + 3 * x, row + 3 * x + 3);
-      bgra.push_back(255);
-    }
-  }
-  std::vector<uint8_t> png = EncodeGraphic(bgra, Sheet.GetWidth(), Sheet.GetHeight(), u"image/png");
-  TFileStream out((dir / Name).string(), fmCreate);
-  out.WriteBuffer(png.data(), int32_t(png.size()));
-}
 
 // A shape in a cell of the sheet, set up by Setup and drawn at its bounds.
 void Cell(TShapeFixture& F, int Col, int Row, const std::function<void(TPlotShape&)>& Setup) {
@@ -113,7 +98,7 @@ TEST(ShapeGallery, WritesShapes) {
     s.SetBevelWidth(4);
     s.SetColor(clSilver);
   });
-  WritePng(f.Canvas->Bitmap, "chart_shapes.png");
+  WriteGalleryPng(f.Canvas->Bitmap, "chart_shapes.png");
   EXPECT_EQ(f.Canvas->Pixel(80, 65), TColor(0xE0F0FF));
 }
 
@@ -183,7 +168,7 @@ TEST(ShapeGallery, WritesTextShapes) {
     s.SetTextAlignment(taCenter);
     s.SetText("Turned 90");
   });
-  WritePng(f.Canvas->Bitmap, "chart_text_shapes.png");
+  WriteGalleryPng(f.Canvas->Bitmap, "chart_text_shapes.png");
   EXPECT_EQ(f.Canvas->Pixel(0, 0), clWhite);
 }
 

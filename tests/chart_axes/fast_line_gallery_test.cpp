@@ -14,26 +14,11 @@
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/GraphicsCodec.h"
 #include "tests/support/AxisPanelFixture.h"
+#include "tests/support/GalleryPng.h"
 
 namespace {
 
 constexpr int kW = 420, kH = 300;
-
-void WritePng(TBitmap& Sheet, const std::string& Name) {
-  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
-  std::filesystem::create_directories(dir);
-  std::vector<uint8_t> bgra;
-  for (int y = 0; y < Sheet.GetHeight(); ++y) {
-    const uint8_t* row = Sheet.GetScanLine(y);
-    for (int x = 0; x < Sheet.GetWidth(); ++x) {
-      bgra.insert(bgra.end(), row + 3 * x, row + 3 * x + 3);
-      bgra.push_back(255);
-    }
-  }
-  std::vector<uint8_t> png = EncodeGraphic(bgra, Sheet.GetWidth(), Sheet.GetHeight(), u"image/png");
-  TFileStream out((dir / Name).string(), fmCreate);
-  out.WriteBuffer(png.data(), int32_t(png.size()));
-}
 
 // A repeatable noise in -1 … 1.
 double Noise(int I) {
@@ -86,7 +71,7 @@ TEST(FastLineGallery, WritesFastLines) {
     s.GetMarks()->GetArrow()->SetColor(clBlack);
     s.SetValueFormat("0");
   });
-  WritePng(sheet, "fast_line.png");
+  WriteGalleryPng(sheet, "fast_line.png");
 }
 
 }  // namespace

@@ -13,26 +13,11 @@
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/GraphicsCodec.h"
 #include "tests/support/AxisPanelFixture.h"
+#include "tests/support/GalleryPng.h"
 
 namespace {
 
 constexpr int kW = 420, kH = 300;
-
-void WritePng(TBitmap& Sheet, const std::string& Name) {
-  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
-  std::filesystem::create_directories(dir);
-  std::vector<uint8_t> bgra;
-  for (int y = 0; y < Sheet.GetHeight(); ++y) {
-    const uint8_t* row = Sheet.GetScanLine(y);
-    for (int x = 0; x < Sheet.GetWidth(); ++x) {
-      bgra.insert(bgra.end(), row + 3 * x, row + 3 * x + 3);
-      bgra.push_back(255);
-    }
-  }
-  std::vector<uint8_t> png = EncodeGraphic(bgra, Sheet.GetWidth(), Sheet.GetHeight(), u"image/png");
-  TFileStream out((dir / Name).string(), fmCreate);
-  out.WriteBuffer(png.data(), int32_t(png.size()));
-}
 
 // Draws its points as dots and lifts its marks by the connector's length,
 // as the line series do.
@@ -150,7 +135,7 @@ TEST(SeriesMarksGallery, WritesMarks) {
     m->SetColor(0xF0E0D0);
     m->GetTail()->SetVisible(true);
   });
-  WritePng(sheet, "series_marks.png");
+  WriteGalleryPng(sheet, "series_marks.png");
 }
 
 }  // namespace

@@ -11,26 +11,11 @@
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/GraphicsCodec.h"
 #include "series_fixture.h"
+#include "tests/support/GalleryPng.h"
 
 namespace {
 
 constexpr int kCellWidth = 200, kCellHeight = 150, kColumns = 4, kRows = 5;
-
-void WritePng(TBitmap& Sheet, const std::string& Name) {
-  std::filesystem::path dir = std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery";
-  std::filesystem::create_directories(dir);
-  std::vector<uint8_t> bgra;
-  for (int y = 0; y < Sheet.GetHeight(); ++y) {
-    const uint8_t* row = Sheet.GetScanLine(y);
-    for (int x = 0; x < Sheet.GetWidth(); ++x) {
-      bgra.insert(bgra.end(), row + 3 * x, row + 3 * x + 3);
-      bgra.push_back(255);
-    }
-  }
-  std::vector<uint8_t> png = EncodeGraphic(bgra, Sheet.GetWidth(), Sheet.GetHeight(), u"image/png");
-  TFileStream out((dir / Name).string(), fmCreate);
-  out.WriteBuffer(png.data(), int32_t(png.size()));
-}
 
 // One chart drawn by Setup's series into cell (Col, Row) of the sheet.
 void Cell(TBitmap& Sheet, int Col, int Row, const std::function<void(TSeriesChart&)>& Setup) {
@@ -234,7 +219,7 @@ TEST(SeriesGallery, WritesTheSheet) {
     }
   });
 
-  WritePng(sheet, "chart_series.png");
+  WriteGalleryPng(sheet, "chart_series.png");
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ESCTOOL_BINARY_DIR) / "gallery" /
                                       "chart_series.png"));
 }
