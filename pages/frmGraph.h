@@ -9,40 +9,16 @@
 
 #include <array>
 
-#include "platform/vcl/Forms.h"
-#include "scene/zr_visual.h"
+#include "pages/CurveForm.h"
 
-class TzoRurev;
-class TzrBackground;
-class TzrPanel;
-class TzrGroupBox;
-class TzrShadowEffect;
-class TzrPlotGrid;
 class TzrLabel;
-class TzrRoundButton;
-class TzrCanvas;
 
-class TfrmGraph : public TForm {
+class TfrmGraph : public TCurveForm {
  public:
   explicit TfrmGraph(TComponent* AOwner);
   std::string ClassName() const override { return "TfrmGraph"; }
 
-  TzoRurev* ControlsScene = nullptr;
-  TzrBackground* Root1 = nullptr;
-  TzrPanel* Panel1 = nullptr;
-  TzrGroupBox* GroupBox1 = nullptr;
-  TzrPanel* Panel2 = nullptr;
-  TzrShadowEffect* ShadowEffect1 = nullptr;
-  TzrPlotGrid* PlotGrid1 = nullptr;
   TzrLabel* Label65 = nullptr;  // pointer read-out
-  TzrRoundButton* btnInit = nullptr;
-  TzrRoundButton* btnOk = nullptr;
-  TzrRoundButton* btnCancel = nullptr;
-  std::array<TzrLabel*, 9> xLabels{};  // xLabel1 ... xLabel9, left to right
-  std::array<TzrLabel*, 9> yLabels{};  // yLabel1 ... yLabel9, top to bottom
-  TzrLabel* Label1 = nullptr;
-  TzrLabel* Label2 = nullptr;
-  TzrLabel* Label3 = nullptr;  // the item's detail text
 
   // Curve state, filled by the opener.
   std::array<int, 256> FCurve{};  // points 0..255; a 64-point curve uses 0..63
@@ -58,13 +34,15 @@ class TfrmGraph : public TForm {
 
   void FormCreate(TObject* Sender);
   void PlotGrid1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, float X,
-                          float Y);
-  void PlotGrid1MouseMove(TObject* Sender, TShiftState Shift, float X, float Y, float Dx, float Dy);
-  void PlotGrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, float X, float Y);
-  void PlotGrid1MouseEnter(TObject* Sender);
-  void PlotGrid1MouseLeave(TObject* Sender);
-  void PlotGrid1Paint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect);
-  void btnInitClick(TObject* Sender);
+                          float Y) override;
+  void PlotGrid1MouseMove(TObject* Sender, TShiftState Shift, float X, float Y, float Dx,
+                          float Dy) override;
+  void PlotGrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, float X,
+                        float Y) override;
+  void PlotGrid1MouseEnter(TObject* Sender) override;
+  void PlotGrid1MouseLeave(TObject* Sender) override;
+  void PlotGrid1Paint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect) override;
+  void btnInitClick(TObject* Sender) override;
   // Recomputes the points between nodes; a node below the one before it is
   // lifted to it first.
   void InterpolateCurve();

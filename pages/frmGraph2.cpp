@@ -21,45 +21,9 @@
 #include "scene/zr_scene.h"
 #include "scene/zr_strings.h"
 
-TfrmGraph2::TfrmGraph2(TComponent* AOwner) : TForm(AOwner) {
-  SetName("frmGraph2");
-  SetBorderStyle(bsNone);
-  ReadSceneForm(this, "frmGraph2");
-  FindSceneComponent(this, "ControlsScene", ControlsScene);
-  FindSceneComponent(this, "Root1", Root1);
-  FindSceneComponent(this, "Panel1", Panel1);
-  FindSceneComponent(this, "GroupBox1", GroupBox1);
-  FindSceneComponent(this, "Panel2", Panel2);
-  FindSceneComponent(this, "ShadowEffect1", ShadowEffect1);
-  FindSceneComponent(this, "PlotGrid1", PlotGrid1);
+TfrmGraph2::TfrmGraph2(TComponent* AOwner) : TCurveForm(AOwner, "frmGraph2") {
   FindSceneComponent(this, "PointTips", PointTips);
   FindSceneComponent(this, "scbSelect", scbSelect);
-  FindSceneComponent(this, "btnInit", btnInit);
-  FindSceneComponent(this, "btnOk", btnOk);
-  FindSceneComponent(this, "btnCancel", btnCancel);
-  for (int i = 0; i < 9; ++i) {
-    FindSceneComponent(this, "xLabel" + std::to_string(i + 1), xLabels[i]);
-    FindSceneComponent(this, "yLabel" + std::to_string(i + 1), yLabels[i]);
-  }
-  FindSceneComponent(this, "Label1", Label1);
-  FindSceneComponent(this, "Label2", Label2);
-  FindSceneComponent(this, "Label3", Label3);
-  ShowSymbolFontCaption(GroupBox1);
-
-  PlotGrid1->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, float x, float y) {
-    PlotGrid1MouseDown(s, b, sh, x, y);
-  };
-  PlotGrid1->OnMouseMove = [this](TObject* s, TShiftState sh, float x, float y, float dx,
-                                  float dy) { PlotGrid1MouseMove(s, sh, x, y, dx, dy); };
-  PlotGrid1->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, float x, float y) {
-    PlotGrid1MouseUp(s, b, sh, x, y);
-  };
-  PlotGrid1->OnMouseEnter = [this](TObject* s) { PlotGrid1MouseEnter(s); };
-  PlotGrid1->OnMouseLeave = [this](TObject* s) { PlotGrid1MouseLeave(s); };
-  PlotGrid1->OnPaint = [this](TObject* s, TzrCanvas* c, const TzrRect& r) {
-    PlotGrid1Paint(s, c, r);
-  };
-  btnInit->OnClick = [this](TObject* s) { btnInitClick(s); };
   scbSelect->OnChange = [this](TObject* s) { scbSelectChange(s); };
   OnShow = [this](TObject* s) { FormShow(s); };
   FormCreate(this);

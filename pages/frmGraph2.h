@@ -8,42 +8,18 @@
 
 #include <array>
 
-#include "platform/vcl/Forms.h"
-#include "scene/zr_visual.h"
+#include "pages/CurveForm.h"
 
-class TzoRurev;
-class TzrBackground;
-class TzrPanel;
-class TzrGroupBox;
-class TzrShadowEffect;
-class TzrPlotGrid;
 class TzrLabel;
-class TzrRoundButton;
 class TzrStringComboBox;
-class TzrCanvas;
 
-class TfrmGraph2 : public TForm {
+class TfrmGraph2 : public TCurveForm {
  public:
   explicit TfrmGraph2(TComponent* AOwner);
   std::string ClassName() const override { return "TfrmGraph2"; }
 
-  TzoRurev* ControlsScene = nullptr;
-  TzrBackground* Root1 = nullptr;
-  TzrPanel* Panel1 = nullptr;
-  TzrGroupBox* GroupBox1 = nullptr;
-  TzrPanel* Panel2 = nullptr;
-  TzrShadowEffect* ShadowEffect1 = nullptr;
-  TzrPlotGrid* PlotGrid1 = nullptr;
   TzrLabel* PointTips = nullptr;  // pointer read-out
   TzrStringComboBox* scbSelect = nullptr;
-  TzrRoundButton* btnInit = nullptr;
-  TzrRoundButton* btnOk = nullptr;
-  TzrRoundButton* btnCancel = nullptr;
-  std::array<TzrLabel*, 9> xLabels{};  // xLabel1 ... xLabel9, left to right
-  std::array<TzrLabel*, 9> yLabels{};  // yLabel1 ... yLabel9, top to bottom
-  TzrLabel* Label1 = nullptr;
-  TzrLabel* Label2 = nullptr;
-  TzrLabel* Label3 = nullptr;  // the item's detail text
 
   // Sample state, filled by the opener.
   std::array<int, 64> FSamples{};  // 0..256, 256 being the byte range
@@ -58,13 +34,15 @@ class TfrmGraph2 : public TForm {
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
   void PlotGrid1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, float X,
-                          float Y);
-  void PlotGrid1MouseMove(TObject* Sender, TShiftState Shift, float X, float Y, float Dx, float Dy);
-  void PlotGrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, float X, float Y);
-  void PlotGrid1MouseEnter(TObject* Sender);
-  void PlotGrid1MouseLeave(TObject* Sender);
-  void PlotGrid1Paint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect);
-  void btnInitClick(TObject* Sender);
+                          float Y) override;
+  void PlotGrid1MouseMove(TObject* Sender, TShiftState Shift, float X, float Y, float Dx,
+                          float Dy) override;
+  void PlotGrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, float X,
+                        float Y) override;
+  void PlotGrid1MouseEnter(TObject* Sender) override;
+  void PlotGrid1MouseLeave(TObject* Sender) override;
+  void PlotGrid1Paint(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect) override;
+  void btnInitClick(TObject* Sender) override;
   void scbSelectChange(TObject* Sender);
   // Recomputes the samples between nodes; the curve may fall at a node.
   void InterpolateCurve();
