@@ -168,6 +168,7 @@ void TfrmInterface::BindFormHandlers() {
   ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 
   BindHelpFocus();
+  BindCalculatorHandlers();
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
   btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };

@@ -36,6 +36,13 @@ void TfrmInterface::FindGovernorComponents() {
   FindOn(this, "lblLowRPM", lblLowRPM);
   FindOn(this, "lblRightRPM", lblRightRPM);
   FindOn(this, "lblTips", lblTips);
+  FindOn(this, "rbCB", rbCB);
+  FindOn(this, "lblPercent", lblPercent);
+  for (int k = 0; k < 3; ++k) {
+    FindOn(this, "lblRP" + std::to_string(k + 1), lblRP[k]);
+    FindOn(this, "lblRP" + std::to_string(k + 1) + "Tip", lblRPTip[k]);
+  }
+  FindOn(this, "test1", test1);
 }
 
 void TfrmInterface::ShowGovernorValues() {

@@ -65,6 +65,7 @@ void TfrmInterface::ListBoxItemClick(TObject* Sender) {
   } else {
     ShowHelpPanel(-1);
   }
+  if (page == 10) RecalculateGearCalculator();
   // The entry's place among the list's items; the list fires its OnChange
   // only when the current entry really changes.
   auto* item = dynamic_cast<TzrListBoxItem*>(Sender);

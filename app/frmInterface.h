@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/GovernorCalc.h"
 #include "pages/PageDefinition.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/vcl/Forms.h"
@@ -55,7 +56,7 @@ enum class TDeviceChange;
 }  // namespace hid
 
 class TfrmInterface : public TForm {
-public:
+ public:
   explicit TfrmInterface(TComponent* AOwner);
   ~TfrmInterface() override;
   std::string ClassName() const override { return "TfrmInterface"; }
@@ -130,7 +131,6 @@ public:
   // On while VersionClick rebuilds the page.
   bool FVersionSwitching = false;
 
-
   // ---- Timers, menus and window frame (app/) ----
   // Product modes of the device menu (app/ProductModes.cpp): the speed
   // controller (markers 0xA5/0x5A), the motor analyzer (0xA6/0x6A) and the
@@ -169,8 +169,8 @@ public:
   // empty name or a missing file leaves the image as it was.
   void LoadPicture(class TzrImage* image, const std::string& name);
   // Navigation column, pages and help column.
-  class TzrListBox* ListBox2 = nullptr;  // entries the model does not use
-  class TzrLayout* tabLayout[13] = {};   // tabLayout1 .. tabLayout13
+  class TzrListBox* ListBox2 = nullptr;     // entries the model does not use
+  class TzrLayout* tabLayout[13] = {};      // tabLayout1 .. tabLayout13
   class TzrCalloutPanel* Panel2 = nullptr;  // the help callout
   class TzrLayout* Panel6 = nullptr;        // the help column
   class TzrImage* imgLogo = nullptr;
@@ -199,6 +199,36 @@ public:
   int32_t FGovernorMaxRpm = 0;
   void FindGovernorComponents();
   void ShowGovernorValues();
+  // Calculator and governor page handlers (app/CalculatorPage.cpp).
+  class TzrRadioButton* rbCB = nullptr;
+  TzrTextControl* lblPercent = nullptr;
+  TzrTextControl* lblRP[3] = {};
+  TzrTextControl* lblRPTip[3] = {};
+  TMenuItem* test1 = nullptr;
+  // The calculator box n (1-19): the inner text box of the compound boxes.
+  class TzrCustomTextBox* CalcBox(int number) const;
+  int CalcBatteryEntry(int number) const;
+  void RecalculateGearCalculator();
+  void calcChange(TObject* Sender);
+  void calcTextBoxChange(TObject* Sender);
+  void calcTextBoxKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar, TShiftState Shift);
+  void test1Click(TObject* Sender);
+  // The shared step of the pole and ratio handlers: the governor members
+  // from the controls, the speed labels, the maxima of nbRPM1-3 and the rows.
+  void UpdateGovernorMaximum(TGovernorNumberFormat format);
+  void rpmChange(int row);
+  void tbPercentChange(TObject* Sender);
+  void nbPolesChange(TObject* Sender);
+  void nbCBChange(TObject* Sender);
+  void nbDJCChange(TObject* Sender);
+  void nbZCChange(TObject* Sender);
+  void rbDJCChange(TObject* Sender);
+  void rbCBChange(TObject* Sender);
+  void nbRPMChange(TObject* Sender);
+  void nbRPM1Change(TObject* Sender);
+  void nbRPM2Change(TObject* Sender);
+  void nbRPM3Change(TObject* Sender);
+  void BindCalculatorHandlers();
   // Help column (app/HelpPanel.cpp): the web view beside the scene, out of
   // sight at left 1800 and over the help column at 543, and the help of a
   // code (0-39 item, 99 site, 100-105 fixed topics, below 0 none).
@@ -209,13 +239,13 @@ public:
 
   // ---- Device link and controller protocol (link/) ----
   // Controls and menu items the link reads and drives.
-  TXwTimer* Timer1 = nullptr;  // the link timer, 100 ms
-  TzrCircle* Circle1 = nullptr;  // link lamp
-  TzrCircle* Circle2 = nullptr;  // activity lamp
+  TXwTimer* Timer1 = nullptr;                          // the link timer, 100 ms
+  TzrCircle* Circle1 = nullptr;                        // link lamp
+  TzrCircle* Circle2 = nullptr;                        // activity lamp
   TzrColorKeyAnimation* ColorKeyAnimation1 = nullptr;  // blinks the link lamp
   TzrColorKeyAnimation* ColorKeyAnimation2 = nullptr;  // blinks the activity lamp
-  TzrMemo* eMessage = nullptr;  // message area of the controller pages
-  TzrMemo* zrmMessage = nullptr;  // message area of the data-link pages
+  TzrMemo* eMessage = nullptr;                         // message area of the controller pages
+  TzrMemo* zrmMessage = nullptr;                       // message area of the data-link pages
   // Identity of the connected device: read-only text boxes.
   TzrTextBox* eController = nullptr;
   TzrTextBox* eHardware = nullptr;
@@ -234,14 +264,14 @@ public:
               *cbChannel4 = nullptr, *cbChannel5 = nullptr, *cbChannel6 = nullptr,
               *cbChannel7 = nullptr, *cbChannel8 = nullptr;
   TzrCheckBox* ChannelBox(int index) const;  // cbChannel1 .. cbChannel8 by index 0 .. 7
-  TzrListBox* ListBox1 = nullptr;  // navigation list
+  TzrListBox* ListBox1 = nullptr;            // navigation list
   TzrListBoxItem* ListBoxItem1 = nullptr;
   TListBox* DevListBox = nullptr;  // hidden: one line per usable adapter
   TMenuItem* ESCSpeedController1 = nullptr;
   TMenuItem* MotorChecker1 = nullptr;
   TMenuItem* LCDProgramCard1 = nullptr;
-  TMenuItem *DATALINK1 = nullptr, *DATALINK2 = nullptr, *DATALINK3 = nullptr,
-            *DATALINK4 = nullptr, *DATALINK5 = nullptr;
+  TMenuItem *DATALINK1 = nullptr, *DATALINK2 = nullptr, *DATALINK3 = nullptr, *DATALINK4 = nullptr,
+            *DATALINK5 = nullptr;
   TMenuItem* Demo1 = nullptr;
   TMenuItem* Version1 = nullptr;
   TMenuItem* Chinese1 = nullptr;
@@ -521,8 +551,8 @@ public:
   // Display name of a firmware version through "parallel_table.ini"; shared
   // with the firmware upgrade gate.
   std::string MapFirmwareName(const std::string& name) const;
-  TzrTextControl* lVersion = nullptr;  // database version label
-  TzrListBoxItem* ListBoxItem8 = nullptr;  // status and firmware page
+  TzrTextControl* lVersion = nullptr;       // database version label
+  TzrListBoxItem* ListBoxItem8 = nullptr;   // status and firmware page
   TzrListBoxItem* ListBoxItem11 = nullptr;  // parameter settings page
 
   // Parameter pages (pages/ParameterPages.cpp, pages/PageBuilder.cpp): the
