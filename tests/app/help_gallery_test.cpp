@@ -16,6 +16,7 @@
 #include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_panels.h"
+#include "controls/zr_text_box.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/WebBrowser.h"
 #include "scene/zr_colors.h"
@@ -83,6 +84,18 @@ int BrightPixels(GdkPixbuf* shot, int left, int top, int right, int bottom) {
   return count;
 }
 
+int RedPixels(GdkPixbuf* shot, int left, int top, int right, int bottom) {
+  const int channels = gdk_pixbuf_get_n_channels(shot), stride = gdk_pixbuf_get_rowstride(shot);
+  const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+  int count = 0;
+  for (int y = top; y < std::min(bottom, gdk_pixbuf_get_height(shot)); ++y)
+    for (int x = left; x < std::min(right, gdk_pixbuf_get_width(shot)); ++x) {
+      const guchar* p = pixels + y * stride + x * channels;
+      if (p[0] > 150 && p[1] < 80 && p[2] < 80) ++count;
+    }
+  return count;
+}
+
 GdkPixbuf* Screenshot(TForm& form) {
   GtkWidget* window = form.Handle();
   return gdk_pixbuf_get_from_window(gtk_widget_get_window(window), 0, 0,
@@ -115,6 +128,33 @@ TEST_F(HelpGallery, GovernorPageInDemoModeInBothLanguages) {
     const int r = (band >> 16) & 0xFF, g = (band >> 8) & 0xFF, b = band & 0xFF;
     EXPECT_GT(g, r + 40) << std::hex << band;
     EXPECT_GT(g, b + 40) << std::hex << band;
+  }
+}
+
+TEST_F(HelpGallery, CalculatorPageInBothLanguages) {
+  for (const bool chinese : {false, true}) {
+    TfrmInterface form(nullptr);
+    form.OnActivate = nullptr;  // no device search here
+    form.OpenLanguageFile();
+    form.Chinese1->SetChecked(chinese);
+    form.English1->SetChecked(!chinese);
+    form.ApplyLanguage();
+    form.ApplyCalculatorFields();
+    form.CalcBox(1)->SetText(u"3100");  // above the first pack's reach: red
+    TComponent entry(nullptr);
+    entry.SetTag(9);
+    form.ListBoxItemClick(&entry);
+    form.Show();
+    WaitDrawn(form.ControlsScene);
+    GdkPixbuf* shot = Screenshot(form);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_TRUE(gdk_pixbuf_save(
+        shot, Gallery(chinese ? "calculator_page_zh" : "calculator_page_en").c_str(), "png",
+        nullptr, nullptr));
+    // The reach of the first pack in red, the second's in black.
+    EXPECT_GT(RedPixels(shot, 136, 324, 266, 344), 5);
+    EXPECT_EQ(RedPixels(shot, 276, 324, 406, 344), 0);
+    g_object_unref(shot);
   }
 }
 
