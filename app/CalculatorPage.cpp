@@ -28,8 +28,7 @@ std::string ColorText(uint32_t argb) {
 }
 
 // The calculator box number (1-19) of a sender, 0 for any other.
-int CalcBoxNumber(const TfrmInterface& form, TObject* sender, TzrTextBox* const (&boxes)[19]) {
-  (void)form;
+int CalcBoxNumber(TObject* sender, TzrTextBox* const (&boxes)[19]) {
   for (int k = 0; k < 19; ++k)
     if (boxes[k] && boxes[k] == sender) return k + 1;
   return 0;
@@ -61,7 +60,7 @@ void TfrmInterface::RecalculateGearCalculator() {
 }
 
 void TfrmInterface::calcChange(TObject* Sender) {
-  const int number = CalcBoxNumber(*this, Sender, calcTextBox);
+  const int number = CalcBoxNumber(Sender, calcTextBox);
   if (number >= 1 && number <= 9) {
     TzrCustomTextBox* box = CalcBox(number);
     box->SetText(UTF8ToUTF16(CalcChangeText(number, UTF16ToUTF8(box->GetText()))));
@@ -88,7 +87,7 @@ int TfrmInterface::CalcBatteryEntry(int number) const {
 void TfrmInterface::calcTextBoxKeyDown(TObject* Sender, uint16_t& Key, char16_t& KeyChar,
                                        TShiftState Shift) {
   (void)Shift;
-  const int number = CalcBoxNumber(*this, Sender, calcTextBox);
+  const int number = CalcBoxNumber(Sender, calcTextBox);
   if (number < 1 || number > 9) return;
   TzrCustomTextBox* box = CalcBox(number);
   TCalcEdit edit{UTF16ToUTF8(box->GetText()), box->GetSelStart(), box->GetSelLength()};
