@@ -56,7 +56,7 @@ enum class TDeviceChange;
 }  // namespace hid
 
 class TfrmInterface : public TForm {
- public:
+public:
   explicit TfrmInterface(TComponent* AOwner);
   ~TfrmInterface() override;
   std::string ClassName() const override { return "TfrmInterface"; }
@@ -131,6 +131,7 @@ class TfrmInterface : public TForm {
   // On while VersionClick rebuilds the page.
   bool FVersionSwitching = false;
 
+
   // ---- Timers, menus and window frame (app/) ----
   // Product modes of the device menu (app/ProductModes.cpp): the speed
   // controller (markers 0xA5/0x5A), the motor analyzer (0xA6/0x6A) and the
@@ -169,8 +170,8 @@ class TfrmInterface : public TForm {
   // empty name or a missing file leaves the image as it was.
   void LoadPicture(class TzrImage* image, const std::string& name);
   // Navigation column, pages and help column.
-  class TzrListBox* ListBox2 = nullptr;     // entries the model does not use
-  class TzrLayout* tabLayout[13] = {};      // tabLayout1 .. tabLayout13
+  class TzrListBox* ListBox2 = nullptr;  // entries the model does not use
+  class TzrLayout* tabLayout[13] = {};   // tabLayout1 .. tabLayout13
   class TzrCalloutPanel* Panel2 = nullptr;  // the help callout
   class TzrLayout* Panel6 = nullptr;        // the help column
   class TzrImage* imgLogo = nullptr;
@@ -239,13 +240,13 @@ class TfrmInterface : public TForm {
 
   // ---- Device link and controller protocol (link/) ----
   // Controls and menu items the link reads and drives.
-  TXwTimer* Timer1 = nullptr;                          // the link timer, 100 ms
-  TzrCircle* Circle1 = nullptr;                        // link lamp
-  TzrCircle* Circle2 = nullptr;                        // activity lamp
+  TXwTimer* Timer1 = nullptr;  // the link timer, 100 ms
+  TzrCircle* Circle1 = nullptr;  // link lamp
+  TzrCircle* Circle2 = nullptr;  // activity lamp
   TzrColorKeyAnimation* ColorKeyAnimation1 = nullptr;  // blinks the link lamp
   TzrColorKeyAnimation* ColorKeyAnimation2 = nullptr;  // blinks the activity lamp
-  TzrMemo* eMessage = nullptr;                         // message area of the controller pages
-  TzrMemo* zrmMessage = nullptr;                       // message area of the data-link pages
+  TzrMemo* eMessage = nullptr;  // message area of the controller pages
+  TzrMemo* zrmMessage = nullptr;  // message area of the data-link pages
   // Identity of the connected device: read-only text boxes.
   TzrTextBox* eController = nullptr;
   TzrTextBox* eHardware = nullptr;
@@ -264,14 +265,14 @@ class TfrmInterface : public TForm {
               *cbChannel4 = nullptr, *cbChannel5 = nullptr, *cbChannel6 = nullptr,
               *cbChannel7 = nullptr, *cbChannel8 = nullptr;
   TzrCheckBox* ChannelBox(int index) const;  // cbChannel1 .. cbChannel8 by index 0 .. 7
-  TzrListBox* ListBox1 = nullptr;            // navigation list
+  TzrListBox* ListBox1 = nullptr;  // navigation list
   TzrListBoxItem* ListBoxItem1 = nullptr;
   TListBox* DevListBox = nullptr;  // hidden: one line per usable adapter
   TMenuItem* ESCSpeedController1 = nullptr;
   TMenuItem* MotorChecker1 = nullptr;
   TMenuItem* LCDProgramCard1 = nullptr;
-  TMenuItem *DATALINK1 = nullptr, *DATALINK2 = nullptr, *DATALINK3 = nullptr, *DATALINK4 = nullptr,
-            *DATALINK5 = nullptr;
+  TMenuItem *DATALINK1 = nullptr, *DATALINK2 = nullptr, *DATALINK3 = nullptr,
+            *DATALINK4 = nullptr, *DATALINK5 = nullptr;
   TMenuItem* Demo1 = nullptr;
   TMenuItem* Version1 = nullptr;
   TMenuItem* Chinese1 = nullptr;
@@ -551,8 +552,8 @@ class TfrmInterface : public TForm {
   // Display name of a firmware version through "parallel_table.ini"; shared
   // with the firmware upgrade gate.
   std::string MapFirmwareName(const std::string& name) const;
-  TzrTextControl* lVersion = nullptr;       // database version label
-  TzrListBoxItem* ListBoxItem8 = nullptr;   // status and firmware page
+  TzrTextControl* lVersion = nullptr;  // database version label
+  TzrListBoxItem* ListBoxItem8 = nullptr;  // status and firmware page
   TzrListBoxItem* ListBoxItem11 = nullptr;  // parameter settings page
 
   // Parameter pages (pages/ParameterPages.cpp, pages/PageBuilder.cpp): the
