@@ -23,6 +23,7 @@ class TzrColorKeyAnimation;
 class TzrMemo;
 class TzrTextControl;
 class TzrTextBox;
+class TzrCustomTextBox;
 class TzrComboBox;
 class TzrButton;
 class TzrCheckBox;
@@ -177,7 +178,7 @@ public:
   class TzrImage* imgLogo = nullptr;
   // The calculator's boxes whose texts the language file keeps ("cacl1" ..
   // "cacl19"); boxes 16 and 17 are compound boxes.
-  TzrTextBox* calcTextBox[19] = {};
+  TzrCustomTextBox* calcTextBox[19] = {};
   class TzrCompoundTextBox* calcTextBox16 = nullptr;
   class TzrCompoundTextBox* calcTextBox17 = nullptr;
   std::string CalcBoxText(int number) const;

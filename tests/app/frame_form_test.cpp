@@ -128,7 +128,9 @@ std::vector<TNamed> MainWindowComponents() {
   AddNumbered(c, "lbLabel", 3, 7, "TzrLabel");
   AddNumbered(c, "cbChannel", 1, 8, "TzrCheckBox");
   AddNumbered(c, "rbChannel", 1, 8, "TzrRadioButton");
-  AddNumbered(c, "calcTextBox", 1, 15, "TzrTextBox");
+  AddNumbered(c, "calcTextBox", 1, 6, "TzrTextBox");
+  AddNumbered(c, "calcTextBox", 7, 9, "TzrComboTextBox");
+  AddNumbered(c, "calcTextBox", 10, 15, "TzrTextBox");
   AddNumbered(c, "calcTextBox", 18, 19, "TzrTextBox");
   AddNumbered(c, "calcLabel", 1, 6, "TzrLabel");
   AddNumbered(c, "nbRPM", 1, 3, "TzrNumberBox");
