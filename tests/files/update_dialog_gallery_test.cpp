@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "app/frmInfo.h"
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "controls/XwMemo.h"
@@ -16,6 +17,7 @@
 #include "platform/vcl/Menus.h"
 #include "tests/files/update_fixture.h"
 #include "tests/support/SceneShot.h"
+#include "tests/support/ZipFixture.h"
 
 namespace {
 
@@ -86,6 +88,56 @@ TEST_F(UpdateDialogGallery, FailedRunShowsItsReason) {
   dialog->btnInstall->Click();
   EXPECT_TRUE(dialog->btnCancel->GetEnabled());
   Shoot(*dialog, "update_dialog_failed_en");
+}
+
+// The database update as a user meets it: the help menu's item, the dialog
+// shown as a window, the install button, the message of the outcome.
+TEST_F(UpdateDialogGallery, DatabaseUpdateFromTheHelpMenu) {
+  WriteFile("version_control.xml", VersionXml("V1.0.0", "", "2019-03-15"));
+  Main.FLangIni->WriteString("common", "update_server", Server.BaseUrl());
+  Main.GetXMLDBVersion();
+  Main.Chinese1->SetChecked(false);
+  Main.English1->SetChecked(true);
+  const std::string archive = Url("/db/update.zip");
+  Server.Set("/software/version_control.xml",
+             "<VersionControl><Database><Version>2019-04-01</Version><ReadmeEn>" +
+                 Url("/db/notes.txt") + "</ReadmeEn><Url>" + archive +
+                 "</Url></Database></VersionControl>");
+  Server.Set("/db/notes.txt", "Database 2019-04-01:\n- Two new car controllers");
+  Server.Set("/db/update.zip",
+             ZipBytes({{"car_settings.db3", "NEW"},
+                       {"version_control.xml", VersionXml("V1.0.0", "", "2019-04-01")}}));
+  std::vector<std::string> told;
+  TfrmInfo::ModalHandler = [&](TfrmInfo& box) {
+    told.push_back(UTF16ToUTF8(box.Label1->GetText()));
+    return static_cast<int>(mrOk);
+  };
+  // Once the dialog is up: its picture, then the install button.
+  struct TShot {
+    TfrmInterface* Main;
+    bool Shown = false;
+  } shot{&Main};
+  g_timeout_add(
+      100,
+      +[](gpointer data) -> gboolean {
+        auto* s = static_cast<TShot*>(data);
+        TfrmUpdate* dialog = s->Main->FUpdateForm;
+        if (!dialog || !dialog->Showing()) return TRUE;
+        s->Shown = true;
+        pagetest::WaitDrawn(dialog->ControlsScene);
+        pagetest::Settle(dialog->ControlsScene);
+        pagetest::SaveWindow(*dialog, "database_update_dialog_en");
+        dialog->btnInstall->Click();
+        return FALSE;
+      },
+      &shot);
+  dynamic_cast<TMenuItem*>(Main.FindComponent("DBUpdate"))->Click();
+  TfrmInfo::ModalHandler = nullptr;
+  EXPECT_TRUE(shot.Shown);
+  EXPECT_EQ(ReadFile("car_settings.db3"), "NEW");
+  EXPECT_EQ(told, std::vector<std::string>{"Upgrade complete."});
+  EXPECT_EQ(Main.FLocalDatabaseVersion, "2019-04-01");
+  EXPECT_NE(Main.GetCaption().find("04-01-2019(MM-DD-YY)"), std::string::npos);
 }
 
 }  // namespace
