@@ -233,6 +233,19 @@ TEST_F(DatabaseUpdateTest, LinkDroppingEnablesInstall) {
   Form->DBUpdateClick(nullptr);
   EXPECT_FALSE(before);
   EXPECT_TRUE(after);
+  // Closed with the close box before any download: no failure is told.
+  EXPECT_TRUE(InfoTexts.empty());
+}
+
+TEST_F(DatabaseUpdateTest, LinkSwitchedOffByTheUserStaysOff) {
+  ConnectCar();
+  Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", DatabaseBytes(Dir, "2019-04-01")}}));
+  Publish("2019-04-01");
+  Form->btnConnectClick(nullptr);
+  PressInstall();
+  Form->DBUpdateClick(nullptr);
+  EXPECT_EQ(InfoTexts, std::vector<std::string>{"Updated."});
+  EXPECT_FALSE(Form->FConnectSwitch);
 }
 
 TEST_F(DatabaseUpdateTest, UnreachableServiceIsToldOnlyWhenAsked) {
