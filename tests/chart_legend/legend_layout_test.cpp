@@ -172,26 +172,31 @@ TEST(LegendLayout, TopLegendSitsOnTheChartRectanglesTop) {
   EXPECT_EQ(f.Panel.ChartRect.Bottom, 180);
 }
 
+// A custom place is counted from the chart bounds' top-left; the drawing
+// takes that offset back, so layouts without drawing do not add it twice.
 TEST(LegendLayout, CustomPositionInPixelsOrPercentKeepsTheChartRectangle) {
   TLegendChart f;
+  f.Panel.ChartBounds = TRect{10, 5, 300, 200};
   f.Area("A", {1});
   f.Area("B", {1});
   f.Legend.SetLeft(40);
   f.Legend.SetTop(30);
   EXPECT_TRUE(f.Legend.GetCustomPosition());
   f.Layout();
-  EXPECT_EQ(f.Legend.RectLegend().Left, 40);
-  EXPECT_EQ(f.Legend.RectLegend().Top, 30);
+  EXPECT_EQ(f.Legend.RectLegend().Left, 50);
+  EXPECT_EQ(f.Legend.RectLegend().Top, 35);
   EXPECT_EQ(f.Panel.ChartRect, f.Rect);
+  f.Layout();
+  EXPECT_EQ(f.Legend.RectLegend().Left, 50);
+  f.Draw();
+  EXPECT_EQ(f.Legend.RectLegend().Left, 40);
   f.Legend.SetPositionUnits(muPercent);
   f.Legend.SetLeftPercent(50);
   f.Legend.SetTopPercent(25);
   f.Layout();
-  EXPECT_EQ(f.Legend.RectLegend().Left, 150);
-  EXPECT_EQ(f.Legend.RectLegend().Top, 50);
-  // A second layout without drawing does not move it further.
-  f.Layout();
-  EXPECT_EQ(f.Legend.RectLegend().Left, 150);
+  EXPECT_EQ(f.Legend.RectLegend().Left, 160);
+  EXPECT_EQ(f.Legend.RectLegend().Top, 55);
+  EXPECT_EQ(f.Panel.ChartRect, f.Rect);
 }
 
 TEST(LegendLayout, NoItemsTakeNoRoom) {
