@@ -21,6 +21,40 @@ TEST(LegendSettings, NegativeFirstValueIsRefused) {
   EXPECT_EQ(l.GetFirstValue(), 3);
 }
 
+// The published properties a stored chart reads back, with the defaults
+// that are not written.
+TEST(LegendSettings, PublishedPropertiesAndTheirDefaults) {
+  TChartLegend l;
+  const TClassInfo* info = l.ClassType();
+  struct TCase {
+    const char* Name;
+    const char* Value;
+  };
+  const TCase enums[] = {{"Alignment", "laRight"},        {"LegendStyle", "lsAuto"},
+                         {"TextStyle", "ltsLeftValue"},   {"CheckBoxesStyle", "cbsCheck"},
+                         {"HorizJustify", "ljAutomatic"}, {"PositionUnits", "muPixels"}};
+  for (const TCase& c : enums) {
+    const TPropInfo* p = info->FindProperty(c.Name);
+    ASSERT_NE(p, nullptr) << c.Name;
+    EXPECT_EQ(p->GetEnum(&l), c.Value) << c.Name;
+    EXPECT_TRUE(p->HasDefault && p->GetOrd(&l) == p->Default) << c.Name;
+  }
+  for (const char* name : {"TopPos", "TextSymbolGap", "ColorWidth", "FirstValue", "MaxNumRows",
+                           "VertSpacing", "GlobalTransparency", "ResizeChart", "CheckBoxes"}) {
+    const TPropInfo* p = info->FindProperty(name);
+    ASSERT_NE(p, nullptr) << name;
+    EXPECT_TRUE(p->HasDefault && p->GetOrd(&l) == p->Default) << name;
+  }
+  info->FindProperty("TopPos")->SetOrd(&l, 0);
+  EXPECT_EQ(l.GetTopPos(), 0);
+  EXPECT_NE(info->FindProperty("TopPos")->Default, 0);
+  EXPECT_THROW(info->FindProperty("FirstValue")->SetOrd(&l, -1), LegendException);
+  info->FindProperty("Alignment")->SetEnum(&l, "laBottom");
+  EXPECT_EQ(l.GetAlignment(), laBottom);
+  EXPECT_NE(info->FindProperty("Symbol"), nullptr);
+  EXPECT_FALSE(info->FindProperty("Title")->IsStored(&l));
+}
+
 TEST(LegendSettings, ConstructorDefaults) {
   TChartLegend l;
   EXPECT_EQ(l.GetAlignment(), laRight);
