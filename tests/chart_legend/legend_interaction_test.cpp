@@ -238,3 +238,56 @@ TEST(LegendTexts, StylesAndTheLastValues) {
 }
 
 }  // namespace
+
+namespace {
+
+// A chart that answers the legend's hooks as the chart control's events do.
+class THookPanel : public TTestAxisPanel {
+ public:
+  void DoGetLegendText(TCustomChartLegend*, TLegendStyle Style, int Index,
+                       std::string& Text) override {
+    if (Style == lsSeries) Text = "#" + std::to_string(Index) + " " + Text;
+  }
+  void DoGetLegendPos(TCustomChartLegend*, int Index, int& X, int& Y, int&) override {
+    if (Index == 1) {
+      X = 100;
+      Y = 150;
+    }
+  }
+  void DoGetLegendRect(TCustomChartLegend*, TRect& Rect) override {
+    Rect = TRect{60, 50, 200, 170};
+  }
+};
+
+TEST(LegendHooks, TheChartMayChangeTextsPlacesAndTheBox) {
+  THookPanel panel;
+  auto* canvas = new TRecordingCanvas(300, 200);
+  panel.SetInternalCanvas(canvas);
+  panel.SetBounds(0, 0, 300, 200);
+  panel.SetView3D(false);
+  panel.ChartBounds = TRect{0, 0, 300, 200};
+  panel.ChartRect = TRect{20, 20, 280, 180};
+  panel.ReCalcWidthHeight();
+  TChartLegend legend(&panel);
+  panel.Legend = &legend;
+  std::vector<std::unique_ptr<TAreaSeries>> series;
+  for (const char* title : {"A", "B"}) {
+    series.push_back(std::make_unique<TAreaSeries>());
+    series.back()->SetTitle(title);
+    series.back()->AddY(1);
+    panel.AddSeries(series.back().get());
+  }
+  panel.DrawTitlesAndLegend(true);
+  EXPECT_EQ(legend.RectLegend(), (TRect{60, 50, 200, 170}));
+  EXPECT_EQ(panel.ChartRect.Right, 60 - 260 * 3 / 100);
+  canvas->ClearLog();
+  panel.DrawTitlesAndLegend(false);
+  const auto texts = canvas->Calls("TextOut(");
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_NE(texts[0].find(",#0 A)"), std::string::npos) << texts[0];
+  EXPECT_EQ(texts[1], "TextOut(98,150,#1 B)");  // two pixels left of the text left
+  panel.Legend = nullptr;
+  for (auto& s : series) s->SetParentChart(nullptr);
+}
+
+}  // namespace
