@@ -291,3 +291,39 @@ TEST(LegendHooks, TheChartMayChangeTextsPlacesAndTheBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two groups of two series: their names are the items, and check boxes
+// switch whole groups.
+TEST(LegendCheckBoxes, GroupsAreListedAndSwitchedAsAWhole) {
+  TLegendChart f;
+  TChartSeries* s[] = {&f.Area("A", {1}), &f.Area("B", {1}), &f.Area("C", {1}), &f.Area("D", {1})};
+  TSeriesGroups* groups = f.Panel.GetSeriesGroups();
+  for (int g = 0; g < 2; ++g) {
+    auto* group = static_cast<TSeriesGroup*>(groups->Add());
+    group->SetName(g == 0 ? "Motor" : "Battery");
+    group->Add(s[2 * g]);
+    group->Add(s[2 * g + 1]);
+  }
+  f.Legend.SetLegendStyle(lsSeriesGroups);
+  f.Legend.SetCheckBoxes(true);
+  f.Draw();
+  EXPECT_EQ(f.Texts(), (std::vector<std::string>{"Motor", "Battery"}));
+  EXPECT_EQ(f.Legend.IColorWidth, 0);
+  EXPECT_TRUE(f.Legend.DoMouseDown(1));
+  EXPECT_EQ(groups->Get(1)->GetActive(), gaNo);
+  EXPECT_FALSE(s[2]->GetActive());
+  EXPECT_TRUE(s[0]->GetActive());
+  EXPECT_TRUE(f.Legend.DoMouseDown(1));
+  EXPECT_EQ(groups->Get(1)->GetActive(), gaYes);
+  // Radio buttons: the first active group stays, then the clicked one only.
+  f.Legend.SetCheckBoxesStyle(cbsRadio);
+  EXPECT_EQ(groups->Get(0)->GetActive(), gaYes);
+  EXPECT_EQ(groups->Get(1)->GetActive(), gaNo);
+  EXPECT_TRUE(f.Legend.DoMouseDown(1));
+  EXPECT_EQ(groups->Get(0)->GetActive(), gaNo);
+  EXPECT_TRUE(s[3]->GetActive());
+}
+
+}  // namespace
