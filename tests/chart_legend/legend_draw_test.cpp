@@ -152,3 +152,28 @@ TEST(LegendDraw, NothingShownOpensAndClosesTheEntityOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Drawing reads the layout only: a second drawing of a fitted bottom row
+// writes every text where the first did.
+TEST(LegendDraw, DrawingTwiceDrawsTheSame) {
+  TLegendChart f;
+  f.Area("A", {1});
+  f.Area("B", {1});
+  f.Area("C", {1});
+  f.Legend.SetAlignment(laBottom);
+  f.Layout();
+  ASSERT_FALSE(f.Legend.IJustify);
+  f.Canvas->ClearLog();
+  f.Legend.DrawLegend();
+  const auto first = f.Canvas->Calls("TextOut(");
+  f.Canvas->ClearLog();
+  f.Legend.DrawLegend();
+  EXPECT_EQ(f.Canvas->Calls("TextOut("), first);
+  ASSERT_EQ(first.size(), 3u);
+  EXPECT_LT(f.TextX("A"), f.TextX("B"));
+  EXPECT_LT(f.TextX("B"), f.TextX("C"));
+}
+
+}  // namespace
