@@ -93,8 +93,8 @@ TEST(BarLayout, StackedBarsOfMixedSignsStackUpAndDownSeparately) {
     int Index;
     double From, To;
   } table[] = {
-      {&a, 0, 0, 30},   {&b, 0, 0, -10},  {&c, 0, 30, 70},
-      {&a, 1, 0, -20},  {&b, 1, -20, -35}, {&c, 1, 0, 5},
+      {&a, 0, 0, 30},  {&b, 0, 0, -10},   {&c, 0, 30, 70},
+      {&a, 1, 0, -20}, {&b, 1, -20, -35}, {&c, 1, 0, 5},
   };
   for (const auto& t : table) {
     SCOPED_TRACE(testing::Message() << "series " << t.S->SeriesIndex() << " point " << t.Index);
@@ -122,9 +122,7 @@ TEST(BarLayout, HundredPercentStacksScaleToTheTotalAndAllZeroIndexesGiveZero) {
 }
 
 TEST(BarLayout, DepthPercentShrinksTheDepthFromBothSides) {
-  const struct {
-    int Percent, Start, End;
-  } table[] = {{0, 0, 40}, {50, 10, 30}, {100, 0, 40}};
+  const struct { int Percent, Start, End; } table[] = {{0, 0, 40}, {50, 10, 30}, {100, 0, 40}};
   for (const auto& t : table) {
     SCOPED_TRACE(t.Percent);
     TSeriesChart f;
