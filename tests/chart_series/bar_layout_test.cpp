@@ -6,6 +6,11 @@
 
 #include "bar_fixture.h"
 #include "chart/ChartAxis.h"
+#include "chart/PlotConst.h"
+#include "chart/PlotGradient.h"
+#include "platform/rtl/Streams.h"
+#include "scene/zr_stream.h"
+#include "scene/zr_stream_text.h"
 
 namespace {
 
@@ -279,6 +284,67 @@ TEST(BarLayout, ValueMarginsMakeRoomForMarksOnTheValueSide) {
   s.CalcVerticalMargins(top, bottom);
   // Half the pen width rounds to even (0), plus two, plus one.
   EXPECT_EQ(top, 0 + 2 + 1);
+}
+
+TEST(BarLayout, SettingsStreamUnderTheirNamesAndReadBack) {
+  TBarSeries bar;
+  bar.SetMultiBar(mbStacked);
+  bar.SetBarStyle(bsCone);
+  bar.SetCustomBarWidth(12);
+  bar.SetYOrigin(2.5);
+  bar.SetUseYOrigin(false);
+  TMemoryStream binary, text;
+  {
+    TWriter w(&binary);
+    w.WriteRootComponent(&bar);
+  }
+  binary.SetPosition(0);
+  ObjectBinaryToText(&binary, &text);
+  const std::string s(static_cast<const char*>(text.Memory()), size_t(text.GetSize()));
+  for (const char* line : {"MultiBar = mbStacked", "BarStyle = bsCone", "CustomBarWidth = 12",
+                           "UseYOrigin = False", "YOrigin = 2.5"})
+    EXPECT_NE(s.find(line), std::string::npos) << line << "\n" << s;
+  for (const char* name : {"BarWidthPercent", "SideMargins", "TickLines", "AutoMarkPosition"})
+    EXPECT_EQ(s.find(name), std::string::npos) << name;
+  binary.SetPosition(0);
+  TBarSeries back;
+  {
+    TReader r(&binary);
+    r.ReadRootComponent(&back);
+  }
+  EXPECT_EQ(back.GetMultiBar(), mbStacked);
+  EXPECT_EQ(back.GetBarStyleProp(), bsCone);
+  EXPECT_EQ(back.GetCustomBarWidth(), 12);
+  EXPECT_FALSE(back.GetUseYOrigin());
+  EXPECT_EQ(THorizBarSeries::Class()->FindProperty("CustomBarWidth"), nullptr);
+  EXPECT_NE(THorizBarSeries::Class()->FindProperty("CustomBarHeight"), nullptr);
+}
+
+TEST(BarLayout, GalleryVariantsBuildASecondSeriesForTheSharingModes) {
+  TBarSeries probe;
+  std::vector<std::string> names;
+  probe.CreateSubGallery([&](const std::string& N) { names.push_back(N); });
+  ASSERT_EQ(names.size(), 10u);
+  EXPECT_EQ(names[5], PlotMsg_Stack);
+  EXPECT_EQ(names[9], PlotMsg_SideAll);
+
+  TSeriesChart f;
+  auto& s = f.Add<TBarSeries>();
+  s.PrepareForGallery();
+  EXPECT_EQ(s.GetMultiBar(), mbNone);
+  EXPECT_TRUE(s.GetGradient()->GetVisible());
+  s.SetSubGallery(&s, 6);
+  ASSERT_EQ(f.Panel.SeriesCount(), 2);
+  auto* other = dynamic_cast<TBarSeries*>(f.Panel.GetSeries(1));
+  ASSERT_NE(other, nullptr);
+  f.Series.emplace_back(other);
+  EXPECT_EQ(s.Count(), 2);
+  EXPECT_EQ(other->Count(), 2);
+  EXPECT_EQ(other->GetTitle(), "");
+  EXPECT_EQ(s.GetMultiBar(), mbStacked100);
+  EXPECT_EQ(other->GetMultiBar(), mbStacked100);
+  EXPECT_EQ(other->GetBarWidthPercent(), 85);
+  EXPECT_EQ(s.NumSampleValues(), 2);
 }
 
 }  // namespace
