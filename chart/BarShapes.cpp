@@ -49,6 +49,7 @@ TRect Ordered(const TRect& R) { return OrientRectangle(R); }
 
 void TCustomBarSeries::DrawValue(int ValueIndex) {
   TChartSeries::DrawValue(ValueIndex);
+  if (!Chart()) return;
   NormalBarColor = GetValueColor(ValueIndex);
   if (NormalBarColor == clNone) return;
   FBarBounds = CalcBarBounds(ValueIndex);
@@ -174,7 +175,6 @@ void THorizBarSeries::DrawBar(int BarIndex, int StartPos, int EndPos) {
 void TCustomBarSeries::PaintBar(int BarIndex, int StartPos, int EndPos) {
   TCustomAxisPanel* chart = Chart();
   if (!chart || !chart->GetCanvas()->GetBrush()) return;
-  TCanvas3D* c = chart->GetCanvas();
   const TBarStyle style = GetBarStyle(BarIndex);
   TPlotGradient* gradient = GetGradient();
   if (style == bsRectGradient) gradient->SetVisible(true);
@@ -199,7 +199,6 @@ void TCustomBarSeries::PaintBar(int BarIndex, int StartPos, int EndPos) {
   } else {
     DrawShape2D(style, StartPos, EndPos, mid);
   }
-  (void)c;
   if (swapped) SwapGradientColors();
   if (style == bsBevel) DrawBevel();
   DrawTickLines(StartPos, EndPos, style);
@@ -544,7 +543,7 @@ void TCustomBarSeries::DrawCylinderTicks(int Pos) {
     points.push_back(YMandatory ? c->Calculate3DPosition(across, Pos, z)
                                 : c->Calculate3DPosition(Pos, across, z));
   }
-  c->TPlotCanvas::Polyline(std::span<const TPoint>(points));
+  static_cast<TPlotCanvas*>(c)->Polyline(std::span<const TPoint>(points));
 }
 
 // ---------------- hit testing ----------------
