@@ -347,4 +347,27 @@ TEST(BarLayout, GalleryVariantsBuildASecondSeriesForTheSharingModes) {
   EXPECT_EQ(s.NumSampleValues(), 2);
 }
 
+TEST(BarLayout, VisibleRangeTakesBarsThatReachIntoTheChart) {
+  TSeriesChart f;
+  f.Panel.ChartRect = TRect{20, 10, 180, 130};
+  auto& s = f.Add<TBarSeries>();
+  for (double x : {-0.5, 2.0, 5.0, 10.5, 13.0}) s.AddXY(x, 50);
+  s.SetMultiBar(mbNone);
+  s.SetCustomBarWidth(20);  // 10 pixels, 0.625 categories, each side
+  LayoutBars(f);
+  s.CalcFirstLastVisibleIndex();
+  // -0.5 and 10.5 lie outside the axis, but their bars reach into it.
+  EXPECT_EQ(s.FFirstVisibleIndex, 0);
+  EXPECT_EQ(s.FLastVisibleIndex, 3);
+  f.Panel.SetMaxPointsPerPage(1);
+  f.Panel.SetPage(3);
+  s.CalcFirstLastVisibleIndex();
+  EXPECT_EQ(s.FFirstVisibleIndex, 2);
+  EXPECT_EQ(s.FLastVisibleIndex, 2);
+  s.SetMultiBar(mbSelfStack);
+  s.CalcFirstLastVisibleIndex();
+  EXPECT_EQ(s.FFirstVisibleIndex, 0);
+  EXPECT_EQ(s.FLastVisibleIndex, 4);
+}
+
 }  // namespace
