@@ -7,9 +7,11 @@
 #include "bar_fixture.h"
 #include "chart/Canvas3D.h"
 #include "chart/ChartAxis.h"
+#include "chart/ChartSeriesTypes.h"
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotGradient.h"
 #include "chart/PlotShadow.h"
+#include "chart/PlotUnitRoutines.h"
 
 namespace {
 
@@ -221,6 +223,71 @@ TEST(BarClick, CubesAndDiamondsIn3DAndHorizontalBars) {
   const TRect r = h.CalcBarBounds(1);
   EXPECT_EQ(h.Clicked(r.Right - 2, (r.Top + r.Bottom) / 2), 1);
   EXPECT_EQ(h.Clicked(r.Right + 5, (r.Top + r.Bottom) / 2), -1);
+}
+
+TEST(BarDraw, DarkPenOutlinesInTheDarkenedBarColourAndTransparencyBlends) {
+  TSeriesChart f;
+  auto& s = AddBars(f, {0, 0, 0, 0, 0, 80});
+  s.SetMultiBar(mbNone);
+  s.SetCustomBarWidth(40);
+  s.SetDarkPen(100);
+  DrawBars(f);
+  const TRect r = s.CalcBarBounds(5);  // x 80..121, y 34..130
+  EXPECT_EQ(f.Canvas->Pixel(r.Left, 80), ApplyDark(clRed, 155));
+  EXPECT_EQ(f.Canvas->Pixel(100, 80), clRed);
+
+  TSeriesChart g;
+  auto& t = WideBars(g, {0, 0, 0, 0, 0, 80});
+  t.SetTransparency(50);
+  DrawBars(g);
+  const TColor half = g.Canvas->Pixel(100, 80);
+  EXPECT_EQ(Red(half), 255);
+  EXPECT_NEAR(Green(half), 128, 2);
+}
+
+TEST(BarMarks, MarksOnTheBarSitAtItsStartCentreOrEnd) {
+  const struct {
+    TMarksLocation Location;
+    int Top;  // of an 18 pixel box on the bar from y 88 to 130
+  } table[] = {{mlStart, 130 - 9 - 18}, {mlCenter, 88 + 21 - 9}, {mlEnd, 88 + 9}};
+  for (const auto& t : table) {
+    SCOPED_TRACE(t.Location);
+    TSeriesChart f;
+    auto& s = f.Add<TBarSeries>();
+    s.AddXY(3, 35);
+    s.SetMultiBar(mbNone);
+    s.SetMarksOnBar(true);
+    s.SetMarksLocation(t.Location);
+    DrawBars(f, true);
+    const TSeriesMarkPosition* p = s.GetMarks()->GetPositions()->Get(0);
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(p->Height, 18);
+    EXPECT_EQ(p->LeftTop.Y, t.Top);
+    const TRect r = s.CalcBarBounds(0);
+    EXPECT_EQ(p->LeftTop.X + p->Width / 2, (r.Left + r.Right) / 2);
+    EXPECT_FALSE(s.GetMarks()->GetArrow()->GetVisible());
+  }
+}
+
+TEST(BarMarks, MarksBeyondTheBarsStandOffTheirValueEnd) {
+  TSeriesChart f;
+  f.Panel.GetLeftAxis()->SetMinMax(-50, 100);
+  f.Place(TRect{20, 10, 180, 130});
+  auto& s = f.Add<TBarSeries>();
+  s.AddXY(3, 40);
+  s.AddXY(6, -30);
+  s.SetMultiBar(mbNone);
+  DrawBars(f, true);
+  const int off =
+      s.GetMarks()->GetCallout()->GetLength() + s.GetMarks()->GetCallout()->GetDistance();
+  const TSeriesMarkPosition* up = s.GetMarks()->GetPositions()->Get(0);
+  const TSeriesMarkPosition* down = s.GetMarks()->GetPositions()->Get(1);
+  ASSERT_TRUE(up && down);
+  // Above a rising bar, below a hanging one, clear of its end.
+  EXPECT_EQ(up->LeftTop.Y + up->Height - 1, s.CalcYPos(0) - off);
+  EXPECT_EQ(down->LeftTop.Y, s.CalcYPos(1) + off + 1);
+  const TRect r = s.CalcBarBounds(0);
+  EXPECT_EQ(up->ArrowTo.X, r.Left + s.IBarSize / 2);
 }
 
 }  // namespace
