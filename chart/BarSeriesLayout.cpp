@@ -624,10 +624,17 @@ void TCustomBarSeries::DrawMark(int ValueIndex, const std::string& Text,
     TChartSeries::DrawMark(ValueIndex, Text, Position);
     return;
   }
-  const bool move = marks->GetAutoPosition();
-  marks->SetAutoPosition(false);
+  // Switched off and back without telling the chart, which would paint
+  // again for every mark.
+  TAutomaticText* automatic = marks->GetAutomatic();
+  TAutomaticText saved;
+  saved.Assign(automatic);
+  TAutomaticText fixed;
+  fixed.Assign(automatic);
+  fixed.SetMove(false);
+  automatic->Assign(&fixed);
   TChartSeries::DrawMark(ValueIndex, Text, Position);
-  marks->SetAutoPosition(move);
+  automatic->Assign(&saved);
 }
 
 namespace {

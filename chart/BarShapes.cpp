@@ -43,6 +43,17 @@ TColor MixColor(TColor Start, TColor Bar, double Ratio) {
 
 TRect Ordered(const TRect& R) { return OrientRectangle(R); }
 
+// The gradient's colours changed without telling the series: they change
+// for every bar of a paint, and a repaint request from within the paint
+// would paint again without end.
+void SetColorsQuietly(TPlotGradient* G, TColor Start, TColor End) {
+  TPlotGradient copy;
+  copy.Assign(G);
+  copy.SetStartColor(Start);
+  copy.SetEndColor(End);
+  G->Assign(&copy);
+}
+
 }  // namespace
 
 // ---------------- one point ----------------
@@ -399,9 +410,8 @@ void TCustomBarSeries::SetPenBrushBar(TColor BarColor, int ValueIndex) {
 bool TCustomBarSeries::CalcBarGradient(int ValueIndex) {
   TPlotGradient* g = GetGradient();
   const double v = MandatoryValueList->GetValue(ValueIndex);
-  if (!FGradientRelative) {
-    g->SetEndColor(NormalBarColor);
-  } else {
+  TColor end = NormalBarColor;
+  if (FGradientRelative) {
     const double max = MandatoryValueList->MaxValue(), min = MandatoryValueList->MinValue();
     double num, den;
     if (!FUseOrigin) {
@@ -418,8 +428,9 @@ bool TCustomBarSeries::CalcBarGradient(int ValueIndex) {
     // the full bar colour rather than dividing by zero.
     double ratio = 1;
     if (den != 0) ratio = FUseOrigin ? num / den : 1 - num / den;
-    g->SetEndColor(MixColor(g->GetStartColor(), NormalBarColor, ratio));
+    end = MixColor(g->GetStartColor(), NormalBarColor, ratio);
   }
+  SetColorsQuietly(g, g->GetStartColor(), end);
   bool swap = FUseOrigin && FGradientRelative && v < FOrigin;
   if (MandatoryAxis() && MandatoryAxis()->GetInverted()) swap = !swap;
   if (swap) SwapGradientColors();
@@ -428,9 +439,7 @@ bool TCustomBarSeries::CalcBarGradient(int ValueIndex) {
 
 void TCustomBarSeries::SwapGradientColors() {
   TPlotGradient* g = GetGradient();
-  const TColor start = g->GetStartColor();
-  g->SetStartColor(g->GetEndColor());
-  g->SetEndColor(start);
+  SetColorsQuietly(g, g->GetEndColor(), g->GetStartColor());
 }
 
 void TCustomBarSeries::DrawBevel() {

@@ -109,7 +109,9 @@ TEST(BarDraw, RelativeGradientOfANegativeBarIsSwappedOnlyWhilePainting) {
   g->SetVisible(true);
   g->SetStartColor(clWhite);
   s.SetGradientRelative(true);
+  const int repaints = f.Panel.Repaints;
   DrawBars(f);
+  EXPECT_EQ(f.Panel.Repaints, repaints);  // painting asks for no new paint
   // The bar hangs from y 90 (the origin) to y 122. The gradient runs from
   // the start colour at the bottom to the end colour at the top; swapped,
   // the value end at the bottom takes the bar colour, as a positive bar's
@@ -259,6 +261,9 @@ TEST(BarMarks, MarksOnTheBarSitAtItsStartCentreOrEnd) {
     s.SetMarksOnBar(true);
     s.SetMarksLocation(t.Location);
     DrawBars(f, true);
+    const int repaints = f.Panel.Repaints;
+    DrawBars(f, true);
+    EXPECT_EQ(f.Panel.Repaints, repaints);  // painting asks for no new paint
     const TSeriesMarkPosition* p = s.GetMarks()->GetPositions()->Get(0);
     ASSERT_NE(p, nullptr);
     ASSERT_EQ(p->Height, 18);
