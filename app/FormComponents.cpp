@@ -169,6 +169,11 @@ void TfrmInterface::BindFormHandlers() {
 
   BindHelpFocus();
   BindCalculatorHandlers();
+  // Every navigation entry selects its page; the list hands its press on.
+  for (int k = 1; k <= 11; ++k)
+    if (auto* entry =
+            dynamic_cast<TzrListBoxItem*>(FindComponent("ListBoxItem" + std::to_string(k))))
+      entry->OnClick = [this](TObject* s) { ListBoxItemClick(s); };
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
   btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
