@@ -10,6 +10,7 @@
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
 #include "app/frmProgress.h"
+#include "controls/XwThreadTimer.h"
 #include "controls/XwTimer.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
@@ -23,6 +24,7 @@
 #include "platform/rtl/Rtti.h"
 #include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resources.h"
 
@@ -63,6 +65,9 @@ std::vector<TNamed> MainWindowComponents() {
                            {"StatusBar1", "TStatusBar"},
                            {"DevListBox", "TListBox"},
                            {"Timer1", "TXwTimer"},
+                           {"ttMyThread", "TXwThreadTimer"},
+                           {"XML", "TXMLDocument"},
+                           {"web", "TWebBrowser"},
                            {"MainMenu1", "TMainMenu"},
                            {"SaveDialog1", "TSaveDialog"},
                            {"OpenDialog1", "TOpenDialog"},
@@ -244,6 +249,75 @@ TEST(MainWindowForm, LayoutAndNonVisualComponents) {
   EXPECT_EQ(bar->GetPanels()->Panel(1)->GetAlignment(), taRightJustify);
   EXPECT_EQ(form.Timer1->GetInterval(), 100u);
   EXPECT_EQ(form.GetMenu(), form.MainMenu1);
+}
+
+// Whether the object lies on the layout, at any depth.
+bool OnLayout(TzrObject* object, const TzrObject* layout) {
+  for (TzrObject* o = object; o; o = o->GetParent())
+    if (o == layout) return true;
+  return false;
+}
+
+// Each fixed page holds the controls its code addresses, so that the
+// navigation entry that shows the page shows them.
+TEST(MainWindowForm, EveryFixedPageHoldsItsControls) {
+  TfrmInterface form(nullptr);
+  const struct {
+    int Page;
+    std::vector<std::string> Controls;
+  } pages[] = {
+      {1, {"imgLogo"}},
+      {8,
+       {"eController", "eHardware", "eFirmware", "cbFirmware", "lVersion", "btnUpgrade",
+        "eMessage"}},
+      {9,
+       {"tabAnalyzer", "StringGrid1", "PlotGrid1", "btnStart", "btnSave", "btnLoad", "btnPrint"}},
+      {10, {"calcTextBox1", "calcTextBox15", "calcTextBox16", "calcTextBox19", "calcLabel1"}},
+      {11, {"tbPercent", "nbPoles", "rbDJC", "nbCB", "nbRPM1", "nbRPM3", "lblTips", "gbSelect"}},
+      {12,
+       {"tbController", "tbFirmware", "scbFirmware", "btnUpgrade2", "btnScan", "gbChannel",
+        "cbChannel8", "zrmMessage"}},
+      {13,
+       {"rbChannel1", "rbChannel8", "rbCW", "rbCCW", "btnRead", "btnWrite", "cbBlue", "sMessage"}},
+  };
+  for (const auto& page : pages)
+    for (const std::string& name : page.Controls) {
+      auto* control = Named<TzrVisualObject>(form, name);
+      if (!control) continue;
+      EXPECT_TRUE(OnLayout(control, form.tabLayout[page.Page - 1]))
+          << name << " on page " << page.Page;
+    }
+}
+
+// A press on a navigation entry reaches the page switch: the entry's click
+// shows its page.
+TEST(MainWindowForm, NavigationEntriesShowTheirPages) {
+  TfrmInterface form(nullptr);
+  const std::pair<int, int> entries[] = {{8, 8}, {9, 9}, {10, 10}, {1, 1}};
+  for (const auto& [entry, page] : entries) {
+    auto* item = Named<TzrListBoxItem>(form, "ListBoxItem" + std::to_string(entry));
+    ASSERT_TRUE(item && item->OnClick) << entry;
+    item->OnClick(item);
+    for (int k = 1; k <= 13; ++k)
+      EXPECT_EQ(form.tabLayout[k - 1]->GetVisible(), k == page) << entry << " " << k;
+  }
+}
+
+// Outside the scene: the help column's web view out of sight, and the
+// thread timer that nothing starts.
+TEST(MainWindowForm, WebViewAndThreadTimer) {
+  TfrmInterface form(nullptr);
+  ASSERT_NE(form.web, nullptr);
+  EXPECT_EQ(form.web->GetParent(), form.Client());
+  EXPECT_EQ(form.web->GetLeft(), 900);
+  EXPECT_EQ(form.web->GetTop(), 10);
+  EXPECT_EQ(form.web->GetWidth(), 211);
+  EXPECT_EQ(form.web->GetHeight(), 585);
+  EXPECT_FALSE(form.web->InsideParent());
+  ASSERT_NE(form.ttMyThread, nullptr);
+  EXPECT_EQ(form.ttMyThread->GetInterval(), 2500u);
+  EXPECT_FALSE(form.ttMyThread->GetEnabled());
+  EXPECT_NE(form.XML, nullptr);
 }
 
 // What the page code relies on: the firmware lists' style and rows, the
