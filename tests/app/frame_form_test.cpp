@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -403,6 +408,32 @@ TEST(SmallWindowForms, InformationBoxAndProgressWindow) {
   // The frame's "Wingdings" "v" is that font's symbol, from a font that has it.
   EXPECT_EQ(progress.GroupBox1->GetText(), u"\u2756");
   EXPECT_NE(progress.GroupBox1->GetFont()->GetFamily(), "Wingdings");
+}
+
+// The window's components are those its form holds (named, or unnamed like
+// the grids' columns), and the one helper of the udev monitor: nothing of
+// the design is made in code.
+TEST(MainWindowForm, EveryComponentComesFromTheForm) {
+  std::ifstream text(ESCTOOL_SOURCE_DIR "/resources/forms/frmInterface.txt");
+  const std::regex object(R"(^\s*object (?:(\w+): )?(\w+)\s*$)");
+  std::multiset<std::string> expected = {"DeviceChangeTimer"};
+  std::smatch match;
+  for (std::string line; std::getline(text, line);)
+    if (std::regex_search(line, match, object) && match[1] != "frmInterface")
+      expected.insert(match[1].matched ? match[1].str() : match[2].str());
+  TfrmInterface form(nullptr);
+  std::multiset<std::string> owned;
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    const TComponent* c = form.Component(i);
+    owned.insert(c->GetName().empty() ? c->ClassName() : c->GetName());
+  }
+  std::vector<std::string> extra, missing;
+  std::set_difference(owned.begin(), owned.end(), expected.begin(), expected.end(),
+                      std::back_inserter(extra));
+  std::set_difference(expected.begin(), expected.end(), owned.begin(), owned.end(),
+                      std::back_inserter(missing));
+  EXPECT_EQ(extra, std::vector<std::string>{}) << "made in code";
+  EXPECT_EQ(missing, std::vector<std::string>{}) << "in the form but not made";
 }
 
 }  // namespace
