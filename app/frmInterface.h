@@ -235,7 +235,6 @@ public:
   // sight at left 1800 and over the help column at 543, and the help of a
   // code (0-39 item, 99 site, 100-105 fixed topics, below 0 none).
   class TWebBrowser* web = nullptr;
-  void CreateWebBrowser();
   std::string HelpText(int code) const;
   void ShowHelpPanel(int code);
 
