@@ -214,6 +214,7 @@ void TfrmInterface::BindFormHandlers() {
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))
     history->OnClick = [this](TObject* s) { History1Click(s); };
   Export1->OnClick = [this](TObject* s) { Export1Click(s); };
+  Print1->OnClick = [this](TObject* s) { Print1Click(s); };
   Import1->OnClick = [this](TObject* s) { Import1Click(s); };
 }
 
