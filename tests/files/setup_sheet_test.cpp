@@ -210,6 +210,46 @@ TEST_F(SetupSheet, ModelsChooseHeaderAndCalculator) {
   }
 }
 
+// The sample editor (mode 11, item 6 of the Ardent demo's second group)
+// lies one picture height and 100 points below its placement.
+TEST_F(SetupSheet, SampleEditorPictureLiesOneHeightLower) {
+  auto form = Window("Ardent_V4 DEMO-ARD80_V2", "Ardent_V4", false);
+  const std::vector<TDrawn> drawn = DrawnPictures(ReadFile(Print(*form)));
+  const TDrawn* editor = Find(drawn, "item6");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->X, 143);
+  EXPECT_GT(editor->H, 0);
+  EXPECT_EQ(editor->Y, 4454 - 2500 - 2 * editor->H - 100);
+  EXPECT_EQ(form->FGraph2Form, nullptr);
+}
+
+// An error part way (a choice list that is no list, a folder that does not
+// exist) is shown, leaves no file behind and an old one whole, and the
+// report still ends on the first page.
+TEST_F(SetupSheet, ErrorLeavesNoFileAndTheOldOneWhole) {
+  struct Case {
+    const char* key;
+    const char* value;
+    const char* name;
+  } cases[] = {{"engexport_type_items", "1-5", "old.pdf"},
+               {"engexport_title", "", "missing/new.pdf"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FMessages.clear();
+    std::ofstream(FDir + "/old.pdf", std::ios::binary) << "old sheet";
+    auto form = Window("CAR_ESC DEMO-VL450SD", "CAR_ESC", false, {{c.key, c.value}});
+    const std::string path = Print(*form, c.name);
+    EXPECT_EQ(FMessages.size(), 1u);
+    EXPECT_EQ(ReadFile(FDir + "/old.pdf"), "old sheet");
+    EXPECT_FALSE(fs::exists(FDir + "/missing"));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(FDir)) files += entry.is_regular_file();
+    EXPECT_EQ(files, 2);  // the language file and the old sheet
+    EXPECT_EQ(form->ListBox1->GetItemIndex(), 0);
+    EXPECT_FALSE(form->FReportCapture);
+  }
+}
+
 TEST_F(SetupSheet, CancelInTheHeaderWritesNoFileAndNoKey) {
   const std::string before = LangFileText();
   auto form = Window("CAR_ESC DEMO-VL450SD", "CAR_ESC", false);
