@@ -205,17 +205,14 @@ void DrawCurveItem(TSheet& S, int G, int N) {
   ShowNavigationPage(F, G + 1, G + 2);
   TEditorCapture capture(F);
   F.itemClick(box);
-  TForm* editor = item.mode == imCurve64 ? static_cast<TForm*>(F.FGraph2Form)
-                                         : static_cast<TForm*>(F.FGraphForm);
-  TzrCustomScene* scene = nullptr;
-  if (item.mode == imCurve64 && F.FGraph2Form) scene = F.FGraph2Form->ControlsScene;
-  if (item.mode != imCurve64 && F.FGraphForm) scene = F.FGraphForm->ControlsScene;
-  if (!editor || !scene) return;  // the editor refused to open (its message was shown)
+  TCurveForm* editor = item.mode == imCurve64 ? static_cast<TCurveForm*>(F.FGraph2Form)
+                                              : static_cast<TCurveForm*>(F.FGraphForm);
+  if (!editor) return;  // the editor refused to open (its message was shown)
   const int width = editor->GetClientWidth(), height = editor->GetClientHeight();
   const std::string prefix = "export_img" + std::to_string(G + 1);
   TPlacement p{S.Int(prefix + "_x", 5), S.Int(prefix + "_y", G * 500 + 2000),
                S.Int(prefix + "_w", width), S.Int(prefix + "_h", height)};
-  std::unique_ptr<TzrBitmap> shot = RenderSceneArea(*scene, 0, 0, width, height);
+  std::unique_ptr<TzrBitmap> shot = RenderSceneArea(*editor->ControlsScene, 0, 0, width, height);
   const std::u16string name = UTF8ToUTF16("item" + std::to_string(N));
   const std::string label = ItemName(S, item.cname, item.ename);
   if (item.mode != imCurve64) return S.PlacePicture(*shot, name, p, label);
@@ -392,7 +389,10 @@ bool DrawHeader(TSheet& S, const std::string& fileName) {
   if (dialog->ShowModal() != mrOk) return false;
   SaveHeaderChoices(F, *dialog);
   TJPEGImage* picture = dialog->HeaderImage();
-  if (!picture) dialog->CaptureHeaderImage(), picture = dialog->HeaderImage();
+  if (!picture) {  // confirmed without the OK button's picture
+    dialog->CaptureHeaderImage();
+    picture = dialog->HeaderImage();
+  }
   const int panelW = int(dialog->Panel1->GetWidth()), panelH = int(dialog->Panel1->GetHeight());
   const int w = kSheetWidth - 2 * S.L;
   const int h = panelW > 0 ? int(double(w) * panelH / panelW - 80) : 0;

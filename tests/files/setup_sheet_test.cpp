@@ -333,15 +333,18 @@ TEST_F(SetupSheet, TitleAndVersionLinesOnlyWhenSet) {
             std::string::npos);
 }
 
-TEST_F(SetupSheet, ItemListedTwiceIsCapturedOnceAndBadEntriesAreSkipped) {
+TEST_F(SetupSheet, ItemsAreCapturedOnceAndBadEntriesSkipped) {
   auto form = Window("CAR_ESC DEMO-VL450SD", "BOAT_ESC", false);
   form->FPageDef.tabs[0].group = "0,1,4,99,-1,x,2,3";
+  // A curve mode whose item has no curve box (item 0 is a combo) is skipped.
+  form->FPageDef.items[0].mode = imCurve256;
   const std::string path = Print(*form);
   EXPECT_TRUE(FMessages.empty()) << FMessages.front();
   const std::vector<TDrawn> drawn = DrawnPictures(ReadFile(path));
   int items = 0;
   for (const TDrawn& d : drawn) items += d.Name == "item4";
   EXPECT_EQ(items, 1);
+  EXPECT_EQ(Find(drawn, "item0"), nullptr);
   // Captured with the first group that lists it.
   EXPECT_EQ(Find(drawn, "item4")->Y, 4454 - 2000 - Find(drawn, "item4")->H);
   EXPECT_EQ(RunCommand("qpdf --check '" + path + "' >/dev/null").Status, 0);
