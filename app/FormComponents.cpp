@@ -219,6 +219,7 @@ void TfrmInterface::BindFormHandlers() {
   if (TMenuItem* database = dynamic_cast<TMenuItem*>(FindComponent("DBUpdate")))
     database->OnClick = [this](TObject* s) { DBUpdateClick(s); };
   Export1->OnClick = [this](TObject* s) { Export1Click(s); };
+  Print1->OnClick = [this](TObject* s) { Print1Click(s); };
   Import1->OnClick = [this](TObject* s) { Import1Click(s); };
 }
 

@@ -628,6 +628,10 @@ public:
   // this device.
   void Export1Click(TObject* Sender);
   void Import1Click(TObject* Sender);
+  // The setup sheet (files/SetupSheet.cpp): a one-page PDF with pictures of
+  // the group pages, the curve editors, the calculator page of the airplane
+  // models and a filled-in header, drawn off-screen; ends on the first page.
+  void Print1Click(TObject* Sender);
   std::string ParameterExportText() const;
   bool ImportParameterFile(const std::string& fileName);
   // The update dialog with the main window's style, the caption and headline
