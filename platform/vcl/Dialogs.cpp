@@ -218,3 +218,31 @@ bool TColorDialog::RunGtkDialog() {
   gtk_widget_destroy(dialog);
   return accepted;
 }
+
+// ---------------------------------------------------------------- input query
+
+std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)>
+    InputQueryHook;
+
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  if (InputQueryHook) return InputQueryHook(caption, prompt, value);
+  if (!DisplayReady()) return false;
+  GtkWidget* dialog =
+      gtk_dialog_new_with_buttons(caption.c_str(), ParentWindow(), GTK_DIALOG_MODAL, "_Cancel",
+                                  GTK_RESPONSE_CANCEL, "_OK", GTK_RESPONSE_OK, nullptr);
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+  GtkWidget* area = gtk_dialog_get_content_area(GTK_DIALOG(dialog));
+  GtkWidget* label = gtk_label_new(prompt.c_str());
+  gtk_widget_set_halign(label, GTK_ALIGN_START);
+  GtkWidget* entry = gtk_entry_new();
+  gtk_entry_set_text(GTK_ENTRY(entry), value.c_str());
+  gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
+  gtk_container_set_border_width(GTK_CONTAINER(area), 8);
+  gtk_box_pack_start(GTK_BOX(area), label, FALSE, FALSE, 4);
+  gtk_box_pack_start(GTK_BOX(area), entry, FALSE, FALSE, 4);
+  gtk_widget_show_all(dialog);
+  const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  if (accepted) value = gtk_entry_get_text(GTK_ENTRY(entry));
+  gtk_widget_destroy(dialog);
+  return accepted;
+}

@@ -131,3 +131,13 @@ class TColorDialog : public TComponent {
 // Answers a colour dialog in place of the user: sets the dialog's Color and
 // returns true, or returns false for Cancel.
 extern std::function<bool(TColorDialog& dialog)> ColorDialogHook;
+
+// ---------------------------------------------------------------- input query
+
+// Asks for one line of text in a small dialog with the caption, the prompt and
+// Value prefilled; true and the typed text in Value when the user confirmed.
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
+// Answers InputQuery in place of the user when set (tests).
+extern std::function<bool(const std::string& caption, const std::string& prompt,
+                          std::string& value)>
+    InputQueryHook;
