@@ -10,6 +10,7 @@
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
 #include "controls/zr_color_panel.h"
+#include "controls/zr_inspector.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
@@ -122,4 +123,5 @@ void RegisterStandardControls() {
   RegisterGridControls();
   RegisterTreeControls();
   RegisterColorControls();
+  RegisterInspector();
 }

@@ -246,3 +246,37 @@ bool InputQuery(const std::string& caption, const std::string& prompt, std::stri
   gtk_widget_destroy(dialog);
   return accepted;
 }
+
+// ---------------------------------------------------------------- font dialog
+
+std::function<bool(TFontDialog& dialog)> FontDialogHook;
+
+bool TFontDialog::Execute() {
+  if (FontDialogHook) return FontDialogHook(*this);
+  return DisplayReady() && RunGtkDialog();
+}
+
+bool TFontDialog::RunGtkDialog() {
+  GtkWidget* dialog = gtk_font_chooser_dialog_new("Font", ParentWindow());
+  PangoFontDescription* start = pango_font_description_new();
+  pango_font_description_set_family(start, FFamily.c_str());
+  pango_font_description_set_size(start, int(FSize * PANGO_SCALE));
+  pango_font_description_set_weight(start, FBold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(start, FItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  gtk_font_chooser_set_font_desc(GTK_FONT_CHOOSER(dialog), start);
+  pango_font_description_free(start);
+  const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  if (accepted) {
+    PangoFontDescription* chosen = gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog));
+    if (chosen) {
+      if (const char* family = pango_font_description_get_family(chosen)) FFamily = family;
+      const int size = pango_font_description_get_size(chosen);
+      if (size > 0) FSize = double(size) / PANGO_SCALE;
+      FBold = pango_font_description_get_weight(chosen) >= PANGO_WEIGHT_BOLD;
+      FItalic = pango_font_description_get_style(chosen) != PANGO_STYLE_NORMAL;
+      pango_font_description_free(chosen);
+    }
+  }
+  gtk_widget_destroy(dialog);
+  return accepted;
+}
