@@ -2,6 +2,7 @@
 // the strip's pointer mapping and links, the gradient editor's stop editing
 // and the ramps of the track bars.
 
+#include <algorithm>
 #include <cstdio>
 
 #include "controls/zr_color_panel.h"
@@ -13,6 +14,7 @@
 #include "controls_fixture.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
+#include "scene/zr_classes.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_gradient.h"
 
@@ -257,6 +259,34 @@ TEST_F(ColorControlsTest, ComboBoxTextAndPanelFollowEachOther) {
   EXPECT_EQ(combo->GetData().ToString(), "#FFFF0000");
   combo->SetUseAlpha(false);
   EXPECT_FALSE(combo->GetColorPanel()->GetAlphaTrack()->GetVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ColorControlsTest, RegisteredByCategory) {
+  std::vector<std::string> colors, hud;
+  bool inspector = false;
+  for (const auto& [category, info] : ObjectList()) {
+    if (category == "Colors") colors.push_back(info->Name());
+    if (category == "HUD" && info->Name().find("Color") != std::string::npos)
+      hud.push_back(info->Name());
+    if (category == "HUD" && info->Name().find("TrackBar") != std::string::npos &&
+        info->Name() != "TzrHudTrackBar" && info->Name() != "TzrHudComboTrackBar")
+      hud.push_back(info->Name());
+    inspector = inspector || (category == "Design" && info->Name() == "TzrInspector");
+  }
+  // The list holds the newest registration first.
+  std::reverse(colors.begin(), colors.end());
+  std::reverse(hud.begin(), hud.end());
+  EXPECT_EQ(colors, (std::vector<std::string>{"TzrHueTrackBar", "TzrAlphaTrackBar", "TzrBWTrackBar",
+                                              "TzrColorQuad", "TzrColorPicker", "TzrGradientEdit",
+                                              "TzrColorBox", "TzrColorPanel", "TzrComboColorBox"}));
+  EXPECT_EQ(hud, (std::vector<std::string>{"TzrHudHueTrackBar", "TzrHudAlphaTrackBar",
+                                           "TzrHudBWTrackBar", "TzrHudComboColorBox"}));
+  EXPECT_TRUE(inspector);
+  EXPECT_NE(GetClass("TzrColorPanel"), nullptr) << "streams can make them";
 }
 
 }  // namespace
