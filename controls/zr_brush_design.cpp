@@ -475,6 +475,8 @@ const TClassInfo* TzrBrushDialog::Class() {
   using T = TzrBrushDialog;
   static const TClassInfo* info =
       TClassDecl<T>("TzrBrushDialog", TComponent::Class())
+          .Set("ShowStyles", &T::GetShowStyles, &T::SetShowStyles, zrBrushStyleInfo())
+          .Default(zrAllBrushStyles)
           .Prop("ShowBrushList", &T::GetShowBrushList, &T::SetShowBrushList)
           .Default(true)
           .Prop("ShowMakeResource", &T::GetShowMakeResource, &T::SetShowMakeResource)

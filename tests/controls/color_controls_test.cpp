@@ -12,11 +12,13 @@
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
 #include "controls_fixture.h"
+#include "platform/rtl/Streams.h"
 #include "scene/zr_bitmap.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_gradient.h"
+#include "scene/zr_stream_strict.h"
 
 namespace {
 
@@ -287,6 +289,34 @@ TEST_F(ColorControlsTest, RegisteredByCategory) {
                                            "TzrHudBWTrackBar", "TzrHudComboColorBox"}));
   EXPECT_TRUE(inspector);
   EXPECT_NE(GetClass("TzrColorPanel"), nullptr) << "streams can make them";
+}
+
+}  // namespace
+
+namespace {
+
+// A panel written and read back: only its own properties are written, and
+// after loading its tracks and quad show the colour again.
+TEST_F(ColorControlsTest, PanelStreamsItsColourAndResynchronisesWhenLoaded) {
+  TzrColorPanel panel(nullptr);
+  panel.SetColor("#80FF0000");
+  panel.SetUseAlpha(false);
+  TMemoryStream text;
+  panel.SaveToStream(&text);
+  std::string bytes(size_t(text.GetSize()), '\0');
+  text.SetPosition(0);
+  text.ReadBuffer(bytes.data(), int32_t(bytes.size()));
+  EXPECT_NE(bytes.find("Color = '#80FF0000'"), std::string::npos) << bytes;
+  EXPECT_NE(bytes.find("UseAlpha = False"), std::string::npos) << bytes;
+  EXPECT_EQ(bytes.find("TzrColorQuad"), std::string::npos) << "inner controls are not written";
+  text.SetPosition(0);
+  std::unique_ptr<TComponent> read = ReadObjectTextStrict(&text);
+  auto* again = dynamic_cast<TzrColorPanel*>(read.get());
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->GetColor(), "#80FF0000");
+  EXPECT_FLOAT_EQ(again->GetAlphaTrack()->GetValue(), 128.0f / 255);
+  EXPECT_FLOAT_EQ(again->GetHueTrack()->GetValue(), again->GetColorQuad()->GetHue());
+  EXPECT_FALSE(again->GetAlphaTrack()->GetVisible());
 }
 
 }  // namespace
