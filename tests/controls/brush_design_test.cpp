@@ -12,6 +12,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_objects.h"
+#include "controls/zr_popup_buttons.h"
 #include "controls/zr_tab_control.h"
 #include "controls/zr_text_box.h"
 #include "controls/zr_windows.h"
@@ -211,6 +212,40 @@ TEST_F(BrushDesignTest, SelectInDesignReusesTheOpenFormUntilItCloses) {
   EXPECT_NE(SharedBrushDesign(), first);
   SharedBrushDesign()->Close();
   for (int i = 0; i < 20; ++i) g_main_context_iteration(nullptr, FALSE);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BrushDesignTest, TabsSetTheStyleAndGradientKindHidesTheAngle) {
+  auto* shape = Make<TzrRectangle>(10, 10);
+  TzrBrushDesign form(nullptr);
+  form.SetComp(shape);
+  TzrBrush* fill = shape->GetFill();
+  struct Case {
+    TzrTabItem* Tab;
+    TzrBrushStyle Style;
+    bool MakeRes;
+  } cases[] = {{form.tabGradient, zrBrushGradient, true},
+               {form.tabNone, zrBrushNone, false},
+               {form.tabBitmap, zrBrushBitmap, true},
+               {form.tabRes, zrBrushResource, false},
+               {form.tabSolid, zrBrushSolid, true}};
+  for (const Case& c : cases) {
+    form.brushTabControl->SetItem(c.Tab);
+    EXPECT_EQ(fill->GetStyle(), c.Style) << c.Tab->GetName();
+    EXPECT_EQ(form.btnMakeRes->GetVisible(), c.MakeRes) << c.Tab->GetName();
+  }
+  form.brushTabControl->SetItem(form.tabGradient);
+  form.gradKind->SetItemIndex(1);
+  EXPECT_EQ(fill->GetGradient()->GetStyle(), zrRadialGradient);
+  EXPECT_FALSE(form.gradAngle->GetVisible());
+  form.gradKind->SetItemIndex(0);
+  EXPECT_TRUE(form.gradAngle->GetVisible());
+  form.brushTabControl->SetItem(form.tabBitmap);
+  form.tileModeList->SetItemIndex(2);
+  EXPECT_EQ(fill->GetBitmap()->GetWrapMode(), zrWrapTileStretch);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include "controls/zr_brush_design.h"
 #include "controls/zr_buttons.h"
+#include "controls/zr_gradient_edit.h"
 #include "controls/zr_inspector.h"
 #include "controls/zr_labels.h"
+#include "controls/zr_listbox.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_objects_text.h"
 #include "controls/zr_popup_buttons.h"
@@ -216,6 +218,42 @@ TEST_F(InspectorTest, EditButtonOpensTheDesignerOfTheObject) {
   delete text;
   EXPECT_EQ(Inspector->GetSelectedObject(), nullptr) << "a freed object leaves the inspector";
   EXPECT_EQ(Inspector->GetCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InspectorTest, NestedGradientOpensTheGradientDialogAndEndKeepsToTheTextBox) {
+  Shape->GetFill()->SetStyle(zrBrushGradient);
+  Inspector->SetSelectedObject(Shape);
+  TzrTreeViewItem* fill = Row("Fill");
+  fill->SetIsExpanded(true);
+  Inspector->SetSelected(Row("Gradient", fill));
+  ASSERT_EQ(Inspector->Editor(), Inspector->GetEditButton());
+  int opened = 0;
+  BrushDialogHook = [&](TzrBrushDesign& F) {
+    ++opened;
+    EXPECT_FALSE(F.brushList->GetVisible());
+    F.gradEditor->SetCurrentPoint(1);
+    F.gradEditor->GetGradient()->GetPoints()->GetPoint(1)->SetIntColor(0xFF00FF00);
+    F.gradEditorChange(nullptr);
+    return int(mrOk);
+  };
+  Inspector->GetEditButton()->Click();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(Shape->GetFill()->GetGradient()->GetPoints()->GetPoint(1)->GetIntColor(), 0xFF00FF00u);
+  // End and Home move the caret of a text box, not the row.
+  Edit("Height");
+  const int at = Inspector->GetSelected()->GetGlobalIndex();
+  EXPECT_EQ(Press(VK_END), VK_END);
+  EXPECT_EQ(Inspector->GetSelected()->GetGlobalIndex(), at);
+  Edit("Align");
+  Press(VK_END);
+  EXPECT_EQ(Inspector->GetSelected()->GetGlobalIndex(), Inspector->GetGlobalCount() - 1);
+  Edit("Visible");
+  Press(VK_HOME);
+  EXPECT_EQ(Inspector->GetSelected()->GetGlobalIndex(), 0);
 }
 
 }  // namespace
