@@ -178,6 +178,10 @@ void TzrInspector::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FComboBox) FComboBox = nullptr;
   if (AComponent == FEditButton) FEditButton = nullptr;
   if (AComponent != FSelectedObject || !FSelectedObject) return;
+  if (IsDestroying()) {
+    FSelectedObject = nullptr;
+    return;
+  }
   // The object is going: nothing of it may be read or written any more.
   for (TzrVisualObject* e :
        {static_cast<TzrVisualObject*>(FEditBox), static_cast<TzrVisualObject*>(FComboBox),
