@@ -79,6 +79,14 @@ TzrBrushDesign::TzrBrushDesign(TComponent* AOwner) : TForm(AOwner) {
 
 TzrBrushDesign::~TzrBrushDesign() {
   if (SharedDesign == this) SharedDesign = nullptr;
+  // The lists and boxes fire their change events while they go: they go
+  // now, while the form is whole and its handlers have nothing to edit.
+  Destroying();
+  FBrush = nullptr;
+  FComp = nullptr;
+  FScene = nullptr;
+  FUpdating = true;
+  while (ComponentCount() > 0) delete Component(ComponentCount() - 1);
 }
 
 void TzrBrushDesign::FindComponents() {
