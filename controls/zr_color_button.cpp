@@ -1,5 +1,6 @@
 #include "controls/zr_color_button.h"
 
+#include "controls/zr_brush_design.h"
 #include "controls/zr_objects.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/SysUtils.h"
@@ -66,10 +67,15 @@ void TzrColorButton::FreeStyle() {
 
 void TzrColorButton::Click() {
   TzrCustomButton::Click();
-  // The brush dialog that a button without the standard dialog opens is a
-  // design-time editor the program does not carry yet: such a button only
-  // clicks.
-  if (!FUseStandardDialog) return;
+  if (!FUseStandardDialog) {
+    // The brush designer limited to a solid colour, without a brush list.
+    TzrBrushDialog dialog(nullptr);
+    dialog.GetBrush()->SetColor(FColor);
+    dialog.SetShowStyles(zrBrushStyleBit(zrBrushSolid));
+    dialog.SetShowBrushList(false);
+    if (dialog.Execute()) SetColor(dialog.GetBrush()->GetColor());
+    return;
+  }
   TColorDialog dialog(nullptr);
   dialog.SetColor(ToFrameworkColor(zrStrToColor(UTF8ToUTF16(FColor))));
   if (!dialog.Execute()) return;

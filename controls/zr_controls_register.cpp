@@ -9,6 +9,8 @@
 #include "controls/zr_calendar_text_box.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_color_button.h"
+#include "controls/zr_color_panel.h"
+#include "controls/zr_inspector.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
@@ -120,4 +122,6 @@ void RegisterStandardControls() {
   RegisterTabControls();
   RegisterGridControls();
   RegisterTreeControls();
+  RegisterColorControls();
+  RegisterInspector();
 }

@@ -147,7 +147,7 @@ TzrObject* TzrControl::GetResourceObject() {
     if (TzrObject* clone = CloneStyle(hit, false)) return clone;
   }
   LoadDefaultStyles();
-  const std::string own = ClassStyleName(ClassName());
+  const std::string own = DefaultStyleName();
   for (TzrObject* root : {sheet, DefaultStyles}) {
     if (!root) continue;
     if (TzrObject* clone = CloneStyle(FindIn(root, FResource), true)) return clone;

@@ -103,6 +103,11 @@ class TzrControl : public TzrVisualObject {
   // "ListBoxItemstyle" for TzrListBoxItem: the style named after a class.
   static std::string ClassStyleName(const std::string& AClassName);
 
+ protected:
+  // The style a control without Resource looks for first: the one named
+  // after its class. Classes that share another class's style answer that.
+  virtual std::string DefaultStyleName() const { return ClassStyleName(ClassName()); }
+
  private:
   // A clone of the style root AStyle, or nil when AStyle is no visual node
   // or one of the control's ancestors already shows that style (a style

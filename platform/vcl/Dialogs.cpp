@@ -218,3 +218,65 @@ bool TColorDialog::RunGtkDialog() {
   gtk_widget_destroy(dialog);
   return accepted;
 }
+
+// ---------------------------------------------------------------- input query
+
+std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)>
+    InputQueryHook;
+
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  if (InputQueryHook) return InputQueryHook(caption, prompt, value);
+  if (!DisplayReady()) return false;
+  GtkWidget* dialog =
+      gtk_dialog_new_with_buttons(caption.c_str(), ParentWindow(), GTK_DIALOG_MODAL, "_Cancel",
+                                  GTK_RESPONSE_CANCEL, "_OK", GTK_RESPONSE_OK, nullptr);
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+  GtkWidget* area = gtk_dialog_get_content_area(GTK_DIALOG(dialog));
+  GtkWidget* label = gtk_label_new(prompt.c_str());
+  gtk_widget_set_halign(label, GTK_ALIGN_START);
+  GtkWidget* entry = gtk_entry_new();
+  gtk_entry_set_text(GTK_ENTRY(entry), value.c_str());
+  gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
+  gtk_container_set_border_width(GTK_CONTAINER(area), 8);
+  gtk_box_pack_start(GTK_BOX(area), label, FALSE, FALSE, 4);
+  gtk_box_pack_start(GTK_BOX(area), entry, FALSE, FALSE, 4);
+  gtk_widget_show_all(dialog);
+  const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  if (accepted) value = gtk_entry_get_text(GTK_ENTRY(entry));
+  gtk_widget_destroy(dialog);
+  return accepted;
+}
+
+// ---------------------------------------------------------------- font dialog
+
+std::function<bool(TFontDialog& dialog)> FontDialogHook;
+
+bool TFontDialog::Execute() {
+  if (FontDialogHook) return FontDialogHook(*this);
+  return DisplayReady() && RunGtkDialog();
+}
+
+bool TFontDialog::RunGtkDialog() {
+  GtkWidget* dialog = gtk_font_chooser_dialog_new("Font", ParentWindow());
+  PangoFontDescription* start = pango_font_description_new();
+  pango_font_description_set_family(start, FFamily.c_str());
+  pango_font_description_set_size(start, int(FSize * PANGO_SCALE));
+  pango_font_description_set_weight(start, FBold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(start, FItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  gtk_font_chooser_set_font_desc(GTK_FONT_CHOOSER(dialog), start);
+  pango_font_description_free(start);
+  const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  if (accepted) {
+    PangoFontDescription* chosen = gtk_font_chooser_get_font_desc(GTK_FONT_CHOOSER(dialog));
+    if (chosen) {
+      if (const char* family = pango_font_description_get_family(chosen)) FFamily = family;
+      const int size = pango_font_description_get_size(chosen);
+      if (size > 0) FSize = double(size) / PANGO_SCALE;
+      FBold = pango_font_description_get_weight(chosen) >= PANGO_WEIGHT_BOLD;
+      FItalic = pango_font_description_get_style(chosen) != PANGO_STYLE_NORMAL;
+      pango_font_description_free(chosen);
+    }
+  }
+  gtk_widget_destroy(dialog);
+  return accepted;
+}

@@ -131,3 +131,44 @@ class TColorDialog : public TComponent {
 // Answers a colour dialog in place of the user: sets the dialog's Color and
 // returns true, or returns false for Cancel.
 extern std::function<bool(TColorDialog& dialog)> ColorDialogHook;
+
+// ---------------------------------------------------------------- input query
+
+// Asks for one line of text in a small dialog with the caption, the prompt and
+// Value prefilled; true and the typed text in Value when the user confirmed.
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
+// Answers InputQuery in place of the user when set (tests).
+extern std::function<bool(const std::string& caption, const std::string& prompt,
+                          std::string& value)>
+    InputQueryHook;
+
+// ---------------------------------------------------------------- font dialog
+
+// The font dialog over GTK's font chooser: a family, a size in points and
+// the bold and italic flags.
+class TFontDialog : public TComponent {
+ public:
+  explicit TFontDialog(TComponent* AOwner) : TComponent(AOwner) {}
+  std::string ClassName() const override { return "TFontDialog"; }
+  const std::string& GetFamily() const { return FFamily; }
+  void SetFamily(const std::string& value) { FFamily = value; }
+  double GetSize() const { return FSize; }
+  void SetSize(double value) { FSize = value; }
+  bool GetBold() const { return FBold; }
+  void SetBold(bool value) { FBold = value; }
+  bool GetItalic() const { return FItalic; }
+  void SetItalic(bool value) { FItalic = value; }
+  // Asks for a font; true when the user confirmed one (then in the fields).
+  bool Execute();
+
+ private:
+  bool RunGtkDialog();
+  std::string FFamily = "Sans";
+  double FSize = 10;
+  bool FBold = false;
+  bool FItalic = false;
+};
+
+// Answers a font dialog in place of the user: sets the dialog's fields and
+// returns true, or returns false for Cancel.
+extern std::function<bool(TFontDialog& dialog)> FontDialogHook;

@@ -193,9 +193,10 @@ TEST_F(SelectionTest, PointHasAFixedSizeFollowsThePointerAndFiresItsEvents) {
 
 TEST_F(SelectionTest, FramesStreamUnderTheDesignCategory) {
   RegisterShapes();
+  // The inspector joins the same category when the controls are registered.
   int found = 0;
   for (const auto& [category, info] : ObjectList())
-    if (category == "Design") ++found;
+    if (category == "Design" && info->Name() != "TzrInspector") ++found;
   EXPECT_EQ(found, 3);
 }
 
