@@ -217,8 +217,6 @@ class TCustomChartLegend : public TPlotCustomShapePosition {
   int FVertSpacing = 0;
 
  private:
-  friend class TLegendLayout;
-  friend class TLegendPainter;
   int FrameWidth() const;
   // The series listed as items: shown in the legend, active unless check
   // boxes are in use.
