@@ -6,6 +6,7 @@
 #include "chart/PlotConst.h"
 #include "chart/PlotPalette.h"
 #include "chart/PlotRoutines.h"
+#include "platform/rtl/UserSettings.h"
 #include "scene/zr_stream.h"
 
 std::function<void(TCustomChart* Chart)> PlotNewChartHook;
@@ -42,8 +43,16 @@ TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
 
 // The per-user option "DefaultPalette" picks the palette of a new chart;
 // 13 when it is not set.
+// A stored value that is not a number counts as missing: a bad editor
+// setting must not keep charts from being made.
 void TCustomChart::ApplyDefaultPalette() {
-  SetColorPaletteIndex(PlotReadIntegerOption("DefaultPalette", 13));
+  int index = 13;
+  try {
+    index = PlotReadIntegerOption("DefaultPalette", 13);
+  } catch (const ERegistryException&) {
+    index = 13;
+  }
+  SetColorPaletteIndex(index);
 }
 
 TCustomChart::~TCustomChart() {
