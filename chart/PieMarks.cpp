@@ -52,13 +52,6 @@ const TClassInfo* TPieMarks::Class() {
   return info;
 }
 
-template <class T>
-void TPieMarks::Store(T& Field, T Value) {
-  if (Field == Value) return;
-  Field = Value;
-  if (IParent) IParent->Repaint();
-}
-
 void TPieMarks::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TPieMarks*>(Source);
   if (!s) return TPersistent::Assign(Source);

@@ -4,10 +4,9 @@
 // rotation along the slice and vertical centring. The placement itself is
 // done by the pie series (PieMarks.cpp).
 
+#include "chart/ChartSeries.h"
 #include "chart/SeriesMarks.h"
 #include "platform/rtl/Classes.h"
-
-class TChartSeries;
 
 enum TRotateStyle { rsRadial, rsTangencial };
 
@@ -34,7 +33,11 @@ class TPieMarks : public TPersistent {
  private:
   // Stores a changed value and repaints the pie.
   template <class T>
-  void Store(T& Field, T Value);
+  void Store(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    if (IParent) IParent->Repaint();
+  }
 
   bool FEmptySlice = false;
   bool FInsideSlice = false;

@@ -444,7 +444,13 @@ int TPieSeries::CalcXPos(int ValueIndex) const {
   return TCircledSeries::CalcXPos(ValueIndex);
 }
 
-void TPieSeries::CalcZOrder() { IZOrder = -1; }
+// A pie takes no depth row of its own: it stands at the front of the chart
+// whatever the other series do.
+void TPieSeries::CalcZOrder() {
+  IZOrder = 0;
+  TCustomAxisPanel* chart = ChartOf(this);
+  if (chart && chart->GetMaxZOrder() < 0) chart->SetMaxZOrder(0);
+}
 
 // ---------------- legend ----------------
 
