@@ -234,9 +234,12 @@ void TPieSeries::DrawValue(int ValueIndex) {
     chart->SetBrushCanvas(color, brush, CalcCircleBackColor());
     TPlotGradient* g = c->GetGradient();
     if (GetCircleGradient()->GetVisible() && !chart->GetView3D()) {
+      // From the circle gradient's start colour (white unless a brightness
+      // is given) to the slice colour.
       g->Assign(GetCircleGradient());
       g->SetVisible(true);
-      SetGradientColor(g, color);
+      g->SetEndColor(color);
+      if (FGradientBright != 0) g->SetStartColor(ChangeColor(color, FGradientBright));
     } else {
       g->SetVisible(false);
     }
