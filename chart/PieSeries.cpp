@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
+#include <random>
 
 #include "chart/AxisPanel.h"
 #include "chart/Callout.h"
@@ -23,6 +23,12 @@ int Rounded(double V) { return int(std::nearbyint(V)); }
 
 TCustomAxisPanel* ChartOf(const TChartSeries* Series) {
   return dynamic_cast<TCustomAxisPanel*>(Series->GetParentChart());
+}
+
+// A sample slice value from 1 to 1000.
+int SampleSlice() {
+  static std::mt19937 generator(std::random_device{}());
+  return std::uniform_int_distribution<int>(1, 1000)(generator);
 }
 
 const TEnumInfo& MultiPieInfo() {
@@ -234,8 +240,6 @@ TPieSeries::TPieSeries(TComponent* AOwner)
 }
 
 TPieSeries::~TPieSeries() = default;
-
-void TPieSeries::SetParentChart(TChartSeriesPanel* Value) { TCircledSeries::SetParentChart(Value); }
 
 void TPieSeries::InitCustom3DOptions() {
   TCustomAxisPanel* chart = ChartOf(this);
@@ -594,7 +598,7 @@ void TPieSeries::AddSampleValues(int NumValues, bool OnlyMandatory) {
   const std::string* labels[8] = {&PlotMsg_PieSample1, &PlotMsg_PieSample2, &PlotMsg_PieSample3,
                                   &PlotMsg_PieSample4, &PlotMsg_PieSample5, &PlotMsg_PieSample6,
                                   &PlotMsg_PieSample7, &PlotMsg_PieSample8};
-  for (int i = 0; i < NumValues; ++i) Add(std::rand() % 1000 + 1, *labels[i % 8], clDefault);
+  for (int i = 0; i < NumValues; ++i) Add(SampleSlice(), *labels[i % 8], clDefault);
 }
 
 void TPieSeries::PrepareForGallery() {

@@ -124,7 +124,6 @@ class TPieSeries : public TCircledSeries {
   using TChartSeries::Delete;
 
   // ---- overrides of the series
-  void SetParentChart(TChartSeriesPanel* Value) override;
   void DoBeforeDrawChart() override;
   void AssignFormatting(TChartSeries* Source) override;
   void CalcZOrder() override;

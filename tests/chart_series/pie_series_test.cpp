@@ -280,4 +280,34 @@ TEST(PieSeries, AssignFormattingCopiesThePiesLook) {
   EXPECT_TRUE(b.GetColorEachPoint());
 }
 
+TEST(PieSeries, SamplesAndSubGallery) {
+  TSeriesChart f;
+  auto& p = PlainPie(f, {});
+  p.FillSampleValues();
+  ASSERT_EQ(p.Count(), 8);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_GE(p.GetyValue(i), 1);
+    EXPECT_LE(p.GetyValue(i), 1000);
+  }
+  EXPECT_EQ(p.GetXLabel(0), "Cars");
+  EXPECT_EQ(p.GetXLabel(7), "Chairs");
+
+  std::vector<std::string> names;
+  p.CreateSubGallery([&](const std::string& N) { names.push_back(N); });
+  ASSERT_EQ(names.size(), 9u);
+  EXPECT_EQ(names[0], "Normal");
+  EXPECT_EQ(names[5], "Semi Pie");
+  EXPECT_EQ(names[8], "Concentric");
+
+  p.SetSubGallery(&p, 4);  // two marked slices
+  ASSERT_EQ(p.Count(), 2);
+  EXPECT_EQ(p.GetXLabel(1), "B");
+  EXPECT_EQ(p.GetyValue(1), 72);
+  EXPECT_TRUE(p.GetMarks()->GetVisible());
+  p.SetSubGallery(&p, 5);
+  EXPECT_EQ(p.GetAngleSize(), 180);
+  p.SetSubGallery(&p, 2);
+  EXPECT_EQ(p.ExplodedSlice().Get(1), 30);
+}
+
 }  // namespace
