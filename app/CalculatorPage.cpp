@@ -28,7 +28,7 @@ std::string ColorText(uint32_t argb) {
 }
 
 // The calculator box number (1-19) of a sender, 0 for any other.
-int CalcBoxNumber(TObject* sender, TzrTextBox* const (&boxes)[19]) {
+int CalcBoxNumber(TObject* sender, TzrCustomTextBox* const (&boxes)[19]) {
   for (int k = 0; k < 19; ++k)
     if (boxes[k] && boxes[k] == sender) return k + 1;
   return 0;
@@ -77,8 +77,8 @@ void TfrmInterface::calcTextBoxChange(TObject* Sender) {
   RecalculateGearCalculator();
 }
 
-// The battery boxes without a list of battery types take a typed voltage
-// as the "Other" entry does.
+// The entry chosen in a battery box's list; typed voltages are taken only
+// under "Other". A box that is no list takes them always.
 int TfrmInterface::CalcBatteryEntry(int number) const {
   auto* combo = dynamic_cast<TzrComboTextBox*>(static_cast<TObject*>(CalcBox(number)));
   return combo ? combo->GetItemIndex() : kOtherBatteryEntry;
@@ -213,9 +213,10 @@ void TfrmInterface::nbRPM3Change(TObject* Sender) { nbRPMChange(Sender); }
 
 void TfrmInterface::BindCalculatorHandlers() {
   for (int n = 1; n <= 9; ++n) {
-    TzrTextBox* box = calcTextBox[n - 1];
+    TzrCustomTextBox* box = calcTextBox[n - 1];
     box->SetReadOnly(true);
     if (n <= 6) box->OnChange = [this](TObject* s) { calcChange(s); };
+    if (n >= 7) box->OnChange = [this](TObject* s) { calcTextBoxChange(s); };
     box->OnKillFocus = [this](TObject* s) { calcChange(s); };
     box->OnKeyDown = [this](TObject* s, uint16_t& k, char16_t& c, TShiftState sh) {
       calcTextBoxKeyDown(s, k, c, sh);

@@ -92,6 +92,7 @@ void TfrmInterface::FormActivate(TObject*) {
   if (FCheckUpdates) {
     FCheckUpdates = false;
     Update1Click(this);
+    DBUpdateClick(this);
   }
   if (FDeviceRecords) return;
   FDeviceRecords = std::make_unique<std::vector<hid::hid_device_info*>>();
@@ -112,7 +113,7 @@ void TfrmInterface::RegisterDevice() {
 std::string TfrmInterface::CalcBoxText(int number) const {
   if (number == 16) return UTF16ToUTF8(calcTextBox16->GetTextBox()->GetText());
   if (number == 17) return UTF16ToUTF8(calcTextBox17->GetTextBox()->GetText());
-  const TzrTextBox* box = number >= 1 && number <= 19 ? calcTextBox[number - 1] : nullptr;
+  const TzrCustomTextBox* box = number >= 1 && number <= 19 ? calcTextBox[number - 1] : nullptr;
   return box ? UTF16ToUTF8(box->GetText()) : std::string();
 }
 

@@ -256,7 +256,7 @@ void TfrmInterface::BindHelpFocus() {
   bind(eHardware, 101);
   bind(eFirmware, 102);
   bind(cbFirmware, 103);
-  for (TzrTextBox* box : calcTextBox) bind(box, 104);
+  for (TzrCustomTextBox* box : calcTextBox) bind(box, 104);
   bind(calcTextBox16, 104);
   bind(calcTextBox17, 104);
 }

@@ -10,6 +10,7 @@
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_checks.h"
+#include "controls/zr_combo_text_box.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_text_box.h"
 #include "controls/zr_text_control.h"
@@ -86,8 +87,20 @@ TEST_F(CalculatorPage, KeysEditTheBoxesAndRecompute) {
   EXPECT_EQ(key, 0);  // the box does not type the key a second time
   EXPECT_EQ(Box(13), "3064");
   EXPECT_EQ(Color(13), "#FF000000");
-  // A battery box takes a typed voltage; leaving it keeps "3.7V".
-  TzrCustomTextBox* cell = Form->CalcBox(7);
+  // A battery type sets its cell voltage; typing is taken only under
+  // "Other", which starts from "0V"; leaving the box keeps "3.7V".
+  auto* cell = dynamic_cast<TzrComboTextBox*>(Form->CalcBox(7));
+  ASSERT_NE(cell, nullptr);
+  cell->SetItemIndex(2);  // NiMh
+  EXPECT_EQ(Box(7), "1.2V");
+  EXPECT_EQ(Box(10), "14.4V");
+  key = '7';
+  ch = u'7';
+  cell->OnKeyDown(cell, key, ch, {});
+  EXPECT_EQ(Box(7), "1.2V");
+  cell->SetItemIndex(4);  // Other
+  EXPECT_EQ(Box(7), "0V");
+  EXPECT_EQ(Box(10), "0.0V");
   cell->SetText(u"3V");
   cell->SetSelStart(2);
   key = 190;

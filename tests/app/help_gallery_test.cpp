@@ -17,6 +17,7 @@
 #include "controls/zr_layouts.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_tracks.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/WebBrowser.h"
 #include "scene/zr_colors.h"
@@ -110,11 +111,13 @@ TEST_F(HelpGallery, GovernorPageInDemoModeInBothLanguages) {
     form.OpenLanguageFile();
     form.Chinese1->SetChecked(chinese);
     form.English1->SetChecked(!chinese);
+    form.ApplyLanguage();
     form.Demo1->SetChecked(true);
     form.FModel = "Ardent_V4";
     TComponent entry(nullptr);
     entry.SetTag(3);
     form.ListBoxItemClick(&entry);
+    form.tbPercent->SetValue(75);  // the read-out beside the thumb
     form.Show();
     WaitDrawn(form.ControlsScene);
     GdkPixbuf* shot = Screenshot(form);
