@@ -103,21 +103,29 @@ void PickMenu(TMenuItem* Item) {
 }
 
 bool PickEntry(TzrCustomScene* Scene, TzrStringComboBox* Combo, int Entry) {
+  // Windows of other programs on the shared display may take the focus and
+  // close the list before the press reaches it: the pick is then tried again.
   TzrPopup* popup = Combo->GetPopup();
-  ClickObject(Scene, Combo);
-  // The list's window is drawn before a user can point at an entry.
-  if (!RunUntil(
-          [&] {
-            return popup->GetIsOpen() && popup->GetPopupScene() &&
-                   popup->GetPopupScene()->DrawCount() > 0;
-          },
-          5000))
-    return false;
-  Run(100);
-  TzrListBoxItem* item = Combo->GetListBox()->ItemByIndex(Entry);
-  if (!item) return false;
-  ClickObject(popup->GetPopupScene(), item);
-  return RunUntil([&] { return !popup->GetIsOpen(); }, 2000);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (!popup->GetIsOpen()) ClickObject(Scene, Combo);
+    // The list's window is drawn before a user can point at an entry.
+    const bool shown = RunUntil(
+        [&] {
+          return popup->GetIsOpen() && popup->GetPopupScene() &&
+                 popup->GetPopupScene()->DrawCount() > 0 &&
+                 gtk_widget_get_mapped(popup->GetPopupScene()->Handle());
+        },
+        15000);
+    if (!shown) continue;
+    Run(100);
+    TzrListBoxItem* item = Combo->GetListBox()->ItemByIndex(Entry);
+    if (!item) return false;
+    if (!popup->GetIsOpen() || !popup->GetPopupScene()) continue;
+    ClickObject(popup->GetPopupScene(), item);
+    if (RunUntil([&] { return !popup->GetIsOpen(); }, 10000) && Combo->GetItemIndex() == Entry)
+      return true;
+  }
+  return false;
 }
 
 namespace {
