@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/best_time.h"
 #include "chart/PlotStartup.h"
 #include "tests/support/AxisPanelFixture.h"
 
@@ -103,25 +104,14 @@ void BM_AxisLabels(benchmark::State& state) {
 }
 BENCHMARK(BM_AxisLabels)->Unit(benchmark::kMillisecond);
 
-template <class F>
-double Best(F&& Run) {
-  double best = 1e9;
-  for (int i = 0; i < 5; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(Run());
-    best = std::min(
-        best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
-
 // The axis costs at most twice the bare measuring of its texts, both timed
 // in the same run (best of five, so a stray pause does not count).
 void BM_LabelsAgainstPango(benchmark::State& state) {
   TLabelledAxis a;
   TPangoMeasure m;
   double ratio = 0;
-  for (auto _ : state) ratio = Best([&] { return a.Run(); }) / Best([&] { return m.Run(); });
+  for (auto _ : state)
+    ratio = BestSeconds([&] { return a.Run(); }, 5) / BestSeconds([&] { return m.Run(); }, 5);
   state.counters["ratio"] = ratio;
   if (ratio > 2) state.SkipWithError("axis labels cost more than twice the measuring");
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bench/best_time.h"
 #include "chart/FastLineSeries.h"
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotStartup.h"
@@ -95,18 +96,6 @@ struct TCairoLine {
   cairo_t* cr;
 };
 
-template <class F>
-double Best(F&& Run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(Run());
-    best = std::min(
-        best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
-
 void BM_CairoPolyline(benchmark::State& state) {
   TCairoLine c;
   for (auto _ : state) benchmark::DoNotOptimize(c.Run());
@@ -133,9 +122,9 @@ void BM_FastLineAgainstCairo(benchmark::State& state) {
   TCairoLine cairo;
   double ratio = 0, ratioMinMax = 0;
   for (auto _ : state) {
-    const double base = Best([&] { return cairo.Run(); });
-    ratio = Best([&] { return all.Run(); }) / base;
-    ratioMinMax = Best([&] { return minMax.Run(); }) / base;
+    const double base = BestSeconds([&] { return cairo.Run(); });
+    ratio = BestSeconds([&] { return all.Run(); }) / base;
+    ratioMinMax = BestSeconds([&] { return minMax.Run(); }) / base;
   }
   state.counters["ratio"] = ratio;
   state.counters["ratio_minmax"] = ratioMinMax;

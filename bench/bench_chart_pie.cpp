@@ -9,6 +9,7 @@
 #include <numbers>
 #include <vector>
 
+#include "bench/best_time.h"
 #include "chart/PieSeries.h"
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotStartup.h"
@@ -106,18 +107,6 @@ struct TCairoPie {
   cairo_t* cr;
 };
 
-template <class F>
-double Best(F&& Run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(Run());
-    best = std::min(
-        best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
-
 void BM_CairoSectors(benchmark::State& state) {
   TCairoPie c;
   for (auto _ : state) benchmark::DoNotOptimize(c.Run());
@@ -137,8 +126,8 @@ void BM_PieAgainstCairo(benchmark::State& state) {
   TCairoPie cairo;
   double ratio = 0;
   for (auto _ : state) {
-    const double base = Best([&] { return cairo.Run(); });
-    ratio = Best([&] { return pie.Run(); }) / base;
+    const double base = BestSeconds([&] { return cairo.Run(); });
+    ratio = BestSeconds([&] { return pie.Run(); }) / base;
   }
   state.counters["ratio"] = ratio;
   if (ratio > 3) state.SkipWithError("the pie costs more than three times the Cairo sectors");
