@@ -18,6 +18,7 @@
 #include "platform/rtl/UserSettings.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/ShellOpen.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace {
 
@@ -29,12 +30,6 @@ class EDrawFailure : public Exception {
 class PlotExceptionFormTest : public ::testing::Test {
  protected:
   PlotExceptionFormTest() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "plotexc_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    Dir = pattern + "/";
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    if (old) SavedConfig = old;
-    setenv("XDG_CONFIG_HOME", Dir.c_str(), 1);
     PlotDownloadURLProc = [this](const std::string& url, TStream& reply) {
       Addresses.push_back(url);
       reply.WriteBuffer(Reply.data(), int32_t(Reply.size()));
@@ -46,11 +41,6 @@ class PlotExceptionFormTest : public ::testing::Test {
     TPlotExceptionForm::ModalHandler = nullptr;
     FileDialogHook = nullptr;
     ShellOpenHook = nullptr;
-    if (SavedConfig.empty())
-      unsetenv("XDG_CONFIG_HOME");
-    else
-      setenv("XDG_CONFIG_HOME", SavedConfig.c_str(), 1);
-    std::filesystem::remove_all(Dir);
   }
 
   static void SetOption(const std::string& name, const std::string& value) {
@@ -75,8 +65,8 @@ class PlotExceptionFormTest : public ::testing::Test {
     TPlotExceptionForm::Send("DRAW", EDrawFailure(message));
   }
 
-  std::string Dir;
-  std::string SavedConfig;
+  TTempConfigHome Config;
+  std::string Dir = Config.Dir();
   std::string Reply = "OK";
   std::vector<std::string> Addresses;
   int Shown = 0;

@@ -15,6 +15,7 @@
 #include "platform/rtl/UserSettings.h"
 #include "platform/vcl/ShellOpen.h"
 #include "platform/vcl/WinControls.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
 
@@ -208,25 +209,8 @@ TEST(PlotRoutinesGeometry, CrossingLines) {
 // Points the per-user settings at a fresh folder for one test.
 class PlotOptions : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FDir = fs::temp_directory_path() / ("plot_options_" + std::to_string(getpid()));
-    fs::remove_all(FDir);
-    fs::create_directories(FDir);
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    FOld = old ? old : "";
-    FHadOld = old != nullptr;
-    setenv("XDG_CONFIG_HOME", FDir.c_str(), 1);
-  }
-  void TearDown() override {
-    if (FHadOld)
-      setenv("XDG_CONFIG_HOME", FOld.c_str(), 1);
-    else
-      unsetenv("XDG_CONFIG_HOME");
-    fs::remove_all(FDir);
-  }
-  fs::path FDir;
-  std::string FOld;
-  bool FHadOld = false;
+  TTempConfigHome FConfig;
+  const fs::path FDir = FConfig.Dir();
 };
 
 TEST_F(PlotOptions, ReadingMissingOptionsCreatesNothing) {

@@ -12,6 +12,7 @@
 #include "chart_fixture.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_stream.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
 
@@ -20,25 +21,7 @@ namespace {
 // Points the per-user settings at a fresh folder for one test.
 class ChartOptions : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FDir = fs::temp_directory_path() / ("chart_control_" + std::to_string(getpid()));
-    fs::remove_all(FDir);
-    fs::create_directories(FDir);
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    FHadOld = old != nullptr;
-    FOld = old ? old : "";
-    setenv("XDG_CONFIG_HOME", FDir.c_str(), 1);
-  }
-  void TearDown() override {
-    if (FHadOld)
-      setenv("XDG_CONFIG_HOME", FOld.c_str(), 1);
-    else
-      unsetenv("XDG_CONFIG_HOME");
-    fs::remove_all(FDir);
-  }
-  fs::path FDir;
-  std::string FOld;
-  bool FHadOld = false;
+  TTempConfigHome FConfig;
 };
 
 }  // namespace
