@@ -71,6 +71,16 @@ const std::pair<const char*, TColor> BackColorIdents[] = {{"clBlack", clBlack},
                                                           {"clGrayText", clGrayText},
                                                           {"clBtnHighlight", clBtnHighlight}};
 
+// The same names for the chart's colour in streams.
+const TIdentMap& ChartColorIdents() {
+  static const TIdentMap map = [] {
+    TIdentMap m;
+    for (const auto& [ident, value] : BackColorIdents) m.push_back({int64_t(value), ident});
+    return m;
+  }();
+  return map;
+}
+
 }  // namespace
 
 const TClassInfo* TCustomChart::Class() {
@@ -83,6 +93,9 @@ const TClassInfo* TChart::Class() {
   using C = TChart;
   static const TClassInfo* info =
       TClassDecl<C>("TChart", TCustomChart::Class())
+          .Prop("Color", &C::GetColor, &C::SetColor)
+          .Stored(&C::IsColorStored)
+          .Idents(ChartColorIdents())
           .Prop("BackWall", &C::GetBackWall, &C::SetBackWall)
           .Prop("BottomWall", &C::GetBottomWall, &C::SetBottomWall)
           .Prop("LeftWall", &C::GetLeftWall, &C::SetLeftWall)

@@ -93,12 +93,10 @@ TEST(ChartControl, AxisTitleOrNameFallsBackToTheAxisPlace) {
     TChartAxis* Axis;
     const char* Name;
   };
-  const Case cases[] = {{chart.GetDepthAxis(), "Depth Right"},
-                        {chart.GetDepthTopAxis(), "Depth Top"},
-                        {chart.GetTopAxis(), "Top Axis"},
-                        {chart.GetBottomAxis(), "Bottom Axis"},
-                        {chart.GetRightAxis(), "Right Axis"},
-                        {chart.GetLeftAxis(), "Left Axis"}};
+  const Case cases[] = {
+      {chart.GetDepthAxis(), "Depth Right"}, {chart.GetDepthTopAxis(), "Depth Top"},
+      {chart.GetTopAxis(), "Top Axis"},      {chart.GetBottomAxis(), "Bottom Axis"},
+      {chart.GetRightAxis(), "Right Axis"},  {chart.GetLeftAxis(), "Left Axis"}};
   for (const Case& c : cases) EXPECT_EQ(chart.AxisTitleOrName(c.Axis), c.Name);
   chart.GetLeftAxis()->GetAxisTitle()->SetCaption("RPM");
   EXPECT_EQ(chart.AxisTitleOrName(chart.GetLeftAxis()), "RPM");
@@ -118,10 +116,10 @@ TEST(ChartControl, FreeSeriesColourChecksOtherSeriesAndOnRequestTheBackground) {
     TChartSeries* Series;
     bool Free;
   };
-  const Case cases[] = {
-      {clRed, false, &b, false},   {clRed, false, &a, true},    {clGreen, true, nullptr, true},
-      {clYellow, false, nullptr, true}, {clYellow, true, nullptr, false},
-      {clAqua, false, nullptr, true},   {clAqua, true, nullptr, false}};
+  const Case cases[] = {{clRed, false, &b, false},        {clRed, false, &a, true},
+                        {clGreen, true, nullptr, true},   {clYellow, false, nullptr, true},
+                        {clYellow, true, nullptr, false}, {clAqua, false, nullptr, true},
+                        {clAqua, true, nullptr, false}};
   for (const Case& c : cases)
     EXPECT_EQ(f.Chart.IsFreeSeriesColor(c.Color, c.CheckBackground, c.Series), c.Free)
         << std::hex << c.Color << " " << c.CheckBackground;

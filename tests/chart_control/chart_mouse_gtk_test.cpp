@@ -2,8 +2,8 @@
 // area (run under xvfb-run): a click on a series point, on empty space, the
 // start of zoom and panning, and what tools and animations hear.
 
-#include <gtk/gtk.h>
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 
 #include <chrono>
 #include <functional>
@@ -40,8 +40,7 @@ struct ChartOnScreen : ::testing::Test {
     Line = &F.Add<TLineSeries>({1, 20, 5, 80, 9, 40});
     Line->GetPointer()->SetVisible(true);
     Window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_window_set_default_size(GTK_WINDOW(Window), TChartFixture::kWidth,
-                                TChartFixture::kHeight);
+    gtk_window_set_default_size(GTK_WINDOW(Window), TChartFixture::kWidth, TChartFixture::kHeight);
     gtk_container_add(GTK_CONTAINER(Window), F.Chart.Handle());
     gtk_widget_show_all(Window);
     ASSERT_TRUE(Pump([&] { return F.Chart.ChartRect.Right > F.Chart.ChartRect.Left; }));

@@ -13,8 +13,8 @@ namespace {
 // entities the walls open.
 class TWallCanvas : public TRecordingCanvas {
  public:
-  using TRecordingCanvas::TRecordingCanvas;
   using TRecordingCanvas::Cube;
+  using TRecordingCanvas::TRecordingCanvas;
   TVisualBlock* BeginEntity(const std::string& Text, TVisualBlock* Block,
                             TPlotTransform* Transform) override {
     Log.push_back("Entity(" + Text + ")");
@@ -130,8 +130,8 @@ TEST(Walls, WallSizesCountOnlyIn3DWithWalls) {
   chart.SetView3D(true);
   EXPECT_EQ(chart.CalcWallSize(chart.GetLeftAxis()), 6);
   EXPECT_EQ(chart.CalcWallSize(chart.GetBottomAxis()), 6);
-  EXPECT_EQ(chart.CalcWallSize(chart.GetTopAxis()), 6);      // the back wall's
-  EXPECT_EQ(chart.CalcWallSize(chart.GetRightAxis()), 0);    // invisible right wall
+  EXPECT_EQ(chart.CalcWallSize(chart.GetTopAxis()), 6);    // the back wall's
+  EXPECT_EQ(chart.CalcWallSize(chart.GetRightAxis()), 0);  // invisible right wall
   chart.GetRightWall()->SetVisible(true);
   EXPECT_EQ(chart.CalcWallSize(chart.GetRightAxis()), 6);
   chart.GetLeftWall()->SetVisible(false);
@@ -189,8 +189,8 @@ TEST(Walls, DefaultOrthogonalViewDrawsBackLeftAndFloorBehindTheSeries) {
   EXPECT_TRUE(f.Has("RectangleWithZ(" +
                     TWallCanvas::Join({r.Left, r.Top, r.Right, r.Bottom, depth}) + ")"));
   EXPECT_TRUE(f.Has("RectangleZ(" + TWallCanvas::Join({r.Left, r.Top, r.Bottom, 0, depth}) + ")"));
-  EXPECT_TRUE(f.Has("RectangleY(" + TWallCanvas::Join({r.Left, r.Bottom, r.Right, 0, depth}) +
-                    ")"));
+  EXPECT_TRUE(
+      f.Has("RectangleY(" + TWallCanvas::Join({r.Left, r.Bottom, r.Right, 0, depth}) + ")"));
   EXPECT_FALSE(f.Chart.DrawLeftWallFirst());
   EXPECT_TRUE(f.Chart.DrawRightWallAfter());
   // The walls' room: the depth comes off the right and the top.
@@ -230,10 +230,10 @@ TEST(Walls, ThickWallsAreCubes) {
   f.Pass();
   const TRect r = f.Chart.ChartRect;
   const int depth = f.Chart.Width3D;
-  EXPECT_TRUE(f.Has("Cube(" + TWallCanvas::Join({r.Left - 4, r.Left, r.Top, r.Bottom + 4, 0, depth}) +
-                    ")"));
-  EXPECT_TRUE(f.Has("Cube(" + TWallCanvas::Join({r.Left, r.Right, r.Bottom, r.Bottom + 4, 0, depth}) +
-                    ")"));
+  EXPECT_TRUE(f.Has("Cube(" +
+                    TWallCanvas::Join({r.Left - 4, r.Left, r.Top, r.Bottom + 4, 0, depth}) + ")"));
+  EXPECT_TRUE(f.Has("Cube(" +
+                    TWallCanvas::Join({r.Left, r.Right, r.Bottom, r.Bottom + 4, 0, depth}) + ")"));
   // The right wall faces the viewer: drawn after the series, reaching
   // through the back wall's thickness.
   EXPECT_TRUE(f.Entity("Right").empty());
