@@ -29,6 +29,7 @@
 #include <sstream>
 #include <string>
 
+#include "chart/PlotStartup.h"
 #include "controls/XwRegister.h"
 #include "controls/zr_controls_register.h"
 #include "controls/zr_effects.h"
@@ -196,13 +197,15 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
-  // Every class an authored form or style sheet may name.
+  // Every class an authored form or style sheet may name, the chart classes
+  // included.
   InitializeScene();
   RegisterShapes();
   RegisterEffectClasses();
   RegisterPlotGridClass();
   RegisterStandardControls();
   RegisterXwWidgetClasses();
+  InitializeChart();
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {
