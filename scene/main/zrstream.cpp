@@ -206,10 +206,12 @@ int main(int argc, char** argv) {
   RegisterStandardControls();
   RegisterXwWidgetClasses();
   InitializeChart();
+  int result = 1;
   try {
-    return Run(argc, argv);
+    result = Run(argc, argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zrstream: %s\n", e.what());
-    return 1;
   }
+  FinalizeChart();
+  return result;
 }
