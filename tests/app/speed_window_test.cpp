@@ -189,6 +189,17 @@ TEST_F(SpeedWindow, AFirstMoveWithoutAClickStepsUpOnce) {
   EXPECT_EQ(Window->CursorThrottle(), 51);
 }
 
+// While the user types, a box may hold no number: the chart stays as it was.
+TEST_F(SpeedWindow, ABoxWithoutANumberLeavesTheChart) {
+  Edit("12", "10.5");
+  TChartSeries* rpm = Window->RpmSeries();
+  Edit("12", "");
+  ASSERT_EQ(Window->editRadio->GetText(), "");
+  EXPECT_EQ(Window->RpmSeries(), rpm);
+  EXPECT_EQ(Window->PropRpmMax(), 8095);
+  EXPECT_EQ(Window->SpeedChart->GetRightAxis()->GetMaximum(), 8095);
+}
+
 TEST_F(SpeedWindow, EditsFreeTheSeriesTheyReplace) {
   for (int i = 0; i < 100; ++i) Edit(std::to_string(2 + i % 20), "1.5");
   EXPECT_EQ(Window->SpeedChart->SeriesCount(), 3);
@@ -247,7 +258,9 @@ TEST_F(SpeedButton, OpensTheWindowModallyOverThePageArea) {
     EXPECT_EQ(w.SpeedChart->GetRightAxis()->GetAxisTitle()->GetCaption(), "Prop_RPM");
     EXPECT_EQ(UTF16ToUTF8(w.btnExit->GetText()), "Exit");
     EXPECT_EQ(UTF16ToUTF8(w.motorploes->GetText()), "Motor Ploes");
-    return int(mrOk);
+    w.btnExit->Click();
+    EXPECT_EQ(w.GetModalResult(), mrOk);
+    return w.GetModalResult();
   };
   Form->btnShow->Click();
   EXPECT_EQ(calls, 1);
