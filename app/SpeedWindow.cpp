@@ -4,6 +4,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "app/GovernorValues.h"
 #include "app/frmInterface.h"
@@ -35,8 +36,7 @@ void SetLabel(TzrLabel* Label, const std::string& Text) { Label->SetText(UTF8ToU
 }  // namespace
 
 void TfrmInterface::btnShowClick(TObject*) {
-  if (Panel6) Panel6->SetVisible(false);
-  auto* window = new TfrmSpeed(this);
+  auto window = std::make_unique<TfrmSpeed>(this);
   const bool demo = Demo1 && Demo1->GetChecked();
   window->FGovernorValue = GovernorBase(demo, FDeviceData, sizeof FDeviceData);
   window->ControlsScene->SetStyle(SceneStyle);
@@ -58,15 +58,16 @@ void TfrmInterface::btnShowClick(TObject*) {
   SetLabel(window->Rpm, LangText("Rpm"));
   SetLabel(window->PropRPM, LangText("PropRPM"));
 
+  if (Panel6) Panel6->SetVisible(false);
   if (FReportCapture) {
     // Left open for the report, which draws it; freed at the latest with
     // this window, its owner.
     delete FSpeedForm;
-    FSpeedForm = window;
-    window->Show();
+    FSpeedForm = window.release();
+    FSpeedForm->Show();
     return;
   }
   window->ShowModal();
-  delete window;
+  window.reset();
   if (Panel6) Panel6->SetVisible(true);
 }

@@ -297,6 +297,14 @@ TEST_F(SpeedButton, StaysOpenForTheReportWhileCapturing) {
   EXPECT_EQ(Form->FSpeedForm->GetOwner(), Form.get());
   EXPECT_EQ(Form->FSpeedForm->CursorRpm(), 256000);
   EXPECT_FALSE(HelpColumnVisible());
+  // A second opening replaces the first window, which is freed.
+  TfrmSpeed* first = Form->FSpeedForm;
+  Form->btnShow->Click();
+  EXPECT_NE(Form->FSpeedForm, first);
+  int windows = 0;
+  for (int i = 0; i < Form->ComponentCount(); ++i)
+    if (dynamic_cast<TfrmSpeed*>(Form->Component(i))) ++windows;
+  EXPECT_EQ(windows, 1);
   Form->FSpeedForm->Hide();
 }
 
