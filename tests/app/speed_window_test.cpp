@@ -206,6 +206,23 @@ TEST_F(SpeedWindow, EditsFreeTheSeriesTheyReplace) {
   EXPECT_EQ(OwnedSeries(), 3);
 }
 
+// Without a controller and outside demo mode K is 0: both speeds are 0 and
+// the chart still draws.
+TEST_F(SpeedWindow, AZeroKGivesZeroSpeedsAndAChartThatDraws) {
+  Window->FGovernorValue = 0;
+  Window->FormShow(Window.get());
+  EXPECT_EQ(Readout(), "Throttle:50 / RPM:0 / PropRPM:0");
+  TChart* c = Window->SpeedChart;
+  std::unique_ptr<TBitmap> b(
+      c->PlotCreateBitmap(clWhite, TRect{0, 0, c->GetWidth(), c->GetHeight()}, pf24bit, 0));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->GetWidth(), c->GetWidth());
+  Press();
+  Move(250);
+  EXPECT_EQ(Window->CursorThrottle(), 51);
+  EXPECT_EQ(Window->CursorRpm(), 0);
+}
+
 // The chart's own mouse path: a press on the cursor reaches the window's
 // press and series-click handlers, so the drag starts from there.
 TEST_F(SpeedWindow, TheChartsMouseEventsDriveTheDrag) {
