@@ -8,6 +8,7 @@
 #include "app/GovernorCalc.h"
 #include "app/GovernorValues.h"
 #include "app/frmInterface.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_combo_text_box.h"
 #include "controls/zr_compound.h"
@@ -233,4 +234,5 @@ void TfrmInterface::BindCalculatorHandlers() {
   nbRPM1->OnChange = [this](TObject* s) { nbRPM1Change(s); };
   nbRPM2->OnChange = [this](TObject* s) { nbRPM2Change(s); };
   nbRPM3->OnChange = [this](TObject* s) { nbRPM3Change(s); };
+  btnShow->OnClick = [this](TObject* s) { btnShowClick(s); };
 }

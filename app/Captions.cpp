@@ -91,6 +91,7 @@ const TCaptionBinding kBindings[] = {
     {G::KeyTexts, "RequiredTH", "lblReTH", P::Text},
     {G::KeyTexts, "MotorDriveGear", "rbDJC", P::Text},
     {G::KeyTexts, "SettingDGR", "gbSelect", P::Text},
+    {G::KeyTexts, "ChartTitle", "btnShow", P::Text},
     {G::KeyTexts, "ReadChannel", "btnRead", P::Text},
     {G::KeyTexts, "WriteChannel", "btnWrite", P::Text},
     {G::KeyTexts, "Channel1", "cbChannel1", P::Text},

@@ -5,6 +5,7 @@
 #include "app/GovernorCalc.h"
 #include "app/GovernorValues.h"
 #include "app/frmInterface.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_checks.h"
 #include "controls/zr_number_box.h"
 #include "controls/zr_tracks.h"
@@ -43,6 +44,7 @@ void TfrmInterface::FindGovernorComponents() {
     FindOn(this, "lblRP" + std::to_string(k + 1) + "Tip", lblRPTip[k]);
   }
   FindOn(this, "test1", test1);
+  FindOn(this, "btnShow", btnShow);
 }
 
 void TfrmInterface::ShowGovernorValues() {

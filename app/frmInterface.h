@@ -231,6 +231,14 @@ public:
   void nbRPM2Change(TObject* Sender);
   void nbRPM3Change(TObject* Sender);
   void BindCalculatorHandlers();
+  // The governor page's button for the RPM chart window (app/SpeedWindow.cpp),
+  // which opens over the page area, K taken as the page takes it. Modal, or
+  // left open in FSpeedForm while FReportCapture is set, for the report to
+  // draw, free and clear (owned by this window, it is freed with it at the
+  // latest; a second opening frees the first).
+  class TzrButton* btnShow = nullptr;
+  class TfrmSpeed* FSpeedForm = nullptr;
+  void btnShowClick(TObject* Sender);
   // Help column (app/HelpPanel.cpp): the web view beside the scene, out of
   // sight at left 1800 and over the help column at 543, and the help of a
   // code (0-39 item, 99 site, 100-105 fixed topics, below 0 none).
