@@ -207,6 +207,32 @@ TEST(ChartTools, AxisIDIsReadOnlyOnAChartAndOnlyForAnAxisItHas) {
     t->SetParentChart(nullptr);
 }
 
+TEST(ChartTools, AChartWritesItsToolsAsChildrenAndReadsThemBackOnItsAxes) {
+  RegisterClass(TPlotCustomToolAxis::Class());
+  TChart source;
+  source.SetName("Chart1");
+  auto* tool = source.GetTools()->Add<TPlotCustomToolAxis>();
+  tool->SetName("AxisTool1");
+  tool->SetAxis(source.GetBottomAxis());
+  TMemoryStream binary;
+  {
+    TWriter w(&binary);
+    w.WriteRootComponent(&source);
+  }
+  binary.SetPosition(0);
+  TChart loaded;
+  {
+    TReader r(&binary);
+    r.ReadRootComponent(&loaded);
+  }
+  UnRegisterClass(TPlotCustomToolAxis::Class());
+  ASSERT_EQ(loaded.GetTools()->Count(), 1);
+  auto* read = dynamic_cast<TPlotCustomToolAxis*>(loaded.GetTools()->Get(0));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->GetName(), "AxisTool1");
+  EXPECT_EQ(read->GetAxis(), loaded.GetBottomAxis());
+}
+
 TEST(ChartTools, AChartFreesItsToolsAfterTheAxisToolsForgetTheirAxes) {
   struct TWatched : TPlotCustomToolAxis {
     using TPlotCustomToolAxis::TPlotCustomToolAxis;
