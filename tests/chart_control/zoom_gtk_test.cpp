@@ -133,6 +133,22 @@ TEST_F(ZoomOnScreen, DragTableZoomsUndoesOrDoesNothing) {
   }
 }
 
+TEST_F(ZoomOnScreen, KeepAspectRatioZoomsToTheChartRectanglesProportions) {
+  F.Chart.GetZoom()->SetKeepAspectRatio(true);
+  const TRect r = F.Chart.ChartRect;
+  const TPoint from = Inside();
+  // Wide and flat: the band grows down to the chart's proportions, and the
+  // release keeps that corner.
+  DragMouse(from, TPoint{from.X + 120, from.Y + 20});
+  TPlotZoom* zoom = F.Chart.GetZoom();
+  const double ratio = double(r.Width()) / r.Height();
+  EXPECT_EQ(zoom->X1 - zoom->X0, 120);
+  EXPECT_NEAR(double(zoom->X1 - zoom->X0) / (zoom->Y1 - zoom->Y0), ratio, 0.05);
+  EXPECT_TRUE(F.Chart.GetZoomed());
+  EXPECT_NEAR((Bottom()->GetMaximum() - Bottom()->GetMinimum()) / 10,
+              (Left()->GetMaximum() - Left()->GetMinimum()) / 100, 0.02);
+}
+
 TEST_F(ZoomOnScreen, HistoryStepsBackThroughEarlierZoomsToTheSavedScales) {
   F.Chart.GetZoom()->SetHistory(true);
   std::vector<std::pair<TRange, TRange>> ranges;
