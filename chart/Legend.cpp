@@ -125,6 +125,12 @@ void TCustomChartLegend::Assign(TPersistent* Source) {
   TPlotCustomShapePosition::Assign(Source);
 }
 
+void TCustomChartLegend::SetParent(TCustomPlotPanel* Value) {
+  TPlotCustomShapePosition::SetParent(Value);
+  if (FSymbol) FSymbol->Parent = Value;
+  if (FTitle) FTitle->SetParent(Value);
+}
+
 // ---------------- properties ----------------
 
 void TCustomChartLegend::LegendChanged() {

@@ -46,6 +46,8 @@ class TCustomChartLegend : public TPlotCustomShapePosition {
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
   void Assign(TPersistent* Source) override;
+  // The symbol and the title follow the legend to its new chart.
+  void SetParent(TCustomPlotPanel* Value) override;
 
   // ---- layout and drawing
   // Lays the legend out on the chart rectangle and, unless placed by hand

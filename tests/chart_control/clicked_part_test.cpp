@@ -141,3 +141,99 @@ TEST(ClickedPart, OnlyNeededSkipsSeriesWithoutClickEvents) {
                              int) {};
   EXPECT_EQ(int(f.Part(pointer, true).Part), int(cpSeriesPointer));
 }
+
+TEST(ChartHover, LegendShowsTheHoverOfTheLastSeriesWithAHoverPoint) {
+  TChartFixture f;
+  f.Chart.SetHoverVisible(true);
+  auto& a = f.Add<TLineSeries>({1, 10, 5, 50});
+  auto& b = f.Add<TLineSeries>({1, 60, 5, 90});
+  auto& c = f.Add<TLineSeries>({1, 30, 5, 20});
+  f.Draw();
+  TChartLegend* l = f.Chart.GetLegend();
+  const TPoint away{2, 2};
+  struct Case {
+    int AHover, BHover, CHover;
+    bool AInLegend;
+    int Item;
+  };
+  // The item counts only the series the legend lists.
+  const Case cases[] = {{-1, -1, -1, true, -1},
+                        {0, -1, -1, true, 0},
+                        {0, 1, -1, true, 1},
+                        {-1, 1, -1, false, 0},
+                        {-1, -1, 0, false, 1}};
+  for (const Case& k : cases) {
+    a.GetSelected()->SetHoverIndex(k.AHover);
+    b.GetSelected()->SetHoverIndex(k.BHover);
+    c.GetSelected()->SetHoverIndex(k.CHover);
+    a.SetShowInLegend(k.AInLegend);
+    f.Chart.MouseMove(0, away.X, away.Y);
+    EXPECT_EQ(l->GetSelected()->GetHoverIndex(), k.Item)
+        << k.AHover << " " << k.BHover << " " << k.CHover << " " << k.AInLegend;
+  }
+  // A series without legend line of its own shows no item.
+  a.GetSelected()->SetHoverIndex(2);
+  b.GetSelected()->SetHoverIndex(-1);
+  c.GetSelected()->SetHoverIndex(-1);
+  a.SetShowInLegend(false);
+  f.Chart.MouseMove(0, away.X, away.Y);
+  EXPECT_EQ(l->GetSelected()->GetHoverIndex(), -1);
+}
+
+TEST(ChartLegendEvents, TheChartsEventsChangeTextPlaceAndBox) {
+  TChartFixture f;
+  auto& a = f.Add<TLineSeries>({1, 10, 5, 50});
+  a.SetTitle("Motor");
+  f.Add<TLineSeries>({1, 60, 5, 90}).SetTitle("Prop");
+  f.Chart.OnGetLegendText = [](TCustomAxisPanel*, TLegendStyle Style, int Index,
+                               std::string& Text) {
+    Text += "/" + std::to_string(int(Style)) + "/" + std::to_string(Index);
+  };
+  f.Draw();
+  EXPECT_EQ(f.Chart.FormattedLegend(0), "Motor/1/0");
+  EXPECT_EQ(f.Chart.FormattedLegend(1), "Prop/1/1");
+  EXPECT_EQ(f.Chart.FormattedValueLegend(nullptr, 0), "");
+  EXPECT_FALSE(f.Chart.FormattedValueLegend(&a, 1).empty());
+  int rects = 0, places = 0;
+  f.Chart.OnGetLegendRect = [&](TCustomChart* C, TRect& R) {
+    EXPECT_EQ(C, &f.Chart);
+    ++rects;
+    R = TRect{10, 10, 120, 60};
+  };
+  f.Chart.OnGetLegendPos = [&](TCustomChart*, int, int&, int&, int&) { ++places; };
+  f.Draw();
+  EXPECT_GT(rects, 0);
+  EXPECT_GT(places, 0);
+  EXPECT_EQ(f.Chart.GetLegend()->RectLegend(), (TRect{10, 10, 120, 60}));
+}
+
+TEST(TitlesAndLegend, ASideLegendTakesItsRoomBeforeTheTitlesABottomOneAfter) {
+  struct Case {
+    bool Visible;
+    TLegendAlignment Alignment;
+  };
+  auto titleCentre = [](const Case& k, TRect* Legend) {
+    TChartFixture f;
+    f.Chart.GetTitle()->SetCaption("A title of some length");
+    f.Add<TLineSeries>({1, 10, 5, 50}).SetTitle("First series");
+    f.Add<TLineSeries>({1, 60, 5, 90}).SetTitle("Second series");
+    f.Chart.GetLegend()->SetVisible(k.Visible);
+    f.Chart.GetLegend()->SetAlignment(k.Alignment);
+    f.Draw();
+    if (Legend) *Legend = f.Chart.GetLegend()->RectLegend();
+    const TRect t = f.Chart.GetTitle()->GetShapeBounds();
+    return TPoint{(t.Left + t.Right) / 2, t.Top};
+  };
+  const TPoint plain = titleCentre({false, laRight}, nullptr);
+  TRect legend;
+  // A right legend narrows the rectangle the title is centred on.
+  EXPECT_LT(titleCentre({true, laRight}, &legend).X, plain.X - 10);
+  EXPECT_GT(legend.Left, plain.X);
+  EXPECT_GT(titleCentre({true, laLeft}, nullptr).X, plain.X + 10);
+  // A top legend comes after the titles: the title keeps its place and the
+  // legend sits below it.
+  const TPoint top = titleCentre({true, laTop}, &legend);
+  EXPECT_EQ(top.X, plain.X);
+  EXPECT_EQ(top.Y, plain.Y);
+  EXPECT_GT(legend.Top, top.Y);
+}
