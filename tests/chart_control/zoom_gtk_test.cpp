@@ -262,6 +262,28 @@ TEST_F(ZoomOnScreen, PanningShiftsTheAxesByWhatTheDraggedPixelsSpan) {
   ExpectRange(Left(), 0, 100, "undo");
 }
 
+TEST_F(ZoomOnScreen, PanningALogarithmicAxisMovesBothEndsTheSameWay) {
+  F.Chart.SetAllowPanning(pmVertical);
+  Left()->SetLogarithmic(true);
+  Left()->SetMinMax(1, 1000);
+  Repaint();
+  // Dragged down, the values move up; dragged up, down again.
+  DragMouse(Inside(), TPoint{Inside().X, Inside().Y + 20}, 3);
+  const TRange down = RangeOf(Left());
+  EXPECT_GT(down.Min, 1);
+  EXPECT_GT(down.Max, 1000);
+  Repaint();
+  // Up in small steps, as a mouse moves: a single jump far enough that
+  // the new minimum would fall below zero leaves the range as it is.
+  Input->Press(Inside().X, Inside().Y, 3);
+  for (int dy = 4; dy <= 40; dy += 4) Input->Move(Inside().X, Inside().Y - dy, GDK_BUTTON3_MASK);
+  Input->Release(Inside().X, Inside().Y - 40, 3);
+  EXPECT_LT(Left()->GetMinimum(), down.Min);
+  EXPECT_LT(Left()->GetMaximum(), down.Max);
+  EXPECT_GT(Left()->GetMinimum(), 0);
+  ExpectRange(Bottom(), 0, 10, "bottom");
+}
+
 TEST_F(ZoomOnScreen, InsideBoundsStopsPanningWhenTheMouseLeavesTheChartRectangle) {
   F.Chart.GetPanning()->SetInsideBounds(true);
   const TRect r = F.Chart.ChartRect;
