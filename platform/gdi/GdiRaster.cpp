@@ -118,11 +118,44 @@ bool PatternAt(const DC& dc, const Source& s, int x, int y, uint32_t& rgb) {
 
 }  // namespace
 
+namespace {
+
+// The common case of Paint: one colour, the copy mix. Each row's cover,
+// clip and pixels are walked by pointer instead of by coordinates.
+void PaintSolid(DC& dc, const Mask& m, uint32_t rgb, int x0, int y0, int x1, int y1) {
+  Bitmap& b = *dc.S.CurBitmap;
+  const Mask* clip = dc.S.HasClip ? &dc.S.Clip : nullptr;
+  const int bytes = b.Bpp / 8;
+  const uint8_t r = uint8_t(rgb >> 16), g = uint8_t(rgb >> 8), bl = uint8_t(rgb);
+  for (int y = y0; y < y1; ++y) {
+    const uint8_t* cover = &m.A[size_t(y - m.Y) * size_t(m.W) + size_t(x0 - m.X)];
+    uint8_t* p = b.Row(y) + x0 * bytes;
+    for (int x = x0; x < x1; ++x, ++cover, p += bytes) {
+      const unsigned c = *cover;
+      if (!c || (clip && !clip->At(x, y))) continue;
+      if (c == 255) {
+        p[0] = bl, p[1] = g, p[2] = r;
+      } else {
+        const uint32_t mixed = Blend(rgb, (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0], c);
+        p[0] = uint8_t(mixed), p[1] = uint8_t(mixed >> 8), p[2] = uint8_t(mixed >> 16);
+      }
+      if (bytes == 4) p[3] = 255;
+    }
+  }
+}
+
+}  // namespace
+
 void Paint(DC& dc, const Mask& m, const Source& s) {
   if (s.None || m.W == 0) return;
   Bitmap& b = *dc.S.CurBitmap;
   int x0 = std::max(0, m.X), y0 = std::max(0, m.Y);
   int x1 = std::min(b.Width, m.X + m.W), y1 = std::min(b.Height, m.Y + m.H);
+  if (x0 >= x1 || y0 >= y1) return Forward(dc, x0, y0, 0, 0, &m);
+  if (s.Hatch < 0 && dc.S.Rop2 == R2_COPYPEN && (b.Bpp == 24 || b.Bpp == 32)) {
+    PaintSolid(dc, m, ToRGB(s.Color), x0, y0, x1, y1);
+    return Forward(dc, x0, y0, x1 - x0, y1 - y0, &m);
+  }
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) {
       unsigned cover = m.A[size_t(y - m.Y) * size_t(m.W) + size_t(x - m.X)];
