@@ -122,9 +122,7 @@ void TfrmInterface::ApplyLanguage() {
   const std::string icon = ReadCommonText("icon");
   if (FileExists(icon)) LoadIconFromFile(icon);
   ApplyPictures();
-  const bool chinese = Chinese1->GetChecked();
-  SetCaption(
-      ComposeWindowTitle(LangPairText("Title"), FSoftwareVersion, FLocalDatabaseVersion, chinese));
+  ApplyWindowTitle();
   ApplyCaptions(TCaptionGroup::LanguagePairs);
   ApplyCaptions(TCaptionGroup::KeyTexts);
   ApplyChannelPageOptions();
@@ -226,4 +224,9 @@ void TfrmInterface::ApplyNavigationLook() {
   if (!ReadCommonBool("stylecolor")) return;
   for (int k = 1; k <= 10; ++k)
     Named<TzrControl>(this, "tabLabel" + std::to_string(k))->SetResource("labelstyle2");
+}
+
+void TfrmInterface::ApplyWindowTitle() {
+  SetCaption(ComposeWindowTitle(LangPairText("Title"), FSoftwareVersion, FLocalDatabaseVersion,
+                                Chinese1->GetChecked()));
 }

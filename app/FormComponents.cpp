@@ -213,6 +213,8 @@ void TfrmInterface::BindFormHandlers() {
     update->OnClick = [this](TObject* s) { Update1Click(s); };
   if (TMenuItem* history = dynamic_cast<TMenuItem*>(FindComponent("History1")))
     history->OnClick = [this](TObject* s) { History1Click(s); };
+  if (TMenuItem* database = dynamic_cast<TMenuItem*>(FindComponent("DBUpdate")))
+    database->OnClick = [this](TObject* s) { DBUpdateClick(s); };
   Export1->OnClick = [this](TObject* s) { Export1Click(s); };
   Import1->OnClick = [this](TObject* s) { Import1Click(s); };
 }

@@ -92,6 +92,7 @@ void TfrmInterface::FormActivate(TObject*) {
   if (FCheckUpdates) {
     FCheckUpdates = false;
     Update1Click(this);
+    DBUpdateClick(this);
   }
   if (FDeviceRecords) return;
   FDeviceRecords = std::make_unique<std::vector<hid::hid_device_info*>>();

@@ -173,6 +173,11 @@ const TLangText kKeyTexts[] = {
     {"UpdateCancel", "取消"},
     {"network_connect_fail", "network_connect_fail"},
     {"download_fail", "下载失败"},
+    {"DBUpdateTitle", "更新信息"},
+    {"DBUpdateAlready", "已经是最新版本了！"},
+    {"DBUpdateNew", "版本更新了！"},
+    {"upgrade_succ", "升级成功"},
+    {"Upgrade_fail", "升级失败,请重新升级!"},
     {"version_file_fail", "无法读取版本文件 version_control.xml，软件和数据库版本未知。"},
 };
 

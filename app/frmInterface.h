@@ -613,6 +613,15 @@ public:
   // Sender this: quiet (first activation); anything else: asked from the menu.
   void Update1Click(TObject* Sender);
   void History1Click(TObject* Sender);
+  // The database update (files/DatabaseUpdate.cpp). Sender this: quiet.
+  void DBUpdateClick(TObject* Sender);
+  // The database update dialog while it is open, null otherwise; the link
+  // enables its install button when the device drops off the link.
+  class TfrmUpdate* FUpdateForm = nullptr;
+  void ReadLocalVersionsAfterUpdate();
+  // The window's title from the language, the program version and the
+  // database version of the local version file.
+  void ApplyWindowTitle();
   // The parameter text file of the current page (files/Parameter*.cpp): the
   // export asks for a file name and writes ParameterExportText; the import
   // asks for a file and reads its identity section into the page's controls,
@@ -622,12 +631,17 @@ public:
   void Import1Click(TObject* Sender);
   std::string ParameterExportText() const;
   bool ImportParameterFile(const std::string& fileName);
-  // The update dialog with the caption and headline of the given keys, the
-  // button texts and the failure text.
+  // The update dialog with the main window's style, the caption and headline
+  // of the given keys, the button texts and the failure text.
   class TfrmUpdate* NewUpdateDialog(const std::string& captionKey, const std::string& textKey);
   // The dialog of the outcome "up to date": install hidden, no readme, the
   // "updateimage" picture.
-  void ShowUpToDate(const std::string& captionKey, const std::string& textKey);
+  std::unique_ptr<class TfrmUpdate> NewUpToDateDialog(const std::string& captionKey,
+                                                      const std::string& textKey);
+  // The dialog offering a newer version: the readme of FUpdateReadme, the
+  // download size and the address list FUpdateUrl.
+  std::unique_ptr<class TfrmUpdate> NewOfferDialog(const std::string& captionKey,
+                                                   const std::string& textKey, bool databaseMode);
   // Fills the dialog's progress maximum with the sum of the sizes the server
   // gives for every address of FUpdateUrl; disables install when one has none.
   void SetDownloadSize(class TfrmUpdate& dialog);

@@ -17,6 +17,8 @@
 #include "chart/SeriesGroups.h"
 
 class TCustomAxisPanel;
+class TCustomChartLegend;
+enum TLegendStyle : int;
 
 using TSeriesNotifyEvent = std::function<void(TCustomChartSeries* Sender)>;
 using TAxisOnGetLabel = std::function<void(TChartAxis* Sender, TChartSeries* Series, int ValueIndex,
@@ -100,6 +102,18 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
     return {};
   }
   virtual TComponent* GetDesignOwner() const { return GetOwner(); }
+  // What a legend asks of its chart while it lays out and draws; the chart
+  // control answers through its legend events, the panel leaves all as is.
+  virtual void DoGetLegendText(TCustomChartLegend* Legend, TLegendStyle Style, int Index,
+                               std::string& Text) {
+    (void)Legend, (void)Style, (void)Index, (void)Text;
+  }
+  virtual void DoGetLegendPos(TCustomChartLegend* Legend, int Index, int& X, int& Y, int& XColor) {
+    (void)Legend, (void)Index, (void)X, (void)Y, (void)XColor;
+  }
+  virtual void DoGetLegendRect(TCustomChartLegend* Legend, TRect& Rect) {
+    (void)Legend, (void)Rect;
+  }
 
   // ---- the drawing pass
   void InternalDraw(const TRect& UserRectangle) override;

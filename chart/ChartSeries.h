@@ -325,7 +325,7 @@ class TChartSeries : public TCustomChartSeries {
   double YScreenToValue(int Pixel) const;
   std::string XValueToText(double Value) const;
   std::string YValueToText(double Value) const;
-  void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
+  virtual void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
   virtual bool IsPointInChartRect(int ValueIndex) const;
 
   // ---- visible points, paging and drawing order
@@ -339,7 +339,7 @@ class TChartSeries : public TCustomChartSeries {
   virtual bool DrawValuesForward() const;
   virtual bool DrawSeriesForward(int ValueIndex) const;
   virtual bool DrawSeriesAscending() const;
-  void DoBeforeDrawValues();
+  virtual void DoBeforeDrawValues();
   void DoAfterDrawValues();
   // The point marks, as the chart's drawing pass asks for them: whether
   // there are visible marks on at least one point, whether they draw after

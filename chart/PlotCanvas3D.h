@@ -14,7 +14,8 @@
 // Unit-level values of the GDI canvas.
 inline constexpr uint8_t DarkColorQuantity = 64;
 inline constexpr uint8_t DarkerColorQuantity = 128;
-inline constexpr int PlotNumCylinderSides = 32;
+// Sides of cylinders and cones; a bar series sets it around each bar.
+inline int PlotNumCylinderSides = 32;
 inline constexpr int PlotDefaultConePercent = 0;
 // The device's antialiased font quality.
 inline constexpr uint8_t PlotFontAntiAlias = 4;

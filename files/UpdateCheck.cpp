@@ -1,16 +1,21 @@
-// The software update check.
+// The software update check and what it shares with the database check: the
+// update dialog's texts, the "up to date" dialog and the offer of a newer
+// version.
 
 #include "app/LangCommon.h"
 #include "app/frmInterface.h"
+#include "controls/XwMemo.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_controls.h"
-#include "controls/zr_memo.h"
 #include "files/UpdateRules.h"
 #include "files/frmUpdate.h"
 #include "platform/net/IdHTTP.h"
+#include "scene/zr_scene.h"
 
 TfrmUpdate* TfrmInterface::NewUpdateDialog(const std::string& captionKey,
                                            const std::string& textKey) {
   auto* dialog = new TfrmUpdate(this);
+  dialog->ControlsScene->SetStyle(SceneStyle);
   dialog->SetCaption(LangText(captionKey));
   dialog->Label1->SetText(UTF8ToUTF16(LangText(textKey)));
   dialog->btnInstall->SetText(UTF8ToUTF16(LangText("UpdateInstall")));
@@ -19,14 +24,27 @@ TfrmUpdate* TfrmInterface::NewUpdateDialog(const std::string& captionKey,
   return dialog;
 }
 
-void TfrmInterface::ShowUpToDate(const std::string& captionKey, const std::string& textKey) {
+std::unique_ptr<TfrmUpdate> TfrmInterface::NewUpToDateDialog(const std::string& captionKey,
+                                                             const std::string& textKey) {
   std::unique_ptr<TfrmUpdate> dialog(NewUpdateDialog(captionKey, textKey));
   dialog->btnInstall->SetVisible(false);
-  dialog->XwMemo1->Lines()->Clear();
+  dialog->XwMemo1->GetLines()->Clear();
   const std::string picture =
       FLangIni ? FLangIni->ReadString(LangCommonSection, "updateimage", "") : "";
-  if (!picture.empty()) dialog->LoadPicture(ExtractProgramFolder() + picture);
-  dialog->ShowModal();
+  LoadPicture(dialog->Image1, picture);
+  return dialog;
+}
+
+std::unique_ptr<TfrmUpdate> TfrmInterface::NewOfferDialog(const std::string& captionKey,
+                                                          const std::string& textKey,
+                                                          bool databaseMode) {
+  const std::string readme = FetchReadme();
+  std::unique_ptr<TfrmUpdate> dialog(NewUpdateDialog(captionKey, textKey));
+  dialog->FDatabaseMode = databaseMode;
+  dialog->XwMemo1->SetText(readme);
+  SetDownloadSize(*dialog);
+  dialog->FUrlList = FUpdateUrl;
+  return dialog;
 }
 
 std::string TfrmInterface::FetchReadme() const {
@@ -73,14 +91,9 @@ void TfrmInterface::Update1Click(TObject* Sender) {
     }
     FRemoteSoftwareVersion = remote;
     const int order = CompareVersions(FLocalSoftwareVersion, FRemoteSoftwareVersion);
-    if (order == 0 && !quiet) ShowUpToDate("UpdateTitle", "UpdateAlready");
+    if (order == 0 && !quiet) NewUpToDateDialog("UpdateTitle", "UpdateAlready")->ShowModal();
     if (order >= 0) return;
-    const std::string readme = FetchReadme();
-    std::unique_ptr<TfrmUpdate> dialog(NewUpdateDialog("UpdateTitle", "UpdateNew"));
-    dialog->FDatabaseMode = false;
-    dialog->XwMemo1->SetText(UTF8ToUTF16(readme));
-    SetDownloadSize(*dialog);
-    dialog->FUrlList = FUpdateUrl;
+    std::unique_ptr<TfrmUpdate> dialog = NewOfferDialog("UpdateTitle", "UpdateNew", false);
     dialog->ShowModal();
     const bool installerStarted = dialog->FSoftwareDownloaded;
     dialog.reset();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "controls/zr_buttons.h"
 #include "controls/zr_controls.h"
 #include "files/UpdateRules.h"
 #include "files/frmUpdate.h"
@@ -20,13 +21,19 @@ struct TfrmUpdate::TDownload {
 };
 
 void TfrmUpdate::btnInstallClick(TObject*) {
+  // The link may enable the button again while a run is on (the link
+  // dropped): a second press then starts nothing.
+  if (FRunning) return;
   FDownloadStarted = true;
+  FRunning = true;
   try {
     RunDownloads();
   } catch (const std::exception& e) {
+    FRunning = false;
     ShowFailure(e.what());
     return;
   }
+  FRunning = false;
   SetModalResult(mrOk);
   Close();
 }
@@ -35,7 +42,6 @@ void TfrmUpdate::ShowFailure(const std::string& reason) {
   Label1->SetText(UTF8ToUTF16(FailureText + "\n" + reason));
   btnInstall->SetEnabled(false);
   btnCancel->SetEnabled(true);
-  Repaint();
 }
 
 void TfrmUpdate::RunDownloads() {
@@ -77,7 +83,6 @@ void TfrmUpdate::FetchAll(std::vector<TDownload>& downloads) {
     ProgressBar1->SetVisible(true);
     btnInstall->SetEnabled(false);
     btnCancel->SetEnabled(false);
-    Repaint();
     http.SetReadTimeout(3000);
     http.Get(d.Url, d.Temp);
   }

@@ -9,6 +9,9 @@
 // have arrived are they renamed, unpacked and started, and the flags set. A
 // failed run removes what it fetched, says why in the dialog and enables
 // Cancel.
+//
+// Its scene and the readme memo are read from its form resource; the
+// picture is the form's own unless the caller loads another into Image1.
 
 #include <cstdint>
 #include <functional>
@@ -18,11 +21,14 @@
 #include "platform/net/IdHTTP.h"
 #include "platform/vcl/Forms.h"
 
-class TzrControl;
+class TzoRurev;
+class TzrBackground;
+class TzrImage;
 class TzrLabel;
-class TzrButton;
-class TzrProgressBar;
 class TzrMemo;
+class TzrProgressBar;
+class TzrRoundButton;
+class TXwMemo;
 
 class TfrmUpdate : public TForm {
  public:
@@ -30,14 +36,17 @@ class TfrmUpdate : public TForm {
   ~TfrmUpdate() override;
   std::string ClassName() const override { return "TfrmUpdate"; }
 
-  TzrControl* Image1;            // the picture: a built-in one unless LoadPicture names a file
-  TzrLabel* Label1;              // headline
-  TzrProgressBar* ProgressBar1;  // hidden until a download starts
-  TzrButton* btnInstall;
-  TzrButton* btnCancel;
-  TzrMemo* XwMemo1;  // the readme text
-  TIdHTTP* IdHTTP1;  // database downloads
-  TIdHTTP* IdHTTP2;  // program downloads
+  TzoRurev* ControlsScene = nullptr;  // the caller gives it the main window's style
+  TzrBackground* Root1 = nullptr;
+  TzrImage* Image1 = nullptr;              // the built-in picture unless the caller loads another
+  TzrLabel* Label1 = nullptr;              // headline
+  TzrMemo* mmoDetail = nullptr;            // hidden
+  TzrProgressBar* ProgressBar1 = nullptr;  // hidden until a download starts
+  TzrRoundButton* btnInstall = nullptr;
+  TzrRoundButton* btnCancel = nullptr;
+  TXwMemo* XwMemo1 = nullptr;  // the readme text
+  TIdHTTP* IdHTTP1 = nullptr;  // database downloads
+  TIdHTTP* IdHTTP2 = nullptr;  // program downloads
 
   void btnInstallClick(TObject* Sender);
   void btnCancelClick(TObject* Sender);
@@ -46,19 +55,14 @@ class TfrmUpdate : public TForm {
   void IdHTTP2Work(TObject* Sender, TWorkMode mode, int64_t count);
   void IdHTTP1Work(TObject* Sender, TWorkMode mode, int64_t count);
 
-  // Shows a picture file (scaled to fit) in place of the built-in picture.
-  void LoadPicture(const std::string& fileName);
-  const std::string& PictureFile() const { return FPictureFile; }
-
   int ShowModal() override;
+  // True from the start of ShowModal until it returns.
+  bool Showing() const { return FShowing; }
+  // True while the install button's run fetches and unpacks.
+  bool Running() const { return FRunning; }
   // When set, ShowModal hands the dialog to it instead of showing a window
   // (tests press the buttons there); its result is the dialog's result.
   static std::function<int(TfrmUpdate& dialog)> ModalHandler;
-  // Brings the window's widgets up to date with the controls' state.
-  void Repaint();
-  // Builds the window's widgets (done by ShowModal; pictures of the dialog
-  // call it directly).
-  void BuildWidgets();
 
   // State the caller sets and reads.
   int FProgressBase = 0;
@@ -77,12 +81,6 @@ class TfrmUpdate : public TForm {
   void FetchAll(std::vector<TDownload>& downloads);
   void Complete(const TDownload& download) const;
   void ShowFailure(const std::string& reason);
-  GtkWidget* FLabelWidget = nullptr;
-  GtkWidget* FMemoWidget = nullptr;
-  GtkWidget* FBarWidget = nullptr;
-  GtkWidget* FInstallWidget = nullptr;
-  GtkWidget* FCancelWidget = nullptr;
-  GtkWidget* FImageWidget = nullptr;
-  std::string FPictureFile;
-  std::string FShownMemo;
+  bool FShowing = false;
+  bool FRunning = false;
 };

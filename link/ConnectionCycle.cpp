@@ -12,6 +12,8 @@
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_buttons.h"
+#include "files/frmUpdate.h"
 #include "link/CarHardware.h"
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"
@@ -187,6 +189,8 @@ void TfrmInterface::ShowDisconnected() {
     ListBoxItemClick(ListBoxItem1);
   }
   SetParameterControlsEnabled(false);
+  // A database update waits for the device to be off the link.
+  if (FUpdateForm && FUpdateForm->Showing()) FUpdateForm->btnInstall->SetEnabled(true);
 }
 
 // One worker per connection start. A previous worker is asked to stop and

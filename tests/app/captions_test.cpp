@@ -115,6 +115,8 @@ TEST(WindowTitle, ComposesVersionsAndTheEnglishDate) {
       {"", false, head + "-(MM-DD-YY)"},
       {"20190521", false, head + "20190-2019(MM-DD-YY)"},
       {"2019-5-1", false, head + "5-1-2019(MM-DD-YY)"},
+      {"ABCDEFGH", false, head + "ABCDE-ABCD(MM-DD-YY)"},
+      {"ABC", false, head + "ABC-ABC(MM-DD-YY)"},
       {"2019-05-21", true, head + "2019-05-21"},
       {"", true, head},
   };

@@ -3,24 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "app/frmInterface.h"
+#include "canvas/zr_gdiplus_unit.h"
+#include "controls/XwMemo.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
+#include "controls/zr_objects_text.h"
 #include "files/frmUpdate.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
+#include "scene/zr_bitmap.h"
 #include "tests/files/update_fixture.h"
 
 namespace {
 
 // What one shown update dialog held.
 struct TShownDialog {
-  std::string Caption, Text, Readme, Urls, Picture;
+  std::string Caption, Text, Readme, Urls;
+  int PictureWidth = 0;
   bool InstallVisible = false, InstallEnabled = false;
   float Max = 0;
 };
 
 class UpdateCheckTest : public UpdateFolderTest {
  protected:
+  // The canvas decodes the dialog's pictures.
+  static void SetUpTestSuite() { InitializeCanvasGdiPlus(); }
   // A program folder with the local version file and a language file naming
   // the local server; the window is created as at start.
   void Start(const std::string& localVersion, bool chinese = false, const std::string& server = "",
@@ -32,10 +40,9 @@ class UpdateCheckTest : public UpdateFolderTest {
     (chinese ? Form->Chinese1 : Form->English1)->SetChecked(true);
     Form->FormCreate(Form.get());
     TfrmUpdate::ModalHandler = [this](TfrmUpdate& d) {
-      Dialogs.push_back({d.GetCaption(), UTF16ToUTF8(d.Label1->GetText()),
-                         UTF16ToUTF8(d.XwMemo1->GetText()), d.FUrlList, d.PictureFile(),
-                         d.btnInstall->GetVisible(), d.btnInstall->GetEnabled(),
-                         d.ProgressBar1->GetMax()});
+      Dialogs.push_back({d.GetCaption(), UTF16ToUTF8(d.Label1->GetText()), d.XwMemo1->GetText(),
+                         d.FUrlList, d.Image1->GetBitmap()->GetWidth(), d.btnInstall->GetVisible(),
+                         d.btnInstall->GetEnabled(), d.ProgressBar1->GetMax()});
       if (OnDialog) OnDialog(d);
       return static_cast<int>(mrCancel);
     };
@@ -78,6 +85,8 @@ TEST_F(UpdateCheckTest, MissingOrBrokenVersionFileStillStarts) {
 
 TEST_F(UpdateCheckTest, EqualVersionsFromTheMenuAndQuiet) {
   Start("V1.2.0", false, "", "updateimage=done.png\nengUpdateAlready=Latest.\n");
+  std::filesystem::copy_file(ESCTOOL_SOURCE_DIR "/resources/forms/about_logo.png",
+                             Dir + "done.png");
   Publish("V1.2.0");
   Form->Update1Click(Form.get());
   EXPECT_TRUE(Dialogs.empty());
@@ -87,7 +96,7 @@ TEST_F(UpdateCheckTest, EqualVersionsFromTheMenuAndQuiet) {
   EXPECT_EQ(Dialogs[0].Caption, "更新信息");
   EXPECT_FALSE(Dialogs[0].InstallVisible);
   EXPECT_EQ(Dialogs[0].Readme, "");
-  EXPECT_EQ(Dialogs[0].Picture, Dir + "done.png");
+  EXPECT_EQ(Dialogs[0].PictureWidth, 221);  // the picture file, not the built-in one
   EXPECT_EQ(Form->FRemoteSoftwareVersion, "V1.2.0");
   EXPECT_FALSE(std::filesystem::exists(Dir + "_control.tmp"));
   EXPECT_TRUE(Messages().empty());
@@ -111,6 +120,7 @@ TEST_F(UpdateCheckTest, NewerVersionOfferedWithReadmeInTheChosenLanguage) {
     EXPECT_TRUE(Dialogs[0].InstallVisible);
     EXPECT_TRUE(Dialogs[0].InstallEnabled);
     EXPECT_EQ(Dialogs[0].Max, 1234);
+    EXPECT_EQ(Dialogs[0].PictureWidth, 118);  // the dialog's own picture
     EXPECT_EQ(Dialogs[0].Urls, Url("/svc/setup.exe"));
   }
 }

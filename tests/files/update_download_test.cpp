@@ -110,6 +110,21 @@ TEST_F(UpdateDownloadTest, AddressesNamingNoFileAreRefused) {
   EXPECT_TRUE(Server.Requests().empty());
 }
 
+TEST_F(UpdateDownloadTest, SecondPressDuringARunStartsNothing) {
+  Server.Set("/db/update.zip", ZipBytes({{"car_settings.db3", "NEWDB"}}));
+  // The link may enable install again while the archive arrives.
+  int presses = 0;
+  Dialog->IdHTTP1->OnWork = [&](TObject* s, TWorkMode m, int64_t n) {
+    Dialog->IdHTTP1Work(s, m, n);
+    if (presses++ == 0) Dialog->btnInstall->Click();
+  };
+  Install(Url("/db/update.zip"), true);
+  EXPECT_GT(presses, 0);
+  EXPECT_TRUE(Dialog->FDatabaseDownloaded);
+  EXPECT_EQ(Server.Requests().size(), 1u);
+  EXPECT_EQ(Files(), std::vector<std::string>{"car_settings.db3"});
+}
+
 TEST_F(UpdateDownloadTest, CancelClosesWithoutDownloading) {
   Dialog->FUrlList = Url("/sw/setup.exe");
   Dialog->btnCancel->Click();

@@ -1,6 +1,8 @@
 #pragma once
-// An axis panel without walls or legend: its titles-and-legend slot draws
-// a top and a foot title (empty, so invisible, until given lines), its
+// An axis panel without walls: its titles-and-legend slot draws a top and
+// a foot title (empty, so invisible, until given lines) and, when one is
+// attached, a legend in the order the chart control uses; legend symbols
+// are painted by that legend's symbol. Its
 // walls take only the room of the depth, it counts its repaints and takes a palette
 // colour as free when no other series uses it.
 
@@ -8,6 +10,7 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartTitle.h"
+#include "chart/Legend.h"
 
 class TTestAxisPanel : public TCustomAxisPanel {
  public:
@@ -25,11 +28,24 @@ class TTestAxisPanel : public TCustomAxisPanel {
   }
   int CalcWallSize(TChartAxis*) override { return 0; }
   void DrawTitlesAndLegend(bool BeforeSeries) override {
-    if (!BeforeSeries) return;
+    const bool legend = Legend != nullptr && Legend->ShouldDraw();
+    if (!BeforeSeries) {
+      if (legend && !Legend->GetDrawBehind()) Legend->DrawLegend();
+      return;
+    }
+    if (legend && Legend->Vertical()) PlaceLegend();
     Title->DrawTitle();
     Foot->DrawTitle();
+    if (legend && !Legend->Vertical()) PlaceLegend();
   }
-  void DrawLegendShape(const TRect&, TGraphic*) override {}
+  void DrawLegendShape(const TRect& Rect, TGraphic* Graphic) override {
+    if (Legend == nullptr) return;
+    if (Graphic != nullptr && Legend->GetSymbol()->GetUseImages()) {
+      GetCanvas()->StretchDraw(Rect, Graphic);
+      return;
+    }
+    Legend->GetSymbol()->Draw(GetCanvas()->GetBrush()->GetColor(), Rect);
+  }
   void DrawWalls() override {}
   bool IsFreeSeriesColor(TColor AColor, bool, TChartSeries* ASeries) override {
     for (int i = 0; i < SeriesCount(); ++i) {
@@ -41,6 +57,12 @@ class TTestAxisPanel : public TCustomAxisPanel {
   void Invalidate() override {
     ++Repaints;
     TCustomAxisPanel::Invalidate();
+  }
+
+  // The legend takes its room, and draws now when drawn behind the series.
+  void PlaceLegend() {
+    Legend->CalcRect();
+    if (Legend->GetDrawBehind()) Legend->DrawLegend();
   }
 
   // Lays the chart rectangle out as given and places every axis on it.
@@ -55,6 +77,8 @@ class TTestAxisPanel : public TCustomAxisPanel {
   }
 
   int Repaints = 0;
+  // Not owned; nil draws no legend.
+  TCustomChartLegend* Legend = nullptr;
   std::unique_ptr<TChartTitle> Title;
   std::unique_ptr<TChartFootTitle> Foot;
 };
