@@ -77,6 +77,9 @@ class TChartAxis : public TCollectionItem {
   double GetMaximum() const { return FMaximumValue; }
   void SetMaximum(double Value);
   void SetMinMax(double AMin, double AMax);
+  // The limit without the range check against the other limit.
+  void InternalSetMinimum(double Value);
+  void InternalSetMaximum(double Value);
   double GetIncrement() const { return FDesiredIncrement; }
   void SetDesiredIncrement(double Value);
   bool GetAutomatic() const { return FAutomatic; }

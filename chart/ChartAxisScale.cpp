@@ -49,6 +49,18 @@ void TChartAxis::SetMaximum(double Value) {
   ChangedScale();
 }
 
+void TChartAxis::InternalSetMinimum(double Value) {
+  if (Value == FMinimumValue) return;
+  FMinimumValue = Value;
+  ChangedScale();
+}
+
+void TChartAxis::InternalSetMaximum(double Value) {
+  if (Value == FMaximumValue) return;
+  FMaximumValue = Value;
+  ChangedScale();
+}
+
 void TChartAxis::SetMinMax(double AMin, double AMax) {
   FAutomatic = FAutomaticMinimum = FAutomaticMaximum = false;
   if (AMin > AMax) std::swap(AMin, AMax);
@@ -87,7 +99,8 @@ void TChartAxis::SetLogarithmic(bool Value) {
 
 void TChartAxis::CalcMinMax(double& AMin, double& AMax) {
   if (!FParentChart) return;
-  if (FAutomatic || FAutomaticMaximum) AMax = FParentChart->InternalMinMax(this, false, FHorizontal);
+  if (FAutomatic || FAutomaticMaximum)
+    AMax = FParentChart->InternalMinMax(this, false, FHorizontal);
   if (FAutomatic || FAutomaticMinimum) AMin = FParentChart->InternalMinMax(this, true, FHorizontal);
 }
 
@@ -168,8 +181,8 @@ void TChartAxis::Scroll(double Offset, bool CheckLimits) {
   if (CheckLimits && FParentChart) {
     const bool up = Offset > 0 &&
                     FParentChart->InternalMinMax(this, false, FHorizontal) - Offset > FMaximumValue;
-    const bool down = Offset < 0 &&
-                      FParentChart->InternalMinMax(this, true, FHorizontal) - Offset < FMinimumValue;
+    const bool down = Offset < 0 && FParentChart->InternalMinMax(this, true, FHorizontal) - Offset <
+                                        FMinimumValue;
     if (!up && !down) return;
   }
   FAutomatic = FAutomaticMinimum = FAutomaticMaximum = false;
@@ -305,7 +318,7 @@ double TChartAxis::CalcIncrement() {
   double high = IMaximum;
   if (FLabels->GetRoundFirst() && FDesiredIncrement != 0) {
     low = std::fabs(IMinimum) > 9.223372036854776e18 ? IMinimum * FDesiredIncrement
-                                                      : std::nearbyint(IMinimum) * FDesiredIncrement;
+                                                     : std::nearbyint(IMinimum) * FDesiredIncrement;
     high = std::trunc(IMaximum) * FDesiredIncrement;
   }
   int size;
@@ -413,10 +426,10 @@ double TChartAxis::InternalCalcPosPoint(int Value) const {
     const long double t = (FInverted ? IEndPos - Value : Value - IStartPos) * IRange / IAxisSize;
     return double(FHorizontal ? IMinimum + t : IMaximum - t);
   }
-  const double atStart = FHorizontal ? (FInverted ? IMaximum : IMinimum)
-                                     : (FInverted ? IMinimum : IMaximum);
-  const double atEnd = FHorizontal ? (FInverted ? IMinimum : IMaximum)
-                                   : (FInverted ? IMaximum : IMinimum);
+  const double atStart =
+      FHorizontal ? (FInverted ? IMaximum : IMinimum) : (FInverted ? IMinimum : IMaximum);
+  const double atEnd =
+      FHorizontal ? (FInverted ? IMinimum : IMaximum) : (FInverted ? IMaximum : IMinimum);
   if (Value == IStartPos) return atStart;
   if (Value == IEndPos) return atEnd;
   if (IRangeLog == 0 || IAxisSize == 0) return IMinimum;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chart/AxisPanel.h"
+#include "chart/Chart.h"
 #include "chart/ChartPointLists.h"
 #include "chart/ChartSeriesTypes.h"
 #include "chart/FastLineSeries.h"
@@ -18,7 +19,7 @@ std::vector<const TClassInfo*> StreamedClasses() {
   return {TChartAxisTitle::Class(),       TChartAxis::Class(),
           TChartDepthAxis::Class(),       TThemedSeries::Class(),
           TPlotPictureComponent::Class(), TSeriesMarks::Class(),
-          TFastLineSeries::Class()};
+          TFastLineSeries::Class(),       TChart::Class()};
 }
 
 }  // namespace

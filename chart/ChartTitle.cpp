@@ -4,8 +4,30 @@
 #include <cmath>
 
 #include "platform/rtl/RttiDecl.h"
+#include "scene/zr_stream.h"
 
 // ---------------- lines shape ----------------
+
+// The lines stream as the entry "Strings": a list of texts.
+void TTitleLines::DefineProperties(TFiler* Filer) {
+  TStringList::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "Strings",
+      [this](TReader* R) {
+        BeginUpdate();
+        Clear();
+        R->ReadListBegin();
+        while (!R->EndOfList()) Add(R->ReadString());
+        R->ReadListEnd();
+        EndUpdate();
+      },
+      [this](TWriter* W) {
+        W->WriteListBegin();
+        for (int i = 0; i < Count(); ++i) W->WriteString(Get(i));
+        W->WriteListEnd();
+      },
+      Count() > 0);
+}
 
 const TClassInfo* TStringsShape::Class() {
   using S = TStringsShape;
@@ -15,7 +37,7 @@ const TClassInfo* TStringsShape::Class() {
 }
 
 TStringsShape::TStringsShape(TCustomPlotPanel* AOwner)
-    : TPlotCustomShapePosition(AOwner), FTitleText(std::make_unique<TStringList>()) {
+    : TPlotCustomShapePosition(AOwner), FTitleText(std::make_unique<TTitleLines>()) {
   FTitleText->OnChange = [this](TObject*) { TextChanged(); };
 }
 

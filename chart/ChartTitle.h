@@ -10,6 +10,12 @@
 #include "chart/TextShape.h"
 #include "platform/rtl/StringList.h"
 
+// A title's lines; they stream as a list of texts.
+class TTitleLines : public TStringList {
+ public:
+  void DefineProperties(TFiler* Filer) override;
+};
+
 // A text shape that keeps its text as lines too; either form follows the
 // other.
 class TStringsShape : public TPlotCustomShapePosition {
@@ -34,7 +40,7 @@ class TStringsShape : public TPlotCustomShapePosition {
   void TextChanged();
 
  private:
-  std::unique_ptr<TStringList> FTitleText;
+  std::unique_ptr<TTitleLines> FTitleText;
   bool IChangingText = false;
 };
 
