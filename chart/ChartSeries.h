@@ -340,7 +340,7 @@ class TChartSeries : public TCustomChartSeries {
   virtual bool DrawSeriesForward(int ValueIndex) const;
   virtual bool DrawSeriesAscending() const;
   virtual void DoBeforeDrawValues();
-  void DoAfterDrawValues();
+  virtual void DoAfterDrawValues();
   // The point marks, as the chart's drawing pass asks for them: whether
   // there are visible marks on at least one point, whether they draw after
   // every series, whether they clip to the chart, and drawing them. A series

@@ -66,9 +66,44 @@ Path RoundRectPath(double l, double t, double r, double b, double w, double h) {
   return p;
 }
 
+namespace {
+
+// Narrows the drawing box to the path's extent grown by Grow pixels, so a
+// small shape on a large bitmap rasterises only its own neighbourhood.
+// Curves lie within their control points, so those bound them too. Vector
+// contexts keep the whole box: the pieces they pass on stay as they were.
+bool NarrowToPath(const DC& dc, const Path& path, double Grow, int& x, int& y, int& w, int& h) {
+  if (dc.Vector) return w > 0 && h > 0;
+  double l = 1e300, t = 1e300, r = -1e300, b = -1e300;
+  for (const PathOp& op : path) {
+    const int n = op.T == PathOp::Curve ? 3 : (op.T == PathOp::Close ? 0 : 1);
+    for (int i = 0; i < n; ++i) {
+      l = std::min(l, op.X[i]);
+      r = std::max(r, op.X[i]);
+      t = std::min(t, op.Y[i]);
+      b = std::max(b, op.Y[i]);
+    }
+  }
+  if (l > r) return w > 0 && h > 0;
+  const double lim = 1e9;
+  const int nl = int(std::floor(std::clamp(l - Grow, -lim, lim)));
+  const int nt = int(std::floor(std::clamp(t - Grow, -lim, lim)));
+  const int nr = int(std::ceil(std::clamp(r + Grow, -lim, lim))) + 1;
+  const int nb = int(std::ceil(std::clamp(b + Grow, -lim, lim))) + 1;
+  const int x1 = std::min(x + w, nr), y1 = std::min(y + h, nb);
+  x = std::max(x, nl);
+  y = std::max(y, nt);
+  w = x1 - x;
+  h = y1 - y;
+  return w > 0 && h > 0;
+}
+
+}  // namespace
+
 Mask FillMask(const DC& dc, const Path& path, int rule, bool clipped) {
   int x, y, w, h;
   if (!DrawBox(dc, x, y, w, h, clipped)) return Mask();
+  if (!NarrowToPath(dc, path, 2, x, y, w, h)) return Mask();
   MaskCanvas mc(x, y, w, h);
   EmitPath(mc.Cr, path);
   cairo_set_fill_rule(mc.Cr, rule == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
@@ -97,6 +132,8 @@ void SetDashes(cairo_t* cr, const Pen& pen, double width) {
 Mask StrokeMask(const DC& dc, const Path& path, const Pen& pen, bool clipped) {
   int x, y, w, h;
   if (!DrawBox(dc, x, y, w, h, clipped)) return Mask();
+  // Miter joins reach furthest: the limit of 10 times half the width.
+  if (!NarrowToPath(dc, path, 5.0 * std::max(1, pen.Width) + 2, x, y, w, h)) return Mask();
   MaskCanvas mc(x, y, w, h);
   cairo_translate(mc.Cr, 0.5, 0.5);
   EmitPath(mc.Cr, path);
@@ -223,6 +260,7 @@ void Bresenham(Mask& m, Stepper& st, int x0, int y0, int x1, int y1) {
 Mask CosmeticMask(const DC& dc, const Path& path) {
   int x, y, w, h;
   if (!DrawBox(dc, x, y, w, h)) return Mask();
+  if (!NarrowToPath(dc, path, 2, x, y, w, h)) return Mask();
   Mask m;
   m.X = x, m.Y = y, m.W = w, m.H = h;
   m.A.assign(size_t(w) * size_t(h), 0);
