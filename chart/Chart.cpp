@@ -12,20 +12,6 @@
 std::function<void(TCustomChart* Chart)> PlotNewChartHook;
 TShiftState PlotScrollKeyShift = 0;
 
-// ---------------- TChartTools ----------------
-
-void TChartTools::Remove(TPlotCustomTool* Tool) {
-  FItems.erase(std::remove(FItems.begin(), FItems.end(), Tool), FItems.end());
-}
-
-void TChartTools::Clear() {
-  while (!FItems.empty()) {
-    TPlotCustomTool* t = FItems.back();
-    FItems.pop_back();
-    delete t;
-  }
-}
-
 // ---------------- construction ----------------
 
 TCustomChart::TCustomChart(TComponent* AOwner) : TCustomAxisPanel(AOwner) {
@@ -58,6 +44,12 @@ void TCustomChart::ApplyDefaultPalette() {
 TCustomChart::~TCustomChart() {
   FSavedScales.clear();
   AutoRepaint = false;
+  // Axis tools forget their axes first, so that none touches an axis while
+  // the tools and animations are freed.
+  for (TPlotCustomTool* t : FTools.Items())
+    if (auto* axisTool = dynamic_cast<TPlotCustomToolAxis*>(t)) axisTool->ClearAxis();
+  FAnimations.Clear();
+  FTools.Clear();
   FSubTitle.reset();
   FTitle.reset();
   FSubFoot.reset();

@@ -72,6 +72,9 @@ using TOnGetLegendRect = std::function<void(TCustomChart* Sender, TRect& Rect)>;
 extern std::function<void(TCustomChart* Chart)> PlotNewChartHook;
 // Keys that must be held for a panning drag; empty by default.
 extern TShiftState PlotScrollKeyShift;
+// An animated zoom moves each limit this part (1 / factor) of the way per
+// step.
+extern double AnimatedZoomFactor;
 
 class TCustomChart : public TCustomAxisPanel {
  public:
@@ -159,7 +162,10 @@ class TCustomChart : public TCustomAxisPanel {
 
   // ---- tools and animations
   TChartTools* GetTools() { return &FTools; }
-  TChartTools* GetAnimations() { return &FAnimations; }
+  TChartAnimations* GetAnimations() { return &FAnimations; }
+  // A tool joining the chart copies the first tool of the theme chart of
+  // the same class family; nothing without a theme.
+  void ApplyThemeTools(TPlotCustomTool* Tool);
   using TCustomPlotPanel::BroadcastMouseEvent;
   void BroadcastMouseEvent(TChartMouseEvent Event, TMouseButton Button, TShiftState Shift, int X,
                            int Y);
@@ -193,9 +199,35 @@ class TCustomChart : public TCustomAxisPanel {
   using TGetValueListProc = std::function<void(const std::string& Name)>;
   void FillValueSourceItems(TChartValueList* ValueList, const TGetValueListProc& Proc);
   void FillSeriesSourceItems(TChartSeries*, const TGetValueListProc&) {}
-  // Slots filled by zooming: the rubber band and panning follow the mouse,
-  // a zoom drag ends.
-  virtual void CalcZoomPoints() {}
+
+  // ---- zoom, panning and the wheel (ChartZoom.cpp, ChartPanning.cpp,
+  // ChartWheel.cpp)
+  // Sets the side axes to the ranges (vertical ones unless the zoom is
+  // horizontal-only, horizontal ones unless it is vertical-only), marks the
+  // chart zoomed and fires OnZoom; animated in steps when the zoom says so.
+  void DoZoom(double TopMin, double TopMax, double BottomMin, double BottomMax, double LeftMin,
+              double LeftMax, double RightMin, double RightMax);
+  void ZoomRect(const TRect& Rect);
+  // Narrows (above 100) or widens (below 100) every zoomed side axis by
+  // (P - 100) % of its range at both ends.
+  void ZoomPercent(double PercentZoom);
+  // Zooms to the values of the zoom's corners (through the last active
+  // series that zooms by its own conversion, else through the axes).
+  virtual void CalcZoomPoints();
+  // A step back through the zoom history, else back to the saved scales.
+  void UndoZoom() override;
+  void AddZoomSnapshot();
+  void RemoveZoomSnapshot();
+  void ZoomBackOne();
+  // Every vertical axis by 3 % of its range, up or down.
+  void ScrollVerticalAxes(bool Up);
+  bool CanWheelScroll() const;
+  // One wheel step: scroll, zoom or 3D zoom, then the tools hear it.
+  void InternalWheel(int Delta);
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta) override;
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // The rubber band and panning follow the mouse; a zoom drag ends.
   virtual void DragZoom(int X, int Y);
   virtual void DragPanning(int X, int Y);
   virtual void EndZoomDrag(int X, int Y);
@@ -207,6 +239,8 @@ class TCustomChart : public TCustomAxisPanel {
 
   TAllAxisSavedScales FSavedScales;
   bool RestoredAxisScales = true;
+  // An editor attached to the chart; freed with it.
+  std::unique_ptr<TPlotCustomDesigner> Designer;
 
   TChartAllowScrollEvent OnAllowScroll;
   TChartClickAxis OnClickAxis;
@@ -253,6 +287,12 @@ class TCustomChart : public TCustomAxisPanel {
   void WriteColorPalette(TWriter* Writer);
   bool ColorPaletteIndexStored(TFiler* Filer) const;
   void ApplyDefaultPalette();
+  // The first zoom or scroll after the scales were restored saves them.
+  void SaveScalesOnce();
+  // Moves an axis' range by what the pixels from Old to New span.
+  void ShiftAxis(TChartAxis* Axis, int Old, int New);
+  // Paints the chart onto its window at once (between animation steps).
+  void RefreshNow();
 
   int FColorPaletteIndex = -1;
   std::unique_ptr<TChartTitle> FFoot;
@@ -261,8 +301,8 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<TChartTitle> FSubTitle;
   std::unique_ptr<TChartTitle> FTitle;
   std::unique_ptr<TChartWalls> FWalls;
-  TChartTools FTools;
-  TChartTools FAnimations;
+  TChartTools FTools{this};
+  TChartAnimations FAnimations{this};
 };
 
 class TChart : public TCustomChart {

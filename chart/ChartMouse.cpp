@@ -226,20 +226,3 @@ void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
   }
   BroadcastMouseEvent(cmeUp, Button, Shift, X, Y);
 }
-
-// The rubber band, panning and the end of a zoom drag belong to zooming;
-// here a drag only keeps its last corner.
-void TCustomChart::DragZoom(int X, int Y) {
-  GetZoom()->X1 = X;
-  GetZoom()->Y1 = Y;
-}
-
-void TCustomChart::DragPanning(int X, int Y) {
-  GetPanning()->X1 = X;
-  GetPanning()->Y1 = Y;
-}
-
-void TCustomChart::EndZoomDrag(int X, int Y) {
-  (void)X, (void)Y;
-  GetZoom()->SetActive(false);
-}
