@@ -1,20 +1,24 @@
 // Creating, cloning and retyping series, cloning charts, the link that
 // follows a chart, the drag object's cursor and a series' legend symbol
-// painted on a bitmap.
+// painted on a bitmap (build/gallery/series_legend_symbols.png shows the
+// symbols of five series classes, each in a box of 40 x 20 pixels).
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+#include "chart/AreaSeries.h"
 #include "chart/BarSeries.h"
 #include "chart/ChartUtilities.h"
 #include "chart/LineSeries.h"
+#include "chart/PieSeries.h"
 #include "chart/PlotCanvas3D.h"
 #include "chart/PlotFunction.h"
 #include "chart/SeriesSources.h"
 #include "chart/SmoothingFunction.h"
 #include "chart_fixture.h"
+#include "tests/support/GalleryPng.h"
 
 namespace {
 
@@ -263,4 +267,34 @@ TEST(ChartUtilities, PaintSeriesLegendDrawsTheSymbolOnABitmap) {
   PaintSeriesLegend(&loose, c.GetCanvas(), TRect{5, 5, 35, 25});
   EXPECT_GT(CountColor(c, clBlue), 20);
   EXPECT_EQ(loose.GetParentChart(), nullptr);
+}
+
+TEST(ChartUtilities, WritesTheLegendSymbolsOfFiveSeriesClasses) {
+  TChartFixture f;
+  auto& line = f.Add<TLineSeries>({0, 1, 1, 2});
+  line.GetPointer()->SetVisible(true);
+  auto& bar = f.Add<TBarSeries>({0, 3});
+  auto& area = f.Add<TAreaSeries>({0, 2, 1, 3});
+  auto& point = f.Add<TPointSeries>({0, 1});
+  auto& pie = f.Add<TPieSeries>({0, 4, 1, 6});
+  const std::vector<TChartSeries*> all{&line, &bar, &area, &point, &pie};
+  const TColor colors[] = {clRed, clTeal, clOlive, clBlue, clPurple};
+  TBitmap sheet;
+  sheet.SetPixelFormat(pf24bit);
+  sheet.SetSize(60 * int(all.size()), 40);
+  sheet.GetCanvas()->GetBrush()->SetColor(clWhite);
+  sheet.GetCanvas()->FillRect(TRect{0, 0, sheet.GetWidth(), 40});
+  for (size_t i = 0; i < all.size(); ++i) {
+    all[i]->SetSeriesColor(colors[i]);
+    const int left = 60 * int(i) + 10;
+    PaintSeriesLegend(all[i], sheet.GetCanvas(), TRect{left, 10, left + 40, 30});
+  }
+  WriteGalleryPng(sheet, "series_legend_symbols.png");
+  for (size_t i = 0; i < all.size(); ++i) {
+    int hits = 0;
+    for (int y = 10; y < 30; ++y)
+      for (int x = 60 * int(i) + 10; x < 60 * int(i) + 50; ++x)
+        if (sheet.GetCanvas()->GetPixels(x, y) == colors[i]) ++hits;
+    EXPECT_GT(hits, 0) << all[i]->ClassName();
+  }
 }
