@@ -47,15 +47,16 @@ void PaintOnChart(TChartSeries* Series, TCustomAxisPanel* Chart, TCanvas* ACanva
     gdi->SetBitmap(bitmap);
     if (own) Chart->ExchangeInternalCanvas(chartCanvas);
   };
+  gdi->SetCanvas(ACanvas);
+  gdi->FrontPlaneBegin();
   try {
-    gdi->SetCanvas(ACanvas);
-    gdi->FrontPlaneBegin();
     Series->DrawLegend(-1, Rect);
-    gdi->FrontPlaneEnd();
   } catch (...) {
+    gdi->FrontPlaneEnd();
     restore();
     throw;
   }
+  gdi->FrontPlaneEnd();
   restore();
 }
 

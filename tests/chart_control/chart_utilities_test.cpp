@@ -35,6 +35,12 @@ struct TOwnedChart {
   TChart* Chart;
 };
 
+// A series whose symbol fails to draw.
+class TFailingSeries : public TLineSeries {
+ public:
+  void DrawLegend(int, const TRect&) override { throw ChartException("no symbol"); }
+};
+
 int CountColor(TBitmap& B, TColor C) {
   int n = 0;
   for (int y = 0; y < B.GetHeight(); ++y)
@@ -267,6 +273,30 @@ TEST(ChartUtilities, PaintSeriesLegendDrawsTheSymbolOnABitmap) {
   PaintSeriesLegend(&loose, c.GetCanvas(), TRect{5, 5, 35, 25});
   EXPECT_GT(CountColor(c, clBlue), 20);
   EXPECT_EQ(loose.GetParentChart(), nullptr);
+
+  // A chart drawing through another canvas class lends a plain one for the
+  // call and keeps its own.
+  auto* neutral = new TPlotNeutralCanvas();
+  f.Chart.SetInternalCanvas(neutral);
+  TBitmap d;
+  d.SetPixelFormat(pf24bit);
+  d.SetSize(40, 30);
+  d.GetCanvas()->GetBrush()->SetColor(clWhite);
+  d.GetCanvas()->FillRect(TRect{0, 0, 40, 30});
+  PaintSeriesLegend(&bar, d.GetCanvas(), TRect{10, 10, 30, 20});
+  EXPECT_EQ(CountColor(d, clRed), red);
+  EXPECT_EQ(f.Chart.GetCanvas(), neutral);
+
+  // A symbol that fails to draw leaves every canvas as it was.
+  TFailingSeries failing;
+  failing.SetParentChart(&f.Chart);
+  TCanvas* neutralTarget = neutral->GetReferenceCanvas();
+  EXPECT_THROW(PaintSeriesLegend(&failing, d.GetCanvas(), TRect{0, 0, 9, 9}), ChartException);
+  EXPECT_EQ(f.Chart.GetCanvas(), neutral);
+  EXPECT_EQ(neutral->GetReferenceCanvas(), neutralTarget);
+  failing.SetParentChart(nullptr);
+  EXPECT_THROW(PaintSeriesLegend(&failing, d.GetCanvas(), TRect{0, 0, 9, 9}), ChartException);
+  EXPECT_EQ(failing.GetParentChart(), nullptr);
 }
 
 TEST(ChartUtilities, WritesTheLegendSymbolsOfFiveSeriesClasses) {
