@@ -16,10 +16,9 @@
 #include "chart/ChartTools.h"
 #include "chart/ChartWalls.h"
 #include "chart/ColorPalettes.h"
+#include "chart/Legend.h"
 
 class TCustomChart;
-class TChartLegend;
-class TCustomChartLegend;
 
 struct TAxisSavedScales {
   bool Auto = false, AutoMin = false, AutoMax = false;
@@ -119,7 +118,7 @@ class TCustomChart : public TCustomAxisPanel {
   bool HasTitle() const { return FTitle != nullptr; }
 
   // ---- legend and walls
-  TChartLegend* GetLegend() const { return FLegend; }
+  TChartLegend* GetLegend() const { return FLegend.get(); }
   void SetLegend(TChartLegend* Value);
   TChartWalls* GetWalls() const { return FWalls.get(); }
   TChartBackWall* GetBackWall() const { return FWalls->GetBack(); }
@@ -296,7 +295,7 @@ class TCustomChart : public TCustomAxisPanel {
 
   int FColorPaletteIndex = -1;
   std::unique_ptr<TChartTitle> FFoot;
-  TChartLegend* FLegend = nullptr;  // owned
+  std::unique_ptr<TChartLegend> FLegend;
   std::unique_ptr<TChartTitle> FSubFoot;
   std::unique_ptr<TChartTitle> FSubTitle;
   std::unique_ptr<TChartTitle> FTitle;

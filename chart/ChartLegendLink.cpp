@@ -5,15 +5,12 @@
 #include "chart/Chart.h"
 #include "chart/Legend.h"
 
-void TCustomChart::CreateLegend() { FLegend = new TChartLegend(this); }
+void TCustomChart::CreateLegend() { FLegend = std::make_unique<TChartLegend>(this); }
 
-void TCustomChart::DestroyLegend() {
-  delete FLegend;
-  FLegend = nullptr;
-}
+void TCustomChart::DestroyLegend() { FLegend.reset(); }
 
 void TCustomChart::AssignLegend(TCustomChart* Source) {
-  if (FLegend && Source->FLegend) FLegend->Assign(Source->FLegend);
+  if (FLegend && Source->FLegend) FLegend->Assign(Source->FLegend.get());
 }
 
 void TCustomChart::SetLegend(TChartLegend* Value) { FLegend->Assign(Value); }
@@ -29,7 +26,7 @@ bool TCustomChart::LegendMouseDown(int Item) { return FLegend->DoMouseDown(Item)
 // ---------------- texts ----------------
 
 std::string TCustomChart::FormattedLegend(int SeriesOrValueIndex) {
-  return InternalFormattedLegend(FLegend, SeriesOrValueIndex);
+  return InternalFormattedLegend(FLegend.get(), SeriesOrValueIndex);
 }
 
 // The legend's own text already passed through OnGetLegendText, which the

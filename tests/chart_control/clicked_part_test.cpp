@@ -206,3 +206,34 @@ TEST(ChartLegendEvents, TheChartsEventsChangeTextPlaceAndBox) {
   EXPECT_GT(places, 0);
   EXPECT_EQ(f.Chart.GetLegend()->RectLegend(), (TRect{10, 10, 120, 60}));
 }
+
+TEST(TitlesAndLegend, ASideLegendTakesItsRoomBeforeTheTitlesABottomOneAfter) {
+  struct Case {
+    bool Visible;
+    TLegendAlignment Alignment;
+  };
+  auto titleCentre = [](const Case& k, TRect* Legend) {
+    TChartFixture f;
+    f.Chart.GetTitle()->SetCaption("A title of some length");
+    f.Add<TLineSeries>({1, 10, 5, 50}).SetTitle("First series");
+    f.Add<TLineSeries>({1, 60, 5, 90}).SetTitle("Second series");
+    f.Chart.GetLegend()->SetVisible(k.Visible);
+    f.Chart.GetLegend()->SetAlignment(k.Alignment);
+    f.Draw();
+    if (Legend) *Legend = f.Chart.GetLegend()->RectLegend();
+    const TRect t = f.Chart.GetTitle()->GetShapeBounds();
+    return TPoint{(t.Left + t.Right) / 2, t.Top};
+  };
+  const TPoint plain = titleCentre({false, laRight}, nullptr);
+  TRect legend;
+  // A right legend narrows the rectangle the title is centred on.
+  EXPECT_LT(titleCentre({true, laRight}, &legend).X, plain.X - 10);
+  EXPECT_GT(legend.Left, plain.X);
+  EXPECT_GT(titleCentre({true, laLeft}, nullptr).X, plain.X + 10);
+  // A top legend comes after the titles: the title keeps its place and the
+  // legend sits below it.
+  const TPoint top = titleCentre({true, laTop}, &legend);
+  EXPECT_EQ(top.X, plain.X);
+  EXPECT_EQ(top.Y, plain.Y);
+  EXPECT_GT(legend.Top, top.Y);
+}
