@@ -1,6 +1,6 @@
 // The main window's components as its form resource makes them: the members
-// that name them, the handlers bound to them, and the few helpers the window
-// makes itself (they hold no design of their own).
+// that name them, the handlers bound to them, and the one helper the window
+// makes itself (it holds no design of its own).
 
 #include <string>
 
@@ -26,6 +26,7 @@
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
+#include "platform/vcl/WebBrowser.h"
 #include "scene/zr_ani.h"
 
 namespace {
@@ -48,6 +49,9 @@ void TfrmInterface::FindFormComponents() {
   Find(this, "StatusBar1", StatusBar1);
   Find(this, "MainMenu1", MainMenu1);
   Find(this, "Timer1", Timer1);
+  Find(this, "ttMyThread", ttMyThread);
+  Find(this, "XML", XML);
+  Find(this, "web", web);
   Find(this, "DevListBox", DevListBox);
   Find(this, "OpenDialog1", OpenDialog1);
   Find(this, "SaveDialog1", SaveDialog1);
@@ -140,20 +144,14 @@ void TfrmInterface::FindFormComponents() {
   FindGovernorComponents();
 }
 
-// Helpers the window makes itself: the timer that runs held device changes,
-// the thread timer of a booting device, the version file document, and the
-// web view of the help column.
+// The one helper the window makes itself: the timer that runs the device
+// changes held while a link operation runs (device notifications come from
+// the udev monitor, which the form knows nothing of).
 void TfrmInterface::CreateHelperComponents() {
   DeviceChangeTimer = new TTimer(this);
   DeviceChangeTimer->SetName("DeviceChangeTimer");
   DeviceChangeTimer->SetEnabled(false);
   DeviceChangeTimer->SetInterval(100);
-  ttMyThread = new TXwThreadTimer(this);
-  ttMyThread->SetName("ttMyThread");
-  ttMyThread->SetInterval(2500);
-  XML = new TXMLDocument(this);
-  XML->SetName("XML");
-  CreateWebBrowser();
 }
 
 void TfrmInterface::BindFormHandlers() {
@@ -169,6 +167,11 @@ void TfrmInterface::BindFormHandlers() {
 
   BindHelpFocus();
   BindCalculatorHandlers();
+  // Every navigation entry selects its page; the list hands its press on.
+  for (int k = 1; k <= 11; ++k)
+    if (auto* entry =
+            dynamic_cast<TzrListBoxItem*>(FindComponent("ListBoxItem" + std::to_string(k))))
+      entry->OnClick = [this](TObject* s) { ListBoxItemClick(s); };
   btnUpgrade->OnClick = [this](TObject* s) { btnUpgradeClick(s); };
   btnUpdate->OnClick = [this](TObject* s) { btnUpdateClick(s); };
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
@@ -216,6 +219,7 @@ void TfrmInterface::BindFormHandlers() {
   if (TMenuItem* database = dynamic_cast<TMenuItem*>(FindComponent("DBUpdate")))
     database->OnClick = [this](TObject* s) { DBUpdateClick(s); };
   Export1->OnClick = [this](TObject* s) { Export1Click(s); };
+  Print1->OnClick = [this](TObject* s) { Print1Click(s); };
   Import1->OnClick = [this](TObject* s) { Import1Click(s); };
 }
 

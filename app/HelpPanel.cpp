@@ -27,15 +27,6 @@ const char* const kUpgradeHelpKeys[] = {"upgrade_controller_help", "upgrade_hard
 
 }  // namespace
 
-// The web view, out of sight until a help part is a web page. It starts on
-// the help folder's start page (the create handler points it there).
-void TfrmInterface::CreateWebBrowser() {
-  web = new TWebBrowser(this);
-  web->SetName("web");
-  web->SetBounds(900, 10, 211, 585);
-  web->SetParent(Client());
-}
-
 std::string TfrmInterface::HelpText(int code) const {
   const bool chinese = Ticked(Chinese1);
   if (code >= 0 && code < VERSION::MaxItems) {

@@ -8,6 +8,7 @@
 #include "controls/zr_objects.h"
 #include "controls/zr_plot_grid.h"
 #include "controls/zr_text_control.h"
+#include "platform/xml/XMLDoc.h"
 #include "scene/zr_font.h"
 #include "scene/zr_scene_forms.h"
 #include "scene/zr_scene_unit.h"
@@ -19,6 +20,7 @@ void ReadSceneForm(TComponent* Form, const std::string& ResName) {
   RegisterPlotGridClass();
   RegisterStandardControls();
   RegisterXwWidgetClasses();
+  RegisterClass(TXMLDocument::Class());
   const std::vector<std::string> errors = ReadFormResource(Form, ResName);
   if (!errors.empty()) throw Exception("Form " + ResName + ": " + errors.front());
 }

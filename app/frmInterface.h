@@ -235,7 +235,6 @@ public:
   // sight at left 1800 and over the help column at 543, and the help of a
   // code (0-39 item, 99 site, 100-105 fixed topics, below 0 none).
   class TWebBrowser* web = nullptr;
-  void CreateWebBrowser();
   std::string HelpText(int code) const;
   void ShowHelpPanel(int code);
 
@@ -629,6 +628,10 @@ public:
   // this device.
   void Export1Click(TObject* Sender);
   void Import1Click(TObject* Sender);
+  // The setup sheet (files/SetupSheet.cpp): a one-page PDF with pictures of
+  // the group pages, the curve editors, the calculator page of the airplane
+  // models and a filled-in header, drawn off-screen; ends on the first page.
+  void Print1Click(TObject* Sender);
   std::string ParameterExportText() const;
   bool ImportParameterFile(const std::string& fileName);
   // The update dialog with the main window's style, the caption and headline

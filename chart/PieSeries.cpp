@@ -10,6 +10,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartSeriesTypes.h"
 #include "chart/CustomSeries.h"
+#include "chart/Legend.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotGradient.h"
 #include "chart/PlotUnitRoutines.h"
@@ -73,11 +74,40 @@ void TSliceValueList::Exchange(int A, int B) {
 
 // ---------------- other slice ----------------
 
+TPieOtherSlice::TPieOtherSlice(TPieSeries* AOwner) : FOwner(AOwner) {}
+
+TPieOtherSlice::~TPieOtherSlice() = default;
+
+TChartLegend* TPieOtherSlice::GetLegend() {
+  if (FLegend) return FLegend.get();
+  auto* chart = FOwner ? dynamic_cast<TCustomPlotPanel*>(FOwner->GetParentChart()) : nullptr;
+  FLegend = std::make_unique<TChartLegend>(chart);
+  FLegend->SetVisible(false);
+  FLegend->SetSeries(FOwner);
+  return FLegend.get();
+}
+
+void TPieOtherSlice::SetLegend(TChartLegend* Value) {
+  if (Value == nullptr) {
+    FLegend.reset();
+    return;
+  }
+  GetLegend()->Assign(Value);
+  FLegend->SetSeries(FOwner);
+}
+
+void TPieOtherSlice::ChartChanged() {
+  if (!FLegend) return;
+  FLegend->SetParent(FOwner ? dynamic_cast<TCustomPlotPanel*>(FOwner->GetParentChart()) : nullptr);
+}
+
 const TClassInfo* TPieOtherSlice::Class() {
   using O = TPieOtherSlice;
   static const TClassInfo* info = TClassDecl<O>("TPieOtherSlice", TPersistent::Class())
                                       .Prop("Color", &O::GetColor, &O::SetColor)
                                       .Default(clDefault)
+                                      .Prop("Legend", &O::GetLegend, &O::SetLegend)
+                                      .Stored(&O::HasLegend)
                                       .Enum("Style", &O::GetStyle, &O::SetStyle, OtherStyleInfo())
                                       .Default(poNone)
                                       .Prop("Text", &O::GetText, &O::SetText)
@@ -90,6 +120,7 @@ void TPieOtherSlice::Assign(TPersistent* Source) {
   auto* s = dynamic_cast<TPieOtherSlice*>(Source);
   if (!s) return TPersistent::Assign(Source);
   FColor = s->FColor;
+  SetLegend(s->FLegend.get());
   FStyle = s->FStyle;
   FText = s->FText;
   FValue = s->FValue;
@@ -240,6 +271,11 @@ TPieSeries::TPieSeries(TComponent* AOwner)
 }
 
 TPieSeries::~TPieSeries() = default;
+
+void TPieSeries::SetParentChart(TChartSeriesPanel* Value) {
+  TCircledSeries::SetParentChart(Value);
+  if ((GetComponentState() & csDestroying) == 0) FOtherSlice->ChartChanged();
+}
 
 void TPieSeries::InitCustom3DOptions() {
   TCustomAxisPanel* chart = ChartOf(this);

@@ -19,6 +19,7 @@
 #include "chart/CircledSeries.h"
 #include "chart/PieMarks.h"
 
+class TChartLegend;
 class TPieSeries;
 
 enum TMultiPie { mpAutomatic, mpDisabled, mpConcentric };
@@ -50,13 +51,22 @@ class TSliceValueList {
 // Small values grouped into one slice.
 class TPieOtherSlice : public TPersistent {
  public:
-  explicit TPieOtherSlice(TPieSeries* AOwner = nullptr) : FOwner(AOwner) {}
+  explicit TPieOtherSlice(TPieSeries* AOwner = nullptr);
+  ~TPieOtherSlice() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
   void Assign(TPersistent* Source) override;
 
   TColor GetColor() const { return FColor; }
   void SetColor(TColor Value);
+  // The other slice's own legend, listing the grouped points: made on first
+  // read, invisible, on the pie's chart. Nil frees it; anything else is
+  // copied in.
+  TChartLegend* GetLegend();
+  void SetLegend(TChartLegend* Value);
+  bool HasLegend() const { return FLegend != nullptr; }
+  // Moves the legend to the pie's chart.
+  void ChartChanged();
   TPieOtherStyle GetStyle() const { return FStyle; }
   void SetStyle(TPieOtherStyle Value);
   // The text, or "Other" when empty.
@@ -66,14 +76,15 @@ class TPieOtherSlice : public TPersistent {
   double GetValue() const { return FValue; }
   void SetValue(double Value);
 
-  // Set while the other slice's own legend is drawn: the legend then lists
-  // the grouped points instead of the others.
+  // Set while the other slice's own legend is laid out and drawn: the pie
+  // then lists the grouped points instead of the others.
   bool LegendDrawing = false;
 
  private:
   void Repaint();
 
   TColor FColor = clDefault;
+  std::unique_ptr<TChartLegend> FLegend;
   TPieOtherStyle FStyle = poNone;
   std::string FText;
   double FValue = 0;
@@ -220,6 +231,7 @@ class TPieSeries : public TCircledSeries {
   void SetPiePen(TPlotPen* Value) { SetPen(Value); }
   TChartValueList* GetPieValues() const { return YValues(); }
   void SetPieValues(TChartValueList* Value) { SetYValues(Value); }
+  void SetParentChart(TChartSeriesPanel* Value) override;
   TSliceValueList& SliceHeights() { return FSliceHeights; }
   bool GetUsePatterns() const { return FUsePatterns; }
   void SetUsePatterns(bool Value) { SetBooleanProperty(FUsePatterns, Value); }
@@ -242,6 +254,7 @@ class TPieSeries : public TCircledSeries {
   void LayoutAutomatic();
   void DrawPieShadows();
   void DrawSortedSlices();
+  void DrawOtherLegend();
   std::vector<TPoint> SlicePolygon(int ValueIndex, bool Exploded) const;
 
   int FAngleSize = 360;

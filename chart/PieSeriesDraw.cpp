@@ -8,6 +8,7 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/CircularFrame.h"
+#include "chart/Legend.h"
 #include "chart/PieSeries.h"
 #include "chart/PlotBlend.h"
 #include "chart/PlotCanvas.h"
@@ -179,6 +180,22 @@ void TPieSeries::DrawAllValues() {
     TCircledSeries::DrawAllValues();
   else
     DrawSortedSlices();
+  DrawOtherLegend();
+}
+
+// The other slice's legend, laid out and drawn while the pie lists the
+// grouped points; the chart rectangle it takes room from is given back.
+void TPieSeries::DrawOtherLegend() {
+  if (!FOtherSlice->HasLegend()) return;
+  TChartLegend* legend = FOtherSlice->GetLegend();
+  if (!legend->GetVisible()) return;
+  TCustomAxisPanel* chart = ChartOf(this);
+  const TRect chartRect = chart->ChartRect;
+  FOtherSlice->LegendDrawing = true;
+  legend->CalcRect();
+  legend->DrawLegend();
+  FOtherSlice->LegendDrawing = false;
+  chart->ChartRect = chartRect;
 }
 
 void TPieSeries::DrawPieShadows() {

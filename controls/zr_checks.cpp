@@ -155,6 +155,10 @@ void TzrRadioButton::SetIsChecked(bool Value) {
   ChangeChecked(Value);
 }
 
+void TzrRadioButton::Uncheck() {
+  if (FIsChecked) ChangeChecked(false);
+}
+
 // ---------------------------------------------------------------- path check box
 
 const TClassInfo* TzrPathCheckBox::Class() {

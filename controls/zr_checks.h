@@ -77,6 +77,9 @@ class TzrRadioButton : public TzrCheckControl {
   const TClassInfo* ClassType() const override { return Class(); }
 
   void SetIsChecked(bool Value) override;
+  // Unchecks it whatever the rest of its group holds, so that a form can
+  // clear all of its choices.
+  void Uncheck();
   const std::string& GetGroupName() const { return FGroupName; }
   void SetGroupName(const std::string& Value) { FGroupName = Value; }
 

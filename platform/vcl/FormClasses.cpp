@@ -8,6 +8,7 @@
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
 
 const TClassInfo* TMenuItem::Class() {
   using T = TMenuItem;
@@ -88,7 +89,7 @@ void RegisterFormComponentClasses() {
   static const bool registered = [] {
     for (const TClassInfo* c :
          {TMainMenu::Class(), TMenuItem::Class(), TListBox::Class(), TOpenDialog::Class(),
-          TSaveDialog::Class(), TStatusBar::Class(), TStatusPanel::Class()})
+          TSaveDialog::Class(), TStatusBar::Class(), TStatusPanel::Class(), TWebBrowser::Class()})
       RegisterClass(c);
     return true;
   }();

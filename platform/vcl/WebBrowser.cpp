@@ -3,7 +3,14 @@
 #include <gtk/gtk.h>
 #include <webkit2/webkit2.h>
 
+#include "platform/rtl/RttiDecl.h"
 #include "platform/vcl/Forms.h"
+
+// A form places the browser with the bounds of any control.
+const TClassInfo* TWebBrowser::Class() {
+  static const TClassInfo* info = TClassDecl<TWebBrowser>("TWebBrowser", TControl::Class());
+  return info;
+}
 
 TWebBrowser::TWebBrowser(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
 

@@ -11,6 +11,8 @@ class TWebBrowser : public TWinControl {
  public:
   explicit TWebBrowser(TComponent* AOwner);
   std::string ClassName() const override { return "TWebBrowser"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   // Loads the address; before the web view exists it is loaded once it is made.
   void Navigate(const std::string& url);

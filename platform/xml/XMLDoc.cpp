@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include "platform/rtl/RttiDecl.h"
+
 std::string TXmlNode::NodeName() const { return pugi::xml_node(FNode).name(); }
 
 std::string TXmlNode::Text() const { return pugi::xml_node(FNode).text().get(); }
@@ -24,6 +26,13 @@ TXmlNode TXmlNodeList::Item(int index) const {
 
 TXmlNode TXmlNodeList::FindNode(const std::string& name) const {
   return TXmlNode(pugi::xml_node(FParent).child(name.c_str()).internal_object());
+}
+
+// A form holds the document as a non-visual component; it has no stored
+// properties of its own.
+const TClassInfo* TXMLDocument::Class() {
+  static const TClassInfo* info = TClassDecl<TXMLDocument>("TXMLDocument", TComponent::Class());
+  return info;
 }
 
 TXMLDocument::TXMLDocument(TComponent* AOwner)

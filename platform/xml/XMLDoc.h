@@ -54,6 +54,8 @@ class TXMLDocument : public TComponent {
   explicit TXMLDocument(TComponent* AOwner = nullptr);
   ~TXMLDocument() override;
   std::string ClassName() const override { return "TXMLDocument"; }
+  static const TClassInfo* Class();
+  const TClassInfo* ClassType() const override { return Class(); }
 
   // Replaces the document; raises EXMLDocError (the document is then empty)
   // when the file cannot be read or is not well-formed.

@@ -36,6 +36,7 @@
 #include "controls/zr_plot_grid.h"
 #include "platform/rtl/Streams.h"
 #include "platform/vcl/Forms.h"
+#include "platform/xml/XMLDoc.h"
 #include "scene/zr_classes.h"
 #include "scene/zr_scene_unit.h"
 #include "scene/zr_stream_strict.h"
@@ -203,6 +204,7 @@ int main(int argc, char** argv) {
   RegisterPlotGridClass();
   RegisterStandardControls();
   RegisterXwWidgetClasses();
+  RegisterClass(TXMLDocument::Class());
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {

@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
 #include "app/frmProgress.h"
+#include "controls/XwThreadTimer.h"
 #include "controls/XwTimer.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
@@ -23,6 +29,7 @@
 #include "platform/rtl/Rtti.h"
 #include "platform/vcl/ComCtrls.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/WebBrowser.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resources.h"
 
@@ -63,6 +70,9 @@ std::vector<TNamed> MainWindowComponents() {
                            {"StatusBar1", "TStatusBar"},
                            {"DevListBox", "TListBox"},
                            {"Timer1", "TXwTimer"},
+                           {"ttMyThread", "TXwThreadTimer"},
+                           {"XML", "TXMLDocument"},
+                           {"web", "TWebBrowser"},
                            {"MainMenu1", "TMainMenu"},
                            {"SaveDialog1", "TSaveDialog"},
                            {"OpenDialog1", "TOpenDialog"},
@@ -248,6 +258,75 @@ TEST(MainWindowForm, LayoutAndNonVisualComponents) {
   EXPECT_EQ(form.GetMenu(), form.MainMenu1);
 }
 
+// Whether the object lies on the layout, at any depth.
+bool OnLayout(TzrObject* object, const TzrObject* layout) {
+  for (TzrObject* o = object; o; o = o->GetParent())
+    if (o == layout) return true;
+  return false;
+}
+
+// Each fixed page holds the controls its code addresses, so that the
+// navigation entry that shows the page shows them.
+TEST(MainWindowForm, EveryFixedPageHoldsItsControls) {
+  TfrmInterface form(nullptr);
+  const struct {
+    int Page;
+    std::vector<std::string> Controls;
+  } pages[] = {
+      {1, {"imgLogo"}},
+      {8,
+       {"eController", "eHardware", "eFirmware", "cbFirmware", "lVersion", "btnUpgrade",
+        "eMessage"}},
+      {9,
+       {"tabAnalyzer", "StringGrid1", "PlotGrid1", "btnStart", "btnSave", "btnLoad", "btnPrint"}},
+      {10, {"calcTextBox1", "calcTextBox15", "calcTextBox16", "calcTextBox19", "calcLabel1"}},
+      {11, {"tbPercent", "nbPoles", "rbDJC", "nbCB", "nbRPM1", "nbRPM3", "lblTips", "gbSelect"}},
+      {12,
+       {"tbController", "tbFirmware", "scbFirmware", "btnUpgrade2", "btnScan", "gbChannel",
+        "cbChannel8", "zrmMessage"}},
+      {13,
+       {"rbChannel1", "rbChannel8", "rbCW", "rbCCW", "btnRead", "btnWrite", "cbBlue", "sMessage"}},
+  };
+  for (const auto& page : pages)
+    for (const std::string& name : page.Controls) {
+      auto* control = Named<TzrVisualObject>(form, name);
+      if (!control) continue;
+      EXPECT_TRUE(OnLayout(control, form.tabLayout[page.Page - 1]))
+          << name << " on page " << page.Page;
+    }
+}
+
+// A press on a navigation entry reaches the page switch: the entry's click
+// shows its page.
+TEST(MainWindowForm, NavigationEntriesShowTheirPages) {
+  TfrmInterface form(nullptr);
+  const std::pair<int, int> entries[] = {{8, 8}, {9, 9}, {10, 10}, {1, 1}};
+  for (const auto& [entry, page] : entries) {
+    auto* item = Named<TzrListBoxItem>(form, "ListBoxItem" + std::to_string(entry));
+    ASSERT_TRUE(item && item->OnClick) << entry;
+    item->OnClick(item);
+    for (int k = 1; k <= 13; ++k)
+      EXPECT_EQ(form.tabLayout[k - 1]->GetVisible(), k == page) << entry << " " << k;
+  }
+}
+
+// Outside the scene: the help column's web view out of sight, and the
+// thread timer that nothing starts.
+TEST(MainWindowForm, WebViewAndThreadTimer) {
+  TfrmInterface form(nullptr);
+  ASSERT_NE(form.web, nullptr);
+  EXPECT_EQ(form.web->GetParent(), form.Client());
+  EXPECT_EQ(form.web->GetLeft(), 900);
+  EXPECT_EQ(form.web->GetTop(), 10);
+  EXPECT_EQ(form.web->GetWidth(), 211);
+  EXPECT_EQ(form.web->GetHeight(), 585);
+  EXPECT_FALSE(form.web->InsideParent());
+  ASSERT_NE(form.ttMyThread, nullptr);
+  EXPECT_EQ(form.ttMyThread->GetInterval(), 2500u);
+  EXPECT_FALSE(form.ttMyThread->GetEnabled());
+  EXPECT_NE(form.XML, nullptr);
+}
+
 // What the page code relies on: the firmware lists' style and rows, the
 // analyzer tabs' pages and the grids' columns.
 TEST(MainWindowForm, FirmwareListsAndAnalyzerTables) {
@@ -331,6 +410,32 @@ TEST(SmallWindowForms, InformationBoxAndProgressWindow) {
   // The frame's "Wingdings" "v" is that font's symbol, from a font that has it.
   EXPECT_EQ(progress.GroupBox1->GetText(), u"\u2756");
   EXPECT_NE(progress.GroupBox1->GetFont()->GetFamily(), "Wingdings");
+}
+
+// The window's components are those its form holds (named, or unnamed like
+// the grids' columns), and the one helper of the udev monitor: nothing of
+// the design is made in code.
+TEST(MainWindowForm, EveryComponentComesFromTheForm) {
+  std::ifstream text(ESCTOOL_SOURCE_DIR "/resources/forms/frmInterface.txt");
+  const std::regex object(R"(^\s*object (?:(\w+): )?(\w+)\s*$)");
+  std::multiset<std::string> expected = {"DeviceChangeTimer"};
+  std::smatch match;
+  for (std::string line; std::getline(text, line);)
+    if (std::regex_search(line, match, object) && match[1] != "frmInterface")
+      expected.insert(match[1].matched ? match[1].str() : match[2].str());
+  TfrmInterface form(nullptr);
+  std::multiset<std::string> owned;
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    const TComponent* c = form.Component(i);
+    owned.insert(c->GetName().empty() ? c->ClassName() : c->GetName());
+  }
+  std::vector<std::string> extra, missing;
+  std::set_difference(owned.begin(), owned.end(), expected.begin(), expected.end(),
+                      std::back_inserter(extra));
+  std::set_difference(expected.begin(), expected.end(), owned.begin(), owned.end(),
+                      std::back_inserter(missing));
+  EXPECT_EQ(extra, std::vector<std::string>{}) << "made in code";
+  EXPECT_EQ(missing, std::vector<std::string>{}) << "in the form but not made";
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // English and in Chinese): 2D and 3D pies, an exploded slice, a donut, a
 // bevel ring, patterns, a half pie, concentric rings, a circular frame,
 // marks inside the slices and marks outside with legs and tails, a 3D donut
-// and a 3D pie with slices of their own heights.
+// with slices of their own heights, and an other slice with its own legend.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 
 #include "chart/Callout.h"
 #include "chart/CircularFrame.h"
+#include "chart/Legend.h"
 #include "chart/PlotGradient.h"
 #include "chart/PlotView3D.h"
 #include "pie_fixture.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kCellWidth = 260, kCellHeight = 220, kColumns = 4, kRows = 3;
+constexpr int kCellWidth = 260, kCellHeight = 220, kColumns = 4, kRows = 4;
 
 using Labels = std::vector<std::string>;
 
@@ -133,6 +134,14 @@ void WriteSheet(const Labels& L, const std::string& Name) {
     p.SetDonutPercent(40);
     for (int i = 0; i < 5; ++i) p.SliceHeights().Put(i, 40 + 15 * i);
   });
+  Cell(sheet, 0, 3, "other slice below 16 %, its legend", [&](TSeriesChart& f) {
+    auto& p = Pie(f, L);
+    p.GetOtherSlice()->SetStyle(poBelowPercent);
+    p.GetOtherSlice()->SetValue(16);
+    p.GetOtherSlice()->SetColor(clGray);
+    p.GetOtherSlice()->GetLegend()->SetVisible(true);
+  });
+  for (int col = 1; col < kColumns; ++col) Cell(sheet, col, 3, "", [](TSeriesChart&) {});
   WriteGalleryPng(sheet, Name);
 }
 

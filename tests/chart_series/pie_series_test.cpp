@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "chart/Legend.h"
 #include "chart/PlotView3D.h"
 #include "pie_fixture.h"
 
@@ -86,6 +87,38 @@ TEST(PieSeries, OtherSliceGroupsSmallValuesForOnePaint) {
   PaintPies(f);
   EXPECT_EQ(p.Count(), 4);
   EXPECT_FALSE(p.BelongsToOtherSlice(3));
+}
+
+TEST(PieSeries, OtherSliceLegendListsTheGroupedPoints) {
+  TSeriesChart f(300, 200);
+  auto& p = PlainPie(f, {});
+  const char* labels[] = {"Alpha", "Beta", "Gamma", "Delta"};
+  const double values[] = {50, 45, 3, 2};
+  for (int i = 0; i < 4; ++i) p.Add(values[i], labels[i]);
+  p.GetOtherSlice()->SetStyle(poBelowPercent);
+  p.GetOtherSlice()->SetValue(10);
+  EXPECT_FALSE(p.GetOtherSlice()->HasLegend());
+  TChartLegend* legend = p.GetOtherSlice()->GetLegend();
+  EXPECT_EQ(legend->GetSeries(), &p);
+  EXPECT_FALSE(legend->GetVisible());
+  PaintPies(f);
+  EXPECT_EQ(f.Canvas->Count("TextOut"), 0u);  // an invisible legend draws nothing
+
+  legend->SetVisible(true);
+  f.Canvas->ClearLog();
+  const TRect chartRect = f.Panel.ChartRect;
+  PaintPies(f);
+  std::string texts;
+  for (const std::string& c : f.Canvas->Calls("TextOut")) texts += c;
+  EXPECT_NE(texts.find("Gamma"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("Delta"), std::string::npos) << texts;
+  EXPECT_EQ(texts.find("Alpha"), std::string::npos) << texts;
+  EXPECT_EQ(texts.find("Other"), std::string::npos) << texts;
+  EXPECT_FALSE(p.GetOtherSlice()->LegendDrawing);
+  EXPECT_EQ(f.Panel.ChartRect, chartRect);
+
+  p.GetOtherSlice()->SetLegend(nullptr);
+  EXPECT_FALSE(p.GetOtherSlice()->HasLegend());
 }
 
 TEST(PieSeries, ExplodeBiggestMovesTheSliceAndShrinksTheCircle) {

@@ -140,6 +140,12 @@ void TSimController::SendChunk(TSimDevice& device) {
   device.Reply(frame);
 }
 
+void TSimController::KeepWrite() {
+  LastWrite = FIn;
+  if (KeepWritesAt < 0 || KeepWritesAt + FIn.size() > Settings.size()) return;
+  std::copy(FIn.begin(), FIn.end(), Settings.begin() + KeepWritesAt);
+}
+
 void TSimController::OnDataFrame(const std::vector<uint8_t>& frame, TSimDevice& device) {
   const int n = frame[2];
   const int index = frame[3] + 256 * frame[4];
@@ -153,7 +159,7 @@ void TSimController::OnDataFrame(const std::vector<uint8_t>& frame, TSimDevice& 
   if (index == FInIndex) {
     FIn.insert(FIn.end(), frame.begin() + 5, frame.begin() + 5 + n);
     ++FInIndex;
-    if (n < kChunk) LastWrite = FIn;
+    if (n < kChunk) KeepWrite();
   } else if (index != FInIndex - 1) {
     return;  // out of order: no acknowledgement
   }

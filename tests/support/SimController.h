@@ -44,6 +44,9 @@ class TSimController : public TSimDeviceModel {
   int DropAcks = 0;             // the next written chunks are not acknowledged
   bool RejectWrites = false;    // written chunks are never acknowledged
   std::map<int, TChunkFault> ChunkFaults;  // one-shot fault by outgoing chunk index
+  // Where a completely received write (command 8) lands in Settings, as a
+  // device keeps what it was sent; below 0 it is only recorded in LastWrite.
+  int KeepWritesAt = -1;
 
   // Runs when a settings request (command 9) arrives, before the answer.
   std::function<void()> OnSettingsRequest;
@@ -65,6 +68,7 @@ class TSimController : public TSimDeviceModel {
   void StartBlock(uint8_t command, const std::vector<uint8_t>& data, TSimDevice& device);
   void SendChunk(TSimDevice& device);
   void OnDataFrame(const std::vector<uint8_t>& frame, TSimDevice& device);
+  void KeepWrite();
 
   // The block being sent.
   uint8_t FOutCommand = 0;
