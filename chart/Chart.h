@@ -288,6 +288,7 @@ class TCustomChart : public TCustomAxisPanel {
   void ApplyDefaultPalette();
   // The first zoom or scroll after the scales were restored saves them.
   void SaveScalesOnce();
+  void EraseZoomBand();
   // Moves an axis' range by what the pixels from Old to New span.
   void ShiftAxis(TChartAxis* Axis, int Old, int New);
   // Paints the chart onto its window at once (between animation steps).

@@ -6,13 +6,22 @@
 
 #include "chart/Chart.h"
 
+// Erases the band where it was drawn. A band without size was never drawn
+// in XOR mode (the press draws none), and drawing one would leave a dot of
+// the thick pen behind.
+void TCustomChart::EraseZoomBand() {
+  TPlotZoom* zoom = GetZoom();
+  if (zoom->X0 == zoom->X1 && zoom->Y0 == zoom->Y1 && !zoom->GetFullRepaint()) return;
+  TryDrawZoom();
+}
+
 // The band follows the mouse: erased where it was, drawn where it is.
 void TCustomChart::DragZoom(int X, int Y) {
   TPlotZoom* zoom = GetZoom();
   if (zoom->GetDirection() == tzdVertical) X = ChartRect.Right;
   if (zoom->GetDirection() == tzdHorizontal) Y = ChartRect.Bottom;
   if (X == zoom->X1 && Y == zoom->Y1) return;
-  TryDrawZoom();
+  EraseZoomBand();
   if (zoom->GetKeepAspectRatio()) {
     zoom->CorrectAspectRatio(ChartRect, X, Y);
   } else {
@@ -28,7 +37,7 @@ void TCustomChart::EndZoomDrag(int X, int Y) {
   TPlotZoom* zoom = GetZoom();
   const TPlotZoomDirection direction = zoom->GetDirection();
   zoom->SetActive(false);
-  TryDrawZoom();
+  EraseZoomBand();
   InternalCanvas->GetPen()->SetMode(pmCopy);
   if (!zoom->GetKeepAspectRatio()) {
     if (direction != tzdVertical) zoom->X1 = X;

@@ -65,6 +65,14 @@ void TPlotCustomTool::SetParentChart(TChartSeriesPanel* Value) {
   if (TCustomChart* chart = ChartOf(Value)) ListOf(chart)->InternalAdd(this);
 }
 
+void TPlotCustomTool::SetParentComponent(TComponent* Value) {
+  if (auto* chart = dynamic_cast<TChartSeriesPanel*>(Value)) SetParentChart(chart);
+}
+
+TComponent* TPlotCustomTool::GetParentComponent() const {
+  return dynamic_cast<TComponent*>(FParent);
+}
+
 bool TPlotCustomTool::SameClass(const TPlotCustomTool* Tool) const {
   if (!Tool) return false;
   return ClassType()->InheritsFrom(Tool->ClassType()) ||

@@ -59,6 +59,11 @@ class TPlotCustomTool : public TCustomChartElement {
   // Leaves the old chart's list (invalidating it when Value is none) and
   // joins Value's.
   void SetParentChart(TChartSeriesPanel* Value) override;
+  // Read as a child of a chart, the tool joins that chart before its
+  // properties are read.
+  void SetParentComponent(TComponent* Value) override;
+  TComponent* GetParentComponent() const override;
+  bool HasParent() const override { return true; }
   // Either tool's class derives from the other's.
   bool SameClass(const TPlotCustomTool* Tool) const;
 

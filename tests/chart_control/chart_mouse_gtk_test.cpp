@@ -16,10 +16,12 @@
 
 namespace {
 
-// A tool that writes down what it hears and may cancel the mouse.
-class TRecordingTool : public TPlotCustomAnimation {
+// A tool (or animation) that writes down what it hears and may cancel the
+// mouse.
+template <class Base>
+class TRecorder : public Base {
  public:
-  TRecordingTool(TCustomChart* AChart, std::vector<std::string>* ALog, std::string AName)
+  TRecorder(TCustomChart* AChart, std::vector<std::string>* ALog, std::string AName)
       : Chart(AChart), Log(ALog), Name(std::move(AName)) {}
   void ChartMouseEvent(TChartMouseEvent AEvent, TMouseButton, TShiftState, int X, int Y) override {
     const char* kinds[] = {"down", "move", "up"};
@@ -31,6 +33,8 @@ class TRecordingTool : public TPlotCustomAnimation {
   std::string Name;
   bool Cancel = false;
 };
+using TRecordingTool = TRecorder<TPlotCustomTool>;
+using TRecordingAnimation = TRecorder<TPlotCustomAnimation>;
 
 struct ChartOnScreen : ::testing::Test {
   void SetUp() override {
@@ -152,8 +156,8 @@ TEST_F(ChartOnScreen, ZoomAndPanningStartOnlyWhenAllowed) {
 }
 
 TEST_F(ChartOnScreen, ToolsHearTheMouseAndOneThatCancelsEndsTheClick) {
-  TRecordingTool tool(&F.Chart, &Log, "tool"), idle(&F.Chart, &Log, "idle"),
-      animation(&F.Chart, &Log, "animation");
+  TRecordingTool tool(&F.Chart, &Log, "tool"), idle(&F.Chart, &Log, "idle");
+  TRecordingAnimation animation(&F.Chart, &Log, "animation");
   idle.SetActive(false);
   F.Chart.GetTools()->Add(&idle);
   F.Chart.GetTools()->Add(&tool);
