@@ -263,7 +263,10 @@ void TCustomBarSeries::Assign(TPersistent* Source) {
 
 void TCustomBarSeries::AssignFormatting(TChartSeries* Source) {
   auto* s = dynamic_cast<TCustomBarSeries*>(Source);
-  if (!s) return;
+  if (!s) {
+    TChartSeries::AssignFormatting(Source);
+    return;
+  }
   FBarWidthPercent = s->FBarWidthPercent;
   FBarRound = s->FBarRound;
   FBevelSize = s->FBevelSize;
@@ -281,8 +284,7 @@ void TCustomBarSeries::AssignFormatting(TChartSeries* Source) {
   FShadow->Assign(s->FShadow.get());
   FSideMargins = s->FSideMargins;
   SetTickLines(s->FTickLines.get());
-  FBrush->Assign(s->FBrush.get());
-  FPen->Assign(s->FPen.get());
+  TChartSeries::AssignFormatting(Source);
 }
 
 // ---------------- legend ----------------

@@ -94,11 +94,17 @@ class TCustomChartSeries : public TCustomChartElement {
   // Called back by the chart when the series joins or leaves it.
   virtual void Added() {}
   virtual void Removed() {}
-  virtual void GalleryChanged3D(bool Is3D) { (void)Is3D; }
+  // The chart's 3D view follows a gallery's choice.
+  virtual void GalleryChanged3D(bool Is3D);
   virtual void RecalcAxisMargins(TChartAxis* Axis, TRect& R) {
     (void)Axis;
     (void)R;
   }
+
+  // Identifier, legend settings, style and title, after the element's.
+  void Assign(TPersistent* Source) override;
+  // "Identifier" and "Style", stored when set.
+  void DefineProperties(TFiler* Filer) override;
 
   int SeriesIndex() const;
   const std::string& GetTitle() const { return FTitle; }

@@ -15,6 +15,17 @@ const TEnumInfo& HoverElementInfo() {
   static const TEnumInfo info("THoverElement", {"hePrevious", "heCurrent", "heNext", "heJoin"});
   return info;
 }
+const TEnumInfo& HorizAxisInfo() {
+  static const TEnumInfo info("THorizAxis",
+                              {"aTopAxis", "aBottomAxis", "aBothHorizAxis", "aCustomHorizAxis"});
+  return info;
+}
+
+const TEnumInfo& VertAxisInfo() {
+  static const TEnumInfo info("TVertAxis",
+                              {"aLeftAxis", "aRightAxis", "aBothVertAxis", "aCustomVertAxis"});
+  return info;
+}
 }  // namespace
 
 const TClassInfo* TChartSeries::Class() {
@@ -32,7 +43,34 @@ const TClassInfo* TChartSeries::Class() {
           .Prop("Selected", &S::GetSelected, &S::SetSelected)
           .Stored(&S::HasSelected)
           .Prop("Marks", &S::GetMarks, &S::SetMarks)
-          .Stored(&S::HasMarks);
+          .Stored(&S::HasMarks)
+          .Prop("Active", &S::GetActive, &S::SetActive)
+          .Default(1)
+          .Prop("ColorEachPoint", &S::GetColorEachPoint, &S::SetColorEachPoint)
+          .Default(0)
+          .Prop("ColorSource", &S::GetColorSource, &S::SetColorSource)
+          .Prop("Cursor", &S::GetCursor, &S::SetCursor)
+          .Default(0)
+          .Prop("DataSource", &S::GetDataSource, &S::SetDataSource)
+          .Stored(&S::IsDataSourceStored)
+          .Prop("Depth", &S::GetDepth, &S::SetDepth)
+          .Default(-1)
+          .Enum("HorizAxis", &S::GetHorizAxis, &S::SetHorizAxis, HorizAxisInfo())
+          .Default(aBottomAxis)
+          .Prop("PercentFormat", &S::GetPercentFormat, &S::SetPercentFormat)
+          .Stored(&S::IsPercentFormatStored)
+          .Prop("SeriesColor", &S::GetSeriesColor, &S::SetSeriesColor)
+          .Stored(&S::IsColorStored)
+          .Prop("Title", &S::GetTitle, &S::SetTitle)
+          .Prop("ValueFormat", &S::GetValueFormat, &S::SetValueFormat)
+          .Stored(&S::IsValueFormatStored)
+          .Enum("VertAxis", &S::GetVertAxis, &S::SetVertAxis, VertAxisInfo())
+          .Default(aLeftAxis)
+          .Prop("XLabelsSource", &S::GetLabelsSource, &S::SetLabelsSource)
+          .Prop("XValues", &S::XValues, &S::SetXValues)
+          .Prop("YValues", &S::YValues, &S::SetYValues)
+          .Prop("ZOrder", &S::GetZOrder, &S::SetZOrder)
+          .Default(-1);
   return info;
 }
 

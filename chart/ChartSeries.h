@@ -400,6 +400,34 @@ class TChartSeries : public TCustomChartSeries {
   virtual int NumSampleValues() const { return 25; }
   bool CanAddRandomPoints() const;
 
+  // ---- streaming and assignment (SeriesStream.cpp, SeriesAssign.cpp)
+  // The stream items published properties cannot hold: data sources,
+  // custom axes, the points ("Data") and the detail series ("Detail").
+  void DefineProperties(TFiler* Filer) override;
+  // Resolves the data source names read from a stream.
+  void Loaded() override;
+  // The inherited children, then the function.
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+  // The point stream: flags, count, one record per point. Reading raises
+  // EReadError for counts and lengths beyond the data.
+  virtual void WriteData(TStream* Stream);
+  void ReadData(TStream* Stream);
+  void WriteDetail(TStream* Stream);
+  void ReadDetail(TStream* Stream);
+  bool IsDataStored() const { return ForceSaveData || (ManualData && !DontSaveData); }
+  bool IsDataSourceStored() const;
+  bool IsValueFormatStored() const;
+  bool IsPercentFormatStored() const;
+  // Format, marks visibility, function, points or data sources of Source.
+  void Assign(TPersistent* Source) override;
+  void AssignFormat(TChartSeries* Source);
+  virtual void AssignFormatting(TChartSeries* Source);
+  void AssignValues(TChartSeries* Source) { AddValues(Source); }
+  // Sample points and a quiet look for a thumbnail.
+  virtual void PrepareForGallery();
+  // Either series is of the other's class.
+  bool SameClass(const TChartSeries* Series) const;
+
   // ---- other properties
   int GetDepth() const { return FDepth; }
   void SetDepth(int Value) { SetIntegerProperty(FDepth, Value); }
@@ -514,6 +542,8 @@ class TChartSeries : public TCustomChartSeries {
   std::unique_ptr<std::vector<TColor>> FColors;
   std::unique_ptr<TSeriesMarks> FMarks;
   int IUpdating = 0;
+  // Data source names read from a stream, resolved in Loaded.
+  std::unique_ptr<std::vector<std::string>> FTempDataSources;
 };
 
 // The series' component name, or "Series" and its place in its chart from 1.

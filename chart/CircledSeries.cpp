@@ -425,4 +425,5 @@ void TCircledSeries::AssignFormatting(TChartSeries* Source) {
     FShadow->Assign(s->FShadow.get());
     FUniqueCustomRadius = s->FUniqueCustomRadius;
   }
+  TChartSeries::AssignFormatting(Source);
 }

@@ -105,6 +105,8 @@ TColorPalettes* ColorPalettes() {
   return r.get();
 }
 
+void FreeColorPalettes() { Registry().reset(); }
+
 void TColorPalettes::Add(const std::string& Name, const TColor* Colors, int High) {
   IPalettes.push_back({Name, Slice(Colors, High)});
 }

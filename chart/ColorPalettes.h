@@ -56,6 +56,8 @@ class TColorPalettes : public TObject {
 // The process-wide registry, made and filled with the 23 built-in palettes
 // on the first call.
 TColorPalettes* ColorPalettes();
+// Frees the registry; the next call of ColorPalettes fills a new one.
+void FreeColorPalettes();
 // The name palette 0 (no colours of its own) is registered under.
 extern const char* const PlotDefaultPaletteName;
 

@@ -240,11 +240,7 @@ void TCustomSeries::AssignFormatting(TChartSeries* Source) {
     FEmboss->Assign(s->FEmboss.get());
     FShadow->Assign(s->FShadow.get());
   }
-  if (Source) {
-    FBrush->Assign(Source->GetBrush());
-    FPen->Assign(Source->GetPen());
-    SetSeriesColor(Source->GetSeriesColor());
-  }
+  TChartSeries::AssignFormatting(Source);
 }
 
 TPlotHiddenPen* TCustomSeries::GetOutLine() const {

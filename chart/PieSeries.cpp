@@ -345,6 +345,11 @@ void TPieSeries::RemoveOtherSlice() {
   }
 }
 
+void TPieSeries::WriteData(TStream* Stream) {
+  RemoveOtherSlice();
+  TChartSeries::WriteData(Stream);
+}
+
 void TPieSeries::DoBeforeDrawChart() {
   TCircledSeries::DoBeforeDrawChart();
   IOtherMarkPosition.reset();

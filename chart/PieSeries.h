@@ -191,6 +191,8 @@ class TPieSeries : public TCircledSeries {
   // The number of active pie series of the chart.
   int PieCount() const;
   void RemoveOtherSlice();
+  // The points without the other slice, which the next drawing adds again.
+  void WriteData(TStream* Stream) override;
   void DisableRotation();
   // The depth key of a slice for the 3D drawing order (backmost first).
   double SliceDepthKey(int ValueIndex) const;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/Canvas3D.h"
@@ -176,6 +177,12 @@ class TCustomPlotPanel : public TCustomPanelNoCaption {
   // ---- canvas ----
   TCanvas3D* GetCanvas() const { return InternalCanvas; }
   void SetInternalCanvas(TCanvas3D* NewCanvas);
+  // Puts Canvas in place of the drawing canvas, neither copying nor freeing
+  // either, and answers the one it replaced (for a call that draws through
+  // a canvas of its own and then gives the chart its canvas back).
+  TCanvas3D* ExchangeInternalCanvas(TCanvas3D* Canvas) {
+    return std::exchange(InternalCanvas, Canvas);
+  }
   void CreateDefaultCanvas();
   TCanvas* GetPlatformCanvas() const { return FPlatformCanvas; }
   const std::string& GetDefaultCanvasName() const { return IDefaultCanvas; }

@@ -51,9 +51,38 @@ TGraphic* TPlotPicture::Filtered() {
 
 void TPlotPicture::DefineProperties(TFiler* Filer) {
   TPicture::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Data", [this](TStream* s) { ReadGraphic(s); }, [this](TStream* s) { WriteGraphic(s); },
+      GetGraphic() != nullptr && !GetGraphic()->GetEmpty());
   Filer->DefineProperty(
       "FilterItems", [this](TReader* r) { ReadFilters(r); },
       [this](TWriter* w) { WriteFilters(w); }, HasFilters());
+}
+
+// The graphic's class name as a short string, then the graphic's own
+// stream form.
+void TPlotPicture::WriteGraphic(TStream* Stream) {
+  const std::string name = dynamic_cast<TIcon*>(GetGraphic()) ? "TIcon" : "TBitmap";
+  const uint8_t length = static_cast<uint8_t>(name.size());
+  Stream->WriteBuffer(&length, 1);
+  Stream->WriteBuffer(name.data(), length);
+  GetGraphic()->SaveToStream(*Stream);
+}
+
+void TPlotPicture::ReadGraphic(TStream* Stream) {
+  uint8_t length = 0;
+  Stream->ReadBuffer(&length, 1);
+  std::string name(length, '\0');
+  if (length > 0) Stream->ReadBuffer(name.data(), length);
+  std::unique_ptr<TGraphic> graphic;
+  if (name == "TIcon")
+    graphic = std::make_unique<TIcon>();
+  else if (name == "TBitmap")
+    graphic = std::make_unique<TBitmap>();
+  else
+    throw EReadError("Unknown picture class " + name);
+  graphic->LoadFromStream(*Stream);
+  TakeGraphic(std::move(graphic));
 }
 
 void TPlotPicture::WriteFilters(TWriter* Writer) { PlotWriteFilterItems(Writer, GetFilters()); }

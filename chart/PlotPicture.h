@@ -34,6 +34,8 @@ class TPlotPicture : public TPicture {
 
  private:
   void ReadFilters(TReader* Reader);
+  void WriteGraphic(TStream* Stream);
+  void ReadGraphic(TStream* Stream);
   void WriteFilters(TWriter* Writer);
 
   std::unique_ptr<TFilterItems> FFilters;

@@ -9,6 +9,8 @@
 #include "chart/PlotFilters.h"
 #include "chart/PlotFont.h"
 #include "chart/PlotGeometry.h"
+#include "chart/SeriesRegistry.h"
+#include "chart/SmoothingFunction.h"
 
 void InitializeChart() {
   PlotConstInitialize();
@@ -18,9 +20,13 @@ void InitializeChart() {
   PlotFontUnitStart();
   LoadCustomFonts();
   ChartEngineUnitStart();
+  SeriesRegistryUnitStart();
+  SmoothingFunctionUnitStart();
 }
 
 void FinalizeChart() {
+  SmoothingFunctionUnitEnd();
+  SeriesRegistryUnitEnd();
   ChartEngineUnitEnd();
   PlotFiltersUnitEnd();
   UnloadCustomFonts();

@@ -5,6 +5,8 @@
 #include "chart/AxisPanel.h"
 #include "chart/BSpline.h"
 #include "chart/ChartSeries.h"
+#include "chart/PlotConst.h"
+#include "chart/SeriesRegistry.h"
 #include "platform/rtl/RttiDecl.h"
 
 const TClassInfo* TSmoothingFunction::Class() {
@@ -83,3 +85,10 @@ void TSmoothingFunction::PrepareForGallery(TCustomAxisPanel* Chart) {
   }
   SetFactor(8);
 }
+
+void SmoothingFunctionUnitStart() {
+  RegisterPlotFunction(TSmoothingFunction::Class(), &PlotMsg_FunctionSmooth,
+                       &PlotMsg_GalleryExtended, 2);
+}
+
+void SmoothingFunctionUnitEnd() { UnRegisterPlotFunctions({TSmoothingFunction::Class()}); }

@@ -26,3 +26,8 @@ class TSmoothingFunction : public TPlotFunction {
   bool FInterpolate = true;
   int FFactor = 4;
 };
+
+// The function's place in the series gallery: "Smoothing" on the page
+// "Extended", entered when the chart library starts and taken out at its end.
+void SmoothingFunctionUnitStart();
+void SmoothingFunctionUnitEnd();

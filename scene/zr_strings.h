@@ -16,6 +16,11 @@
 #include "platform/rtl/StringList.h"
 #include "scene/zr_stream.h"
 
+// One character of the program's ANSI code page (Windows-1252) and back;
+// characters outside it become "?".
+char16_t AnsiCharToWide(uint8_t b);
+uint8_t WideCharToAnsi(char16_t c);
+
 class TzrWideStrings : public TPersistent {
  public:
   TzrWideStrings() = default;

@@ -13,19 +13,6 @@ constexpr char16_t kAnsiHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x20
                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t AnsiToWide(uint8_t b) {
-  return (b >= 0x80 && b <= 0x9F) ? kAnsiHigh[b - 0x80] : static_cast<char16_t>(b);
-}
-
-// Characters outside the code page become "?".
-uint8_t WideToAnsi(char16_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<uint8_t>(c);
-  for (int i = 0; i < 32; ++i) {
-    if (kAnsiHigh[i] == c) return static_cast<uint8_t>(0x80 + i);
-  }
-  return '?';
-}
-
 // The text of the bytes: UTF-16LE after an FF FE or FE FF mark (an odd last
 // byte is dropped), else ANSI text, the first two bytes included.
 std::u16string DecodeText(const std::vector<uint8_t>& bytes) {
@@ -41,7 +28,7 @@ std::u16string DecodeText(const std::vector<uint8_t>& bytes) {
     return text;
   }
   text.reserve(n);
-  for (uint8_t b : bytes) text += AnsiToWide(b);
+  for (uint8_t b : bytes) text += AnsiCharToWide(b);
   return text;
 }
 
@@ -50,6 +37,20 @@ void WriteBytes(TStream& stream, const std::vector<uint8_t>& bytes) {
 }
 
 }  // namespace
+
+char16_t AnsiCharToWide(uint8_t b) {
+  return (b >= 0x80 && b <= 0x9F) ? kAnsiHigh[b - 0x80] : static_cast<char16_t>(b);
+}
+
+// Characters outside the code page become "?".
+uint8_t WideCharToAnsi(char16_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<uint8_t>(c);
+  for (int i = 0; i < 32; ++i) {
+    if (kAnsiHigh[i] == c) return static_cast<uint8_t>(0x80 + i);
+  }
+  return '?';
+}
+
 
 void TzrWideStrings::LoadFromStream(TStream& Stream) {
   const int64_t size = Stream.GetSize() - Stream.GetPosition();
@@ -89,7 +90,7 @@ void TzrWideStrings::SaveToAnsiFile(const std::string& FileName) const {
   std::vector<uint8_t> bytes;
   const int count = GetCount();
   for (int i = 0; i < count; ++i) {
-    for (char16_t c : Get(i)) bytes.push_back(WideToAnsi(c));
+    for (char16_t c : Get(i)) bytes.push_back(WideCharToAnsi(c));
     bytes.push_back('\r');
     bytes.push_back('\n');
   }

@@ -46,7 +46,7 @@ sanitized_tests() {
   local gdi_svg_tests="VectorDC.FiguresReachSvgAsOutlines"
   local windowed="test_scene test_controls test_controls_text test_scene_popup
     test_value_controls test_lists test_grid test_chart_series test_chart_legend
-    test_chart_control
+    test_chart_control test_chart_functions
     test_extra_controls test_editors"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
   # shellcheck disable=SC2086

@@ -251,13 +251,19 @@ TEST(BarLayout, CopyingTakesTheModeAndTheLook) {
   a.SetBarWidthPercent(40);
   a.SetRoundSize(9);
   a.GetTickLines()->SetColor(clBlue);
+  a.SetValueFormat("0.0");
   b.Assign(&a);
   EXPECT_EQ(b.GetBarStyleProp(), bsCone);
   EXPECT_EQ(b.GetYOrigin(), 5);
   EXPECT_EQ(b.GetStackGroup(), 3);
-  EXPECT_EQ(b.GetBarWidthPercent(), 70);
-  b.AssignFormatting(&a);
+  // Copying takes the look too (through the formatting).
   EXPECT_EQ(b.GetBarWidthPercent(), 40);
+  TBarSeries c;
+  c.AssignFormatting(&a);
+  EXPECT_EQ(c.GetBarWidthPercent(), 40);
+  EXPECT_EQ(c.GetBarStyleProp(), bsRectangle);
+  // Then the series base's formatting.
+  EXPECT_EQ(c.GetValueFormat(), "0.0");
   EXPECT_EQ(b.GetRoundSize(), 9);
   ASSERT_TRUE(b.HasTickLines());
   EXPECT_EQ(b.GetTickLines()->GetColor(), clBlue);
