@@ -22,6 +22,7 @@
 #include "platform/vcl/WebBrowser.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_scene.h"
+#include "tests/support/SceneShot.h"
 
 namespace {
 
@@ -51,27 +52,13 @@ void Pump(int milliseconds) {
   }
 }
 
-void WaitDrawn(TzrCustomScene* scene) {
-  for (int i = 0; i < 1000 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
-    g_main_context_iteration(nullptr, FALSE);
-    g_usleep(2000);
-  }
-  Pump(100);
-  ASSERT_GT(scene->DrawCount(), 0);
-}
-
-TzrColor Pixel(TzrCustomScene* scene, int x, int y) {
-  TzrCanvas* c = scene->GetCanvas();
-  return zrUnpremultyAlpha(c->GetBufferBits()[x + y * c->GetWidth()]);
-}
-
 // Strongly red pixels of the scene's buffer inside the control's rectangle.
 int SceneRedPixels(TzrCustomScene* scene, TzrVisualObject* control) {
   const TzrRect r = control->GetAbsoluteRect();
   int red = 0;
   for (int y = int(r.Top); y < int(r.Bottom); ++y)
     for (int x = int(r.Left); x < int(r.Right); ++x) {
-      const TzrColor c = Pixel(scene, x, y);
+      const TzrColor c = pagetest::Pixel(scene, x, y);
       if (((c >> 16) & 0xFF) > 150 && ((c >> 8) & 0xFF) < 90 && (c & 0xFF) < 90) ++red;
     }
   return red;
@@ -119,7 +106,7 @@ TEST_F(HelpGallery, GovernorPageInDemoModeInBothLanguages) {
     form.ListBoxItemClick(&entry);
     form.tbPercent->SetValue(75);  // the read-out beside the thumb
     form.Show();
-    WaitDrawn(form.ControlsScene);
+    pagetest::Settle(form.ControlsScene, 100);
     GdkPixbuf* shot = Screenshot(form);
     ASSERT_NE(shot, nullptr);
     EXPECT_TRUE(gdk_pixbuf_save(shot,
@@ -127,7 +114,7 @@ TEST_F(HelpGallery, GovernorPageInDemoModeInBothLanguages) {
                                 "png", nullptr, nullptr));
     g_object_unref(shot);
     // The help column's picture: the green 60-90 % band of its throttle bar.
-    const TzrColor band = Pixel(form.ControlsScene, 679, 421);
+    const TzrColor band = pagetest::Pixel(form.ControlsScene, 679, 421);
     const int r = (band >> 16) & 0xFF, g = (band >> 8) & 0xFF, b = band & 0xFF;
     EXPECT_GT(g, r + 40) << std::hex << band;
     EXPECT_GT(g, b + 40) << std::hex << band;
@@ -148,7 +135,7 @@ TEST_F(HelpGallery, CalculatorPageInBothLanguages) {
     entry.SetTag(9);
     form.ListBoxItemClick(&entry);
     form.Show();
-    WaitDrawn(form.ControlsScene);
+    pagetest::Settle(form.ControlsScene, 100);
     GdkPixbuf* shot = Screenshot(form);
     ASSERT_NE(shot, nullptr);
     EXPECT_TRUE(gdk_pixbuf_save(
@@ -168,7 +155,7 @@ TEST_F(HelpGallery, TheWebViewShowsTheHelpStartPage) {
   form.OnActivate = nullptr;
   form.OpenLanguageFile();
   form.Show();
-  WaitDrawn(form.ControlsScene);
+  pagetest::Settle(form.ControlsScene, 100);
   form.FPageDef.items[0].ehelp = "help.html;;";
   form.ShowHelpPanel(0);
   ASSERT_EQ(form.web->GetLeft(), 543);

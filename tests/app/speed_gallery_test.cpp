@@ -26,6 +26,7 @@
 #include "platform/vcl/Menus.h"
 #include "scene/zr_scene.h"
 #include "tests/support/GalleryPng.h"
+#include "tests/support/SceneShot.h"
 
 namespace {
 
@@ -43,24 +44,6 @@ class SpeedGallery : public ::testing::Test {
   void SetUp() override { SetProgramFolder(std::string(ESCTOOL_BINARY_DIR) + "/"); }
   void TearDown() override { SetProgramFolder(""); }
 };
-
-void Pump(int milliseconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  while (std::chrono::steady_clock::now() < end) {
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    g_usleep(5000);
-  }
-}
-
-void WaitDrawn(TzrCustomScene* scene) {
-  for (int i = 0; i < 1000 && (scene->DrawCount() == 0 || !scene->InvalidRects().empty()); ++i) {
-    g_main_context_iteration(nullptr, FALSE);
-    g_usleep(2000);
-  }
-  Pump(300);
-  ASSERT_GT(scene->DrawCount(), 0);
-}
 
 fs::path Gallery(const std::string& name) {
   const fs::path folder = fs::path(ESCTOOL_BINARY_DIR) / "gallery";
@@ -116,7 +99,7 @@ TEST_F(SpeedGallery, TheWindowInDemoModeInBothLanguages) {
     EXPECT_EQ(UTF16ToUTF8(w->ShowMsg->GetText()),
               chinese ? "油门:50 / 转速:256000 / 桨转速:256000"
                       : "Throttle:50 / RPM:256000 / PropRPM:256000");
-    WaitDrawn(w->ControlsScene);
+    pagetest::Settle(w->ControlsScene, 300);
     GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(w->Handle()), 0, 0,
                                                  w->GetClientWidth(), w->GetClientHeight());
     ASSERT_NE(shot, nullptr);
