@@ -105,7 +105,8 @@ void TfrmInterface::test1Click(TObject* Sender) { (void)Sender; }
 
 // ---- governor page
 
-void TfrmInterface::UpdateGovernorMaximum(TGovernorNumberFormat format) {
+// The governor members from K and the page's poles and gear boxes.
+void TfrmInterface::ReadGovernorControls() {
   TGovernorControls controls;
   controls.Poles = nbPoles->GetValue();
   controls.ByTeeth = rbDJC->GetIsChecked();
@@ -116,6 +117,10 @@ void TfrmInterface::UpdateGovernorMaximum(TGovernorNumberFormat format) {
   FGovernorPoles = values.Poles;
   FGovernorRatio = values.Ratio;
   FGovernorMaxRpm = values.MaxRpm;
+}
+
+void TfrmInterface::UpdateGovernorMaximum(TGovernorNumberFormat format) {
+  ReadGovernorControls();
   const TGovernorSpeedTexts texts =
       GovernorSpeedTexts(FGovernorMaxRpm, tbPercent->GetValue(), format);
   lblHighRPM->SetText(UTF8ToUTF16(texts.High));

@@ -50,16 +50,7 @@ void TfrmInterface::FindGovernorComponents() {
 void TfrmInterface::ShowGovernorValues() {
   const bool demo = Demo1 && Demo1->GetChecked();
   FGovernorBase = GovernorBase(demo, FDeviceData, sizeof FDeviceData);
-  TGovernorControls controls;
-  controls.Poles = nbPoles->GetValue();
-  controls.ByTeeth = rbDJC->GetIsChecked();
-  controls.PinionTeeth = nbDJC->GetValue();
-  controls.MainGearTeeth = nbZC->GetValue();
-  controls.DirectRatio = nbCB->GetValue();
-  const TGovernorValues values = ComputeGovernorValues(FGovernorBase, controls);
-  FGovernorPoles = values.Poles;
-  FGovernorRatio = values.Ratio;
-  FGovernorMaxRpm = values.MaxRpm;
+  ReadGovernorControls();
 
   const double throttle = tbPercent->GetValue();
   const TGovernorSpeedTexts texts =

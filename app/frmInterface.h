@@ -217,6 +217,7 @@ public:
   void test1Click(TObject* Sender);
   // The shared step of the pole and ratio handlers: the governor members
   // from the controls, the speed labels, the maxima of nbRPM1-3 and the rows.
+  void ReadGovernorControls();
   void UpdateGovernorMaximum(TGovernorNumberFormat format);
   void rpmChange(int row);
   void tbPercentChange(TObject* Sender);
