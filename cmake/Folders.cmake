@@ -24,9 +24,11 @@ function(esc_test name folder)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
+  # Every test program starts in tests/support/main/test_main.cpp, which
+  # gives the process a temporary folder of its own.
+  add_executable(${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/main/test_main.cpp)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest)
   target_compile_definitions(${name} PRIVATE
     ESCTOOL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ESCTOOL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}

@@ -26,41 +26,49 @@ build() {
   cmake --build "$build_dir" -j "$(nproc)"
 }
 
-# Streams, the object tree, the run-time layer, bitmaps with their canvases,
-# the image codecs, the device-context layer, the chart base, the blur of the
-# bitmap effects and the archive and XML layers under the address and
-# undefined-behaviour sanitizers (the scene and control tests open forms, so
-# they run on a virtual display): corrupt input must fail cleanly, leaking
-# nothing. No allocation may ask for more than 1 GB (an image decoder that
-# trusts a header would).
-sanitized_tests() {
-  local dir=${SANITIZE_BUILD_DIR:-build-sanitize}
+# The tests have one build of their own: the whole project and every test
+# program under the address and undefined-behaviour sanitizers, optimised (-O1,
+# with line tables for the sanitizers' reports and assertions left on), so that
+# corrupt input must fail cleanly and leak nothing everywhere the tests reach.
+test_build_dir=${TEST_BUILD_DIR:-build-test}
+build_tests() {
+  cmake -S . -B "$test_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DESCTOOL_SANITIZE=ON \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
+    -DESCTOOL_TESTS=ON "$@"
+  cmake --build "$test_build_dir" -j "$(nproc)"
+}
+
+# Runs every test once, one process per test case and as many side by side as
+# there are cores, on one virtual display with a window manager (openbox), so
+# that windows are framed, placed and resized as on a desktop. No test is run a
+# second time: a test that fails once fails the run.
+# $1 is the locale the tests run in; further arguments go to ctest.
+run_tests() {
+  local locale=$1
+  shift
   local suppressions="$PWD/scripts/lsan.supp"
-  local plain="test_platform_rtl test_canvas test_platform_gdiplus test_platform_gdi
-    test_platform_xml test_platform_zip"
-  # Cairo's SVG surface keeps the recordings it was given as sources once a
-  # second recording is written in one process (cairo 1.16), so the SVG export
-  # tests (and the vector context's SVG figures, whose hatches are recordings)
-  # run without the leak check.
-  local svg_tests="PanelMetafile.SizesAndSvgFiles:PanelMetafile.SvgOnTheClipboard:PanelMetafile.ShapesAreSvgPaths"
-  local gdi_svg_tests="VectorDC.FiguresReachSvgAsOutlines"
-  local windowed="test_scene test_controls test_controls_text test_scene_popup
-    test_value_controls test_lists test_grid test_chart_series test_chart_legend
-    test_chart_control test_chart_functions
-    test_extra_controls test_editors"
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DESCTOOL_SANITIZE=ON
-  # shellcheck disable=SC2086
-  cmake --build "$dir" -j "$(nproc)" --target $plain $windowed test_chart
   # GTK's accessibility bridge keeps D-Bus buffers it never frees: left off.
-  (cd "$dir" && export LSAN_OPTIONS="suppressions=$suppressions" && export NO_AT_BRIDGE=1 &&
-    export ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" &&
-    for t in $plain; do ./tests/$t --gtest_brief=1 --gtest_filter="-$gdi_svg_tests" || exit 1; done &&
-    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" ./tests/test_platform_gdi --gtest_brief=1 \
-      --gtest_filter="$gdi_svg_tests" &&
-    xvfb-run -a ./tests/test_chart --gtest_brief=1 --gtest_filter="-$svg_tests" &&
-    for t in $windowed; do xvfb-run -a ./tests/$t --gtest_brief=1 || exit 1; done &&
-    ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" xvfb-run -a ./tests/test_chart --gtest_brief=1 \
-      --gtest_filter="$svg_tests")
+  # No allocation may ask for more than 1 GB (an image decoder that trusts a
+  # header would).
+  LC_ALL=$locale LANG=$locale NO_AT_BRIDGE=1 LSAN_OPTIONS="suppressions=$suppressions" \
+    ASAN_OPTIONS="max_allocation_size_mb=1024:allocator_may_return_null=0" \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    bash scripts/with_window_manager.sh \
+    ctest --test-dir "$test_build_dir" --output-on-failure -j "$(nproc)" "$@"
+}
+
+# The whole suite in the C locale, then again with a decimal comma
+# (de_DE.UTF-8): numbers written to files, devices, PDFs and streams keep ".".
+run_all_tests() {
+  local started built tested
+  started=$(date +%s)
+  build_tests
+  built=$(date +%s)
+  run_tests C.UTF-8
+  tested=$(date +%s)
+  run_tests de_DE.UTF-8
+  echo "Build: $((built - started)) s; tests: $((tested - built)) s;" \
+    "tests under de_DE.UTF-8: $(($(date +%s) - tested)) s"
 }
 
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for
@@ -101,13 +109,15 @@ install_udev_rule() {
 }
 
 # The calendar tests and their gallery draw month and day names in English
-# and Chinese: both UTF-8 locales are generated when missing.
+# and Chinese, and the suite runs a second time with a decimal comma: the
+# three UTF-8 locales are generated when missing.
 install_locales() {
-  local wanted=("en_US.UTF-8 UTF-8" "zh_CN.UTF-8 UTF-8") added=0
+  local wanted=("en_US.UTF-8 UTF-8" "zh_CN.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8") added=0
   for entry in "${wanted[@]}"; do
     grep -qx "$entry" /etc/locale.gen 2>/dev/null || { echo "$entry" >>/etc/locale.gen; added=1; }
   done
-  locale -a | grep -qix 'zh_CN.utf8' && locale -a | grep -qix 'en_US.utf8' && [ $added -eq 0 ] ||
+  locale -a | grep -qix 'zh_CN.utf8' && locale -a | grep -qix 'en_US.utf8' &&
+    locale -a | grep -qix 'de_DE.utf8' && [ $added -eq 0 ] ||
     locale-gen
 }
 
@@ -120,27 +130,21 @@ case "$mode" in
     exec "$build_dir/esctool"
     ;;
   test)
-    sanitized_tests
-    build -DESCTOOL_TESTS=ON
     # One X server serves every test; -noreset keeps it from restarting whenever the
     # last test closes its connection, which would refuse a test connecting meanwhile.
-    # The tests running side by side share that server's clipboard, so a clipboard
-    # test can meet another's content: a failed test runs once more.
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-      ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --repeat until-pass:2
-    ;;
-  sanitize)
-    sanitized_tests
+    run_all_tests
     ;;
   bench)
     build -DESCTOOL_TESTS=OFF -DESCTOOL_BENCH=ON
-    for b in "$build_dir"/bench/bench_*; do "$b"; done
+    # Some benchmarks draw in windows: they run on a virtual display.
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+      bash -c 'for b in "$1"/bench/bench_*; do "$b" || exit 1; done' bench "$build_dir"
     ;;
   fuzz)
     fuzz
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz" >&2
+    echo "usage: $0 run|test|bench|fuzz" >&2
     exit 2
     ;;
 esac

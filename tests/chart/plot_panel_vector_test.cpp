@@ -19,6 +19,7 @@
 #include "platform/vcl/Metafile.h"
 #include "platform/vcl/Printers.h"
 #include "tests/support/RunCommand.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
@@ -225,6 +226,7 @@ TEST(PanelMetafile, ReplaysOntoABitmap) {
 }
 
 TEST(PanelMetafile, SvgOnTheClipboard) {
+  TClipboardLock clipboardLock;
   ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "needs a display";
   auto panel = TitledPanel();
   panel->CopyToClipboardMetafile(true, TRect{0, 0, 50, 40});

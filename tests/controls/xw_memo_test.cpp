@@ -15,12 +15,15 @@
 #include "controls/XwSpinEdit.h"
 #include "platform/rtl/Rtti.h"
 #include "tests/controls/xw_gtk_fixture.h"
+#include "tests/support/ClipboardLock.h"
 
 using namespace xwtest;
 
 namespace {
 
-struct XwMemoTest : TGtkTest {};
+struct XwMemoTest : TGtkTest {
+  TClipboardLock ClipboardLock;
+};
 
 // A memo in a window of its own.
 struct TMemoField {

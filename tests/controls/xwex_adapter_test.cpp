@@ -12,6 +12,7 @@
 #include "controls/XwExStdCtrls.h"
 #include "platform/vcl/Forms.h"
 #include "tests/support/GdkInput.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ class TFramedLabel : public TXwExGraphicControl {
 };
 
 struct XwExTest : ::testing::Test {
+  TClipboardLock ClipboardLock;
   void SetUp() override { ASSERT_NO_THROW(Application->Initialize()) << "needs a display"; }
 };
 

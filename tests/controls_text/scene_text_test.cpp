@@ -14,10 +14,13 @@
 #include "scene/zr_scene_unit.h"
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
 class SceneTextTest : public ControlsTest {
+  TClipboardLock ClipboardLock;
+
  public:
   static void SetUpTestSuite() {
     ControlsTest::SetUpTestSuite();

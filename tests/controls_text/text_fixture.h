@@ -10,12 +10,14 @@
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
 #include "tests/controls/controls_fixture.h"
+#include "tests/support/ClipboardLock.h"
 
 class TextBoxTest : public ControlsTest {
  public:
   static void SetUpTestSuite();
 
  protected:
+  TClipboardLock ClipboardLock;
   // The boxes outlive this part of the fixture: their events stop counting.
   ~TextBoxTest() override;
   // A box of class T at (10, Y), shown and focused (which selects its text),

@@ -23,6 +23,7 @@
 #include "platform/vcl/Graphics.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resources.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ constexpr uint16_t kEnter = 13;
 
 class BitmapEditorTest : public EditorTest {
  protected:
+  TClipboardLock ClipboardLock;
   ~BitmapEditorTest() override { FileDialogHook = nullptr; }
 
   void Open(int Width, int Height) {

@@ -12,11 +12,13 @@
 #include "editors_fixture.h"
 #include "platform/vcl/Clipbrd.h"
 #include "scene/zr_path.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
 class PathDesignerTest : public EditorTest {
  protected:
+  TClipboardLock ClipboardLock;
   std::string Preview() const { return Form.previewPath->GetPathData()->GetPathString(); }
   void Type(const std::u16string& Text) {
     TzrVisualObject* focused = Form.zoRurev1->GetFocused();

@@ -19,6 +19,7 @@
 #include "scene/zr_scene_unit.h"
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ class TestMemo : public TzrMemo {
 };
 
 class MemoTest : public ControlsTest {
+  TClipboardLock ClipboardLock;
+
  public:
   static void SetUpTestSuite() {
     ControlsTest::SetUpTestSuite();

@@ -7,10 +7,12 @@
 
 #include "platform/vcl/Clipbrd.h"
 #include "platform/vcl/Forms.h"
+#include "tests/support/ClipboardLock.h"
 
 namespace {
 
 struct TClipboardTest : ::testing::Test {
+  TClipboardLock ClipboardLock;
   void SetUp() override { ASSERT_NO_THROW(Application->Initialize()) << "needs a display"; }
 };
 
