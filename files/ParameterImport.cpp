@@ -7,7 +7,8 @@
 // the block of a curve); a file with any value the page cannot hold is
 // refused as a whole, naming the key and the allowed range, and no control
 // changes. The second pass sets the controls through their setters, so their
-// change events reach the page's handlers as a user's choice would. A
+// change events reach the page's handlers as a user's choice would, while the
+// busy flag holds back the curve editors that a custom entry would open. A
 // key that is missing or holds no number leaves its control as it is, so a
 // partial file never clears a control that the next write would then send to
 // the device.
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FlagHold.h"
 #include "app/frmInterface.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_spin_box.h"
@@ -297,6 +299,9 @@ bool TfrmInterface::ImportParameterFile(const std::string& fileName) {
     ShowMessageText(head + " " + refusal->Key + ": " + refusal->Range, 1);
     return false;
   }
+  // The values are the file's, not the user's picks: a curve item set to its
+  // custom entry opens no editor while the page is filled.
+  const TFlagHold busy(FBusy);
   import.Apply();
   return true;
 }

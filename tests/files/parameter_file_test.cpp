@@ -1,9 +1,11 @@
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "app/Utils.h"
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_spin_box.h"
@@ -18,6 +21,7 @@
 #include "controls/zr_tracks.h"
 #include "files/ParameterFile.h"
 #include "pages/ModelFamily.h"
+#include "pages/frmGraph.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Menus.h"
@@ -509,6 +513,42 @@ TEST_F(ImportCheck, TheRefusalSpeaksTheLanguageInForce) {
   Boxes.clear();
   Form->ImportParameterFile(File({{"2t", "50"}}).string());
   EXPECT_EQ(Boxes, std::vector<std::string>{"Refused. 2t: 100 .. 1000, integers"});
+}
+
+// Runs Act; answers whether a curve editor was open while it ran (and
+// cancels it).
+bool EditorOpenedBy(TfrmInterface& Form, const std::function<void()>& Act) {
+  struct TWatch {
+    TfrmInterface* Form;
+    bool Opened = false, Fired = false;
+  } watch{&Form};
+  g_timeout_add(
+      30,
+      [](gpointer p) -> gboolean {
+        auto* w = static_cast<TWatch*>(p);
+        w->Fired = true;
+        w->Opened = w->Form->FGraphForm != nullptr;
+        if (w->Opened) w->Form->FGraphForm->btnCancel->Click();
+        return G_SOURCE_REMOVE;
+      },
+      &watch);
+  Act();
+  while (!watch.Fired) g_main_context_iteration(nullptr, TRUE);
+  return watch.Opened;
+}
+
+TEST_F(ImportCheck, ACurveOnItsCustomEntryOpensNoEditor) {
+  const std::string curve = std::string(256, '2') + std::string(256, 'C');
+  EXPECT_FALSE(EditorOpenedBy(*Form, [&] {
+    EXPECT_TRUE(Form->ImportParameterFile(File({{"5", "2"}, {"5t", curve}}).string()));
+  }));
+  EXPECT_EQ(Control<TzrComboBox>("cbItem4")->GetItemIndex(), 1);
+  EXPECT_EQ(UTF16ToUTF8(Control<TzrCustomTextBox>("eItem4")->GetText()), curve);
+  EXPECT_TRUE(Control<TzrCustomTextBox>("eItem4")->GetEnabled());
+  EXPECT_FALSE(Form->FBusy);
+  // The user's own pick still opens it.
+  Control<TzrComboBox>("cbItem4")->SetItemIndex(0);
+  EXPECT_TRUE(EditorOpenedBy(*Form, [&] { Control<TzrComboBox>("cbItem4")->SetItemIndex(1); }));
 }
 
 }  // namespace
