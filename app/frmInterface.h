@@ -634,7 +634,8 @@ public:
   // export asks for a file name and writes ParameterExportText; the import
   // asks for a file and reads its identity section into the page's controls,
   // false (with the "importerror" text) when the file holds no values for
-  // this device.
+  // this device, and false with nothing changed when any value lies outside
+  // what its control can hold (the message names the key and the range).
   void Export1Click(TObject* Sender);
   void Import1Click(TObject* Sender);
   // The setup sheet (files/SetupSheet.cpp): a one-page PDF with pictures of

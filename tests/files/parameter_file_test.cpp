@@ -1,8 +1,11 @@
+#include <glib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "app/Utils.h"
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_spin_box.h"
@@ -17,6 +21,7 @@
 #include "controls/zr_tracks.h"
 #include "files/ParameterFile.h"
 #include "pages/ModelFamily.h"
+#include "pages/frmGraph.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Menus.h"
@@ -371,6 +376,179 @@ TEST_F(RoundTrip, CommaDecimalsAndAPageWithoutName) {
   EXPECT_TRUE(Boxes.empty());
   EXPECT_EQ(Control<TzrComboBox>("cbItem1")->GetItemIndex(), 3);
   EXPECT_FLOAT_EQ(Control<TzrCustomTrack>("eItem4")->GetValue(), 7);
+}
+
+// One control of every kind the import checks: a list of six entries, whole
+// and tenths spin boxes, a track bar and a curve, and the name box.
+const std::string kRangePage =
+    "tab=1\nitem=5\nsite_enabled=1\nsite_evalue=M1|M2(*)\ntab1_group=0,1,2,3,4\n"
+    "item1_mode=0\nitem1_ename=Six\nitem1_evalue=A|B|C(*)|D|E|F\n"
+    "item2_mode=1\nitem2_ename=Whole\nitem2_evalue=A|Custom(*)\n"
+    "item2_mincustom=100\nitem2_maxcustom=1000\n"
+    "item3_mode=2\nitem3_ename=Tenths\nitem3_evalue=A|Custom(*)\n"
+    "item3_mincustom=10\nitem3_maxcustom=800\n"
+    "item4_mode=5\nitem4_ename=Track\nitem4_evalue=0-10/1\n"
+    "item5_mode=8\nitem5_ename=Curve\nitem5_evalue=Linear(*)|Custom\n";
+
+class ImportCheck : public ParameterFile {
+ protected:
+  using TKeys = std::vector<std::pair<std::string, std::string>>;
+
+  void SetUp() override { Build(kRangePage); }
+
+  // A file of the page's identity: the valid values, with the given keys
+  // replaced or added.
+  fs::path File(const TKeys& changes) const {
+    TKeys keys = {{"name", "fine"}, {"1", "4"}, {"2", "1"},
+                  {"2t", "500.0"},  {"3", "1"}, {"3t", "25.5"},
+                  {"4", "7.0"},     {"5", "1"}, {"5t", std::string(512, '7')}};
+    for (const auto& [key, value] : changes) {
+      auto same =
+          std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.first == key; });
+      if (same == keys.end())
+        keys.emplace_back(key, value);
+      else
+        same->second = value;
+    }
+    std::string text = "[ESC_G HW1 F1]\r\n";
+    for (const auto& [key, value] : keys) text += key + "=" + value + "\r\n";
+    const fs::path path = Dir / "range.txt";
+    WriteFile(path, text);
+    return path;
+  }
+  // Every value of the page's controls, as text.
+  std::string Page() const {
+    std::string page = UTF16ToUTF8(Control<TzrCustomTextBox>("eName")->GetText());
+    for (int n : {0, 1, 2, 4})
+      page +=
+          " " + std::to_string(Control<TzrComboBox>("cbItem" + std::to_string(n))->GetItemIndex());
+    page += " " + std::to_string(Control<TzrSpinBox>("eItem1")->GetValue());
+    page += " " + std::to_string(Control<TzrSpinBox>("eItem2")->GetValue());
+    page += " " + std::to_string(Control<TzrCustomTrack>("eItem3")->GetValue());
+    return page + " " + UTF16ToUTF8(Control<TzrCustomTextBox>("eItem4")->GetText());
+  }
+};
+
+TEST_F(ImportCheck, AValueThePageCannotHoldRefusesTheWholeFile) {
+  const std::string head =
+      "Nothing was imported: a value in the file is outside what the page can hold. ";
+  const std::string hex = " .. 256 bytes in hexadecimal";
+  const struct {
+    std::string key, value, message;
+  } cases[] = {
+      {"1", "99", "1: 0 .. 6"},
+      {"1", "7", "1: 0 .. 6"},
+      {"1", "300", "1: 0 .. 6"},
+      {"1", "-2147483648", "1: 0 .. 6"},
+      {"1", "2147483647", "1: 0 .. 6"},
+      {"1", "99999999999999999999", "1: 0 .. 6"},
+      {"2", "-5", "2: 0 .. 2"},
+      {"2t", "50", "2t: 100 .. 1000, whole numbers"},
+      {"2t", "1000.5", "2t: 100 .. 1000, whole numbers"},
+      {"2t", "500.5", "2t: 100 .. 1000, whole numbers"},
+      {"2t", "1e39", "2t: 100 .. 1000, whole numbers"},
+      {"2t", "1e400", "2t: 100 .. 1000, whole numbers"},
+      {"2t", "-2147483648", "2t: 100 .. 1000, whole numbers"},
+      {"3t", "5000", "3t: 1 .. 80, decimals: 1"},
+      {"3t", "0.9", "3t: 1 .. 80, decimals: 1"},
+      {"3t", "12.34", "3t: 1 .. 80, decimals: 1"},
+      {"4", "11", "4: 0 .. 10"},
+      {"4", "-1", "4: 0 .. 10"},
+      {"4", "1e39", "4: 0 .. 10"},
+      {"5t", std::string(514, 'A'), "5t: 0" + hex},
+      {"5t", std::string(511, 'A'), "5t: 0" + hex},
+      {"5t", "0G", "5t: 0" + hex},
+      {"name", std::string(3000, 'n'), "name: 0 .. 15 characters"},
+      {"name", "sixteen chars ok", "name: 0 .. 15 characters"},
+  };
+  const std::string before = Page();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key + "=" + c.value.substr(0, 30));
+    Boxes.clear();
+    EXPECT_FALSE(Form->ImportParameterFile(File({{c.key, c.value}}).string()));
+    EXPECT_EQ(Boxes, std::vector<std::string>{head + c.message});
+    EXPECT_EQ(Page(), before);
+    EXPECT_FALSE(Form->FBusy);
+  }
+}
+
+TEST_F(ImportCheck, ValuesAtTheLimitsAreTaken) {
+  const struct {
+    TKeys keys;
+    std::string page;
+  } cases[] = {
+      {{}, "fine 3 0 0 0 500.000000 25.500000 7.000000 " + std::string(512, '7')},
+      {{{"name", "fifteen chars!!"},
+        {"1", "6"},
+        {"2", "0"},
+        {"2t", "1000.0"},
+        {"3t", "1,0"},
+        {"4", "0"},
+        {"5t", ""}},
+       "fifteen chars!! 5 -1 0 0 1000.000000 1.000000 0.000000 "},
+      {{{"name", "十五个字符十五个字符十五个字符"},
+        {"1", "0"},
+        {"2t", "100"},
+        {"3t", "80.0"},
+        {"4", "10.04"},
+        {"5t", "0a1B"}},
+       "十五个字符十五个字符十五个字符 -1 0 0 0 100.000000 80.000000 10.000000 0a1B"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    Boxes.clear();
+    EXPECT_TRUE(Form->ImportParameterFile(File(c.keys).string()));
+    EXPECT_TRUE(Boxes.empty());
+    EXPECT_EQ(Page(), c.page);
+  }
+}
+
+TEST_F(ImportCheck, TheRefusalSpeaksTheLanguageInForce) {
+  Form->Chinese1->SetChecked(true);
+  Form->ImportParameterFile(File({{"1", "99"}}).string());
+  EXPECT_EQ(Boxes,
+            std::vector<std::string>{"未导入：文件中的数值超出了页面允许的范围。 1: 0 .. 6"});
+
+  Build(kRangePage, "engimport_out_of_range=Refused.\nengimport_whole=integers\n");
+  Boxes.clear();
+  Form->ImportParameterFile(File({{"2t", "50"}}).string());
+  EXPECT_EQ(Boxes, std::vector<std::string>{"Refused. 2t: 100 .. 1000, integers"});
+}
+
+// Runs Act; answers whether a curve editor was open while it ran (and
+// cancels it).
+bool EditorOpenedBy(TfrmInterface& Form, const std::function<void()>& Act) {
+  struct TWatch {
+    TfrmInterface* Form;
+    bool Opened = false, Fired = false;
+  } watch{&Form};
+  g_timeout_add(
+      30,
+      [](gpointer p) -> gboolean {
+        auto* w = static_cast<TWatch*>(p);
+        w->Fired = true;
+        w->Opened = w->Form->FGraphForm != nullptr;
+        if (w->Opened) w->Form->FGraphForm->btnCancel->Click();
+        return G_SOURCE_REMOVE;
+      },
+      &watch);
+  Act();
+  while (!watch.Fired) g_main_context_iteration(nullptr, TRUE);
+  return watch.Opened;
+}
+
+TEST_F(ImportCheck, ACurveOnItsCustomEntryOpensNoEditor) {
+  const std::string curve = std::string(256, '2') + std::string(256, 'C');
+  EXPECT_FALSE(EditorOpenedBy(*Form, [&] {
+    EXPECT_TRUE(Form->ImportParameterFile(File({{"5", "2"}, {"5t", curve}}).string()));
+  }));
+  EXPECT_EQ(Control<TzrComboBox>("cbItem4")->GetItemIndex(), 1);
+  EXPECT_EQ(UTF16ToUTF8(Control<TzrCustomTextBox>("eItem4")->GetText()), curve);
+  EXPECT_TRUE(Control<TzrCustomTextBox>("eItem4")->GetEnabled());
+  EXPECT_FALSE(Form->FBusy);
+  // The user's own pick still opens it.
+  Control<TzrComboBox>("cbItem4")->SetItemIndex(0);
+  EXPECT_TRUE(EditorOpenedBy(*Form, [&] { Control<TzrComboBox>("cbItem4")->SetItemIndex(1); }));
 }
 
 }  // namespace
