@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <memory>
 
 #include "files/PdfTypes.h"
 #include "platform/rtl/NumberText.h"
@@ -97,6 +98,20 @@ std::string EncodeText(const std::u16string& AText, TPdfEncoding AEncoding) {
     }
   }
   return result;
+}
+
+bool FitsCodePage(const std::u16string& AText, TPdfEncoding AEncoding) {
+  std::unique_ptr<TIconv> cd;
+  for (size_t i = 0; i < AText.size(); ++i) {
+    const char16_t c = AText[i];
+    if (c < 0x80) continue;
+    if (!cd) cd = std::make_unique<TIconv>(AEncoding);
+    const bool pair = IsHighSurrogate(c) && i + 1 < AText.size() && IsLowSurrogate(AText[i + 1]);
+    if (!pair && (IsHighSurrogate(c) || IsLowSurrogate(c))) return false;
+    if (EncodeChar(cd->Handle(), &AText[i], pair ? 2 : 1) == "?") return false;
+    if (pair) ++i;
+  }
+  return true;
 }
 
 bool HasWideChars(const std::u16string& AText) {

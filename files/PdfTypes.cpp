@@ -57,11 +57,14 @@ void TPdfString::WriteBody(TStream& AStream) {
     WriteText(LiteralString(FValue, TPdfEncoding::Win1252), AStream);
 }
 
+// Readers take a text string that starts with the byte-order mark as UTF-16BE
+// and any other as their own single-byte encoding, which matches
+// Windows-1252 for every character a literal string here holds.
 void TPdfText::WriteBody(TStream& AStream) {
-  if (HasWideChars(FValue))
-    WriteText("<FEFF001B" + HexOfCodes(u"GB") + "001B" + HexOfUtf16(FValue) + ">", AStream);
-  else
+  if (FitsCodePage(FValue, TPdfEncoding::Win1252))
     WriteText(LiteralString(FValue, TPdfEncoding::Win1252), AStream);
+  else
+    WriteText("<FEFF" + HexOfUtf16(FValue) + ">", AStream);
 }
 
 void TPdfName::WriteBody(TStream& AStream) { WriteText("/" + EncodeName(FValue), AStream); }
@@ -134,6 +137,12 @@ TPdfDictionaryElement::TPdfDictionaryElement(const std::u16string& AKey, TPdfObj
 }
 
 void TPdfDictionary::Append(const std::u16string& AKey, TPdfObject* AValue, bool AIsInternal) {
+  // A direct value the dictionary holds already would be owned twice (and
+  // freed with the element it replaces): it is refused, as an array refuses
+  // an item it holds.
+  if (AValue && AValue->ObjectType() == otDirectObject)
+    for (const auto& element : FArray)
+      if (element->Value() == AValue) return;
   if (AValue && AValue->ObjectType() != otDirectObject)
     AValue = new TPdfVirtualObject(AValue->ObjectNumber());
   auto element = std::make_unique<TPdfDictionaryElement>(AKey, AValue, AIsInternal);

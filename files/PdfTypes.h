@@ -3,8 +3,9 @@
 // memory and write themselves in PDF syntax onto a byte stream.
 //
 // Syntax is ASCII. Text inside strings is encoded explicitly: a shown text by
-// the code page of the font it is shown in, every other string (document
-// information) as Windows-1252; characters a code page lacks become "?".
+// the code page of the font it is shown in, characters it lacks becoming "?";
+// a text string (document information, outline titles) as Windows-1252 when
+// it fits, else as UTF-16BE with a byte-order mark.
 // Literal strings are escaped after encoding, so a double-byte character whose
 // second byte is a backslash or a parenthesis stays intact.
 
@@ -126,7 +127,8 @@ class TPdfString : public TPdfObject {
   std::u16string FValue;
 };
 
-// A text string: literal, or tagged UTF-16 when it holds a surrogate.
+// A text string: literal Windows-1252 when every character has a code there,
+// else UTF-16BE after a byte-order mark, so that any text reads back whole.
 class TPdfText : public TPdfObject {
  public:
   explicit TPdfText(std::u16string AValue = {}) : FValue(std::move(AValue)) {}
@@ -199,7 +201,8 @@ class TPdfDictionary : public TPdfObject {
  public:
   explicit TPdfDictionary(TPdfObjectMgr* AObjectMgr) : FObjectMgr(AObjectMgr) {}
 
-  // Replaces an element of the same key; the key moves to the end.
+  // Replaces an element of the same key; the key moves to the end. A direct
+  // value the dictionary holds already is refused (nothing changes).
   void AddItem(const std::u16string& AKey, TPdfObject* AValue);
   void AddNumberItem(const std::u16string& AKey, int32_t AValue);
   void AddNameItem(const std::u16string& AKey, const std::u16string& AValue);
@@ -282,6 +285,8 @@ class TPdfDictionaryWrapper : public TPersistent {
 void WriteText(const std::string& ABytes, TStream& AStream);
 // The text in a code page; characters it lacks become "?".
 std::string EncodeText(const std::u16string& AText, TPdfEncoding AEncoding);
+// True when every character of the text has a code in the code page.
+bool FitsCodePage(const std::u16string& AText, TPdfEncoding AEncoding);
 bool HasWideChars(const std::u16string& AText);
 // Backslash escapes of a literal string's bytes.
 std::string EscapeLiteral(const std::string& ABytes);

@@ -12,12 +12,13 @@
 
 #include "files/SetupSheet.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
@@ -371,14 +372,21 @@ void FillHeaderDialog(TfrmInterface& F, TfrmInput& D, const std::string& fileNam
 }
 
 // Writes the dialog's choices to section "common" and saves the language
-// file once (through its temporary file, without byte-order mark).
+// file once (through its temporary file, without byte-order mark). When the
+// file cannot be written (a read-only program folder) the user is warned
+// that the choices were not kept, and the sheet is made all the same.
 void SaveHeaderChoices(TfrmInterface& F, const TfrmInput& D) {
   TMemIniFile& ini = *F.FLangIni;
   ini.WriteInteger(kCommon, "export_rotor_index", D.eRotor->GetItemIndex());
   ini.WriteInteger(kCommon, "export_ecs_index", D.eEcs->GetItemIndex());
   for (const TChoiceGroup& c : kChoiceGroups)
     ini.WriteInteger(kCommon, c.IndexKey, CheckedPosition(D, c.First, c.Count));
-  ini.UpdateFile();
+  try {
+    ini.UpdateFile();
+  } catch (const std::exception& e) {
+    MessageDlg(std::string("The choices of the header were not kept: ") + e.what(), mtWarning,
+               mbOK);
+  }
 }
 
 // The header dialog and its picture; false when it was not confirmed.
@@ -403,16 +411,37 @@ bool DrawHeader(TSheet& S, const std::string& fileName) {
   return true;
 }
 
+// Creates a new file beside Target, named after it, with the mode a new file
+// gets (0666 less the umask, as for any file the program saves); Temp gets
+// its name. -1 when it cannot.
+int CreateBeside(const std::string& Target, std::string& Temp) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    Temp = Target + "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    const int fd = open(Temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= size_t(n);
+  }
+  return true;
+}
+
 // Writes the bytes to a new file beside Target and renames it over Target.
 void WriteFileWhole(const std::string& Target, TMemoryStream& Bytes) {
-  std::string temp = Target + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
+  std::string temp;
+  const int fd = CreateBeside(Target, temp);
   if (fd < 0) throw EFCreateError("Cannot create file \"" + Target + "\"");
-  close(fd);
-  std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-  file.write(static_cast<const char*>(Bytes.Memory()), std::streamsize(Bytes.GetSize()));
-  file.close();
-  if (!file || std::rename(temp.c_str(), Target.c_str()) != 0) {
+  const bool written =
+      WriteAll(fd, static_cast<const char*>(Bytes.Memory()), size_t(Bytes.GetSize()));
+  if (close(fd) != 0 || !written || std::rename(temp.c_str(), Target.c_str()) != 0) {
     std::remove(temp.c_str());
     throw EFCreateError("Cannot create file \"" + Target + "\"");
   }

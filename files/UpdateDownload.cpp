@@ -60,7 +60,7 @@ void TfrmUpdate::RunDownloads() {
   }
   try {
     FetchAll(downloads);
-    for (const TDownload& d : downloads) Complete(d);
+    PutInPlace(downloads);
   } catch (...) {
     std::error_code ec;
     for (const TDownload& d : downloads) fs::remove(d.Temp, ec);
@@ -88,16 +88,19 @@ void TfrmUpdate::FetchAll(std::vector<TDownload>& downloads) {
   }
 }
 
-// A database archive is unpacked into the program folder, where the
-// databases are read, and removed; every other download takes its name.
-void TfrmUpdate::Complete(const TDownload& d) const {
-  if (FDatabaseMode && d.Kind) {
-    TZipFile zip;
-    zip.Open(d.Temp);
-    zip.ExtractAll(ExtractProgramFolder());
-    zip.Close();
-    fs::remove(d.Temp);
-    return;
+// Every database archive is unpacked beside the files it replaces and checked
+// before any file changes; then the archives' files and the other downloads
+// are put in place together and the archives removed.
+void TfrmUpdate::PutInPlace(const std::vector<TDownload>& downloads) const {
+  TZipStaging staging;
+  if (FDatabaseMode)
+    for (const TDownload& d : downloads)
+      if (d.Kind) StageDatabaseArchive(d.Temp, ExtractProgramFolder(), staging);
+  staging.Commit();
+  for (const TDownload& d : downloads) {
+    if (FDatabaseMode && d.Kind)
+      fs::remove(d.Temp);
+    else
+      fs::rename(d.Temp, d.Target);
   }
-  fs::rename(d.Temp, d.Target);
 }

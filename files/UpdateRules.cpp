@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "platform/rtl/SysUtils.h"
+#include "platform/zip/ZipFile.h"
 
 namespace {
 
@@ -68,4 +69,13 @@ std::string DownloadFileName(const std::string& url) {
   if (name.empty() || name == "." || name == "..")
     throw Exception("The address " + url + " names no file");
   return name;
+}
+
+void StageDatabaseArchive(const std::string& archive, const std::string& folder,
+                          TZipStaging& staging) {
+  TZipFile zip;
+  zip.MaxEntrySize = MaxUpdateEntrySize;
+  zip.MaxTotalSize = MaxUpdateRunSize;
+  zip.Open(archive);
+  zip.Stage(folder, staging);
 }

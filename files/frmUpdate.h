@@ -6,8 +6,10 @@
 // dialog. The caller reads the flags afterwards and frees the dialog.
 //
 // A run fetches every address under a temporary name first; only when all
-// have arrived are they renamed, unpacked and started, and the flags set. A
-// failed run removes what it fetched, says why in the dialog and enables
+// have arrived are they unpacked, renamed and started, and the flags set.
+// Database archives are unpacked beside their targets and checked whole
+// before any file is replaced, so a damaged archive changes no file. A failed
+// run removes what it fetched and unpacked, says why in the dialog and enables
 // Cancel.
 //
 // Its scene and the readme memo are read from its form resource; the
@@ -79,7 +81,7 @@ class TfrmUpdate : public TForm {
   struct TDownload;
   void RunDownloads();
   void FetchAll(std::vector<TDownload>& downloads);
-  void Complete(const TDownload& download) const;
+  void PutInPlace(const std::vector<TDownload>& downloads) const;
   void ShowFailure(const std::string& reason);
   bool FShowing = false;
   bool FRunning = false;

@@ -15,7 +15,6 @@ namespace {
 
 const std::string kGallery = std::string(ESCTOOL_BINARY_DIR) + "/gallery";
 
-
 void Save(TPdfDoc& ADoc, const std::string& APath) {
   std::filesystem::create_directories(kGallery);
   TFileStream file(APath, fmCreate);
@@ -169,6 +168,37 @@ TEST(PdfSamplesTest, FilesPassQpdfAndPopplerReadThem) {
   for (const char* expected : {"电调设置表", "乘法", "乗客", "ソフト乗り", "Mixed: English"})
     EXPECT_NE(std::string::npos, chineseText.Output.find(expected)) << expected << "\n"
                                                                     << chineseText.Output;
+}
+
+// Texts beyond Windows-1252 in the information and the outlines come back
+// whole from poppler and qpdf; texts within it stay literal strings.
+TEST(PdfSamplesTest, TextStringsBeyondWindows1252ReadBackWhole) {
+  TPdfDoc doc;
+  doc.SetUseOutlines(true);
+  doc.NewDoc();
+  doc.Info()->SetTitle(u"\u6D4B\u8BD5 Caf\u00E9 \U0001F600");  // 测试 Café 😀
+  doc.Info()->SetAuthor(u"M\u00FCller");
+  doc.AddPage();
+  TPdfDestination* top = doc.CreateDestination();
+  TPdfOutlineEntry* first = doc.OutlineRoot()->AddChild();
+  first->SetTitle(u"\u8BBE\u7F6E (1)");  // 设置 (1)
+  first->SetDest(top);
+  TPdfOutlineEntry* second = doc.OutlineRoot()->AddChild();
+  second->SetTitle(u"\u00DCberblick");
+  second->SetDest(top);
+  const std::string path = kGallery + "/pdf_sample_text_strings.pdf";
+  Save(doc, path);
+
+  const TRun check = RunCommand("qpdf --check '" + path + "'");
+  EXPECT_EQ(0, check.Status) << check.Output;
+  const TRun info = RunCommand("pdfinfo '" + path + "'");
+  ASSERT_EQ(0, info.Status) << info.Output;
+  EXPECT_NE(std::string::npos, info.Output.find("Title:           测试 Café 😀\n")) << info.Output;
+  EXPECT_NE(std::string::npos, info.Output.find("Author:          Müller\n")) << info.Output;
+  const TRun outlines = RunCommand("qpdf --json --json-key=outlines '" + path + "'");
+  ASSERT_EQ(0, outlines.Status) << outlines.Output;
+  EXPECT_NE(std::string::npos, outlines.Output.find("\"title\": \"设置 (1)\"")) << outlines.Output;
+  EXPECT_NE(std::string::npos, outlines.Output.find("\"title\": \"Überblick\"")) << outlines.Output;
 }
 
 TEST(PdfSamplesTest, PageRendersToAPicture) {

@@ -67,7 +67,15 @@ const BodyCase kBodies[] = {
      "(Title \\(1\\))"},
     {"text outside the BMP",
      []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfText>(u"A\U0001F600"); },
-     "<FEFF001B4742001B0041D83DDE00>"},
+     "<FEFF0041D83DDE00>"},
+    {"text in Windows-1252",
+     []() -> std::unique_ptr<TPdfObject> {
+       return std::make_unique<TPdfText>(u"Caf\u00E9 \u20AC");
+     },
+     "(Caf\xE9 \x80)"},
+    {"text outside Windows-1252",
+     []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfText>(u"\u6D4B(\u8BD5)"); },
+     "<FEFF6D4B00288BD50029>"},
     {"real whole", []() -> std::unique_ptr<TPdfObject> { return std::make_unique<TPdfReal>(10.0); },
      "10"},
     {"real fraction",
@@ -134,6 +142,21 @@ TEST(PdfObjectTest, DictionaryReplacesKeysAndResolvesPlaceholders) {
   EXPECT_EQ(u"", DictionaryType(&dict));
   dict.AddNameItem(u"Type", u"Page");
   EXPECT_EQ(u"Page", DictionaryType(&dict));
+}
+
+TEST(PdfObjectTest, DictionaryRefusesADirectValueItHolds) {
+  // Taken again it would be freed with the element it replaces, or owned
+  // twice; either way writing or freeing the dictionary would touch freed
+  // memory.
+  TPdfDictionary dict(nullptr);
+  auto* value = new TPdfNumber(1);
+  dict.AddItem(u"A", value);
+  dict.AddNumberItem(u"B", 2);
+  dict.AddItem(u"A", value);
+  dict.AddItem(u"C", value);
+  EXPECT_EQ("<<\r\n/A 1\r\n/B 2\r\n>>", Written(dict));
+  EXPECT_EQ(value, dict.ValueByName(u"A"));
+  EXPECT_EQ(nullptr, dict.ValueByName(u"C"));
 }
 
 TEST(PdfObjectTest, ArrayAddsDirectObjectsOnceAndIndirectOnesAsPlaceholders) {

@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -306,6 +307,27 @@ TEST_F(SetupSheet, ChoicesAreReadAndWrittenBack) {
   EXPECT_EQ(saved.ReadInteger("common", "export_ecs_index", -1), 1);
   EXPECT_EQ(saved.ReadInteger("common", "export_rotor_index", -1), 2);
   EXPECT_NE(LangFileText().rfind("\xEF\xBB\xBF", 0), 0u);
+}
+
+TEST_F(SetupSheet, SheetIsWrittenWhenTheChoicesCannotBeKept) {
+  auto form = Window("CAR_ESC DEMO-VL450SD", "CAR_ESC", false);
+  // The language file cannot be replaced (as in a read-only program folder,
+  // which does not stop a test run as root): a folder stands in its place.
+  fs::remove(FDir + "/lang.ini");
+  fs::create_directory(FDir + "/lang.ini");
+  const mode_t umaskBefore = umask(027);
+  const std::string path = Print(*form);
+  umask(umaskBefore);
+  ASSERT_EQ(FMessages.size(), 1u);
+  EXPECT_NE(FMessages[0].find("not kept"), std::string::npos) << FMessages[0];
+  EXPECT_EQ(ReadFile(path).rfind("%PDF-1.2", 0), 0u);
+  EXPECT_NE(Find(DrawnPictures(ReadFile(path)), "header"), nullptr);
+  // The sheet gets the mode of a new file, not that of a private temporary one.
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(FDir)) files += entry.is_regular_file();
+  EXPECT_EQ(files, 1);
+  EXPECT_EQ(form->ListBox1->GetItemIndex(), 0);
 }
 
 size_t Count(const std::string& text, const std::string& what) {

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 #include "controls/zr_controls.h"
 #include "controls/zr_memo.h"
+#include "files/UpdateRules.h"
 #include "files/frmUpdate.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/files/update_fixture.h"
@@ -50,6 +54,68 @@ TEST_F(UpdateDownloadTest, DatabaseArchiveIsUnpackedAndOtherFilesKept) {
   EXPECT_TRUE(Dialog->ProgressBar1->GetVisible());
   EXPECT_EQ(Server.Requests().back().Accept, "text/html, */*");
   EXPECT_TRUE(Opened.empty());
+}
+
+// Every file of the program folder with its size and a hash of its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    std::ifstream in(e.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    files[std::filesystem::relative(e.path(), dir).string()] =
+        std::to_string(bytes.size()) + "/" + std::to_string(std::hash<std::string>()(bytes));
+  }
+  return files;
+}
+
+TEST_F(UpdateDownloadTest, DamagedDatabaseUpdateChangesNoFile) {
+  const std::string next = TextBytes(300000, 2);
+  const std::string one = ZipBytes({{"car_settings.db3", next}});
+  const std::string two = ZipBytes({{"car_settings.db3", next}, {"esc_settings.db3", next}});
+  const std::string good = ZipBytes(
+      {{"car_settings.db3", "NEW"}, {"help/new.txt", "N"}, {"version_control.xml", "<new/>"}});
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> archives;  // path, bytes
+  };
+  const Case cases[] = {
+      {"bad checksum", {{"/db/update.zip", WithBadCrc(one, 0)}}},
+      {"broken deflate data", {{"/db/update.zip", WithBrokenDeflate(one, 0)}}},
+      {"second of two entries damaged", {{"/db/update.zip", WithBadCrc(two, 1)}}},
+      {"good archive, then a bad one",
+       {{"/db/good.zip", good}, {"/db/bad.zip", WithBrokenDeflate(one, 0)}}},
+      {"entry larger than a database can be",
+       {{"/db/update.zip",
+         ZipBytes({{"car_settings.db3", std::string(MaxUpdateEntrySize + 1, '\0')}})}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFile("car_settings.db3", TextBytes(300000, 1));
+    WriteFile("esc_settings.db3", "ESC");
+    WriteFile("version_control.xml", "<old/>");
+    const auto before = Snapshot(Dir);
+    std::string list;
+    for (const auto& [path, bytes] : c.archives) {
+      Server.Set(path, bytes);
+      list += (list.empty() ? "" : "|") + Url(path);
+    }
+    Dialog.reset(new TfrmUpdate(nullptr));
+    Install(list, true);
+    ExpectFailedRun();
+    EXPECT_EQ(Snapshot(Dir), before);
+  }
+}
+
+TEST_F(UpdateDownloadTest, TwoArchivesArePutInPlaceTogether) {
+  WriteFile("car_settings.db3", "OLD");
+  Server.Set("/db/a.zip", ZipBytes({{"car_settings.db3", "A"}, {"help/a.txt", "A"}}));
+  Server.Set("/db/b.zip", ZipBytes({{"car_settings.db3", "B"}, {"esc_settings.db3", "E"}}));
+  Install(Url("/db/a.zip") + "|" + Url("/db/b.zip"), true);
+  EXPECT_TRUE(Dialog->FDatabaseDownloaded);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"car_settings.db3", "esc_settings.db3", "help",
+                                               "help/a.txt"}));
+  EXPECT_EQ(ReadFile("car_settings.db3"), "B");
+  EXPECT_EQ(ReadFile("esc_settings.db3"), "E");
 }
 
 TEST_F(UpdateDownloadTest, InstallerIsKeptAndOpenedOnlyForLowerCaseExe) {
