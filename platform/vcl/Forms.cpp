@@ -137,7 +137,8 @@ std::string ExtractProgramFolder() {
   return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
 }
 
-TForm::TForm(TComponent* AOwner) : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
+TForm::TForm(TComponent* AOwner)
+    : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
   FClient->SetBounds(0, 0, FClientWidth, FClientHeight);
 }
 
@@ -230,9 +231,17 @@ GtkWidget* TForm::ControlArea() {
   g_signal_connect(FControlArea, "size-allocate", G_CALLBACK(OnAreaAllocate), this);
   g_signal_connect(FControlArea, "destroy", G_CALLBACK(+[](GtkWidget*, void* self) {
                      static_cast<TForm*>(self)->FControlArea = nullptr;
-                   }), this);
+                   }),
+                   this);
   if (FVisible) gtk_widget_show(FControlArea);
   return FControlArea;
+}
+
+void TForm::ClientScreenOrigin(int& X, int& Y) {
+  if (FControlArea && WidgetScreenOrigin(FControlArea, X, Y)) return;
+  X = FLeft;
+  Y = FTop;
+  if (FWindow) gtk_window_get_position(GTK_WINDOW(FWindow), &X, &Y);
 }
 
 void TForm::OnAreaAllocate(GtkWidget*, void* allocation, void* self) {

@@ -187,6 +187,10 @@ class TForm : public TComponent {
   // The area the controls' drawing areas sit in (below the menu bar, filling
   // the rest of the client box); made with the window, on first call.
   GtkWidget* ControlArea();
+  // The client area's top-left on the screen (below the menu bar, inside
+  // the window manager's frame), as the window system has it; before the
+  // window is realized, the form's own position.
+  void ClientScreenOrigin(int& X, int& Y);
   bool ControlAreaAllocated() const { return FControlArea != nullptr; }
   // Streaming: the form's controls are written as its children.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;

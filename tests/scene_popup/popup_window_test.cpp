@@ -4,11 +4,13 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/vcl/Menus.h"
 #include "scene/zr_popup.h"
 #include "scene/zr_timer.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/GdkInput.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/WindowSystem.h"
 
 namespace {
 
@@ -81,6 +83,36 @@ TEST_F(PopupWindowTest, GalleryDropDownUnderItsTarget) {
   const int dx = Drop->GetPopupForm()->GetLeft() - MainX();
   const int dy = Drop->GetPopupForm()->GetTop() - MainY();
   SaveGallery("popup_dropdown", 360, 280, {{Main.Scene, 20, 20}, {popupScene, 20 + dx, 20 + dy}});
+}
+
+TEST_F(PopupTest, DropDownOpensAtItsBoxBottomLeftOnTheScreenBelowAMenuBar) {
+  // A decorated form with a menu bar: the scene starts below the menu bar
+  // and, under a window manager, inside its frame.
+  TSceneForm main(100, 100, 320, 240);
+  main.Form->SetBorderStyle(bsSingle);
+  auto* menu = new TMainMenu(main.Form);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("File");
+  menu->Items()->Add(item);
+  main.Form->SetMenu(menu);
+  TBox* box = main.Box(40, 30, 120, 24, 0xFFE0E0E0);
+  auto* drop = new TzrPopup(main.Form);
+  drop->SetBounds(0, 0, 120, 80);
+  drop->SetParent(main.Root);
+  drop->SetPlacementTarget(box);
+  main.Show();
+  SettleWindow(main.Form->Handle());
+
+  drop->SetIsOpen(true);
+  ASSERT_NE(drop->GetPopupForm(), nullptr);
+  GtkWidget* popup = drop->GetPopupForm()->Handle();
+  SettleWindow(popup);
+  int sceneX = 0, sceneY = 0, popupX = 0, popupY = 0;
+  ASSERT_TRUE(XScreenOrigin(main.Scene->Handle(), sceneX, sceneY));
+  ASSERT_TRUE(XScreenOrigin(popup, popupX, popupY));
+  EXPECT_EQ(popupX, sceneX + 40);
+  EXPECT_EQ(popupY, sceneY + 30 + 24) << "the list's top is the box's bottom";
+  drop->SetIsOpen(false);
 }
 
 TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
