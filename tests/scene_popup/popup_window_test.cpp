@@ -10,6 +10,7 @@
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/GdkInput.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/RunCommand.h"
 #include "tests/support/WindowSystem.h"
 
 namespace {
@@ -113,6 +114,39 @@ TEST_F(PopupTest, DropDownOpensAtItsBoxBottomLeftOnTheScreenBelowAMenuBar) {
   EXPECT_EQ(popupX, sceneX + 40);
   EXPECT_EQ(popupY, sceneY + 30 + 24) << "the list's top is the box's bottom";
   drop->SetIsOpen(false);
+}
+
+TEST_F(PopupTest, OnePressOnAnotherBoxWhileAListIsOpenOpensThatBoxsList) {
+  if (RunCommand("command -v xdotool").Status != 0) GTEST_SKIP() << "xdotool drives the pointer";
+  TSceneForm main(100, 100, 360, 200);
+  TBox* boxes[2] = {main.Box(20, 30, 120, 24, 0xFFE0E0E0), main.Box(200, 30, 120, 24, 0xFFE0E0E0)};
+  TzrPopup* drops[2];
+  for (int i = 0; i < 2; ++i) {
+    drops[i] = new TzrPopup(main.Form);
+    drops[i]->SetBounds(0, 0, 120, 80);
+    drops[i]->SetParent(main.Root);
+    drops[i]->SetPlacementTarget(boxes[i]);
+    TzrPopup* drop = drops[i];
+    boxes[i]->OnMouseDown = [drop](TObject*, TMouseButton, TShiftState, float, float) {
+      drop->SetIsOpen(true);
+    };
+  }
+  main.Show();
+  SettleWindow(main.Form->Handle());
+  drops[0]->SetIsOpen(true);
+  ASSERT_NE(drops[0]->GetPopupForm(), nullptr);
+  SettleWindow(drops[0]->GetPopupForm()->Handle());
+  int x = 0, y = 0;
+  ASSERT_TRUE(XScreenOrigin(main.Scene->Handle(), x, y));
+  // A real press through the X server, where the open list holds the pointer.
+  const TRun click = RunCommand("xdotool mousemove " + std::to_string(x + 260) + " " +
+                                std::to_string(y + 42) + " click 1");
+  ASSERT_EQ(click.Status, 0) << click.Output;
+  PumpUntil([&] { return drops[1]->GetIsOpen(); }, 500);
+  Settle(100, 1000);
+  EXPECT_FALSE(drops[0]->GetIsOpen());
+  EXPECT_TRUE(drops[1]->GetIsOpen()) << "the press opened the other list";
+  for (TzrPopup* drop : drops) drop->SetIsOpen(false);
 }
 
 TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
