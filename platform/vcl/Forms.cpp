@@ -313,9 +313,38 @@ void TForm::ClientScreenOrigin(int& X, int& Y) {
   if (FWindow) gtk_window_get_position(GTK_WINDOW(FWindow), &X, &Y);
 }
 
-void TForm::OnAreaAllocate(GtkWidget*, void* allocation, void* self) {
+namespace {
+
+// Gives each child of the control area the place and size its control has
+// now. Sizes requested while the area is being allocated would otherwise
+// take effect only in a later layout, leaving a frame (or more) drawn at the
+// old sizes.
+void AllocateChildren(GtkWidget* Area, const GtkAllocation& A) {
+  GList* children = gtk_container_get_children(GTK_CONTAINER(Area));
+  const bool ownWindow = gtk_widget_get_has_window(Area);
+  for (GList* c = children; c; c = c->next) {
+    GtkWidget* child = GTK_WIDGET(c->data);
+    if (!gtk_widget_get_visible(child)) continue;
+    int x = 0, y = 0;
+    gtk_container_child_get(GTK_CONTAINER(Area), child, "x", &x, "y", &y, nullptr);
+    GtkRequisition size;
+    gtk_widget_get_preferred_size(child, &size, nullptr);
+    GtkAllocation r{x, y, size.width, size.height};
+    if (!ownWindow) {
+      r.x += A.x;
+      r.y += A.y;
+    }
+    gtk_widget_size_allocate(child, &r);
+  }
+  g_list_free(children);
+}
+
+}  // namespace
+
+void TForm::OnAreaAllocate(GtkWidget* area, void* allocation, void* self) {
   auto* a = static_cast<GtkAllocation*>(allocation);
   static_cast<TForm*>(self)->FClient->SetBounds(0, 0, a->width, a->height);
+  AllocateChildren(area, *a);
 }
 
 void TForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
