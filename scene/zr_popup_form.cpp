@@ -156,6 +156,8 @@ void TzrPopupForm::CreateHandle() {
 void TzrPopupForm::ShowPopup() {
   InstallHooks();
   GtkWidget* window = Handle();
+  if (TzrCustomScene* scene = FPopup ? FPopup->GetPopupScene() : nullptr)
+    scene->CaptureBackdrop(GetLeft(), GetTop());
   gtk_widget_show_all(window);
   FShowing = true;
   std::erase(Shown, this);

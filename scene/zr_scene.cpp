@@ -36,6 +36,7 @@ TzrCustomScene::TzrCustomScene(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TzrCustomScene::~TzrCustomScene() {
   Destroying();
+  if (FBackdrop) cairo_surface_destroy(FBackdrop);
   // The window goes while the scene is whole (its handlers read the canvas).
   SetParent(nullptr);
   for (unsigned* source : {&FFlushSource, &FLateSource, &FActionSource})

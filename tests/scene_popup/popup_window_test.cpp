@@ -149,6 +149,29 @@ TEST_F(PopupTest, OnePressOnAnotherBoxWhileAListIsOpenOpensThatBoxsList) {
   for (TzrPopup* drop : drops) drop->SetIsOpen(false);
 }
 
+TEST_F(PopupWindowTest, WithoutCompositingTheTransparentMarginShowsWhatItCovers) {
+  if (gdk_screen_is_composited(gdk_screen_get_default()))
+    GTEST_SKIP() << "the screen composites: the window itself is transparent";
+  Drop->GetChild(0)->GetVisual()->GetPadding()->SetRect({0, 0, 6, 6});
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  GtkWidget* popup = Drop->GetPopupForm()->Handle();
+  SettleWindow(popup);
+  int x = 0, y = 0;
+  ASSERT_TRUE(XScreenOrigin(popup, x, y));
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, 120, 80);
+  ASSERT_NE(shot, nullptr);
+  const guchar* px = gdk_pixbuf_get_pixels(shot);
+  const int stride = gdk_pixbuf_get_rowstride(shot), n = gdk_pixbuf_get_n_channels(shot);
+  auto at = [&](int X, int Y) {
+    const guchar* p = px + Y * stride + X * n;
+    return (unsigned(p[0]) << 16) | (unsigned(p[1]) << 8) | p[2];
+  };
+  EXPECT_EQ(at(60, 40), 0x2060C0u) << "the list itself";
+  EXPECT_EQ(at(117, 77), 0x303848u) << "the margin shows the main window beneath, not black";
+  g_object_unref(shot);
+}
+
 TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
   int closes = 0;
   Drop->OnClosePopup = [&](TObject*) { ++closes; };
