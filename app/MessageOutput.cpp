@@ -47,10 +47,7 @@ void TfrmInterface::ShowInfoBox(const std::string& text) {
   FInfoForm->ControlsScene->SetStyle(SceneStyle);
   // Centred on the main window, wherever it stands; on a narrower window the
   // box starts left of it.
-  const int left = GetLeft() + (GetClientWidth() - FInfoForm->GetClientWidth()) / 2;
-  const int top = GetTop() + (GetClientHeight() - FInfoForm->GetClientHeight()) / 2;
-  FInfoForm->SetCentered(false);
-  FInfoForm->SetBounds(left, top, FInfoForm->GetClientWidth(), FInfoForm->GetClientHeight());
+  FInfoForm->SetPosition(poMainFormCenter);
   FInfoForm->Label1->SetText(UTF8ToUTF16(text));
   FInfoForm->SetCaption(LangText("InfoTitle", "Information"));
   FInfoForm->btnOk->SetText(UTF8ToUTF16(LangText("btn_Ok", "Ok")));

@@ -77,6 +77,6 @@ void TfrmAbout::Button2Click(TObject*) { Close(); }
 
 int TfrmAbout::ShowModal() {
   if (ModalHandler) return ModalHandler(*this);
-  CenterOnOwnerForm();
+  SetPosition(poMainFormCenter);
   return TForm::ShowModal();
 }

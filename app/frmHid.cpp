@@ -2,8 +2,8 @@
 
 #include <gtk/gtk.h>
 
-#include "platform/vcl/ListBox.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/ListBox.h"
 
 std::function<void(TfrmHid& picker)> TfrmHid::ModalHandler;
 
@@ -30,7 +30,7 @@ void TfrmHid::HidListDblClick(TObject*) {
 void TfrmHid::BuildWidgets() {
   GtkWidget* window = Handle();
   gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
-  CenterOnOwnerForm();
+  SetPosition(poMainFormCenter);
   GtkWidget* box = ClientBox();
   GtkWidget* header = gtk_label_new("请选择连接设备");
   gtk_box_pack_start(GTK_BOX(box), header, FALSE, FALSE, 6);

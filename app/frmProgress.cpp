@@ -22,6 +22,6 @@ TfrmProgress::TfrmProgress(TComponent* AOwner) : TForm(AOwner) {
 void TfrmProgress::Show() {
   FShowing = true;
   if (!Application || !Application->Initialized()) return;
-  CenterOnOwnerForm();
+  SetPosition(poMainFormCenter);
   TForm::Show();
 }

@@ -66,6 +66,7 @@ TfrmInput::~TfrmInput() = default;
 
 int TfrmInput::ShowModal() {
   if (ModalHandler) return ModalHandler(*this);
+  SetPosition(poMainFormCenter);
   return TForm::ShowModal();
 }
 

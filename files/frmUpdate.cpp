@@ -64,6 +64,6 @@ int TfrmUpdate::ShowModal() {
     ~TShowingScope() { Flag = false; }
   } scope{FShowing};
   if (ModalHandler) return ModalHandler(*this);
-  CenterOnOwnerForm();
+  SetPosition(poMainFormCenter);
   return TForm::ShowModal();
 }

@@ -78,8 +78,8 @@ void MakeButtons(TzrMessagePopup* P, TzrMessageButtons Buttons) {
 
 // The form's client area's top-left on the screen.
 TzrPoint ClientOriginOnScreen(TForm* Form) {
-  int x = Form->GetLeft(), y = Form->GetTop();
-  if (Form->HandleAllocated()) gtk_window_get_position(GTK_WINDOW(Form->Handle()), &x, &y);
+  int x = 0, y = 0;
+  Form->ClientScreenOrigin(x, y);
   return {float(x), float(y)};
 }
 

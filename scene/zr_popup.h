@@ -213,6 +213,9 @@ class TzrPopupForm : public TForm {
   static TzrPopupForm* FromWindow(void* GdkWindow);
   // The popup window that holds the grab (the newest shown), nil when none.
   static TzrPopupForm* Active();
+  // Whether a popup window let the keyboard go within the last moments (the
+  // window that gets it back is not being activated by the user).
+  static bool UngrabbedLately();
   // This window is deactivated in favour of Other (another popup window or
   // nil for any other window): closes as the popup rules say.
   void Deactivate(TzrPopupForm* Other);

@@ -50,11 +50,16 @@ gboolean OnPressHook(GSignalInvocationHint*, guint Count, const GValue* Params, 
 }
 
 gboolean OnFocusHook(GSignalInvocationHint*, guint Count, const GValue* Params, gpointer) {
-  if (Count < 1) return TRUE;
+  if (Count < 2) return TRUE;
   auto* widget = GTK_WIDGET(g_value_get_object(&Params[0]));
   if (!GTK_IS_WINDOW(widget)) return TRUE;
   // The popup windows gain the keyboard through their own grab.
   if (TzrPopupForm::FromWindow(ToplevelOf(widget))) return TRUE;
+  // A window getting the keyboard back because a popup's grab ended is not
+  // being activated: a press that closed one list and opened another comes
+  // with such a return, which must leave the new list open.
+  auto* e = static_cast<const GdkEvent*>(g_value_get_boxed(&Params[1]));
+  if (e && !e->focus_change.send_event && TzrPopupForm::UngrabbedLately()) return TRUE;
   TzrPopupForm::WindowActivated(nullptr);
   return TRUE;
 }
@@ -151,6 +156,8 @@ void TzrPopupForm::CreateHandle() {
 void TzrPopupForm::ShowPopup() {
   InstallHooks();
   GtkWidget* window = Handle();
+  if (TzrCustomScene* scene = FPopup ? FPopup->GetPopupScene() : nullptr)
+    scene->CaptureBackdrop(GetLeft(), GetTop());
   gtk_widget_show_all(window);
   FShowing = true;
   std::erase(Shown, this);
@@ -219,7 +226,16 @@ void TzrPopupForm::Grab() {
                                this);
 }
 
+namespace {
+gint64 LastUngrab = 0;
+}
+
+bool TzrPopupForm::UngrabbedLately() {
+  return LastUngrab && g_get_monotonic_time() - LastUngrab < 300 * 1000;
+}
+
 void TzrPopupForm::Ungrab() {
+  LastUngrab = g_get_monotonic_time();
   GdkDisplay* display = gdk_display_get_default();
   if (display) gdk_seat_ungrab(gdk_display_get_default_seat(display));
 }

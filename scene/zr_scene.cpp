@@ -36,6 +36,7 @@ TzrCustomScene::TzrCustomScene(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TzrCustomScene::~TzrCustomScene() {
   Destroying();
+  if (FBackdrop) cairo_surface_destroy(FBackdrop);
   // The window goes while the scene is whole (its handlers read the canvas).
   SetParent(nullptr);
   for (unsigned* source : {&FFlushSource, &FLateSource, &FActionSource})
@@ -253,14 +254,25 @@ void TzrCustomScene::SetFocused(TzrVisualObject* Value) {
 }
 
 TzrPoint TzrCustomScene::LocalToScreen(const TzrPoint& Point) {
+  // The window system knows where the scene's widget lies, with the menu bar
+  // and the window manager's frame above it. Before its window is on the
+  // screen, the widget's place in its window counts from where the window
+  // is to go.
   int x = 0, y = 0;
-  ClientOrigin(x, y);
-  TForm* form = GetParentForm();
-  if (form && form->HandleAllocated()) {
-    int wx = 0, wy = 0;
-    gtk_window_get_position(GTK_WINDOW(form->Handle()), &wx, &wy);
-    x += wx;
-    y += wy;
+  if (!ScreenOrigin(x, y)) {
+    TForm* form = GetParentForm();
+    const bool placed = form && form->HandleAllocated() && HandleAllocated() &&
+                        gtk_widget_translate_coordinates(Handle(), form->Handle(), 0, 0, &x, &y);
+    if (!placed) ClientOrigin(x, y);
+    if (form) {
+      int fx = 0, fy = 0;
+      if (placed)
+        gtk_window_get_position(GTK_WINDOW(form->Handle()), &fx, &fy);
+      else
+        form->ClientScreenOrigin(fx, fy);
+      x += fx;
+      y += fy;
+    }
   }
   return {std::trunc(Point.X) + float(x), std::trunc(Point.Y) + float(y)};
 }

@@ -300,6 +300,14 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   // Transparent and directly on a form: rectangles are gathered and painted
   // from an idle callback, and the whole window is shown after each pass.
   bool LayeredCase() const;
+
+ public:
+  // Where the screen does not composite, a transparent scene on a form is
+  // drawn over a copy of what its window covers at (X, Y) on the screen,
+  // taken before the window shows.
+  void CaptureBackdrop(int X, int Y);
+
+ private:
   void FillChanged(TObject* Sender);
   void PaintBackground();
   void PaintObjects();
@@ -419,6 +427,7 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   int FDrawCount = 0;
   int FActionRuns = 0;
   int64_t FLastFrame = -1;
+  cairo_surface_t* FBackdrop = nullptr;
   unsigned FFlushSource = 0, FLateSource = 0, FActionSource = 0;
   unsigned long FEventHandler = 0;
   GtkWidget* FEventWindow = nullptr;

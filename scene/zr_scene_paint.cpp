@@ -8,6 +8,7 @@
 #include "platform/vcl/Forms.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_scene.h"
+#include "scene/zr_scene_unit.h"
 #include "scene/zr_visual.h"
 
 namespace {
@@ -93,6 +94,23 @@ void TzrCustomScene::RequeueLate() {
 
 // ---------------------------------------------------------------- the window's draw
 
+void TzrCustomScene::CaptureBackdrop(int X, int Y) {
+  if (FBackdrop) cairo_surface_destroy(FBackdrop);
+  FBackdrop = nullptr;
+  if (!LayeredCase() || zrScreenComposites()) return;
+  GdkWindow* root = gdk_get_default_root_window();
+  const int w = GetWidth(), h = GetHeight();
+  if (!root || w <= 0 || h <= 0) return;
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(root, X, Y, w, h);
+  if (!shot) return;
+  FBackdrop = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  cairo_t* cr = cairo_create(FBackdrop);
+  gdk_cairo_set_source_pixbuf(cr, shot, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  g_object_unref(shot);
+}
+
 void TzrCustomScene::Paint(cairo_t* Cr) {
   if (FOnFlush || FDrawing || !FCanvas) return;
   FInvalidRects.clear();
@@ -103,7 +121,21 @@ void TzrCustomScene::Paint(cairo_t* Cr) {
     cairo_set_source_rgba(Cr, 0, 0, 0, 0);
     cairo_paint(Cr);
     cairo_restore(Cr);
+    if (!FBackdrop) {
+      FCanvas->FlushBuffer(0, 0, TzrHandle(Cr));
+      return;
+    }
+    // A screen that does not composite shows no transparency: the buffer is
+    // blended over what the window covers.
+    cairo_save(Cr);
+    cairo_set_source_surface(Cr, FBackdrop, 0, 0);
+    cairo_paint(Cr);
+    cairo_push_group(Cr);
     FCanvas->FlushBuffer(0, 0, TzrHandle(Cr));
+    cairo_pop_group_to_source(Cr);
+    cairo_set_operator(Cr, CAIRO_OPERATOR_OVER);
+    cairo_paint(Cr);
+    cairo_restore(Cr);
     return;
   }
   cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(Cr);

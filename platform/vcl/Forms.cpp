@@ -137,7 +137,8 @@ std::string ExtractProgramFolder() {
   return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
 }
 
-TForm::TForm(TComponent* AOwner) : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
+TForm::TForm(TComponent* AOwner)
+    : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
   FClient->SetBounds(0, 0, FClientWidth, FClientHeight);
 }
 
@@ -203,11 +204,80 @@ bool TForm::LoadIconFromFile(const std::string& fileName) {
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
+  FPosition = poDesigned;
+  MoveTo(left, top);
+  SetClientSize(width, height);
+}
+
+void TForm::MoveTo(int left, int top) {
   FLeft = left;
   FTop = top;
-  FCentered = false;
   if (FWindow) gtk_window_move(GTK_WINDOW(FWindow), left, top);
-  SetClientSize(width, height);
+}
+
+namespace {
+
+// A shown window's outer rectangle (with the window manager's frame) and
+// how much the frame adds to its size.
+bool OuterRect(GtkWidget* Window, GdkRectangle& Outer, int& FrameW, int& FrameH) {
+  GdkWindow* window = Window ? gtk_widget_get_window(Window) : nullptr;
+  if (!window || !gtk_widget_get_visible(Window)) return false;
+  gdk_window_get_frame_extents(window, &Outer);
+  FrameW = Outer.width - gdk_window_get_width(window);
+  FrameH = Outer.height - gdk_window_get_height(window);
+  return true;
+}
+
+GdkRectangle ScreenRect() {
+  GdkRectangle r{0, 0, 0, 0};
+  GdkDisplay* display = gdk_display_get_default();
+  GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
+  if (!monitor && display && gdk_display_get_n_monitors(display) > 0)
+    monitor = gdk_display_get_monitor(display, 0);
+  if (monitor) gdk_monitor_get_geometry(monitor, &r);
+  return r;
+}
+
+}  // namespace
+
+void TForm::ApplyPosition() {
+  if (FPosition == poDesigned || !FWindow || gtk_widget_get_visible(FWindow)) return;
+  TForm* over = nullptr;
+  if (FPosition == poMainFormCenter && Application) over = Application->MainForm();
+  if (FPosition == poOwnerFormCenter) over = dynamic_cast<TForm*>(GetOwner());
+  if (over == this) over = nullptr;
+  int menuHeight = 0;
+  if (FMenuBar) gtk_widget_get_preferred_height(FMenuBar, nullptr, &menuHeight);
+  int width = FClientWidth, height = FClientHeight + menuHeight;
+  GdkRectangle area;
+  int frameW = 0, frameH = 0;
+  if (over && over->FWindow)
+    gtk_window_set_transient_for(GTK_WINDOW(FWindow), GTK_WINDOW(over->FWindow));
+  if (!over || !OuterRect(over->FWindow, area, frameW, frameH)) {
+    area = ScreenRect();
+    // The main form's frame tells how large the window manager makes one.
+    GdkRectangle main;
+    TForm* mainForm = Application ? Application->MainForm() : nullptr;
+    if (!mainForm || mainForm == this || !OuterRect(mainForm->FWindow, main, frameW, frameH))
+      frameW = frameH = 0;
+  }
+  // A decorated window gets a frame like the one it is centred on.
+  if (FBorderStyle != bsNone) {
+    width += frameW;
+    height += frameH;
+  }
+  MoveTo(area.x + (area.width - width) / 2, area.y + (area.height - height) / 2);
+  // A window manager may map a window shown again where it was before: the
+  // place is asked for again once the window is on the screen.
+  FPlaceOnMap = true;
+}
+
+int TForm::OnMapEvent(GtkWidget*, void*, void* self) {
+  auto* form = static_cast<TForm*>(self);
+  if (!form->FPlaceOnMap) return FALSE;
+  form->FPlaceOnMap = false;
+  gtk_window_move(GTK_WINDOW(form->FWindow), form->FLeft, form->FTop);
+  return FALSE;
 }
 
 void TForm::SetClientSize(int width, int height) {
@@ -230,23 +300,55 @@ GtkWidget* TForm::ControlArea() {
   g_signal_connect(FControlArea, "size-allocate", G_CALLBACK(OnAreaAllocate), this);
   g_signal_connect(FControlArea, "destroy", G_CALLBACK(+[](GtkWidget*, void* self) {
                      static_cast<TForm*>(self)->FControlArea = nullptr;
-                   }), this);
+                   }),
+                   this);
   if (FVisible) gtk_widget_show(FControlArea);
   return FControlArea;
 }
 
-void TForm::OnAreaAllocate(GtkWidget*, void* allocation, void* self) {
+void TForm::ClientScreenOrigin(int& X, int& Y) {
+  if (FControlArea && WidgetScreenOrigin(FControlArea, X, Y)) return;
+  X = FLeft;
+  Y = FTop;
+  if (FWindow) gtk_window_get_position(GTK_WINDOW(FWindow), &X, &Y);
+}
+
+namespace {
+
+// Gives each child of the control area the place and size its control has
+// now. Sizes requested while the area is being allocated would otherwise
+// take effect only in a later layout, leaving a frame (or more) drawn at the
+// old sizes.
+void AllocateChildren(GtkWidget* Area, const GtkAllocation& A) {
+  GList* children = gtk_container_get_children(GTK_CONTAINER(Area));
+  const bool ownWindow = gtk_widget_get_has_window(Area);
+  for (GList* c = children; c; c = c->next) {
+    GtkWidget* child = GTK_WIDGET(c->data);
+    if (!gtk_widget_get_visible(child)) continue;
+    int x = 0, y = 0;
+    gtk_container_child_get(GTK_CONTAINER(Area), child, "x", &x, "y", &y, nullptr);
+    GtkRequisition size;
+    gtk_widget_get_preferred_size(child, &size, nullptr);
+    GtkAllocation r{x, y, size.width, size.height};
+    if (!ownWindow) {
+      r.x += A.x;
+      r.y += A.y;
+    }
+    gtk_widget_size_allocate(child, &r);
+  }
+  g_list_free(children);
+}
+
+}  // namespace
+
+void TForm::OnAreaAllocate(GtkWidget* area, void* allocation, void* self) {
   auto* a = static_cast<GtkAllocation*>(allocation);
   static_cast<TForm*>(self)->FClient->SetBounds(0, 0, a->width, a->height);
+  AllocateChildren(area, *a);
 }
 
 void TForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
   for (int i = 0; i < FClient->ControlCount(); ++i) Proc(FClient->GetControl(i));
-}
-
-void TForm::SetCentered(bool centered) {
-  FCentered = centered;
-  if (FWindow && centered) gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
 }
 
 // The window's content is the menu bar plus the client area, so the window is
@@ -328,15 +430,13 @@ void TForm::CreateHandle() {
   FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(FWindow), FCaption.c_str());
   if (FIcon) gtk_window_set_icon(GTK_WINDOW(FWindow), FIcon);
-  if (FCentered)
-    gtk_window_set_position(GTK_WINDOW(FWindow), GTK_WIN_POS_CENTER);
-  else
-    gtk_window_move(GTK_WINDOW(FWindow), FLeft, FTop);
+  gtk_window_move(GTK_WINDOW(FWindow), FLeft, FTop);
   gtk_widget_set_sensitive(FWindow, FEnabled);
   FClientBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
   gtk_container_add(GTK_CONTAINER(FWindow), FClientBox);
   g_signal_connect(FWindow, "delete-event", G_CALLBACK(OnDeleteEvent), this);
   g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+  g_signal_connect(FWindow, "map-event", G_CALLBACK(OnMapEvent), this);
   g_signal_connect(FWindow, "key-press-event", G_CALLBACK(OnMenuKey), this);
   if (FMenu) {
     // Shown anew now that the window exists; the menu stays this form's.
@@ -391,6 +491,7 @@ void TForm::Show() {
   GtkWidget* window = Handle();
   const bool wasVisible = FVisible;
   FVisible = true;
+  ApplyPosition();
   gtk_widget_show_all(window);
   gtk_window_present(GTK_WINDOW(window));
   if (!wasVisible && OnShow) OnShow(this);
@@ -434,19 +535,12 @@ void TForm::Release() {
       this);
 }
 
-void TForm::CenterOnOwnerForm() {
-  auto* owner = dynamic_cast<TForm*>(GetOwner());
-  if (!owner || !owner->HandleAllocated()) return;
-  gtk_window_set_transient_for(GTK_WINDOW(Handle()), GTK_WINDOW(owner->FWindow));
-  gtk_window_set_position(GTK_WINDOW(Handle()), GTK_WIN_POS_CENTER_ON_PARENT);
-}
-
 int TForm::ShowModal() {
   FModalResult = mrNone;
-  Show();
   TForm* owner = Application ? Application->MainForm() : nullptr;
   if (owner && owner != this && owner->HandleAllocated())
-    gtk_window_set_transient_for(GTK_WINDOW(FWindow), GTK_WINDOW(owner->FWindow));
+    gtk_window_set_transient_for(GTK_WINDOW(Handle()), GTK_WINDOW(owner->FWindow));
+  Show();
   gtk_window_set_modal(GTK_WINDOW(FWindow), TRUE);
   FInModal = true;
   while (FModalResult == mrNone && !Application->Terminated()) {

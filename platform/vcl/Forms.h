@@ -119,6 +119,10 @@ using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
 // Window frame: sizeable, fixed size (single), fixed-size dialog, or none.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+// Where a form opens each time it is shown: at Left/Top, centred on the
+// screen, on the main form or on its owner form (on the screen when that
+// form is not shown).
+enum TPosition { poDesigned, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
 
 class TForm : public TComponent {
  public:
@@ -136,12 +140,14 @@ class TForm : public TComponent {
   // The file of the icon in force; empty while the window has none.
   const std::string& GetIconFile() const { return FIconFile; }
   // Position of the window and size of its client area (below the menu bar).
+  // SetBounds places the form there (its Position becomes poDesigned); Left
+  // and Top alone, as a stream sets them, leave the Position as it is.
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
   void SetClientWidth(int width) { SetClientSize(width, FClientHeight); }
   void SetClientHeight(int height) { SetClientSize(FClientWidth, height); }
-  void SetLeft(int left) { SetBounds(left, FTop, FClientWidth, FClientHeight); }
-  void SetTop(int top) { SetBounds(FLeft, top, FClientWidth, FClientHeight); }
+  void SetLeft(int left) { MoveTo(left, FTop); }
+  void SetTop(int top) { MoveTo(FLeft, top); }
   int GetLeft() const { return FLeft; }
   int GetTop() const { return FTop; }
   int GetClientWidth() const { return FClientWidth; }
@@ -150,7 +156,9 @@ class TForm : public TComponent {
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
   // Centred on the screen when shown (the default) or placed at Left/Top.
-  void SetCentered(bool centered);
+  void SetCentered(bool centered) { SetPosition(centered ? poScreenCenter : poDesigned); }
+  TPosition GetPosition() const { return FPosition; }
+  void SetPosition(TPosition position) { FPosition = position; }
   TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle style);
 
@@ -187,6 +195,10 @@ class TForm : public TComponent {
   // The area the controls' drawing areas sit in (below the menu bar, filling
   // the rest of the client box); made with the window, on first call.
   GtkWidget* ControlArea();
+  // The client area's top-left on the screen (below the menu bar, inside
+  // the window manager's frame), as the window system has it; before the
+  // window is realized, the form's own position.
+  void ClientScreenOrigin(int& X, int& Y);
   bool ControlAreaAllocated() const { return FControlArea != nullptr; }
   // Streaming: the form's controls are written as its children.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
@@ -204,9 +216,12 @@ class TForm : public TComponent {
 
  protected:
   virtual void CreateHandle();
-  // Keeps the window above its owner form and centred on it, when the owner is
-  // a form whose window exists; otherwise the placement stays as it is.
-  void CenterOnOwnerForm();
+
+ private:
+  void MoveTo(int left, int top);
+  // Moves the window where its Position says, before it is shown.
+  void ApplyPosition();
+  static int OnMapEvent(GtkWidget*, void*, void* self);
 
  private:
   friend class TMainMenu;
@@ -228,7 +243,8 @@ class TForm : public TComponent {
   std::string FIconFile;
   struct _GdkPixbuf* FIcon = nullptr;
   int FLeft = 0, FTop = 0;
-  bool FCentered = true;
+  TPosition FPosition = poScreenCenter;
+  bool FPlaceOnMap = false;
   TFormBorderStyle FBorderStyle = bsSizeable;
   int FClientWidth = 320, FClientHeight = 240;
   bool FVisible = false;

@@ -27,7 +27,7 @@ struct TKeyMap {
 };
 
 constexpr TKeyMap KeyMap[] = {
-    {GDK_KEY_BackSpace, VK_BACK}, {GDK_KEY_Tab, VK_TAB},       {GDK_KEY_Return, VK_RETURN},
+    {GDK_KEY_BackSpace, VK_BACK},  {GDK_KEY_Tab, VK_TAB},       {GDK_KEY_Return, VK_RETURN},
     {GDK_KEY_KP_Enter, VK_RETURN}, {GDK_KEY_Escape, VK_ESCAPE}, {GDK_KEY_Page_Up, VK_PRIOR},
     {GDK_KEY_Page_Down, VK_NEXT},  {GDK_KEY_End, VK_END},       {GDK_KEY_Home, VK_HOME},
     {GDK_KEY_Left, VK_LEFT},       {GDK_KEY_Up, VK_UP},         {GDK_KEY_Right, VK_RIGHT},
@@ -42,14 +42,19 @@ uint16_t KeyFromKeyval(unsigned keyval) {
   // Punctuation has key codes of its own, apart from the control keys'.
   switch (keyval) {
     case GDK_KEY_period:
-    case GDK_KEY_KP_Decimal: return VK_OEM_PERIOD;
-    case GDK_KEY_comma: return VK_OEM_COMMA;
+    case GDK_KEY_KP_Decimal:
+      return VK_OEM_PERIOD;
+    case GDK_KEY_comma:
+      return VK_OEM_COMMA;
     case GDK_KEY_minus:
-    case GDK_KEY_KP_Subtract: return VK_OEM_MINUS;
+    case GDK_KEY_KP_Subtract:
+      return VK_OEM_MINUS;
     case GDK_KEY_plus:
     case GDK_KEY_equal:
-    case GDK_KEY_KP_Add: return VK_OEM_PLUS;
-    default: return VK_UNKNOWN;
+    case GDK_KEY_KP_Add:
+      return VK_OEM_PLUS;
+    default:
+      return VK_UNKNOWN;
   }
 }
 
@@ -72,12 +77,17 @@ TShiftState ShiftFromState(unsigned state) {
 // carry it: the control keys with their ASCII codes, nothing with Ctrl or Alt.
 char16_t CharFromKey(const GdkEventKey* e) {
   switch (e->keyval) {
-    case GDK_KEY_BackSpace: return 8;
-    case GDK_KEY_Tab: return 9;
+    case GDK_KEY_BackSpace:
+      return 8;
+    case GDK_KEY_Tab:
+      return 9;
     case GDK_KEY_Return:
-    case GDK_KEY_KP_Enter: return 13;
-    case GDK_KEY_Escape: return 27;
-    default: break;
+    case GDK_KEY_KP_Enter:
+      return 13;
+    case GDK_KEY_Escape:
+      return 27;
+    default:
+      break;
   }
   if (e->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return 0;
   gunichar ch = gdk_keyval_to_unicode(e->keyval);
@@ -102,19 +112,25 @@ const TEnumInfo& AlignInfo() {
 
 const TClassInfo* TControl::Class() {
   using T = TControl;
-  static const TClassInfo* info =
-      TClassDecl<T>("TControl", TComponent::Class())
-          .Prop("Tag", &T::GetTag, &T::SetTag).Default(0)
-          .Prop("Left", &T::GetLeft, &T::SetLeft)
-          .Prop("Top", &T::GetTop, &T::SetTop)
-          .Prop("Width", &T::GetWidth, &T::SetWidth)
-          .Prop("Height", &T::GetHeight, &T::SetHeight)
-          .Enum("Align", &T::GetAlign, &T::SetAlign, AlignInfo()).Default(alNone)
-          .Prop("Enabled", &T::GetEnabled, &T::SetEnabled).Default(1)
-          .Prop("Visible", &T::GetVisible, &T::SetVisible).Default(1)
-          .Prop("Color", &T::GetColor, &T::SetColor).Stored(&T::IsColorStored)
-          .Prop("ParentColor", &T::GetParentColor, &T::SetParentColor).Default(0)
-          .Prop("Hint", &T::GetHint, &T::SetHint).Default(0);
+  static const TClassInfo* info = TClassDecl<T>("TControl", TComponent::Class())
+                                      .Prop("Tag", &T::GetTag, &T::SetTag)
+                                      .Default(0)
+                                      .Prop("Left", &T::GetLeft, &T::SetLeft)
+                                      .Prop("Top", &T::GetTop, &T::SetTop)
+                                      .Prop("Width", &T::GetWidth, &T::SetWidth)
+                                      .Prop("Height", &T::GetHeight, &T::SetHeight)
+                                      .Enum("Align", &T::GetAlign, &T::SetAlign, AlignInfo())
+                                      .Default(alNone)
+                                      .Prop("Enabled", &T::GetEnabled, &T::SetEnabled)
+                                      .Default(1)
+                                      .Prop("Visible", &T::GetVisible, &T::SetVisible)
+                                      .Default(1)
+                                      .Prop("Color", &T::GetColor, &T::SetColor)
+                                      .Stored(&T::IsColorStored)
+                                      .Prop("ParentColor", &T::GetParentColor, &T::SetParentColor)
+                                      .Default(0)
+                                      .Prop("Hint", &T::GetHint, &T::SetHint)
+                                      .Default(0);
   return info;
 }
 
@@ -283,6 +299,24 @@ TWinControl::~TWinControl() {
   FreeHandle();
 }
 
+bool WidgetScreenOrigin(GtkWidget* Widget, int& X, int& Y) {
+  if (!Widget || !gtk_widget_get_realized(Widget)) return false;
+  GdkWindow* window = gtk_widget_get_window(Widget);
+  // A window the window manager has not yet placed has no origin to tell.
+  if (!window || !gdk_window_is_viewable(window)) return false;
+  if (gdk_window_get_state(gdk_window_get_toplevel(window)) & GDK_WINDOW_STATE_WITHDRAWN)
+    return false;
+  gdk_window_get_origin(window, &X, &Y);
+  if (gtk_widget_get_has_window(Widget)) return true;
+  GtkAllocation a;
+  gtk_widget_get_allocation(Widget, &a);
+  X += a.x;
+  Y += a.y;
+  return true;
+}
+
+bool TWinControl::ScreenOrigin(int& X, int& Y) const { return WidgetScreenOrigin(FWidget, X, Y); }
+
 GtkWidget* TWinControl::Handle() {
   if (FWidget != nullptr) return FWidget;
   if (!CanCreateHandle()) return nullptr;
@@ -353,8 +387,8 @@ GtkWidget* TWinControl::ChildContainer() { return Handle(); }
 
 void TWinControl::ConnectSignals() {
   GtkWidget* w = SignalWidget();
-  gtk_widget_add_events(w, GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK |
-                               GDK_LEAVE_NOTIFY_MASK | GDK_FOCUS_CHANGE_MASK);
+  gtk_widget_add_events(w, GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK |
+                               GDK_FOCUS_CHANGE_MASK);
   g_signal_connect(FWidget, "draw", G_CALLBACK(OnDraw), this);
   g_signal_connect(w, "motion-notify-event", G_CALLBACK(OnMotion), this);
   g_signal_connect(w, "enter-notify-event", G_CALLBACK(OnCrossing), this);
@@ -662,7 +696,6 @@ void TWinControl::OnSizeAllocate(GtkWidget*, void* allocation, void* self) {
   }
 }
 
-
 // ---------------- input signals ----------------
 
 bool TWinControl::PerformNative(unsigned msg, intptr_t wParam, intptr_t lParam) {
@@ -821,9 +854,12 @@ bool TWinControl::HandleMotion(int x, int y, TShiftState shift) {
 int TWinControl::OnScroll(GtkWidget*, void* event, void* self) {
   auto* e = static_cast<GdkEventScroll*>(event);
   int delta = 0;
-  if (e->direction == GDK_SCROLL_UP) delta = 120;
-  else if (e->direction == GDK_SCROLL_DOWN) delta = -120;
-  else if (e->direction == GDK_SCROLL_SMOOTH && e->delta_y != 0) delta = int(-e->delta_y * 120);
+  if (e->direction == GDK_SCROLL_UP)
+    delta = 120;
+  else if (e->direction == GDK_SCROLL_DOWN)
+    delta = -120;
+  else if (e->direction == GDK_SCROLL_SMOOTH && e->delta_y != 0)
+    delta = int(-e->delta_y * 120);
   if (delta == 0) return FALSE;
   auto* control = static_cast<TWinControl*>(self);
   return control->PerformNative(WM_MOUSEWHEEL, delta, ShiftFromState(e->state)) ? FALSE : TRUE;

@@ -84,7 +84,6 @@ enum : intptr_t {
   DLGC_BUTTON = 0x2000
 };
 
-
 // Virtual key codes of the keys the controls look at; letters and digits are
 // their upper-case ASCII codes.
 enum : uint16_t {
@@ -119,6 +118,9 @@ inline int LParamX(intptr_t l) { return int16_t(uint16_t(l & 0xFFFF)); }
 inline int LParamY(intptr_t l) { return int16_t(uint16_t((l >> 16) & 0xFFFF)); }
 // Whether the left mouse button is held now (as the last button event said).
 bool LeftButtonHeld();
+
+// A realized widget's top-left on the screen (see TWinControl::ScreenOrigin).
+bool WidgetScreenOrigin(GtkWidget* Widget, int& X, int& Y);
 
 class TControl;
 class TWinControl;
@@ -246,6 +248,10 @@ class TWinControl : public TControl {
   // The GTK widget, made on first call.
   GtkWidget* Handle();
   bool HandleAllocated() const { return FWidget != nullptr; }
+  // The widget's top-left on the screen, as the window system has it: its
+  // own window's origin, or its parent window's plus its allocation for a
+  // windowless widget. False while the widget is not shown on the screen.
+  bool ScreenOrigin(int& X, int& Y) const;
   // Where children's widgets are placed (the base's own GtkFixed), and where
   // the children's origin lies in it.
   virtual GtkWidget* ChildContainer();
@@ -301,13 +307,19 @@ class TWinControl : public TControl {
   }
   // WM_MOUSEWHEEL; answers whether the wheel was handled (then the widget
   // does not scroll).
-  virtual bool DoMouseWheel(TShiftState shift, int delta) { (void)shift, (void)delta; return false; }
+  virtual bool DoMouseWheel(TShiftState shift, int delta) {
+    (void)shift, (void)delta;
+    return false;
+  }
   // The widget's own handling of a key that KeyDown changed, and of a typed
   // character that KeyPress changed.
   virtual void NativeKey(uint16_t key, TShiftState shift);
   // Answers whether it typed the character (else the widget's own handling
   // runs).
-  virtual bool NativeChar(char16_t ch) { (void)ch; return false; }
+  virtual bool NativeChar(char16_t ch) {
+    (void)ch;
+    return false;
+  }
   // The widget that takes key and button signals.
   virtual GtkWidget* InputWidget() { return SignalWidget(); }
   // Sends a message on behalf of a GTK signal; answers whether it reached

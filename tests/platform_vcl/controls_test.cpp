@@ -226,3 +226,56 @@ TEST(Controls, AFormIsTheParentComponentOfItsControls) {
 }
 
 }  // namespace
+
+// A sizeable form resized as a window manager does: when the window is first
+// drawn at its new size, the controls' widgets already have their new places
+// and sizes (no frame shows the bare background in the new band).
+TEST(Controls, AResizedFormLaysOutItsControlsInTheSameFrame) {
+  ASSERT_NO_THROW(Application->Initialize()) << "needs a display";
+  TForm form(nullptr);
+  form.SetBorderStyle(bsSizeable);
+  form.SetBounds(50, 50, 400, 300);
+  auto* client = new TColorControl(&form, 0.2, 0.4, 0.6);
+  client->SetAlign(alClient);
+  client->SetParent(&form);
+  auto* right = new TColorControl(&form, 0.8, 0.2, 0.2);
+  right->SetBounds(0, 0, 50, 10);
+  right->SetAlign(alRight);
+  right->SetParent(&form);
+  form.Show();
+  for (int i = 0; i < 300 && client->Paints == 0; ++i) {
+    while (gtk_events_pending()) gtk_main_iteration();
+    g_usleep(2000);
+  }
+  ASSERT_GT(client->Paints, 0);
+
+  struct TSeen {
+    GtkWidget *Window, *Client, *Right;
+    bool Done = false;
+    GtkAllocation Client1{}, Right1{};
+  } seen{form.Handle(), client->Handle(), right->Handle()};
+  const gulong handler = g_signal_connect(
+      form.Handle(), "draw", G_CALLBACK(+[](GtkWidget* w, cairo_t*, gpointer p) -> gboolean {
+        auto* s = static_cast<TSeen*>(p);
+        if (s->Done || gtk_widget_get_allocated_width(w) != 600) return FALSE;
+        s->Done = true;
+        gtk_widget_get_allocation(s->Client, &s->Client1);
+        gtk_widget_get_allocation(s->Right, &s->Right1);
+        return FALSE;
+      }),
+      &seen);
+  gtk_window_resize(GTK_WINDOW(form.Handle()), 600, 420);
+  for (int i = 0; i < 500 && !seen.Done; ++i) {
+    while (gtk_events_pending()) gtk_main_iteration();
+    g_usleep(2000);
+  }
+  g_signal_handler_disconnect(form.Handle(), handler);
+  ASSERT_TRUE(seen.Done);
+  EXPECT_EQ(seen.Client1.width, 550);
+  EXPECT_EQ(seen.Client1.height, 420);
+  EXPECT_EQ(seen.Right1.width, 50);
+  EXPECT_EQ(seen.Right1.height, 420);
+  EXPECT_EQ(seen.Right1.x - seen.Client1.x, 550) << "the right band follows the new edge";
+  EXPECT_EQ((Bounds{client->GetLeft(), client->GetTop(), client->GetWidth(), client->GetHeight()}),
+            (Bounds{0, 0, 550, 420}));
+}

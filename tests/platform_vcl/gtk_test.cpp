@@ -12,6 +12,7 @@
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
+#include "tests/support/WindowSystem.h"
 
 namespace {
 
@@ -314,4 +315,58 @@ TEST_F(TGtk, FileDialogsReturnTheChosenFile) {
   AnswerDialog(GTK_TYPE_FILE_CHOOSER_DIALOG, GTK_RESPONSE_CANCEL);
   EXPECT_FALSE(open.Execute());
   EXPECT_EQ(open.GetFileName(), "keep");
+}
+
+// Each form opens where its Position says, as the window system places it,
+// whatever Left and Top its stream gave (0, 0 in the program's dialogs).
+TEST_F(TGtk, FormsOpenWhereTheirPositionSays) {
+  TApplication app;
+  app.Initialize();
+  TForm* main = app.CreateForm<TForm>();
+  main->SetBorderStyle(bsSingle);
+  main->SetBounds(150, 120, 600, 450);
+  main->Show();
+  SettleWindow(main->Handle());
+  TXFrame mainFrame;
+  ASSERT_TRUE(XFrameRect(main->Handle(), mainFrame));
+  GdkRectangle screen;
+  gdk_monitor_get_geometry(gdk_display_get_monitor(gdk_display_get_default(), 0), &screen);
+  const TXFrame screenFrame{screen.x, screen.y, screen.width, screen.height};
+
+  struct TCase {
+    const char* Name;
+    TPosition Position;
+    bool OwnedByMain;
+    TFormBorderStyle Border;
+    const TXFrame& Over;
+  } cases[] = {
+      {"main form centre", poMainFormCenter, false, bsDialog, mainFrame},
+      {"owner form centre", poOwnerFormCenter, true, bsDialog, mainFrame},
+      {"owner form centre, borderless", poOwnerFormCenter, true, bsNone, mainFrame},
+      {"screen centre", poScreenCenter, false, bsSingle, screenFrame},
+      {"no owner form: screen centre", poOwnerFormCenter, false, bsDialog, screenFrame},
+  };
+  for (const TCase& c : cases) {
+    TForm dialog(c.OwnedByMain ? static_cast<TComponent*>(main) : nullptr);
+    dialog.SetBorderStyle(c.Border);
+    dialog.SetPosition(c.Position);
+    dialog.SetClientSize(318, 257);
+    dialog.SetLeft(0);  // as the form's stream sets them
+    dialog.SetTop(0);
+    for (int shown = 0; shown < 2; ++shown) {
+      dialog.Show();
+      SettleWindow(dialog.Handle());
+      TXFrame frame;
+      ASSERT_TRUE(XFrameRect(dialog.Handle(), frame));
+      EXPECT_NEAR(frame.X + frame.Width / 2, c.Over.X + c.Over.Width / 2, 2) << c.Name;
+      EXPECT_NEAR(frame.Y + frame.Height / 2, c.Over.Y + c.Over.Height / 2, 2) << c.Name;
+      dialog.Hide();
+      // Shown again after its form moved, it is centred anew.
+      if (shown == 0 && &c.Over == &mainFrame) {
+        main->SetBounds(260, 200, 600, 450);
+        SettleWindow(main->Handle());
+        ASSERT_TRUE(XFrameRect(main->Handle(), mainFrame));
+      }
+    }
+  }
 }

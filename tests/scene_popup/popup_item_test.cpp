@@ -10,6 +10,7 @@
 #include "scene/zr_stream_text.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/WindowSystem.h"
 
 namespace {
 
@@ -76,7 +77,9 @@ TEST_F(PopupItemTest, HoverOpensAndLeavingClosesUnlessThePointerIsInThePopup) {
   EXPECT_EQ(popup->GetHorizontalOffset(), 4);
   TzrPopupForm* window = popup->GetPopupForm();
   ASSERT_NE(window, nullptr);
-  const int x = window->GetLeft(), y = window->GetTop();
+  SettleWindow(window->Handle());
+  int x = 0, y = 0;
+  ASSERT_TRUE(XScreenOrigin(window->Handle(), x, y));
   bool stays = false, closes = false;
   WithPointerAt(x + 30, y + 30, [&] {
     if (!popup->GetIsOpen()) Item->MouseEnter();
@@ -98,11 +101,14 @@ TEST_F(PopupItemTest, ClosingMenuClosesTheSubMenuThePointerLeft) {
   sub->SetPlacement(zrPlacementRight);
   Item->MouseEnter();
   ASSERT_TRUE(Item->GetPopup()->GetIsOpen());
+  SettleWindow(Item->GetPopup()->GetPopupForm()->Handle());
   sub->MouseEnter();
   ASSERT_TRUE(sub->GetPopup()->GetIsOpen());
-  EXPECT_EQ(sub->GetPopup()->GetPopupForm()->GetLeft(),
-            Item->GetPopup()->GetPopupForm()->GetLeft() + 100)
-      << "to the right of its entry";
+  SettleWindow(sub->GetPopup()->GetPopupForm()->Handle());
+  int itemX = 0, itemY = 0, subX = 0, subY = 0;
+  ASSERT_TRUE(XScreenOrigin(Item->GetPopup()->GetPopupForm()->Handle(), itemX, itemY));
+  ASSERT_TRUE(XScreenOrigin(sub->GetPopup()->GetPopupForm()->Handle(), subX, subY));
+  EXPECT_EQ(subX, itemX + 100) << "to the right of its entry";
   bool subClosed = false;
   WithPointerAt(5, 5, [&] {
     if (!Item->GetPopup()->GetIsOpen()) Item->MouseEnter();

@@ -4,11 +4,14 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/vcl/Menus.h"
 #include "scene/zr_popup.h"
 #include "scene/zr_timer.h"
 #include "tests/scene_popup/popup_fixture.h"
 #include "tests/support/GdkInput.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/WindowSystem.h"
 
 namespace {
 
@@ -81,6 +84,92 @@ TEST_F(PopupWindowTest, GalleryDropDownUnderItsTarget) {
   const int dx = Drop->GetPopupForm()->GetLeft() - MainX();
   const int dy = Drop->GetPopupForm()->GetTop() - MainY();
   SaveGallery("popup_dropdown", 360, 280, {{Main.Scene, 20, 20}, {popupScene, 20 + dx, 20 + dy}});
+}
+
+TEST_F(PopupTest, DropDownOpensAtItsBoxBottomLeftOnTheScreenBelowAMenuBar) {
+  // A decorated form with a menu bar: the scene starts below the menu bar
+  // and, under a window manager, inside its frame.
+  TSceneForm main(100, 100, 320, 240);
+  main.Form->SetBorderStyle(bsSingle);
+  auto* menu = new TMainMenu(main.Form);
+  auto* item = new TMenuItem(menu);
+  item->SetCaption("File");
+  menu->Items()->Add(item);
+  main.Form->SetMenu(menu);
+  TBox* box = main.Box(40, 30, 120, 24, 0xFFE0E0E0);
+  auto* drop = new TzrPopup(main.Form);
+  drop->SetBounds(0, 0, 120, 80);
+  drop->SetParent(main.Root);
+  drop->SetPlacementTarget(box);
+  main.Show();
+  SettleWindow(main.Form->Handle());
+
+  drop->SetIsOpen(true);
+  ASSERT_NE(drop->GetPopupForm(), nullptr);
+  GtkWidget* popup = drop->GetPopupForm()->Handle();
+  SettleWindow(popup);
+  int sceneX = 0, sceneY = 0, popupX = 0, popupY = 0;
+  ASSERT_TRUE(XScreenOrigin(main.Scene->Handle(), sceneX, sceneY));
+  ASSERT_TRUE(XScreenOrigin(popup, popupX, popupY));
+  EXPECT_EQ(popupX, sceneX + 40);
+  EXPECT_EQ(popupY, sceneY + 30 + 24) << "the list's top is the box's bottom";
+  drop->SetIsOpen(false);
+}
+
+TEST_F(PopupTest, OnePressOnAnotherBoxWhileAListIsOpenOpensThatBoxsList) {
+  if (RunCommand("command -v xdotool").Status != 0) GTEST_SKIP() << "xdotool drives the pointer";
+  TSceneForm main(100, 100, 360, 200);
+  TBox* boxes[2] = {main.Box(20, 30, 120, 24, 0xFFE0E0E0), main.Box(200, 30, 120, 24, 0xFFE0E0E0)};
+  TzrPopup* drops[2];
+  for (int i = 0; i < 2; ++i) {
+    drops[i] = new TzrPopup(main.Form);
+    drops[i]->SetBounds(0, 0, 120, 80);
+    drops[i]->SetParent(main.Root);
+    drops[i]->SetPlacementTarget(boxes[i]);
+    TzrPopup* drop = drops[i];
+    boxes[i]->OnMouseDown = [drop](TObject*, TMouseButton, TShiftState, float, float) {
+      drop->SetIsOpen(true);
+    };
+  }
+  main.Show();
+  SettleWindow(main.Form->Handle());
+  drops[0]->SetIsOpen(true);
+  ASSERT_NE(drops[0]->GetPopupForm(), nullptr);
+  SettleWindow(drops[0]->GetPopupForm()->Handle());
+  int x = 0, y = 0;
+  ASSERT_TRUE(XScreenOrigin(main.Scene->Handle(), x, y));
+  // A real press through the X server, where the open list holds the pointer.
+  const TRun click = RunCommand("xdotool mousemove " + std::to_string(x + 260) + " " +
+                                std::to_string(y + 42) + " click 1");
+  ASSERT_EQ(click.Status, 0) << click.Output;
+  PumpUntil([&] { return drops[1]->GetIsOpen(); }, 500);
+  Settle(100, 1000);
+  EXPECT_FALSE(drops[0]->GetIsOpen());
+  EXPECT_TRUE(drops[1]->GetIsOpen()) << "the press opened the other list";
+  for (TzrPopup* drop : drops) drop->SetIsOpen(false);
+}
+
+TEST_F(PopupWindowTest, WithoutCompositingTheTransparentMarginShowsWhatItCovers) {
+  if (gdk_screen_is_composited(gdk_screen_get_default()))
+    GTEST_SKIP() << "the screen composites: the window itself is transparent";
+  Drop->GetChild(0)->GetVisual()->GetPadding()->SetRect({0, 0, 6, 6});
+  Drop->SetIsOpen(true);
+  ASSERT_NE(Drop->GetPopupForm(), nullptr);
+  GtkWidget* popup = Drop->GetPopupForm()->Handle();
+  SettleWindow(popup);
+  int x = 0, y = 0;
+  ASSERT_TRUE(XScreenOrigin(popup, x, y));
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, 120, 80);
+  ASSERT_NE(shot, nullptr);
+  const guchar* px = gdk_pixbuf_get_pixels(shot);
+  const int stride = gdk_pixbuf_get_rowstride(shot), n = gdk_pixbuf_get_n_channels(shot);
+  auto at = [&](int X, int Y) {
+    const guchar* p = px + Y * stride + X * n;
+    return (unsigned(p[0]) << 16) | (unsigned(p[1]) << 8) | p[2];
+  };
+  EXPECT_EQ(at(60, 40), 0x2060C0u) << "the list itself";
+  EXPECT_EQ(at(117, 77), 0x303848u) << "the margin shows the main window beneath, not black";
+  g_object_unref(shot);
 }
 
 TEST_F(PopupWindowTest, SecondOpenRequestClosesAnOpenPopup) {
