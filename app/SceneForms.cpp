@@ -13,7 +13,7 @@
 #include "scene/zr_scene_forms.h"
 #include "scene/zr_scene_unit.h"
 
-void ReadSceneForm(TComponent* Form, const std::string& ResName) {
+void RegisterSceneFormClasses() {
   InitializeScene();
   RegisterShapes();
   RegisterEffectClasses();
@@ -21,6 +21,10 @@ void ReadSceneForm(TComponent* Form, const std::string& ResName) {
   RegisterStandardControls();
   RegisterXwWidgetClasses();
   RegisterClass(TXMLDocument::Class());
+}
+
+void ReadSceneForm(TComponent* Form, const std::string& ResName) {
+  RegisterSceneFormClasses();
   const std::vector<std::string> errors = ReadFormResource(Form, ResName);
   if (!errors.empty()) throw Exception("Form " + ResName + ": " + errors.front());
 }

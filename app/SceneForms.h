@@ -9,8 +9,10 @@
 
 class TzrTextControl;
 
-// Registers every class the program's forms name (once) and reads the form
-// resource ResName into Form; raises when an entry of it was skipped.
+// Registers every class the program's forms name (once).
+void RegisterSceneFormClasses();
+// Registers those classes and reads the form resource ResName into Form;
+// raises when an entry of it was skipped.
 void ReadSceneForm(TComponent* Form, const std::string& ResName);
 
 // The component of Form with that name, which must be a T; raises otherwise.

@@ -169,9 +169,16 @@ void ExpandRange(const std::u16string& text, std::vector<std::u16string>& entrie
   if (step <= 0)
     throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' needs a step of at least 0.01");
   if (end < start) return;
-  if (static_cast<uint64_t>((end - start) / step) + 1 > MaxValueListEntries)
+  const uint64_t count = static_cast<uint64_t>((end - start) / step) + 1;
+  if (count > MaxValueListEntries - entries.size())
     throw EConvertError("Value range '" + UTF16ToUTF8(text) + "' has too many entries");
   for (int64_t v = start; v <= end; v += step) entries.push_back(OneDecimal(v));
+}
+
+void TooManyEntries(const std::u16string& text) {
+  const std::string start = UTF16ToUTF8(text.substr(0, 40));
+  throw EConvertError("Value list '" + start + (text.size() > 40 ? "...'" : "'") +
+                      " has more than " + std::to_string(MaxValueListEntries) + " entries");
 }
 
 }  // namespace
@@ -191,6 +198,7 @@ std::vector<std::u16string> ExpandValueList(const std::u16string& Text) {
     return entries;
   }
   for (const std::u16string& part : SplitString(u"|", Text, 0)) {
+    if (entries.size() >= MaxValueListEntries) TooManyEntries(Text);
     if (part.find(u'-') != std::u16string::npos && part.find(u'/') != std::u16string::npos)
       ExpandRange(part, entries);
     else

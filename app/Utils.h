@@ -38,7 +38,7 @@ std::string ByteToBinaryText(uint8_t Value);
 std::vector<std::u16string> SplitString(const std::u16string& Delimiter, const std::u16string& Text,
                                         int Count);
 
-// Most entries a value list may expand to.
+// Most entries a value list may expand to, all its parts together.
 constexpr size_t MaxValueListEntries = 10000;
 
 // Expands a value list into combo-box entries: "a|b|c" gives its parts; a range
@@ -46,5 +46,5 @@ constexpr size_t MaxValueListEntries = 10000;
 // hundredths so that the end is reached exactly, each with one decimal ("1.5");
 // "5" and "5/1" give "5". Numbers are always read with ".". Raises
 // EConvertError for a bound or step that is no number, a range without a step,
-// a step below 0.01, a bound beyond 10^13, and a range of more than MaxValueListEntries entries.
+// a step below 0.01, a bound beyond 10^13, and a list of more than MaxValueListEntries entries.
 std::vector<std::u16string> ExpandValueList(const std::u16string& Text);

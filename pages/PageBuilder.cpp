@@ -34,12 +34,17 @@ constexpr float kBoxGap = 20;
 constexpr float kBoxX = 9;
 constexpr float kBoxWidth = 390;
 constexpr float kBoxStartHeight = 20;
+// A value combo lists at most one entry per value of the byte the device keeps
+// for it; each entry is a control of its own, so a longer list would only
+// slow the build down with entries no value can select.
+constexpr size_t kMaxComboEntries = 256;
 
 // What a row needs besides its label; made before any control exists.
 struct TRowPlan {
   bool Combo = false;
   float ComboWidth = 200;
   std::vector<std::u16string> Entries;
+  size_t ListedEntries = 0;  // before the list was cut to kMaxComboEntries
   bool Spin = false;
   bool Tenths = false;
   float SpinMin = 0, SpinMax = 0;
@@ -103,6 +108,8 @@ TRowPlan PlanRow(const ITEM& item, bool chinese) {
   }
   plan.Combo = HasCombo(mode);
   plan.Entries = ExpandValueList(UTF8ToUTF16(values));
+  plan.ListedEntries = plan.Entries.size();
+  if (plan.Entries.size() > kMaxComboEntries) plan.Entries.resize(kMaxComboEntries);
   plan.Curve = IsCurveMode(mode);
   if (mode == imComboSpin || mode == imComboSpinTenths) {
     plan.ComboWidth = 120;
@@ -237,6 +244,13 @@ void TPageBuilder::Skip(const std::string& What, const std::string& Why) {
   F.ShowMessageText(F.LangText("page_row_skipped", "Row left out:") + " " + What + ": " + Why, 0);
 }
 
+void TPageBuilder::NoteShortened(const std::string& What, size_t Listed) {
+  F.ShowMessageText(F.LangText("page_list_shortened", "List shortened:") + " " + What + ": " +
+                        std::to_string(Listed) + " entries, the first " +
+                        std::to_string(kMaxComboEntries) + " listed",
+                    0);
+}
+
 void TPageBuilder::BuildGroup(int Group, TzrLayout* Layout,
                               const std::vector<std::string>& Entries) {
   TContainer container;
@@ -299,6 +313,11 @@ void TPageBuilder::AddModeRow(TContainer& C) {
     Skip("mode row", e.what());
     return;
   }
+  const size_t listed = entries.size();
+  if (listed > kMaxComboEntries) {
+    entries.resize(kMaxComboEntries);
+    NoteShortened("mode row", listed);
+  }
   const float top = kRowTop + kRowStep * static_cast<float>(C.Row);
   MakeRowLabel(F, C.Parent, "lMode", 0, C.Left, top, 90, F.LangText("Mode", ""));
   auto* mode = MakeControl<TzrStringComboBox>(F, C.Parent, "cbMode", 99, C.Left + 100, top, 120);
@@ -316,12 +335,13 @@ void TPageBuilder::AddModeRow(TContainer& C) {
 void TPageBuilder::AddItemRow(TContainer& C, int N) {
   const ITEM& item = F.FPageDef.items[N];
   const bool chinese = F.IsChinese();
+  const std::string what =
+      "item " + std::to_string(N + 1) + " (" + (chinese ? item.cname : item.ename) + ")";
   TRowPlan plan;
   try {
     plan = PlanRow(item, chinese);
   } catch (const std::exception& e) {
-    Skip("item " + std::to_string(N + 1) + " (" + (chinese ? item.cname : item.ename) + ")",
-         e.what());
+    Skip(what, e.what());
     return;
   }
   const std::string number = std::to_string(N);
@@ -333,6 +353,7 @@ void TPageBuilder::AddItemRow(TContainer& C, int N) {
                                                  plan.ComboWidth);
     FillCombo(combo, plan.Entries);
     BindCombo(F, combo);
+    if (plan.ListedEntries > plan.Entries.size()) NoteShortened(what, plan.ListedEntries);
   }
   if (plan.Spin) {
     auto* spin = MakeControl<TzrSpinBox>(F, C.Parent, "eItem" + number, N, p + 292, top, 78);

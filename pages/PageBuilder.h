@@ -58,6 +58,8 @@ class TPageBuilder {
   void AddModeRow(TContainer& C);
   void AddItemRow(TContainer& C, int N);
   void Skip(const std::string& What, const std::string& Why);
+  // Names a value list cut to the entries a combo lists.
+  void NoteShortened(const std::string& What, size_t Listed);
 
   TfrmInterface& F;
   bool FModeRowPlaced = false;

@@ -101,15 +101,17 @@ TzrObject::TzrObject(TComponent* AOwner) : TComponent(AOwner) { AddResource(this
 TzrObject::~TzrObject() {
   Destroying();
   if (FScene) FScene->Notification(this, opRemove);
-  if (FNotifyList) {
-    const std::vector<TObject*> list = std::move(*FNotifyList);
-    delete FNotifyList;
-    FNotifyList = nullptr;
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-      if (auto* n = dynamic_cast<IzrFreeNotify*>(*it)) n->FreeNotify(this);
-      if (auto* c = dynamic_cast<TComponent*>(*it)) c->Notification(this, opRemove);
-    }
+  // Last to first, each entry taken from the live list as it is told: an
+  // entry that leaves the list meanwhile (freed or unsubscribed by the
+  // handling of another) is not told, and one that joins it is.
+  while (FNotifyList && !FNotifyList->empty()) {
+    TObject* entry = FNotifyList->back();
+    FNotifyList->pop_back();
+    if (auto* n = dynamic_cast<IzrFreeNotify*>(entry)) n->FreeNotify(this);
+    if (auto* c = dynamic_cast<TComponent*>(entry)) c->Notification(this, opRemove);
   }
+  delete FNotifyList;
+  FNotifyList = nullptr;
   RemoveResource(this);
   if (FParent)
     FParent->RemoveObject(this);

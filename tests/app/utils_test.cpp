@@ -116,6 +116,7 @@ TEST(ExpandValueList, DecimalStepsReachTheirEnd) {
       {u"0-30/7.5", 5, u"0.0", u"30.0"},
       {u"0-1/0.3", 4, u"0.0", u"0.9"},  // an end between two steps is not reached
       {u"0-0.5/0.25", 3, u"0.0", u"0.5"},
+      {u"0-99.98/0.01|Off", 10000, u"0.0", u"Off"},  // the most a list holds
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(UTF16ToUTF8(c.text));
@@ -137,15 +138,17 @@ TEST(ExpandValueList, NumbersAlwaysUseAPoint) {
 
 TEST(ExpandValueList, BadRangesRaiseAClearError) {
   const std::u16string bad[] = {
-      u"1-5/0",                 // zero step would never end
-      u"1-5/-1",                // the "-" of a negative step
-      u"1-5/x",                 // step no number
-      u"x-5/1",                 // bound no number
-      u"1-5",                   // no step
-      u"Off|1-5/0",             // inside a list
-      u"0-100000/1",            // too many entries
-      u"100000-100001/0.0001",  // a step below one hundredth
-      u"0-1e300/1",             // a bound past what hundredths hold exactly
+      u"1-5/0",                     // zero step would never end
+      u"1-5/-1",                    // the "-" of a negative step
+      u"1-5/x",                     // step no number
+      u"x-5/1",                     // bound no number
+      u"1-5",                       // no step
+      u"Off|1-5/0",                 // inside a list
+      u"0-100000/1",                // too many entries
+      u"100000-100001/0.0001",      // a step below one hundredth
+      u"0-1e300/1",                 // a bound past what hundredths hold exactly
+      u"0-99.99/0.01|0-0.01/0.01",  // 10,002 entries, the parts together
+      u"0-99.99/0.01|Off",          // 10,001
   };
   for (const auto& text : bad)
     EXPECT_THROW(ExpandValueList(text), EConvertError) << UTF16ToUTF8(text);

@@ -288,6 +288,48 @@ TEST_F(PageBuild, BadRowsAreLeftOutAndNamed) {
   EXPECT_EQ(Control<TzrVisualObject>("cbItem0")->GetParent(), Form->tabLayout[1]);
 }
 
+// Every entry of a drop-down list is a control of its own: a section of wide
+// value ranges ("0-99.99/0.01", 10,000 entries each) builds at most one entry
+// per value of a byte per combo, names each list it cut short, and leaves the
+// shorter lists and the track bars whole.
+TEST_F(PageBuild, WideValueListsAreCutToWhatAByteSelects) {
+  const std::string wide = "0-99.99/0.01";
+  std::string section = "tab=1\nsite_enabled=1\nsite_evalue=" + wide +
+                        "\ntab1_group=0,1,2,3,4,5,6,7\nitem=8\n"
+                        "item7_mode=0\nitem7_ename=Voltage\nitem7_evalue=5.0-8.4/0.1\n"
+                        "item8_mode=5\nitem8_ename=Slider\nitem8_max=0\nitem8_evalue=" +
+                        wide + "\n";
+  for (int k = 1; k <= 6; ++k)
+    section += "item" + std::to_string(k) + "_mode=" + (k == 6 ? "2" : "0") + "\nitem" +
+               std::to_string(k) + "_ename=Wide " + std::to_string(k) + "\nitem" +
+               std::to_string(k) + "_evalue=" + wide + "\n";
+  section += "item6_mincustom=0\nitem6_maxcustom=100\n";
+  Build(section);
+
+  int entries = 0;  // list entries made on the page
+  for (int i = 0; i < Form->ComponentCount(); ++i)
+    if (auto* combo = dynamic_cast<TzrStringComboBox*>(Form->Component(i)))
+      entries += combo->Count();
+  EXPECT_EQ(entries, 7 * 256 + 35);
+  for (const char* name : {"cbMode", "cbItem0", "cbItem5"}) {
+    SCOPED_TRACE(name);
+    auto* combo = Control<TzrStringComboBox>(name);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetItems()->GetCount(), 256);
+    EXPECT_EQ(UTF16ToUTF8(combo->GetItems()->Get(255)), "2.6");
+    EXPECT_EQ(combo->GetItemIndex(), 0);
+  }
+  EXPECT_EQ(Control<TzrStringComboBox>("cbItem6")->Count(), 35);
+  auto* slider = Control<TzrTrackBar>("eItem7");
+  ASSERT_NE(slider, nullptr);
+  EXPECT_FLOAT_EQ(slider->GetMax(), 100.f);  // the last entry, "100.0"
+  const std::string messages = Messages();
+  for (const char* part : {"mode row", "Wide 1", "Wide 3", "Wide 6", "10000 entries"})
+    EXPECT_NE(messages.find(part), std::string::npos) << part;
+  for (const char* part : {"Voltage", "Slider"})
+    EXPECT_EQ(messages.find(part), std::string::npos) << part;
+}
+
 // Entry names of a navigation list, in order.
 std::vector<std::string> Entries(TzrListBox* list) {
   std::vector<std::string> names;

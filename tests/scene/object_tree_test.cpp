@@ -206,6 +206,31 @@ TEST(ObjectTree, FreeNotificationClearsReferencesOfValuesAndComponents) {
   EXPECT_NE(gone.Target, nullptr);  // unsubscribed: not told
 }
 
+// Told of a free, it unsubscribes another entry of the list, as an entry does
+// whose handling frees another.
+class TUnsubscribingLink : public TTestLink {
+ public:
+  void FreeNotify(TzrObject* AObject) override {
+    TTestLink::FreeNotify(AObject);
+    AObject->RemoveFreeNotify(Other);
+  }
+  TObject* Other = nullptr;
+};
+
+TEST(ObjectTree, AnEntryThatLeavesTheListWhileOthersAreToldIsNotTold) {
+  TComponent owner;
+  TTestNode* node = Node(&owner, nullptr, "node");
+  TTestLink gone;
+  TUnsubscribingLink first;  // joined last: told first
+  gone.Target = first.Target = node;
+  first.Other = &gone;
+  node->AddFreeNotify(&gone);
+  node->AddFreeNotify(&first);
+  delete node;
+  EXPECT_EQ(first.Target, nullptr);
+  EXPECT_NE(gone.Target, nullptr);
+}
+
 TEST(ObjectTree, ResourceListFindsOnlyLiveStoredNodesNewestFirst) {
   TComponent owner;
   TTestNode* older = Node(&owner, nullptr, "older");
