@@ -256,6 +256,36 @@ TEST_F(SceneWindowTest, RepaintAskedForDuringAPassIsPaintedInTheNextFrame) {
   }
 }
 
+// GTK may draw the window while a pass runs (a nested main loop in a
+// node's painting): that expose is not lost but painted after the pass.
+TEST_F(SceneWindowTest, AnExposeArrivingDuringAPassIsPaintedAfterIt) {
+  TForm form(nullptr);
+  TzoRurev* scene = ShownScene(form, 100, 50);
+  auto* root = new TzrVisualObject(&form);
+  scene->AddObject(root);
+  ASSERT_TRUE(PumpUntil([&] { return scene->InvalidRects().empty() && !scene->IdlePending(); }));
+  bool exposed = false;
+  root->OnPaint = [&](TObject*, TzrCanvas*, const TzrRect&) {
+    if (exposed) return;
+    exposed = true;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 100, 50);
+    cairo_t* cr = cairo_create(surface);
+    cairo_rectangle(cr, 60, 20, 10, 10);
+    cairo_clip(cr);
+    gtk_widget_draw(scene->Handle(), cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+  };
+  const int draws = scene->DrawCount();
+  scene->AddUpdateRect(R(0, 0, 10, 10));
+  ASSERT_TRUE(PumpUntil([&] { return scene->DrawCount() >= draws + 2; }));
+  ASSERT_TRUE(exposed);
+  bool covered = false;
+  for (const TzrRect& r : scene->LastPaintedRects())
+    covered |= r.Left <= 60 && r.Top <= 20 && r.Right >= 70 && r.Bottom >= 30;
+  EXPECT_TRUE(covered);
+}
+
 TEST_F(SceneWindowTest, AFailingPassClearsItsRectanglesAndTheNextPassRuns) {
   TzoRurev scene(nullptr);
   scene.CreateEmbedded(50, 50, [](TObject*) {});
