@@ -348,12 +348,23 @@ void TzrCanvasD2D::IntersectClipRect(const TzrRect& ARect) {
 void TzrCanvasD2D::ExcludeClipRect(const TzrRect& ARect) {
   if (FLastState < 0 || !RenderTarget || !SharedD2DFactory) return;
   if (FSaveData[size_t(FLastState)].Index == zrNoState) return;
-  const float W = float(FWidth), H = float(FHeight);
+  // The strips around the rectangle lie in the matrix's space: they reach
+  // over the whole target as seen from there (the target's corners taken
+  // back through the matrix), so only the rectangle is cut away.
+  TzrMatrix back = FMatrix;
+  zrInvertMatrix(back);
+  TzrRect all = ARect;
+  for (const TzrPoint& corner :
+       {TzrPoint{0, 0}, TzrPoint{float(FWidth), 0}, TzrPoint{0, float(FHeight)},
+        TzrPoint{float(FWidth), float(FHeight)}}) {
+    const TzrVector v = zrVectorTransform(zrVector(corner), back);
+    all = zrUnionRect(all, zrRect(v.X, v.Y, v.X, v.Y));
+  }
   const TzrRect& r = ARect;
-  const D2D1_RECT_F strips[4] = {{0, 0, r.Left, H},
-                                 {r.Right, 0, W, H},
-                                 {r.Left, 0, r.Right, r.Top},
-                                 {r.Left, r.Bottom, r.Right, H}};
+  const D2D1_RECT_F strips[4] = {{all.Left, all.Top, r.Left, all.Bottom},
+                                 {r.Right, all.Top, all.Right, all.Bottom},
+                                 {r.Left, all.Top, r.Right, r.Top},
+                                 {r.Left, r.Bottom, r.Right, all.Bottom}};
   std::vector<std::shared_ptr<ID2D1RectangleGeometry>> rects;
   std::vector<ID2D1Geometry*> parts;
   for (const D2D1_RECT_F& s : strips) {
@@ -361,7 +372,7 @@ void TzrCanvasD2D::ExcludeClipRect(const TzrRect& ARect) {
     parts.push_back(rects.back().get());
   }
   auto group = SharedD2DFactory->CreateGeometryGroup(D2D1_FILL_MODE_WINDING, parts.data(), 4);
-  if (group) PushStateLayer(group.get(), {0, 0, W, H});
+  if (group) PushStateLayer(group.get(), {all.Left, all.Top, all.Right, all.Bottom});
 }
 
 void TzrCanvasD2D::ResetClipRect() {}

@@ -38,6 +38,19 @@ TzrComboListBox::TzrComboListBox(TComponent* AOwner) : TzrListBox(AOwner) {
   FHideSelectionUnfocused = false;
 }
 
+float TzrComboListBox::DropDownHeight(int Rows) {
+  // The list style's background sits 2 pixels inside the list on each side.
+  constexpr float Frame = 4;
+  float height = Frame;
+  for (int i = 0; i < std::min(Rows, GetCount()); ++i) {
+    TzrListBoxItem* entry = ItemByIndex(i);
+    if (!entry) continue;
+    const TzrRect pad = entry->GetPadding()->GetRect();
+    height += (FItemHeight > 0 ? FItemHeight : entry->GetHeight()) + pad.Top + pad.Bottom;
+  }
+  return height;
+}
+
 TzrPopup* TzrComboListBox::OpenPopup() const {
   auto* popup = dynamic_cast<TzrPopup*>(FParent);
   return popup && popup->GetIsOpen() ? popup : nullptr;
@@ -177,9 +190,7 @@ void TzrComboBox::DropDown() {
   }
   FPopup->SetPlacement(FPlacement);
   FPopup->SetWidth(GetWidth());
-  const int rows = std::min(FDropDownCount, FListBox->GetCount());
-  const float itemHeight = FListBox->GetItemHeight();
-  FPopup->SetHeight(itemHeight > 0 ? rows * itemHeight + 4 : rows * (GetHeight() - 4));
+  FPopup->SetHeight(FListBox->DropDownHeight(FDropDownCount));
   TzrFreeWatch watch(FListBox);
   FPopup->Popup();
   if (!watch.Freed() && FPopup && FPopup->GetIsOpen()) FListBox->SetFocus();

@@ -46,6 +46,10 @@ class TzrComboListBox : public TzrListBox {
   void SetItemIndexField(int Value) { FItemIndex = Value; }
   // The popup holding the list when it is open, else nil.
   TzrPopup* OpenPopup() const;
+  // The height of a drop-down that shows its first Rows entries whole:
+  // each row as high as the list lays it out (ItemHeight when set, else the
+  // entry's own height) with the entry's padding, plus the list's frame.
+  float DropDownHeight(int Rows);
 
   void KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, float X, float Y) override;

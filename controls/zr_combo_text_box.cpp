@@ -161,9 +161,7 @@ void TzrComboTextBox::DropDown() {
   if (GetShowCaret()) HideCaret();
   FPopup->SetPlacement(FPlacement);
   FPopup->SetWidth(GetWidth());
-  const int rows = std::min(FDropDownCount, FListBox->GetCount());
-  const float itemHeight = FListBox->GetItemHeight();
-  FPopup->SetHeight(itemHeight > 0 ? rows * itemHeight + 4 : rows * (GetHeight() - 4));
+  FPopup->SetHeight(FListBox->DropDownHeight(FDropDownCount));
   FListBox->NeedResource();
   FListBox->ApplyResource();
   TzrFreeWatch watch(FListBox);

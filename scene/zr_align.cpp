@@ -93,7 +93,15 @@ void TzrVisualObject::PaddingChanged(TObject* Sender) {
   if (TzrVisualObject* parent = VisualParent()) parent->Realign();
 }
 
+// Repaints are held back inside a bracket; the node that opens the
+// outermost one notes the area it covers then (its children's included),
+// and closing the bracket asks for that old area and the new one.
 void TzrVisualObject::BeginUpdate() {
+  TzrVisualObject* parent = VisualParent();
+  if (FUpdating == 0 && (!parent || parent->FUpdating == 0) && GetScene()) {
+    FBracketRect = GetUpdateRect();
+    FBracketOpen = true;
+  }
   ++FUpdating;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrObject* child = GetChild(i); child->GetIsVisual()) child->GetVisual()->BeginUpdate();
@@ -103,7 +111,13 @@ void TzrVisualObject::EndUpdate() {
   --FUpdating;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrObject* child = GetChild(i); child->GetIsVisual()) child->GetVisual()->EndUpdate();
-  if (FUpdating == 0) Realign();
+  if (FUpdating != 0) return;
+  Realign();
+  if (!FBracketOpen) return;
+  FBracketOpen = false;
+  IzoRurev* scene = GetScene();
+  if (scene && !scene->GetDisableUpdate()) scene->AddUpdateRect(FBracketRect);
+  Repaint();
 }
 
 void TzrVisualObject::RecalcNeedAlign() {

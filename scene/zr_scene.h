@@ -177,6 +177,9 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   bool GetDragging() const { return FDragging; }
   bool GetResizing() const { return FResizing; }
   GtkIMContext* GetIMContext() const { return FIMContext; }
+  // Tells the input method where the caret is (CaretRect): after every
+  // key, click and commit, and when a composition starts.
+  void UpdateIMCursor();
 
   // ---- drag and drop (zr_scene_drop.cpp); points in client pixels
   // Another program's drag is over the scene with Data: the accepting node
@@ -324,7 +327,6 @@ class TzrCustomScene : public TCustomControl, public IzoRurev {
   void DisconnectInput();
   void ConnectDrop(GtkWidget* Widget);
   void DropStop();
-  void UpdateIMCursor();
   void SetHovered(TzrVisualObject* Value);
   void DesignMouseDown(TMouseButton Button, TShiftState Shift);
   void DesignMouseMove(TShiftState Shift, const TzrPoint& At);

@@ -7,6 +7,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "scene/zr_scene.h"
@@ -81,6 +82,7 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* E, void* P) {
   TShiftState shift = ShiftOf(E->state) | flag;
   if (E->type == GDK_2BUTTON_PRESS) shift |= ssDouble;
   Self(P)->MouseDown(button, shift, int(std::floor(E->x)), int(std::floor(E->y)));
+  Self(P)->UpdateIMCursor();  // a click may have moved the caret
   return TRUE;
 }
 
@@ -126,6 +128,8 @@ gboolean OnSceneKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
     uint16_t key = zrVirtualKeyOf(BaseKeyVal(E));
     char16_t ch = 0;
     if (key) scene->UnicodeKeyDown(key, ch, ShiftOf(E->state));
+    // The key may have moved the caret: the input method composes there.
+    scene->UpdateIMCursor();
   }
   if (!command && im && gtk_im_context_filter_keypress(im, E)) return TRUE;
   gunichar c = gdk_keyval_to_unicode(E->keyval);
@@ -136,6 +140,7 @@ gboolean OnSceneKeyPress(GtkWidget*, GdkEventKey* E, void* P) {
   // characters of Backspace, Tab, Enter, Escape and Ctrl with a letter.
   const bool typed = (c >= 32 && c != 127) || (c >= 1 && c <= 27);
   if (typed && c < 0x10000 && !(E->state & GDK_MOD1_MASK)) scene->CharTyped(char16_t(c), ShiftOf(E->state));
+  scene->UpdateIMCursor();
   return TRUE;
 }
 
@@ -147,6 +152,63 @@ gboolean OnKeyRelease(GtkWidget*, GdkEventKey* E, void* P) {
   char16_t ch = 0;
   if (key) scene->UnicodeKeyUp(key, ch, ShiftOf(E->state));
   return TRUE;
+}
+
+void OnPreeditStart(GtkIMContext*, void* P) { Self(P)->UpdateIMCursor(); }
+
+// A scene without a window of its own (a transparent one inside another
+// control) draws onto its parent's window. An input-only window over its
+// allocation brings it the pointer as any scene gets it; it lives as long as
+// the widget is realized.
+constexpr const char* kInputWindow = "zr-scene-input-window";
+
+GdkWindow* InputWindowOf(GtkWidget* W) {
+  return static_cast<GdkWindow*>(g_object_get_data(G_OBJECT(W), kInputWindow));
+}
+
+void OnInputRealize(GtkWidget* W, void*) {
+  if (InputWindowOf(W)) return;
+  GtkAllocation a;
+  gtk_widget_get_allocation(W, &a);
+  GdkWindowAttr attr{};
+  attr.window_type = GDK_WINDOW_CHILD;
+  attr.wclass = GDK_INPUT_ONLY;
+  attr.x = a.x;
+  attr.y = a.y;
+  attr.width = std::max(1, a.width);
+  attr.height = std::max(1, a.height);
+  attr.event_mask = gtk_widget_get_events(W);
+  GdkWindow* window = gdk_window_new(gtk_widget_get_parent_window(W), &attr, GDK_WA_X | GDK_WA_Y);
+  gtk_widget_register_window(W, window);
+  g_object_set_data(G_OBJECT(W), kInputWindow, window);
+  if (gtk_widget_get_mapped(W)) gdk_window_show(window);
+}
+
+void OnInputUnrealize(GtkWidget* W, void*) {
+  GdkWindow* window = InputWindowOf(W);
+  if (!window) return;
+  g_object_set_data(G_OBJECT(W), kInputWindow, nullptr);
+  gtk_widget_unregister_window(W, window);
+  gdk_window_destroy(window);
+}
+
+void OnInputMap(GtkWidget* W, void*) {
+  if (GdkWindow* window = InputWindowOf(W)) gdk_window_show(window);
+}
+
+void OnInputUnmap(GtkWidget* W, void*) {
+  if (GdkWindow* window = InputWindowOf(W)) gdk_window_hide(window);
+}
+
+void OnInputAllocate(GtkWidget* W, GdkRectangle* A, void*) {
+  if (GdkWindow* window = InputWindowOf(W))
+    gdk_window_move_resize(window, A->x, A->y, std::max(1, A->width), std::max(1, A->height));
+}
+
+// The window the scene's pointer events arrive in.
+GdkWindow* PointerWindow(GtkWidget* W) {
+  GdkWindow* input = InputWindowOf(W);
+  return input ? input : gtk_widget_get_window(W);
 }
 
 void OnCommit(GtkIMContext*, const gchar* Text, void* P) {
@@ -200,7 +262,6 @@ uint16_t zrVirtualKeyOf(unsigned KeyVal) {
 }
 
 void TzrCustomScene::ConnectInput(GtkWidget* Widget) {
-  if (!gtk_widget_get_has_window(Widget)) return;  // drawn onto its parent: no input of its own
   gtk_widget_add_events(Widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                     GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
                                     GDK_SMOOTH_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK |
@@ -210,6 +271,7 @@ void TzrCustomScene::ConnectInput(GtkWidget* Widget) {
   gtk_widget_set_has_tooltip(Widget, TRUE);
   FIMContext = gtk_im_multicontext_new();
   g_signal_connect(FIMContext, "commit", G_CALLBACK(OnCommit), this);
+  g_signal_connect(FIMContext, "preedit-start", G_CALLBACK(OnPreeditStart), this);
   if (gtk_widget_get_realized(Widget))
     gtk_im_context_set_client_window(FIMContext, gtk_widget_get_window(Widget));
   g_signal_connect(Widget, "realize", G_CALLBACK(OnRealize), this);
@@ -224,12 +286,22 @@ void TzrCustomScene::ConnectInput(GtkWidget* Widget) {
   g_signal_connect(Widget, "focus-out-event", G_CALLBACK(OnFocusOut), this);
   g_signal_connect(Widget, "query-tooltip", G_CALLBACK(OnQueryTooltip), this);
   ConnectDrop(Widget);
+  if (gtk_widget_get_has_window(Widget)) return;
+  g_signal_connect_after(Widget, "realize", G_CALLBACK(OnInputRealize), this);
+  g_signal_connect(Widget, "unrealize", G_CALLBACK(OnInputUnrealize), this);
+  g_signal_connect_after(Widget, "map", G_CALLBACK(OnInputMap), this);
+  g_signal_connect(Widget, "unmap", G_CALLBACK(OnInputUnmap), this);
+  g_signal_connect_after(Widget, "size-allocate", G_CALLBACK(OnInputAllocate), this);
+  if (gtk_widget_get_realized(Widget)) OnInputRealize(Widget, this);
 }
 
 void TzrCustomScene::DisconnectInput() {
   GrabPointer(false);
   FGrabbed = false;
-  if (HandleAllocated()) g_signal_handlers_disconnect_by_data(Handle(), this);
+  if (HandleAllocated()) {
+    OnInputUnrealize(Handle(), this);
+    g_signal_handlers_disconnect_by_data(Handle(), this);
+  }
   if (!FIMContext) return;
   g_signal_handlers_disconnect_by_data(FIMContext, this);
   gtk_im_context_set_client_window(FIMContext, nullptr);
@@ -248,7 +320,7 @@ void TzrCustomScene::UpdateIMCursor() {
 void TzrCustomScene::GrabPointer(bool Grab) {
   if (!Grab && !FGrabbed) return;
   if (!HandleAllocated() || !gtk_widget_get_realized(Handle())) return;
-  GdkWindow* window = gtk_widget_get_window(Handle());
+  GdkWindow* window = PointerWindow(Handle());
   GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
   if (!Grab) {
     if (FGrabbed) gdk_seat_ungrab(seat);

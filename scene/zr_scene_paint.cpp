@@ -30,6 +30,22 @@ void Guarded(TObject* Sender, F&& Fn) {
   }
 }
 
+// The rectangles of Cr's clip: the area GTK asks to be drawn (the whole
+// W x H window when the clip is no list of rectangles).
+std::vector<TzrRect> ClipRects(cairo_t* Cr, int W, int H) {
+  cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(Cr);
+  std::vector<TzrRect> rects;
+  if (clip->status == CAIRO_STATUS_SUCCESS)
+    for (int i = 0; i < clip->num_rectangles; ++i) {
+      const cairo_rectangle_t& c = clip->rectangles[i];
+      rects.push_back(zrRect(float(c.x), float(c.y), float(c.x + c.width), float(c.y + c.height)));
+    }
+  else
+    rects.push_back(zrRect(0, 0, float(W), float(H)));
+  cairo_rectangle_list_destroy(clip);
+  return rects;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- gathering
@@ -112,7 +128,13 @@ void TzrCustomScene::CaptureBackdrop(int X, int Y) {
 }
 
 void TzrCustomScene::Paint(cairo_t* Cr) {
-  if (FOnFlush || FDrawing || !FCanvas) return;
+  if (FOnFlush || !FCanvas) return;
+  if (FDrawing) {
+    // An expose that arrives while a pass runs: its area is asked for again
+    // once the pass has ended.
+    for (const TzrRect& r : ClipRects(Cr, GetWidth(), GetHeight())) FLateRects.push_back(r);
+    return;
+  }
   FInvalidRects.clear();
   if (LayeredCase()) {
     // Painted by the idle pass; the window shows the whole buffer.
@@ -138,16 +160,7 @@ void TzrCustomScene::Paint(cairo_t* Cr) {
     cairo_restore(Cr);
     return;
   }
-  cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(Cr);
-  std::vector<TzrRect> rects;
-  if (clip->status == CAIRO_STATUS_SUCCESS)
-    for (int i = 0; i < clip->num_rectangles; ++i) {
-      const cairo_rectangle_t& c = clip->rectangles[i];
-      rects.push_back(zrRect(float(c.x), float(c.y), float(c.x + c.width), float(c.y + c.height)));
-    }
-  else
-    rects.push_back(zrRect(0, 0, float(GetWidth()), float(GetHeight())));
-  cairo_rectangle_list_destroy(clip);
+  std::vector<TzrRect> rects = ClipRects(Cr, GetWidth(), GetHeight());
   // At most one pass per frame-clock tick; a second request in the same tick
   // shows the buffer, which holds everything painted so far.
   GdkFrameClock* clock = gtk_widget_get_frame_clock(Handle());

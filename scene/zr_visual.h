@@ -449,6 +449,10 @@ class TzrVisualObject : public TzrObject {
   bool FPressed = false;
   bool FDoubleClick = false;
   int FUpdating = 0;
+  // The update rectangle when this node opened the outermost update
+  // bracket over it; repainted when the bracket closes.
+  TzrRect FBracketRect{};
+  bool FBracketOpen = false;
   bool FDisableAlign = false;
   bool FDisableEffect = false;
   bool FHasEffect = false;

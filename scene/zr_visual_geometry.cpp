@@ -225,6 +225,7 @@ void TzrVisualObject::SetWidth(float Value) {
   if (IsLoading() || !GetScene()) return;
   UpdateEffects();
   RecalcUpdateRect();
+  Repaint();  // the new area (the old one was asked for above)
   TzrVisualObject* parent = VisualParent();
   if (parent && (FAlign != vaNone || zrClassIs(parent, "TzrScrollContent"))) parent->Realign();
   if (FChildren) Realign();
@@ -241,6 +242,7 @@ void TzrVisualObject::SetHeight(float Value) {
   if (IsLoading() || !GetScene()) return;
   UpdateEffects();
   RecalcUpdateRect();
+  Repaint();  // the new area (the old one was asked for above)
   TzrVisualObject* parent = VisualParent();
   if (parent && (FAlign != vaNone || zrClassIs(parent, "TzrScrollContent"))) parent->Realign();
   if (FChildren) Realign();

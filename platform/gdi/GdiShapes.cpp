@@ -509,11 +509,31 @@ BOOL RoundRect(HDC h, int l, int t, int r, int b, int w, int hh) {
                RoundRectPath(o.L, o.T, o.R - 1, o.B - 1, cw, ch));
 }
 
+// Path with every point moved by (D, D) after rounding it to a whole
+// pixel: with D 0 the points an outline passes through, with D one half
+// the same points as pixel centres for a fill, which then covers the pixels
+// inside that outline and none beyond it.
+Path OnPixels(const Path& P, double D) {
+  Path out = P;
+  for (PathOp& op : out) {
+    if (op.T == PathOp::Close) continue;
+    const int n = op.T == PathOp::Curve ? 3 : 1;
+    for (int i = 0; i < n; ++i) {
+      op.X[i] = std::round(op.X[i]) + D;
+      op.Y[i] = std::round(op.Y[i]) + D;
+    }
+  }
+  return out;
+}
+
 BOOL Ellipse(HDC h, int l, int t, int r, int b) {
   auto dc = DCOf(h);
   if (!dc) return FALSE;
   Box o = DeviceBox(*dc, l, t, r, b), f = FillBox(*dc, o);
-  return Shape(*dc, EllipsePath(f.L, f.T, f.R, f.B), EllipsePath(o.L, o.T, o.R - 1, o.B - 1));
+  const Path curve = EllipsePath(o.L, o.T, o.R - 1, o.B - 1);
+  // A path records the curve; without a pen no outline keeps the fill in.
+  if (dc->InPath || PenIsNull(*dc)) return Shape(*dc, EllipsePath(f.L, f.T, f.R, f.B), curve);
+  return Shape(*dc, OnPixels(curve, 0.5), OnPixels(curve, 0));
 }
 
 BOOL Arc(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {

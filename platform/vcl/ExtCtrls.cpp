@@ -33,6 +33,19 @@ int RoundInset(int y, int h, int c) {
   return dx <= 0 ? int(r) : int(std::lround(r - std::sqrt(dx)));
 }
 
+// Whether GDK queued a double press right behind the press E: it does so
+// for the second press of a double click. That double press stands for the
+// second press (as the double-click message does on Windows), so a double
+// click is two presses and one DblClick.
+bool DoublePressFollows(const GdkEventButton* E) {
+  GdkEvent* next = gdk_event_peek();
+  if (next == nullptr) return false;
+  const bool follows = next->type == GDK_2BUTTON_PRESS && next->button.window == E->window &&
+                       next->button.button == E->button;
+  gdk_event_free(next);
+  return follows;
+}
+
 }  // namespace
 
 TShiftState ShiftStateFromGdk(unsigned State) {
@@ -230,7 +243,7 @@ int TCustomPanel::OnButton(GtkWidget*, void* event, void* self) {
     } else if (e->type == GDK_2BUTTON_PRESS) {
       panel->DblClick();
       panel->MouseDown(button, shift | ssDouble, x, y);
-    } else if (e->type == GDK_BUTTON_PRESS) {
+    } else if (e->type == GDK_BUTTON_PRESS && !DoublePressFollows(e)) {
       panel->MouseDown(button, shift, x, y);
     }
   } catch (...) {

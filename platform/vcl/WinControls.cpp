@@ -9,6 +9,17 @@
 
 namespace {
 
+// Connects Handler to Signal of Widget unless the control already has a
+// handler for that signal there: a subclass that wires an input signal
+// itself (in its CreateWidget) owns it, and one GDK event stays one call.
+void ConnectOnce(GtkWidget* Widget, const char* Signal, GCallback Handler, void* Control) {
+  const guint id = g_signal_lookup(Signal, G_OBJECT_TYPE(Widget));
+  const auto match = GSignalMatchType(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DATA);
+  if (id != 0 && g_signal_handler_find(Widget, match, id, 0, nullptr, nullptr, Control) != 0)
+    return;
+  g_signal_connect(Widget, Signal, Handler, Control);
+}
+
 TColor ApplicationHintColor = clInfoBk;
 bool ThemesEnabled = true;
 bool LeftButton = false;
@@ -390,19 +401,19 @@ void TWinControl::ConnectSignals() {
   gtk_widget_add_events(w, GDK_POINTER_MOTION_MASK | GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK |
                                GDK_FOCUS_CHANGE_MASK);
   g_signal_connect(FWidget, "draw", G_CALLBACK(OnDraw), this);
-  g_signal_connect(w, "motion-notify-event", G_CALLBACK(OnMotion), this);
-  g_signal_connect(w, "enter-notify-event", G_CALLBACK(OnCrossing), this);
-  g_signal_connect(w, "leave-notify-event", G_CALLBACK(OnCrossing), this);
-  g_signal_connect(w, "focus-in-event", G_CALLBACK(OnFocus), this);
-  g_signal_connect(w, "focus-out-event", G_CALLBACK(OnFocus), this);
+  ConnectOnce(w, "motion-notify-event", G_CALLBACK(OnMotion), this);
+  ConnectOnce(w, "enter-notify-event", G_CALLBACK(OnCrossing), this);
+  ConnectOnce(w, "leave-notify-event", G_CALLBACK(OnCrossing), this);
+  ConnectOnce(w, "focus-in-event", G_CALLBACK(OnFocus), this);
+  ConnectOnce(w, "focus-out-event", G_CALLBACK(OnFocus), this);
   GtkWidget* input = InputWidget();
   gtk_widget_add_events(input, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                    GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_SCROLL_MASK);
-  g_signal_connect(input, "key-press-event", G_CALLBACK(OnKey), this);
-  g_signal_connect(input, "key-release-event", G_CALLBACK(OnKey), this);
-  g_signal_connect(input, "button-press-event", G_CALLBACK(OnButton), this);
-  g_signal_connect(input, "button-release-event", G_CALLBACK(OnButton), this);
-  g_signal_connect(input, "scroll-event", G_CALLBACK(OnScroll), this);
+  ConnectOnce(input, "key-press-event", G_CALLBACK(OnKey), this);
+  ConnectOnce(input, "key-release-event", G_CALLBACK(OnKey), this);
+  ConnectOnce(input, "button-press-event", G_CALLBACK(OnButton), this);
+  ConnectOnce(input, "button-release-event", G_CALLBACK(OnButton), this);
+  ConnectOnce(input, "scroll-event", G_CALLBACK(OnScroll), this);
   g_signal_connect(FWidget, "size-allocate", G_CALLBACK(OnSizeAllocate), this);
   if (g_signal_lookup("paste-clipboard", G_OBJECT_TYPE(w)) != 0) {
     g_signal_connect(w, "cut-clipboard", G_CALLBACK(OnCut), this);

@@ -171,6 +171,35 @@ TEST_P(CanvasClasses, ExcludedRectangleStaysEmpty) {
   EXPECT_EQ(Pixel(*c, 10, 17), 0xFFFF0000u);
 }
 
+// Under a moved or scaled matrix only the rectangle, in the matrix's
+// space, stays empty; everything around it, also left of and above it, is
+// drawn.
+TEST_P(CanvasClasses, ExcludedRectangleFollowsTheMatrixAndCutsNothingElse) {
+  const struct {
+    const char* Name;
+    TzrMatrix M;
+    TzrRect Excluded;  // in the matrix's space; (6, 6, 12, 12) on the target
+  } cases[] = {{"moved", TzrMatrix{1, 0, 0, 0, 1, 0, 4, 3, 1}, zrRect(2, 3, 8, 9)},
+               {"scaled and moved", TzrMatrix{2, 0, 0, 0, 2, 0, -2, -4, 1}, zrRect(4, 5, 7, 8)}};
+  for (const auto& k : cases) {
+    auto c = Open(20, 20);
+    c->GetFill()->SetSolidColor(0xFFFF0000);
+    const uint32_t s = c->SaveCanvas();
+    c->SetMatrix(k.M);
+    c->ExcludeClipRect(k.Excluded);
+    c->SetMatrix(IdentityMatrix);
+    c->FillRect(zrRect(0, 0, 20, 20), 0, 0, 0, 1);
+    c->RestoreCanvas(s);
+    Finish(*c);
+    EXPECT_EQ(Raw(*c, 8, 8), 0u) << k.Name;
+    EXPECT_EQ(Raw(*c, 11, 11), 0u) << k.Name;
+    for (const TzrPoint p : {TzrPoint{1, 1}, TzrPoint{8, 2}, TzrPoint{2, 8}, TzrPoint{5, 5},
+                             TzrPoint{12, 12}, TzrPoint{17, 8}, TzrPoint{8, 17}})
+      EXPECT_EQ(Pixel(*c, int(p.X), int(p.Y)), 0xFFFF0000u)
+          << k.Name << " at " << p.X << ", " << p.Y;
+  }
+}
+
 TEST_P(CanvasClasses, BitmapPartIsStretchedIntoTheTarget) {
   TzrBitmap b(2, 1);
   b.Clear(0xFF0000FF);

@@ -181,3 +181,50 @@ TEST_F(ChartOnScreen, ToolsHearTheMouseAndOneThatCancelsEndsTheClick) {
   F.Chart.GetTools()->Remove(&idle);
   F.Chart.GetAnimations()->Remove(&animation);
 }
+
+// Each GDK event reaches the chart once: a motion is one MouseMove, and a
+// double click as GDK queues it (press, release, press, double press,
+// release) is two presses, two releases and one DblClick.
+TEST_F(ChartOnScreen, EachGdkEventReachesTheChartOnce) {
+  F.Chart.GetZoom()->SetAllow(false);
+  F.Chart.SetAllowPanning(pmNone);
+  int moves = 0, downs = 0, doubleDowns = 0, ups = 0, dblClicks = 0, backgrounds = 0;
+  F.Chart.OnMouseMove = [&](TObject*, TShiftState, int, int) { ++moves; };
+  F.Chart.OnMouseDown = [&](TObject*, TMouseButton, TShiftState Shift, int, int) {
+    ++downs;
+    if (Shift & ssDouble) ++doubleDowns;
+  };
+  F.Chart.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
+  F.Chart.OnDblClick = [&](TObject*) { ++dblClicks; };
+  F.Chart.OnClickBackGround = [&](TCustomChart*, TMouseButton, TShiftState, int, int) {
+    ++backgrounds;
+  };
+  const TPoint p = EmptySpace();
+  Input->Move(p.X, p.Y);
+  Input->Move(p.X + 3, p.Y + 2);
+  EXPECT_EQ(moves, 2);
+
+  GdkWindow* window = gtk_widget_get_window(F.Chart.Handle());
+  GdkDevice* pointer =
+      gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
+  for (GdkEventType type : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE, GDK_BUTTON_PRESS,
+                            GDK_2BUTTON_PRESS, GDK_BUTTON_RELEASE}) {
+    GdkEvent* e = gdk_event_new(type);
+    e->button.window = GDK_WINDOW(g_object_ref(window));
+    e->button.button = 1;
+    e->button.x = p.X + 3;
+    e->button.y = p.Y + 2;
+    e->button.state = type == GDK_BUTTON_RELEASE ? GDK_BUTTON1_MASK : 0;
+    gdk_event_set_device(e, pointer);
+    gdk_event_put(e);
+    gdk_event_free(e);
+  }
+  Pump([&] { return ups == 2; });
+  Pump([] { return false; }, 50);
+  EXPECT_EQ(downs, 2);
+  EXPECT_EQ(doubleDowns, 1) << "the second press is the double one";
+  EXPECT_EQ(ups, 2);
+  EXPECT_EQ(dblClicks, 1);
+  EXPECT_EQ(backgrounds, 2);
+  EXPECT_EQ(moves, 2);
+}

@@ -84,6 +84,22 @@ TEST_F(SceneTextTest, InputMethodCommitInsertsChineseTextAtTheCaret) {
   EXPECT_LE(View->GetIMCursor().Bottom, 52);
 }
 
+// The composition window follows every caret move, not only commits.
+TEST_F(SceneTextTest, TheCompositionWindowFollowsTheCaretKeys) {
+  Edit->SetText(u"");
+  Edit->SetFocus();
+  for (guint k :
+       {GDK_KEY_e, GDK_KEY_s, GDK_KEY_c, GDK_KEY_m, GDK_KEY_o, GDK_KEY_t, GDK_KEY_o, GDK_KEY_r})
+    Type(k);
+  ASSERT_EQ(Edit->GetText(), u"escmotor");
+  for (int i = 0; i < 6; ++i) Type(GDK_KEY_Left);
+  ASSERT_EQ(Edit->GetCaretPosition(), 2);
+  const float x = 40 + Edit->GetCharX(2) - 1;
+  EXPECT_EQ(View->GetIMCursor().Left, std::trunc(std::nearbyint(x)));
+  Type(GDK_KEY_End);
+  EXPECT_EQ(View->GetIMCursor().Left, std::trunc(std::nearbyint(40 + Edit->GetCharX(8) - 1)));
+}
+
 TEST_F(SceneTextTest, CtrlKeysFromGtkSelectCopyAndPaste) {
   Edit->SetText(u"40A 电调");
   Edit->SetFocus();

@@ -5,6 +5,7 @@
 // string list box; streaming by class name.
 
 #include "controls/zr_combo_box.h"
+#include "controls/zr_scroll_bar.h"
 #include "platform/rtl/Rtti.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_strings.h"
@@ -63,7 +64,8 @@ TEST_F(ComboBoxTest, DropDownSizesThePopupAndASecondCallClosesIt) {
   struct {
     int Strings;
     float ListItemHeight, Height;
-  } cases[] = {{3, 0, 3 * 18}, {20, 0, 8 * 18}, {20, 25, 8 * 25 + 4}, {0, 0, 0}, {0, 19, 4}};
+  } cases[] = {
+      {3, 0, 3 * 19 + 4}, {20, 0, 8 * 19 + 4}, {20, 25, 8 * 25 + 4}, {0, 0, 4}, {0, 19, 4}};
   for (auto c : cases) {
     MakeCombo(c.Strings, 130);
     Combo->GetListBox()->SetItemHeight(c.ListItemHeight);
@@ -79,6 +81,41 @@ TEST_F(ComboBoxTest, DropDownSizesThePopupAndASecondCallClosesIt) {
     Combo = nullptr;
   }
   EXPECT_TRUE(Changes.empty());
+}
+
+// Up to DropDownCount entries every entry of the open list shows whole and
+// no scroll bar shows, whatever the box's own height; past it the list
+// scrolls.
+TEST_F(ComboBoxTest, TheOpenListShowsItsRowsWhole) {
+  struct {
+    int Strings;
+    float BoxHeight, EntryHeight;
+  } cases[] = {{1, 22, 19}, {2, 22, 19}, {3, 22, 19}, {6, 22, 19},
+               {8, 22, 19}, {4, 30, 19}, {3, 22, 25}, {12, 22, 19}};
+  for (auto c : cases) {
+    MakeCombo(c.Strings, 130);
+    Combo->SetHeight(c.BoxHeight);
+    Combo->SetItemHeight(c.EntryHeight);
+    Show();
+    Combo->DropDown();
+    Show();
+    ASSERT_TRUE(IsOpen());
+    TzrComboListBox* list = Combo->GetListBox();
+    const bool scrolls = c.Strings > Combo->GetDropDownCount();
+    ASSERT_NE(list->GetVScrollBar(), nullptr);
+    EXPECT_EQ(list->GetVScrollBar()->GetVisible(), scrolls) << c.Strings << " " << c.BoxHeight;
+    const TzrRect view = list->GetContentLayout()->GetAbsoluteRect();
+    const int shown = std::min(c.Strings, Combo->GetDropDownCount());
+    for (int i = 0; i < shown; ++i) {
+      const TzrRect r = list->ItemByIndex(i)->GetAbsoluteRect();
+      EXPECT_GE(r.Top, view.Top - 0.01f) << c.Strings << " entry " << i;
+      EXPECT_LE(r.Bottom, view.Bottom + 0.01f)
+          << c.Strings << " " << c.BoxHeight << " " << c.EntryHeight << " entry " << i;
+    }
+    Combo->DropDown();
+    delete Combo;
+    Combo = nullptr;
+  }
 }
 
 TEST_F(ComboBoxTest, RebuildKeepsOrClampsTheIndexWithoutOnChange) {

@@ -96,7 +96,7 @@ TEST_F(ComboPageRoadTest, AClickOpensAWindowUnderTheBoxAndAReleaseCommitsOnce) {
   EXPECT_EQ(window->GetLeft(), x + 40);
   EXPECT_EQ(window->GetTop(), y + 30 + 22);
   EXPECT_EQ(window->GetClientWidth(), 120);
-  EXPECT_EQ(window->GetClientHeight(), 3 * 18);
+  EXPECT_EQ(window->GetClientHeight(), 3 * 19 + 4);
   EXPECT_EQ(Popup()->GetPopupScene()->GetFocused(), Combo->GetListBox());
   Settle(30, 1000);
 

@@ -59,6 +59,40 @@ TEST(GdiShapes, RectanglesAndEllipsesLeaveOutTheirRightAndBottomEdge) {
   EXPECT_EQ(c.At(8, 7), kWhite);
 }
 
+// The fill of an ellipse stays inside its outline at every size: no filled
+// pixel touches the background, and each lies between outline pixels in its
+// row and its column.
+TEST(GdiShapes, AnEllipsesFillNeverLeavesItsOutline) {
+  Canvas c(40, 40);
+  c.Select(CreateSolidBrush(kRed));
+  int leaks = 0;
+  for (int w = 4; w <= 30; ++w)
+    for (int h : {4, 5, 9, 16, 23, 30, w}) {
+      c.Clear();
+      Ellipse(c.Dc, 3, 4, 3 + w, 4 + h);
+      for (int y = 0; y < c.H; ++y)
+        for (int x = 0; x < c.W; ++x) {
+          if (c.At(x, y) != kRed) continue;
+          const bool touches = c.At(x - 1, y) == kWhite || c.At(x + 1, y) == kWhite ||
+                               c.At(x, y - 1) == kWhite || c.At(x, y + 1) == kWhite;
+          bool left = false, right = false, up = false, down = false;
+          for (int i = 0; i < c.W; ++i) {
+            left |= i < x && c.At(i, y) == kBlack;
+            right |= i > x && c.At(i, y) == kBlack;
+          }
+          for (int j = 0; j < c.H; ++j) {
+            up |= j < y && c.At(x, j) == kBlack;
+            down |= j > y && c.At(x, j) == kBlack;
+          }
+          if (touches || !(left && right && up && down)) {
+            ++leaks;
+            ADD_FAILURE() << w << " x " << h << ": fill at (" << x << ", " << y << ")";
+          }
+        }
+      if (leaks > 20) return;
+    }
+}
+
 TEST(GdiPens, FivePixelDashesAndCaps) {
   struct Case {
     DWORD Cap;

@@ -22,6 +22,7 @@
 #include "tests/scene/png_filter.h"
 #include "tests/scene/visual_scene.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/RunCommand.h"
 
 namespace {
 
@@ -254,6 +255,36 @@ TEST_F(SceneWindowTest, RepaintAskedForDuringAPassIsPaintedInTheNextFrame) {
       covered |= r.Left <= 70 && r.Top <= 30 && r.Right >= 80 && r.Bottom >= 40;
     EXPECT_TRUE(covered) << onScreen;
   }
+}
+
+// GTK may draw the window while a pass runs (a nested main loop in a
+// node's painting): that expose is not lost but painted after the pass.
+TEST_F(SceneWindowTest, AnExposeArrivingDuringAPassIsPaintedAfterIt) {
+  TForm form(nullptr);
+  TzoRurev* scene = ShownScene(form, 100, 50);
+  auto* root = new TzrVisualObject(&form);
+  scene->AddObject(root);
+  ASSERT_TRUE(PumpUntil([&] { return scene->InvalidRects().empty() && !scene->IdlePending(); }));
+  bool exposed = false;
+  root->OnPaint = [&](TObject*, TzrCanvas*, const TzrRect&) {
+    if (exposed) return;
+    exposed = true;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 100, 50);
+    cairo_t* cr = cairo_create(surface);
+    cairo_rectangle(cr, 60, 20, 10, 10);
+    cairo_clip(cr);
+    gtk_widget_draw(scene->Handle(), cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+  };
+  const int draws = scene->DrawCount();
+  scene->AddUpdateRect(R(0, 0, 10, 10));
+  ASSERT_TRUE(PumpUntil([&] { return scene->DrawCount() >= draws + 2; }));
+  ASSERT_TRUE(exposed);
+  bool covered = false;
+  for (const TzrRect& r : scene->LastPaintedRects())
+    covered |= r.Left <= 60 && r.Top <= 20 && r.Right >= 70 && r.Bottom >= 30;
+  EXPECT_TRUE(covered);
 }
 
 TEST_F(SceneWindowTest, AFailingPassClearsItsRectanglesAndTheNextPassRuns) {
@@ -506,6 +537,50 @@ TEST_F(SceneWindowTest, TransparentSceneInAControlShowsWhatLiesBeneath) {
   EXPECT_EQ(SurfacePixel(shot, 80, 50) & 0xFFFFFF, 0x2040E0u);  // the front scene's node
   EXPECT_EQ(SurfacePixel(shot, 5, 5) & 0xFFFFFF, 0xC02020u);
   cairo_surface_destroy(shot);
+}
+
+// A node that counts the presses it is given.
+class TPressedNode : public TzrVisualObject {
+ public:
+  using TzrVisualObject::TzrVisualObject;
+  void MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y) override {
+    ++Presses;
+    TzrVisualObject::MouseDown(Button, Shift, X, Y);
+  }
+  int Presses = 0;
+};
+
+// A transparent scene inside another control gets the pointer as any scene
+// does: a click on its node, sent to the form's window as the display
+// sends it, reaches that node and not the scene beneath.
+TEST_F(SceneWindowTest, TransparentSceneInAControlTakesClicks) {
+  TForm form(nullptr);
+  TzoRurev* back = ShownScene(form, 160, 100);
+  auto* backRoot = new TPressedNode(&form);
+  back->AddObject(backRoot);
+  auto* front = new TzoRurev(&form);
+  front->SetTransparency(true);
+  front->SetBounds(40, 20, 80, 60);
+  front->SetParent(back);
+  auto* root = new TzrVisualObject(&form);
+  front->AddObject(root);
+  auto* dot = new TPressedNode(&form);
+  dot->SetBounds(30, 20, 20, 20);
+  dot->SetParent(root);
+  ASSERT_TRUE(PumpUntil([&] { return front->DrawCount() > 0 && front->InvalidRects().empty(); }));
+  Pump();
+  GtkWidget* top = gtk_widget_get_toplevel(front->Handle());
+  int x = 0, y = 0, ox = 0, oy = 0;
+  ASSERT_TRUE(gtk_widget_translate_coordinates(front->Handle(), top, 40, 30, &x, &y));
+  gdk_window_get_origin(gtk_widget_get_window(top), &ox, &oy);
+  // A real click of the display's pointer at that place.
+  const TRun click = RunCommand("xdotool mousemove " + std::to_string(ox + x) + " " +
+                                std::to_string(oy + y) + " click 1");
+  ASSERT_EQ(click.Status, 0) << click.Output;
+  PumpUntil([&] { return dot->Presses + backRoot->Presses > 0; });
+  Pump();
+  EXPECT_EQ(dot->Presses, 1);
+  EXPECT_EQ(backRoot->Presses, 0);
 }
 
 TEST_F(SceneWindowTest, TransparentSceneOnAFormClearsToTransparentAndShowsItsWholeBuffer) {

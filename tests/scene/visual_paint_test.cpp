@@ -346,3 +346,46 @@ TEST_F(VisualPaint, AnimatedCaretBlinksThroughABoundAnimation) {
 }
 
 }  // namespace
+
+namespace {
+
+// A size change repaints the old and the new area: a node that grows is
+// drawn in its new area, one that shrinks leaves nothing behind.
+TEST_F(VisualPaint, ASizeChangeRepaintsTheOldAndTheNewArea) {
+  TTestShape* shape = Shape("shape", Blue, 10, 10, 50, 50);
+  Scene.DrawAll();
+  shape->SetWidth(150);
+  Scene.Draw();
+  EXPECT_TRUE(Near(Scene.Pixel(140, 30), Blue)) << "grown wider";
+  shape->SetHeight(120);
+  Scene.Draw();
+  EXPECT_TRUE(Near(Scene.Pixel(30, 110), Blue)) << "grown taller";
+  shape->SetWidth(30);
+  shape->SetHeight(30);
+  Scene.Draw();
+  EXPECT_TRUE(Near(Scene.Pixel(100, 30), White)) << "narrower";
+  EXPECT_TRUE(Near(Scene.Pixel(20, 100), White)) << "lower";
+  EXPECT_TRUE(Near(Scene.Pixel(20, 20), Blue));
+}
+
+// Closing an update bracket repaints the node's old and new areas, also
+// when it moved as the child of the node that opened the bracket.
+TEST_F(VisualPaint, ANodeMovedInsideAnUpdateBracketLeavesNoGhost) {
+  for (bool fromParent : {false, true}) {
+    TTestShape* holder = Shape("holder", 0, 0, 0, 200, 200);
+    holder->GetFill()->SetStyle(zrBrushNone);
+    TTestShape* shape = Shape("shape", Blue, 10, 10, 30, 30, holder);
+    Scene.DrawAll();
+    TzrVisualObject* bracket = fromParent ? static_cast<TzrVisualObject*>(holder) : shape;
+    bracket->BeginUpdate();
+    shape->GetPosition()->SetPoint({120, 120});
+    shape->SetWidth(40);
+    bracket->EndUpdate();
+    Scene.Draw();
+    EXPECT_TRUE(Near(Scene.Pixel(20, 20), White)) << "old place, bracket on parent " << fromParent;
+    EXPECT_TRUE(Near(Scene.Pixel(155, 130), Blue)) << "new place, bracket on parent " << fromParent;
+    delete holder;
+  }
+}
+
+}  // namespace
