@@ -61,6 +61,9 @@ void TfrmInterface::RecalculateGearCalculator() {
 }
 
 void TfrmInterface::calcChange(TObject* Sender) {
+  // A focused box loses its focus when the window frees it, after some of
+  // the boxes this would read are gone.
+  if (IsDestroying()) return;
   const int number = CalcBoxNumber(Sender, calcTextBox);
   if (number >= 1 && number <= 9) {
     TzrCustomTextBox* box = CalcBox(number);

@@ -20,9 +20,11 @@ constexpr int32_t kCalcMaxValue = 300000;
 // Above this rounded eRPM the governor's high range applies.
 constexpr int64_t kGovernorLowMaxERpm = 45011;
 
-// Font colours of the reach boxes (ARGB).
-constexpr uint32_t kReachShortColor = 0xFFFF0000;  // the pack cannot reach the desired speed
-constexpr uint32_t kReachColor = 0xFF000000;
+// Font colours of the reach boxes (ARGB), both readable on the boxes' dark
+// grey: a light red where the pack cannot reach the desired speed, else the
+// style's own text colour of the other boxes.
+constexpr uint32_t kReachShortColor = 0xFFFF8080;
+constexpr uint32_t kReachColor = 0xFFEAEAEA;
 
 struct TGearFields {
   std::array<std::string, kGearFieldCount> Text;

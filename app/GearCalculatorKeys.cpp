@@ -28,6 +28,9 @@ void ApplyEditKey(TCalcEdit& edit, uint16_t key) {
   ClampSelection(edit);
   const int digit = KeyDigit(key);
   if (digit >= 0) {
+    // "0" stands for the empty text: the digit takes its place, wherever
+    // the caret is.
+    if (edit.Text == "0") edit.SelStart = 0, edit.SelLength = 1;
     edit.Text.replace(edit.SelStart, edit.SelLength, 1, static_cast<char>('0' + digit));
     edit.SelStart += 1;
   } else if (key == kCalcKeyBack) {

@@ -106,6 +106,10 @@ void TfrmSpeed::btnCalcClick(TObject*) {
   // While the user types, a box may hold no number yet: the chart stays.
   if (!TryStrToInt(editPloes->GetText(), poles)) return;
   if (!TryStrToFloat(editRadio->GetText(), ratio)) return;
+  // The pole box is held to its limits only when it is left, so that 10-19
+  // can be typed through "1": the chart uses the count held to them.
+  poles = static_cast<int32_t>(editPloes->ClampValue(poles));
+  ratio = static_cast<double>(editRadio->ClampValue(ratio));
   if (poles < 2 || ratio < 1) return;
   SetupSpeedChart(poles, static_cast<float>(ratio));
 }

@@ -36,7 +36,7 @@ class TfrmSpeed : public TForm {
   TzrLabel* gearradio = nullptr;
   TzrLabel* motorploes = nullptr;
   TXwSpinEdit* editRadio = nullptr;  // gear ratio, from 1 in steps of 0.01
-  TXwSpinEdit* editPloes = nullptr;  // motor poles, from 2
+  TXwSpinEdit* editPloes = nullptr;  // motor poles, from 2 (held there when left)
   TzrRoundButton* btnExit = nullptr;
   // Hidden labels holding the names the read-out uses.
   TzrLabel* Throttle = nullptr;
@@ -46,8 +46,8 @@ class TfrmSpeed : public TForm {
 
   // The chart for 2 poles (one pole pair) and ratio 1.
   void FormShow(TObject* Sender);
-  // The chart for the poles and ratio of the two edit boxes; a text that is
-  // no number, or below a box's minimum, leaves the chart as it is.
+  // The chart for the poles and ratio of the two edit boxes, each held to
+  // its box's limits; a text that is no number leaves the chart as it is.
   void btnCalcClick(TObject* Sender);
   // Replaces the three series (freeing the previous ones), sets the axes and
   // the read-out, with the cursor at 50 %.

@@ -2,11 +2,14 @@
 // window: the boxes recomputed when the page shows and after a key, the reach
 // colours, the governor maximum, the required-speed rows and the bound events.
 
+#include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/GearCalculator.h"
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
 #include "controls/zr_checks.h"
@@ -19,8 +22,17 @@
 #include "platform/vcl/Menus.h"
 #include "scene/zr_brush.h"
 #include "scene/zr_position.h"
+#include "scene/zr_scene.h"
+#include "tests/support/GdkInput.h"
+#include "tests/support/SceneShot.h"
 
 namespace {
+
+std::string ColorText(uint32_t argb) {
+  char text[16];
+  std::snprintf(text, sizeof text, "#%08X", argb);
+  return text;
+}
 
 class CalculatorPage : public ::testing::Test {
  protected:
@@ -56,22 +68,22 @@ TEST_F(CalculatorPage, ShowingThePageRecomputesFromTheStoredDefaults) {
   EXPECT_EQ(Box(17), "77.5%");
   EXPECT_EQ(Box(10), "39.6V");
   EXPECT_EQ(Box(13), "3064");
-  EXPECT_EQ(Color(13), "#FF000000");
+  EXPECT_EQ(Color(13), ColorText(kReachColor));
 }
 
-TEST_F(CalculatorPage, AReachBelowTheDesiredSpeedIsRedAndAZeroReachBlack) {
+TEST_F(CalculatorPage, AReachBelowTheDesiredSpeedIsRedAndAZeroReachPlain) {
   StoredDefaults();
   SetBox(1, "5000");
   SetBox(9, "0V");
   Click(9);
   EXPECT_EQ(Box(13), "3064");
-  EXPECT_EQ(Color(13), "#FFFF0000");
+  EXPECT_EQ(Color(13), ColorText(kReachShortColor));
   EXPECT_EQ(Box(15), "0");
-  EXPECT_EQ(Color(15), "#FF000000");
-  // Back above the desired speed: black again.
+  EXPECT_EQ(Color(15), ColorText(kReachColor));
+  // Back above the desired speed: plain again.
   SetBox(1, "2000");
   Form->calcChange(Form->CalcBox(1));
-  EXPECT_EQ(Color(13), "#FF000000");
+  EXPECT_EQ(Color(13), ColorText(kReachColor));
 }
 
 TEST_F(CalculatorPage, KeysEditTheBoxesAndRecompute) {
@@ -86,7 +98,7 @@ TEST_F(CalculatorPage, KeysEditTheBoxesAndRecompute) {
   EXPECT_EQ(Box(1), "5");
   EXPECT_EQ(key, 0);  // the box does not type the key a second time
   EXPECT_EQ(Box(13), "3064");
-  EXPECT_EQ(Color(13), "#FF000000");
+  EXPECT_EQ(Color(13), ColorText(kReachColor));
   // A battery type sets its cell voltage; typing is taken only under
   // "Other", which starts from "0V"; leaving the box keeps "3.7V".
   auto* cell = dynamic_cast<TzrComboTextBox*>(Form->CalcBox(7));
@@ -118,6 +130,74 @@ TEST_F(CalculatorPage, KeysEditTheBoxesAndRecompute) {
   SetBox(2, "300001");
   Form->CalcBox(2)->OnChange(Form->CalcBox(2));
   EXPECT_EQ(Box(2), "300000");
+}
+
+// Keys as a user types them: GDK events into the shown window's scene, with
+// the box focused by a click (which selects its text).
+class CalculatorTyping : public CalculatorPage {
+ protected:
+  void SetUp() override {
+    CalculatorPage::SetUp();
+    Form->OnActivate = nullptr;  // no device search here
+    StoredDefaults();
+    Click(9);
+    Form->Show();
+    pagetest::WaitDrawn(Form->ControlsScene);
+  }
+  void TearDown() override {
+    if (Form) Form->Hide();
+  }
+  TGdkInput Input() { return TGdkInput(Form->ControlsScene->Handle()); }
+  // A click at Dx from the box's left edge; the first click focuses the box
+  // and selects its text, a second one places the caret.
+  void ClickBox(int n, float Dx = 6) {
+    const TzrRect r = Form->CalcBox(n)->GetAbsoluteRect();
+    Input().Click(r.Left + Dx, (r.Top + r.Bottom) / 2);
+  }
+};
+
+// However the box was emptied, the digit typed next replaces the "0" that
+// stands for the empty text.
+TEST_F(CalculatorTyping, ADigitTypedIntoAnEmptiedBoxStandsAlone) {
+  const struct {
+    const char* How;
+    float CaretX;  // where a second click puts the caret; 0: no second click
+  } cases[] = {
+      {"selected text deleted", 0},
+      {"caret after the text", 120},
+      {"caret before the text", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.How);
+    SetBox(4, "4");
+    ClickBox(4);
+    ASSERT_EQ(Form->ControlsScene->GetFocused(), Form->CalcBox(4));
+    if (c.CaretX > 0) ClickBox(4, c.CaretX);
+    Input().Type(GDK_KEY_BackSpace);
+    EXPECT_EQ(Box(4), "0");
+    Input().Type(GDK_KEY_6);
+    EXPECT_EQ(Box(4), "6");
+    EXPECT_EQ(Box(19), "131962.5");  // 6 pole pairs at 21993.75 rpm
+    Input().Type(GDK_KEY_KP_2);
+    EXPECT_EQ(Box(4), "62");
+    ClickBox(5);  // leave the box
+  }
+  // A longer text emptied key by key with the caret at its start.
+  SetBox(1, "2300");
+  ClickBox(1);
+  ClickBox(1, 1);
+  for (int k = 0; k < 4; ++k) Input().Type(GDK_KEY_BackSpace);
+  EXPECT_EQ(Box(1), "0");
+  Input().Type(GDK_KEY_9);
+  EXPECT_EQ(Box(1), "9");
+}
+
+// Closing the window while a box holds the focus: the box's lost focus
+// comes while the window frees its components, and recomputes nothing.
+TEST_F(CalculatorTyping, FreeingTheWindowWithABoxFocused) {
+  ClickBox(2);
+  ASSERT_EQ(Form->ControlsScene->GetFocused(), Form->CalcBox(2));
+  EXPECT_NO_THROW(Form.reset());
 }
 
 class GovernorHandlers : public CalculatorPage {

@@ -70,7 +70,7 @@ TEST(RecalculateGear, ReachBelowTheDesiredSpeedIsRed) {
   } cases[] = {
       {"3065", "12", "3064", kReachShortColor},
       {"3064", "12", "3064", kReachColor},  // equal is not below
-      {"2300", "0", "0", kReachColor},      // a reach of 0 stays black
+      {"2300", "0", "0", kReachColor},      // a reach of 0 is not marked
   };
   for (const auto& c : cases) {
     TGearFields f = DefaultFields();

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "app/frmInterface.h"
@@ -17,6 +19,7 @@
 #include "controls/zr_layouts.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_text_box.h"
+#include "controls/zr_text_control.h"
 #include "controls/zr_tracks.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/WebBrowser.h"
@@ -59,9 +62,40 @@ int SceneRedPixels(TzrCustomScene* scene, TzrVisualObject* control) {
   for (int y = int(r.Top); y < int(r.Bottom); ++y)
     for (int x = int(r.Left); x < int(r.Right); ++x) {
       const TzrColor c = pagetest::Pixel(scene, x, y);
-      if (((c >> 16) & 0xFF) > 150 && ((c >> 8) & 0xFF) < 90 && (c & 0xFF) < 90) ++red;
+      const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+      if (r > 150 && r - g > 60 && r - b > 60) ++red;
     }
   return red;
+}
+
+// The relative luminance of an sRGB colour, as contrast ratios are reckoned.
+double Luminance(TzrColor c) {
+  const auto linear = [](int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear((c >> 16) & 0xFF) + 0.7152 * linear((c >> 8) & 0xFF) +
+         0.0722 * linear(c & 0xFF);
+}
+
+// The contrast of the text a box draws: its strongest pixel against the
+// box's most common colour (its background), as a ratio from 1 to 21.
+double TextContrast(TzrCustomScene* scene, TzrVisualObject* control) {
+  const TzrRect r = control->GetAbsoluteRect();
+  std::map<TzrColor, int> counts;
+  for (int y = int(r.Top) + 3; y < int(r.Bottom) - 3; ++y)
+    for (int x = int(r.Left) + 3; x < int(r.Right) - 3; ++x) ++counts[pagetest::Pixel(scene, x, y)];
+  if (counts.empty()) return 1;
+  const TzrColor back = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                          return a.second < b.second;
+                        })->first;
+  const double lb = Luminance(back);
+  double best = 1;
+  for (const auto& [color, n] : counts) {
+    const double l = Luminance(color);
+    best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+  }
+  return best;
 }
 
 fs::path Gallery(const std::string& name) {
@@ -141,11 +175,17 @@ TEST_F(HelpGallery, CalculatorPageInBothLanguages) {
     EXPECT_TRUE(gdk_pixbuf_save(
         shot, Gallery(chinese ? "calculator_page_zh" : "calculator_page_en").c_str(), "png",
         nullptr, nullptr));
-    // The reach of the first pack in red, the second's in black, read from
-    // the scene's own buffer (windows of tests running beside this one may
-    // cover it on the shared display).
+    // The reach of the first pack in red, the second's not, read from the
+    // scene's own buffer (windows of tests running beside this one may
+    // cover it on the shared display); both readable on the dark page.
     EXPECT_GT(SceneRedPixels(form.ControlsScene, form.CalcBox(13)), 5);
     EXPECT_EQ(SceneRedPixels(form.ControlsScene, form.CalcBox(14)), 0);
+    EXPECT_GE(TextContrast(form.ControlsScene, form.CalcBox(13)), 4.5);
+    EXPECT_GE(TextContrast(form.ControlsScene, form.CalcBox(14)), 4.5);
+    // The box under "calcLabel4" takes the motor's pole pairs.
+    auto* poles = dynamic_cast<TzrTextControl*>(form.FindComponent("calcLabel4"));
+    ASSERT_NE(poles, nullptr);
+    EXPECT_EQ(UTF16ToUTF8(poles->GetText()), chinese ? "电机极对数" : "Motor Pole Pairs");
     g_object_unref(shot);
   }
 }

@@ -96,6 +96,10 @@ TEST_F(SpeedGallery, TheWindowInDemoModeInBothLanguages) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->SpeedChart->GetTitle()->GetCaption(),
               chinese ? "转速 & 桨转速" : "RPM & Prop_RPM");
+    // The shipped texts name the boxes rightly (the built-in defaults keep
+    // their spelling).
+    EXPECT_EQ(UTF16ToUTF8(w->gearradio->GetText()), chinese ? "齿轮比" : "Gear Ratio");
+    EXPECT_EQ(UTF16ToUTF8(w->motorploes->GetText()), chinese ? "电机磁极数" : "Motor Poles");
     EXPECT_EQ(UTF16ToUTF8(w->ShowMsg->GetText()),
               chinese ? "油门:50 / 转速:256000 / 桨转速:256000"
                       : "Throttle:50 / RPM:256000 / PropRPM:256000");
