@@ -20,23 +20,7 @@
 
 namespace {
 
-constexpr uint16_t KeyBack = 8;
-constexpr uint16_t KeyEnter = 13;
-constexpr uint16_t KeyPageUp = 33;
-constexpr uint16_t KeyPageDown = 34;
-constexpr uint16_t KeyEnd = 35;
-constexpr uint16_t KeyHome = 36;
-constexpr uint16_t KeyLeft = 37;
-constexpr uint16_t VkUp = 38;
-constexpr uint16_t KeyRight = 39;
-constexpr uint16_t VkDown = 40;
-constexpr uint16_t KeyInsert = 45;
-constexpr uint16_t KeyDelete = 46;
 constexpr int IBeamCursor = -4;
-
-constexpr TShiftState ModifierMask = ssShift | ssAlt | ssCtrl;
-
-bool CtrlAlone(TShiftState S) { return (S & ModifierMask) == ssCtrl; }
 
 const std::u16string CRLF{TzrMemoText::CR, TzrMemoText::LF};
 
@@ -180,10 +164,17 @@ void TzrMemo::FontChanged() {
 
 // ---------------------------------------------------------------- selection and clipboard
 
+void TzrMemo::GoToTextBegin() {
+  TzrMemoText::GoToTextBegin();
+  UpdateCaretPosition(true);
+}
+
 void TzrMemo::SelectAll() {
+  // The moving end stays with the caret, so a following Shift+Left gives up
+  // the last character.
   GoToTextEnd();
-  FSelStart = FCaretPosition;
-  FSelEnd = {0, 0};
+  FSelStart = {0, 0};
+  FSelEnd = FCaretPosition;
   FSelected = true;
   // The caret node moves along; the view stays where it is.
   UpdateCaretPosition(false);
@@ -193,18 +184,18 @@ void TzrMemo::SelectWord() {
   FSelStart = GetPrivWordBeging(FCaretPosition);
   FSelEnd = GetNextWordBeging(FCaretPosition);
   FSelected = true;
-  Repaint();
+  PlaceCaretAt(FSelEnd, true);
 }
 
 void TzrMemo::ClearSelection() {
-  if (FReadOnly || !FSelected) return;
+  if (!AcceptsEdits() || !FSelected) return;
   DeleteFrom(GetSelBeg(), GetSelLength(), doMoveCaret | doCanUndo);
 }
 
 void TzrMemo::CopyToClipboard() {
   const std::u16string text = GetSelText();
   if (text.empty()) return;
-  Clipboard()->SetAsText(text);
+  Clipboard()->SetAsText(zrWholeCharacters(text));
 }
 
 void TzrMemo::CutToClipboard() {
@@ -213,7 +204,7 @@ void TzrMemo::CutToClipboard() {
 }
 
 void TzrMemo::PasteFromClipboard() {
-  if (FReadOnly) return;
+  if (!AcceptsEdits()) return;
   const std::u16string text = Clipboard()->GetAsText();
   if (GetSelLength() > 0) {
     const TCaretPosition begin = GetSelBeg();
@@ -255,17 +246,9 @@ void TzrMemo::TypeText(const std::u16string& S) {
   FSelEnd = FSelStart;
 }
 
-void TzrMemo::DeleteKey(uint16_t Key, TShiftState Shift) {
-  if (FReadOnly) return;
-  if (GetSelLength() > 0) {
-    if (Shift & ssShift)
-      CutToClipboard();
-    else
-      ClearSelection();
-    return;
-  }
+void TzrMemo::DeleteCharacter(bool Forward) {
   FSelected = false;
-  if (Key == KeyDelete) {
+  if (Forward) {
     DeleteFrom(FCaretPosition, 1, doMoveCaret | doCanUndo);
     return;
   }
@@ -273,73 +256,40 @@ void TzrMemo::DeleteKey(uint16_t Key, TShiftState Shift) {
   DeleteFrom(GetPositionShift(FCaretPosition, -1), 1, doMoveCaret | doCanUndo);
 }
 
-void TzrMemo::KeyCommand(uint16_t Key, TShiftState Shift) {
-  const bool ctrl = Shift & ssCtrl;
-  switch (Key) {
-    case KeyBack:
-    case KeyDelete:
-      DeleteKey(Key, Shift);
-      break;
-    case KeyPageUp:
-      MoveCaretPageUp();
-      break;
-    case KeyPageDown:
-      MoveCaretPageDown();
-      break;
-    case KeyEnd:
-      ctrl ? GoToTextEnd() : GotoLineEnd();
-      break;
-    case KeyHome:
-      ctrl ? GoToTextBegin() : GoToLineBegin();
-      break;
-    case KeyLeft:
-      ctrl ? SetCaretPosition(GetPrivWordBeging(FCaretPosition)) : MoveCaretLeft();
-      break;
-    case VkUp:
-      MoveCaretUp();
-      break;
-    case KeyRight:
-      ctrl ? SetCaretPosition(GetNextWordBeging(FCaretPosition)) : MoveCaretRight();
-      break;
-    case VkDown:
-      MoveCaretDown();
-      break;
-    case KeyInsert:
-      if (ctrl)
-        CopyToClipboard();
-      else if (Shift & ssShift)
-        PasteFromClipboard();
-      break;
-    default:
-      break;
+void TzrMemo::MoveCaret(TzrCaretMove Move) {
+  switch (Move) {
+    case cmCharLeft:
+      MoveCaretLeft();
+      return;
+    case cmCharRight:
+      MoveCaretRight();
+      return;
+    case cmWordLeft:
+      SetCaretPosition(GetPrivWordBeging(FCaretPosition));
+      return;
+    case cmWordRight:
+      SetCaretPosition(GetNextWordBeging(FCaretPosition));
+      return;
+    case cmLineBegin:
+      GoToLineBegin();
+      return;
+    case cmLineEnd:
+      GotoLineEnd();
+      return;
+    case cmTextBegin:
+      TzrMemoText::GoToTextBegin();
+      return;
+    case cmTextEnd:
+      GoToTextEnd();
+      return;
   }
 }
 
-void TzrMemo::CtrlLetter(char16_t& KeyChar) {
-  switch (KeyChar) {
-    case u'a':
-    case u'A':
-      SelectAll();
-      break;
-    case u'c':
-    case u'C':
-      CopyToClipboard();
-      break;
-    case u'v':
-    case u'V':
-      PasteFromClipboard();
-      break;
-    case u'x':
-    case u'X':
-      CutToClipboard();
-      break;
-    case u'z':
-    case u'Z':
-      break;  // undo is offered by the context menu only
-    default:
-      return;
-  }
-  KeyChar = 0;
+void TzrMemo::VerticalKey(uint16_t Key) {
+  if (Key == zrKeyPageUp) MoveCaretPageUp();
+  if (Key == zrKeyPageDown) MoveCaretPageDown();
+  if (Key == zrKeyUp) MoveCaretUp();
+  if (Key == zrKeyDown) MoveCaretDown();
 }
 
 void TzrMemo::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
@@ -347,18 +297,19 @@ void TzrMemo::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) {
   TzrScrollBox::KeyDown(Key, KeyChar, Shift);
   if (watch.Freed()) return;
   const TCaretPosition oldCaret = FCaretPosition;
-  if (Key == KeyEnter && !FReadOnly) {
+  if (Key == zrKeyEnter && AcceptsEdits()) {
     TypeText(CRLF);
     Key = 0;
   }
-  KeyCommand(Key, Shift);
+  zrEditKey(*this, Key, Shift);
+  VerticalKey(Key);
   if (watch.Freed()) return;
-  if (KeyChar != 0 && CtrlAlone(Shift)) CtrlLetter(KeyChar);
-  if ((KeyChar >= 32 || KeyChar == KeyEnter) && !FReadOnly) {
-    TypeText(KeyChar == KeyEnter ? CRLF : std::u16string(1, KeyChar));
+  zrEditCtrlLetter(*this, KeyChar, Shift);
+  if ((KeyChar >= 32 || KeyChar == zrKeyEnter) && AcceptsEdits()) {
+    TypeText(KeyChar == zrKeyEnter ? CRLF : std::u16string(1, KeyChar));
     KeyChar = 0;
   }
-  if (Key >= KeyPageUp && Key <= VkDown) {
+  if (Key >= zrKeyPageUp && Key <= zrKeyDown) {
     if (Shift & ssShift) {
       if (!FSelected) SelectAtPos(oldCaret);
       SelectAtPos(FCaretPosition);
@@ -379,8 +330,10 @@ void TzrMemo::MouseDown(TMouseButton Button, TShiftState Shift, float X, float Y
   const TzrRect r = ContentRect();
   if (!zrPtInRect({X, Y}, r)) return;
   if (Shift & ssDouble) {
+    // The first press put the caret in the word: the second selects it.
     FLMouseSelecting = false;
     SelectWord();
+    return;
   }
   FLMouseSelecting = true;
   SetCaretPosition(GetPointPosition({X, Y}));
@@ -440,7 +393,7 @@ void TzrMemo::EnterFocus() {
   if (scene && scene->ShowKeyboardForControl(this)) {
     GoToTextEnd();
   } else {
-    GoToTextBegin();
+    TzrMemoText::GoToTextBegin();
     if (FAutoSelect) SelectAll();
   }
   UpdateCaretPosition(false);

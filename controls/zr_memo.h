@@ -23,6 +23,7 @@
 #include "controls/zr_memo_lines.h"
 #include "controls/zr_memo_text.h"
 #include "controls/zr_scroll_box.h"
+#include "controls/zr_text_editing.h"
 #include "scene/zr_canvas.h"
 
 class TzrBrush;
@@ -31,7 +32,7 @@ class TPopupMenu;
 
 using TSelArea = std::vector<TzrRect>;
 
-class TzrMemo : public TzrScrollBox, public TzrMemoText {
+class TzrMemo : public TzrScrollBox, public TzrMemoText, public TzrEditKeyTarget {
  public:
   explicit TzrMemo(TComponent* AOwner);
   ~TzrMemo() override;
@@ -71,13 +72,22 @@ class TzrMemo : public TzrScrollBox, public TzrMemoText {
   void MoveCaretVertical(int Lines);
   TCaretPosition GetNextWordBeging(const TCaretPosition& P) const;
   TCaretPosition GetPrivWordBeging(const TCaretPosition& P) const;
-  void SelectAll();
+  // The caret to (0, 0), and the view to the text's beginning: the message
+  // areas show their newest message, which goes on top.
+  void GoToTextBegin();
+  // Selects the whole text; the caret, the selection's moving end, stands
+  // at the text end.
+  void SelectAll() override;
+  // Selects the word around the caret (from the previous word start to the
+  // next one) and puts the caret at its end.
   void SelectWord();
   bool GetShowSelection() const { return FIsFocused || !FHideSelection; }
-  void ClearSelection();
-  void CopyToClipboard();
-  void CutToClipboard();
-  void PasteFromClipboard();
+  void ClearSelection() override;
+  // Copies the selected characters; an unpaired surrogate goes as U+FFFD.
+  void CopyToClipboard() override;
+  void CutToClipboard() override;
+  void PasteFromClipboard() override;
+  bool AcceptsEdits() const override { return !FReadOnly; }
   // Caret (and selection) as text positions around a rebuild of the lines.
   void StorePositions();
   void RestorePositions();
@@ -154,10 +164,12 @@ class TzrMemo : public TzrScrollBox, public TzrMemoText {
   float PrefixWidth(const std::u16string& Line, int N);
   int FirstVisibleLine();
   int LastVisibleLine();
-  // Steps of KeyDown.
-  void KeyCommand(uint16_t Key, TShiftState Shift);
-  void DeleteKey(uint16_t Key, TShiftState Shift);
-  void CtrlLetter(char16_t& KeyChar);
+  // The shared keys' hooks.
+  bool HasSelection() const override { return GetSelLength() > 0; }
+  void DeleteCharacter(bool Forward) override;
+  void MoveCaret(TzrCaretMove Move) override;
+  // Page Up, Page Down, Up and Down.
+  void VerticalKey(uint16_t Key);
   // Deletes the selection (if any) and inserts S at the caret as one undo
   // step.
   void TypeText(const std::u16string& S);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "controls/zr_memo_text.h"
+#include "controls/zr_text_editing.h"
 
 std::u16string TzrMemoText::ApplyCharCase(const std::u16string& Value) const {
   if (FCharCase == zrecNormal || Value.empty()) return Value;
@@ -126,6 +127,12 @@ void TzrMemoText::DeleteFrom(const TCaretPosition& P, int Length, TDeleteOptions
       --i;
       ++n;
     }
+    // Nor half of a surrogate pair.
+    if (zrInsidePair(FText, i - 1)) {
+      --i;
+      ++n;
+    }
+    if (zrInsidePair(FText, i - 1 + n)) ++n;
   }
   if (n > 0) {
     if (Options & doCanUndo) FActionStack.FragmentDeleted(i, FText.substr(i - 1, n));
@@ -199,9 +206,12 @@ void TEdtActionStack::FragmentDeleted(int32_t Start, const std::u16string& Fragm
   if (Fragment.empty()) return;
   if (!FList.empty()) {
     TEdtAction& top = FList.back();
-    int32_t gap = top.StartPosition - Start;
-    if (top.ActionType == atDelete && gap - int32_t(Fragment.size()) <= 1 && gap >= 0) {
-      if (Start < top.StartPosition)
+    // A run of Backspace ends where the last deletion began; a run of
+    // Delete begins there. A deletion anywhere else is a step of its own.
+    const bool before = Start + int32_t(Fragment.size()) == top.StartPosition;
+    const bool after = Start == top.StartPosition;
+    if (top.ActionType == atDelete && (before || after)) {
+      if (before)
         top.DeletedFragment = Fragment + top.DeletedFragment;
       else
         top.DeletedFragment += Fragment;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "controls/zr_text_editing.h"
+
 namespace {
 
 bool IsBreak(char16_t C) { return C == TzrMemoText::CR || C == TzrMemoText::LF; }
@@ -175,14 +177,14 @@ TCaretPosition TzrMemoText::GetPositionShift(const TCaretPosition& P, int Delta)
   if (Delta >= 14) {
     int t = std::min(PosToTextPos(P) + Delta, int(FText.size()));
     if (t > 0 && t < int(FText.size()) && FText[t] == LF && FText[t - 1] == CR) ++t;
-    return TextPosToPos(t);
+    return TextPosToPos(zrCharEnd(FText, t));
   }
   TCaretPosition r{std::clamp(P.Line, 0, GetLineCount() - 1), std::max(P.Pos, 0)};
   if (Delta > 0) {
     int steps = 0;
     while (steps < Delta) {
       std::u16string line = GetLineInternal(r.Line);
-      ++r.Pos;
+      r.Pos = zrNextCharPos(line, r.Pos);
       ++steps;
       if (r.Pos < int(line.size()) && line[r.Pos] == LF) {
         ++r.Pos;
@@ -201,7 +203,7 @@ TCaretPosition TzrMemoText::GetPositionShift(const TCaretPosition& P, int Delta)
   }
   for (int steps = 0; steps < -Delta; ++steps) {
     if (r.Pos > 0) {
-      --r.Pos;
+      r.Pos = zrPriorCharPos(GetLineInternal(r.Line), r.Pos);
       continue;
     }
     if (r.Line == 0) break;
@@ -227,18 +229,28 @@ void TzrMemoText::GetLineRealEnd(const TCaretPosition& P, int& EndLine, int& End
 
 void TzrMemoText::PlaceCaret(const TCaretPosition& P, bool) {
   int line = std::clamp(P.Line, 0, std::max(0, GetLineCount() - 1));
-  int pos = P.Pos < 0 ? 0 : std::min(P.Pos, VisibleLength(line));
+  int pos = P.Pos < 0 ? 0 : zrCharStart(GetLine(line), P.Pos);
   FCaretPosition = {line, pos};
+}
+
+// The ends as stored may cut a character (code sets them by text position):
+// the selection then takes the whole character.
+TCaretPosition TzrMemoText::WholeCharEnd(const TCaretPosition& P, bool Forward) const {
+  const int t = PosToTextPos(P);
+  if (!zrInsidePair(FText, t)) return P;
+  return TextPosToPos(Forward ? t + 1 : t - 1);
 }
 
 TCaretPosition TzrMemoText::GetSelBeg() const {
   bool startFirst = FSelStart.Line < FSelEnd.Line ||
                     (FSelStart.Line == FSelEnd.Line && FSelStart.Pos <= FSelEnd.Pos);
-  return startFirst ? FSelStart : FSelEnd;
+  return WholeCharEnd(startFirst ? FSelStart : FSelEnd, false);
 }
 
 TCaretPosition TzrMemoText::GetSelEnd() const {
-  return GetSelBeg() == FSelStart ? FSelEnd : FSelStart;
+  bool startFirst = FSelStart.Line < FSelEnd.Line ||
+                    (FSelStart.Line == FSelEnd.Line && FSelStart.Pos <= FSelEnd.Pos);
+  return WholeCharEnd(startFirst ? FSelEnd : FSelStart, true);
 }
 
 int TzrMemoText::GetSelStart() const {

@@ -116,6 +116,7 @@ class TzrMemoText {
   bool GetSelected() const { return FSelected; }
   const TCaretPosition& GetSelStartPos() const { return FSelStart; }
   const TCaretPosition& GetSelEndPos() const { return FSelEnd; }
+  // The earlier and the later end, widened to whole characters.
   TCaretPosition GetSelBeg() const;
   TCaretPosition GetSelEnd() const;
   int GetSelStart() const;
@@ -191,5 +192,7 @@ class TzrMemoText {
   // L+1 .. EndLine are re-broken from Begin to EndIndex + Delta.
   void UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndIndex, int Begin, int EndLine);
   void TextEdited();
+  // P, or the gap before (after, when Forward) the surrogate pair it cuts.
+  TCaretPosition WholeCharEnd(const TCaretPosition& P, bool Forward) const;
   std::u16string ApplyCharCase(const std::u16string& Value) const;
 };

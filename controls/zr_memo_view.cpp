@@ -84,11 +84,12 @@ int TzrMemo::PositionUnder(int Line, float X) {
   const TzrRect cr = ContentRect();
   const float h = HScrollBarValue();
   const float x = X - AlignShift(TextWidth(t)) + h;
+  // A surrogate pair is one character.
   int n = 0;
-  float edge = cr.Left + TextWidth(t.substr(0, 1)) / 2;
-  while (edge < x && n + 1 <= int(t.size()) && edge < h + cr.Right) {
-    edge = cr.Left + PrefixWidth(t, n + 1) + FFont->GetSize() / 4;
-    ++n;
+  float edge = cr.Left + PrefixWidth(t, zrNextCharPos(t, 0)) / 2;
+  while (edge < x && n < int(t.size()) && edge < h + cr.Right) {
+    n = zrNextCharPos(t, n);
+    edge = cr.Left + PrefixWidth(t, n) + FFont->GetSize() / 4;
   }
   return n;
 }
@@ -144,9 +145,9 @@ void TzrMemo::HorizontalFollowUp() {
     const float room = zrRectWidth(cr) - 5;
     while (v < int(t.size()) &&
            TextWidth(t.substr(size_t(v - 1), size_t(std::max(0, p - v + 1)))) > room)
-      ++v;
+      v = zrNextCharPos(t, v - 1) + 1;
   } else {
-    v = p < 1 ? 1 : p;
+    v = p < 1 ? 1 : zrCharStart(t, p - 1) + 1;
   }
   if (BarShown(FHScrollBar)) FHScrollBar->SetValue(PrefixWidth(t, v - 1));
 }
@@ -178,28 +179,14 @@ void TzrMemo::MoveCaretVertical(int Lines) {
   SetCaretPosition({target, PositionUnder(target, x)});
 }
 
+// Word starts on the caret's line; the line ends are word starts too.
 TCaretPosition TzrMemo::GetNextWordBeging(const TCaretPosition& P) const {
   const std::u16string t = GetLine(P.Line);
-  const int length = int(t.size());
-  if (P.Pos >= length) {
+  if (P.Pos >= int(t.size())) {
     if (P.Line + 1 < GetLineCount()) return {P.Line + 1, 0};
     return P;
   }
-  int pos = P.Pos;
-  bool afterSpace = false, seenWord = false;
-  while (pos + 2 <= length) {
-    const bool space = t[size_t(pos)] == u' ';
-    if (!space && afterSpace && seenWord) break;
-    if (space) {
-      afterSpace = true;
-    } else {
-      seenWord = true;
-      afterSpace = false;
-    }
-    ++pos;
-  }
-  if (!afterSpace) ++pos;
-  return {P.Line, std::min(pos, length)};
+  return {P.Line, zrNextWordStart(t, P.Pos)};
 }
 
 TCaretPosition TzrMemo::GetPrivWordBeging(const TCaretPosition& P) const {
@@ -207,16 +194,7 @@ TCaretPosition TzrMemo::GetPrivWordBeging(const TCaretPosition& P) const {
     if (P.Line <= 0) return {0, 0};
     return {P.Line - 1, VisibleLength(P.Line - 1)};
   }
-  const std::u16string t = GetLine(P.Line);
-  int pos = std::min(P.Pos, int(t.size()));
-  bool seenWord = false;
-  while (pos > 0) {
-    const bool space = t[size_t(pos - 1)] == u' ';
-    if (space && seenWord) break;
-    if (!space) seenWord = true;
-    --pos;
-  }
-  return {P.Line, pos};
+  return {P.Line, zrPriorWordStart(GetLine(P.Line), P.Pos)};
 }
 
 // ---------------------------------------------------------------- selection area

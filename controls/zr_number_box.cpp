@@ -97,6 +97,7 @@ float TzrNumberBox::Clamped(float Value) const {
 void TzrNumberBox::ShowValue(const std::u16string& Text) {
   // Written past SetText: a value shown is no edit of the user's.
   FText = Text;
+  FShownText = Text;
   if (GetCaretPosition() > int(FText.size())) SetCaretPosition(int(FText.size()));
   SetSelLength(0);
   Repaint();
@@ -108,9 +109,17 @@ void TzrNumberBox::SetValue(float Value) {
   ShowValue(zrFixedValueText(FValue, FValueType, FDecimalDigits, 18));
 }
 
+void TzrNumberBox::SetValueType(TzrValueType Value) {
+  if (Value == FValueType) return;
+  FValueType = Value;
+  if (FText == FShownText) ShowValue(zrFixedValueText(FValue, FValueType, FDecimalDigits, 18));
+}
+
 void TzrNumberBox::Change() {
+  // The shown text may round the value: only a text the user changed is
+  // read back, so focusing and leaving the box keeps the value.
   float parsed = 0;
-  if (zrParseValueText(FText, parsed)) FValue = Clamped(parsed);
+  if (FText != FShownText && zrParseValueText(FText, parsed)) FValue = Clamped(parsed);
   ShowValue(zrGeneralValueText(FValue, FValueType));
   TzrCustomTextBox::Change();
 }

@@ -38,8 +38,8 @@ class TzrNumberBox : public TzrCustomTextBox {
   // Clamps, rewrites the text (no OnChangeTracking, no change mark),
   // collapses the selection.
   void SetValue(float Value);
-  // Min, Max, DecimalDigits and ValueType are only stored: the value and
-  // text keep their form until the value next changes.
+  // Min, Max and DecimalDigits are only stored: the value and text keep
+  // their form until the value next changes.
   float GetMin() const { return FMin; }
   void SetMin(float Value) { FMin = Value; }
   float GetMax() const { return FMax; }
@@ -47,7 +47,9 @@ class TzrNumberBox : public TzrCustomTextBox {
   int GetDecimalDigits() const { return FDecimalDigits; }
   void SetDecimalDigits(int Value) { FDecimalDigits = Value; }
   TzrValueType GetValueType() const { return FValueType; }
-  void SetValueType(TzrValueType Value) { FValueType = Value; }
+  // Shows the value in the new form: a stream gives Value before ValueType,
+  // and a fractional value must not show (and commit) as its integer.
+  void SetValueType(TzrValueType Value);
   float GetHorzIncrement() const { return FHorzIncrement; }
   void SetHorzIncrement(float Value) { FHorzIncrement = Value; }
   float GetVertIncrement() const { return FVertIncrement; }
@@ -65,7 +67,8 @@ class TzrNumberBox : public TzrCustomTextBox {
   void KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shift) override;
   // Draws the drag bar over the children while the button is held.
   void PaintChildren() override;
-  // Commits the text: parse, clamp, rewrite; then the text box's Change.
+  // Commits the text: parse (only a text the user changed), clamp, rewrite;
+  // then the text box's Change.
   void Change() override;
 
  private:
@@ -73,6 +76,8 @@ class TzrNumberBox : public TzrCustomTextBox {
   void ShowValue(const std::u16string& Text);
 
   float FValue = 0;
+  // The text the box last wrote for its value.
+  std::u16string FShownText = u"0";
   float FMin = 0;
   float FMax = 10;
   bool FPressed = false;

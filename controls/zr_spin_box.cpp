@@ -2,6 +2,7 @@
 
 #include "controls/zr_spin_box.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/zr_buttons.h"
@@ -19,6 +20,8 @@ constexpr int MinusTag = 1;
 constexpr int PlusTag = 2;
 // The fixed form of a float value keeps at most this many significant digits.
 constexpr int SpinSignificantDigits = 12;
+// Decimals beyond these lie below a single-precision value's resolution.
+constexpr int MaxCompareDigits = 9;
 
 }  // namespace
 
@@ -84,11 +87,21 @@ std::u16string TzrSpinBox::ValueText() const {
   return zrFixedValueText(FValue, FValueType, FDecimalDigits, SpinSignificantDigits) + FPostfix;
 }
 
+double TzrSpinBox::AtDecimals(float Value) const {
+  if (FValueType != zrValueFloat) return Value;
+  const double scale = std::pow(10.0, std::clamp(FDecimalDigits, 0, MaxCompareDigits));
+  return std::nearbyint(double(Value) * scale) / scale;
+}
+
+float TzrSpinBox::Wrapped(float Value) const {
+  if (AtDecimals(Value) > AtDecimals(FMax)) Value = FMin;
+  if (AtDecimals(Value) < AtDecimals(FMin)) Value = FMax;
+  return Value;
+}
+
 void TzrSpinBox::SetValue(float Value) {
   if (Value == FValue) return;
-  FValue = Value;
-  if (Value > FMax) FValue = FMin;
-  if (FValue < FMin) FValue = FMax;
+  FValue = Wrapped(Value);
   FText = ValueText();
   if (GetCaretPosition() > int(FText.size())) SetCaretPosition(int(FText.size()));
   SetSelLength(0);
@@ -107,8 +120,7 @@ void TzrSpinBox::SetPostfix(const std::u16string& Value) {
 }
 
 void TzrSpinBox::Change() {
-  if (FValue > FMax) FValue = FMin;
-  if (FValue < FMin) FValue = FMax;
+  FValue = Wrapped(FValue);
   FText = ValueText();
   if (GetCaretPosition() > int(FText.size())) SetCaretPosition(int(FText.size()));
   Repaint();

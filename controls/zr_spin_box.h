@@ -1,8 +1,11 @@
 #pragma once
 // TzrSpinBox: a number shown with an optional unit (Postfix), changed only
 // by the style's minus and plus buttons and by Up and Down; every key is
-// consumed, so its text is never typed. The value wraps round its range:
-// above Max it becomes Min, below Min it becomes Max.
+// consumed, so its text is never typed, and its context menu offers no
+// edits. The value wraps round its range: above Max it becomes Min, below
+// Min it becomes Max. A float box compares at its decimals, as it shows the
+// value: steps of 0.1 from 0.9 reach a Max of 1.0 even where the sum of the
+// single-precision steps lies a little above it.
 //
 // A held button repeats: TzrSpinBoxTimeThread, resumed at the button's
 // press and paused at its release or when the pointer leaves it, asks the
@@ -74,8 +77,14 @@ class TzrSpinBox : public TzrCustomTextBox {
   void FreeStyle() override;
   // Wraps the value, rewrites the text, then the text box's Change.
   void Change() override;
+  // The text shows the value: no cut, paste or delete changes it.
+  bool AcceptsEdits() const override { return false; }
 
  private:
+  // Value wrapped round Min .. Max, compared at the box's decimals.
+  float Wrapped(float Value) const;
+  // Value at the decimals the box shows (a whole number for an integer box).
+  double AtDecimals(float Value) const;
   std::u16string ValueText() const;
   void ButtonDown(TObject* Sender, TMouseButton Button, TShiftState Shift, float X, float Y);
   void StopRepeat(TObject* Sender);

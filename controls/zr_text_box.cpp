@@ -20,20 +20,7 @@
 
 namespace {
 
-constexpr uint16_t KeyBack = 8;
-constexpr uint16_t KeyEnter = 13;
-constexpr uint16_t KeyEnd = 35;
-constexpr uint16_t KeyHome = 36;
-constexpr uint16_t KeyLeft = 37;
-constexpr uint16_t KeyRight = 39;
-constexpr uint16_t KeyInsert = 45;
-constexpr uint16_t KeyDelete = 46;
 constexpr int IBeamCursor = -4;
-
-constexpr TShiftState ModifierMask = ssShift | ssAlt | ssCtrl;
-
-bool ShiftAlone(TShiftState S) { return (S & ModifierMask) == ssShift; }
-bool CtrlAlone(TShiftState S) { return (S & ModifierMask) == ssCtrl; }
 
 }  // namespace
 
@@ -178,8 +165,8 @@ void TzrCustomTextBox::SelectionBounds(int& Start, int& End) const {
   if (FSelLength > 0) from = FSelStart;
   if (FSelLength < 0) from = FSelStart + FSelLength;
   const int to = from + std::abs(FSelLength);
-  Start = std::clamp(from, 0, length);
-  End = std::clamp(to, Start, length);
+  Start = zrCharStart(FText, std::clamp(from, 0, length));
+  End = zrCharEnd(FText, std::clamp(to, Start, length));
 }
 
 int TzrCustomTextBox::GetSelStart() const {
@@ -203,8 +190,10 @@ std::u16string TzrCustomTextBox::GetSelText() const {
 void TzrCustomTextBox::SetSelStart(int Value) {
   if (Value == FSelStart) return;
   SetSelLength(0);
-  FSelStart = Value;
   SetCaretPosition(Value);
+  // Kept as given, where the caret stands before a character it would split:
+  // readers widen the selection to whole characters.
+  FSelStart = Value;
   Repaint();
 }
 
@@ -226,7 +215,7 @@ void TzrCustomTextBox::SelectAll() {
 }
 
 void TzrCustomTextBox::ClearSelection() {
-  if (FReadOnly) return;
+  if (!AcceptsEdits()) return;
   int start, end;
   SelectionBounds(start, end);
   std::u16string text = FText;
@@ -238,7 +227,7 @@ void TzrCustomTextBox::ClearSelection() {
 }
 
 void TzrCustomTextBox::InsertText(const std::u16string& Text) {
-  if (FReadOnly) return;
+  if (!AcceptsEdits()) return;
   int start, end;
   SelectionBounds(start, end);
   std::u16string text = FText;
@@ -258,7 +247,7 @@ void TzrCustomTextBox::InsertText(const std::u16string& Text) {
 void TzrCustomTextBox::CopyToClipboard() {
   const std::u16string text = GetSelText();
   if (text.empty()) return;
-  Clipboard()->SetAsText(text);
+  Clipboard()->SetAsText(zrWholeCharacters(text));
 }
 
 void TzrCustomTextBox::CutToClipboard() {
@@ -267,119 +256,48 @@ void TzrCustomTextBox::CutToClipboard() {
 }
 
 void TzrCustomTextBox::PasteFromClipboard() {
-  if (FReadOnly) return;
+  if (!AcceptsEdits()) return;
   InsertText(Clipboard()->GetAsText());
 }
 
 // ---------------------------------------------------------------- keys
 
-int TzrCustomTextBox::NextWordStart(int P) const {
-  const int length = int(FText.size());
-  bool afterSpace = false, seenWord = false;
-  while (P + 2 <= length) {
-    const bool space = FText[size_t(P)] == u' ';
-    if (!space && afterSpace && seenWord) break;
-    if (space) {
-      afterSpace = true;
-    } else {
-      seenWord = true;
-      afterSpace = false;
-    }
-    ++P;
-  }
-  if (!afterSpace) ++P;
-  return P;
-}
-
-int TzrCustomTextBox::PreviousWordStart(int P) const {
-  bool seenWord = false;
-  while (P > 0) {
-    const bool space = FText[size_t(P - 1)] == u' ';
-    if (space && seenWord) break;
-    if (!space) seenWord = true;
-    --P;
-  }
-  return P;
-}
-
-void TzrCustomTextBox::DeleteKey(uint16_t Key, TShiftState Shift) {
-  if (FReadOnly) return;
-  if (GetSelLength() > 0) {
-    if (ShiftAlone(Shift))
-      CutToClipboard();
-    else
-      ClearSelection();
-    return;
-  }
+void TzrCustomTextBox::DeleteCharacter(bool Forward) {
   std::u16string text = FText;
-  const int caret = std::clamp(FCaretPosition, 0, int(text.size()));
-  if (Key == KeyDelete && caret < int(text.size())) text.erase(size_t(caret), 1);
-  if (Key == KeyBack && caret > 0) {
-    text.erase(size_t(caret - 1), 1);
-    SetCaretPosition(caret - 1);
+  const int caret = zrCharStart(text, FCaretPosition);
+  if (Forward) {
+    text.erase(size_t(caret), size_t(zrNextCharPos(text, caret) - caret));
+  } else if (caret > 0) {
+    const int start = zrPriorCharPos(text, caret);
+    text.erase(size_t(start), size_t(caret - start));
+    SetCaretPosition(start);
   }
   SetText(text);
-  DoTyping();
 }
 
-void TzrCustomTextBox::CtrlLetter(char16_t& KeyChar) {
-  switch (KeyChar) {
-    case u'a':
-    case u'A':
-      SelectAll();
-      break;
-    case u'c':
-    case u'C':
-      CopyToClipboard();
-      break;
-    case u'v':
-    case u'V':
-      PasteFromClipboard();
-      DoTyping();
-      break;
-    case u'x':
-    case u'X':
-      CutToClipboard();
-      break;
-    case u'z':
-    case u'Z':
-      break;  // no undo in a one-line box
-    default:
+// One line: its begin and end are the text's.
+void TzrCustomTextBox::MoveCaret(TzrCaretMove Move) {
+  switch (Move) {
+    case cmCharLeft:
+      SetCaretPosition(zrPriorCharPos(FText, FCaretPosition));
       return;
-  }
-  KeyChar = 0;
-}
-
-void TzrCustomTextBox::KeyCommand(uint16_t Key, TShiftState Shift) {
-  switch (Key) {
-    case KeyBack:
-    case KeyDelete:
-      DeleteKey(Key, Shift);
-      break;
-    case KeyEnter:
-      Change();
-      break;
-    case KeyEnd:
-      SetCaretPosition(int(FText.size()));
-      break;
-    case KeyHome:
+    case cmCharRight:
+      SetCaretPosition(zrNextCharPos(FText, FCaretPosition));
+      return;
+    case cmWordLeft:
+      SetCaretPosition(zrPriorWordStart(FText, FCaretPosition));
+      return;
+    case cmWordRight:
+      SetCaretPosition(zrNextWordStart(FText, FCaretPosition));
+      return;
+    case cmLineBegin:
+    case cmTextBegin:
       SetCaretPosition(0);
-      break;
-    case KeyLeft:
-      SetCaretPosition((Shift & ssCtrl) ? PreviousWordStart(FCaretPosition) : FCaretPosition - 1);
-      break;
-    case KeyRight:
-      SetCaretPosition((Shift & ssCtrl) ? NextWordStart(FCaretPosition) : FCaretPosition + 1);
-      break;
-    case KeyInsert:
-      if (CtrlAlone(Shift)) CopyToClipboard();
-      if (ShiftAlone(Shift)) {
-        PasteFromClipboard();
-        DoTyping();
-      }
-      break;
-    default:
-      break;
+      return;
+    case cmLineEnd:
+    case cmTextEnd:
+      SetCaretPosition(int(FText.size()));
+      return;
   }
 }
 
@@ -390,14 +308,17 @@ void TzrCustomTextBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shi
   const int oldCaret = FCaretPosition;
   FLastChar = KeyChar;
   FLastKey = Key;
-  KeyCommand(Key, Shift);
+  if (Key == zrKeyEnter)
+    Change();
+  else
+    zrEditKey(*this, Key, Shift);
   if (watch.Freed()) return;
   // Only typed characters are filtered, and before the Ctrl letters: a box
   // that admits no letters takes no Ctrl+A, C, V, X either.
   if (KeyChar != 0 && !FFilterChar.empty() && FFilterChar.find(KeyChar) == std::u16string::npos)
     KeyChar = 0;
-  if (KeyChar != 0 && CtrlAlone(Shift)) CtrlLetter(KeyChar);
-  if (Key == KeyEnd || Key == KeyHome || Key == KeyLeft || Key == KeyRight) {
+  zrEditCtrlLetter(*this, KeyChar, Shift);
+  if (zrCaretKey(Key)) {
     if (Shift & ssShift) {
       FSelStart = FCaretPosition;
       FSelLength -= FCaretPosition - oldCaret;
@@ -406,7 +327,7 @@ void TzrCustomTextBox::KeyDown(uint16_t& Key, char16_t& KeyChar, TShiftState Shi
     }
     Repaint();
   }
-  if (KeyChar >= 32 && !FReadOnly) {
+  if (KeyChar >= 32 && AcceptsEdits()) {
     InsertText(std::u16string(1, KeyChar));
     DoTyping();
   }
@@ -436,7 +357,7 @@ void TzrCustomTextBox::MouseMove(TShiftState Shift, float X, float Y, float Dx, 
   if (watch.Freed() || !FLMouseSelecting) return;
   const int oldCaret = FCaretPosition;
   int caret = GetCoordinatePosition(X);
-  if (X > ContentRect().Right) ++caret;
+  if (X > ContentRect().Right) caret = zrNextCharPos(FText, caret);
   SetCaretPosition(caret);
   FSelStart = FCaretPosition;
   FSelLength -= FCaretPosition - oldCaret;
@@ -460,10 +381,11 @@ void TzrCustomTextBox::ContextMenu(const TzrPoint& ScreenPosition) {
   if (watch.Freed() || Designing() || GetPopup()) return;
   const bool selected = !GetSelText().empty();
   TMenuItem* items = FContextMenu->Items();
-  items->Items(0)->SetEnabled(selected && !FReadOnly);
+  const bool editable = AcceptsEdits();
+  items->Items(0)->SetEnabled(selected && editable);
   items->Items(1)->SetEnabled(selected);
-  items->Items(2)->SetEnabled(!FReadOnly && !Clipboard()->GetAsText().empty());
-  items->Items(3)->SetEnabled(selected && !FReadOnly);
+  items->Items(2)->SetEnabled(editable && !Clipboard()->GetAsText().empty());
+  items->Items(3)->SetEnabled(selected && editable);
   items->Items(4)->SetEnabled(GetSelText() != FText);
   FContextMenu->SetPopupComponent(this);
   FContextMenu->Popup(int(std::nearbyint(ScreenPosition.X)), int(std::nearbyint(ScreenPosition.Y)));

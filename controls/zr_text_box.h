@@ -27,6 +27,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/zr_text_editing.h"
 #include "scene/zr_canvas.h"
 #include "scene/zr_control.h"
 
@@ -34,7 +35,7 @@ class TzrBrush;
 class TzrFont;
 class TPopupMenu;
 
-class TzrCustomTextBox : public TzrControl {
+class TzrCustomTextBox : public TzrControl, public TzrEditKeyTarget {
  public:
   explicit TzrCustomTextBox(TComponent* AOwner);
   ~TzrCustomTextBox() override;
@@ -53,9 +54,10 @@ class TzrCustomTextBox : public TzrControl {
 
   // ---- caret and selection
   int GetCaretPosition() const { return FCaretPosition; }
-  // Clamps to the text, scrolls it into view, places the scene's caret.
+  // Clamps to the text (before a character it would split), scrolls it
+  // into view, places the scene's caret.
   void SetCaretPosition(int Value);
-  // The selection clamped to the text.
+  // The selection clamped to the text and widened to whole characters.
   int GetSelStart() const;
   int GetSelLength() const;
   std::u16string GetSelText() const;
@@ -64,15 +66,18 @@ class TzrCustomTextBox : public TzrControl {
   // Stores Value as given (0 collapses); readers clamp it.
   void SetSelLength(int Value);
   // Selects the whole text with the caret, the moving end, at its end.
-  void SelectAll();
+  void SelectAll() override;
   // Deletes the selected characters (not when read-only).
-  void ClearSelection();
+  void ClearSelection() override;
   // Replaces the selection by Text (not when read-only); a result longer
   // than MaxLength only collapses the selection.
   void InsertText(const std::u16string& Text);
-  void CopyToClipboard();
-  void CutToClipboard();
-  void PasteFromClipboard();
+  // Copies the selected characters; an unpaired surrogate goes as U+FFFD.
+  void CopyToClipboard() override;
+  void CutToClipboard() override;
+  void PasteFromClipboard() override;
+  // False in a read-only box and in boxes whose text only shows a value.
+  bool AcceptsEdits() const override { return !FReadOnly; }
 
   // ---- measuring (zr_text_box_paint.cpp)
   // The style's "content" rectangle in box coordinates, else the local one.
@@ -134,6 +139,12 @@ class TzrCustomTextBox : public TzrControl {
   // replaced, and the scene's caret placed again.
   void UpdateCaretPosition() { SetCaretPosition(FCaretPosition); }
   void DoTyping();
+  // The shared keys' hooks.
+  bool HasSelection() const override { return GetSelLength() > 0; }
+  void DeleteCharacter(bool Forward) override;
+  void MoveCaret(TzrCaretMove Move) override;
+  void KeyPasted() override { DoTyping(); }
+  void KeyDeleted() override { DoTyping(); }
   // Paints the text, dots and highlight into the "content" part.
   void PaintText(TObject* Sender, TzrCanvas* Canvas, const TzrRect& ARect);
 
@@ -144,12 +155,6 @@ class TzrCustomTextBox : public TzrControl {
  private:
   // The selection as [Start, End) clamped to the text.
   void SelectionBounds(int& Start, int& End) const;
-  // Key table steps of KeyDown.
-  void KeyCommand(uint16_t Key, TShiftState Shift);
-  void DeleteKey(uint16_t Key, TShiftState Shift);
-  void CtrlLetter(char16_t& KeyChar);
-  int NextWordStart(int P) const;
-  int PreviousWordStart(int P) const;
   // Scrolling and the caret node (zr_text_box_paint.cpp).
   void UpdateFirstVisibleChar();
   void PlaceSceneCaret();

@@ -80,19 +80,21 @@ int TzrCustomTextBox::GetCoordinatePosition(float X) {
   X -= AlignShift(FTextAlign, zrRectWidth(r) - WholeTextWidth());
   if (FPassword) {
     const int p = FFirstVisibleChar - 1 + int(std::trunc((X - r.Left) / GetPasswordCharWidth()));
-    return std::clamp(p, 0, length);
+    return zrCharStart(FText, p);
   }
   const float target = X - r.Left;
   int p = FFirstVisibleChar - 1;
   std::u16string prefix;
   float prefixWidth = 0;
-  // A click in the right half of a character puts the caret after it.
+  // A click in the right half of a character puts the caret after it; a
+  // surrogate pair is one character.
   while (prefixWidth < target && p < length) {
-    const std::u16string next = prefix + FText[size_t(p)];
+    const int after = zrNextCharPos(FText, p);
+    const std::u16string next = prefix + FText.substr(size_t(p), size_t(after - p));
     const float nextWidth = TextWidth(next);
     const float half = (nextWidth - prefixWidth) / 2;
-    if (nextWidth > target) return prefixWidth + half < target ? p + 1 : p;
-    ++p;
+    if (nextWidth > target) return prefixWidth + half < target ? after : p;
+    p = after;
     prefix = next;
     prefixWidth = nextWidth;
   }
@@ -102,7 +104,7 @@ int TzrCustomTextBox::GetCoordinatePosition(float X) {
 // ---------------------------------------------------------------- caret and scrolling
 
 void TzrCustomTextBox::SetCaretPosition(int Value) {
-  FCaretPosition = std::clamp(Value, 0, int(FText.size()));
+  FCaretPosition = zrCharStart(FText, Value);
   UpdateFirstVisibleChar();
   if (FSelLength == 0) FSelStart = FCaretPosition;
   Repaint();
@@ -134,6 +136,8 @@ void TzrCustomTextBox::UpdateFirstVisibleChar() {
       v += step;
     }
   }
+  // The first character shown is a whole one.
+  if (zrInsidePair(FText, v - 1)) ++v;
   Repaint();
 }
 

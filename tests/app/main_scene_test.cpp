@@ -5,9 +5,13 @@
 #include <gtk/gtk.h>
 
 #include <filesystem>
+#include <string>
 
 #include "app/frmInterface.h"
 #include "canvas/zr_gdiplus_unit.h"
+#include "controls/zr_layouts.h"
+#include "controls/zr_memo.h"
+#include "controls/zr_scroll_bar.h"
 #include "scene/zr_colors.h"
 #include "scene/zr_resources.h"
 #include "scene/zr_scene.h"
@@ -71,6 +75,43 @@ TEST_F(MainSceneTest, TheSceneFillsTheClientAreaAndIsDrawn) {
   const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(shot));
   EXPECT_EQ(px[(h / 2) * (cairo_image_surface_get_stride(shot) / 4) + w / 2], 0xFF2B2B2Bu);
   cairo_surface_destroy(shot);
+}
+
+void Pump(TzoRurev* Scene) {
+  for (int i = 0; i < 500 && (Scene->DrawCount() == 0 || !Scene->InvalidRects().empty()); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    g_usleep(2000);
+  }
+}
+
+// The message areas take no typing, and each new message, put on top, is
+// brought into view however far the user scrolled down.
+TEST_F(MainSceneTest, MessageAreasAreReadOnlyAndShowTheNewestMessage) {
+  TfrmInterface form(nullptr);
+  form.OnActivate = nullptr;
+  form.tabLayout[0]->SetVisible(false);
+  form.tabLayout[7]->SetVisible(true);  // the device page with eMessage
+  form.Show();
+  Pump(form.ControlsScene);
+  for (TzrMemo* area : {form.eMessage, form.zrmMessage, form.sMessage}) {
+    ASSERT_NE(area, nullptr);
+    EXPECT_TRUE(area->GetReadOnly()) << area->GetName();
+    area->SetText(u"kept");
+    uint16_t key = 0;
+    char16_t typed = u'x';
+    area->KeyDown(key, typed, 0);
+    EXPECT_EQ(area->GetText(), u"kept") << area->GetName();
+    area->SetText(u"");
+  }
+  for (int i = 0; i < 60; ++i) form.ShowMessageText("message " + std::to_string(i), 0);
+  Pump(form.ControlsScene);
+  TzrScrollBar* bar = form.eMessage->GetVScrollBar();
+  ASSERT_NE(bar, nullptr);
+  bar->SetValue(bar->GetMax());
+  ASSERT_GT(bar->GetValue(), 0);
+  form.ShowMessageText("newest", 0);
+  EXPECT_EQ(bar->GetValue(), 0);
+  EXPECT_EQ(form.eMessage->Lines()->Get(0), u"newest");
 }
 
 }  // namespace

@@ -74,6 +74,29 @@ TEST_F(NumberBoxTest, FloatValuesShowDecimalsAndCommitsTheSinglePrecisionValue) 
   EXPECT_FLOAT_EQ(box->GetValue(), 0.1f);
 }
 
+// A stream gives Value before ValueType: the fractional value must show as
+// such, and focusing and leaving the box must keep it.
+TEST_F(NumberBoxTest, StreamedFractionalValueShowsAndCommitsWhole) {
+  TzrNumberBox* source = Number();
+  source->SetValueType(zrValueFloat);
+  source->SetValue(1.5f);
+  auto* box = static_cast<TzrNumberBox*>(source->Clone(&Owner));
+  box->SetParent(Root);
+  box->GetPosition()->SetPoint({10, 40});
+  Count(box);
+  Show();
+  EXPECT_EQ(box->GetText(), zrFixedValueText(1.5f, zrValueFloat, 2, 18));
+  box->SetFocus();
+  Number(70);  // focus leaves: the commit
+  EXPECT_EQ(box->GetValue(), 1.5f);
+  // A value the text rounds is kept by a commit without an edit, too.
+  box->SetValue(0.125f);
+  box->SetFocus();
+  Press(kEnter);
+  Number(100);
+  EXPECT_EQ(box->GetValue(), 0.125f);
+}
+
 TEST_F(NumberBoxTest, DraggingStepsOncePerMove) {
   struct Case {
     const char* Name;

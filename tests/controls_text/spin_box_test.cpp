@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "controls/zr_buttons.h"
+#include "platform/vcl/Clipbrd.h"
+#include "platform/vcl/Menus.h"
 #include "text_fixture.h"
 
 namespace {
@@ -78,6 +82,64 @@ TEST_F(SpinBoxTest, TextShowsDecimalsAndPostfixFromTheNextValueChange) {
   box->SetValue(4);
   EXPECT_EQ(box->GetText(), u"4V");
   EXPECT_EQ(box->GetTextAlign(), zrTextAlignCenter);
+}
+
+// Single-precision steps of 0.1 miss 1.0 by a little: the box compares at
+// its decimals, so each bound is reached before the value wraps.
+TEST_F(SpinBoxTest, FloatStepsReachTheBoundsAtTheBoxsDecimals) {
+  TzrSpinBox* box = Spin();
+  box->SetValueType(zrValueFloat);
+  box->SetDecimalDigits(1);
+  box->SetIncrement(0.1f);
+  box->SetMax(1);
+  const struct {
+    const char* Name;
+    float Start;
+    int Steps;  // plus clicks when positive, minus clicks when negative
+    float Want;
+  } cases[] = {
+      {"0.9 plus 0.1", 0.9f, 1, 1},      {"0 up to 1 in ten steps", 0, 10, 1},
+      {"past 1 wraps to 0", 0, 11, 0},   {"1 down to 0 in ten steps", 1, -10, 0},
+      {"below 0 wraps to 1", 1, -11, 1}, {"0.2 minus twice is 0", 0.2f, -2, 0},
+  };
+  for (const auto& c : cases) {
+    box->SetValue(c.Start);
+    for (int i = 0; i < std::abs(c.Steps); ++i)
+      c.Steps > 0 ? box->PlusClick(nullptr) : box->MinusClick(nullptr);
+    EXPECT_NEAR(box->GetValue(), c.Want, 1e-5) << c.Name;
+    float shown = -1;
+    EXPECT_TRUE(zrParseValueText(box->GetText(), shown)) << c.Name;
+    EXPECT_NEAR(shown, c.Want, 1e-5) << c.Name;
+  }
+  // Up and Down wrap by the same rule.
+  box->SetValue(0.9f);
+  Press(kUp);
+  EXPECT_NEAR(box->GetValue(), 1, 1e-5);
+}
+
+// The text only shows the value: the context menu offers no edit of it, and
+// the edit commands leave it.
+TEST_F(SpinBoxTest, ContextMenuOffersNoEdits) {
+  TzrSpinBox* box = Spin();
+  box->SetValue(7);
+  std::vector<bool> enabled;
+  PopupMenuHook = [&](const TPopupMenuRequest& r) {
+    enabled.clear();
+    for (int i = 0; i < r.Menu->Items()->Count(); ++i)
+      enabled.push_back(r.Menu->Items()->Items(i)->GetEnabled());
+  };
+  Clipboard()->SetAsText(u"123");
+  box->SelectAll();
+  box->ContextMenu({5, 5});
+  // Cut, Copy, Paste, Delete, Select All
+  EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, false, false}));
+  PopupMenuHook = nullptr;
+  TMenuItem* items = box->GetContextMenu()->Items();
+  for (int i : {0, 2, 3}) items->Items(i)->Click();
+  box->PasteFromClipboard();
+  box->ClearSelection();
+  EXPECT_EQ(box->GetText(), u"7");
+  EXPECT_EQ(box->GetValue(), 7);
 }
 
 TEST_F(SpinBoxTest, SwitchingToIntegersMakesAFractionalIncrementOne) {

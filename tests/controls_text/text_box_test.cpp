@@ -255,13 +255,76 @@ TEST_F(TextBoxTest, ReadOnlyBoxOnlyCopies) {
   EXPECT_EQ(box->GetText(), u"ESC 40A");
 }
 
-TEST_F(TextBoxTest, FailedCopyPassesTheErrorOnAndCutKeepsTheText) {
+TEST_F(TextBoxTest, UnpairedSurrogateCopiesAsAReplacementCharacter) {
   const std::u16string broken{u'a', char16_t(0xDC00), u'b'};
   TzrTextBox* box = Box(broken);
   box->SelectAll();
-  EXPECT_THROW(box->CopyToClipboard(), EClipboardException);
-  EXPECT_THROW(box->CutToClipboard(), EClipboardException);
-  EXPECT_EQ(box->GetText(), broken);
+  EXPECT_NO_THROW(box->CopyToClipboard());
+  EXPECT_EQ(Clipboard()->GetAsText(), u"a\uFFFDb");
+  EXPECT_NO_THROW(box->CutToClipboard());
+  EXPECT_EQ(box->GetText(), u"");
+}
+
+// Characters beyond the Basic Multilingual Plane take two UTF-16 units: an
+// emoji and a rare Chinese character (U+20000).
+const std::u16string Emoji = u"\U0001F600", Rare = u"\U00020000";
+
+TEST_F(TextBoxTest, KeysStepOverWholeCharacters) {
+  struct Case {
+    const char* Name;
+    std::u16string Text;
+    int Caret;
+    uint16_t Key;
+    TShiftState Shift;
+    std::u16string Want;
+    int WantCaret;
+    std::u16string WantSelected;
+  } cases[] = {
+      {"Backspace after an emoji", u"a" + Emoji, 3, kBack, 0, u"a", 1, u""},
+      {"Delete before an emoji", u"a" + Emoji + u"b", 1, kDelete, 0, u"ab", 1, u""},
+      {"Backspace after U+20000", Rare + u"x", 2, kBack, 0, u"x", 0, u""},
+      {"Left over an emoji", u"a" + Emoji, 3, kLeft, 0, u"a" + Emoji, 1, u""},
+      {"Right over U+20000", u"a" + Rare, 1, kRight, 0, u"a" + Rare, 3, u""},
+      {"Shift+Left selects the pair", u"a" + Rare, 3, kLeft, ssShift, u"a" + Rare, 1, Rare},
+      {"Shift+Right selects the pair", Emoji + u"b", 0, kRight, ssShift, Emoji + u"b", 2, Emoji},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TzrTextBox* box = Box(c.Text);
+    CaretAt(box, c.Caret);
+    Press(c.Key, c.Shift);
+    EXPECT_EQ(box->GetText(), c.Want);
+    EXPECT_EQ(box->GetCaretPosition(), c.WantCaret);
+    EXPECT_EQ(box->GetSelText(), c.WantSelected);
+    delete box;
+  }
+}
+
+TEST_F(TextBoxTest, CaretClicksAndSelectionsNeverSplitAPair) {
+  const std::u16string text = u"a" + Emoji + u"b" + Rare;
+  TzrTextBox* box = Box(text);
+  CaretAt(box, 2);
+  EXPECT_EQ(box->GetCaretPosition(), 1) << "a caret from code stands before the pair";
+  // A selection from code that cuts a pair takes the whole character.
+  box->SetSelStart(2);
+  box->SetSelLength(3);
+  EXPECT_EQ(box->GetSelText(), Emoji + u"b" + Rare);
+  EXPECT_NO_THROW(box->CopyToClipboard());
+  EXPECT_EQ(Clipboard()->GetAsText(), Emoji + u"b" + Rare);
+  // Every point of the box hits a gap between whole characters.
+  const TzrRect r = box->ContentRect();
+  for (float x = r.Left - 2; x < r.Right + 2; x += 0.5f) {
+    const int p = box->GetCoordinatePosition(x);
+    EXPECT_TRUE(p != 2 && p != 5) << "x " << x << " hits " << p;
+  }
+  // A drag past the right edge steps by whole characters too.
+  CaretAt(box, 0);
+  Press(box, r.Left + 1, 11);
+  Move(box, r.Right + 5, 11);
+  Move(box, r.Right + 5, 11);
+  Release(box, r.Right + 5, 11);
+  EXPECT_EQ(box->GetSelText(), text.substr(0, size_t(box->GetCaretPosition())));
+  EXPECT_EQ(box->GetCaretPosition(), 6);
 }
 
 TEST_F(TextBoxTest, MousePlacesTheCaretDragsASelectionAndDoubleClickSelectsAll) {

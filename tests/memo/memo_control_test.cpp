@@ -157,6 +157,97 @@ TEST_F(MemoTest, CaretMovesAcrossLineEnds) {
   }
 }
 
+// Characters beyond the Basic Multilingual Plane (an emoji, U+20000) take
+// two UTF-16 units; keys, clicks and copies treat them as one.
+const std::u16string Emoji = u"\U0001F600", Rare = u"\U00020000";
+
+TEST_F(MemoTest, KeysStepOverWholeCharacters) {
+  struct Case {
+    const char* Name;
+    std::u16string Text;
+    TCaretPosition From;
+    uint16_t Key;
+    TShiftState Shift;
+    TCaretPosition Want;
+    std::u16string WantText, WantSelected;
+  } cases[] = {
+      {"Backspace after an emoji", u"a" + Emoji, {0, 3}, kBack, 0, {0, 1}, u"a", u""},
+      {"Delete before U+20000", u"a" + Rare + u"b", {0, 1}, kDelete, 0, {0, 1}, u"ab", u""},
+      {"Left over an emoji", u"a" + Emoji, {0, 3}, kLeft, 0, {0, 1}, u"a" + Emoji, u""},
+      {"Right over U+20000",
+       Rare + CRLF + u"b",
+       {0, 0},
+       kRight,
+       0,
+       {0, 2},
+       Rare + CRLF + u"b",
+       u""},
+      {"Shift+Left selects the pair",
+       u"a" + Rare,
+       {0, 3},
+       kLeft,
+       ssShift,
+       {0, 1},
+       u"a" + Rare,
+       Rare},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TestMemo* memo = Memo(c.Text);
+    CaretTo(memo, c.From);
+    NoSelection(memo);
+    Press(c.Key, c.Shift);
+    EXPECT_EQ(memo->GetCaretPosition(), c.Want);
+    EXPECT_EQ(memo->GetText(), c.WantText);
+    EXPECT_EQ(memo->GetSelText(), c.WantSelected);
+    delete memo;
+  }
+}
+
+TEST_F(MemoTest, ClicksAndCopiesNeverSplitAPair) {
+  TestMemo* memo = Memo(u"a" + Emoji + u"b" + Rare);
+  const TzrRect cr = memo->ContentRect();
+  for (float x = cr.Left; x < cr.Right; x += 0.5f) {
+    const TCaretPosition p = memo->GetPointPosition({x, cr.Top + 2});
+    EXPECT_TRUE(p.Pos != 2 && p.Pos != 5) << "x " << x << " hits " << p.Pos;
+  }
+  Select(memo, 2, 3);  // from code, cutting both pairs
+  EXPECT_EQ(memo->GetSelText(), Emoji + u"b" + Rare);
+  EXPECT_NO_THROW(memo->CopyToClipboard());
+  EXPECT_EQ(Clipboard()->GetAsText(), Emoji + u"b" + Rare);
+  memo->SetText(u"x" + std::u16string(1, char16_t(0xD800)) + u"y");
+  memo->SelectAll();
+  EXPECT_NO_THROW(memo->CopyToClipboard());
+  EXPECT_EQ(Clipboard()->GetAsText(), u"x\uFFFDy");
+}
+
+TEST_F(MemoTest, DoubleClickSelectsTheWord) {
+  TestMemo* memo = Memo(u"one two three" + CRLF + u"four");
+  const TzrRect cr = memo->ContentRect();
+  const float y = cr.Top + memo->GetLineHeight() / 2;
+  const float x = (memo->GetPositionPoint({0, 5}).X + memo->GetPositionPoint({0, 6}).X) / 2;
+  Press(memo, x, y);
+  Release(memo, x, y);
+  Press(memo, x, y, true);
+  Release(memo, x, y);
+  EXPECT_TRUE(memo->GetSelected());
+  EXPECT_EQ(memo->GetSelText(), u"two ");
+  EXPECT_EQ(memo->GetCaretPosition(), (TCaretPosition{0, 8}));
+}
+
+// The caret is the selection's moving end, at the text end after Select
+// All: Shift+Left gives up the last character.
+TEST_F(MemoTest, ShiftLeftAfterSelectAllGivesUpTheLastCharacter) {
+  TestMemo* memo = Memo(u"ab" + CRLF + u"cde");
+  Type(u'a', ssCtrl);
+  EXPECT_EQ(memo->GetSelText(), u"ab\r\ncde");
+  Press(kLeft, ssShift);
+  EXPECT_EQ(memo->GetSelText(), u"ab\r\ncd");
+  EXPECT_EQ(memo->GetCaretPosition(), (TCaretPosition{1, 2}));
+  Press(kRight, ssShift);
+  EXPECT_EQ(memo->GetSelText(), u"ab\r\ncde");
+}
+
 TEST_F(MemoTest, ShiftDownSelectsAndLeftDropsTheSelection) {
   TestMemo* memo = Memo(u"abcd" + CRLF + u"abcd");
   CaretTo(memo, {0, 2});
@@ -343,6 +434,32 @@ TEST_F(MemoTest, MessagesGoOnTopThroughLines) {
   EXPECT_EQ(memo->Lines()->Get(2), u"first");
   EXPECT_EQ(memo->GetCaretPosition(), (TCaretPosition{0, 0}));
   EXPECT_EQ(Changes, 3);
+}
+
+// The user scrolled down to older messages: a new one on top brings the
+// view back to it.
+TEST_F(MemoTest, ANewMessageOnTopScrollsItIntoView) {
+  TestMemo* memo = Memo(u"", false);
+  memo->SetReadOnly(true);
+  for (int i = 0; i < 40; ++i) {
+    memo->Lines()->Insert(0, u"a long message, wider than the memo, number " +
+                                 std::u16string(1, char16_t(u'A' + i % 26)));
+    memo->GoToTextBegin();
+  }
+  Show();
+  TzrScrollBar* vbar = memo->GetVScrollBar();
+  TzrScrollBar* hbar = memo->GetHScrollBar();
+  ASSERT_NE(vbar, nullptr);
+  ASSERT_NE(hbar, nullptr);
+  vbar->SetValue(300);
+  hbar->SetValue(40);
+  ASSERT_GT(vbar->GetValue(), 0);
+  ASSERT_GT(hbar->GetValue(), 0);
+  memo->Lines()->Insert(0, u"newest");
+  memo->GoToTextBegin();
+  EXPECT_EQ(vbar->GetValue(), 0);
+  EXPECT_EQ(hbar->GetValue(), 0);
+  EXPECT_EQ(memo->GetFirstVisibleChar(), 1);
 }
 
 TEST_F(MemoTest, CompoundMemoForwardsValueAndChange) {

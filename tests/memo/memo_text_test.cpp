@@ -23,6 +23,7 @@ class TestMemoText : public TzrMemoText {
     if (FNeedChange) ++Changes;
   }
   using TzrMemoText::GetWidestLine;
+  using TzrMemoText::PlaceCaret;
 
  protected:
   float MeasureText(const std::u16string& S) override {
@@ -108,12 +109,11 @@ TEST(MemoText, PositionsAndShifts) {
     int delta;
     TCaretPosition to;
   } cases[] = {
-      {{0, 2}, 1, {1, 0}},   // right at a line end: next line start
-      {{1, 0}, -1, {0, 2}},  // left at a line start: before the CR LF
-      {{0, 0}, 3, {1, 0}},   // a CR LF counts as two characters
-      {{2, 1}, 5, {2, 2}},   // the end of the last line holds
-      {{0, 0}, -3, {0, 0}},
-      {{0, 1}, 14, {2, 2}},  // long shifts go by text position
+      {{0, 2}, 1, {1, 0}},                         // right at a line end: next line start
+      {{1, 0}, -1, {0, 2}},                        // left at a line start: before the CR LF
+      {{0, 0}, 3, {1, 0}},                         // a CR LF counts as two characters
+      {{2, 1}, 5, {2, 2}},                         // the end of the last line holds
+      {{0, 0}, -3, {0, 0}}, {{0, 1}, 14, {2, 2}},  // long shifts go by text position
   };
   for (const Case& c : cases)
     EXPECT_EQ(m.GetPositionShift(c.from, c.delta), c.to) << c.from.Line << "," << c.from.Pos;
@@ -199,6 +199,84 @@ TEST(MemoText, UndoSteps) {
   EXPECT_EQ(m.GetActionStack().Count(), 0);
 }
 
+// Deletions join into one undo step only while each touches the gap the run
+// left; a deletion elsewhere is a step of its own.
+TEST(MemoText, UndoJoinsOnlyAdjacentDeletions) {
+  enum Op { Back, Del, Left, Undo };
+  struct Case {
+    const char* Name;
+    std::u16string Text;
+    int Caret;
+    std::vector<Op> Ops;
+    std::u16string After;  // the text after the ops, ending with one undo
+    int Steps;             // undo records left
+  } cases[] = {
+      {"Backspace, Left, Backspace", u"abcde", 5, {Back, Left, Back, Undo}, u"abcd", 1},
+      {"Delete, Left, Left, Delete", u"abcdef", 3, {Del, Left, Left, Del, Undo}, u"abcef", 1},
+      {"a run of Backspace", u"abcdef", 4, {Back, Back, Back, Undo}, u"abcdef", 0},
+      {"a run of Delete", u"abcdef", 1, {Del, Del, Del, Undo}, u"abcdef", 0},
+      {"Delete then Backspace at the same gap", u"abcdef", 2, {Del, Back, Undo}, u"abcdef", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TestMemoText m;
+    m.SetText(c.Text);
+    m.PlaceCaret(m.TextPosToPos(c.Caret), false);
+    for (Op op : c.Ops) {
+      const TCaretPosition caret = m.GetCaretPosition();
+      if (op == Back) m.DeleteFrom(m.GetPositionShift(caret, -1), 1, doMoveCaret | doCanUndo);
+      if (op == Del) m.DeleteFrom(caret, 1, doMoveCaret | doCanUndo);
+      if (op == Left) m.PlaceCaret(m.GetPositionShift(caret, -1), false);
+      if (op == Undo) m.UnDo();
+    }
+    EXPECT_EQ(m.GetText(), c.After);
+    EXPECT_EQ(m.GetActionStack().Count(), c.Steps);
+    while (m.GetActionStack().Count()) m.UnDo();
+    EXPECT_EQ(m.GetText(), c.Text);
+  }
+}
+
+// Characters beyond the Basic Multilingual Plane take two UTF-16 units: no
+// shift, caret, selection end or deletion stops between them.
+TEST(MemoText, SurrogatePairsAreWholeCharacters) {
+  const std::u16string emoji = u"\U0001F600", rare = u"\U00020000";
+  TestMemoText m;
+  m.SetText(u"a" + emoji + CRLF + rare + u"b");  // a, pair, CR LF | pair, b
+  struct Shift {
+    TCaretPosition From;
+    int Delta;
+    TCaretPosition To;
+  } shifts[] = {
+      {{0, 1}, 1, {0, 3}},  {{0, 3}, -1, {0, 1}}, {{1, 0}, 1, {1, 2}},
+      {{1, 2}, -1, {1, 0}}, {{0, 0}, 2, {0, 3}},
+  };
+  for (const Shift& c : shifts)
+    EXPECT_EQ(m.GetPositionShift(c.From, c.Delta), c.To) << c.From.Line << "," << c.From.Pos;
+  m.PlaceCaret({1, 1}, false);
+  EXPECT_EQ(m.GetCaretPosition(), (TCaretPosition{1, 0}));
+  // A selection from code takes the characters it cuts whole.
+  m.SelectAtPos({0, 0});
+  m.SetSelStart(2);
+  m.SetSelLength(5);
+  EXPECT_EQ(m.GetSelText(), emoji + CRLF + rare);
+  // Deleting one unit at either half removes the pair; undo puts it back.
+  for (TCaretPosition at : {TCaretPosition{0, 1}, TCaretPosition{0, 2}}) {
+    m.DeleteFrom(at, 1, doMoveCaret | doCanUndo);
+    EXPECT_EQ(m.GetText(), u"a" + CRLF + rare + u"b");
+    m.UnDo();
+    EXPECT_EQ(m.GetText(), u"a" + emoji + CRLF + rare + u"b");
+  }
+  // Two Backspaces over two pairs join into one undo step.
+  m.SetText(u"x" + emoji + rare);
+  m.PlaceCaret({0, 5}, false);
+  for (int i = 0; i < 2; ++i)
+    m.DeleteFrom(m.GetPositionShift(m.GetCaretPosition(), -1), 1, doMoveCaret | doCanUndo);
+  EXPECT_EQ(m.GetText(), u"x");
+  m.UnDo();
+  EXPECT_EQ(m.GetText(), u"x" + emoji + rare);
+  EXPECT_EQ(m.GetActionStack().Count(), 0);
+}
+
 TEST(MemoText, LinesAdapter) {
   TestMemoText m;
   m.Lines.Insert(0, u"one");
@@ -245,21 +323,24 @@ TEST(MemoText, IncrementalUpdateMatchesFullRebuild) {
     m.Width = 80;
     m.SetWordWrap(wrap);
     std::u16string text;
-    for (int i = 0; i < 40; ++i) text += u"word" + std::u16string(1, u'a' + i % 26) + u" zz yy" + CRLF;
+    for (int i = 0; i < 40; ++i)
+      text += u"word" + std::u16string(1, u'a' + i % 26) + u" zz yy" + CRLF;
     m.SetText(text);
     struct Edit {
       int pos;
       std::u16string insert;
       int remove;
-    } edits[] = {{3, u"q", 0},      {20, u"xx yy\r\nzz", 0}, {7, u"", 1},      {10, u"", 12},
-                 {0, u"\n", 0},      {8, u"", 1},           {int(text.size()), u"end", 0},
-                 {30, u"a\rb", 0}};
+    } edits[] = {
+        {3, u"q", 0}, {20, u"xx yy\r\nzz", 0},       {7, u"", 1},     {10, u"", 12}, {0, u"\n", 0},
+        {8, u"", 1},  {int(text.size()), u"end", 0}, {30, u"a\rb", 0}};
     for (const Edit& e : edits) {
       if (e.remove)
         m.DeleteFrom(m.TextPosToPos(e.pos), e.remove, doCanUndo);
       else
         m.InsertAfter(m.TextPosToPos(e.pos), e.insert, ioCanUndo);
-      if (!wrap) { EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << "edit at " << e.pos; }
+      if (!wrap) {
+        EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << "edit at " << e.pos;
+      }
     }
     int before = m.Measured;
     m.InsertAfter({2, 1}, u"k", ioCanUndo);
