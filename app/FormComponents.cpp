@@ -144,14 +144,18 @@ void TfrmInterface::FindFormComponents() {
   FindGovernorComponents();
 }
 
-// The one helper the window makes itself: the timer that runs the device
-// changes held while a link operation runs (device notifications come from
-// the udev monitor, which the form knows nothing of).
+// The helpers the window makes itself: the timers that run the device
+// changes (device notifications come from the udev monitor, which the form
+// knows nothing of) and the menu picks held while a link operation runs.
 void TfrmInterface::CreateHelperComponents() {
   DeviceChangeTimer = new TTimer(this);
   DeviceChangeTimer->SetName("DeviceChangeTimer");
   DeviceChangeTimer->SetEnabled(false);
   DeviceChangeTimer->SetInterval(100);
+  HeldClickTimer = new TTimer(this);
+  HeldClickTimer->SetName("HeldClickTimer");
+  HeldClickTimer->SetEnabled(false);
+  HeldClickTimer->SetInterval(100);
 }
 
 void TfrmInterface::BindFormHandlers() {
@@ -163,6 +167,7 @@ void TfrmInterface::BindFormHandlers() {
   Timer1->SetEnabled(false);
   Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
   DeviceChangeTimer->SetOnTimer([this](TObject* sender) { DeviceChangeTimerTimer(sender); });
+  HeldClickTimer->SetOnTimer([this](TObject* sender) { HeldClickTimerTimer(sender); });
   ttMyThread->SetOnTimer([this](TObject* sender) { ttMyThreadTimer(sender); });
 
   BindHelpFocus();

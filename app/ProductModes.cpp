@@ -2,11 +2,15 @@
 // serves. Every mode switch runs one outline; the controller, analyzer and
 // card modes and the data-link modes differ only where the outline says.
 
+#include <algorithm>
+#include <vector>
+
 #include "app/frmInterface.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 
 void TfrmInterface::ESCSpeedController1Click(TObject*) {
   SwitchProductMode(ESCSpeedController1, 0xA5, 0x5A, false);
@@ -20,12 +24,15 @@ void TfrmInterface::LCDProgramCard1Click(TObject*) {
   SwitchProductMode(LCDProgramCard1, 0xC3, 0x3C, false);
 }
 
-void TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink) {
+bool TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink) {
   if (FScanMode) btnScanClick(this);
+  // Another operation owns the link (a settings read or write, a connection
+  // start): the switch waits until it has ended.
+  if (HoldWhileBusy(item)) return false;
   if (item) item->SetChecked(true);
   // Choosing the active device mode again changes nothing more; a data-link
   // mode always starts over (its channel state is the mode's own).
-  if (!dataLink && FFrameStart == start) return;
+  if (!dataLink && FFrameStart == start) return true;
   // A definition worker still reads the identity and fills the page
   // definition that this switch clears and reloads: let it end first.
   FinishDefinitionWorker();
@@ -40,7 +47,6 @@ void TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t en
   if (GroupBox2) GroupBox2->SetVisible(!dataLink);
   // The next link tick drops the connection and handshakes in the new mode.
   FReconnect = true;
-  FBusy = false;
   FPolling = false;
   FConnected = false;
   FModel.clear();
@@ -52,4 +58,23 @@ void TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t en
   if (btnConnect) btnConnect->SetVisible(!dataLink);
   for (TMenuItem* menu : {Export1, Import1, Print1})
     if (menu) menu->SetEnabled(!dataLink);
+  return true;
+}
+
+bool TfrmInterface::HoldWhileBusy(TObject* Sender) {
+  if (!FBusy) return false;
+  if (auto* item = dynamic_cast<TMenuItem*>(Sender))
+    if (std::find(FHeldClicks.begin(), FHeldClicks.end(), item) == FHeldClicks.end())
+      FHeldClicks.push_back(item);
+  if (HeldClickTimer) HeldClickTimer->SetEnabled(true);
+  return true;
+}
+
+void TfrmInterface::HeldClickTimerTimer(TObject*) {
+  if (FBusy) return;
+  if (HeldClickTimer) HeldClickTimer->SetEnabled(false);
+  const std::vector<TMenuItem*> held = std::move(FHeldClicks);
+  FHeldClicks.clear();
+  for (TMenuItem* item : held)
+    if (item->OnClick) item->OnClick(item);
 }

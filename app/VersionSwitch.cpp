@@ -28,6 +28,8 @@ struct TSwitchingFlag {
 void TfrmInterface::VersionClick(TObject* Sender) {
   const TSwitchingFlag switching(FVersionSwitching);
   if (FScanMode) btnScanClick(btnScan);
+  // A running link operation keeps the page it works on: the switch waits.
+  if (HoldWhileBusy(Sender)) return;
   const auto* sender = dynamic_cast<TComponent*>(Sender);
   int tag = sender ? sender->GetTag() : 0;
   if (!Chinese1->GetChecked() && !English1->GetChecked()) {

@@ -131,6 +131,15 @@ public:
   void ResetChannelPage();
   // On while VersionClick rebuilds the page.
   bool FVersionSwitching = false;
+  // A language, demo-model or product-mode pick that arrives while a link
+  // operation holds FBusy would rebuild the page under it (a product mode
+  // would also release the link): the pick is held, and HeldClickTimer
+  // (100 ms) runs the held picks in order once FBusy is released. True when
+  // Sender was held.
+  bool HoldWhileBusy(TObject* Sender);
+  std::vector<TMenuItem*> FHeldClicks;
+  TTimer* HeldClickTimer = nullptr;
+  void HeldClickTimerTimer(TObject* Sender);
 
 
   // ---- Timers, menus and window frame (app/) ----
@@ -144,7 +153,8 @@ public:
   // that is already active stops there. Otherwise the page, the markers, the
   // identity and the connection start over in the new mode; the data-link
   // modes hide the write and connect buttons and disable the file items.
-  void SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink);
+  // False when the switch is held until a running link operation has ended.
+  bool SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink);
   // Plain menu entries (app/MenuCommands.cpp).
   void Exit1Click(TObject* Sender);
   // The style entries only move their check mark.
@@ -420,8 +430,9 @@ public:
   void DATALINK3Click(TObject* Sender);
   void DATALINK4Click(TObject* Sender);
   void DATALINK5Click(TObject* Sender);
-  // The steps every data-link mode shares (item: the mode's menu item).
-  void SwitchDataLinkMode(TMenuItem* item);
+  // The steps every data-link mode shares (item: the mode's menu item); false
+  // when the switch is held until a running link operation has ended.
+  bool SwitchDataLinkMode(TMenuItem* item);
   void EnableDeviceMenus(bool enabled);
   void UpdateChannelBoxes();
   void btnScanClick(TObject* Sender);
@@ -468,6 +479,9 @@ public:
   void Timer1Timer(TObject* Sender);
   void PollLink();
   bool RunConnectionStart();
+  // The connection start from the moment FConnected is set: the settings
+  // read and the page. An exception from it drops the connection.
+  bool RunConnectedStart();
   void ShowDisconnected();
   void StartDefinitionWorker();
   void WaitForDefinitions();
@@ -588,6 +602,10 @@ public:
   void SetParameterControlsEnabled(bool enabled);
   // Collection (pages/ParameterCollection.cpp): the page's controls into FParams.
   void CollectParameters();
+  // Whether the value box of item n (custom value, curve, track bar) may take
+  // the user's changes: with a device, only when the collection takes its
+  // value into the block that a write sends; without one nothing is written.
+  bool ValueBoxEditable(int n) const;
   // Write and default buttons (pages/SettingsButtons.cpp).
   void btnUpdateClick(TObject* Sender);
   void btnDefaultClick(TObject* Sender);

@@ -307,6 +307,8 @@ bool TfrmInterface::ImportParameterFile(const std::string& fileName) {
 }
 
 void TfrmInterface::Import1Click(TObject*) {
+  // A running link operation owns the page's values.
+  if (FBusy) return;
   OpenDialog1->SetFileName("");
   if (!OpenDialog1->Execute()) return;
   ImportParameterFile(OpenDialog1->GetFileName());

@@ -6,19 +6,19 @@
 
 #include "app/MyThread.h"
 #include "app/frmInterface.h"
-#include "controls/zr_controls.h"
+#include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
+#include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
 #include "controls/zr_text_box.h"
-#include "controls/zr_buttons.h"
 #include "files/frmUpdate.h"
 #include "link/CarHardware.h"
 #include "link/LinkDebug.h"
 #include "platform/rtl/Clock.h"
-#include "platform/vcl/Menus.h"
 #include "platform/vcl/ListBox.h"
+#include "platform/vcl/Menus.h"
 
 namespace {
 
@@ -135,6 +135,22 @@ bool TfrmInterface::RunConnectionStart() {
   SelectModelDatabase();
   LoadFirmwareList();
   FConnected = true;
+  try {
+    return RunConnectedStart();
+  } catch (...) {
+    // A page that was not built, or not filled with the device's values,
+    // must not be written over the device: the connection goes, with the
+    // write button, and the next tick starts it again.
+    FConnected = false;
+    FSettingsRead = false;
+    FLoadingSettings = false;
+    FreeProgressForm();
+    ShowDisconnected();
+    throw;
+  }
+}
+
+bool TfrmInterface::RunConnectedStart() {
   if (Version1)
     for (int i = 0; i < Version1->Count(); ++i) Version1->Items(i)->SetEnabled(false);
   if (Circle1) Circle1->GetFill()->SetColor(kLampOn);

@@ -10,29 +10,26 @@
 void TfrmInterface::DATALINK1Click(TObject*) { SwitchDataLinkMode(DATALINK1); }
 
 void TfrmInterface::DATALINK2Click(TObject*) {
-  SwitchDataLinkMode(DATALINK2);
-  UpdateChannelBoxes();
+  if (SwitchDataLinkMode(DATALINK2)) UpdateChannelBoxes();
 }
 
 void TfrmInterface::DATALINK3Click(TObject*) {
-  SwitchDataLinkMode(DATALINK3);
-  UpdateChannelBoxes();
+  if (SwitchDataLinkMode(DATALINK3)) UpdateChannelBoxes();
 }
 
 void TfrmInterface::DATALINK4Click(TObject*) {
-  SwitchDataLinkMode(DATALINK4);
-  UpdateChannelBoxes();
+  if (SwitchDataLinkMode(DATALINK4)) UpdateChannelBoxes();
 }
 
 void TfrmInterface::DATALINK5Click(TObject*) {
-  SwitchDataLinkMode(DATALINK5);
+  if (!SwitchDataLinkMode(DATALINK5)) return;
   if (btnRead) btnRead->SetEnabled(true);
   if (btnWrite) btnWrite->SetEnabled(false);
   if (rbChannel1) rbChannel1->SetIsChecked(true);
 }
 
-void TfrmInterface::SwitchDataLinkMode(TMenuItem* item) {
-  SwitchProductMode(item, 0xA8, 0x8A, true);
+bool TfrmInterface::SwitchDataLinkMode(TMenuItem* item) {
+  return SwitchProductMode(item, 0xA8, 0x8A, true);
 }
 
 void TfrmInterface::EnableDeviceMenus(bool enabled) {

@@ -19,6 +19,7 @@
 #include "controls/zr_text_box.h"
 #include "controls/zr_tracks.h"
 #include "link/CarHardware.h"
+#include "pages/PageBuilder.h"
 #include "pages/PageDefinition.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/SysUtils.h"
@@ -53,30 +54,7 @@ TzrControl* ValueBox(const TfrmInterface& F, int N) {
   return nullptr;
 }
 
-// One rule line: value, kind, target, argument.
-struct TRule {
-  int Value = 0, Kind = 0, Target = 0, Argument = 0;
-};
-
-// The rule lines of a link text, each with its four fields read as whole
-// numbers; stops at the first line of fewer than four fields (Complete is
-// then false). A field that is no whole number raises EConvertError.
-std::vector<TRule> ReadRules(const std::string& Link, bool& Complete) {
-  std::vector<TRule> rules;
-  Complete = true;
-  for (const std::u16string& line : ExpandValueList(UTF8ToUTF16(Link))) {
-    const std::vector<std::u16string> fields = SplitString(u",", line, 0);
-    if (fields.size() < 4) {
-      Complete = false;
-      break;
-    }
-    rules.push_back({StrToInt(UTF16ToUTF8(fields[0])), StrToInt(UTF16ToUTF8(fields[1])),
-                     StrToInt(UTF16ToUTF8(fields[2])), StrToInt(UTF16ToUTF8(fields[3]))});
-  }
-  return rules;
-}
-
-void ApplyRule(TfrmInterface& F, const TRule& Rule, int Selected) {
+void ApplyRule(TfrmInterface& F, const TLinkRule& Rule, int Selected) {
   auto* target = Find<TzrStringComboBox>(F, "cbItem" + std::to_string(Rule.Target));
   if (!target) return;
   TzrControl* box = ValueBox(F, Rule.Target);
@@ -94,7 +72,9 @@ void ApplyRule(TfrmInterface& F, const TRule& Rule, int Selected) {
     default:
       return;
   }
-  if (box) box->SetEnabled(target->GetEnabled() && LastEntrySelected(*target));
+  if (box)
+    box->SetEnabled(target->GetEnabled() && LastEntrySelected(*target) &&
+                    F.ValueBoxEditable(Rule.Target));
 }
 
 // Items whose change is running; a link cycle comes back to one of them and
@@ -121,10 +101,10 @@ class TRunningItem {
 // Applies the item's rules; false when a short rule line ends the handler.
 bool RunLinkRules(TfrmInterface& F, const ITEM& Item, int Selected) {
   bool complete = true;
-  const std::vector<TRule> rules = ReadRules(Item.link, complete);
-  for (const TRule& rule : rules) ApplyRule(F, rule, Selected);
+  const std::vector<TLinkRule> rules = ReadLinkRules(Item.link, complete);
+  for (const TLinkRule& rule : rules) ApplyRule(F, rule, Selected);
   if (!complete) return false;
-  for (const TRule& rule : rules) {
+  for (const TLinkRule& rule : rules) {
     auto* target = Find<TzrStringComboBox>(F, "cbItem" + std::to_string(rule.Target));
     if (!target || !target->GetEnabled()) continue;
     if (rule.Target < 0 || rule.Target >= VERSION::MaxItems) continue;
@@ -140,7 +120,8 @@ void ItemComboChange(TfrmInterface& F, TzrStringComboBox& Combo) {
   const ITEM& item = F.FPageDef.items[n];
   if (item.mode != imLinkedCurve64 && !RunLinkRules(F, item, Combo.GetItemIndex())) return;
 
-  const bool last = LastEntrySelected(Combo);
+  // A value box whose value no write would send stays read-only.
+  const bool last = LastEntrySelected(Combo) && F.ValueBoxEditable(n);
   const std::string name = "eItem" + std::to_string(n);
   if (item.mode == imComboSpin || item.mode == imComboSpinTenths) {
     auto* spin = Find<TzrSpinBox>(F, name);
@@ -158,38 +139,89 @@ void ItemComboChange(TfrmInterface& F, TzrStringComboBox& Combo) {
   if (!F.FBusy && !F.FVersionSwitching) F.itemClick(box);
 }
 
+// Holds the link for the mode re-read as the write and default buttons do:
+// FBusy set and the window disabled, both given back however the read ends.
+class TModeReadHold {
+ public:
+  explicit TModeReadHold(TfrmInterface& F) : FForm(F) {
+    FForm.FBusy = true;
+    FForm.SetEnabled(false);
+  }
+  ~TModeReadHold() {
+    FForm.FreeProgressForm();
+    FForm.FBusy = false;
+    FForm.SetEnabled(true);
+  }
+  TModeReadHold(const TModeReadHold&) = delete;
+  TModeReadHold& operator=(const TModeReadHold&) = delete;
+
+ private:
+  TfrmInterface& FForm;
+};
+
 // The settings of the mode now selected in the mode combo, read again from
 // the device. A failed read puts the combo back on the mode whose settings
 // the page holds, so that the next write does not send them under another
-// mode, and says so in the message area.
-void ReReadMode(TfrmInterface& F, TzrStringComboBox& Mode) {
+// mode, and says so in the message area. The read pumps messages, and a lost
+// adapter rebuilds the page meanwhile: the combo is found again by name
+// afterwards.
+void ReReadMode(TfrmInterface& F) {
   if (F.FBusy || !F.FConnected) return;
-  F.FBusy = true;
+  const TModeReadHold hold(F);
   F.ShowSettingsProgress(IsLargeCarHardware(F.FHardware) ? 736 : 240);
   std::vector<uint8_t> held(F.FParams, F.FParams + TfrmInterface::kParamsSize);
   const std::string result = F.ReadSettings();
   if (result.empty()) {
     F.ShowParameters();
-  } else {
-    std::memcpy(F.FParams, held.data(), held.size());
-    const int offset = F.FSettingsOffset;
-    if (offset >= 0 && offset < TfrmInterface::kParamsSize && held[offset] < Mode.Count())
-      Mode.SetItemIndex(held[offset]);  // FBusy is still set: no new read
-    F.ShowMessageText(
-        F.LangText("mode_read_failed", "The settings of the mode could not be read:") + " " +
-            result,
-        0);
+    return;
   }
-  F.FreeProgressForm();
-  F.FBusy = false;
+  std::memcpy(F.FParams, held.data(), held.size());
+  const int offset = F.FSettingsOffset;
+  auto* mode = Find<TzrStringComboBox>(F, "cbMode");
+  if (mode && offset >= 0 && offset < TfrmInterface::kParamsSize && held[offset] < mode->Count())
+    mode->SetItemIndex(held[offset]);  // FBusy is still set: no new read
+  F.ShowMessageText(
+      F.LangText("mode_read_failed", "The settings of the mode could not be read:") + " " + result,
+      0);
 }
 
 }  // namespace
 
+// The page builder names the lines left out here; the change handler skips
+// them and applies the others in order.
+std::vector<TLinkRule> ReadLinkRules(const std::string& Link, bool& Complete,
+                                     std::vector<std::string>* Unreadable) {
+  std::vector<TLinkRule> rules;
+  Complete = true;
+  std::vector<std::u16string> lines;
+  try {
+    lines = ExpandValueList(UTF8ToUTF16(Link));
+  } catch (const std::exception&) {
+    if (Unreadable) Unreadable->push_back(Link);
+    return rules;
+  }
+  for (const std::u16string& line : lines) {
+    const std::vector<std::u16string> fields = SplitString(u",", line, 0);
+    if (fields.size() < 4) {
+      Complete = false;
+      break;
+    }
+    int32_t value[4] = {};
+    bool read = true;
+    for (int i = 0; i < 4 && read; ++i) read = TryStrToInt(UTF16ToUTF8(fields[i]), value[i]);
+    if (!read) {
+      if (Unreadable) Unreadable->push_back(UTF16ToUTF8(line));
+      continue;
+    }
+    rules.push_back({value[0], value[1], value[2], value[3]});
+  }
+  return rules;
+}
+
 void TfrmInterface::itemChange(TObject* Sender) {
   if (auto* combo = dynamic_cast<TzrStringComboBox*>(Sender)) {
     if (combo->GetName() == "cbMode")
-      ReReadMode(*this, *combo);
+      ReReadMode(*this);
     else
       ItemComboChange(*this, *combo);
     return;

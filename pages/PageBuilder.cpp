@@ -251,6 +251,20 @@ void TPageBuilder::NoteShortened(const std::string& What, size_t Listed) {
                     0);
 }
 
+void TPageBuilder::NameUnreadableRules(int N) {
+  const ITEM& item = F.FPageDef.items[N];
+  if (item.link.empty()) return;
+  bool complete = true;
+  std::vector<std::string> unreadable;
+  ReadLinkRules(item.link, complete, &unreadable);
+  const std::string& name = F.IsChinese() ? item.cname : item.ename;
+  for (const std::string& line : unreadable)
+    F.ShowMessageText(F.LangText("link_rule_skipped", "Link rule left out:") + " item " +
+                          std::to_string(N + 1) + " (" + name + ") \"" + line +
+                          "\": not four whole numbers",
+                      0);
+}
+
 void TPageBuilder::BuildGroup(int Group, TzrLayout* Layout,
                               const std::vector<std::string>& Entries) {
   TContainer container;
@@ -415,6 +429,7 @@ void TPageBuilder::AddItemRow(TContainer& C, int N) {
     curve->OnEnterFocus = [&form = F](TObject* s) { form.itemEnterFocus(s); };
     curve->OnClick = [&form = F](TObject* s) { form.itemClick(s); };
   }
+  NameUnreadableRules(N);
   FRows.push_back(N);
   C.Row += 1;
   if (C.Box) C.Box->SetHeight(C.Box->GetHeight() + kRowStep);

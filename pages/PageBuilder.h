@@ -37,6 +37,17 @@ std::vector<uint8_t> LinkedCurveBytes(int Lo, int Hi);
 // The starting curve of the 64-sample and the 256-point items: 0, 1, ... Count-1.
 std::vector<uint8_t> CountingCurveBytes(int Count);
 
+// One line of an item's link rules: value, kind, target, argument.
+struct TLinkRule {
+  int Value = 0, Kind = 0, Target = 0, Argument = 0;
+};
+// The rule lines of a link text in order, up to the first line of fewer than
+// four fields (Complete is then false). A line with a field that is no whole
+// number, or a text that does not expand, is left out and added to
+// Unreadable when given.
+std::vector<TLinkRule> ReadLinkRules(const std::string& Link, bool& Complete,
+                                     std::vector<std::string>* Unreadable = nullptr);
+
 // Builds the rows of the groups into the window's fresh group layouts.
 class TPageBuilder {
  public:
@@ -60,6 +71,8 @@ class TPageBuilder {
   void Skip(const std::string& What, const std::string& Why);
   // Names a value list cut to the entries a combo lists.
   void NoteShortened(const std::string& What, size_t Listed);
+  // Names the link rules of item N that cannot be read; the row stays.
+  void NameUnreadableRules(int N);
 
   TfrmInterface& F;
   bool FModeRowPlaced = false;

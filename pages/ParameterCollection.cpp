@@ -62,11 +62,58 @@ void CollectModeRow(TfrmInterface& f, bool trim) {
   std::copy(bytes.begin(), bytes.end(), f.FParams + A + 1);
 }
 
+bool IsCurveMode(int mode) {
+  return mode == imLinkedCurve64 || mode == imCurve256Adjust || mode == imCurve256 ||
+         mode == imLinkedCurve256 || mode == imCurve64;
+}
+
+bool Is256Curve(int mode) { return mode == imCurve256Adjust || mode == imCurve256; }
+
+// Whether Length bytes from Offset lie in the block that a write sends.
+bool InWrittenBlock(const TfrmInterface& f, int offset, int length) {
+  const int end = f.FSettingsOffset + f.FSettingsLength;
+  return offset >= f.FSettingsOffset && offset + length <= end &&
+         offset + length <= TfrmInterface::kParamsSize;
+}
+
+// Where item n's value box keeps its value in FParams, by family: the custom
+// value of modes 1 and 2 (general family, items 0 to 15), the curve block of
+// the curve modes and the track bar's byte (large car and Ardent families).
+// Length 0 when the family keeps no such value.
+struct TRegion {
+  int Offset = 0, Length = 0;
+};
+
+TRegion ValueBoxRegion(const TfrmInterface& f, int n) {
+  const int mode = f.FPageDef.items[n].mode;
+  const int C = f.FValueOffset;
+  const TModelFamily family = ModelFamilyOf(f.FModel, f.FHardware);
+  const bool block = family == TModelFamily::LargeCar || family == TModelFamily::Ardent;
+  if (mode == imComboSpin || mode == imComboSpinTenths) {
+    if (family == TModelFamily::General && n < kCustomItems) return {C + 16 + 2 * n, 2};
+    return {};
+  }
+  if (mode == imTrackBar || mode == imTrackBar2) return block ? TRegion{C + n, 1} : TRegion{};
+  if (!IsCurveMode(mode) || !block) return {};
+  // The running offsets of the display and the collection: curves in item order.
+  int curve128 = C + 544, curve256 = C + 32;
+  for (int k = 0; k < n; ++k) {
+    const int before = f.FPageDef.items[k].mode;
+    if (Is256Curve(before))
+      curve256 += 256;
+    else if (IsCurveMode(before))
+      curve128 += 128;
+  }
+  return Is256Curve(mode) ? TRegion{curve256, 256} : TRegion{curve128, 128};
+}
+
 // The curve box's hex text into its block: whole digit pairs from the start,
 // never more than the block holds; bytes the text does not give keep theirs.
+// A block outside what a write sends is not collected: in the Ardent family
+// it would fall on the mode count and the limits, which the write does send.
 void CollectCurve(TfrmInterface& f, int n, int offset, int length) {
   auto* box = Find<TzrTextBox>(f, Name("eItem", n));
-  if (!box || offset + length > TfrmInterface::kParamsSize) return;
+  if (!box || !InWrittenBlock(f, offset, length)) return;
   std::string text = UTF16ToUTF8(box->GetText());
   if (text.size() > static_cast<size_t>(2 * length)) text.resize(2 * length);
   if (text.size() % 2) text.pop_back();
@@ -141,6 +188,13 @@ void CollectGeneral(TfrmInterface& f) {
 }
 
 }  // namespace
+
+bool TfrmInterface::ValueBoxEditable(int n) const {
+  if (!FConnected) return true;
+  if (n < 0 || n >= FPageDef.item || n >= VERSION::MaxItems) return false;
+  const TRegion region = ValueBoxRegion(*this, n);
+  return region.Length > 0 && InWrittenBlock(*this, region.Offset, region.Length);
+}
 
 void TfrmInterface::CollectParameters() {
   switch (ModelFamilyOf(FModel, FHardware)) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Utils.h"
 #include "app/FlagHold.h"
+#include "app/Utils.h"
 #include "app/frmInterface.h"
 #include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
@@ -162,6 +162,17 @@ void ShowGeneral(TfrmInterface& f) {
   }
 }
 
+// A track bar whose position no write would send (general and airplane
+// families) takes no changes.
+void LockUnwrittenTrackBars(TfrmInterface& f) {
+  for (int n = 0; n < f.FPageDef.item && n < VERSION::MaxItems; ++n) {
+    const int mode = f.FPageDef.items[n].mode;
+    if (mode != imTrackBar && mode != imTrackBar2) continue;
+    if (auto* track = Find<TzrTrackBar>(f, Name("eItem", n)))
+      track->SetEnabled(f.ValueBoxEditable(n));
+  }
+}
+
 void RunLinkPass(TfrmInterface& f) {
   for (int i = 0; i < f.FPageDef.tab && i < VERSION::MaxTabs; ++i)
     for (const std::u16string& entry :
@@ -253,6 +264,7 @@ void TfrmInterface::ShowParameters() {
       ShowGeneral(*this);
       break;
   }
+  LockUnwrittenTrackBars(*this);
   RunLinkPass(*this);
   SelectNavigationPage(*this);
 }

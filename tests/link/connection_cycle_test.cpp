@@ -4,19 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/MyThread.h"
 #include "app/frmInfo.h"
 #include "app/frmInterface.h"
 #include "app/frmProgress.h"
 #include "controls/XwTimer.h"
+#include "controls/zr_buttons.h"
+#include "controls/zr_combo_box.h"
 #include "controls/zr_controls.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_memo.h"
 #include "controls/zr_objects.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "tests/link/link_fixture.h"
-#include "platform/vcl/ListBox.h"
 
 namespace {
 
@@ -250,9 +258,59 @@ TEST_F(CycleTest, ExceptionInATickIsReportedAndTheLinkGoesOn) {
   EXPECT_FALSE(Form->FBusy || Form->FPolling || Form->FLoadingSettings);
   EXPECT_TRUE(Form->LinkTimerEnabled());
   EXPECT_TRUE(Form->GetEnabled());
-  Form->FReconnect = true;
+  // The page was never filled from the device: the connection is dropped,
+  // and a write sends nothing over the device.
+  EXPECT_FALSE(Form->FConnected);
+  EXPECT_FALSE(Form->btnUpdate->GetEnabled());
+  EXPECT_FALSE(Lamp());
+  TfrmInfo::ModalHandler = [this](TfrmInfo& box) {
+    InfoTexts.push_back(UTF16ToUTF8(box.Label1->GetText()));
+    return static_cast<int>(mrOk);
+  };
+  Form->btnUpdateClick(nullptr);
+  EXPECT_TRUE(Controller->LastWrite.empty());
+  EXPECT_TRUE(InfoTexts.empty());
   Tick();  // the link runs on
   EXPECT_TRUE(Form->FConnected);
+}
+
+// A link rule that cannot be read is left out and named; the page still
+// shows the device's values, and a write sends them back unchanged.
+TEST_F(CycleTest, UnreadableLinkRuleKeepsTheDevicesValues) {
+  auto lang = std::make_unique<TMemIniFile>("");
+  for (const auto& [key, value] :
+       std::vector<std::pair<std::string, std::string>>{{"tab", "1"},
+                                                        {"item", "2"},
+                                                        {"max", "2"},
+                                                        {"tab1_group", "0,1"},
+                                                        {"item1_mode", "0"},
+                                                        {"item1_evalue", "A|B|C|D"},
+                                                        {"item1_link", "0,1,x,0"},
+                                                        {"item2_mode", "0"},
+                                                        {"item2_evalue", "A|B|C|D"}})
+    lang->WriteString("BOAT_ESC", key, value);
+  Form->FLangIni = std::move(lang);
+  Plug("BOAT_ESC", "H1");
+  Controller->Settings.assign(240, 0);
+  Controller->Settings[1] = 2;  // items the device knows
+  for (int n = 0; n < 2; ++n) {
+    Controller->Settings[192 + n] = 2;  // current entry
+    Controller->Settings[96 + n] = 3;   // last valid entry
+  }
+  const std::vector<uint8_t> device(Controller->Settings.begin() + 176,
+                                    Controller->Settings.begin() + 240);
+  Tick();
+  ASSERT_TRUE(Form->FConnected);
+  auto* combo = dynamic_cast<TzrStringComboBox*>(Form->FindComponent("cbItem0"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->GetItemIndex(), 2);
+  std::string messages;
+  for (const std::u16string& line : Form->eMessage->GetUnwrapLines())
+    messages += UTF16ToUTF8(line) + "\n";
+  EXPECT_NE(messages.find("\"0,1,x,0\""), std::string::npos) << messages;
+  Form->btnUpdateClick(nullptr);
+  EXPECT_EQ(Controller->LastWrite, device);
+  EXPECT_EQ(InfoTexts, std::vector<std::string>{"setting_succ"});
 }
 
 TEST_F(CycleTest, NewConnectionStartsANewWorkerAfterTheOldOneEnded) {

@@ -12,6 +12,7 @@
 #include "controls/zr_progress.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
+#include "platform/vcl/Timers.h"
 #include "tests/link/link_fixture.h"
 
 namespace {
@@ -105,6 +106,59 @@ TEST_F(ModeReread, FailedReadPutsTheModeBackAndSaysSo) {
   EXPECT_EQ(Form->FParams[Form->FSettingsOffset], 0);
   EXPECT_NE(Messages().find("could not be read"), std::string::npos) << Messages();
   EXPECT_FALSE(Form->FBusy);
+  EXPECT_EQ(Form->FProgressForm, nullptr);
+}
+
+// Picks of a language, a product mode or the import during the read would
+// rebuild the page under it (and a product mode would release the link):
+// the read holds the window disabled, the picks wait for its end and then run.
+TEST_F(ModeReread, PicksDuringTheReadWaitForItsEnd) {
+  Ready("HW1");
+  Controller->Settings[Selected] = 2;
+  Controller->Settings[192] = 3;
+  Form->Chinese1->SetChecked(true);
+  bool windowEnabled = true, busyAfterPicks = false;
+  TObject* comboDuringRead = nullptr;
+  Controller->OnSettingsRequest = [&] {
+    windowEnabled = Form->GetEnabled();
+    Form->English1->Click();
+    Form->LCDProgramCard1->Click();
+    Form->Import1Click(nullptr);
+    busyAfterPicks = Form->FBusy;
+    comboDuringRead = Form->FindComponent("cbMode");
+  };
+  Mode->SetItemIndex(2);
+  EXPECT_FALSE(windowEnabled);
+  EXPECT_TRUE(busyAfterPicks);
+  EXPECT_EQ(comboDuringRead, Mode);  // the page was not rebuilt under the read
+  auto* item = dynamic_cast<TzrStringComboBox*>(Form->FindComponent("cbItem0"));
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->GetItemIndex(), 3);  // the read ended and was shown
+  EXPECT_EQ(Form->FFrameStart, 0xA5);
+  EXPECT_TRUE(Form->GetEnabled());
+  EXPECT_FALSE(Form->FBusy);
+
+  // Once the link is free the held picks run, in order.
+  Controller->OnSettingsRequest = nullptr;
+  Form->HeldClickTimerTimer(nullptr);
+  EXPECT_EQ(Form->FFrameStart, 0xC3);
+  EXPECT_TRUE(Form->LCDProgramCard1->GetChecked());
+  EXPECT_TRUE(Form->English1->GetChecked());
+  EXPECT_TRUE(Form->FHeldClicks.empty());
+  EXPECT_FALSE(Form->HeldClickTimer->GetEnabled());
+}
+
+// The adapter is lost during the read: the page is rebuilt without its mode
+// row, and the failed read must not touch the combo that was freed with it.
+TEST_F(ModeReread, LostAdapterDuringTheReadRebuildsThePageSafely) {
+  Ready("HW1");
+  Controller->OnSettingsRequest = [this] { Device->UnplugAfterReads = 1; };
+  Mode->SetItemIndex(2);
+  Mode = nullptr;
+  EXPECT_EQ(Form->FindComponent("cbMode"), nullptr);
+  EXPECT_NE(Messages().find("could not be read"), std::string::npos) << Messages();
+  EXPECT_FALSE(Form->FBusy);
+  EXPECT_TRUE(Form->GetEnabled());
   EXPECT_EQ(Form->FProgressForm, nullptr);
 }
 

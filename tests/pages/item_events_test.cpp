@@ -10,6 +10,7 @@
 #include "controls/zr_combo_box.h"
 #include "controls/zr_labels.h"
 #include "controls/zr_layouts.h"
+#include "controls/zr_memo.h"
 #include "controls/zr_panels.h"
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
@@ -152,6 +153,23 @@ TEST_F(ItemEvents, ShortRuleLineAppliesNothing) {
   EXPECT_TRUE(Combo(5)->GetEnabled());
   Combo(3)->SetItemIndex(2);
   EXPECT_TRUE(Combo(7)->GetEnabled());  // the later line is not applied
+}
+
+TEST_F(ItemEvents, UnreadableRuleLineIsSkippedAndNamedOnce) {
+  Build("2,1,5,0|0,1,x,0|1,0,7,0");
+  std::string messages;
+  const TzrMemoLines* lines = Form->MessageArea()->Lines();
+  for (int i = 0; i < lines->GetCount(); ++i) messages += UTF16ToUTF8(lines->Get(i)) + "\n";
+  const size_t first = messages.find("\"0,1,x,0\"");
+  ASSERT_NE(first, std::string::npos) << messages;
+  EXPECT_NE(messages.find("item 4"), std::string::npos) << messages;
+  EXPECT_EQ(messages.find("\"0,1,x,0\"", first + 1), std::string::npos) << messages;
+  // The lines before and after the bad one still apply.
+  Combo(3)->SetItemIndex(2);
+  EXPECT_FALSE(Combo(5)->GetEnabled());
+  Combo(3)->SetItemIndex(1);
+  EXPECT_TRUE(Combo(5)->GetEnabled());
+  EXPECT_FALSE(Combo(7)->GetVisible());
 }
 
 TEST_F(ItemEvents, LinkCycleEnds) {
