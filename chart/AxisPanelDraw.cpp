@@ -125,10 +125,10 @@ void TCustomAxisPanel::CalcSize3DWalls() {
   const int n = ApplyZOrder ? std::max(1, FMaxZOrder + 1) : 1;
   double p = F3DPercent * 0.001;
   if (!o->GetOrthogonal()) p *= 2;
-  FSeriesWidth3D = int(std::nearbyint(ChartWidth * p));
+  FSeriesWidth3D = PlotRound(ChartWidth * p);
   const double ratio = o->CalcOrthoRatio();
-  if (ratio > 1) FSeriesWidth3D = int(std::nearbyint(FSeriesWidth3D / ratio));
-  FSeriesHeight3D = int(std::nearbyint(FSeriesWidth3D * ratio));
+  if (ratio > 1) FSeriesWidth3D = PlotRound(FSeriesWidth3D / ratio);
+  FSeriesHeight3D = PlotRound(FSeriesWidth3D * ratio);
   Height3D = n * FSeriesHeight3D;
   Width3D = n * FSeriesWidth3D;
 }

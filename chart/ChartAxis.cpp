@@ -11,9 +11,8 @@
 namespace {
 
 const TEnumInfo& LabelStyleInfo() {
-  static const TEnumInfo info("TAxisLabelStyle",
-                              {"talAuto", "talNone", "talValue", "talMark", "talText",
-                               "talPointValue"});
+  static const TEnumInfo info(
+      "TAxisLabelStyle", {"talAuto", "talNone", "talValue", "talMark", "talText", "talPointValue"});
   return info;
 }
 
@@ -39,41 +38,78 @@ const TClassInfo* TChartAxis::Class() {
   using A = TChartAxis;
   static const TClassInfo* info =
       TClassDecl<A>("TChartAxis", TCollectionItem::Class())
-          .Prop("Automatic", &A::GetAutomatic, &A::SetAutomatic).Default(1)
-          .Prop("AutomaticMaximum", &A::GetAutomaticMaximum, &A::SetAutomaticMaximum).Default(1)
-          .Prop("AutomaticMinimum", &A::GetAutomaticMinimum, &A::SetAutomaticMinimum).Default(1)
+          .Prop("Automatic", &A::GetAutomatic, &A::SetAutomatic)
+          .Default(1)
+          .Prop("AutomaticMaximum", &A::GetAutomaticMaximum, &A::SetAutomaticMaximum)
+          .Default(1)
+          .Prop("AutomaticMinimum", &A::GetAutomaticMinimum, &A::SetAutomaticMinimum)
+          .Default(1)
           .Prop("Axis", &A::GetAxis, &A::SetAxis)
           .Prop("AxisValuesFormat", &A::GetAxisValuesFormat, &A::SetAxisValuesFormat)
           .Stored(&A::IsFormatStored)
           .Prop("DateTimeFormat", &A::GetDateTimeFormat, &A::SetDateTimeFormat)
-          .Prop("ExactDateTime", &A::GetExactDateTime, &A::SetExactDateTime).Default(1)
+          .Prop("ExactDateTime", &A::GetExactDateTime, &A::SetExactDateTime)
+          .Default(1)
           .Prop("Grid", &A::GetGrid, &A::SetGrid)
-          .Prop("GridCentered", &A::GetGridCentered, &A::SetGridCentered).Default(0)
-          .Prop("Increment", &A::GetIncrement, &A::SetDesiredIncrement).Stored(&A::IsIncrementStored)
-          .Prop("Inverted", &A::GetInverted, &A::SetInverted).Default(0)
-          .Prop("Horizontal", &A::GetHorizontal, &A::SetHorizontal).Stored(&A::IsCustomStored)
-          .Prop("OtherSide", &A::GetOtherSide, &A::SetOtherSide).Stored(&A::IsCustomStored)
-          .Prop("Labels", &A::GetLabelsVisible, &A::SetLabelsVisible).Default(1)
-          .Prop("LabelsFont", &A::GetLabelsFont, &A::SetLabelsFont).Stored(false)
+          .Prop("GridCentered", &A::GetGridCentered, &A::SetGridCentered)
+          .Default(0)
+          .Prop("Increment", &A::GetIncrement, &A::SetDesiredIncrement)
+          .Stored(&A::IsIncrementStored)
+          .Prop("Inverted", &A::GetInverted, &A::SetInverted)
+          .Default(0)
+          .Prop("Horizontal", &A::GetHorizontal, &A::SetHorizontal)
+          .Stored(&A::IsCustomStored)
+          .Prop("OtherSide", &A::GetOtherSide, &A::SetOtherSide)
+          .Stored(&A::IsCustomStored)
+          .Prop("Labels", &A::GetLabelsVisible, &A::SetLabelsVisible)
+          .Default(1)
+          .Prop("LabelsFont", &A::GetLabelsFont, &A::SetLabelsFont)
+          .Stored(false)
           .Prop("LabelsFormat", &A::GetLabelsFormat, &A::SetLabelsFormat)
-          .Prop("LabelsAlternate", &A::GetLabelsAlternate, &A::SetLabelsAlternate).Default(0)
-          .Prop("LabelsAngle", &A::GetLabelsAngle, &A::SetLabelsAngle).Default(0)
-          .Prop("LabelsMultiLine", &A::GetLabelsMultiLine, &A::SetLabelsMultiLine).Default(0)
-          .Prop("LabelsSeparation", &A::GetLabelsSeparation, &A::SetLabelsSeparation).Default(10)
+          .Prop("LabelsAlternate", &A::GetLabelsAlternate, &A::SetLabelsAlternate)
+          .Default(0)
+          .Prop("LabelsAngle", &A::GetLabelsAngle, &A::SetLabelsAngle)
+          .Default(0)
+          .Enum("LabelsAlign", &A::GetLabelsAlign, &A::SetLabelsAlign, AxisLabelAlignInfo())
+          .Default(alDefault)
+          .Prop("LabelsBehind", &A::GetLabelsBehind, &A::SetLabelsBehind)
+          .Default(0)
+          .Prop("LabelsExponent", &A::GetLabelsExponent, &A::SetLabelsExponent)
+          .Default(0)
+          .Prop("LabelsGridIgnoresLabelSize", &A::GetLabelsGridIgnoresLabelSize,
+                &A::SetLabelsGridIgnoresLabelSize)
+          .Default(0)
+          .Prop("LabelsMultiLine", &A::GetLabelsMultiLine, &A::SetLabelsMultiLine)
+          .Default(0)
+          .Prop("LabelsOnAxis", &A::GetLabelsOnAxis, &A::SetLabelsOnAxis)
+          .Default(1)
+          .Prop("LabelsSeparation", &A::GetLabelsSeparation, &A::SetLabelsSeparation)
+          .Default(10)
+          .Prop("LabelsSize", &A::GetLabelsSize, &A::SetLabelsSize)
+          .Default(0)
           .Enum("LabelStyle", &A::GetLabelStyle, &A::SetLabelStyle, LabelStyleInfo())
           .Default(talAuto)
-          .Prop("Logarithmic", &A::GetLogarithmic, &A::SetLogarithmic).Default(0)
+          .Prop("Logarithmic", &A::GetLogarithmic, &A::SetLogarithmic)
+          .Default(0)
           .Prop("LogarithmicBase", &A::GetLogarithmicBase, &A::SetLogarithmicBase)
           .Stored(&A::IsLogBaseStored)
-          .Prop("Maximum", &A::GetMaximum, &A::SetMaximum).Stored(&A::IsMaximumStored)
-          .Prop("MaximumOffset", &A::GetMaximumOffset, &A::SetMaximumOffset).Default(0)
-          .Prop("MaximumRound", &A::GetMaximumRound, &A::SetMaximumRound).Default(0)
-          .Prop("Minimum", &A::GetMinimum, &A::SetMinimum).Stored(&A::IsMinimumStored)
-          .Prop("MinimumOffset", &A::GetMinimumOffset, &A::SetMinimumOffset).Default(0)
-          .Prop("MinimumRound", &A::GetMinimumRound, &A::SetMinimumRound).Default(0)
+          .Prop("Maximum", &A::GetMaximum, &A::SetMaximum)
+          .Stored(&A::IsMaximumStored)
+          .Prop("MaximumOffset", &A::GetMaximumOffset, &A::SetMaximumOffset)
+          .Default(0)
+          .Prop("MaximumRound", &A::GetMaximumRound, &A::SetMaximumRound)
+          .Default(0)
+          .Prop("Minimum", &A::GetMinimum, &A::SetMinimum)
+          .Stored(&A::IsMinimumStored)
+          .Prop("MinimumOffset", &A::GetMinimumOffset, &A::SetMinimumOffset)
+          .Default(0)
+          .Prop("MinimumRound", &A::GetMinimumRound, &A::SetMinimumRound)
+          .Default(0)
           .Prop("MinorGrid", &A::GetMinorGrid, &A::SetMinorGrid)
-          .Prop("MinorTickCount", &A::GetMinorTickCount, &A::SetMinorTickCount).Default(3)
-          .Prop("MinorTickLength", &A::GetMinorTickLength, &A::SetMinorTickLength).Default(2)
+          .Prop("MinorTickCount", &A::GetMinorTickCount, &A::SetMinorTickCount)
+          .Default(3)
+          .Prop("MinorTickLength", &A::GetMinorTickLength, &A::SetMinorTickLength)
+          .Default(2)
           .Prop("MinorTicks", &A::GetMinorTicks, &A::SetMinorTicks)
           .Prop("StartPosition", &A::GetStartPosition, &A::SetStartPosition)
           .Stored(&A::IsStartStored)
@@ -83,19 +119,27 @@ const TClassInfo* TChartAxis::Class() {
           .Stored(&A::IsPercentStored)
           .Enum("PositionUnits", &A::GetPositionUnits, &A::SetPositionUnits, UnitsInfo())
           .Default(muPercent)
-          .Prop("RoundFirstLabel", &A::GetRoundFirstLabel, &A::SetRoundFirstLabel).Default(1)
-          .Prop("Shape", &A::GetShape, &A::SetShape).Stored(&A::HasShape)
+          .Prop("RoundFirstLabel", &A::GetRoundFirstLabel, &A::SetRoundFirstLabel)
+          .Default(1)
+          .Prop("Shape", &A::GetShape, &A::SetShape)
+          .Stored(&A::HasShape)
           .Prop("Title", &A::GetAxisTitle, &A::SetAxisTitle)
           .Prop("SubAxes", &A::GetSubAxes, &A::SetSubAxes)
           .Stored(&A::HasSubAxes)
-          .Prop("TickInnerLength", &A::GetTickInnerLength, &A::SetTickInnerLength).Default(0)
-          .Prop("TickLength", &A::GetTickLength, &A::SetTickLength).Default(4)
-          .Prop("TickOnLabelsOnly", &A::GetTickOnLabelsOnly, &A::SetTickOnLabelsOnly).Default(1)
+          .Prop("TickInnerLength", &A::GetTickInnerLength, &A::SetTickInnerLength)
+          .Default(0)
+          .Prop("TickLength", &A::GetTickLength, &A::SetTickLength)
+          .Default(4)
+          .Prop("TickOnLabelsOnly", &A::GetTickOnLabelsOnly, &A::SetTickOnLabelsOnly)
+          .Default(1)
           .Prop("Ticks", &A::GetTicks, &A::SetTicks)
           .Prop("TicksInner", &A::GetTicksInner, &A::SetTicksInner)
-          .Prop("TitleSize", &A::GetTitleSize, &A::SetTitleSize).Default(0)
-          .Prop("Visible", &A::GetVisible, &A::SetVisible).Default(1)
-          .Prop("ZPosition", &A::GetZPosition, &A::SetZPosition).Stored(&A::IsZPositionStored);
+          .Prop("TitleSize", &A::GetTitleSize, &A::SetTitleSize)
+          .Default(0)
+          .Prop("Visible", &A::GetVisible, &A::SetVisible)
+          .Default(1)
+          .Prop("ZPosition", &A::GetZPosition, &A::SetZPosition)
+          .Stored(&A::IsZPositionStored);
   return info;
 }
 
@@ -367,7 +411,9 @@ void TChartAxis::SetOtherSide(bool Value) { RepaintBool(FOtherSide, Value); }
 void TChartAxis::SetAxisValuesFormat(const std::string& Value) {
   RepaintString(FAxisValuesFormat, Value);
 }
-void TChartAxis::SetDateTimeFormat(const std::string& Value) { RepaintString(FDateTimeFormat, Value); }
+void TChartAxis::SetDateTimeFormat(const std::string& Value) {
+  RepaintString(FDateTimeFormat, Value);
+}
 void TChartAxis::SetExactDateTime(bool Value) { RepaintBool(FExactDateTime, Value); }
 void TChartAxis::SetMaximumOffset(int Value) { RepaintInt(FMaximumOffset, Value); }
 void TChartAxis::SetMinimumOffset(int Value) { RepaintInt(FMinimumOffset, Value); }
@@ -458,7 +504,8 @@ void TChartDepthAxis::SetInverted(bool Value) {
   TChartAxis::SetInverted(Value);
   TCustomAxisPanel* chart = GetParentChart();
   if (!chart) return;
-  TChartAxis* other = this == chart->GetDepthAxis() ? static_cast<TChartAxis*>(chart->GetDepthTopAxis())
-                                                    : chart->GetDepthAxis();
+  TChartAxis* other = this == chart->GetDepthAxis()
+                          ? static_cast<TChartAxis*>(chart->GetDepthTopAxis())
+                          : chart->GetDepthAxis();
   if (other && other != this) other->InternalSetInverted(Value);
 }

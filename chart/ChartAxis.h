@@ -177,6 +177,18 @@ class TChartAxis : public TCollectionItem {
   TAxisLabelStyle GetLabelStyle() const { return FLabels->GetStyle(); }
   void SetLabelStyle(TAxisLabelStyle Value) { FLabels->SetStyle(Value); }
   bool GetRoundFirstLabel() const { return FLabels->GetRoundFirst(); }
+  TAxisLabelAlign GetLabelsAlign() const { return FLabels->GetAlign(); }
+  void SetLabelsAlign(TAxisLabelAlign Value) { FLabels->SetAlign(Value); }
+  bool GetLabelsBehind() const { return FLabels->GetBehind(); }
+  void SetLabelsBehind(bool Value) { FLabels->SetBehind(Value); }
+  bool GetLabelsExponent() const { return FLabels->GetExponent(); }
+  void SetLabelsExponent(bool Value) { FLabels->SetExponent(Value); }
+  bool GetLabelsOnAxis() const { return FLabels->GetOnAxis(); }
+  void SetLabelsOnAxis(bool Value) { FLabels->SetOnAxis(Value); }
+  int GetLabelsSize() const { return FLabels->GetSize(); }
+  void SetLabelsSize(int Value) { FLabels->SetSize(Value); }
+  bool GetLabelsGridIgnoresLabelSize() const { return FLabels->GetGridIgnoresLabelSize(); }
+  void SetLabelsGridIgnoresLabelSize(bool Value) { FLabels->SetGridIgnoresLabelSize(Value); }
   void SetRoundFirstLabel(bool Value) { FLabels->SetRoundFirst(Value); }
 
   // ---- plain settings
@@ -366,6 +378,7 @@ class TChartAxis : public TCollectionItem {
   void AddLabel(int P, const std::string& Text, TPlotPicture* Picture, double Value,
                 TAxisLabelsFormat* Format);
   bool AddValueLabel(double& Value, bool Step);
+  void StepLabelDown(double& Value, double Increment) const;
   TDateTimeStep ExactDateTimeStep(double Increment) const;
   void CalcValueLabels();
   void CalcLogLabels();

@@ -14,9 +14,6 @@
 
 namespace {
 
-// Halves to even, as the chart's positions round everywhere.
-int RoundInt(double Value) { return int(std::nearbyint(Value)); }
-
 constexpr TColor GridDefaultGrey = 0x808080;
 
 bool SameValue(double A, double B) {
@@ -130,7 +127,7 @@ void TChartAxis::DrawTitle(int X, int Y) {
       const int o = (FOtherSide ? k : -k) - shadowY;
       const double a = t->GetAngle() * M_PI / 180;
       const double s = FOtherSide ? std::fabs(std::sin(a)) : 2 - std::fabs(std::sin(a));
-      p = TPoint{X + o - RoundInt(w * s * 0.5), Y - k};
+      p = TPoint{X + o - PlotRound(w * s * 0.5), Y - k};
     }
     p = c->Calculate3DPosition(p, IZPos);
     t->MoveTo(p);
@@ -303,12 +300,12 @@ void TChartAxis::DrawMinorMarks(TPlotPen* Pen, bool AsGrid) {
   if (Tick.size() < 2) return;
   double d = double(Tick[1] - Tick[0]) / n;
   for (int j = 1; j <= FMinorTickCount; ++j) {
-    DrawMinorMark(Tick.front() - RoundInt(j * d), AsGrid);
-    DrawMinorMark(Tick.back() + RoundInt(j * d), AsGrid);
+    DrawMinorMark(Tick.front() - PlotRound(j * d), AsGrid);
+    DrawMinorMark(Tick.back() + PlotRound(j * d), AsGrid);
   }
   for (size_t i = 1; i < Tick.size(); ++i) {
     d = double(Tick[i] - Tick[i - 1]) / n;
-    for (int j = 1; j <= FMinorTickCount; ++j) DrawMinorMark(Tick[i] - RoundInt(d * j), AsGrid);
+    for (int j = 1; j <= FMinorTickCount; ++j) DrawMinorMark(Tick[i] - PlotRound(d * j), AsGrid);
   }
 }
 
@@ -342,7 +339,7 @@ void TChartAxis::DrawGrids(int NumTicks) {
   NumTicks = std::min(NumTicks, int(Tick.size()));
   if (FGrid->GetCentered()) {
     for (int i = 1; i < NumTicks; ++i)
-      if (i % every == 0) DrawGridLine(RoundInt((Tick[size_t(i)] + Tick[size_t(i - 1)]) * 0.5));
+      if (i % every == 0) DrawGridLine(PlotRound((Tick[size_t(i)] + Tick[size_t(i - 1)]) * 0.5));
   } else {
     for (int i = 0; i < NumTicks; ++i)
       if (i % every == 0) DrawGridLine(Tick[size_t(i)]);
@@ -386,7 +383,7 @@ void TChartAxis::DrawGridLine(int Pos) {
   const int depth = FParentChart->Width3D;
   if (!IHideBackGrid) line(depth);
   if (IHideSideGrid) return;
-  const int z = RoundInt(depth * FGrid->GetZPosition() * 0.01);
+  const int z = PlotRound(depth * FGrid->GetZPosition() * 0.01);
   if (z == depth) return;
   if (FHorizontal)
     c->ZLine3D(Pos, FPosAxis, z, depth);
@@ -443,7 +440,7 @@ void TChartAxis::DrawOneLabel(int Index, int Pos, const std::string& Text,
 void TChartAxis::DrawAxisLabel(int X, int Y, int ItemIndex, const std::string& St,
                                TCustomTextShape* Format, int Z, TPlotPicture* Picture, int Angle) {
   TCanvas3D* c = Canvas();
-  const int hW = RoundInt(c->TextHeight(std::string("W")));
+  const int hW = PlotRound(c->TextHeight(std::string("W")));
   Angle = ((Angle % 360) + 360) % 360;
   unsigned align;
   const TAxisLabelAlign labelsAlign = FLabels->GetAlign();
@@ -475,10 +472,10 @@ void TChartAxis::DrawAxisLabel(int X, int Y, int ItemIndex, const std::string& S
     dx = FHorizontal ? w * 0.1 : 0;
     dy = FHorizontal ? h * 0.5 : h * 0.125;
   }
-  Y -= FHorizontal ? hW : RoundInt(hW * 0.5 * (parts + 1));
+  Y -= FHorizontal ? hW : PlotRound(hW * 0.5 * (parts + 1));
   TRect box;
-  box.Left = X - RoundInt(dx);
-  box.Top = RoundInt(dy) + hW + Y;
+  box.Left = X - PlotRound(dx);
+  box.Top = PlotRound(dy) + hW + Y;
   if (align & AlignBottom) {
     box.Top -= blockHeight;
     align &= ~AlignBottom;
@@ -536,16 +533,16 @@ void TChartAxis::AdjustRotatedBox(TRect& Box, int X, int Y, int W, int H, int Li
   if (FOtherSide) dy = -dy;
   if (FHorizontal && !FOtherSide && Lines == 1) dy += H;
   if (FHorizontal) {
-    Box.Top = RoundInt(dy) + Y;
+    Box.Top = PlotRound(dy) + Y;
     Box.Bottom = Box.Top + H;
     double dx =
         FLabels->GetAlign() == alCenter ? std::fabs(std::sin(a)) * (H + half) : std::cos(a) * half;
     if ((FOtherSide && Angle > 180) || (!FOtherSide && Angle < 180)) dx = -dx;
-    Box.Left += RoundInt(dx);
+    Box.Left += PlotRound(dx);
     Box.Right = Box.Left + W;
     return;
   }
-  Box.Left = X - RoundInt(W * 0.5) + (FOtherSide ? H : -H);
+  Box.Left = X - PlotRound(W * 0.5) + (FOtherSide ? H : -H);
   Box.Right = Box.Left + W;
 }
 
@@ -559,7 +556,7 @@ void TChartAxis::StoreRotatedBounds(TCustomTextShape* Format, const TRect& Box, 
   for (int i = 0; i < 4; ++i) {
     const double x = corners[i].X - cx, y = corners[i].Y - cy;
     // Screen y runs down, so a counter-clockwise turn subtracts the sine.
-    f->RotatedBounds[i] = TPoint{RoundInt(cx + x * cs + y * sn), RoundInt(cy - x * sn + y * cs)};
+    f->RotatedBounds[i] = TPoint{PlotRound(cx + x * cs + y * sn), PlotRound(cy - x * sn + y * cs)};
   }
 }
 

@@ -11,6 +11,7 @@
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartLists.h"
 #include "chart/ChartPointLists.h"
+#include "chart/PlotGeometry.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/NumberText.h"
 
@@ -155,8 +156,18 @@ bool TChartAxis::AddValueLabel(double& Value, bool Step) {
   }
   if (!Step) return true;
   const double old = Value;
-  IncDec(false, Value, ILabelIncrement, ILabelStep);
+  StepLabelDown(Value, ILabelIncrement);
   return Value != old;
+}
+
+// One increment down: by the calendar on an exact date-time axis with a step
+// of half a month or more, else by the plain increment (the calendar step's
+// relative tolerance would swallow small steps on large values).
+void TChartAxis::StepLabelDown(double& Value, double Increment) const {
+  if (CalcIsDateTime(ILabelStep))
+    IncDec(false, Value, Increment, ILabelStep);
+  else
+    IncDec(false, Value, Increment);
 }
 
 void TChartAxis::CalcValueLabels() {
@@ -171,7 +182,7 @@ void TChartAxis::CalcValueLabels() {
     v = std::trunc(IMaximum / inc) * inc;
   while (v > IMaximum) {
     const double old = v;
-    IncDec(false, v, inc, ILabelStep);
+    StepLabelDown(v, inc);
     if (v == old) break;
   }
   if (IRangeZero) {
@@ -296,7 +307,7 @@ void TChartAxis::CalcPointLabels() {
   if (!FParentChart->OnGetAxisLabel && !anyEmpty) {
     const int n = last - first + 1;
     const int L = FHorizontal ? FParentChart->ChartWidth : FParentChart->ChartHeight;
-    if (L < n && L >= 1) step = std::max(int(std::lround(2.0 * n / L)), 1);
+    if (L < n && L >= 1) step = std::max(PlotRound(2.0 * n / L), 1);
   }
   const int lineHeight = widths ? 0 : FParentChart->GetCanvas()->TextHeight(std::string("W"));
   const int separation = FLabels->GetSeparation();

@@ -9,6 +9,7 @@
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartLists.h"
 #include "chart/ChartPointLists.h"
+#include "chart/PlotGeometry.h"
 #include "chart/PlotPicture.h"
 
 void TChartAxis::MeasureLabelRows() {
@@ -64,8 +65,8 @@ int TChartAxis::InternalCalcSize(TCustomTextShape* Shape, int Angle, int FixedSi
                          : FParentChart->MultiLineTextWidth(Text, lines, Shape->GetTextFormat());
     FParentChart->PrepareFont3D(Shape->GetFont());
     const double a = Angle * M_PI / 180.0;
-    size = FHorizontal ? height + int(std::lround(std::fabs(std::sin(a)) * w))
-                       : int(std::lround(std::fabs(std::cos(a)) * w));
+    size = FHorizontal ? height + PlotRound(std::fabs(std::sin(a)) * w)
+                       : PlotRound(std::fabs(std::cos(a)) * w);
   }
   if (!Shape->GetTransparent()) {
     if (Shape->GetFrame()->GetVisible()) size += 2 * Shape->GetFrame()->GetWidth();
@@ -194,7 +195,7 @@ int TChartAxis::ApplyPosition(int Pos, const TRect& R) const {
   double d = FPositionPercent;
   if (FPosUnits == muPercent)
     d = FPositionPercent * 0.01 * (FHorizontal ? R.Bottom - R.Top : R.Right - R.Left);
-  int delta = int(std::lround(d));
+  int delta = PlotRound(d);
   if (FOtherSide) delta = -delta;
   return FHorizontal ? Pos - delta : Pos + delta;
 }
@@ -239,8 +240,8 @@ void TChartAxis::CalcRect(TRect& R, bool InflateChartRectangle) {
       FParentChart->PrepareFont3D(FLabels->GetFont());
       height = FParentChart->GetCanvas()->TextHeight(std::string("W"));
     }
-    FPosLabels = InflateAxisPos(GetRectangleEdge(R),
-                                int(std::lround(height * FLabels->GetMarginToAxis() * 0.01)));
+    FPosLabels =
+        InflateAxisPos(GetRectangleEdge(R), PlotRound(height * FLabels->GetMarginToAxis() * 0.01));
   }
   const int wall = (FParentChart ? FParentChart->CalcWallSize(this) : 0) +
                    SizeTickAxis(FLabels->GetPosition() == lpAtTick);

@@ -16,18 +16,14 @@ const TEnumInfo& LineModeInfo() {
   static const TEnumInfo info("TPenLineMode", {"lmLine", "lmCylinder", "lmRectangle"});
   return info;
 }
-const TEnumInfo& AlignInfo() {
-  static const TEnumInfo info("TAxisLabelAlign", {"alDefault", "alOpposite", "alCenter"});
-  return info;
-}
 const TEnumInfo& PositionInfo() {
   static const TEnumInfo info("TAxisLabelsPosition",
                               {"lpAtTick", "lpBeforeTick", "lpAfterTick", "lpCenter"});
   return info;
 }
 const TEnumInfo& StyleInfo() {
-  static const TEnumInfo info("TAxisLabelStyle", {"talAuto", "talNone", "talValue", "talMark",
-                                                  "talText", "talPointValue"});
+  static const TEnumInfo info(
+      "TAxisLabelStyle", {"talAuto", "talNone", "talValue", "talMark", "talText", "talPointValue"});
   return info;
 }
 
@@ -37,14 +33,18 @@ void InvalidatePanelOf(TChartAxis* Axis) {
 
 }  // namespace
 
+const TEnumInfo& AxisLabelAlignInfo() {
+  static const TEnumInfo info("TAxisLabelAlign", {"alDefault", "alOpposite", "alCenter"});
+  return info;
+}
+
 // ---------------- axis pen ----------------
 
 const TClassInfo* TChartAxisPen::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TChartAxisPen>("TChartAxisPen", TPlotPen::Class())
-          .Enum("LineMode", &TChartAxisPen::GetLineMode, &TChartAxisPen::SetLineMode,
-                LineModeInfo())
-          .Default(lmLine);
+  static const TClassInfo* info = TClassDecl<TChartAxisPen>("TChartAxisPen", TPlotPen::Class())
+                                      .Enum("LineMode", &TChartAxisPen::GetLineMode,
+                                            &TChartAxisPen::SetLineMode, LineModeInfo())
+                                      .Default(lmLine);
   return info;
 }
 
@@ -137,24 +137,39 @@ const TClassInfo* TAxisLabels::Class() {
   using L = TAxisLabels;
   static const TClassInfo* info =
       TClassDecl<L>("TAxisLabels", TPersistent::Class())
-          .Enum("Align", &L::GetAlign, &L::SetAlign, AlignInfo()).Default(alDefault)
-          .Prop("Alternate", &L::GetAlternate, &L::SetAlternate).Default(0)
-          .Prop("Angle", &L::GetAngle, &L::SetAngle).Default(0)
-          .Prop("Behind", &L::GetBehind, &L::SetBehind).Default(0)
+          .Enum("Align", &L::GetAlign, &L::SetAlign, AxisLabelAlignInfo())
+          .Default(alDefault)
+          .Prop("Alternate", &L::GetAlternate, &L::SetAlternate)
+          .Default(0)
+          .Prop("Angle", &L::GetAngle, &L::SetAngle)
+          .Default(0)
+          .Prop("Behind", &L::GetBehind, &L::SetBehind)
+          .Default(0)
           .Prop("GridIgnoresLabelSize", &L::GetGridIgnoresLabelSize, &L::SetGridIgnoresLabelSize)
           .Default(0)
-          .Prop("MarginToAxis", &L::GetMarginToAxis, &L::SetMarginToAxis).Default(10)
-          .Prop("OnAxis", &L::GetOnAxis, &L::SetOnAxis).Default(1)
-          .Prop("Separation", &L::GetSeparation, &L::SetSeparation).Default(10)
-          .Prop("Size", &L::GetSize, &L::SetSize).Default(0)
-          .Enum("Style", &L::GetStyle, &L::SetStyle, StyleInfo()).Default(talAuto)
-          .Prop("Exponent", &L::GetExponent, &L::SetExponent).Default(0)
-          .Prop("MultiLine", &L::GetMultiLine, &L::SetMultiLine).Default(0)
-          .Prop("RoundFirst", &L::GetRoundFirst, &L::SetRoundFirst).Default(1)
-          .Enum("Position", &L::GetPosition, &L::SetPosition, PositionInfo()).Default(lpAtTick)
-          .Prop("UseImages", &L::GetUseImages, &L::SetUseImages).Default(1)
+          .Prop("MarginToAxis", &L::GetMarginToAxis, &L::SetMarginToAxis)
+          .Default(10)
+          .Prop("OnAxis", &L::GetOnAxis, &L::SetOnAxis)
+          .Default(1)
+          .Prop("Separation", &L::GetSeparation, &L::SetSeparation)
+          .Default(10)
+          .Prop("Size", &L::GetSize, &L::SetSize)
+          .Default(0)
+          .Enum("Style", &L::GetStyle, &L::SetStyle, StyleInfo())
+          .Default(talAuto)
+          .Prop("Exponent", &L::GetExponent, &L::SetExponent)
+          .Default(0)
+          .Prop("MultiLine", &L::GetMultiLine, &L::SetMultiLine)
+          .Default(0)
+          .Prop("RoundFirst", &L::GetRoundFirst, &L::SetRoundFirst)
+          .Default(1)
+          .Enum("Position", &L::GetPosition, &L::SetPosition, PositionInfo())
+          .Default(lpAtTick)
+          .Prop("UseImages", &L::GetUseImages, &L::SetUseImages)
+          .Default(1)
           .Prop("Format", &L::GetFormat, &L::SetFormat)
-          .Prop("Visible", &L::GetVisible, &L::SetVisible).Default(1);
+          .Prop("Visible", &L::GetVisible, &L::SetVisible)
+          .Default(1);
   return info;
 }
 
@@ -230,12 +245,11 @@ void TAxisLabels::SetSeparation(int Value) {
 // ---------------- label items ----------------
 
 const TClassInfo* TAxisItem::Class() {
-  static const TClassInfo* info =
-      TClassDecl<TAxisItem>("TAxisItem", TPersistent::Class())
-          .Prop("Format", &TAxisItem::GetFormat, &TAxisItem::SetFormat)
-          .Stored(&TAxisItem::HasFormat)
-          .Prop("Text", &TAxisItem::GetText, &TAxisItem::SetText)
-          .Prop("Value", &TAxisItem::GetValue, &TAxisItem::SetValue);
+  static const TClassInfo* info = TClassDecl<TAxisItem>("TAxisItem", TPersistent::Class())
+                                      .Prop("Format", &TAxisItem::GetFormat, &TAxisItem::SetFormat)
+                                      .Stored(&TAxisItem::HasFormat)
+                                      .Prop("Text", &TAxisItem::GetText, &TAxisItem::SetText)
+                                      .Prop("Value", &TAxisItem::GetValue, &TAxisItem::SetValue);
   return info;
 }
 

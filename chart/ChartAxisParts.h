@@ -18,6 +18,8 @@ class TFiler;
 
 enum TPenLineMode { lmLine, lmCylinder, lmRectangle };
 enum TAxisLabelAlign { alDefault, alOpposite, alCenter };
+// Type information of TAxisLabelAlign, shared by the labels and the axis.
+const TEnumInfo& AxisLabelAlignInfo();
 enum TAxisLabelsPosition { lpAtTick, lpBeforeTick, lpAfterTick, lpCenter };
 
 class TChartAxisPen : public TPlotPen {

@@ -8,11 +8,9 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartException.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotGeometry.h"
 
 namespace {
-
-// Pixels are rounded to the nearest integer, halves to even.
-int Round(long double Value) { return int(std::nearbyintl(Value)); }
 
 constexpr double MaxDouble = 1.7976931348623157e308;
 
@@ -266,7 +264,7 @@ double TChartAxis::CalcLabelsIncrement(int MaxNumLabels) {
     do {
       const long double d = IRange / result;
       if (std::fabs(d) < 2147483647.0L) {
-        n = Round(d);
+        n = PlotRound(d);
         if (n > MaxNumLabels) result = GrowIncrement(result, FDesiredIncrement <= 0);
       } else {
         result = GrowIncrement(result, true);
@@ -284,7 +282,7 @@ double TChartAxis::CalcDateTimeIncrement(int MaxNumLabels) {
     if (IRange / inc > 1000000) inc = double(IRange / 1000000);
     int n;
     do {
-      n = Round(IRange / inc);
+      n = PlotRound(IRange / inc);
       if (MaxNumLabels < n) {
         if (inc >= DateTimeStep[dtOneYear])
           inc *= 2;
@@ -307,8 +305,8 @@ double TChartAxis::CalcXYIncrement(int MaxLabelSize) {
   int n = 1;
   if (MaxLabelSize > 0 && IAxisSize > 0) {
     const int separation = FLabels->GetSeparation();
-    if (separation > 0) MaxLabelSize += Round(separation * 0.01L * MaxLabelSize);
-    n = Round(static_cast<long double>(IAxisSize) / MaxLabelSize);
+    if (separation > 0) MaxLabelSize += PlotRound(separation * 0.01L * MaxLabelSize);
+    n = PlotRound(static_cast<long double>(IAxisSize) / MaxLabelSize);
   }
   return CalcLabelsIncrement(n);
 }
@@ -365,8 +363,8 @@ void TChartAxis::InternalCalcPositions() {
       length = FParentChart->ChartHeight;
     }
   }
-  IStartPos = origin + Round(length * 0.01L * FStartPosition);
-  IEndPos = origin + Round(length * 0.01L * FEndPosition);
+  IStartPos = origin + PlotRound(length * 0.01L * FStartPosition);
+  IEndPos = origin + PlotRound(length * 0.01L * FEndPosition);
   RecalcSizeCenter();
 }
 
@@ -390,13 +388,13 @@ void TChartAxis::SetCalcPosValue() {
 
 int TChartAxis::CalcLinearX(double Value) const {
   if (IRangeZero) return ICenterPos;
-  const int d = Round((static_cast<long double>(Value) - IMinimum) * IAxisSizeRange);
+  const int d = PlotRound((static_cast<long double>(Value) - IMinimum) * IAxisSizeRange);
   return FInverted ? IEndPos - d : IStartPos + d;
 }
 
 int TChartAxis::CalcLinearY(double Value) const {
   if (IRangeZero) return ICenterPos;
-  const int d = Round((static_cast<long double>(Value) - IMinimum) * IAxisSizeRange);
+  const int d = PlotRound((static_cast<long double>(Value) - IMinimum) * IAxisSizeRange);
   return FInverted ? IStartPos + d : IEndPos - d;
 }
 
@@ -404,20 +402,20 @@ int TChartAxis::CalcLogX(double Value) const {
   if (IRangeLog == 0) return ICenterPos;
   if (Value <= 0) return FInverted ? IEndPos : IStartPos;
   const long double d = FInverted ? ILogMax - std::log(Value) : std::log(Value) - ILogMin;
-  return IStartPos + Round(IAxisLogSizeRange * d);
+  return IStartPos + PlotRound(IAxisLogSizeRange * d);
 }
 
 int TChartAxis::CalcLogY(double Value) const {
   if (IRangeLog == 0) return ICenterPos;
   if (Value <= 0) return FInverted ? IStartPos : IEndPos;
   const long double d = FInverted ? ILogMax - std::log(Value) : std::log(Value) - ILogMin;
-  return IEndPos - Round(IAxisLogSizeRange * d);
+  return IEndPos - PlotRound(IAxisLogSizeRange * d);
 }
 
 int TChartAxis::CalcDepth(double Value) const {
   if (IRangeZero) return ICenterPos;
-  return FInverted ? Round(IAxisSizeRange * (static_cast<long double>(IMaximum) - Value))
-                   : Round(IAxisSizeRange * (static_cast<long double>(Value) - IMinimum));
+  return FInverted ? PlotRound(IAxisSizeRange * (static_cast<long double>(IMaximum) - Value))
+                   : PlotRound(IAxisSizeRange * (static_cast<long double>(Value) - IMinimum));
 }
 
 double TChartAxis::InternalCalcPosPoint(int Value) const {
@@ -442,11 +440,11 @@ int TChartAxis::CalcSizeValue(double Finish, double Start) const {
   if (d <= 0) return 0;
   if (FLogarithmic) return CalcPosValue(Finish) - CalcPosValue(Start);
   if (IRange == 0) return 0;
-  return Round(static_cast<long double>(d) * IAxisSizeRange);
+  return PlotRound(static_cast<long double>(d) * IAxisSizeRange);
 }
 
 int TChartAxis::CalcZPos() const {
   if (!FParentChart) return 0;
   const int length = IDepthAxis ? FParentChart->ChartHeight : FParentChart->Width3D;
-  return Round(FZPosition * length * 0.01L);
+  return PlotRound(FZPosition * length * 0.01L);
 }

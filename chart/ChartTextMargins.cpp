@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "chart/PlotGeometry.h"
 #include "platform/rtl/RttiDecl.h"
 
 namespace {
@@ -10,8 +11,6 @@ const TEnumInfo& MarginUnitsInfo() {
   static const TEnumInfo info("TMarginUnits", {"maPercentFont", "maPercentSize", "maPixels"});
   return info;
 }
-
-int RoundPixels(double Value) { return static_cast<int>(std::nearbyint(Value)); }
 
 }  // namespace
 
@@ -52,13 +51,13 @@ void TMargins::Calculate(int Width, int Height, int FontSize) {
   switch (FUnits) {
     case maPercentFont: {
       const float f = static_cast<float>(FontSize / 100.0);
-      ILast = TRect{RoundPixels(FLeft * f), RoundPixels(FTop * f), RoundPixels(FRight * f),
-                    RoundPixels(FBottom * f)};
+      ILast = TRect{PlotRound(FLeft * f), PlotRound(FTop * f), PlotRound(FRight * f),
+                    PlotRound(FBottom * f)};
       break;
     }
     case maPercentSize:
-      ILast = TRect{RoundPixels(FLeft * Width / 100.0), RoundPixels(FTop * Height / 100.0),
-                    RoundPixels(FRight * Width / 100.0), RoundPixels(FBottom * Height / 100.0)};
+      ILast = TRect{PlotRound(FLeft * Width / 100.0), PlotRound(FTop * Height / 100.0),
+                    PlotRound(FRight * Width / 100.0), PlotRound(FBottom * Height / 100.0)};
       break;
     case maPixels:
       ILast = TRect{FLeft, FTop, FRight, FBottom};

@@ -5,6 +5,7 @@
 
 #include "chart/Chart.h"
 #include "chart/PlotBlend.h"
+#include "chart/PlotGeometry.h"
 #include "platform/rtl/RttiDecl.h"
 
 // ---------------- TCustomChartWall ----------------
@@ -69,9 +70,9 @@ void TCustomChartWall::CalcPositions(int& P0, int& P1) const {
   TCustomChart* c = Chart();
   const TRect& r = c->ChartRect;
   P1 = r.Bottom + c->CalcWallSize(c->GetBottomAxis());
-  if (FEnd != 100) P1 -= int(std::nearbyint((100 - FEnd) * (P1 - r.Top) * 0.01));
+  if (FEnd != 100) P1 -= PlotRound((100 - FEnd) * (P1 - r.Top) * 0.01);
   P0 = r.Top;
-  if (FStart != 0) P0 += int(std::nearbyint(FStart * (r.Bottom - r.Top) * 0.01));
+  if (FStart != 0) P0 += PlotRound(FStart * (r.Bottom - r.Top) * 0.01);
 }
 
 bool TCustomChartWall::ShouldDraw() const {

@@ -24,8 +24,6 @@ TRect BoundsOf(std::initializer_list<TPoint> Points) {
   return r;
 }
 
-int RoundHalfEven(double Value) { return int(std::nearbyint(Value)); }
-
 }  // namespace
 
 void TCustomChart::CalcWallsRect() {
@@ -263,11 +261,10 @@ void TCustomChart::DrawFloor() {
   c->BeginEntity("Bottom", nullptr, nullptr);
   PrepareWallCanvas(w);
   const int y = ChartRect.Bottom + (full ? 1 : 0);
-  const int z0 =
-      w->GetStartPosition() == 0 ? 0 : RoundHalfEven(w->GetStartPosition() * Width3D * 0.01);
+  const int z0 = w->GetStartPosition() == 0 ? 0 : PlotRound(w->GetStartPosition() * Width3D * 0.01);
   const int z1 = w->GetEndPosition() == 100
                      ? Width3D
-                     : Width3D - RoundHalfEven((100 - w->GetEndPosition()) * Width3D * 0.01);
+                     : Width3D - PlotRound((100 - w->GetEndPosition()) * Width3D * 0.01);
   int x0 = ChartRect.Left;
   if (left->GetVisible() && left->GetAutoHide() && DrawLeftWallFirst())
     x0 -= CalcWallSize(GetLeftAxis());

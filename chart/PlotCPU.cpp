@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "chart/PlotRoutines.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/vcl/Cursors.h"
 
 namespace {
@@ -118,11 +119,11 @@ std::string TPlotCPU::Name() { return CpuInfoText("model name"); }
 int TPlotCPU::Speed() {
   std::string text;
   if (!CpuInfoValue("cpu MHz", text)) return 0;
-  try {
-    return int(std::stod(text));
-  } catch (const std::exception&) {
-    return 0;
-  }
+  // "." separates the fraction whatever the locale; a value no processor
+  // has gives 0, as an unreadable one does.
+  double mhz = 0;
+  if (!TryStrToFloat(text, mhz) || !(mhz >= 0 && mhz < 1e9)) return 0;
+  return int(mhz);
 }
 
 int TPlotCPU::TotalMemoryAllocated() {

@@ -1,5 +1,6 @@
 #include "chart/PlotFont.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -91,6 +92,8 @@ void TPlotFont::InitStyle(TFontStyles Value) {
 }
 
 void TPlotFont::SetSizeFloat(float Value) {
+  if (std::isnan(Value)) return;
+  Value = std::clamp(Value, -float(PlotMaxFontSize), float(PlotMaxFontSize));
   if (Value == GetSizeFloat()) return;
   float n = std::floor(Value);
   FSizeDecimals = Value - n;

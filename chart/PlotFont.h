@@ -13,6 +13,10 @@
 // The chart's font quality (scoped: the framework font has its own).
 enum class TPlotFontQuality { fqBest, fqNormal, fqDefault, fqClearType };
 
+// The largest font size (in points) the chart draws; larger sizes, from a
+// form or an HTML text, are drawn at this size.
+inline constexpr int PlotMaxFontSize = 1024;
+
 // The default font, set when the chart library starts ("Arial", 8).
 extern std::string GetDefaultFontName;
 extern int GetDefaultFontSize;
@@ -36,6 +40,8 @@ class TPlotFont : public TFont {
   void InitStyle(TFontStyles Value);
 
   float GetSizeFloat() const { return float(GetSize()) + FSizeDecimals; }
+  // Sizes beyond PlotMaxFontSize either way are drawn at that size; a size
+  // that is no number changes nothing.
   void SetSizeFloat(float Value);
   // The character set the font asks for (1, the default set); Pango picks
   // glyphs by the text itself, so it only travels with the font.

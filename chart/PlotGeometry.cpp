@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/rtl/Streams.h"
 
@@ -14,7 +15,18 @@ void InflateRectF(TRectF& R, float DX, float DY) {
 }
 
 TPoint PlotPoint(int X, int Y) { return TPoint{X, Y}; }
-TPoint PlotPoint(TPointF P) { return TPoint{int(std::lround(P.x)), int(std::lround(P.y))}; }
+int PlotRound(double Value) {
+  if (std::isnan(Value)) return 0;
+  constexpr double kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+  if (Value <= kLow) return std::numeric_limits<int>::min();
+  if (Value >= kHigh) return std::numeric_limits<int>::max();
+  double whole = std::floor(Value);
+  const double fraction = Value - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2) != 0)) whole += 1;
+  return int(whole);
+}
+
+TPoint PlotPoint(TPointF P) { return TPoint{PlotRound(P.x), PlotRound(P.y)}; }
 TPointF PlotPointFloat(TPoint P) { return TPointF{float(P.X), float(P.Y)}; }
 
 void Offset(TPoint& P, int Delta) {

@@ -34,8 +34,14 @@ inline constexpr TRectF PlotZeroRectF{};
 inline constexpr TPoint PlotZeroPoint{};
 inline constexpr double PlotPiStep = 3.14159265358979323846 / 180;
 
+// The chart's rounding of a value to a pixel: the nearest integer, halves to
+// the even neighbour (2.5 gives 2, 3.5 gives 4), whatever the processor's
+// rounding mode. Values beyond the integer range give its nearest end, NaN 0.
+int PlotRound(double Value);
+
 void InflateRectF(TRectF& R, float DX, float DY);
 TPoint PlotPoint(int X, int Y);
+// Rounded by PlotRound.
 TPoint PlotPoint(TPointF P);
 TPointF PlotPointFloat(TPoint P);
 void Offset(TPoint& P, int Delta);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
 #include "chart/PlotCanvas.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -71,13 +73,22 @@ std::vector<TAttribute> Attributes(const std::string& S) {
   return result;
 }
 
+// A font size the canvas can draw (PlotMaxFontSize either way at most).
+float DrawableSize(double Size) {
+  return float(std::clamp(Size, -double(PlotMaxFontSize), double(PlotMaxFontSize)));
+}
+
+// A number with "." as its decimal separator, whatever the locale, or an
+// infinity ("inf", "+INF", "-Infinity"); anything else, "nan" included,
+// raises EConvertError.
 double ToFloat(const std::string& S) {
-  try {
-    size_t used = 0;
-    double v = std::stod(S, &used);
-    if (used == S.size()) return v;
-  } catch (const std::exception&) {
-  }
+  double v = 0;
+  if (TryStrToFloat(S, v)) return v;
+  const bool negative = !S.empty() && S[0] == '-';
+  const std::string word = Upper(S.substr(!S.empty() && (S[0] == '-' || S[0] == '+') ? 1 : 0));
+  if (word == "INF" || word == "INFINITY")
+    return negative ? -std::numeric_limits<double>::infinity()
+                    : std::numeric_limits<double>::infinity();
   throw EConvertError("'" + S + "' is not a valid floating point value");
 }
 
@@ -91,16 +102,32 @@ bool ToInteger(const std::string& S, int& Value) {
   }
 }
 
-const std::pair<const char*, TColor> ColorIdents[] = {
-    {"clBlack", clBlack},     {"clMaroon", clMaroon},       {"clGreen", clGreen},
-    {"clOlive", clOlive},     {"clNavy", clNavy},           {"clPurple", clPurple},
-    {"clTeal", clTeal},       {"clGray", clGray},           {"clSilver", clSilver},
-    {"clRed", clRed},         {"clLime", clLime},           {"clYellow", clYellow},
-    {"clBlue", clBlue},       {"clFuchsia", clFuchsia},     {"clAqua", clAqua},
-    {"clWhite", clWhite},     {"clNone", clNone},           {"clDefault", clDefault},
-    {"clBtnFace", clBtnFace}, {"clWindow", clWindow},       {"clWindowText", clWindowText},
-    {"clHighlight", clHighlight}, {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},
-    {"clBtnHighlight", clBtnHighlight}, {"clInfoBk", clInfoBk}};
+const std::pair<const char*, TColor> ColorIdents[] = {{"clBlack", clBlack},
+                                                      {"clMaroon", clMaroon},
+                                                      {"clGreen", clGreen},
+                                                      {"clOlive", clOlive},
+                                                      {"clNavy", clNavy},
+                                                      {"clPurple", clPurple},
+                                                      {"clTeal", clTeal},
+                                                      {"clGray", clGray},
+                                                      {"clSilver", clSilver},
+                                                      {"clRed", clRed},
+                                                      {"clLime", clLime},
+                                                      {"clYellow", clYellow},
+                                                      {"clBlue", clBlue},
+                                                      {"clFuchsia", clFuchsia},
+                                                      {"clAqua", clAqua},
+                                                      {"clWhite", clWhite},
+                                                      {"clNone", clNone},
+                                                      {"clDefault", clDefault},
+                                                      {"clBtnFace", clBtnFace},
+                                                      {"clWindow", clWindow},
+                                                      {"clWindowText", clWindowText},
+                                                      {"clHighlight", clHighlight},
+                                                      {"clBtnShadow", clBtnShadow},
+                                                      {"clGrayText", clGrayText},
+                                                      {"clBtnHighlight", clBtnHighlight},
+                                                      {"clInfoBk", clInfoBk}};
 
 std::string StyleWords(TFontStyles S) {
   std::string words;
@@ -193,8 +220,8 @@ class THtmlRun {
 
   void PushFont() {
     TPlotFont* f = Font();
-    HtmlFontStack.push_back("<FONT size=" + std::to_string(f->GetSize()) + " name=" +
-                            f->GetName() + " color=" + std::to_string(f->GetColor()) +
+    HtmlFontStack.push_back("<FONT size=" + std::to_string(f->GetSize()) + " name=" + f->GetName() +
+                            " color=" + std::to_string(f->GetColor()) +
                             " weight=" + StyleWords(f->GetStyle()) + ">");
     SavedFont = true;
   }
@@ -215,9 +242,9 @@ class THtmlRun {
         std::string v = Unquoted(a.Value);
         double size = ToFloat(v);
         if (!v.empty() && (v[0] == '+' || v[0] == '-'))
-          Font()->SetSizeFloat(float(Font()->GetSizeFloat() + size));
+          Font()->SetSizeFloat(DrawableSize(Font()->GetSizeFloat() + size));
         else
-          Font()->SetSizeFloat(float(size));
+          Font()->SetSizeFloat(DrawableSize(size));
       } else if (a.Name == "COLOR") {
         Font()->SetColor(HtmlColorFromText(a.Value));
       } else if (a.Name == "WEIGHT") {
@@ -234,9 +261,8 @@ class THtmlRun {
     size_t start = 0;
     while (start <= rest.size()) {
       size_t comma = rest.find(',', start);
-      std::string word =
-          Trimmed(rest.substr(start, comma == std::string::npos ? std::string::npos
-                                                                : comma - start));
+      std::string word = Trimmed(
+          rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       if (word == "BOLD")
         styles |= FontStyleBit(fsBold);
       else if (word == "ITALIC")
@@ -294,8 +320,7 @@ class THtmlRun {
       PushFont();
       Font()->SetSize(Font()->GetSize() / 2);
       Y -= FontHeight() / 2;
-    } else if (t.size() == 4 && StartsWith(t, "<H") && t[2] >= '1' && t[2] <= '6' &&
-               t[3] == '>') {
+    } else if (t.size() == 4 && StartsWith(t, "<H") && t[2] >= '1' && t[2] <= '6' && t[3] == '>') {
       static const int sizes[] = {48, 36, 24, 18, 12, 8};
       PushFont();
       Font()->SetSize(sizes[t[2] - '1']);
@@ -435,8 +460,8 @@ class THtmlRun {
     std::unique_ptr<TGraphic> graphic(
         GraphicFileExtension ? GraphicFileExtension(Upper(ExtractFileExt(source))) : nullptr);
     TMemoryStream stream;
-    bool loaded = graphic && GraphicDownload && GraphicDownload(source, &stream) == 0 &&
-                  stream.GetSize() > 0;
+    bool loaded =
+        graphic && GraphicDownload && GraphicDownload(source, &stream) == 0 && stream.GetSize() > 0;
     if (!loaded) {
       Placeholder(width, height);
       return;

@@ -650,7 +650,8 @@ std::string StreamFloatText(long double Value) {
   if (std::isnan(Value)) return "NAN";
   if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15Le", Value);  // 16 significant digits
+  // 16 significant digits; std::to_chars keeps "." whatever the locale.
+  *std::to_chars(buf, buf + sizeof buf - 1, Value, std::chars_format::scientific, 15).ptr = 0;
   // buf: [-]d.ddddddddddddddde[+-]xx
   const std::string exponentForm = buf;
   std::string s = buf;
@@ -662,7 +663,7 @@ std::string StreamFloatText(long double Value) {
   if (exponent >= 16) return exponentForm;
   if (exponent < -1 && 19 + exponent < 16) {
     // Fewer significant digits fit into 18 decimals: round there.
-    std::snprintf(buf, sizeof buf, "%.18Lf", Value);
+    *std::to_chars(buf, buf + sizeof buf - 1, Value, std::chars_format::fixed, 18).ptr = 0;
     std::string r = buf;
     return r == "-0.000000000000000000" ? r.substr(1) : r;
   }

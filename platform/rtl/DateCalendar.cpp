@@ -11,7 +11,7 @@
 
 int DayOfWeek(TDateTime Date) {
   // Day 0 (30 December 1899) was a Saturday.
-  const long long days = (long long)std::floor(Date);
+  const long long days = CalendarDay(std::floor(Date));
   return int(((days % 7) + 7 + 6) % 7) + 1;
 }
 

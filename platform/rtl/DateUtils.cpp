@@ -2,6 +2,7 @@
 
 #include <langinfo.h>
 
+#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cmath>
@@ -38,9 +39,16 @@ TDateTime EncodeDate(int Year, int Month, int Day) {
   return date;
 }
 
+long long CalendarDay(TDateTime Date) {
+  constexpr double kFirst = -693593;  // 1 January 0001
+  constexpr double kLast = 2958465;   // 31 December 9999
+  if (std::isnan(Date)) return 0;
+  return (long long)std::trunc(std::clamp(Date, kFirst, kLast));
+}
+
 void DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
   using namespace std::chrono;
-  const year_month_day ymd{kEpoch + days{(long long)std::trunc(Date)}};
+  const year_month_day ymd{kEpoch + days{CalendarDay(Date)}};
   Year = uint16_t(int(ymd.year()));
   Month = uint16_t(unsigned(ymd.month()));
   Day = uint16_t(unsigned(ymd.day()));

@@ -20,7 +20,11 @@ int DaysInAMonth(int Year, int Month);
 bool TryEncodeDate(int Year, int Month, int Day, TDateTime& Date);
 // As TryEncodeDate; raises EConvertError for a date that does not exist.
 TDateTime EncodeDate(int Year, int Month, int Day);
-// The calendar date of the day the value falls on (its time dropped).
+// The whole day of Date counted from 30 December 1899, kept inside the
+// calendar (1 January 0001 .. 31 December 9999); NaN gives day 0.
+long long CalendarDay(TDateTime Date);
+// The calendar date of the day the value falls on (its time dropped); values
+// beyond the calendar give its first or last day.
 void DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day);
 
 // The locale's short date and time formats as format patterns of the

@@ -1,6 +1,7 @@
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <vector>
 
 #include "platform/rtl/NumberText.h"
 
@@ -124,10 +125,15 @@ std::string FormatFloat(const std::string& format, long double value) {
   const bool ownNegative = negative && !negativeSection.empty();
   TPicture p = ParsePicture(ownNegative ? negativeSection : Section(format, 0));
   const long double scale = std::pow(10.0L, p.MaxDecimals);
-  const long double rounded = std::round(std::fabs(value) * scale) / scale;
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, "%.*Lf", p.MaxDecimals, rounded);
-  std::string text = buffer;
+  long double rounded = std::fabs(value);
+  if (std::isfinite(rounded * scale)) rounded = std::round(rounded * scale) / scale;
+  // Fixed notation with "." whatever the locale; room for the largest long
+  // double and every decimal the picture asks for.
+  std::vector<char> buffer(size_t(std::numeric_limits<long double>::max_exponent10) + 8 +
+                           size_t(p.MaxDecimals));
+  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
+                                     std::chars_format::fixed, p.MaxDecimals);
+  std::string text(buffer.data(), written.ptr);
   std::string integer = text, fraction;
   if (size_t dot = text.find('.'); dot != std::string::npos)
     integer = text.substr(0, dot), fraction = text.substr(dot + 1);

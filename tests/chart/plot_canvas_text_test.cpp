@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/PlotHtml.h"
+#include "tests/support/CommaLocale.h"
 #include "tests/support/RecordingCanvas.h"
 
 namespace {
@@ -55,9 +56,9 @@ TEST(PlotGradientFill, ThinFillsAndMiddleColour) {
   g.SetEndColor(clBlue);
   g.SetDirection(gdTopBottom);
   mid.GradientFill(&g, TRect{0, 0, 10, 100});
-  EXPECT_EQ(mid.Pixel(3, 0), clBlue);    // end colour at the top
-  EXPECT_EQ(mid.Pixel(3, 49), clLime);   // middle in the middle
-  EXPECT_EQ(mid.Pixel(3, 99), clRed);    // start colour at the bottom
+  EXPECT_EQ(mid.Pixel(3, 0), clBlue);   // end colour at the top
+  EXPECT_EQ(mid.Pixel(3, 49), clLime);  // middle in the middle
+  EXPECT_EQ(mid.Pixel(3, 99), clRed);   // start colour at the bottom
 }
 
 TEST(PlotGradientFill, MonochromeTurnsColoursGrey) {
@@ -75,12 +76,11 @@ TEST(PlotGradientFill, EveryDirectionPutsTheStartColourWhereItBelongs) {
     TGradientDirection Direction;
     TPoint StartAt, EndAt;
   } cases[] = {
-      {gdTopBottom, {20, 39}, {20, 0}},   {gdBottomTop, {20, 0}, {20, 39}},
-      {gdLeftRight, {39, 20}, {0, 20}},   {gdRightLeft, {0, 20}, {39, 20}},
-      {gdFromCenter, {20, 20}, {0, 0}},   {gdFromTopLeft, {39, 39}, {0, 0}},
-      {gdFromBottomLeft, {39, 0}, {0, 39}},
-      {gdDiagonalUp, {0, 39}, {39, 0}},   {gdDiagonalDown, {0, 0}, {39, 39}},
-      {gdRadial, {21, 21}, {0, 0}},
+      {gdTopBottom, {20, 39}, {20, 0}},     {gdBottomTop, {20, 0}, {20, 39}},
+      {gdLeftRight, {39, 20}, {0, 20}},     {gdRightLeft, {0, 20}, {39, 20}},
+      {gdFromCenter, {20, 20}, {0, 0}},     {gdFromTopLeft, {39, 39}, {0, 0}},
+      {gdFromBottomLeft, {39, 0}, {0, 39}}, {gdDiagonalUp, {0, 39}, {39, 0}},
+      {gdDiagonalDown, {0, 0}, {39, 39}},   {gdRadial, {21, 21}, {0, 0}},
   };
   for (const Case& k : cases) {
     TRecordingCanvas c(40, 40);
@@ -306,6 +306,37 @@ TEST_F(HtmlTest, FontTagErrors) {
   EXPECT_EQ(Canvas.GetFont()->GetColor(), clRed);
 }
 
+TEST_F(HtmlTest, FontSizesStayDrawable) {
+  struct {
+    const char* Html;
+    float Size;
+  } cases[] = {
+      {"<FONT SIZE=12.5>x", 12.5f},
+      {"<FONT SIZE=1e300>x", float(PlotMaxFontSize)},
+      {"<FONT SIZE=2147483647>x", float(PlotMaxFontSize)},
+      {"<FONT SIZE=-1e300>x", -float(PlotMaxFontSize)},
+      {"<FONT SIZE=+1e300>x", float(PlotMaxFontSize)},
+      {"<FONT SIZE=inf>x", float(PlotMaxFontSize)},
+      {"<FONT SIZE=-INF>x", -float(PlotMaxFontSize)},
+  };
+  for (auto c : cases) {
+    Canvas.GetFont()->SetSizeFloat(8);
+    EXPECT_EQ(Texts(c.Html), std::vector<std::string>{"x"}) << c.Html;
+    EXPECT_EQ(Canvas.GetFont()->GetSizeFloat(), c.Size) << c.Html;
+  }
+  // A decimal-comma locale leaves the point in force.
+  {
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Active());
+    Canvas.GetFont()->SetSizeFloat(8);
+    Texts("<FONT SIZE=9.5>x");
+    EXPECT_EQ(Canvas.GetFont()->GetSizeFloat(), 9.5f);
+  }
+  // Words are no sizes.
+  for (const char* word : {"<FONT SIZE=nan>x", "<FONT SIZE=0x10>x", "<FONT SIZE=1,5>x"})
+    EXPECT_THROW(Texts(word), EConvertError) << word;
+}
+
 TEST_F(HtmlTest, ColoursFromText) {
   EXPECT_EQ(HtmlColorFromText("#FF8000"), TColor(0x0080FF));
   EXPECT_EQ(HtmlColorFromText("\"lime\""), clLime);
@@ -344,7 +375,7 @@ TEST(PlotCanvasTextOut, RotatedTextTurnsAboutTheTextCentre) {
     c->RotateLabel(X, Y, "Turn", 90, false);
     return c;
   };
-  auto turned = draw(true, 70, 50);   // (20, 0) from the centre turns to (0, -20)
+  auto turned = draw(true, 70, 50);  // (20, 0) from the centre turns to (0, -20)
   auto placed = draw(false, 50, 30);
   int inked = 0;
   for (int y = 0; y < 120; y++)

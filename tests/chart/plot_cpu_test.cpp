@@ -138,6 +138,10 @@ TEST(PlotCPU, DescriptionFromTheProcessorFile) {
   EXPECT_EQ(TPlotCPU::Speed(), 2394);
   const std::string id = TPlotCPU::Identifier();
   EXPECT_NE(id.find(" Family 6 Model 85 Stepping 7"), std::string::npos) << id;
+  for (const char* mhz : {"1e12", "-5", "fast"}) {
+    std::ofstream(file) << "cpu MHz\t\t: " << mhz << "\n";
+    EXPECT_EQ(TPlotCPU::Speed(), 0) << mhz;
+  }
   TPlotCPU::CpuInfoFile = file.string() + ".missing";
   EXPECT_EQ(TPlotCPU::Name(), "");
   EXPECT_EQ(TPlotCPU::Identifier(), "");

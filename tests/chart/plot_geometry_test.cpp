@@ -3,12 +3,35 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "chart/PlotGeometry.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
 
 const std::vector<TPoint> kSquare = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+
+TEST(PlotGeometry, PixelsRoundHalvesToEven) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct {
+    double Value;
+    int Pixel;
+  } cases[] = {{2.5, 2},
+               {3.5, 4},
+               {-2.5, -2},
+               {-3.5, -4},
+               {-0.5, 0},
+               {0.49999999999999994, 0},
+               {1.5000001, 2},
+               {-7.2, -7},
+               {1e300, std::numeric_limits<int>::max()},
+               {-inf, std::numeric_limits<int>::min()},
+               {std::nan(""), 0}};
+  for (auto c : cases) EXPECT_EQ(PlotRound(c.Value), c.Pixel) << c.Value;
+  EXPECT_EQ(PlotPoint(TPointF{0.5f, 1.5f}), (TPoint{0, 2}));
+}
 
 TEST(PlotGeometry, CullTurnsOnWinding) {
   EXPECT_TRUE(PlotCull(TPoint{0, 0}, TPoint{10, 0}, TPoint{10, 10}));
@@ -44,8 +67,8 @@ TEST(PlotGeometry, PointInPolygonEdges) {
   struct Case {
     TPoint p;
     bool inside;
-  } cases[] = {{{10, 5}, true}, {{5, 0}, true}, {{0, 5}, false}, {{5, 10}, false},
-               {{5, 5}, true},  {{11, 5}, false}};
+  } cases[] = {{{10, 5}, true},  {{5, 0}, true}, {{0, 5}, false},
+               {{5, 10}, false}, {{5, 5}, true}, {{11, 5}, false}};
   for (const Case& c : cases)
     EXPECT_EQ(PolygonInPolygon({c.p}, kSquare), c.inside) << c.p.X << "," << c.p.Y;
   EXPECT_TRUE(PolygonInPolygon({}, kSquare));

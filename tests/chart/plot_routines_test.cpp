@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "platform/rtl/UserSettings.h"
 #include "platform/vcl/ShellOpen.h"
 #include "platform/vcl/WinControls.h"
+#include "tests/support/CommaLocale.h"
 #include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
@@ -72,8 +74,16 @@ TEST(PlotRoutinesText, FormatPatternsFromTheLocale) {
   EXPECT_EQ(DateTimeDefaultFormat(2), LocaleShortDateFormat());
   EXPECT_EQ(DateTimeDefaultFormat(1), LocaleShortTimeFormat());
   // The C locale uses the invariant separators: nothing to swap.
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "C");
   EXPECT_EQ(InvariantToLocalFormat("#,##0.00"), "#,##0.00");
   EXPECT_EQ(LocalToInvariantFormat("#,##0.00"), "#,##0.00");
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  // A decimal-comma locale swaps the two.
+  TCommaLocale comma;
+  ASSERT_TRUE(comma.Active());
+  EXPECT_EQ(InvariantToLocalFormat("#,##0.00"), "#.##0,00");
+  EXPECT_EQ(LocalToInvariantFormat("#.##0,00"), "#,##0.00");
 }
 
 TDateTime At(int y, int m, int d, double hours = 0) { return EncodeDate(y, m, d) + hours / 24; }

@@ -97,6 +97,34 @@ TEST(AxisLabelPass, TooManyValueLabelsGiveNone) {
   EXPECT_TRUE(f.Axis->Tick.empty());
 }
 
+TEST(AxisLabelPass, SmallStepsKeepEveryLabel) {
+  // A narrow range of large values steps by the plain increment.
+  TValueAxis large(1e13, 1e13 + 100, 10, 4000);
+  const std::vector<double> values = large.Calc();
+  ASSERT_EQ(values.size(), 11u);
+  EXPECT_EQ(values.front(), 1e13 + 100);
+  EXPECT_EQ(values.back(), 1e13);
+
+  // So does a date-time axis whose increment is no calendar step: 10 ms.
+  const TDateTime t = EncodeDate(2026, 3, 7) + 0.5;
+  const double ms10 = 10.0 / 86400000;
+  TValueAxis clock(t, t + 10 * ms10, ms10, 4000);
+  clock.Axis->IAxisDateTime = true;
+  const std::vector<double> times = clock.Calc();
+  ASSERT_EQ(times.size(), 11u);
+  for (size_t i = 0; i < times.size(); ++i)
+    EXPECT_NEAR(times[i], t + double(10 - i) * ms10, ms10 / 1000) << i;
+}
+
+TEST(AxisLabelPass, MonthStepsFollowTheCalendar) {
+  TValueAxis f(EncodeDate(2026, 1, 1), EncodeDate(2027, 1, 1), 30, 4000);
+  f.Axis->IAxisDateTime = true;
+  std::vector<double> expected;
+  for (int m = 13; m >= 1; --m)
+    expected.push_back(EncodeDate(m == 13 ? 2027 : 2026, m == 13 ? 1 : m, 1));
+  EXPECT_EQ(f.Calc(), expected);
+}
+
 TEST(AxisLabelPass, RoundFirstLabel) {
   TValueAxis f(3, 97, 10);
   EXPECT_EQ(f.Calc(), (std::vector<double>{90, 80, 70, 60, 50, 40, 30, 20, 10}));
@@ -308,6 +336,11 @@ TEST(AxisLabelPass, EdgesAndPositionPercent) {
   EXPECT_EQ(bottom->ApplyPosition(300, r), 270);
   left->SetPositionUnits(muPixels);
   EXPECT_EQ(left->ApplyPosition(0, r), 10);
+  // Half pixels go to the even neighbour.
+  left->SetPositionPercent(2.5);
+  EXPECT_EQ(left->ApplyPosition(0, r), 2);
+  left->SetPositionPercent(3.5);
+  EXPECT_EQ(left->ApplyPosition(0, r), 4);
 }
 
 TEST(AxisLabelPass, CalcRectTakesLabelsTicksAndTitleOffTheRectangle) {

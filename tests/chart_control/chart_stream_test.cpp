@@ -9,6 +9,7 @@
 #include "scene/zr_stream.h"
 #include "scene/zr_stream_strict.h"
 #include "scene/zr_stream_text.h"
+#include "tests/support/CommaLocale.h"
 
 namespace {
 
@@ -92,6 +93,56 @@ TEST(ChartStream, WrittenChartReadsBackWithItsWallsAndTitle) {
   EXPECT_EQ(back->GetLeftWall()->GetSize(), 3);
   EXPECT_TRUE(back->GetRightWall()->GetVisible());
   EXPECT_EQ(back->GetColor(), cl3DLight);
+}
+
+TEST(ChartStream, ForwardedLabelSettingsReadAndWriteByTheAxisNames) {
+  const std::string settings =
+      "  LeftAxis.LabelsAlign = alOpposite\n"
+      "  LeftAxis.LabelsBehind = True\n"
+      "  LeftAxis.LabelsExponent = True\n"
+      "  LeftAxis.LabelsGridIgnoresLabelSize = True\n"
+      "  LeftAxis.LabelsOnAxis = False\n"
+      "  LeftAxis.LabelsSize = 24\n";
+  std::unique_ptr<TChart> c = Read(settings);
+  ASSERT_NE(c, nullptr);
+  TAxisLabels* labels = c->GetLeftAxis()->GetLabels();
+  EXPECT_EQ(labels->GetAlign(), alOpposite);
+  EXPECT_TRUE(labels->GetBehind());
+  EXPECT_TRUE(labels->GetExponent());
+  EXPECT_TRUE(labels->GetGridIgnoresLabelSize());
+  EXPECT_FALSE(labels->GetOnAxis());
+  EXPECT_EQ(labels->GetSize(), 24);
+  const std::string text = Write(*c);
+  for (size_t at = 0, end; (end = settings.find('\n', at)) != std::string::npos; at = end + 1)
+    EXPECT_NE(text.find(settings.substr(at, end - at)), std::string::npos) << text;
+  // Defaults are not written.
+  TChart plain;
+  const std::string plainText = Write(plain);
+  for (const char* name : {"LabelsAlign", "LabelsBehind", "LabelsOnAxis", "LabelsSize"})
+    EXPECT_EQ(plainText.find(name), std::string::npos) << name;
+}
+
+TEST(ChartStream, NumbersKeepThePointUnderADecimalCommaLocale) {
+  TCommaLocale comma;
+  ASSERT_TRUE(comma.Active());
+  TChart chart;
+  chart.SetName("C");
+  chart.GetBottomAxis()->SetDesiredIncrement(2.5);
+  chart.GetLeftAxis()->SetMinMax(-0.125, 2400000);
+  const std::string text = Write(chart);
+  EXPECT_NE(text.find("BottomAxis.Increment = 2.500000000000000000"), std::string::npos) << text;
+  TMemoryStream in;
+  in.WriteBuffer(text.data(), int32_t(text.size()));
+  in.SetPosition(0);
+  std::unique_ptr<TComponent> c = ReadObjectTextStrict(&in);
+  auto* back = dynamic_cast<TChart*>(c.get());
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->GetBottomAxis()->GetIncrement(), 2.5);
+  EXPECT_EQ(back->GetLeftAxis()->GetMinimum(), -0.125);
+  EXPECT_EQ(back->GetLeftAxis()->GetMaximum(), 2400000);
+  // The value labels keep the point and their own grouping.
+  EXPECT_EQ(back->GetLeftAxis()->LabelValue(2400000), "2,400,000");
+  EXPECT_EQ(back->GetLeftAxis()->LabelValue(-0.125), "-0.125");
 }
 
 namespace {

@@ -71,6 +71,24 @@ TEST_F(CommaLocale, TextOfNumbersKeepsTheDot) {
             "1234.50 1,234.50 5.00000000000000E-001 0.25 1234567");
 }
 
+TEST_F(CommaLocale, PicturesKeepTheDotAndTheirOwnGrouping) {
+  struct TCase {
+    const char* Format;
+    long double Value;
+    const char* Text;
+  };
+  const TCase cases[] = {
+      {"0.##", 1234.5, "1234.5"},
+      {"0.00", 1234.5, "1234.50"},
+      {"#,##0.###", 2400000, "2,400,000"},
+      {"#,##0.###", -1234.5678, "-1,234.568"},
+      {"0.#", 0.25, "0.3"},
+      {"#,##0", 1e20L, "100,000,000,000,000,000,000"},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(FormatFloat(c.Format, c.Value), c.Text) << c.Format << " " << double(c.Value);
+}
+
 TEST_F(CommaLocale, ParsingKeepsTheDot) {
   EXPECT_DOUBLE_EQ(StrToFloat("1.25"), 1.25);
   EXPECT_DOUBLE_EQ(StrToFloat("-3.5e2"), -350);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "platform/rtl/DateUtils.h"
@@ -34,6 +36,23 @@ TEST(DateCalendar, IncMonthKeepsTheDayWithinTheTargetMonth) {
     EXPECT_EQ(d, c.WantD) << c.Y << "-" << c.M << "-" << c.D << " by " << c.By;
   }
   EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2021, 3, 10) + 0.5, 1), EncodeDate(2021, 4, 10) + 0.5);
+}
+
+TEST(DateCalendar, ValuesBeyondTheCalendarDecodeToItsEnds) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct {
+    double Value;
+    uint16_t Y, M, D;
+  } cases[] = {{1e300, 9999, 12, 31}, {inf, 9999, 12, 31}, {9.3e18, 9999, 12, 31},
+               {-1e300, 1, 1, 1},     {-inf, 1, 1, 1},     {std::nan(""), 1899, 12, 30}};
+  for (auto c : cases) {
+    uint16_t y = 0, m = 0, d = 0;
+    DecodeDate(c.Value, y, m, d);
+    EXPECT_EQ((std::array<uint16_t, 3>{y, m, d}), (std::array<uint16_t, 3>{c.Y, c.M, c.D}))
+        << c.Value;
+    EXPECT_GE(DayOfWeek(c.Value), 1);
+    EXPECT_LE(DayOfWeek(c.Value), 7);
+  }
 }
 
 TEST(DateCalendar, LocaleTextReadsBack) {
