@@ -19,6 +19,7 @@
 #include "controls/zr_listbox.h"
 #include "controls/zr_objects_text.h"
 #include "controls/zr_text_box.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_position.h"
@@ -47,9 +48,8 @@ bool DemoValue(const std::string& text) {
   if (strcasecmp(text.c_str(), "true") == 0) return true;
   if (strcasecmp(text.c_str(), "false") == 0) return false;
   if (text.empty()) return false;
-  char* end = nullptr;
-  const double number = std::strtod(text.c_str(), &end);
-  if (*end != '\0') return false;
+  double number = 0;
+  if (!TryStrToFloat(text, number)) return false;
   return number != 0;
 }
 

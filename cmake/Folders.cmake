@@ -31,8 +31,9 @@ function(esc_test name folder)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest)
   target_compile_definitions(${name} PRIVATE
     ESCTOOL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ESCTOOL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # Each test carries its program's name as a label (ctest -L test_files).
   gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+                       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 LABELS ${name})
 endfunction()
 
 # Copies resources/ beside the program so that it runs from the build tree as

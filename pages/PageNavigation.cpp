@@ -2,6 +2,7 @@
 // the demo switch, the connection and the model key offer, and the four
 // add-on read-outs of the device data.
 
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -26,10 +27,12 @@ std::string RawReadout(const uint8_t* data, int first, int last) {
   return text;
 }
 
+// Fixed decimals with ".", whatever the C library's locale says.
 std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
+  char text[400];
+  const auto result =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  return std::string(text, result.ptr);
 }
 
 }  // namespace

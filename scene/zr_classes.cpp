@@ -33,9 +33,12 @@ std::vector<TzrObject*>& Resources() {
 }
 size_t FreedResources = 0;
 
+// Never freed: forms owned by the application object free their scenes while
+// the program's statics are being destroyed, after a list of static storage
+// would already be gone.
 std::vector<IzoRurev*>& Scenes() {
-  static std::vector<IzoRurev*> list;
-  return list;
+  static auto* list = new std::vector<IzoRurev*>;
+  return *list;
 }
 
 // Drops the freed entries once they are the majority, keeping the order

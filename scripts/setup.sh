@@ -57,8 +57,16 @@ run_tests() {
     ctest --test-dir "$test_build_dir" --output-on-failure -j "$(nproc)" "$@"
 }
 
-# The whole suite in the C locale, then again with a decimal comma
-# (de_DE.UTF-8): numbers written to files, devices, PDFs and streams keep ".".
+# The test programs that format or parse numbers: the run-time layer, object
+# streams, number boxes, charts, pages, parameter files, the setup sheet, the
+# calculators and the device link.
+number_programs="test_platform_rtl|test_scene|test_controls_text|test_chart|test_chart_axes"
+number_programs+="|test_chart_control|test_chart_series|test_chart_functions|test_pages"
+number_programs+="|test_files|test_app|test_link"
+
+# The whole suite in the C locale, then the programs that format or parse
+# numbers again with a decimal comma (de_DE.UTF-8): numbers written to files,
+# devices, PDFs and streams keep ".".
 run_all_tests() {
   local started built tested
   started=$(date +%s)
@@ -66,7 +74,7 @@ run_all_tests() {
   built=$(date +%s)
   run_tests C.UTF-8
   tested=$(date +%s)
-  run_tests de_DE.UTF-8
+  run_tests de_DE.UTF-8 -L "^($number_programs)\$"
   echo "Build: $((built - started)) s; tests: $((tested - built)) s;" \
     "tests under de_DE.UTF-8: $(($(date +%s) - tested)) s"
 }
