@@ -1,6 +1,7 @@
 #include "app/frmInterface.h"
 
 #include "app/SceneForms.h"
+#include "controls/zr_text_box.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
 #include "scene/zr_resources.h"
@@ -22,6 +23,10 @@ TfrmInterface::TfrmInterface(TComponent* AOwner) : TForm(AOwner) {
 
 TfrmInterface::~TfrmInterface() {
   CloseLink();
+  // The boxes outlive this part of the window (the component tree frees them
+  // later): a box that loses the focus then must not call back into it.
+  for (TzrCustomTextBox* box : calcTextBox)
+    if (box) box->OnKillFocus = nullptr;
   if (frmInterface == this) frmInterface = nullptr;
 }
 

@@ -90,6 +90,10 @@ TzrCompoundTextBox::TzrCompoundTextBox(TComponent* AOwner) : TzrCompoundControl(
   FTextBox->OnChange = [this](TObject* Sender) { DoChange(Sender); };
 }
 
+TzrCompoundTextBox::~TzrCompoundTextBox() {
+  if (FTextBox) FTextBox->OnChange = nullptr;
+}
+
 const std::u16string& TzrCompoundTextBox::GetText() const { return FTextBox->GetText(); }
 void TzrCompoundTextBox::SetText(const std::u16string& Value) { FTextBox->SetText(Value); }
 

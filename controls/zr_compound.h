@@ -49,6 +49,9 @@ class TzrCompoundControl : public TzrControl {
 class TzrCompoundTextBox : public TzrCompoundControl {
  public:
   explicit TzrCompoundTextBox(TComponent* AOwner);
+  // The inner box outlives this part of the control: a change it makes while
+  // the tree frees it (a focused box commits its text) is no longer passed on.
+  ~TzrCompoundTextBox() override;
   static const TClassInfo* Class();
   const TClassInfo* ClassType() const override { return Class(); }
   TzrTextBox* GetTextBox() const { return FTextBox; }

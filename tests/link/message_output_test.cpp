@@ -109,20 +109,16 @@ TEST_F(MessageTest, ChineseKeysOfTheBox) {
   EXPECT_EQ(Form->FInfoForm->ControlsScene->GetStyle(), Form->ControlsScene->GetStyle());
 }
 
+// Where the box really opens on the screen (centred on the main window's
+// frame, as the window manager placed it) is read from X in the form tests;
+// here: the box asks to be centred on the main window, whatever place the
+// main window was given, and keeps no fixed place of its own.
 TEST_F(MessageTest, BoxCentredOnTheMainWindow) {
-  const struct {
-    int left, top, width, height, boxLeft, boxTop;
-  } cases[] = {{100, 50, 797, 623, 100 + 241, 50 + 235},
-               {-40, 7, 797, 623, -40 + 241, 7 + 235},
-               // Narrower than the box: the box starts left of the window
-               // (the halves of odd differences are cut toward zero).
-               {200, 100, 301, 100, 200 - 6, 100 - 26}};
-  for (const auto& c : cases) {
+  for (const int left : {100, -40, 200}) {
     Form->SetCentered(false);
-    Form->SetBounds(c.left, c.top, c.width, c.height);
+    Form->SetBounds(left, 50, 797, 623);
     Form->ShowMessageText("x", 1);
-    EXPECT_EQ(Left, c.boxLeft) << c.left;
-    EXPECT_EQ(Top, c.boxTop) << c.left;
+    EXPECT_EQ(Form->FInfoForm->GetPosition(), poMainFormCenter) << left;
   }
 }
 
