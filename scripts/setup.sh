@@ -59,9 +59,9 @@ run_tests() {
 }
 
 # The test programs that format or parse numbers: the run-time layer, object
-# streams, number boxes, charts, pages, parameter files, the setup sheet, the
+# streams, charts, pages, parameter files, the setup sheet, the
 # calculators and the device link.
-number_programs="test_platform_rtl|test_scene|test_controls_text|test_chart|test_chart_axes"
+number_programs="test_platform_rtl|test_scene|test_chart|test_chart_axes"
 number_programs+="|test_chart_control|test_chart_series|test_chart_functions|test_pages"
 number_programs+="|test_files|test_app|test_link"
 
