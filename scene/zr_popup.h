@@ -213,9 +213,10 @@ class TzrPopupForm : public TForm {
   static TzrPopupForm* FromWindow(void* GdkWindow);
   // The popup window that holds the grab (the newest shown), nil when none.
   static TzrPopupForm* Active();
-  // Whether a popup window let the keyboard go within the last moments (the
-  // window that gets it back is not being activated by the user).
-  static bool UngrabbedLately();
+  // Whether a popup window let the keyboard go and no window has got it back
+  // since: the first window that does is not being activated by the user.
+  // Takes the return as seen (the next focus is an activation again).
+  static bool TakeKeyboardReturn();
   // This window is deactivated in favour of Other (another popup window or
   // nil for any other window): closes as the popup rules say.
   void Deactivate(TzrPopupForm* Other);

@@ -23,6 +23,10 @@ namespace {
 std::vector<TzrPopupForm*> Shown;
 gulong PressHook = 0;
 gulong FocusHook = 0;
+// Whether the active popup window holds the keyboard, and whether a window
+// of the program is about to get the keyboard back from an ended grab.
+bool KeyboardGrabbed = false;
+bool KeyboardReturnPending = false;
 
 GdkWindow* ToplevelOf(GtkWidget* Widget) {
   GdkWindow* w = Widget ? gtk_widget_get_window(Widget) : nullptr;
@@ -59,7 +63,7 @@ gboolean OnFocusHook(GSignalInvocationHint*, guint Count, const GValue* Params, 
   // being activated: a press that closed one list and opened another comes
   // with such a return, which must leave the new list open.
   auto* e = static_cast<const GdkEvent*>(g_value_get_boxed(&Params[1]));
-  if (e && !e->focus_change.send_event && TzrPopupForm::UngrabbedLately()) return TRUE;
+  if (e && !e->focus_change.send_event && TzrPopupForm::TakeKeyboardReturn()) return TRUE;
   TzrPopupForm::WindowActivated(nullptr);
   return TRUE;
 }
@@ -210,8 +214,8 @@ void TzrPopupForm::Grab() {
   // comes to the popup.
   gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL_POINTING, TRUE, nullptr, nullptr, nullptr,
                 nullptr);
-  gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_KEYBOARD, FALSE, nullptr, nullptr, nullptr,
-                nullptr);
+  KeyboardGrabbed = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_KEYBOARD, FALSE, nullptr,
+                                  nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
   gtk_widget_grab_focus(target);
   // A node's capture inside the scene grabs the pointer itself and lets go
   // of the whole seat on release: the grab is taken again after it.
@@ -226,16 +230,17 @@ void TzrPopupForm::Grab() {
                                this);
 }
 
-namespace {
-gint64 LastUngrab = 0;
-}
-
-bool TzrPopupForm::UngrabbedLately() {
-  return LastUngrab && g_get_monotonic_time() - LastUngrab < 300 * 1000;
+bool TzrPopupForm::TakeKeyboardReturn() {
+  const bool pending = KeyboardReturnPending;
+  KeyboardReturnPending = false;
+  return pending;
 }
 
 void TzrPopupForm::Ungrab() {
-  LastUngrab = g_get_monotonic_time();
+  // Only a keyboard grab that was taken gives the focus back (and sends a
+  // focus event however long the display takes to answer).
+  KeyboardReturnPending = KeyboardGrabbed;
+  KeyboardGrabbed = false;
   GdkDisplay* display = gdk_display_get_default();
   if (display) gdk_seat_ungrab(gdk_display_get_default_seat(display));
 }
