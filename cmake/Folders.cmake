@@ -16,24 +16,59 @@ function(esc_library name folder)
   endif()
 endfunction()
 
-# esc_test(NAME FOLDER DEPS...): one GoogleTest executable of every .cpp in
-# tests/FOLDER, registered with CTest. Tests run from the build folder, beside
-# the copied resources.
+# esc_test(NAME FOLDER DEPS... [ALONE TEST...] [ONE_PROCESS_EACH]): one
+# GoogleTest executable of every .cpp in tests/FOLDER, registered with CTest.
+# Tests run from the build folder, beside the copied resources.
+#
+# Starting a test process costs more than most tests (the sanitizers map
+# their shadow memory, GTK and fontconfig start), so the program's tests run
+# in a few processes that share them out (GoogleTest's sharding: test i of
+# the program goes to shard i modulo the count), one ctest test each, named
+# NAME/INDEX. The tests listed after ALONE run in a process of their own under
+# their own name (for settings of their own, set in tests/CMakeLists.txt);
+# with ONE_PROCESS_EACH every test does (for tests that make a process-wide
+# object once).
 function(esc_test name folder)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "ONE_PROCESS_EACH" "" "ALONE")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
   # Every test program starts in tests/support/main/test_main.cpp, which
-  # gives the process a temporary folder of its own.
+  # gives the process and each test a temporary folder of its own.
   add_executable(${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/main/test_main.cpp)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest)
+  target_link_libraries(${name} PRIVATE ${arg_UNPARSED_ARGUMENTS} GTest::gmock GTest::gtest)
   target_compile_definitions(${name} PRIVATE
     ESCTOOL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ESCTOOL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   # Each test carries its program's name as a label (ctest -L test_files).
-  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                       DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 LABELS ${name})
+  if(arg_ONE_PROCESS_EACH)
+    gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 LABELS ${name})
+    return()
+  endif()
+  foreach(test ${arg_ALONE})
+    add_test(NAME ${test} COMMAND ${name} --gtest_filter=${test} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+    set_tests_properties(${test} PROPERTIES TIMEOUT 300 LABELS ${name})
+  endforeach()
+  set(filter "*")
+  if(arg_ALONE)
+    list(JOIN arg_ALONE ":" alone)
+    set(filter "*-${alone}")
+  endif()
+  # About four source files of tests to a process, at most eight processes.
+  list(LENGTH sources count)
+  math(EXPR shards "(${count} + 3) / 4")
+  if(shards GREATER 8)
+    set(shards 8)
+  endif()
+  math(EXPR last "${shards} - 1")
+  foreach(index RANGE ${last})
+    add_test(NAME ${name}/${index} COMMAND ${name} --gtest_filter=${filter} --gtest_brief=1
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+    set_tests_properties(${name}/${index} PROPERTIES TIMEOUT 1500 LABELS ${name}
+      ENVIRONMENT "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${index}")
+  endforeach()
 endfunction()
 
 # Copies resources/ beside the program so that it runs from the build tree as

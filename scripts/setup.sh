@@ -74,7 +74,7 @@ run_all_tests() {
   build_tests
   built=$(date +%s)
   # The tests labelled bare_display need exact client geometry and get a
-  # display without a window manager (tests/test_properties.cmake says why).
+  # display without a window manager (tests/CMakeLists.txt says why).
   run_tests C.UTF-8 wm -LE bare_display
   run_tests C.UTF-8 bare -L bare_display
   tested=$(date +%s)

@@ -23,7 +23,11 @@ namespace {
 class TCountingPanel : public TCustomPlotPanelExtended {
  public:
   using TCustomPlotPanelExtended::TCustomPlotPanelExtended;
-  int Draws = 0, Paints = 0;
+  int Draws = 0, Paints = 0, Invalidations = 0;
+  void Invalidate() override {
+    Invalidations++;
+    TCustomPlotPanelExtended::Invalidate();
+  }
   void InternalDraw(const TRect& R) override {
     Draws++;
     PanelPaint(R);
@@ -131,20 +135,15 @@ TEST_F(PanelOnScreen, XorRubberBandDrawnTwiceLeavesThePixels) {
   before.Assign(panel.GetSurface());
   TPlotZoom* zoom = panel.GetZoom();
   zoom->X0 = 40, zoom->Y0 = 30, zoom->X1 = 200, zoom->Y1 = 150;
-  int paints = panel.Paints;
+  const int paints = panel.Paints, invalidations = panel.Invalidations;
   panel.DrawZoomRectangle();
   TCanvas* c = panel.GetSurface()->GetCanvas();
   EXPECT_NE(c->GetPixels(41, 90), before.GetCanvas()->GetPixels(41, 90));
   EXPECT_EQ(c->GetPixels(120, 90), before.GetCanvas()->GetPixels(120, 90));
-  // Shown without painting: the band asks for no repaint (a window
-  // manager's late expose may still repaint, so the queue is read, not
-  // waited on).
+  // Shown without painting: the band asks for no repaint (nothing is
+  // pumped meanwhile, where a window manager's late expose may repaint).
   EXPECT_EQ(panel.Paints, paints);
-  for (GdkWindow* w : {gtk_widget_get_window(panel.Handle()), gtk_widget_get_window(Window)}) {
-    cairo_region_t* queued = gdk_window_get_update_area(w);
-    EXPECT_EQ(queued, nullptr) << "the band queued a repaint";
-    if (queued) cairo_region_destroy(queued);
-  }
+  EXPECT_EQ(panel.Invalidations, invalidations) << "the band asked for a repaint";
   panel.TryDrawZoom();
   for (int y = 0; y < panel.GetHeight(); y += 3)
     for (int x = 0; x < panel.GetWidth(); x += 3)

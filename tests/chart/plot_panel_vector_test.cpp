@@ -19,7 +19,7 @@
 #include "platform/vcl/Metafile.h"
 #include "platform/vcl/Printers.h"
 #include "tests/support/RunCommand.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart_screen.h"
+#include "tests/support/DisplayLocks.h"
 #include "tests/support/GalleryPng.h"
 
 namespace {
@@ -332,6 +333,7 @@ TEST_F(ZoomOnScreen, OnAllowScrollRefusingKeepsTheAxesWhilePanningAndWheelScroll
 }
 
 TEST_F(ZoomOnScreen, WheelTableBySettingsAndTheToolsHearEveryStep) {
+  TPointerLock pointerLock;
   TWheelTool* tool = F.Chart.GetTools()->Add<TWheelTool>();
   // The pointer over a known point of the chart.
   int ox = 0, oy = 0;

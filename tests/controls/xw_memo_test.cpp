@@ -15,7 +15,7 @@
 #include "controls/XwSpinEdit.h"
 #include "platform/rtl/Rtti.h"
 #include "tests/controls/xw_gtk_fixture.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 using namespace xwtest;
 

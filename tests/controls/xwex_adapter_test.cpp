@@ -12,7 +12,7 @@
 #include "controls/XwExStdCtrls.h"
 #include "platform/vcl/Forms.h"
 #include "tests/support/GdkInput.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

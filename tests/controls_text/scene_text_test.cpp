@@ -14,7 +14,7 @@
 #include "scene/zr_scene_unit.h"
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/MainLoop.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "controls/zr_spin_box.h"
 #include "controls/zr_text_box.h"
 #include "tests/controls/controls_fixture.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 class TextBoxTest : public ControlsTest {
  public:

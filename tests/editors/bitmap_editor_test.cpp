@@ -23,7 +23,7 @@
 #include "platform/vcl/Graphics.h"
 #include "scene/zr_position.h"
 #include "scene/zr_resources.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

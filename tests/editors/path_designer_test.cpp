@@ -12,7 +12,7 @@
 #include "editors_fixture.h"
 #include "platform/vcl/Clipbrd.h"
 #include "scene/zr_path.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

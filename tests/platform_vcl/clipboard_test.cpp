@@ -7,7 +7,7 @@
 
 #include "platform/vcl/Clipbrd.h"
 #include "platform/vcl/Forms.h"
-#include "tests/support/ClipboardLock.h"
+#include "tests/support/DisplayLocks.h"
 
 namespace {
 

@@ -21,8 +21,10 @@
 #include "scene/zr_stream_text.h"
 #include "tests/scene/png_filter.h"
 #include "tests/scene/visual_scene.h"
+#include "tests/support/DisplayLocks.h"
 #include "tests/support/MainLoop.h"
 #include "tests/support/RunCommand.h"
+#include "tests/support/WindowSystem.h"
 
 namespace {
 
@@ -554,6 +556,7 @@ class TPressedNode : public TzrVisualObject {
 // does: a click on its node, sent to the form's window as the display
 // sends it, reaches that node and not the scene beneath.
 TEST_F(SceneWindowTest, TransparentSceneInAControlTakesClicks) {
+  TPointerLock pointer;
   TForm form(nullptr);
   TzoRurev* back = ShownScene(form, 160, 100);
   auto* backRoot = new TPressedNode(&form);
@@ -570,6 +573,8 @@ TEST_F(SceneWindowTest, TransparentSceneInAControlTakesClicks) {
   ASSERT_TRUE(PumpUntil([&] { return front->DrawCount() > 0 && front->InvalidRects().empty(); }));
   Pump();
   GtkWidget* top = gtk_widget_get_toplevel(front->Handle());
+  // A window manager may still be placing the window.
+  SettleWindow(top);
   int x = 0, y = 0, ox = 0, oy = 0;
   ASSERT_TRUE(gtk_widget_translate_coordinates(front->Handle(), top, 40, 30, &x, &y));
   gdk_window_get_origin(gtk_widget_get_window(top), &ox, &oy);

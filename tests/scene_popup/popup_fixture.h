@@ -13,6 +13,7 @@
 #include "platform/vcl/Forms.h"
 #include "scene/zr_scene.h"
 #include "scene/zr_visual.h"
+#include "tests/support/DisplayLocks.h"
 
 // A visual node painting its local rectangle in Color.
 class TBox : public TzrVisualObject {
@@ -41,12 +42,15 @@ struct TSceneForm {
   TBox* Root = nullptr;
 };
 
+// Popups follow the pointer (hover, presses outside): each test holds the
+// display's pointer.
 class PopupTest : public ::testing::Test {
  public:
   static void SetUpTestSuite();
 
  protected:
   void TearDown() override;
+  TPointerLock Pointer;
 };
 
 // A scene buffer and where its top-left lies on the screen.
