@@ -1,6 +1,8 @@
 // Redrawing a 1,000,000-point fast line on a 1000 x 600 chart: every point
 // as one precomputed polyline, and one stroke per pixel column, against the
-// same polyline stroked with Cairo directly.
+// same polyline stroked with Cairo directly in strokes of 1,000 points each
+// (one stroke of a million vertices costs Cairo seconds, far from what a
+// program drawing that many points does).
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 
@@ -82,12 +84,19 @@ struct TCairoLine {
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
   }
+  // Each stroke begins at the last point of the one before, so the chunks
+  // join into the same line.
   int Run() {
+    constexpr size_t kChunk = 1000;
     cairo_set_source_rgb(cr, 1, 0, 0);
     cairo_set_line_width(cr, 1);
-    cairo_move_to(cr, Points[0].first, Points[0].second);
-    for (const auto& [x, y] : Points) cairo_line_to(cr, x, y);
-    cairo_stroke(cr);
+    for (size_t first = 0; first + 1 < Points.size(); first += kChunk) {
+      const size_t last = std::min(first + kChunk, Points.size() - 1);
+      cairo_move_to(cr, Points[first].first, Points[first].second);
+      for (size_t i = first + 1; i <= last; ++i)
+        cairo_line_to(cr, Points[i].first, Points[i].second);
+      cairo_stroke(cr);
+    }
     cairo_surface_flush(surface);
     return 0;
   }
@@ -127,6 +136,7 @@ void BM_FastLineAgainstCairo(benchmark::State& state) {
     ratioMinMax = BestSeconds([&] { return minMax.Run(); }) / base;
   }
   state.counters["ratio"] = ratio;
+  state.counters["goal"] = 3;
   state.counters["ratio_minmax"] = ratioMinMax;
   if (ratio > 3)
     state.SkipWithError("every point costs more than three times the Cairo stroke");

@@ -44,30 +44,42 @@ void TzrMemoText::UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndI
                                      int EndLine) {
   if (FText.empty()) {
     FLinesBegs.clear();
+    FLineWidths.clear();
     FWidesLineIndex = 0;
     return;
   }
-  if (FLinesBegs.empty()) FLinesBegs.push_back(1);
   if (!CanMeasure()) {
     FLinesBegs.assign(1, 1);
+    FLineWidths.assign(1, -1);
     FWidesLineIndex = 0;
+    FBreakWidth = -1;
     return;
   }
+  if (FLinesBegs.empty()) {
+    FLinesBegs.push_back(1);
+    FLineWidths.push_back(-1);
+  }
   TLinesBegs fresh;
+  std::vector<float> widths;
   int widestOffset = 0;
   float widestWidth = 0;
-  FillLocalLinesBegs(Begin, std::min(EndIndex + Delta, int(FText.size())), fresh, widestOffset,
-                     widestWidth);
+  FillLocalLinesBegs(Begin, std::min(EndIndex + Delta, int(FText.size())), fresh, widths,
+                     widestOffset, widestWidth);
   L = std::clamp(L, 0, GetLineCount() - 1);
   EndLine = std::clamp(EndLine, L, GetLineCount() - 1);
   const int oldCount = GetLineCount();
   FLinesBegs.erase(FLinesBegs.begin() + L + 1, FLinesBegs.begin() + EndLine + 1);
   FLinesBegs.insert(FLinesBegs.begin() + L + 1, fresh.begin(), fresh.end());
+  FLineWidths.resize(size_t(oldCount), -1);
+  FLineWidths.erase(FLineWidths.begin() + L, FLineWidths.begin() + EndLine + 1);
+  FLineWidths.insert(FLineWidths.begin() + L, widths.begin(), widths.end());
   const int after = L + 1 + int(fresh.size());
   for (size_t i = after; i < FLinesBegs.size(); ++i) FLinesBegs[i] += Delta;
   const int newEndLine = after - 1;
-  // The widest line sets the horizontal extent, which wrapped text has not.
   if (FWordWrap) {
+    // The re-broken paragraphs are what a full rebuild gives, and so is the
+    // widest line taken from the kept widths.
+    FWidesLineIndex = WidestCountedLine();
     if (!FLinesUpdating) TextRealign();
     return;
   }
@@ -94,14 +106,15 @@ void TzrMemoText::InsertAfter(const TCaretPosition& P, const std::u16string& S,
   if (Options & ioCanUndo) FActionStack.FragmentInserted(at, n, Options & ioUnDoPairedWithPriv);
   if (n > 0) {
     TCaretPosition start = TextPosToPos(at);
+    const int first = ParagraphFirstLine(start.Line);
     int begin, length, endLine, endIndex;
-    GetLineBounds(start.Line, begin, length);
+    GetLineBounds(first, begin, length);
     if (length == 0 && begin == 0) begin = 1;
     GetLineRealEnd(start, endLine, endIndex);
     float oldWidest = FWordWrap ? 0 : std::round(GetLineWidth(FWidesLineIndex));
     FText.insert(at, ApplyCharCase(s));
     TextEdited();
-    UpdateRngLinesBegs(start.Line, oldWidest, n, endIndex, begin, endLine);
+    UpdateRngLinesBegs(first, oldWidest, n, endIndex, begin, endLine);
   }
   if (Options & ioSelected) {
     FSelStart = TextPosToPos(at);
@@ -136,14 +149,14 @@ void TzrMemoText::DeleteFrom(const TCaretPosition& P, int Length, TDeleteOptions
   }
   if (n > 0) {
     if (Options & doCanUndo) FActionStack.FragmentDeleted(i, FText.substr(i - 1, n));
-    TCaretPosition start = TextPosToPos(i - 1);
+    const int first = ParagraphFirstLine(TextPosToPos(i - 1).Line);
     int begin, length, endLine, endIndex;
-    GetLineBounds(start.Line, begin, length);
+    GetLineBounds(first, begin, length);
     GetLineRealEnd(TextPosToPos(i - 1 + n), endLine, endIndex);
     float oldWidest = FWordWrap ? 0 : std::round(GetLineWidth(FWidesLineIndex));
     FText.erase(i - 1, n);
     TextEdited();
-    UpdateRngLinesBegs(start.Line, oldWidest, -n, endIndex, begin, endLine);
+    UpdateRngLinesBegs(first, oldWidest, -n, endIndex, begin, endLine);
   }
   if ((Options & doMoveCaret) || FSelected) {
     FSelected = false;

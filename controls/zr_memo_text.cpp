@@ -62,6 +62,8 @@ std::vector<std::u16string> TzrMemoText::GetUnwrapLines() const {
 
 float TzrMemoText::GetLineWidth(int Line) {
   if (Line < 0 || Line >= GetLineCount()) return 0;
+  if (!FWordWrap && Line < int(FLineWidths.size()) && FLineWidths[Line] >= 0)
+    return FLineWidths[Line];
   return MeasureText(GetLine(Line));
 }
 
@@ -78,22 +80,49 @@ int TzrMemoText::GetWidestLine() {
   return best;
 }
 
+int TzrMemoText::WidestCountedLine() const {
+  int best = 0;
+  float bestWidth = 0;
+  for (size_t i = 0; i < FLineWidths.size(); ++i) {
+    if (FLineWidths[i] > bestWidth) {
+      bestWidth = FLineWidths[i];
+      best = int(i);
+    }
+  }
+  return best;
+}
+
+int TzrMemoText::ParagraphFirstLine(int Line) const {
+  Line = std::clamp(Line, 0, std::max(0, GetLineCount() - 1));
+  // A line begins a paragraph when the character before it is a break.
+  while (Line > 0 && !IsBreak(FText[FLinesBegs[Line] - 2])) --Line;
+  return Line;
+}
+
 // ---- the line table
 
 void TzrMemoText::UpdateLines() {
   FWidesLineIndex = 0;
   FLinesBegs.clear();
+  FLineWidths.clear();
+  FBreakWidth = CanMeasure() ? TextContentWidth() : -1;
   if (FText.empty()) return;
   FLinesBegs.push_back(1);
-  if (!CanMeasure()) return;
-  FBreakWidth = TextContentWidth();
+  if (!CanMeasure()) {
+    FLineWidths.push_back(-1);
+    return;
+  }
   int widestOffset = 0;
   float widestWidth = 0;
-  FillLocalLinesBegs(1, int(FText.size()), FLinesBegs, widestOffset, widestWidth);
+  FillLocalLinesBegs(1, int(FText.size()), FLinesBegs, FLineWidths, widestOffset, widestWidth);
   FWidesLineIndex = widestOffset;
 }
 
-void TzrMemoText::FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins, int& WidestOffset,
+// The last paragraph of the text, when wrapped, does not count in the search
+// for the widest line; a range that ends before the text's end ends with an
+// ordinary paragraph.
+void TzrMemoText::FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins,
+                                     std::vector<float>& Widths, int& WidestOffset,
                                      float& WidestWidth) {
   size_t base = Begins.size();
   auto offset = [&] { return int(Begins.size() - base); };
@@ -114,7 +143,8 @@ void TzrMemoText::FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins, in
       WidestWidth = w;
       WidestOffset = offset();
     }
-    if (FWordWrap && w > W) BreakParagraph(p, pStart, W, Begins);
+    Widths.push_back(w);
+    if (FWordWrap && w > W) BreakParagraph(p, pStart, W, Begins, Widths);
     i += (c == CR && i < int(FText.size()) && FText[i] == LF) ? 2 : 1;
     Begins.push_back(i);
     pStart = i;
@@ -122,17 +152,23 @@ void TzrMemoText::FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins, in
   std::u16string p = pStart <= Last ? FText.substr(pStart - 1, Last - pStart + 1) : u"";
   float w = MeasureText(p);
   if (FWordWrap && w > W) {
-    BreakParagraph(p, pStart, W, Begins);
-  } else if (w > WidestWidth) {
-    WidestWidth = w;
-    WidestOffset = offset();
+    const bool textEnd = Last >= int(FText.size());
+    Widths.push_back(textEnd ? 0 : w);
+    BreakParagraph(p, pStart, W, Begins, Widths);
+  } else {
+    Widths.push_back(w);
+    if (w > WidestWidth) {
+      WidestWidth = w;
+      WidestOffset = offset();
+    }
   }
 }
 
 // Tokens are runs of characters other than the separators " ,-", each with
 // the separators that follow it. A token that does not fit after others
 // starts a new display line; a token wider than W stays alone and overflows.
-void TzrMemoText::BreakParagraph(const std::u16string& P, int P0, float W, TLinesBegs& Begins) {
+void TzrMemoText::BreakParagraph(const std::u16string& P, int P0, float W, TLinesBegs& Begins,
+                                 std::vector<float>& Widths) {
   const int n = int(P.size());
   auto nextToken = [&](int pos) {  // pos is 1-based; answers the next token's start
     while (pos <= n && !IsSeparator(P[pos - 1])) ++pos;
@@ -146,6 +182,7 @@ void TzrMemoText::BreakParagraph(const std::u16string& P, int P0, float W, TLine
     if (tokStart > lineStart && MeasureText(P.substr(lineStart - 1, pos - lineStart)) > W) {
       lineStart = tokStart;
       Begins.push_back(P0 + tokStart - 1);
+      Widths.push_back(0);
     }
     tokStart = pos;
     pos = nextToken(pos);

@@ -161,9 +161,12 @@ class TzrMemoText {
   // Puts the caret at P (clamped); Scroll asks the view to follow it.
   virtual void PlaceCaret(const TCaretPosition& P, bool Scroll);
   // The width of a display line in the memo's font; 0 outside the table.
+  // Without word wrap it comes from the widths kept with the table.
   float GetLineWidth(int Line);
   // The first line of greatest width; -1 without lines.
   int GetWidestLine();
+  // Whether the table was broken for the present content width.
+  bool BrokenForWidth() { return FBreakWidth >= 0 && FBreakWidth == TextContentWidth(); }
 
   bool FNeedChange = false;
   std::u16string FText;
@@ -179,17 +182,33 @@ class TzrMemoText {
   int FWidesLineIndex = 0;
   // The content width of the last full rebuild (-1: none measured yet).
   float FBreakWidth = -1;
+  // Beside every begin, the width the line counts with in the search for the
+  // widest line, as the full rebuild measures it: without word wrap the
+  // line's own width; with word wrap the paragraph's unbroken width on its
+  // first display line and 0 on its later lines (and on a wrapped last
+  // paragraph). -1: not measured (the memo could not measure). Measuring is
+  // the expensive step, so edits measure only the lines they re-break.
+  std::vector<float> FLineWidths;
   TEdtActionStack FActionStack{this};
 
  private:
   // Breaks the text from index First to Last (1-based, inclusive) into
   // paragraphs and display lines: Begins receives the begins after the
-  // range's first line, WidestOffset the line offset of its widest paragraph.
-  void FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins, int& WidestOffset,
-                          float& WidestWidth);
-  void BreakParagraph(const std::u16string& P, int P0, float W, TLinesBegs& Begins);
-  // Fixes the table after an edit of Delta characters at line L: the lines
-  // L+1 .. EndLine are re-broken from Begin to EndIndex + Delta.
+  // range's first line, Widths the counting width of each of the range's
+  // lines (its first included), WidestOffset the line offset of its widest
+  // paragraph.
+  void FillLocalLinesBegs(int First, int Last, TLinesBegs& Begins, std::vector<float>& Widths,
+                          int& WidestOffset, float& WidestWidth);
+  void BreakParagraph(const std::u16string& P, int P0, float W, TLinesBegs& Begins,
+                      std::vector<float>& Widths);
+  // The first display line of Line's paragraph.
+  int ParagraphFirstLine(int Line) const;
+  // The first line of greatest counting width (0 when none counts).
+  int WidestCountedLine() const;
+  // Fixes the table after an edit of Delta characters in the paragraph that
+  // begins on line L: the lines L+1 .. EndLine are re-broken from Begin to
+  // EndIndex + Delta, whole paragraphs, so the table stays what a full
+  // rebuild gives.
   void UpdateRngLinesBegs(int L, float OldWidest, int Delta, int EndIndex, int Begin, int EndLine);
   void TextEdited();
   // P, or the gap before (after, when Forward) the surrogate pair it cuts.

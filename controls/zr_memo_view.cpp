@@ -233,9 +233,12 @@ TSelArea TzrMemo::GetSelArea() {
 TzrRect TzrMemo::GetContentBounds() {
   TzrRect r = TzrScrollBox::GetContentBounds();
   if (FWordWrap) {
-    // The width may have changed: break the text again, keeping the caret.
+    // The edits keep the table as a full rebuild gives it; only a changed
+    // width breaks the whole text again. Either way the caret and the
+    // selection are put back from their text positions, so an end left on
+    // a wrap boundary moves to the start of the later line.
     StorePositions();
-    UpdateLines();
+    if (!BrokenForWidth()) UpdateLines();
     if (FSavedSelStart >= 0) {
       FSelStart = TextPosToPos(FSavedSelStart);
       FSelEnd = TextPosToPos(FSavedSelEnd);

@@ -428,10 +428,25 @@ BOOL LineTo(HDC h, int x, int y) {
   return Shape(*dc, {}, p);
 }
 
+namespace {
+
+// The path of a polyline, kept from one call to the next on the thread: a
+// fast line of a million points is drawn on every paint, and fresh memory
+// for its path (touched page by page) costs more than the drawing. Drawing
+// a path never draws another polyline, so one is enough.
+Path& PolylinePath(size_t Count) {
+  thread_local Path path;
+  path.clear();
+  path.reserve(Count);
+  return path;
+}
+
+}  // namespace
+
 BOOL Polyline(HDC h, const POINT* pts, int count) {
   auto dc = DCOf(h);
   if (!dc || !pts || count < 2) return FALSE;
-  Path p;
+  Path& p = PolylinePath(size_t(count));
   for (int i = 0; i < count; ++i)
     p.push_back(DevLine(*dc, pts[i].x, pts[i].y, i ? PathOp::Line : PathOp::Move));
   return Shape(*dc, {}, p);
@@ -440,7 +455,8 @@ BOOL Polyline(HDC h, const POINT* pts, int count) {
 BOOL PolylineTo(HDC h, const POINT* pts, DWORD count) {
   auto dc = DCOf(h);
   if (!dc || !pts || count < 1) return FALSE;
-  Path p{DevLine(*dc, dc->S.CurX, dc->S.CurY, PathOp::Move)};
+  Path& p = PolylinePath(size_t(count) + 1);
+  p.push_back(DevLine(*dc, dc->S.CurX, dc->S.CurY, PathOp::Move));
   for (DWORD i = 0; i < count; ++i) p.push_back(DevLine(*dc, pts[i].x, pts[i].y));
   dc->S.CurX = pts[count - 1].x, dc->S.CurY = pts[count - 1].y;
   return Shape(*dc, {}, p);

@@ -18,8 +18,8 @@
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_unit.h"
 #include "tests/controls/controls_fixture.h"
-#include "tests/support/MainLoop.h"
 #include "tests/support/DisplayLocks.h"
+#include "tests/support/MainLoop.h"
 
 namespace {
 
@@ -407,6 +407,44 @@ TEST_F(MemoTest, HighlightCoversOnlyTheVisibleLines) {
   const TzrRect cr = memo->ContentRect();
   EXPECT_NEAR(area.front().Top, cr.Top, 0.01);
   EXPECT_LE(area.back().Top, cr.Bottom);
+}
+
+// With word wrap the lines follow the memo's width, and keys edit them as a
+// memo of that width given the new text breaks it.
+TEST_F(MemoTest, WrappedLinesFollowTheWidthAndTheKeys) {
+  const std::u16string para = u"speed governor gain timing advance startup power brake beacon";
+  const std::u16string text = para + CRLF + u"ok" + CRLF + para;
+  TestMemo* memo = Memo(u"");
+  memo->SetWordWrap(true);
+  memo->SetText(text);
+  auto* reference = Make<TestMemo>(10, 150);
+  reference->SetBounds(10, 150, 120, 120);
+  reference->SetWordWrap(true);
+  Show();
+  auto asReference = [&] {
+    reference->SetText(memo->GetText());
+    reference->Realign();
+    return reference->GetLinesBegs();
+  };
+  const int wide = memo->GetLineCount();
+  memo->SetWidth(120);
+  Show();
+  EXPECT_GT(memo->GetLineCount(), wide);
+  EXPECT_EQ(memo->GetLinesBegs(), asReference());
+  CaretTo(memo, {1, 2});
+  for (char16_t c : std::u16string(u"xyz wide")) Type(c);
+  Show();
+  EXPECT_EQ(memo->GetLinesBegs(), asReference());
+  for (int i = 0; i < 12; ++i) Press(kBack);  // into the line above, across its wrap
+  Show();
+  EXPECT_EQ(memo->GetLinesBegs(), asReference());
+  memo->UnDo();
+  memo->UnDo();
+  EXPECT_EQ(memo->GetText(), text);
+  EXPECT_EQ(memo->GetLinesBegs(), asReference());
+  memo->SetWidth(200);
+  Show();
+  EXPECT_EQ(memo->GetLineCount(), wide);
 }
 
 TEST_F(MemoTest, WheelScrollsFourUnitsMoreThanTheScrollBox) {

@@ -50,6 +50,15 @@ TLinesBegs Rebuilt(TestMemoText& m) {
   return fresh.GetLinesBegs();
 }
 
+// The widest line's index the full rebuild gives for the current text.
+int RebuiltWidest(TestMemoText& m) {
+  TestMemoText fresh;
+  fresh.Width = m.Width;
+  fresh.SetWordWrap(m.GetWordWrap());
+  fresh.SetText(m.GetText());
+  return fresh.GetWidesLineIndex();
+}
+
 TEST(MemoText, LineTableOfBreaks) {
   struct Case {
     std::u16string text;
@@ -338,9 +347,7 @@ TEST(MemoText, IncrementalUpdateMatchesFullRebuild) {
         m.DeleteFrom(m.TextPosToPos(e.pos), e.remove, doCanUndo);
       else
         m.InsertAfter(m.TextPosToPos(e.pos), e.insert, ioCanUndo);
-      if (!wrap) {
-        EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << "edit at " << e.pos;
-      }
+      EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << "edit at " << e.pos << ", wrap " << wrap;
     }
     int before = m.Measured;
     m.InsertAfter({2, 1}, u"k", ioCanUndo);
@@ -361,6 +368,68 @@ TEST(MemoText, WidestLineFollowsEdits) {
   EXPECT_EQ(m.GetWidesLineIndex(), 3);
   m.DeleteFrom({3, 0}, 6, 0);
   EXPECT_EQ(m.GetWidesLineIndex(), m.GetWidestLine());
+}
+
+// With word wrap, an edit re-breaks its whole paragraph (and the paragraphs
+// it makes or joins): the lines and the widest line stay what a full rebuild
+// of the new text gives, after the edit and after undoing it. Eight
+// characters fit a line.
+TEST(MemoText, WrappedEditsKeepTheFullRebuildsLines) {
+  struct Case {
+    const char* what;
+    std::u16string text;
+    int pos;
+    std::u16string insert;
+    int remove;
+  } cases[] = {
+      // "aaa " / "bbbb cc": one b fewer and "bbb " fits on the first line.
+      {"delete on a later display line", u"aaa bbbb cc\r\nz", 6, u"", 1},
+      {"insert in the middle of a paragraph", u"aa bb cc dd ee\r\nz", 3, u"xxxx ", 0},
+      {"join paragraphs with Backspace", u"aaa bb\r\ncc dd ee", 6, u"", 1},
+      {"paste lines into a wrapped line", u"aaa bbbb cc dd\r\nz", 10, u"q r\r\nss tt uu\r\nv", 0},
+      // The wrapped last paragraph does not count as the widest until a
+      // break follows it.
+      {"break after the wrapped last paragraph", u"xyz\r\naaaa bbbb cccc", 19, u"\r\n", 0},
+      {"delete across paragraphs", u"aa bb cc\r\ndd\r\nee ff gg hh", 4, u"", 10},
+  };
+  for (const Case& c : cases) {
+    TestMemoText m;
+    m.Width = 80;
+    m.SetWordWrap(true);
+    m.SetText(c.text);
+    if (c.remove)
+      m.DeleteFrom(m.TextPosToPos(c.pos), c.remove, doCanUndo);
+    else
+      m.InsertAfter(m.TextPosToPos(c.pos), c.insert, ioCanUndo);
+    EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << c.what;
+    EXPECT_EQ(m.GetWidesLineIndex(), RebuiltWidest(m)) << c.what;
+    while (m.GetActionStack().Count()) m.UnDo();
+    EXPECT_EQ(m.GetText(), c.text) << c.what;
+    EXPECT_EQ(m.GetLinesBegs(), Rebuilt(m)) << c.what << ", undone";
+    EXPECT_EQ(m.GetWidesLineIndex(), RebuiltWidest(m)) << c.what << ", undone";
+  }
+}
+
+// The widths measured for the table are kept with it: Backspace at the end
+// of the widest line finds the next widest without measuring every line.
+TEST(MemoText, WidestLineIsFoundWithoutMeasuringEveryLine) {
+  TestMemoText m;
+  std::u16string text;
+  for (int i = 0; i < 60; ++i) text += std::u16string(size_t(5 + i % 7), u'a') + CRLF;
+  text += std::u16string(20, u'w') + CRLF + std::u16string(19, u'v') + CRLF + u"end";
+  m.SetText(text);
+  EXPECT_EQ(m.GetWidesLineIndex(), 60);
+  const int before = m.Measured;
+  m.DeleteFrom({60, 19}, 1, doCanUndo);  // now as wide as line 61: the first of them
+  EXPECT_EQ(m.GetWidesLineIndex(), 60);
+  m.DeleteFrom({60, 18}, 1, doCanUndo);
+  EXPECT_EQ(m.GetWidesLineIndex(), 61);
+  EXPECT_LT(m.Measured - before, 10);
+  m.InsertAfter({3, 0}, u"0123456789012345678901", 0);
+  EXPECT_EQ(m.GetWidesLineIndex(), 3);
+  m.DeleteLine(3);
+  EXPECT_EQ(m.GetWidesLineIndex(), 60);
+  EXPECT_EQ(m.GetWidesLineIndex(), RebuiltWidest(m));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/platform_gdi/dc_fixture.h"
 
 namespace gdi_test {
@@ -29,6 +31,38 @@ TEST(GdiLines, LineToLeavesOutItsEndPixelAndMovesThePosition) {
   GetCurrentPositionEx(c.Dc, &p);
   EXPECT_EQ(p.x, 20);
   EXPECT_EQ(p.y, 12);
+}
+
+// A polyline draws its own points only, whatever polylines came before it,
+// inside a path bracket too.
+TEST(GdiLines, APolylineDrawsOnlyItsOwnPoints) {
+  std::vector<POINT> zigzag;
+  for (int i = 0; i < 200; ++i) zigzag.push_back({i % 30, (i * 7) % 30});
+  Canvas wide(32, 32);
+  Polyline(wide.Dc, zigzag.data(), int(zigzag.size()));
+  EXPECT_GT(wide.Count(), 100);
+  const POINT step[] = {{2, 5}, {10, 5}, {10, 9}};
+  Canvas c(32, 32);
+  EXPECT_TRUE(Polyline(c.Dc, step, 3));
+  EXPECT_EQ(c.Count(), 12);  // 8 across and 4 down, the last point left out
+  Canvas to(32, 32);
+  Polyline(wide.Dc, zigzag.data(), int(zigzag.size()));
+  MoveToEx(to.Dc, 2, 20, nullptr);
+  EXPECT_TRUE(PolylineTo(to.Dc, step, 1));
+  EXPECT_EQ(to.Count(), 15);  // from (2, 20) up to (2, 5), left out
+  Canvas path(32, 32);
+  BeginPath(path.Dc);
+  Polyline(path.Dc, step, 2);
+  Polyline(wide.Dc, zigzag.data(), int(zigzag.size()));
+  const POINT low[] = {{2, 25}, {10, 25}};
+  Polyline(path.Dc, low, 2);
+  EndPath(path.Dc);
+  StrokePath(path.Dc);
+  EXPECT_TRUE(path.Painted(5, 5));
+  EXPECT_TRUE(path.Painted(5, 25));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      if (y != 5 && y != 25) ASSERT_FALSE(path.Painted(x, y)) << x << ", " << y;
 }
 
 TEST(GdiShapes, RectanglesAndEllipsesLeaveOutTheirRightAndBottomEdge) {
