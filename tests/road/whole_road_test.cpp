@@ -4,7 +4,8 @@
 // picked with the mouse in a drop-down list, written with the write button,
 // the information box answered, and read back after a reconnect. A write the
 // device refuses once is reported and loses nothing; without a device the
-// Version menu shows a demo model's pages.
+// Version menu shows a demo model's pages, and demo mode ends for the device
+// to connect.
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
@@ -183,6 +184,12 @@ class WholeRoad : public ::testing::TestWithParam<bool> {
   std::string Common(const std::string& key) const {
     return Form->FLangIni->ReadString("common", Lang() + key, "?");
   }
+  // The demo-model item of the Version menu whose section is Section.
+  TMenuItem* DemoItem(const std::string& Section) const {
+    for (int i = 0; i < Form->Version1->Count(); ++i)
+      if (Form->Version1->Items(i)->GetHint() == Section) return Form->Version1->Items(i);
+    return nullptr;
+  }
   std::string EntryText(TzrStringComboBox* combo) const {
     const int i = combo->GetItemIndex();
     return i < 0 ? "" : UTF16ToUTF8(combo->GetItems()->Get(i));
@@ -278,6 +285,43 @@ TEST_P(WholeRoad, WithoutADeviceTheVersionMenuShowsADemoModel) {
   // "Start Speed" shows its marked default.
   EXPECT_EQ(EntryText(Item(6)), "2000rpm(*)");
   EXPECT_FALSE(Form->btnUpdate->GetEnabled());
+}
+
+// Demo mode ends with a pick of a device mode or of the demo in force, and
+// the link takes up the adapter that arrived meanwhile.
+TEST_P(WholeRoad, LeavingDemoModeLetsTheDeviceConnect) {
+  StartWindow();
+  TMenuItem* demo = DemoItem("ESC_G60 DEMO-G60_HW1");
+  ASSERT_NE(demo, nullptr);
+  road::PickMenu(demo);
+  road::Run(100);
+  ASSERT_TRUE(Form->Demo1->GetChecked());
+  road::PickMenu(Form->ESCSpeedController1);
+  EXPECT_FALSE(Form->Demo1->GetChecked());
+  EXPECT_FALSE(demo->GetChecked());
+  EXPECT_EQ(Find<TzrListBoxItem>("ListBoxItem2")->ListBox(), Form->ListBox2);
+
+  road::PickMenu(demo);
+  road::Run(100);
+  ASSERT_TRUE(Form->Demo1->GetChecked());
+  // The adapter arrives during demo mode: the demo page stays as it is and
+  // the link waits.
+  PlugController();
+  Form->HidCtlDeviceArrival();
+  road::Run(1000);
+  EXPECT_EQ(Controller->Handshakes, 0);
+  EXPECT_EQ(Form->FModel, "ESC_G60 DEMO-G60_HW1");
+  ASSERT_NE(Item(6), nullptr);
+  EXPECT_TRUE(Item(6)->GetEnabled());
+
+  // The checked demo picked again ends demo mode, and the device connects.
+  road::PickMenu(demo);
+  EXPECT_FALSE(Form->Demo1->GetChecked());
+  EXPECT_FALSE(demo->GetChecked());
+  ASSERT_TRUE(road::RunUntil([&] { return PageReady(); }, 30000))
+      << "handshakes " << Controller->Handshakes << ", model " << Form->FModel;
+  EXPECT_EQ(Form->FModel, kModel);
+  EXPECT_GE(Controller->SettingsRequests, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Language, WholeRoad, ::testing::Values(true, false),
