@@ -5,6 +5,7 @@
 #include "controls/zr_controls.h"
 #include "controls/zr_objects.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/Menus.h"
 
 void TfrmInterface::btnConnectClick(TObject*) {
   FConnectSwitch = !FConnectSwitch;
@@ -14,8 +15,10 @@ void TfrmInterface::btnConnectClick(TObject*) {
     FBusy = false;
     FConnected = false;
     FPolling = false;
-    if (btnUpdate) btnUpdate->SetEnabled(true);
-    if (btnDefault) btnDefault->SetEnabled(true);
+    // A demo model's page has no device to write to.
+    const bool demo = Demo1 && Demo1->GetChecked();
+    if (btnUpdate) btnUpdate->SetEnabled(!demo);
+    if (btnDefault) btnDefault->SetEnabled(!demo);
     if (btnConnect) btnConnect->SetText(UTF8ToUTF16(LangText("DisConnect", "DisConnect")));
     return;
   }

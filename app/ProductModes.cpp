@@ -30,9 +30,13 @@ bool TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t en
   // start): the switch waits until it has ended.
   if (HoldWhileBusy(item)) return false;
   if (item) item->SetChecked(true);
+  // Any mode pick ends demo mode: the page of the mode without a device
+  // comes back and the link runs again.
+  const bool leftDemo = LeaveDemoMode();
   // Choosing the active device mode again changes nothing more; a data-link
   // mode always starts over (its channel state is the mode's own).
-  if (!dataLink && FFrameStart == start) return true;
+  if (!dataLink && !leftDemo && item == FModeItem) return true;
+  FModeItem = item;
   // A definition worker still reads the identity and fills the page
   // definition that this switch clears and reloads: let it end first.
   FinishDefinitionWorker();
@@ -58,6 +62,15 @@ bool TfrmInterface::SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t en
   if (btnConnect) btnConnect->SetVisible(!dataLink);
   for (TMenuItem* menu : {Export1, Import1, Print1})
     if (menu) menu->SetEnabled(!dataLink);
+  return true;
+}
+
+bool TfrmInterface::LeaveDemoMode() {
+  if (!Demo1 || !Demo1->GetChecked()) return false;
+  Demo1->SetChecked(false);
+  if (Version1)
+    for (int i = 2; i < Version1->Count(); ++i) Version1->Items(i)->SetChecked(false);
+  FDemoItem = nullptr;
   return true;
 }
 

@@ -32,6 +32,19 @@ void TfrmInterface::VersionClick(TObject* Sender) {
   if (HoldWhileBusy(Sender)) return;
   const auto* sender = dynamic_cast<TComponent*>(Sender);
   int tag = sender ? sender->GetTag() : 0;
+  if (tag >= 3 && tag <= Version1->Count()) {
+    TMenuItem* picked = Version1->Items(tag - 1);
+    // The demo model in force picked again: demo mode ends and the device
+    // mode starts over without it, so that the next device connects.
+    if (picked == FDemoItem && Demo1->GetChecked()) {
+      TMenuItem* mode = FModeItem ? FModeItem : ESCSpeedController1;
+      if (mode->OnClick) mode->OnClick(mode);
+      return;
+    }
+    // Only the speed controller mode shows a model's groups: a demo pick in
+    // another mode switches to it first.
+    if (!Demo1->GetChecked()) SwitchProductMode(ESCSpeedController1, 0xA5, 0x5A, false);
+  }
   if (!Chinese1->GetChecked() && !English1->GetChecked()) {
     if (tag == 2)
       English1->SetChecked(true);
@@ -51,6 +64,7 @@ void TfrmInterface::VersionClick(TObject* Sender) {
   } else {
     TMenuItem* model = Version1->Items(tag - 1);
     Demo1->SetChecked(model->GetChecked());
+    FDemoItem = model->GetChecked() ? model : nullptr;
     for (TzrColorKeyAnimation* animation : {ColorKeyAnimation1, ColorKeyAnimation2})
       animation->SetEnabled(false);
     for (TzrCircle* lamp : {Circle1, Circle2}) lamp->GetFill()->SetColor(kLampOff);

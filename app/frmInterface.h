@@ -131,6 +131,11 @@ public:
   void ResetChannelPage();
   // On while VersionClick rebuilds the page.
   bool FVersionSwitching = false;
+  // The demo-model item whose page is shown while Demo1 is checked. Picking
+  // it again ends demo mode, as a device-mode pick does (LeaveDemoMode).
+  TMenuItem* FDemoItem = nullptr;
+  // Unchecks Demo1 and the demo-model items; true when demo mode was on.
+  bool LeaveDemoMode();
   // A language, demo-model or product-mode pick that arrives while a link
   // operation holds FBusy would rebuild the page under it (a product mode
   // would also release the link): the pick is held, and HeldClickTimer
@@ -149,12 +154,18 @@ public:
   void ESCSpeedController1Click(TObject* Sender);
   void MotorChecker1Click(TObject* Sender);
   void LCDProgramCard1Click(TObject* Sender);
-  // The switch every mode runs: stops a scan, checks the item; a device mode
-  // that is already active stops there. Otherwise the page, the markers, the
-  // identity and the connection start over in the new mode; the data-link
-  // modes hide the write and connect buttons and disable the file items.
-  // False when the switch is held until a running link operation has ended.
+  // The switch every mode runs: stops a scan, checks the item and ends demo
+  // mode; a device mode that is already active (and was not in demo mode)
+  // stops there. Otherwise the page, the markers, the identity and the
+  // connection start over in the new mode; the data-link modes hide the write
+  // and connect buttons and disable the file items. False when the switch is
+  // held until a running link operation has ended.
   bool SwitchProductMode(TMenuItem* item, uint8_t start, uint8_t end, bool dataLink);
+  // The device-menu item whose mode the window is set up for. A pick's check
+  // mark moves before its handler runs (auto-check), and the frame markers
+  // follow a data-link scan or an adapter's arrival, so neither tells whether
+  // the picked mode is the active one: this item does.
+  TMenuItem* FModeItem = nullptr;
   // Plain menu entries (app/MenuCommands.cpp).
   void Exit1Click(TObject* Sender);
   // The style entries only move their check mark.

@@ -15,10 +15,10 @@
 #include "platform/hid/DeviceNotifier.h"
 #include "platform/hid/HidApi.h"
 #include "platform/rtl/Clock.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/Timers.h"
 #include "scene/zr_ani.h"
-#include "platform/vcl/ListBox.h"
 
 using namespace hid;
 
@@ -67,7 +67,11 @@ void TfrmInterface::ResetLinkUi() {
   FinishDefinitionWorker();
   SetLinkTimerEnabled(false);
   if (eMessage) eMessage->Lines()->Clear();
-  FModel.clear();
+  // A demo model's page stays as it is while demo mode lasts: FModel holds
+  // its section name and its controls are the user's; the link starts once
+  // demo mode ends.
+  const bool demo = Demo1 && Demo1->GetChecked();
+  if (!demo) FModel.clear();
   FHardware.clear();
   FFirmware.clear();
   FDeviceExtraId.clear();
@@ -80,7 +84,7 @@ void TfrmInterface::ResetLinkUi() {
     if (lamp) lamp->GetFill()->SetColor(kLampOff);
   for (TzrButton* button : {btnUpdate, btnDefault, btnUpgrade})
     if (button) button->SetEnabled(false);
-  SetParameterControlsEnabled(false);
+  if (!demo) SetParameterControlsEnabled(false);
   if (Version1)
     for (int i = 0; i < Version1->Count(); ++i) Version1->Items(i)->SetEnabled(true);
 }

@@ -16,6 +16,8 @@ TModelFamily ModelFamilyOf(const std::string& Model, const std::string& Hardware
   return TModelFamily::General;
 }
 
+std::string ModelKeyOf(const std::string& Model) { return Model.substr(0, Model.find(' ')); }
+
 bool IsAirplaneV2(const std::string& Model) {
   return Model == "AIRPLANE_V2" || Model == "AIRPLANE_PID_V2";
 }

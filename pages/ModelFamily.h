@@ -9,6 +9,10 @@ enum class TModelFamily { Airplane, LargeCar, Ardent, General };
 // Airplane models first, then the large car (model "CAR_ESC" on large car
 // hardware), then the Ardent models; every other model is general.
 TModelFamily ModelFamilyOf(const std::string& Model, const std::string& Hardware);
+// The model key of FModel: the model a device reports, or, while a demo model
+// is shown (FModel then holds its section name, "<model> <hardware>"), the
+// section name's first word.
+std::string ModelKeyOf(const std::string& Model);
 // "AIRPLANE_V2" and "AIRPLANE_PID_V2": the eight-combo airplane table.
 bool IsAirplaneV2(const std::string& Model);
 

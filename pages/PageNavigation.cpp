@@ -10,6 +10,7 @@
 #include "app/frmInterface.h"
 #include "controls/zr_listbox.h"
 #include "controls/zr_text_box.h"
+#include "pages/ModelFamily.h"
 #include "pages/PageBuilder.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/vcl/Menus.h"
@@ -42,6 +43,8 @@ void TfrmInterface::PlaceNavigationEntries() {
   const bool shown = On(Demo1) || FConnected;
   const bool known = !FModel.empty();
   const bool card = Has(FModel, "PROGRAMECARD");
+  // A demo model's section name stands in FModel: its model key decides.
+  const std::string key = ModelKeyOf(FModel);
   const bool status =
       (esc && known && !card && !Has(FModel, "HUB") && !Has(FModel, "DATALINK")) ||
       On(MotorChecker1) || (On(LCDProgramCard1) && card) ||
@@ -56,7 +59,7 @@ void TfrmInterface::PlaceNavigationEntries() {
       esc && FPageDef.tab > 5 && shown,
       status,
       On(MotorChecker1),
-      esc && shown && (FModel == "AIRPLANE_ESC" || FModel == "AIRPLANE_ESC_HV"),
+      esc && shown && (key == "AIRPLANE_ESC" || key == "AIRPLANE_ESC_HV"),
       On(DATALINK5) && known && !card,
   };
   for (int k = 2; k <= 11; ++k) {

@@ -106,6 +106,30 @@ TEST_F(DataLinkScanTest, NextTickConnectsToTheSelectedDevice) {
   EXPECT_EQ(link.Channel(4)->Controller().InfoRequests, 1);
 }
 
+// A scan leaves the markers of the channel's controller: the controller
+// mode picked next is still a change of mode and shows its device controls.
+TEST_F(DataLinkScanTest, ControllerModeAfterAScanStartsOver) {
+  TSimDataLink& link = ArriveInMode(&TfrmInterface::DATALINK2Click);
+  link.Attach(4, "BOAT_ESC", "H7", "B2.0");
+  Form->btnScanClick(Form->btnScan);
+  Tick();
+  Form->btnScanClick(Form->btnScan);
+  Tick();
+  ASSERT_EQ(Form->FFrameStart, 0xA5);
+  ASSERT_FALSE(Form->GroupBox2->GetVisible());
+  Form->FReconnect = false;
+
+  Form->ESCSpeedController1->Click();
+  EXPECT_TRUE(Form->ESCSpeedController1->GetChecked());
+  EXPECT_TRUE(Form->GroupBox2->GetVisible());
+  EXPECT_TRUE(Form->btnConnect->GetVisible());
+  EXPECT_TRUE(Form->Export1->GetEnabled() && Form->Import1->GetEnabled() &&
+              Form->Print1->GetEnabled());
+  EXPECT_TRUE(Form->FReconnect);
+  EXPECT_TRUE(Form->FModel.empty());
+  EXPECT_EQ(Text(Form->Label1), Form->ESCSpeedController1->GetCaption());
+}
+
 TEST_F(DataLinkScanTest, StoppingWithoutChannelsSelectsNothing) {
   TSimDataLink& link = ArriveInMode(&TfrmInterface::DATALINK3Click);
   Form->btnScanClick(Form->btnScan);

@@ -41,6 +41,31 @@ class VersionSwitchTest : public DataLinkFixture {
   void TearDown() override { std::filesystem::remove_all(Folder); }
 
   TMenuItem* DemoItem(int tag) const { return Form->Version1->Items(tag - 1); }
+
+  // A demo picked in the start mode (data link 1) brings the controller mode;
+  // a controller arriving then waits until Leave ends demo mode, and the next
+  // tick connects it.
+  void LeaveDemoModeAndConnect(TMenuItem* leave) {
+    DemoItem(3)->Click();
+    ASSERT_TRUE(Form->Demo1->GetChecked());
+    EXPECT_TRUE(Form->ESCSpeedController1->GetChecked());
+    EXPECT_FALSE(Form->DATALINK1->GetChecked());
+    EXPECT_TRUE(Form->GroupBox2->GetVisible());
+    TSimController& controller = PlugController();
+    Arrive();
+    Tick();
+    EXPECT_EQ(controller.Handshakes, 0);
+    EXPECT_EQ(Form->FModel, "A");
+
+    leave->Click();
+    EXPECT_FALSE(Form->Demo1->GetChecked());
+    EXPECT_FALSE(DemoItem(3)->GetChecked());
+    EXPECT_EQ(Form->FPageDef.tab, 0);  // the mode's page without a device
+    Tick();
+    EXPECT_GE(controller.Handshakes, 1);
+    EXPECT_TRUE(Form->FConnected);
+    EXPECT_EQ(Form->FModel, "CAR_ESC");
+  }
   std::string Lamp(const TzrCircle* lamp) const { return lamp->GetFill()->GetColor(); }
 
   std::filesystem::path Folder;
@@ -135,6 +160,28 @@ TEST_F(VersionSwitchTest, SwitchShowsTheFirstPageAndResetsTheChannelPage) {
     EXPECT_EQ(Form->cbRed->GetIsChecked(), !channelMode);
     EXPECT_EQ(Form->rbCW->GetIsChecked(), channelMode);
   }
+}
+
+TEST_F(VersionSwitchTest, TheDemoInForcePickedAgainEndsDemoMode) {
+  LeaveDemoModeAndConnect(DemoItem(3));
+}
+
+TEST_F(VersionSwitchTest, ADeviceModePickEndsDemoMode) {
+  LeaveDemoModeAndConnect(Form->ESCSpeedController1);
+}
+
+// A language switch keeps demo mode; another demo model replaces the one in
+// force and stays in demo mode.
+TEST_F(VersionSwitchTest, LanguageAndOtherDemoKeepDemoMode) {
+  DemoItem(3)->Click();
+  Form->Chinese1->Click();
+  EXPECT_TRUE(Form->Demo1->GetChecked());
+  EXPECT_TRUE(DemoItem(3)->GetChecked());
+  DemoItem(4)->Click();
+  EXPECT_TRUE(Form->Demo1->GetChecked());
+  EXPECT_EQ(Form->FModel, "B");
+  DemoItem(4)->Click();
+  EXPECT_FALSE(Form->Demo1->GetChecked());
 }
 
 // The switching flag is on while the page is rebuilt and off afterwards, also

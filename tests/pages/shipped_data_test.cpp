@@ -15,7 +15,8 @@ namespace {
 
 const std::string kBuild = std::string(ESCTOOL_BINARY_DIR) + "/";
 
-// One demo model of each model family, as the shipped files describe it.
+// One demo model of each model family, and the airplane ESC, as the shipped
+// files describe them.
 const struct {
   const char* section;
   const char* model;
@@ -35,6 +36,11 @@ const struct {
      {"CAR_3.2", "CAR_3.1", "CAR_3.0"}},
     {"Ardent_V4 DEMO-ARD80_V2", "Ardent_V4", "DEMO-ARD80_V2", "ARD_4.0", {"Ardent 4.1", "ARD_4.0"}},
     {"ESC_G60 DEMO-G60_HW1", "ESC_G60", "DEMO-G60_HW1", "G60_1.0", {"G60_1.1", "G60_1.0"}},
+    {"AIRPLANE_ESC DEMO-AP60_V1",
+     "AIRPLANE_ESC",
+     "DEMO-AP60_V1",
+     "APE_1.0",
+     {"APE_1.1", "APE_1.0"}},
 };
 
 TEST(ShippedLanguageFile, DemoModelsAreCompleteAndTheirValueListsExpand) {

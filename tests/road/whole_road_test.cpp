@@ -4,7 +4,8 @@
 // picked with the mouse in a drop-down list, written with the write button,
 // the information box answered, and read back after a reconnect. A write the
 // device refuses once is reported and loses nothing; without a device the
-// Version menu shows a demo model's pages.
+// Version menu shows a demo model's pages, the calculator and the governor
+// page, and demo mode ends for the device to connect.
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
@@ -17,10 +18,13 @@
 #include <vector>
 
 #include "app/frmInterface.h"
+#include "app/frmSpeed.h"
+#include "chart/Chart.h"
 #include "controls/zr_buttons.h"
 #include "controls/zr_combo_box.h"
 #include "controls/zr_layouts.h"
 #include "controls/zr_listbox.h"
+#include "controls/zr_text_box.h"
 #include "controls/zr_text_control.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysUtils.h"
@@ -183,6 +187,12 @@ class WholeRoad : public ::testing::TestWithParam<bool> {
   std::string Common(const std::string& key) const {
     return Form->FLangIni->ReadString("common", Lang() + key, "?");
   }
+  // The demo-model item of the Version menu whose section is Section.
+  TMenuItem* DemoItem(const std::string& Section) const {
+    for (int i = 0; i < Form->Version1->Count(); ++i)
+      if (Form->Version1->Items(i)->GetHint() == Section) return Form->Version1->Items(i);
+    return nullptr;
+  }
   std::string EntryText(TzrStringComboBox* combo) const {
     const int i = combo->GetItemIndex();
     return i < 0 ? "" : UTF16ToUTF8(combo->GetItems()->Get(i));
@@ -278,6 +288,144 @@ TEST_P(WholeRoad, WithoutADeviceTheVersionMenuShowsADemoModel) {
   // "Start Speed" shows its marked default.
   EXPECT_EQ(EntryText(Item(6)), "2000rpm(*)");
   EXPECT_FALSE(Form->btnUpdate->GetEnabled());
+}
+
+// The window starts in the data link mode, whose page shows no model: a demo
+// picked there brings the speed controller mode with it. The airplane ESC
+// demo offers its two groups and the gear and battery calculator; the connect
+// switch leaves the write and default buttons disabled, as a demo model has
+// no device to write to.
+TEST_P(WholeRoad, ADemoPickedAtStartShowsTheAirplaneCalculator) {
+  StartWindow();
+  ASSERT_TRUE(Form->DATALINK1->GetChecked());
+  TMenuItem* demo = DemoItem("AIRPLANE_ESC DEMO-AP60_V1");
+  ASSERT_NE(demo, nullptr);
+  road::PickMenu(demo);
+  road::Run(100);
+  EXPECT_TRUE(Form->ESCSpeedController1->GetChecked());
+  EXPECT_FALSE(Form->DATALINK1->GetChecked());
+  EXPECT_TRUE(Form->Demo1->GetChecked());
+  EXPECT_TRUE(demo->GetChecked());
+  EXPECT_TRUE(Form->GroupBox2->GetVisible());
+  EXPECT_TRUE(Form->btnConnect->GetVisible());
+  EXPECT_TRUE(Form->Export1->GetEnabled() && Form->Import1->GetEnabled() &&
+              Form->Print1->GetEnabled());
+  for (int k = 2; k <= 11; ++k)
+    EXPECT_EQ(Find<TzrListBoxItem>("ListBoxItem" + std::to_string(k))->ListBox() == Form->ListBox1,
+              k == 2 || k == 3 || k == 8 || k == 10)
+        << k;
+  ASSERT_NO_FATAL_FAILURE(OpenGroup(2));
+  EXPECT_EQ(EntryText(Item(2)), "3.2V(*)");
+
+  ASSERT_NO_FATAL_FAILURE(OpenGroup(10));
+  // The calculator worked on its fields: 12 cells of 3.3V make 39.6V.
+  EXPECT_EQ(UTF16ToUTF8(Form->calcTextBox[5]->GetText()), "12");
+  EXPECT_EQ(UTF16ToUTF8(Form->calcTextBox[6]->GetText()), "3.3V");
+  EXPECT_EQ(UTF16ToUTF8(Form->calcTextBox[9]->GetText()), "39.6V");
+  road::Run(300);
+  pagetest::WaitDrawn(Scene);
+  pagetest::SaveWindow(*Form, std::string("road_airplane_calculator_") + Lang());
+
+  for (int press = 0; press < 2; ++press) {
+    road::ClickObject(Scene, Form->btnConnect);
+    road::Run(100);
+  }
+  EXPECT_TRUE(Form->FConnectSwitch);
+  EXPECT_FALSE(Form->btnUpdate->GetEnabled());
+  EXPECT_FALSE(Form->btnDefault->GetEnabled());
+}
+
+// The Ardent demo's third group opens the governor page, whose button shows
+// the speed chart.
+TEST_P(WholeRoad, TheArdentDemoShowsTheGovernorPageAndItsChart) {
+  StartWindow();
+  TMenuItem* demo = DemoItem("Ardent_V4 DEMO-ARD80_V2");
+  ASSERT_NE(demo, nullptr);
+  road::PickMenu(demo);
+  road::Run(100);
+  auto* entry = Find<TzrListBoxItem>("ListBoxItem4");
+  ASSERT_EQ(entry->ListBox(), Form->ListBox1);
+  EXPECT_EQ(UTF16ToUTF8(Find<TzrTextControl>("tabLabel4")->GetText()),
+            Chinese() ? "转速计算" : "Head Speed");
+  pagetest::WaitDrawn(Scene);
+  road::ClickObject(Scene, entry);
+  ASSERT_TRUE(road::RunUntil([&] { return Form->tabLayout[10]->GetVisible(); }, 2000));
+  EXPECT_FALSE(Form->tabLayout[3]->GetVisible());
+  // Demo K 512, 8 poles, main gear 110 over pinion 10:
+  // 512 div 4 × 1000 = 128000 motor rpm, 128000 / 11 = 11636 rotor rpm.
+  EXPECT_EQ(UTF16ToUTF8(Form->lblHighRPM->GetText()), "11636");
+  road::Run(300);
+  pagetest::WaitDrawn(Scene);
+  pagetest::SaveWindow(*Form, std::string("road_governor_page_") + Lang());
+
+  // The chart window is modal: a timeout in its loop pictures it and presses Exit.
+  struct TChartVisit {
+    TfrmInterface* Form = nullptr;
+    std::string Name, Title;
+    bool Seen = false;
+    int Turns = 0;
+  } visit;
+  visit.Form = Form;
+  visit.Name = std::string("road_speed_chart_") + Lang();
+  const guint source = g_timeout_add(
+      20,
+      [](gpointer data) -> gboolean {
+        auto* v = static_cast<TChartVisit*>(data);
+        auto* w = dynamic_cast<TfrmSpeed*>(v->Form->FindComponent("frmSpeed"));
+        const bool shown = w && w->GetVisible() && w->Handle() &&
+                           gtk_widget_get_mapped(w->Handle()) && w->ControlsScene->DrawCount() > 0;
+        if (!shown) return ++v->Turns < 500 ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
+        road::Run(300);
+        v->Seen = true;
+        v->Title = w->SpeedChart->GetTitle()->GetCaption();
+        pagetest::SaveWindow(*w, v->Name);
+        road::ClickObject(w->ControlsScene, w->btnExit);
+        if (w->GetModalResult() == mrNone) w->SetModalResult(mrCancel);
+        return G_SOURCE_REMOVE;
+      },
+      &visit);
+  road::ClickObject(Scene, Form->btnShow);
+  if (!visit.Seen && visit.Turns < 500) g_source_remove(source);
+  EXPECT_TRUE(visit.Seen);
+  EXPECT_EQ(visit.Title, Common("ChartTitle"));
+  EXPECT_EQ(Form->FindComponent("frmSpeed"), nullptr);
+}
+
+// Demo mode ends with a pick of a device mode or of the demo in force, and
+// the link takes up the adapter that arrived meanwhile.
+TEST_P(WholeRoad, LeavingDemoModeLetsTheDeviceConnect) {
+  StartWindow();
+  TMenuItem* demo = DemoItem("ESC_G60 DEMO-G60_HW1");
+  ASSERT_NE(demo, nullptr);
+  road::PickMenu(demo);
+  road::Run(100);
+  ASSERT_TRUE(Form->Demo1->GetChecked());
+  road::PickMenu(Form->ESCSpeedController1);
+  EXPECT_FALSE(Form->Demo1->GetChecked());
+  EXPECT_FALSE(demo->GetChecked());
+  EXPECT_EQ(Find<TzrListBoxItem>("ListBoxItem2")->ListBox(), Form->ListBox2);
+
+  road::PickMenu(demo);
+  road::Run(100);
+  ASSERT_TRUE(Form->Demo1->GetChecked());
+  // The adapter arrives during demo mode: the demo page stays as it is and
+  // the link waits.
+  PlugController();
+  Form->HidCtlDeviceArrival();
+  road::Run(1000);
+  EXPECT_EQ(Controller->Handshakes, 0);
+  EXPECT_EQ(Form->FModel, "ESC_G60 DEMO-G60_HW1");
+  ASSERT_NE(Item(6), nullptr);
+  EXPECT_TRUE(Item(6)->GetEnabled());
+
+  // The checked demo picked again ends demo mode, and the device connects.
+  road::PickMenu(demo);
+  EXPECT_FALSE(Form->Demo1->GetChecked());
+  EXPECT_FALSE(demo->GetChecked());
+  ASSERT_TRUE(road::RunUntil([&] { return PageReady(); }, 30000))
+      << "handshakes " << Controller->Handshakes << ", model " << Form->FModel;
+  EXPECT_EQ(Form->FModel, kModel);
+  EXPECT_GE(Controller->SettingsRequests, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Language, WholeRoad, ::testing::Values(true, false),
