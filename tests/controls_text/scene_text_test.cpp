@@ -13,8 +13,8 @@
 #include "scene/zr_scene.h"
 #include "scene/zr_scene_unit.h"
 #include "tests/controls/controls_fixture.h"
-#include "tests/support/MainLoop.h"
 #include "tests/support/DisplayLocks.h"
+#include "tests/support/MainLoop.h"
 
 namespace {
 

@@ -78,7 +78,7 @@ TEST_F(SpinBoxTest, TextShowsDecimalsAndPostfixFromTheNextValueChange) {
   box->SetValue(0);
   EXPECT_EQ(box->GetText(), u"0");
   box->SetValue(3.5f);
-  EXPECT_EQ(box->GetText(), u"3.5V");
+  EXPECT_EQ(box->GetText(), Decimal(u"3.5V"));
   box->SetValue(4);
   EXPECT_EQ(box->GetText(), u"4V");
   EXPECT_EQ(box->GetTextAlign(), zrTextAlignCenter);

@@ -4,6 +4,7 @@
 // hands the focused box (a key press as Key with no character, a typed
 // character as KeyChar with Key 0).
 
+#include <clocale>
 #include <string>
 
 #include "controls/zr_number_box.h"
@@ -11,6 +12,16 @@
 #include "controls/zr_text_box.h"
 #include "tests/controls/controls_fixture.h"
 #include "tests/support/DisplayLocks.h"
+
+// Text with each "." standing for the user's decimal separator, which the
+// number and spin boxes show and read (the C library's, as GTK sets it).
+inline std::u16string Decimal(std::u16string Text) {
+  const lconv* conv = std::localeconv();
+  const char16_t separator = conv && conv->decimal_point[0] ? conv->decimal_point[0] : '.';
+  for (char16_t& c : Text)
+    if (c == u'.') c = separator;
+  return Text;
+}
 
 class TextBoxTest : public ControlsTest {
  public:

@@ -13,6 +13,7 @@
 #include "scene/zr_popup.h"
 #include "scene/zr_scene_unit.h"
 #include "tests/support/MainLoop.h"
+#include "tests/support/WindowSystem.h"
 
 const TClassInfo* TBox::Class() {
   static const TClassInfo* info = TClassDecl<TBox>("TBox", TzrVisualObject::Class());
@@ -44,6 +45,7 @@ TSceneForm::~TSceneForm() { delete Form; }
 void TSceneForm::Show() {
   Form->Show();
   PumpUntil([&] { return Scene->DrawCount() > 0 && Scene->InvalidRects().empty(); });
+  WaitActive(Form->Handle());
   Settle(100, 2000);
 }
 

@@ -54,3 +54,14 @@ void SettleWindow(GtkWidget* Window, int QuietMs, int MaxMs) {
     last = now;
   }
 }
+
+bool WaitActive(GtkWidget* Window, int MaxMs) {
+  if (!Window || !GTK_IS_WINDOW(Window) || !WindowManagerRunning()) return true;
+  for (int waited = 0; waited < MaxMs; waited += 10) {
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
+    if (gtk_window_is_active(GTK_WINDOW(Window))) return true;
+    g_usleep(10000);
+  }
+  return false;
+}

@@ -22,3 +22,9 @@ bool XFrameRect(GtkWidget* Window, TXFrame& Frame);
 // Runs the main loop until the toplevel's frame has stayed where it is for
 // QuietMs (window managers move and decorate a new window in steps).
 void SettleWindow(GtkWidget* Window, int QuietMs = 200, int MaxMs = 4000);
+
+// Runs the main loop until a window manager has made the toplevel the active
+// window (it gives a newly mapped window the keyboard some time after the map;
+// a test that opens popups must not have that activation close them). Answers
+// at once without a window manager, where no window is activated.
+bool WaitActive(GtkWidget* Window, int MaxMs = 5000);
