@@ -327,6 +327,11 @@ class TChartSeries : public TCustomChartSeries {
   std::string YValueToText(double Value) const;
   virtual void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
   virtual bool IsPointInChartRect(int ValueIndex) const;
+  // The mouse position on the chart as values of the series' axes; 0 and 0
+  // without a chart.
+  void GetCursorValues(double& X, double& Y) const;
+  // The point under the mouse; -1 without a chart.
+  int GetCursorValueIndex();
 
   // ---- visible points, paging and drawing order
   virtual void CalcFirstLastVisibleIndex();
