@@ -35,7 +35,7 @@ class TPlotSeriesEvent : public TPlotEvent {
 // Told to the panel's listeners when the page or the page size changes.
 class TChartChangePage : public TPlotEvent {};
 
-enum TChartToolEvent {
+enum TChartToolEvent : int {
   cteAfterDraw,
   cteBeforeDrawSeries,
   cteBeforeDraw,
@@ -128,6 +128,8 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
   // chart keeps neither list yet, so nothing is told here.
   virtual void BroadcastToolEvent(TChartToolEvent Event);
   virtual void BroadcastAnimationEvent(TChartToolEvent Event);
+  // Tells the chart's active tools about a point of Series' drawing.
+  virtual void BroadcastSeriesToolEvent(TChartToolEvent Event, TChartSeries* Series);
   void DrawAxesSeries();
   void CalcSize3DWalls();
   void CalcInvertedRotation();

@@ -233,11 +233,17 @@ void TChartSeries::DrawAllValues() {
 }
 
 void TChartSeries::DoBeforeDrawValues() {
+  BroadcastEvent(cteBeforeDrawSeries);
   if (BeforeDrawValues) BeforeDrawValues(this);
 }
 
 void TChartSeries::DoAfterDrawValues() {
+  BroadcastEvent(cteAfterDrawSeries);
   if (AfterDrawValues) AfterDrawValues(this);
+}
+
+void TChartSeries::BroadcastEvent(TChartToolEvent Event) {
+  if (TCustomAxisPanel* chart = ChartOf(this)) chart->BroadcastSeriesToolEvent(Event, this);
 }
 
 // ---------------- depth ----------------
