@@ -302,7 +302,8 @@ void TCustomAxisPanel::InternalDoMouseLeave() {
 void TCustomAxisPanel::WndProc(TMessage& Message) {
   const bool leaving = Message.Msg == CM_MOUSELEAVE;
   TCustomPlotPanelExtended::WndProc(Message);
-  if (leaving) InternalDoMouseLeave();
+  // A panel being freed has no axes left to clear.
+  if (leaving && !IsDestroying()) InternalDoMouseLeave();
 }
 
 // ---------------- legend series and text widths ----------------
