@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "chart/ChartException.h"
+#include "chart/ChartSeriesTypes.h"
 #include "chart/PlotConst.h"
 #include "chart/PlotFunction.h"
+#include "chart/PlotHover.h"
 #include "chart/PlotPalette.h"
+#include "chart/PlotRoutines.h"
 #include "chart/SeriesSources.h"
 #include "platform/rtl/RttiDecl.h"
 #include "scene/zr_stream.h"
@@ -110,6 +113,7 @@ void TCustomAxisPanel::AddSeries(const std::vector<TChartSeries*>& Series) {
 
 void TCustomAxisPanel::InternalAddSeries(TChartSeries* Series) {
   if (FSeriesList->IndexOf(Series) != -1) return;
+  ApplyThemeSeries(Series);
   Series->Added();
   FSeriesList->Add(Series);
   BroadcastSeriesEvent(Series, seAdd);
@@ -243,8 +247,155 @@ bool TCustomAxisPanel::CheckMouseSeries(int X, int Y) {
   bool result = false;
   const auto items = FSeriesList->Items();
   for (auto it = items.rbegin(); it != items.rend(); ++it)
-    if ((*it)->GetActive() && (*it)->Clicked(X, Y) != -1) result = true;
+    if ((*it)->GetActive() && (*it)->CheckMouse(X, Y)) result = true;
   return result;
+}
+
+// ---------------- hover of axis labels and leaving ----------------
+
+bool TCustomAxisPanel::CheckMouseAxes(int X, int Y) {
+  if (!FHoverVisible) return false;
+  bool result = false;
+  for (int i = 0; i < FAxes->Count(); ++i)
+    if (CheckMouseAxis(FAxes->Get(i), X, Y)) result = true;
+  return result;
+}
+
+// A label is hit inside its rectangle's four corners as the last drawing
+// placed the label.
+bool TCustomAxisPanel::CheckMouseAxis(TChartAxis* Axis, int X, int Y) {
+  bool result = false;
+  TAxisItems* items = Axis->GetItems();
+  if (Axis->IsVisible && items->GetSelected()->GetHover()->GetVisible()) {
+    int hit = -1;
+    items->InitCalcRect();
+    for (int i = 0; i < items->Count() && hit == -1; ++i) {
+      const TRect r = items->RectOf(i);
+      const TPoint corners[4] = {
+          {r.Left, r.Top}, {r.Right, r.Top}, {r.Right, r.Bottom}, {r.Left, r.Bottom}};
+      if (PointInPolygon(TPoint{X, Y}, corners, 4)) hit = i;
+    }
+    items->GetSelected()->SetHoverIndex(hit);
+    result = hit != -1;
+  }
+  if (!Axis->HasSubAxes()) return result;
+  TChartCustomAxes* subs = Axis->GetSubAxes();
+  for (int i = 0; i < subs->Count(); ++i)
+    if (CheckMouseAxis(subs->Get(i), X, Y)) result = true;
+  return result;
+}
+
+void TCustomAxisPanel::ClearAxisHover(TChartAxis* Axis) {
+  if (Axis->GetItems()->HasSelected()) Axis->GetItems()->GetSelected()->SetHoverIndex(-1);
+  if (!Axis->HasSubAxes()) return;
+  TChartCustomAxes* subs = Axis->GetSubAxes();
+  for (int i = 0; i < subs->Count(); ++i) ClearAxisHover(subs->Get(i));
+}
+
+void TCustomAxisPanel::InternalDoMouseLeave() {
+  for (int i = 0; i < FAxes->Count(); ++i) ClearAxisHover(FAxes->Get(i));
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->HasSelected()) s->GetSelected()->SetHoverIndex(-1);
+  ToolsAndAnimations(cteMouseLeave);
+}
+
+void TCustomAxisPanel::WndProc(TMessage& Message) {
+  const bool leaving = Message.Msg == CM_MOUSELEAVE;
+  TCustomPlotPanelExtended::WndProc(Message);
+  // A panel being freed has no axes left to clear.
+  if (leaving && !IsDestroying()) InternalDoMouseLeave();
+}
+
+// ---------------- legend series and text widths ----------------
+
+TChartSeries* TCustomAxisPanel::SeriesLegend(int ItemIndex, bool OnlyActive) const {
+  if (ItemIndex < 0) return nullptr;
+  int n = 0;
+  for (TChartSeries* s : FSeriesList->Items()) {
+    if (!s->GetShowInLegend() || (OnlyActive && !s->GetActive())) continue;
+    if (n++ == ItemIndex) return s;
+  }
+  return nullptr;
+}
+
+std::string TCustomAxisPanel::SeriesTitleLegend(int ItemIndex, bool OnlyActive) const {
+  TChartSeries* s = SeriesLegend(ItemIndex, OnlyActive);
+  if (s == nullptr) return {};
+  std::string t = s->GetLegendTitle();
+  if (t.empty()) return SeriesTitleOrName(s, false);
+  std::replace(t.begin(), t.end(), PlotColumnSeparator, ' ');
+  size_t pair = t.find("\n\r");
+  if (pair == std::string::npos) pair = t.find("\r\n");
+  if (pair != std::string::npos) t.erase(pair, 1);
+  std::replace(t.begin(), t.end(), PlotLineSeparator, ' ');
+  std::replace(t.begin(), t.end(), '\n', ' ');
+  return t;
+}
+
+int TCustomAxisPanel::MaxTextWidth() {
+  int result = 0;
+  for (TChartSeries* s : FSeriesList->Items())
+    for (int j = 0; j < s->Count(); ++j) {
+      int lines = 1;
+      result = std::max(result, MultiLineTextWidth(s->GetXLabel(j), lines));
+    }
+  return result;
+}
+
+int TCustomAxisPanel::MaxMarkWidth() const {
+  int result = 0;
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->GetActive()) result = std::max(result, s->MaxMarkWidth());
+  return result;
+}
+
+// ---------------- theme ----------------
+
+TChartSeries* TCustomAxisPanel::FindSameSeriesClass(const TChartSeries* Series) const {
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->SameClass(Series)) return s;
+  return nullptr;
+}
+
+TChartSeries* TCustomAxisPanel::FindThemedSeries() const {
+  for (TChartSeries* s : FSeriesList->Items())
+    if (s->InheritsFrom(TThemedSeries::Class())) return s;
+  return nullptr;
+}
+
+TChartAxis* TCustomAxisPanel::FindSameAxisClass(const TChartAxis* Axis) const {
+  for (int i = 0; i < FAxes->Count(); ++i) {
+    TChartAxis* a = FAxes->Get(i);
+    if (a->GetVisible() && a->GetHorizontal() == Axis->GetHorizontal()) return a;
+  }
+  return nullptr;
+}
+
+// Without a series of its family or a themed one, the theme gets a plain
+// series and the theme's first series is the model.
+void TCustomAxisPanel::ApplyThemeSeries(TChartSeries* Series) {
+  auto* theme = dynamic_cast<TCustomAxisPanel*>(Theme);
+  if (!theme || theme == this) return;
+  TChartSeries* source = theme->FindSameSeriesClass(Series);
+  if (!source) source = theme->FindThemedSeries();
+  if (!source) {
+    theme->AddSeries(new TChartSeries(theme));
+    source = theme->GetSeries(0);
+  }
+  Series->AssignFormatting(source);
+}
+
+// Without a visible axis of the same direction, the theme gets a custom
+// axis and its first custom axis is the model.
+void TCustomAxisPanel::ApplyThemeAxes(TChartAxis* Axis) {
+  auto* theme = dynamic_cast<TCustomAxisPanel*>(Theme);
+  if (!theme || theme == this) return;
+  TChartAxis* source = theme->FindSameAxisClass(Axis);
+  if (!source) {
+    theme->GetCustomAxes()->Add();
+    source = theme->GetCustomAxes()->Get(0);
+  }
+  Axis->Assign(source);
 }
 
 // ---------------- notifications ----------------

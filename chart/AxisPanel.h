@@ -35,7 +35,7 @@ class TPlotSeriesEvent : public TPlotEvent {
 // Told to the panel's listeners when the page or the page size changes.
 class TChartChangePage : public TPlotEvent {};
 
-enum TChartToolEvent {
+enum TChartToolEvent : int {
   cteAfterDraw,
   cteBeforeDrawSeries,
   cteBeforeDraw,
@@ -128,6 +128,8 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
   // chart keeps neither list yet, so nothing is told here.
   virtual void BroadcastToolEvent(TChartToolEvent Event);
   virtual void BroadcastAnimationEvent(TChartToolEvent Event);
+  // Tells the chart's active tools about a point of Series' drawing.
+  virtual void BroadcastSeriesToolEvent(TChartToolEvent Event, TChartSeries* Series);
   void DrawAxesSeries();
   void CalcSize3DWalls();
   void CalcInvertedRotation();
@@ -189,7 +191,36 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
   bool NoActiveSeries(TChartAxis* Axis) const;
   bool CalcIsAxisVisible(TChartAxis* Axis) const;
   bool IsAxisVisible(TChartAxis* Axis) const { return Axis->IsVisible; }
+  // CheckMouse of every active series, last to first; whether any answered.
   bool CheckMouseSeries(int X, int Y);
+  // The label under (X, Y) of every shown axis and sub-axis whose labels
+  // hover becomes its hover index (-1 elsewhere); whether any label is hit.
+  // Nothing while the panel's hover is off.
+  bool CheckMouseAxes(int X, int Y);
+  // The mouse left the panel: no label or point is hovered any more, and
+  // the tools and animations hear cteMouseLeave.
+  void InternalDoMouseLeave();
+  void WndProc(TMessage& Message) override;
+
+  // The ItemIndex-th series (from 0) shown in the legend, counting only
+  // active ones when OnlyActive; none past the end.
+  TChartSeries* SeriesLegend(int ItemIndex, bool OnlyActive) const;
+  TChartSeries* ActiveSeriesLegend(int ItemIndex) const { return SeriesLegend(ItemIndex, true); }
+  // That series' legend title made one line, else its title or name;
+  // empty without such a series.
+  std::string SeriesTitleLegend(int ItemIndex, bool OnlyActive) const;
+  // The widest point label of all series, active or not.
+  int MaxTextWidth();
+  // The widest mark of the active series.
+  int MaxMarkWidth() const;
+
+  // ---- the theme: new series and axes copy the look of the theme panel's
+  // first element of their kind
+  void ApplyThemeSeries(TChartSeries* Series);
+  void ApplyThemeAxes(TChartAxis* Axis);
+  TChartSeries* FindSameSeriesClass(const TChartSeries* Series) const;
+  TChartSeries* FindThemedSeries() const;
+  TChartAxis* FindSameAxisClass(const TChartAxis* Axis) const;
 
   // ---- axes
   double InternalMinMax(TChartAxis* Axis, bool IsMin, bool IsX) const;
@@ -252,6 +283,8 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public TChartSeriesPan
 
  private:
   void ToolsAndAnimations(TChartToolEvent Event);
+  bool CheckMouseAxis(TChartAxis* Axis, int X, int Y);
+  void ClearAxisHover(TChartAxis* Axis);
   std::vector<TChartSeries*> ActiveSeries() const;
   void CalcDepthOrders();
   void LayAxesOut();

@@ -30,6 +30,10 @@ void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent Event) { (void)Event; 
 
 void TCustomAxisPanel::BroadcastAnimationEvent(TChartToolEvent Event) { (void)Event; }
 
+void TCustomAxisPanel::BroadcastSeriesToolEvent(TChartToolEvent Event, TChartSeries* Series) {
+  (void)Event, (void)Series;
+}
+
 void TCustomAxisPanel::ToolsAndAnimations(TChartToolEvent Event) {
   BroadcastToolEvent(Event);
   BroadcastAnimationEvent(Event);

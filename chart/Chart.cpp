@@ -252,6 +252,11 @@ void TCustomChart::BroadcastToolEvent(TChartToolEvent Event) {
     if (t->GetActive()) t->ChartEvent(Event);
 }
 
+void TCustomChart::BroadcastSeriesToolEvent(TChartToolEvent Event, TChartSeries* Series) {
+  for (TPlotCustomTool* t : FTools.Items())
+    if (t->GetActive()) t->SeriesEvent(Event, Series);
+}
+
 void TCustomChart::BroadcastAnimationEvent(TChartToolEvent Event) {
   for (TPlotCustomTool* a : FAnimations.Items())
     if (a->GetActive()) a->ChartEvent(Event);

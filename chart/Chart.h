@@ -99,6 +99,7 @@ class TCustomChart : public TCustomAxisPanel {
   TColor GetBackColor() override;
   void BroadcastToolEvent(TChartToolEvent Event) override;
   void BroadcastAnimationEvent(TChartToolEvent Event) override;
+  void BroadcastSeriesToolEvent(TChartToolEvent Event, TChartSeries* Series) override;
   // The legend's questions, answered through the legend events.
   void DoGetLegendText(TCustomChartLegend* ALegend, TLegendStyle Style, int Index,
                        std::string& Text) override;

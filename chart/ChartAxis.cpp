@@ -159,7 +159,9 @@ TChartAxis::TChartAxis(TCollection* Collection) : TCollectionItem(CollectionFor(
     SetCalcPosValue();
     return;
   }
-  if (panel) panel->GetAxes()->Add(this);
+  if (!panel) return;
+  panel->GetAxes()->Add(this);
+  panel->ApplyThemeAxes(this);
 }
 
 void TChartAxis::Init(TCustomAxisPanel* Chart) {

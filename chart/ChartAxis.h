@@ -365,7 +365,8 @@ class TChartAxis : public TCollectionItem {
   void DrawMinorMarks(TPlotPen* Pen, bool AsGrid);
   void DrawLogMinorMarks(bool AsGrid);
   void DrawLabels();
-  void DrawOneLabel(int Index, int Pos, const std::string& Text, TAxisLabelsFormat* Format,
+  TCustomTextShape* LabelFormat(int Index, TAxisLabelsFormat* Format);
+  void DrawOneLabel(int Index, int Pos, const std::string& Text, TCustomTextShape* Format,
                     TPlotPicture* Picture);
   void AdjustRotatedBox(TRect& Box, int X, int Y, int W, int H, int Lines, int Angle);
   void StoreRotatedBounds(TCustomTextShape* Format, const TRect& Box, int Angle);
@@ -388,7 +389,7 @@ class TChartAxis : public TCollectionItem {
   void CalcItemLabels();
   void MeasureLabelRows();
   int TextSize(const std::string& Text, bool Widths, int LineHeight);
-  int SeriesTextWidth(bool Marks);
+  int SeriesTextWidth();
 
   int CalcLinearX(double Value) const;
   int CalcLinearY(double Value) const;

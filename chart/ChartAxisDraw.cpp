@@ -10,6 +10,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/PlotGeometry.h"
+#include "chart/PlotHover.h"
 #include "chart/PlotPicture.h"
 
 namespace {
@@ -402,13 +403,23 @@ void TChartAxis::DrawLabels() {
     if (!inside && !FAxisItems->IDrawAll) continue;
     TAxisLabelsFormat* f = item->ActiveFormat();
     if (!f->GetVisible()) continue;
-    DrawOneLabel(i, item->FLabelPos, item->GetText(), f, item->GetPicture());
+    DrawOneLabel(i, item->FLabelPos, item->GetText(), LabelFormat(i, f), item->GetPicture());
   }
   c->EndEntity();
 }
 
-void TChartAxis::DrawOneLabel(int Index, int Pos, const std::string& Text,
-                              TAxisLabelsFormat* Format, TPlotPicture* Picture) {
+// The hovered label draws in the hover look at the labels' font size.
+TCustomTextShape* TChartAxis::LabelFormat(int Index, TAxisLabelsFormat* Format) {
+  if (!FAxisItems->HoverShown() || FAxisItems->GetSelected()->GetHoverIndex() != Index)
+    return Format;
+  TPlotHover* hover = FAxisItems->GetSelected()->GetHover();
+  if (hover->GetFont()->GetSize() != GetLabelsFont()->GetSize())
+    hover->GetFont()->SetSize(GetLabelsFont()->GetSize());
+  return hover;
+}
+
+void TChartAxis::DrawOneLabel(int Index, int Pos, const std::string& Text, TCustomTextShape* Format,
+                              TPlotPicture* Picture) {
   TCanvas3D* c = Canvas();
   FParentChart->PrepareFont3D(Format ? Format->GetFont() : GetLabelsFont());
   c->GetBrush()->SetStyle(bsClear);

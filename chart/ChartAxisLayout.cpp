@@ -75,14 +75,14 @@ int TChartAxis::InternalCalcSize(TCustomTextShape* Shape, int Angle, int FixedSi
   return size;
 }
 
-int TChartAxis::SeriesTextWidth(bool Marks) {
+// The widest point label of every series, as OnGetAxisLabel gives it.
+int TChartAxis::SeriesTextWidth() {
   int result = 0;
   for (int i = 0; i < FParentChart->SeriesCount(); ++i) {
     TChartSeries* s = FParentChart->GetSeries(i);
-    if (!s->GetActive()) continue;
     for (int j = 0; j < s->Count(); ++j) {
-      std::string text = Marks ? s->GetMarkLabel(j) : s->GetXLabel(j);
-      if (!Marks && FParentChart->OnGetAxisLabel) FParentChart->OnGetAxisLabel(this, s, j, text);
+      std::string text = s->GetXLabel(j);
+      FParentChart->OnGetAxisLabel(this, s, j, text);
       if (text.empty()) continue;
       int lines = 1;
       result = std::max(result, FParentChart->MultiLineTextWidth(text, lines));
@@ -110,9 +110,9 @@ int TChartAxis::MaxLabelsWidth() {
       MaxLabelsValue(width, lines);
       return width;
     case talMark:
-      return SeriesTextWidth(true);
+      return FParentChart->MaxMarkWidth();
     case talText:
-      return SeriesTextWidth(false);
+      return FParentChart->OnGetAxisLabel ? SeriesTextWidth() : FParentChart->MaxTextWidth();
     default:
       return 0;
   }

@@ -1,11 +1,13 @@
 #include "chart/ChartAxisParts.h"
 
 #include <cstring>
+#include <utility>
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartException.h"
 #include "chart/PlotConst.h"
+#include "chart/PlotHover.h"
 #include "platform/rtl/RttiDecl.h"
 #include "platform/rtl/Streams.h"
 #include "scene/zr_stream.h"
@@ -168,6 +170,8 @@ const TClassInfo* TAxisLabels::Class() {
           .Prop("UseImages", &L::GetUseImages, &L::SetUseImages)
           .Default(1)
           .Prop("Format", &L::GetFormat, &L::SetFormat)
+          .Prop("Selected", &L::GetSelected, &L::SetSelected)
+          .Stored(&L::IsSelectedStored)
           .Prop("Visible", &L::GetVisible, &L::SetVisible)
           .Default(1);
   return info;
@@ -202,6 +206,12 @@ void TAxisLabels::Assign(TPersistent* Source) {
 }
 
 TAxisLabelsFormat* TAxisLabels::GetFormat() const { return Axis->GetItems()->GetFormat(); }
+
+TPlotSelected* TAxisLabels::GetSelected() const { return Axis->GetItems()->GetSelected(); }
+
+void TAxisLabels::SetSelected(TPlotSelected* Value) { Axis->GetItems()->SetSelected(Value); }
+
+bool TAxisLabels::IsSelectedStored() const { return Axis->GetItems()->HasSelected(); }
 
 void TAxisLabels::Invalidate() { InvalidatePanelOf(Axis); }
 
@@ -331,10 +341,81 @@ void TAxisItems::SetAuto(bool Value) {
 void TAxisItems::CopyFrom(TAxisItems* Source) {
   if (!Source || Source == this) return;
   FFormat->Assign(Source->FFormat.get());
+  if (Source->FSelected) GetSelected()->Assign(Source->FSelected.get());
   if (Source->FAuto) return;
   FItems.clear();
   for (const auto& item : Source->FItems) InternalAdd(item->FValue, item->FText, nullptr);
   FAuto = false;
+}
+
+TPlotSelected* TAxisItems::GetSelected() {
+  if (FSelected) return FSelected.get();
+  TCustomAxisPanel* panel = IAxis ? IAxis->GetParentChart() : nullptr;
+  FSelected = std::make_unique<TPlotSelected>(panel);
+  TPlotHover* hover = FSelected->GetHover();
+  hover->SetParent(panel);
+  hover->Assign(FFormat.get());
+  hover->GetFont()->SetStyle(hover->GetFont()->GetStyle() | FontStyleBit(fsBold));
+  return FSelected.get();
+}
+
+void TAxisItems::SetSelected(TPlotSelected* Value) {
+  if (Value == nullptr)
+    FSelected.reset();
+  else
+    GetSelected()->Assign(Value);
+}
+
+bool TAxisItems::HoverShown() const {
+  TCustomAxisPanel* panel = IAxis ? IAxis->GetParentChart() : nullptr;
+  return panel && panel->HoverVisible() && FSelected && FSelected->GetHover()->GetVisible();
+}
+
+void TAxisItems::InitCalcRect() {
+  IRect = TRect{};
+  IHeight = 0;
+  TCustomAxisPanel* panel = IAxis ? IAxis->GetParentChart() : nullptr;
+  if (!panel || !panel->GetCanvas()) return;
+  panel->PrepareFont3D(IAxis->GetLabelsFont());
+  IHeight = panel->GetCanvas()->TextHeight(std::string("W"));
+  const int line = IAxis->FPosLabels;
+  if (IAxis->GetHorizontal()) {
+    IRect.Top = IAxis->GetOtherSide() ? line - IHeight : line;
+    IRect.Bottom = IRect.Top + IHeight;
+  } else if (IAxis->GetOtherSide()) {
+    IRect.Left = line;
+  } else {
+    IRect.Right = line;
+  }
+}
+
+TRect TAxisItems::RectOf(int Index) {
+  TCustomAxisPanel* panel = IAxis ? IAxis->GetParentChart() : nullptr;
+  if (!panel || !panel->GetCanvas()) return TRect{};
+  TCanvas3D* c = panel->GetCanvas();
+  const TAxisItem* item = Get(Index);
+  int along = c->TextWidth(item->GetText()), across = IHeight;
+  if (IAxis->GetLabelsAngle() % 180 != 0) std::swap(along, across);
+  TRect r = IRect;
+  const bool otherSide = IAxis->GetOtherSide();
+  if (IAxis->GetHorizontal()) {
+    r.Left = item->FLabelPos - along / 2;
+    r.Right = r.Left + along;
+    if (otherSide)
+      r.Top = r.Bottom - across;
+    else
+      r.Bottom = r.Top + across;
+  } else {
+    r.Top = item->FLabelPos - across / 2;
+    r.Bottom = r.Top + across;
+    if (otherSide)
+      r.Right = r.Left + along;
+    else
+      r.Left = r.Right - along;
+  }
+  if (!panel->GetView3D()) return r;
+  const TPoint p = c->Calculate3DPosition(TPoint{r.Left, r.Top}, IAxis->IZPos);
+  return TRect{p.X, p.Y, p.X + r.Width(), p.Y + r.Height()};
 }
 
 void TAxisItems::WriteItems(TStream* Stream) {

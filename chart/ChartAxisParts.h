@@ -13,6 +13,7 @@
 #include "chart/PlotPen.h"
 
 class TChartAxis;
+class TPlotSelected;
 class TStream;
 class TFiler;
 
@@ -127,6 +128,10 @@ class TAxisLabels : public TPersistent {
   bool GetVisible() const { return GetFormat()->GetVisible(); }
   void SetVisible(bool Value) { GetFormat()->SetVisible(Value); }
   TPlotFont* GetFont() const { return GetFormat()->GetFont(); }
+  // The items' selection and hover settings.
+  TPlotSelected* GetSelected() const;
+  void SetSelected(TPlotSelected* Value);
+  bool IsSelectedStored() const;
 
   int IHeightFactor = 0;
   int IMaxImageHeight = 0;
@@ -210,14 +215,28 @@ class TAxisItems {
   void Clear();
   TAxisItem* Get(int Index) const { return FItems.at(size_t(Index)).get(); }
   int Count() const { return int(FItems.size()); }
-  // The source's custom items (text and value); an automatic source leaves
-  // these items as they are.
+  // The source's format and selection settings, and its custom items (text
+  // and value); an automatic source leaves these items as they are.
   void CopyFrom(TAxisItems* Source);
   bool GetAuto() const { return FAuto; }
   void SetAuto(bool Value);
   TChartAxis* Axis() const { return IAxis; }
   TAxisLabelsFormat* GetFormat() const { return FFormat.get(); }
   void SetFormat(TAxisLabelsFormat* Value) { FFormat->Assign(Value); }
+  // Made on first read: the hover look of a label copies the common format
+  // in bold and draws on the axis' panel. None frees it, else copies.
+  TPlotSelected* GetSelected();
+  void SetSelected(TPlotSelected* Value);
+  bool HasSelected() const { return FSelected != nullptr; }
+  // Whether the labels are hovered with a visible look on a panel whose
+  // hover is on.
+  bool HoverShown() const;
+
+  // Hit rectangles of the labels as the last drawing placed them: InitCalcRect
+  // puts the labels' font on the panel's canvas and fixes the edge at the
+  // label line; RectOf gives item Index's rectangle.
+  void InitCalcRect();
+  TRect RectOf(int Index);
 
   // The axis' "Items" entry.
   void ReadItems(TStream* Stream);
@@ -232,7 +251,9 @@ class TAxisItems {
 
   bool FAuto = true;
   std::unique_ptr<TAxisLabelsFormat> FFormat;
+  std::unique_ptr<TPlotSelected> FSelected;
   TChartAxis* IAxis = nullptr;
+  TRect IRect;
   bool IRemoving = false;
   std::vector<std::unique_ptr<TAxisItem>> FItems;
 };

@@ -147,7 +147,7 @@ void TCustomChart::HoverAndCursor(int X, int Y) {
   const int item = FLegend->Clicked(X, Y);
   if (cursor != crDefault && item != -1)
     SetCursor(TCursor(cursor));
-  else if (item == -1 && !CheckMouseSeries(X, Y))
+  else if (item == -1 && !CheckMouseSeries(X, Y) && !CheckMouseAxes(X, Y))
     SetCursor(OriginalCursor);
   if (!HoverVisible()) return;
   FLegend->GetSelected()->SetHoverIndex(LegendHoverItem(item));

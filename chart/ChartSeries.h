@@ -25,6 +25,7 @@ class TSeriesMarkPosition;
 class TCustomTextShape;
 class TStrings;
 
+enum TChartToolEvent : int;
 enum TValueEvent { veClear, veAdd, veDelete, veRefresh, veModify };
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -327,6 +328,11 @@ class TChartSeries : public TCustomChartSeries {
   std::string YValueToText(double Value) const;
   virtual void CalcSelectionPos(int ValueIndex, int& X, int& Y) const;
   virtual bool IsPointInChartRect(int ValueIndex) const;
+  // The mouse position on the chart as values of the series' axes; 0 and 0
+  // without a chart.
+  void GetCursorValues(double& X, double& Y) const;
+  // The point under the mouse; -1 without a chart.
+  int GetCursorValueIndex();
 
   // ---- visible points, paging and drawing order
   virtual void CalcFirstLastVisibleIndex();
@@ -339,8 +345,12 @@ class TChartSeries : public TCustomChartSeries {
   virtual bool DrawValuesForward() const;
   virtual bool DrawSeriesForward(int ValueIndex) const;
   virtual bool DrawSeriesAscending() const;
+  // The chart's active tools hear the start (end) of the series' drawing,
+  // then the BeforeDrawValues (AfterDrawValues) hook runs.
   virtual void DoBeforeDrawValues();
   virtual void DoAfterDrawValues();
+  // Tells the chart's active tools about Event for this series.
+  void BroadcastEvent(TChartToolEvent Event);
   // The point marks, as the chart's drawing pass asks for them: whether
   // there are visible marks on at least one point, whether they draw after
   // every series, whether they clip to the chart, and drawing them. A series

@@ -53,6 +53,21 @@ bool TChartSeries::IsPointInChartRect(int ValueIndex) const {
   return x >= r.Left && x <= r.Right && y >= r.Top && y <= r.Bottom;
 }
 
+void TChartSeries::GetCursorValues(double& X, double& Y) const {
+  X = 0;
+  Y = 0;
+  TCustomAxisPanel* chart = ChartOf(this);
+  if (!chart) return;
+  const TPoint p = chart->GetCursorPos();
+  X = FGetHorizAxis->CalcPosPoint(p.X);
+  Y = FGetVertAxis->CalcPosPoint(p.Y);
+}
+
+int TChartSeries::GetCursorValueIndex() {
+  TCustomAxisPanel* chart = ChartOf(this);
+  return chart ? Clicked(chart->GetCursorPos()) : -1;
+}
+
 // ---------------- visible points ----------------
 
 void TChartSeries::CalcFirstLastVisibleIndex() {
@@ -218,11 +233,17 @@ void TChartSeries::DrawAllValues() {
 }
 
 void TChartSeries::DoBeforeDrawValues() {
+  BroadcastEvent(cteBeforeDrawSeries);
   if (BeforeDrawValues) BeforeDrawValues(this);
 }
 
 void TChartSeries::DoAfterDrawValues() {
+  BroadcastEvent(cteAfterDrawSeries);
   if (AfterDrawValues) AfterDrawValues(this);
+}
+
+void TChartSeries::BroadcastEvent(TChartToolEvent Event) {
+  if (TCustomAxisPanel* chart = ChartOf(this)) chart->BroadcastSeriesToolEvent(Event, this);
 }
 
 // ---------------- depth ----------------

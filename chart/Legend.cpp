@@ -55,20 +55,6 @@ const TEnumInfo& PlotUnitsInfo() {
   return info;
 }
 
-// A series' legend title made one line, or its title or name.
-std::string SeriesTitleLegend(TChartSeries* S) {
-  if (S == nullptr) return {};
-  std::string t = S->GetLegendTitle();
-  if (t.empty()) return SeriesTitleOrName(S, false);
-  std::replace(t.begin(), t.end(), PlotColumnSeparator, ' ');
-  size_t pair = t.find("\n\r");
-  if (pair == std::string::npos) pair = t.find("\r\n");
-  if (pair != std::string::npos) t.erase(pair, 1);
-  std::replace(t.begin(), t.end(), PlotLineSeparator, ' ');
-  std::replace(t.begin(), t.end(), '\n', ' ');
-  return t;
-}
-
 }  // namespace
 
 // ---------------- construction ----------------
@@ -226,14 +212,7 @@ std::vector<TChartSeries*> TCustomChartLegend::LegendSeriesList() const {
 
 TChartSeries* TCustomChartLegend::ItemSeries(int Index, bool OnlyActive) const {
   TCustomAxisPanel* chart = Chart();
-  if (chart == nullptr || Index < 0) return nullptr;
-  int n = 0;
-  for (int i = 0; i < chart->SeriesCount(); ++i) {
-    TChartSeries* s = chart->GetSeries(i);
-    if (!s->GetShowInLegend() || (OnlyActive && !s->GetActive())) continue;
-    if (n++ == Index) return s;
-  }
-  return nullptr;
+  return chart ? chart->SeriesLegend(Index, OnlyActive) : nullptr;
 }
 
 TLegendStyle TCustomChartLegend::CalcLegendStyle() const {
@@ -292,7 +271,7 @@ std::string TCustomChartLegend::FormattedLegend(int Index) {
   const bool onlyActive = !FCheckBoxes;
   switch (InternalLegendStyle) {
     case lsSeries:
-      text = SeriesTitleLegend(ItemSeries(Index, onlyActive));
+      if (Chart()) text = Chart()->SeriesTitleLegend(Index, onlyActive);
       break;
     case lsLastValues:
       if (TChartSeries* s = ItemSeries(Index, onlyActive))

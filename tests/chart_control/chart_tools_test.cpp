@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "chart_fixture.h"
 #include "platform/rtl/Streams.h"
@@ -77,6 +78,48 @@ TEST(ChartTools, AnInactiveToolOrAnimationHearsNothing) {
   // SetActive on the list switches them all.
   f.Chart.GetTools()->SetActive(true);
   EXPECT_TRUE(idle->GetActive());
+}
+
+// Writes down the series events it hears, with the series' title.
+class TSeriesEventTool : public TPlotCustomTool {
+ public:
+  TSeriesEventTool(std::vector<std::string>* ALog, std::string AName)
+      : Log(ALog), Name(std::move(AName)) {}
+  void SeriesEvent(TChartToolEvent AEvent, TChartSeries* ASeries) override {
+    const char* kind = AEvent == cteBeforeDrawSeries  ? "before"
+                       : AEvent == cteAfterDrawSeries ? "after"
+                                                      : "other";
+    Log->push_back(Name + " " + kind + " " + ASeries->GetTitle());
+  }
+  std::vector<std::string>* Log;
+  std::string Name;
+};
+
+TEST(ChartTools, ActiveToolsHearEachSeriesDrawnBeforeItsOwnHooks) {
+  TChartFixture f;
+  std::vector<std::string> log;
+  auto& a = f.Add<TLineSeries>({1, 2, 3, 4});
+  auto& b = f.Add<TLineSeries>({1, 3, 3, 1});
+  auto& off = f.Add<TLineSeries>({1, 1, 3, 3});
+  a.SetTitle("a");
+  b.SetTitle("b");
+  off.SetActive(false);
+  a.BeforeDrawValues = [&](TObject*) { log.push_back("hook before a"); };
+  a.AfterDrawValues = [&](TObject*) { log.push_back("hook after a"); };
+  TSeriesEventTool tool(&log, "tool"), idle(&log, "idle");
+  idle.SetActive(false);
+  f.Chart.GetTools()->Add(&tool);
+  f.Chart.GetTools()->Add(&idle);
+  f.Draw();
+  EXPECT_EQ(log, (std::vector<std::string>{"tool before a", "hook before a", "tool after a",
+                                           "hook after a", "tool before b", "tool after b"}));
+  // A series without a chart tells nobody.
+  log.clear();
+  TLineSeries alone;
+  alone.BroadcastEvent(cteBeforeDrawSeries);
+  EXPECT_TRUE(log.empty());
+  f.Chart.GetTools()->Remove(&tool);
+  f.Chart.GetTools()->Remove(&idle);
 }
 
 TEST(ChartTools, TheFirstActiveAnimationHearsAPressThatAToolCancelled) {
