@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -416,15 +417,21 @@ class ImportCheck : public ParameterFile {
     WriteFile(path, text);
     return path;
   }
+  // A value with six decimals and a point, whatever the locale.
+  static std::string Fixed6(float Value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, Value, std::chars_format::fixed, 6);
+    return std::string(text, end.ptr);
+  }
   // Every value of the page's controls, as text.
   std::string Page() const {
     std::string page = UTF16ToUTF8(Control<TzrCustomTextBox>("eName")->GetText());
     for (int n : {0, 1, 2, 4})
       page +=
           " " + std::to_string(Control<TzrComboBox>("cbItem" + std::to_string(n))->GetItemIndex());
-    page += " " + std::to_string(Control<TzrSpinBox>("eItem1")->GetValue());
-    page += " " + std::to_string(Control<TzrSpinBox>("eItem2")->GetValue());
-    page += " " + std::to_string(Control<TzrCustomTrack>("eItem3")->GetValue());
+    page += " " + Fixed6(Control<TzrSpinBox>("eItem1")->GetValue());
+    page += " " + Fixed6(Control<TzrSpinBox>("eItem2")->GetValue());
+    page += " " + Fixed6(Control<TzrCustomTrack>("eItem3")->GetValue());
     return page + " " + UTF16ToUTF8(Control<TzrCustomTextBox>("eItem4")->GetText());
   }
 };
