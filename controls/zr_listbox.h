@@ -192,6 +192,8 @@ class TzrListBox : public TzrScrollBox {
   // (content coordinates, with room for what an item paints beyond its
   // bounds); false when the items are not known to lie in rows in order.
   bool ItemsBetween(float ALow, float AHigh, int& First, int& Last);
+  // Computes the matrices of the rows near the view after a scroll.
+  void PlaceRowsInView();
   // Keeps the selected items of the content in FSelectedItems.
   void SelectedChanged(TzrListBoxItem* AItem);
   friend class TzrListBoxItem;

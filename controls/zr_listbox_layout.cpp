@@ -224,7 +224,18 @@ void TzrListBox::ScrollIntoView(TzrListBoxItem* AItem) {
 
 void TzrListBox::VScrollChange(TObject* Sender) {
   TzrScrollBox::VScrollChange(Sender);
+  PlaceRowsInView();
   UpdateSelection();
+}
+
+void TzrListBox::PlaceRowsInView() {
+  int first = 0, last = -1;
+  if (!ContentPaintRange(first, last)) return;
+  // The rows' matrices are computed now rather than while they are painted:
+  // the repaint each computation asks for then joins this frame's area
+  // instead of making another frame.
+  for (int i = std::max(first, 0); i <= last && i < GetCount(); ++i)
+    if (TzrListBoxItem* item = ItemByIndex(i)) item->RecalcAbsoluteNow();
 }
 
 void TzrListBox::HScrollChange(TObject* Sender) {
