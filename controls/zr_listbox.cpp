@@ -108,11 +108,13 @@ void TzrListBox::Exchange(TzrListBoxItem* Item1, TzrListBoxItem* Item2) {
     FItemIndex = i2;
   else if (i2 == FItemIndex)
     FItemIndex = i1;
+  FRowsInOrder = false;
   FContent->Exchange(Item1, Item2);
 }
 
 void TzrListBox::SortItems() {
   if (!FSorted || !FContent) return;
+  FRowsInOrder = false;
   FContent->Sort([](TzrObject* A, TzrObject* B) {
     auto* a = dynamic_cast<TzrListBoxItem*>(A);
     auto* b = dynamic_cast<TzrListBoxItem*>(B);
@@ -129,7 +131,8 @@ void TzrListBox::AddBackgroundBitmap(const std::string& AFileName) {
 }
 
 void TzrListBox::AddObject(TzrObject* AObject) {
-  if (FContent && (dynamic_cast<TzrListBoxItem*>(AObject) || zrClassIs(AObject, "TzrSelectionItem"))) {
+  if (FContent &&
+      (dynamic_cast<TzrListBoxItem*>(AObject) || zrClassIs(AObject, "TzrSelectionItem"))) {
     FContent->AddObject(AObject);
     return;
   }
@@ -137,7 +140,11 @@ void TzrListBox::AddObject(TzrObject* AObject) {
 }
 
 void TzrListBox::ContentAddObject(TzrObject* AObject) {
-  if (dynamic_cast<TzrListBoxItem*>(AObject) && FUpdating == 0) Realign();
+  FRowsInOrder = false;
+  auto* item = dynamic_cast<TzrListBoxItem*>(AObject);
+  if (!item && AObject->GetIsVisual()) ++FOtherContentChildren;
+  if (item && item->GetIsSelected()) FSelectedItems.insert(item);
+  if (item && FUpdating == 0) Realign();
 }
 
 void TzrListBox::ContentBeforeRemoveObject(TzrObject* AObject) {
@@ -151,12 +158,23 @@ void TzrListBox::ContentBeforeRemoveObject(TzrObject* AObject) {
 }
 
 void TzrListBox::ContentRemoveObject(TzrObject* AObject) {
+  FRowsInOrder = false;
+  auto* item = dynamic_cast<TzrListBoxItem*>(AObject);
+  if (!item && AObject->GetIsVisual()) --FOtherContentChildren;
+  if (item) FSelectedItems.erase(item);
   if (AObject == FFirstSelect) FFirstSelect = nullptr;
   if (AObject == FDragItem) FDragItem = nullptr;
   if (dynamic_cast<TzrListBoxItem*>(AObject) && FUpdating == 0) Realign();
 }
 
 // ---------------------------------------------------------------- selection
+
+void TzrListBox::SelectedChanged(TzrListBoxItem* AItem) {
+  if (AItem->GetIsSelected())
+    FSelectedItems.insert(AItem);
+  else
+    FSelectedItems.erase(AItem);
+}
 
 void TzrListBox::SetItemIndex(int Idx) {
   if (Idx == FItemIndex) return;

@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "controls/zr_scroll_box.h"
@@ -136,6 +137,7 @@ class TzrListBox : public TzrScrollBox {
   void VScrollChange(TObject* Sender) override;
   // Lays the items out and answers the rectangle they cover.
   TzrRect GetContentBounds() override;
+  bool ContentPaintRange(int& First, int& Last) override;
 
   // ---- published
   bool GetAllowDrag() const { return FAllowDrag; }
@@ -186,6 +188,15 @@ class TzrListBox : public TzrScrollBox {
   int IndexByCharacter(char16_t KeyChar) const;
   // Handles the navigation keys; false for any other key.
   bool NavigationKey(uint16_t Key);
+  // The items of the rows of a vertical list that reach from ALow to AHigh
+  // (content coordinates, with room for what an item paints beyond its
+  // bounds); false when the items are not known to lie in rows in order.
+  bool ItemsBetween(float ALow, float AHigh, int& First, int& Last);
+  // Computes the matrices of the rows near the view after a scroll.
+  void PlaceRowsInView();
+  // Keeps the selected items of the content in FSelectedItems.
+  void SelectedChanged(TzrListBoxItem* AItem);
+  friend class TzrListBoxItem;
 
   bool FMouseSelecting = false;
   bool FHideSelectionUnfocused = true;
@@ -206,6 +217,14 @@ class TzrListBox : public TzrScrollBox {
   std::unique_ptr<TzrBrush> FOddFill;
   int FItemIndex = -1;
   std::unique_ptr<TzrBitmap> FBackgroundBitmap;
+  // The selected items among the content's children (in no order), so that
+  // re-placing the highlight looks at those only.
+  std::unordered_set<TzrListBoxItem*> FSelectedItems;
+  // The last layout placed every child of the content, in index order, in
+  // rows from the top; children other than items, added or removed since,
+  // end that.
+  bool FRowsInOrder = false;
+  int FOtherContentChildren = 0;
 };
 
 class TzrHorzListBox : public TzrListBox {

@@ -54,6 +54,9 @@ TzrListBox* TzrListBoxItem::ListBox() const {
 void TzrListBoxItem::SetIsSelected(bool Value) {
   if (FIsSelected == Value) return;
   FIsSelected = Value;
+  if (FParent)
+    if (auto* owner = dynamic_cast<TzrListBox*>(FParent->GetParent()); owner && owner->IsItem(this))
+      owner->SelectedChanged(this);
   StartTriggerAnimation(this, "IsSelected");
   TzrListBox* list = ListBox();
   if (!list) return;
@@ -111,9 +114,7 @@ void TzrListBoxItem::FreeStyle() {
   FCheck = nullptr;
 }
 
-void TzrListBoxItem::Paint() {
-  zrDrawDesignOutline(this);
-}
+void TzrListBoxItem::Paint() { zrDrawDesignOutline(this); }
 
 bool TzrListBoxItem::EnterFocusChildren(TzrVisualObject* AObject) {
   const bool stop = TzrTextControl::EnterFocusChildren(AObject);

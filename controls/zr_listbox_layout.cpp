@@ -17,6 +17,10 @@ namespace {
 // The outer spacing of a node: left, top, right, bottom.
 TzrRect Pad(TzrVisualObject* V) { return V->GetPadding()->GetRect(); }
 
+// How far beyond its row an item may paint (its focus frame, a glow or a
+// shadow of its style): rows this close to the visible window are painted.
+constexpr float kItemOverhang = 32;
+
 }  // namespace
 
 // ---------------------------------------------------------------- layout
@@ -53,8 +57,8 @@ void TzrListBox::LayoutVertical(TzrRect& R) {
   } else if (FItemHeight != 0) {
     for (int i = 0; i < count; ++i)
       if (TzrListBoxItem* item = ItemByIndex(i))
-        item->SetBounds(item->GetPosition()->GetX(), item->GetPosition()->GetY(),
-                        item->GetWidth(), FItemHeight);
+        item->SetBounds(item->GetPosition()->GetX(), item->GetPosition()->GetY(), item->GetWidth(),
+                        FItemHeight);
   }
   // Rows of Columns items share the height of their tallest item.
   float total = 0;
@@ -91,9 +95,11 @@ void TzrListBox::LayoutVertical(TzrRect& R) {
   }
   if (top > 0) R.Bottom = R.Top + top;
   if (FItemWidth != 0) R.Right = R.Left + FItemWidth * FColumns;
+  FRowsInOrder = true;
 }
 
 void TzrListBox::LayoutHorizontal(TzrRect& R) {
+  FRowsInOrder = false;
   const int count = GetCount();
   const float height = R.Bottom - R.Top;
   if (FItemHeight != 0) {
@@ -149,6 +155,48 @@ void TzrListBox::LayoutHorizontal(TzrRect& R) {
   if (FItemHeight != 0) R.Bottom = R.Top + FItemHeight * FColumns;
 }
 
+// ---------------------------------------------------------------- visible rows
+
+bool TzrListBox::ItemsBetween(float ALow, float AHigh, int& First, int& Last) {
+  const int count = GetCount();
+  if (!FContent || !FRowsInOrder || FOtherContentChildren > 0 || FListStyle != zrListVertical ||
+      FUpdating > 0 || count == 0)
+    return false;
+  const int rows = (count + FColumns - 1) / FColumns;
+  // The top of a row is that of its first item's outer box; rows run down.
+  auto rowTop = [&](int Row) {
+    TzrListBoxItem* item = ItemByIndex(Row * FColumns);
+    return item ? item->GetPosition()->GetY() - Pad(item).Top : 0.0f;
+  };
+  // The last row starting at or above ALow, then the last starting before AHigh.
+  int lo = 0, hi = rows - 1;
+  while (lo < hi) {
+    const int mid = (lo + hi + 1) / 2;
+    if (rowTop(mid) <= ALow)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  const int firstRow = lo;
+  hi = rows - 1;
+  while (lo < hi) {
+    const int mid = (lo + hi + 1) / 2;
+    if (rowTop(mid) < AHigh)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  First = firstRow * FColumns;
+  Last = std::min(count, (lo + 1) * FColumns) - 1;
+  return true;
+}
+
+bool TzrListBox::ContentPaintRange(int& First, int& Last) {
+  if (!FContent) return false;
+  const TzrRect view = FContent->GetClipRect();
+  return ItemsBetween(view.Top - kItemOverhang, view.Bottom + kItemOverhang, First, Last);
+}
+
 // ---------------------------------------------------------------- scrolling
 
 void TzrListBox::ScrollIntoView(TzrListBoxItem* AItem) {
@@ -176,7 +224,18 @@ void TzrListBox::ScrollIntoView(TzrListBoxItem* AItem) {
 
 void TzrListBox::VScrollChange(TObject* Sender) {
   TzrScrollBox::VScrollChange(Sender);
+  PlaceRowsInView();
   UpdateSelection();
+}
+
+void TzrListBox::PlaceRowsInView() {
+  int first = 0, last = -1;
+  if (!ContentPaintRange(first, last)) return;
+  // The rows' matrices are computed now rather than while they are painted:
+  // the repaint each computation asks for then joins this frame's area
+  // instead of making another frame.
+  for (int i = std::max(first, 0); i <= last && i < GetCount(); ++i)
+    if (TzrListBoxItem* item = ItemByIndex(i)) item->RecalcAbsoluteNow();
 }
 
 void TzrListBox::HScrollChange(TObject* Sender) {
@@ -192,10 +251,13 @@ void TzrListBox::UpdateSelection() {
   TzrVisualObject* parent =
       parentObject && parentObject->GetIsVisual() ? parentObject->GetVisual() : nullptr;
   const TzrRect own = GetUpdateRect();
+  // The selected items in index order.
+  std::vector<std::pair<int, TzrListBoxItem*>> selected;
+  selected.reserve(FSelectedItems.size());
+  for (TzrListBoxItem* item : FSelectedItems) selected.emplace_back(item->GetIndex(), item);
+  std::sort(selected.begin(), selected.end());
   std::vector<TzrRect> rects;
-  for (int i = 0; i < GetCount(); ++i) {
-    TzrListBoxItem* item = ItemByIndex(i);
-    if (!item || !item->GetIsSelected()) continue;
+  for (const auto& [i, item] : selected) {
     if (!zrIntersectRect(item->GetUpdateRect(), own)) continue;
     TzrPoint p = item->LocalToAbsolute({0, 0});
     if (parent) p = parent->AbsoluteToLocal(p);
@@ -241,7 +303,16 @@ void TzrListBox::PaintBehindItems(TzrCanvas* Canvas, const TzrRect& ADirty,
   }
   if (!FAlternatingRowBackground) return;
   Canvas->GetFill()->Assign(FOddFill.get());
-  for (int g = 1; g * FColumns < GetCount(); g += 2) {
+  // Only the rows under the dirty rectangle can get a band.
+  int first = 0, last = GetCount() - 1;
+  const TzrRect dirty = zrNormalizeRect(
+      {FContent->AbsoluteToLocal(APainted->LocalToAbsolute(ADirty.TopLeft())),
+       FContent->AbsoluteToLocal(APainted->LocalToAbsolute({ADirty.Right, ADirty.Top})),
+       FContent->AbsoluteToLocal(APainted->LocalToAbsolute(ADirty.BottomRight())),
+       FContent->AbsoluteToLocal(APainted->LocalToAbsolute({ADirty.Left, ADirty.Bottom}))});
+  ItemsBetween(dirty.Top - kItemOverhang, dirty.Bottom + kItemOverhang, first, last);
+  const int firstGroup = std::max(1, (first / FColumns) | 1);
+  for (int g = firstGroup; g * FColumns < GetCount() && g * FColumns <= last; g += 2) {
     TzrListBoxItem* item = ItemByIndex(g * FColumns);
     if (!item) continue;
     const TzrPoint p = APainted->AbsoluteToLocal(item->LocalToAbsolute({0, 0}));

@@ -42,6 +42,8 @@ class TzrScrollContent : public TzrContent {
   // The visible window in content coordinates.
   TzrRect GetClipRect() override;
   void Paint() override;
+  // Visits only the children the box names as reaching the visible window.
+  void PaintChildren() override;
   // Hits outside the visible window are discarded.
   TzrVisualObject* ObjectByPoint(float X, float Y) override;
   // Switches the alignment of the children by their Align off (a list
@@ -86,6 +88,15 @@ class TzrScrollBox : public TzrControl {
     (void)ARect;
   }
   virtual void RealignContent(const TzrRect& R);
+  // The indices of the first and last child of the scroll content that can
+  // reach the visible window, when the box knows them from its layout (a
+  // list places its items in order); false makes the painting walk visit
+  // every child.
+  virtual bool ContentPaintRange(int& First, int& Last) {
+    (void)First;
+    (void)Last;
+    return false;
+  }
 
   // ---- geometry and scrolling
   // The viewport in the box's coordinates (the local rectangle without one).

@@ -2,6 +2,8 @@
 // scrolled children. It tells the box about children coming and going,
 // clips to the visible window and keeps repaints inside the viewport.
 
+#include <algorithm>
+
 #include "controls/zr_scroll_bar.h"
 #include "controls/zr_scroll_box.h"
 #include "platform/rtl/RttiDecl.h"
@@ -15,6 +17,9 @@ const TClassInfo* TzrScrollContent::Class() {
 
 TzrScrollContent::TzrScrollContent(TComponent* AOwner) : TzrContent(AOwner) {
   FClipChildren = true;
+  // Scrolling moves the content: only the children computed since the last
+  // move need marking stale again.
+  TrackFreshChildren();
 }
 
 TzrScrollBox* TzrScrollContent::Box() const { return dynamic_cast<TzrScrollBox*>(FParent); }
@@ -42,6 +47,7 @@ TzrRect TzrScrollContent::GetUpdateRect() {
   FRecalcUpdateRect = false;
   TzrVisualObject* vp = box->GetContentLayout();
   FUpdateRect = vp ? vp->GetUpdateRect() : box->GetUpdateRect();
+  NoteUpdateRectFresh();
   return FUpdateRect;
 }
 
@@ -66,6 +72,21 @@ void TzrScrollContent::Paint() {
   canvas->SetMatrix(GetAbsoluteMatrix());
   canvas->IntersectClipRect(GetClipRect());
   box->ContentPaint(canvas, GetLocalRect());
+}
+
+void TzrScrollContent::PaintChildren() {
+  IzoRurev* scene = GetScene();
+  TzrScrollBox* box = Box();
+  int first = 0, last = -1;
+  // Designing and off-screen rendering paint every child, as the walk does.
+  if (!scene || !box || scene->GetDesignTime() || FInPaintTo ||
+      !box->ContentPaintRange(first, last)) {
+    TzrContent::PaintChildren();
+    return;
+  }
+  first = std::max(first, 0);
+  last = std::min(last, GetChildrenCount() - 1);
+  for (int i = first; i <= last; ++i) PaintChild(GetChild(i), scene, false);
 }
 
 TzrVisualObject* TzrScrollContent::ObjectByPoint(float X, float Y) {

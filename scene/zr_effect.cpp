@@ -80,6 +80,7 @@ void TzrEffect::ApplyTrigger(TzrObject* AInstance, const std::string& ATrigger) 
 
 TzrRect TzrVisualObject::GetEffectsRect() {
   TzrRect r = GetLocalRect();
+  if (FNonVisualChildren == 0) return r;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrEffect* effect = EnabledEffect(GetChild(i)))
       r = zrUnionRect(r, effect->GetRect(GetLocalRect()));
@@ -88,7 +89,7 @@ TzrRect TzrVisualObject::GetEffectsRect() {
 
 void TzrVisualObject::RecalcHasEffect() {
   FHasEffect = false;
-  if (FDisableEffect) return;
+  if (FDisableEffect || FNonVisualChildren == 0) return;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (EnabledEffect(GetChild(i))) {
       FHasEffect = true;
@@ -99,7 +100,7 @@ void TzrVisualObject::RecalcHasEffect() {
 }
 
 bool TzrVisualObject::HasDisablePaintEffect() {
-  if (FDisableEffect) return false;
+  if (FDisableEffect || FNonVisualChildren == 0) return false;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrEffect* effect = EnabledEffect(GetChild(i)); effect && effect->GetDisablePaint())
       return true;
@@ -107,7 +108,7 @@ bool TzrVisualObject::HasDisablePaintEffect() {
 }
 
 bool TzrVisualObject::HasAfterPaintEffect() {
-  if (FDisableEffect) return false;
+  if (FDisableEffect || FNonVisualChildren == 0) return false;
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrEffect* effect = EnabledEffect(GetChild(i)); effect && effect->GetAfterPaint())
       return true;

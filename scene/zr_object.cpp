@@ -11,6 +11,7 @@
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Timers.h"
 #include "scene/zr_classes.h"
+#include "scene/zr_visual.h"
 
 namespace {
 
@@ -280,9 +281,8 @@ void TzrObject::AddControlsToList(std::vector<TzrObject*>& AList) {
 TzrObject* TzrObject::HasClipParent() {
   for (int i = 0; i < GetChildrenCount(); ++i) {
     TzrObject* child = (*FChildren)[size_t(i)];
-    if (!child->FIsVisual) continue;
-    const TPropInfo* clip = GetPropInfo(child, "ClipParent");
-    if (clip && clip->Kind == tkEnumeration && clip->GetOrd(child) != 0) return child;
+    // Every visual node publishes ClipParent as its own flag.
+    if (child->FIsVisual && child->GetVisual()->GetClipParent()) return child;
   }
   return nullptr;
 }

@@ -199,6 +199,12 @@ void TzrVisualObject::DeleteChildren() {
 
 // ---------------------------------------------------------------- tree hooks
 
+void TzrVisualObject::SetClipParent(bool Value) {
+  if (Value == FClipParent) return;
+  FClipParent = Value;
+  if (TzrVisualObject* parent = VisualParent()) parent->FClipParentChildren += Value ? 1 : -1;
+}
+
 TzrVisualObject* TzrVisualObject::VisualParent() const {
   return FParent && FParent->GetIsVisual() ? FParent->GetVisual() : nullptr;
 }
@@ -210,6 +216,8 @@ bool TzrVisualObject::Designing() {
 
 void TzrVisualObject::DoAddObject(TzrObject* AObject) {
   auto* child = AObject->GetIsVisual() ? AObject->GetVisual() : nullptr;
+  if (!child) ++FNonVisualChildren;
+  if (child && child->FClipParent) ++FClipParentChildren;
   if (child && child->FAlign != vaNone) FNeedAlign = true;
   if (auto* effect = dynamic_cast<TzrEffect*>(AObject); effect && effect->GetEnabled()) {
     FHasEffect = true;
@@ -248,9 +256,12 @@ void TzrVisualObject::DoRemoveObject(TzrObject* AObject) {
 }
 
 void TzrVisualObject::DoRemovedObject(TzrObject* AObject) {
-  RecalcHasEffect();
   auto* child = AObject->GetIsVisual() ? AObject->GetVisual() : nullptr;
+  if (!child) --FNonVisualChildren;
+  if (child && child->FClipParent) --FClipParentChildren;
+  RecalcHasEffect();
   if (!child) return;
+  ForgetFreshChild(child);
   if (AObject == FCaret) FCaret = nullptr;
   RecalcNeedAlign();
   if (child->FTempCanvas) child->SetTempCanvas(nullptr);
@@ -326,6 +337,7 @@ void TzrVisualObject::SetVisible(bool Value) {
   IzoRurev* scene = GetScene();
   if (FVisible && scene) scene->AddUpdateRect(GetUpdateRect());
   FVisible = Value;
+  GeometryChanged();
   TzrVisualObject* parent = VisualParent();
   if (!IsLoading() && FAlign != vaNone && parent) parent->Realign();
   if (FVisible) {

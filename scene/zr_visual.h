@@ -66,7 +66,6 @@ const TEnumInfo& zrAlignInfo();
 enum TzrDragMode { zrDragManual, zrDragAutomatic };
 const TEnumInfo& zrDragModeInfo();
 
-
 // Shows a popup node modally when a context menu asks for it; set by the
 // popup unit (nil: no popups).
 extern void (*zrPopupModalProc)(TzrVisualObject* Popup);
@@ -184,7 +183,7 @@ class TzrVisualObject : public TzrObject {
   bool GetClipChildren() const { return FClipChildren; }
   void SetClipChildren(bool Value);
   bool GetClipParent() const { return FClipParent; }
-  void SetClipParent(bool Value) { FClipParent = Value; }
+  void SetClipParent(bool Value);
   bool GetCanClipped() const { return FCanClipped; }
   void SetCanClipped(bool Value) { FCanClipped = Value; }
   bool GetHitTest() const { return FHitTest; }
@@ -386,6 +385,21 @@ class TzrVisualObject : public TzrObject {
   TzrVisualObject* VisualParent() const;
   // Marks the update rectangle of the node and its visual descendants stale.
   void MarkUpdateRectStale();
+  // For containers of many children (a scroll content): the children whose
+  // matrix or update rectangle has been computed since the container last
+  // marked them stale are listed, so that marking them stale again visits
+  // those only. Every other child is stale with all it holds.
+  void TrackFreshChildren();
+  // One step of the painting walk: the child with its children and effects.
+  void PaintChild(TzrObject* AObject, IzoRurev* AScene, bool ADesigning);
+  // Puts the node on the fresh lists of the containers above it that track
+  // them (the node itself or the ancestor that is their child).
+  void NoteMatrixFresh();
+  void NoteUpdateRectFresh();
+  // Marks every cached children rectangle stale.
+  static void GeometryChanged();
+  // Takes a leaving child off the fresh lists.
+  void ForgetFreshChild(TzrVisualObject* AChild);
 
   // Layout steps (zr_align.cpp).
   void AlignChildren(TzrAlign Value, TzrRect& R);
@@ -456,9 +470,24 @@ class TzrVisualObject : public TzrObject {
   bool FDisableAlign = false;
   bool FDisableEffect = false;
   bool FHasEffect = false;
+  // Children that are not visual objects (effects, animations): the effect
+  // queries have nothing to look at without them.
+  int FNonVisualChildren = 0;
+  // Visual children marked ClipParent: the walk looks for one only when
+  // there are any.
+  int FClipParentChildren = 0;
+  // GetChildrenRect as computed at the geometry count FChildrenRectStamp.
+  TzrRect FChildrenRect{};
+  uint64_t FChildrenRectStamp = 0;
 
  private:
   bool OpacityStored() const { return FOpacity != 1; }
+  struct TFreshChildren {
+    std::vector<TzrVisualObject*> Matrix, Rect;
+  };
+  std::unique_ptr<TFreshChildren> FFresh;
+  // Which of the parent's fresh lists hold the node.
+  uint8_t FFreshIn = 0;
 };
 
 // The plain container node: paints nothing of its own; a layout inside it

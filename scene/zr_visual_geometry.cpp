@@ -1,11 +1,18 @@
 // TzrVisualObject: matrices, coordinate conversions, rectangles, the geometry
 // setters and the repaint requests.
 
+#include <algorithm>
 #include <cmath>
 
 #include "scene/zr_visual.h"
 
 namespace {
+
+constexpr uint8_t kFreshMatrix = 1, kFreshRect = 2;
+
+// Counts the changes of position, size, visibility and children of all
+// nodes; cached children rectangles of an older count are recomputed.
+uint64_t gGeometryStamp = 1;
 
 TzrMatrix Translation(float X, float Y) {
   TzrMatrix m = IdentityMatrix;
@@ -33,6 +40,7 @@ void TzrVisualObject::GuardedRepaint() {
 
 void TzrVisualObject::MatrixChanged(TObject* Sender) {
   (void)Sender;
+  GeometryChanged();
   GuardedRepaint();
   TzrMatrix m = IdentityMatrix;
   m.m11 = FScale->GetX();
@@ -62,6 +70,7 @@ TzrMatrix TzrVisualObject::GetAbsoluteMatrix() {
   else
     FAbsoluteMatrix = FLocalMatrix;
   FRecalcAbsolute = false;
+  NoteMatrixFresh();
   GuardedRepaint();
   return FAbsoluteMatrix;
 }
@@ -75,7 +84,17 @@ TzrMatrix TzrVisualObject::GetInvertAbsoluteMatrix() {
 }
 
 void TzrVisualObject::RecalcAbsolute() {
+  GeometryChanged();
   FRecalcAbsolute = true;
+  if (FFresh) {
+    std::vector<TzrVisualObject*> fresh;
+    fresh.swap(FFresh->Matrix);
+    for (TzrVisualObject* child : fresh) {
+      child->FFreshIn &= ~kFreshMatrix;
+      child->RecalcAbsolute();
+    }
+    return;
+  }
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrObject* child = GetChild(i); child->GetIsVisual()) child->GetVisual()->RecalcAbsolute();
 }
@@ -147,15 +166,22 @@ TzrRect TzrVisualObject::GetAbsoluteRect() {
 }
 
 TzrRect TzrVisualObject::GetChildrenRect() {
+  // The painting walk asks every node for it at every level: a rectangle
+  // stays good until something in the scenes moves, sizes or changes.
+  if (FChildrenRectStamp == gGeometryStamp) return FChildrenRect;
   TzrRect r = GetAbsoluteRect();
-  if (FClipChildren) return r;
-  for (int i = 0; i < GetChildrenCount(); ++i) {
-    TzrObject* child = GetChild(i);
-    if (child->GetIsVisual() && child->GetVisual()->FVisible)
-      r = zrUnionRect(r, child->GetVisual()->GetChildrenRect());
-  }
+  if (!FClipChildren)
+    for (int i = 0; i < GetChildrenCount(); ++i) {
+      TzrObject* child = GetChild(i);
+      if (child->GetIsVisual() && child->GetVisual()->FVisible)
+        r = zrUnionRect(r, child->GetVisual()->GetChildrenRect());
+    }
+  FChildrenRect = r;
+  FChildrenRectStamp = gGeometryStamp;
   return r;
 }
+
+void TzrVisualObject::GeometryChanged() { ++gGeometryStamp; }
 
 TzrRect TzrVisualObject::GetUpdateRect() {
   if (!FRecalcUpdateRect) return FUpdateRect;
@@ -194,22 +220,68 @@ TzrRect TzrVisualObject::GetUpdateRect() {
   }
   --FUpdating;
   FUpdateRect = r;
+  NoteUpdateRectFresh();
   return r;
 }
 
 void TzrVisualObject::MarkUpdateRectStale() {
   FRecalcUpdateRect = true;
+  if (FFresh) {
+    std::vector<TzrVisualObject*> fresh;
+    fresh.swap(FFresh->Rect);
+    for (TzrVisualObject* child : fresh) {
+      child->FFreshIn &= ~kFreshRect;
+      child->MarkUpdateRectStale();
+    }
+    return;
+  }
   for (int i = 0; i < GetChildrenCount(); ++i)
     if (TzrObject* child = GetChild(i); child->GetIsVisual())
       child->GetVisual()->MarkUpdateRectStale();
 }
 
 void TzrVisualObject::RecalcUpdateRect() {
+  GeometryChanged();
   MarkUpdateRectStale();
   // Every ancestor that does not clip its children unites their rectangles
   // into its own; the first one that clips does not depend on them.
   for (TzrVisualObject* p = VisualParent(); p && !p->FClipChildren; p = p->VisualParent())
     p->FRecalcUpdateRect = true;
+}
+
+// ---------------------------------------------------------------- fresh children
+
+void TzrVisualObject::TrackFreshChildren() {
+  if (!FFresh) FFresh = std::make_unique<TFreshChildren>();
+}
+
+void TzrVisualObject::NoteMatrixFresh() {
+  // Matrices are computed from the root down: a fresh node's parent is fresh.
+  TzrVisualObject* parent = VisualParent();
+  if (!parent || !parent->FFresh || (FFreshIn & kFreshMatrix)) return;
+  FFreshIn |= kFreshMatrix;
+  parent->FFresh->Matrix.push_back(this);
+}
+
+void TzrVisualObject::NoteUpdateRectFresh() {
+  // A rectangle is computed without those of the ancestors that do not clip,
+  // so every tracking container above learns which of its children holds it.
+  TzrVisualObject* node = this;
+  for (TzrVisualObject* p = VisualParent(); p; node = p, p = p->VisualParent()) {
+    if (!p->FFresh || (node->FFreshIn & kFreshRect)) continue;
+    node->FFreshIn |= kFreshRect;
+    p->FFresh->Rect.push_back(node);
+  }
+}
+
+void TzrVisualObject::ForgetFreshChild(TzrVisualObject* AChild) {
+  if (!FFresh || !AChild->FFreshIn) return;
+  auto drop = [AChild](std::vector<TzrVisualObject*>& List) {
+    List.erase(std::remove(List.begin(), List.end(), AChild), List.end());
+  };
+  drop(FFresh->Matrix);
+  drop(FFresh->Rect);
+  AChild->FFreshIn = 0;
 }
 
 // ---------------------------------------------------------------- size and position
@@ -303,6 +375,7 @@ void TzrVisualObject::SetBoundsRect(const TzrRect& ARect) {
 }
 
 void TzrVisualObject::SetSizeWithoutChange(float AWidth, float AHeight) {
+  GeometryChanged();
   FWidth = AWidth;
   FHeight = AHeight;
   FLastWidth = AWidth;

@@ -50,77 +50,80 @@ TzrCanvas* TzrVisualObject::GetCanvas() {
 void TzrVisualObject::PaintChildren() {
   IzoRurev* scene = GetScene();
   if (!scene || GetChildrenCount() == 0) return;
-  (void)kPaintVisualHook;
   const bool designing = scene->GetDesignTime();
-  for (int i = 0; i < GetChildrenCount(); ++i) {
-    TzrObject* object = GetChild(i);
-    if (!object->GetIsVisual()) continue;
-    TzrVisualObject* child = object->GetVisual();
-    if (!child->FVisible && !(designing && !child->FLocked)) continue;
-    if (designing && child->FDesignHide) continue;
-    // A node without area is not painted, nor is anything it holds.
-    if (child->FWidth == 0 || child->FHeight == 0) continue;
-    const TzrRect u = child->GetUpdateRect();
-    if (zrRectWidth(u) == 0 || zrRectHeight(u) == 0) continue;
-    child->FScene = scene;
-    if (FClipChildren && !zrIntersectRect(u, GetUpdateRect())) continue;
-    const bool draw = designing || child->FInPaintTo ||
-                      TouchesPendingRects(scene, zrUnionRect(u, child->GetChildrenRect()));
-    TzrCanvas* canvas = child->GetCanvas();
-    if (draw && canvas) {
-      std::optional<TCanvasState> s1;
-      if (FClipChildren && child->FCanClipped) {
-        s1.emplace(canvas);
-        canvas->SetMatrix(GetAbsoluteMatrix());
-        canvas->IntersectClipRect(GetClipRect());
-      }
-      canvas->SetMatrix(child->GetAbsoluteMatrix());
-      child->BeforePaint();
-      if (child->FHasEffect && !child->HasAfterPaintEffect()) child->ApplyEffect();
-      canvas->SetMatrix(child->GetAbsoluteMatrix());
-      if (!child->HasDisablePaintEffect()) {
-        std::optional<TCanvasState> s2;
-        if (TzrObject* cut = child->HasClipParent()) {
-          s2.emplace(canvas);
-          canvas->SetMatrix(cut->GetVisual()->GetAbsoluteMatrix());
-          canvas->ExcludeClipRect(cut->GetVisual()->GetLocalRect());
-          canvas->SetMatrix(child->GetAbsoluteMatrix());
-        }
-        {
-          std::optional<TCanvasState> s3;
-          if (child->FClipChildren) {
-            s3.emplace(canvas);
-            canvas->IntersectClipRect(child->GetClipRect());
-          }
-          if (child->OnBeforePaint) {
-            child->OnBeforePaint(child, canvas, child->GetLocalRect());
-            canvas->SetMatrix(child->GetAbsoluteMatrix());
-          }
-          child->Paint();
-        }
-        s2.reset();
-        child->PaintChildren();
-        if (child->OnPaint) {
-          canvas->SetMatrix(child->GetAbsoluteMatrix());
-          child->OnPaint(child, canvas, child->GetLocalRect());
-        }
-      }
-      child->AfterPaint();
-      if (child->FIsDragOver && !child->FDragDisableHighlight) {
+  for (int i = 0; i < GetChildrenCount(); ++i) PaintChild(GetChild(i), scene, designing);
+}
+
+void TzrVisualObject::PaintChild(TzrObject* AObject, IzoRurev* AScene, bool ADesigning) {
+  (void)kPaintVisualHook;
+  IzoRurev* scene = AScene;
+  const bool designing = ADesigning;
+  if (!AObject->GetIsVisual()) return;
+  TzrVisualObject* child = AObject->GetVisual();
+  if (!child->FVisible && !(designing && !child->FLocked)) return;
+  if (designing && child->FDesignHide) return;
+  // A node without area is not painted, nor is anything it holds.
+  if (child->FWidth == 0 || child->FHeight == 0) return;
+  const TzrRect u = child->GetUpdateRect();
+  if (zrRectWidth(u) == 0 || zrRectHeight(u) == 0) return;
+  child->FScene = scene;
+  if (FClipChildren && !zrIntersectRect(u, GetUpdateRect())) return;
+  const bool draw = designing || child->FInPaintTo ||
+                    TouchesPendingRects(scene, zrUnionRect(u, child->GetChildrenRect()));
+  TzrCanvas* canvas = child->GetCanvas();
+  if (draw && canvas) {
+    std::optional<TCanvasState> s1;
+    if (FClipChildren && child->FCanClipped) {
+      s1.emplace(canvas);
+      canvas->SetMatrix(GetAbsoluteMatrix());
+      canvas->IntersectClipRect(GetClipRect());
+    }
+    canvas->SetMatrix(child->GetAbsoluteMatrix());
+    child->BeforePaint();
+    if (child->FHasEffect && !child->HasAfterPaintEffect()) child->ApplyEffect();
+    canvas->SetMatrix(child->GetAbsoluteMatrix());
+    if (!child->HasDisablePaintEffect()) {
+      std::optional<TCanvasState> s2;
+      if (TzrObject* cut = child->FClipParentChildren > 0 ? child->HasClipParent() : nullptr) {
+        s2.emplace(canvas);
+        canvas->SetMatrix(cut->GetVisual()->GetAbsoluteMatrix());
+        canvas->ExcludeClipRect(cut->GetVisual()->GetLocalRect());
         canvas->SetMatrix(child->GetAbsoluteMatrix());
-        canvas->GetStroke()->SetStyle(zrBrushSolid);
-        canvas->GetStroke()->SetSolidColor(0xB2005ACC);
-        canvas->SetStrokeCap(zrCapFlat);
-        canvas->SetStrokeJoin(zrJoinMiter);
-        canvas->SetStrokeDash(zrDashSolid);
-        canvas->SetStrokeThickness(3);
-        StrokeFrame(canvas, child->FWidth, child->FHeight);
+      }
+      {
+        std::optional<TCanvasState> s3;
+        if (child->FClipChildren) {
+          s3.emplace(canvas);
+          canvas->IntersectClipRect(child->GetClipRect());
+        }
+        if (child->OnBeforePaint) {
+          child->OnBeforePaint(child, canvas, child->GetLocalRect());
+          canvas->SetMatrix(child->GetAbsoluteMatrix());
+        }
+        child->Paint();
+      }
+      s2.reset();
+      child->PaintChildren();
+      if (child->OnPaint) {
+        canvas->SetMatrix(child->GetAbsoluteMatrix());
+        child->OnPaint(child, canvas, child->GetLocalRect());
       }
     }
-    if (canvas && child->HasAfterPaintEffect()) {
+    child->AfterPaint();
+    if (child->FIsDragOver && !child->FDragDisableHighlight) {
       canvas->SetMatrix(child->GetAbsoluteMatrix());
-      child->ApplyEffect();
+      canvas->GetStroke()->SetStyle(zrBrushSolid);
+      canvas->GetStroke()->SetSolidColor(0xB2005ACC);
+      canvas->SetStrokeCap(zrCapFlat);
+      canvas->SetStrokeJoin(zrJoinMiter);
+      canvas->SetStrokeDash(zrDashSolid);
+      canvas->SetStrokeThickness(3);
+      StrokeFrame(canvas, child->FWidth, child->FHeight);
     }
+  }
+  if (canvas && child->HasAfterPaintEffect()) {
+    canvas->SetMatrix(child->GetAbsoluteMatrix());
+    child->ApplyEffect();
   }
 }
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 #include "platform/rtl/SysUtils.h"
 
@@ -49,7 +51,7 @@ bool SameName(const std::string& a, const std::string& b) {
 
 PangoFontMap* FontMap() { return pango_cairo_font_map_get_default(); }
 
-PangoFontFamily* FindPangoFamily(const std::string& name) {
+PangoFontFamily* ListPangoFamily(const std::string& name) {
   PangoFontFamily** families = nullptr;
   int n = 0;
   pango_font_map_list_families(FontMap(), &families, &n);
@@ -76,6 +78,45 @@ unsigned StylesOf(PangoFontFamily* family) {
   }
   g_free(faces);
   return styles;
+}
+
+// What a family name resolves to among the installed fonts: looking it up
+// walks Pango's family and face lists, so every name is looked up once and
+// kept until a font is added (fonts are not otherwise changed at run time).
+struct ResolvedFamily {
+  bool Found = false;
+  std::string Installed;
+  unsigned Styles = 0;
+};
+
+std::mutex& FamilyCacheLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+std::unordered_map<std::string, ResolvedFamily>& FamilyCache() {
+  static std::unordered_map<std::string, ResolvedFamily> cache;
+  return cache;
+}
+
+void ForgetResolvedFamilies() {
+  std::lock_guard<std::mutex> guard(FamilyCacheLock());
+  FamilyCache().clear();
+}
+
+ResolvedFamily FindFamily(const std::string& name) {
+  gchar* folded = g_ascii_strdown(name.c_str(), -1);
+  const std::string key(folded);
+  g_free(folded);
+  std::lock_guard<std::mutex> guard(FamilyCacheLock());
+  auto [it, added] = FamilyCache().try_emplace(key);
+  if (!added) return it->second;
+  if (PangoFontFamily* family = ListPangoFamily(name)) {
+    it->second.Found = true;
+    it->second.Installed = pango_font_family_get_name(family);
+    it->second.Styles = StylesOf(family);
+  }
+  return it->second;
 }
 
 std::unique_ptr<FontFamily>& GenericSlot(int which) {
@@ -137,6 +178,7 @@ Status PrivateFontCollection::AddFontFile(const std::string& filename) {
   // let Pango see the new font
   if (PANGO_IS_FC_FONT_MAP(FontMap()))
     pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(FontMap()));
+  ForgetResolvedFamilies();
   if (Find(name).empty()) FFamilies.push_back(name);
   return Ok;
 }
@@ -174,17 +216,17 @@ void FontFamily::Resolve(const std::string& name, const FontCollection* collecti
       return;
     }
   }
-  PangoFontFamily* family = wanted.empty() ? nullptr : FindPangoFamily(wanted);
-  if (!family && !collection) {
+  ResolvedFamily family = wanted.empty() ? ResolvedFamily() : FindFamily(wanted);
+  if (!family.Found && !collection) {
     for (const Substitute& s : kSubstitutes)
-      if (SameName(s.Name, name)) family = FindPangoFamily(s.Installed);
+      if (SameName(s.Name, name)) family = FindFamily(s.Installed);
   }
-  if (!family) {
+  if (!family.Found) {
     FLastStatus = FontFamilyNotFound;
     return;
   }
-  FInstalled = pango_font_family_get_name(family);
-  FStyles = StylesOf(family);
+  FInstalled = family.Installed;
+  FStyles = family.Styles;
 }
 
 const FontFamily* FontFamily::GenericSansSerif() { return Generic(0, kSansFamilyName); }

@@ -315,6 +315,38 @@ TEST_F(ListBoxTest, SelectingScrollsTheItemIntoView) {
   EXPECT_EQ(List->GetVScrollBar()->GetValue(), 0);
 }
 
+// A long list paints and re-places only what is near the view: rows far
+// away keep their stale rectangles, while the rows in view, the stripes and
+// the highlight follow the scroll position both ways.
+TEST_F(ListBoxTest, ScrollingTouchesOnlyTheRowsInView) {
+  MakeList();
+  List->SetAlternatingRowBackground(true);
+  for (int i = 0; i < 500; ++i) Add(u"x");
+  Show();
+  Scene.SetFocused(List);
+  List->SetItemIndex(252);
+  TzrScrollBar* bar = List->GetVScrollBar();
+  ASSERT_TRUE(bar && bar->GetVisible());
+  bar->SetValue(250 * 20);
+  Show();
+  EXPECT_TRUE(List->ItemByIndex(400)->GetRecalcUpdateRect()) << "a row far below is not visited";
+  EXPECT_TRUE(List->ItemByIndex(0)->GetRecalcUpdateRect()) << "a row scrolled away is stale";
+  const float top = List->GetContentLayout()->GetAbsoluteRect().Top;
+  EXPECT_FLOAT_EQ(List->ItemByIndex(250)->GetUpdateRect().Top, top);
+  const TzrColor even = Scene.Pixel(50, int(top) + 10), odd = Scene.Pixel(50, int(top) + 30);
+  EXPECT_NE(even, odd) << "row 251 is striped";
+  ASSERT_EQ(VisibleHighlights(), 1);
+  TzrVisualObject* copy = List->GetSelections()[0];
+  EXPECT_FLOAT_EQ(copy->GetAbsoluteRect().Top, top + 40) << "the highlight sits on row 252";
+  bar->SetValue(0);
+  Show();
+  EXPECT_FLOAT_EQ(List->ItemByIndex(0)->GetAbsoluteRect().Top, top) << "row 0 moved back";
+  EXPECT_FLOAT_EQ(List->ItemByIndex(0)->GetUpdateRect().Top, top);
+  EXPECT_EQ(Scene.Pixel(50, int(top) + 10), even);
+  EXPECT_EQ(Scene.Pixel(50, int(top) + 30), odd);
+  EXPECT_EQ(zrRectHeight(List->ItemByIndex(252)->GetUpdateRect()), 0) << "row 252 is out of view";
+}
+
 TEST_F(ListBoxTest, HorizontalListPlacesItemsSideBySide) {
   auto* list = Make<TzrHorzListBox>(0, 0);
   list->SetBounds(0, 0, 190, 100);

@@ -251,6 +251,25 @@ TEST_F(VisualGeometry, OverflowingChildMovedGetsOldAndNewAreasRequested) {
   EXPECT_EQ(grand->GetUpdateRect(), clipped);
 }
 
+// The children rectangle is kept between passes: every change of position,
+// size, visibility or children shows in the next answer.
+TEST_F(VisualGeometry, ChildrenRectFollowsEveryChange) {
+  TTestShape* grand = Shape("grand", 0xFF000000, 0, 0, 60, 60);
+  TTestShape* parent = Shape("parent", 0xFF000000, 0, 0, 100, 100, grand);
+  TTestShape* child = Shape("child", 0xFF000000, 80, 80, 50, 50, parent);
+  ExpectRect(grand->GetChildrenRect(), {0, 0, 130, 130});
+  child->GetPosition()->SetPoint({140, 140});
+  ExpectRect(grand->GetChildrenRect(), {0, 0, 190, 190});
+  child->SetWidth(10);
+  ExpectRect(grand->GetChildrenRect(), {0, 0, 150, 190});
+  child->SetVisible(false);
+  ExpectRect(grand->GetChildrenRect(), {0, 0, 100, 100});
+  TTestShape* other = Shape("other", 0xFF000000, -20, 0, 10, 10, parent);
+  ExpectRect(grand->GetChildrenRect(), {-20, 0, 100, 100});
+  other->SetParent(nullptr);
+  ExpectRect(grand->GetChildrenRect(), {0, 0, 100, 100});
+}
+
 TEST_F(VisualGeometry, BoundsRectKeepsTheRotationCentreInPlace) {
   TTestShape* node = Shape("node", 0xFF000000, 10, 10, 40, 20);
   node->SetBoundsRect(zrRect(5, 5, 25, 15));
