@@ -134,6 +134,9 @@ TEST_F(PopupTest, OnePressOnAnotherBoxWhileAListIsOpenOpensThatBoxsList) {
       drop->SetIsOpen(true);
     };
   }
+  // The real press must land on this window, not on a window another test
+  // process opens over it meanwhile.
+  gtk_window_set_keep_above(GTK_WINDOW(main.Form->Handle()), TRUE);
   main.Show();
   SettleWindow(main.Form->Handle());
   drops[0]->SetIsOpen(true);
