@@ -137,6 +137,81 @@ std::string ExtractProgramFolder() {
   return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
 }
 
+// ---------------------------------------------------------------- control area
+
+// The form's control area: a GtkFixed whose size is the form's business, not
+// its children's. It asks for no room for them (a fixed-size form asks for its
+// client size through its size request), so no child, however large it would
+// like to be, makes the window larger; and it gives each child exactly the
+// bounds its control has, never more. On every allocation the form's client
+// takes the area's size first, so aligned and anchored controls have their
+// new places before the children are placed, in the same layout.
+struct EscControlArea {
+  GtkFixed Parent;
+  TForm* Form;
+};
+struct EscControlAreaClass {
+  GtkFixedClass ParentClass;
+};
+
+G_DEFINE_TYPE(EscControlArea, esc_control_area, GTK_TYPE_FIXED)
+
+namespace {
+
+void ControlAreaNoSize(GtkWidget*, int* minimum, int* natural) { *minimum = *natural = 0; }
+
+// A child's size: its control's bounds (the widget's size request); the
+// widget's own minimum where no bounds were asked.
+GtkRequisition ChildSize(GtkWidget* child) {
+  GtkRequisition minimum;
+  gtk_widget_get_preferred_size(child, &minimum, nullptr);
+  int width = -1, height = -1;
+  gtk_widget_get_size_request(child, &width, &height);
+  return {width >= 0 ? width : minimum.width, height >= 0 ? height : minimum.height};
+}
+
+void ControlAreaAllocate(GtkWidget* widget, GtkAllocation* allocation) {
+  gtk_widget_set_allocation(widget, allocation);
+  const bool ownWindow = gtk_widget_get_has_window(widget);
+  if (ownWindow && gtk_widget_get_realized(widget))
+    gdk_window_move_resize(gtk_widget_get_window(widget), allocation->x, allocation->y,
+                           allocation->width, allocation->height);
+  auto* area = reinterpret_cast<EscControlArea*>(widget);
+  if (area->Form) area->Form->AreaAllocated(allocation->width, allocation->height);
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  for (GList* c = children; c; c = c->next) {
+    GtkWidget* child = GTK_WIDGET(c->data);
+    if (!gtk_widget_get_visible(child)) continue;
+    int x = 0, y = 0;
+    gtk_container_child_get(GTK_CONTAINER(widget), child, "x", &x, "y", &y, nullptr);
+    const GtkRequisition size = ChildSize(child);
+    GtkAllocation r{x, y, size.width, size.height};
+    if (!ownWindow) {
+      r.x += allocation->x;
+      r.y += allocation->y;
+    }
+    gtk_widget_size_allocate(child, &r);
+  }
+  g_list_free(children);
+}
+
+}  // namespace
+
+static void esc_control_area_class_init(EscControlAreaClass* klass) {
+  GtkWidgetClass* widget = GTK_WIDGET_CLASS(klass);
+  widget->get_preferred_width = ControlAreaNoSize;
+  widget->get_preferred_height = ControlAreaNoSize;
+  widget->size_allocate = ControlAreaAllocate;
+}
+
+static void esc_control_area_init(EscControlArea* area) { area->Form = nullptr; }
+
+GtkWidget* TForm::NewControlArea(TForm* form) {
+  auto* area = static_cast<EscControlArea*>(g_object_new(esc_control_area_get_type(), nullptr));
+  area->Form = form;
+  return GTK_WIDGET(area);
+}
+
 TForm::TForm(TComponent* AOwner)
     : TComponent(AOwner), FClient(std::make_unique<TFormClient>(this)) {
   FClient->SetBounds(0, 0, FClientWidth, FClientHeight);
@@ -164,6 +239,7 @@ const TClassInfo* TForm::Class() {
 TForm::~TForm() {
   // Freed by its owner before a pending Release ran: that release is void.
   if (FReleaseSource) g_source_remove(FReleaseSource);
+  if (FSizeSource) g_source_remove(FSizeSource);
   // The controls are freed later by the owner: they leave the form while
   // its window still exists.
   while (FClient->ControlCount() > 0)
@@ -295,14 +371,14 @@ GtkWidget* TForm::ControlArea() {
   Handle();
   // Making the window may have made the area already (for the controls).
   if (FControlArea) return FControlArea;
-  FControlArea = gtk_fixed_new();
+  FControlArea = NewControlArea(this);
   gtk_box_pack_start(GTK_BOX(FClientBox), FControlArea, TRUE, TRUE, 0);
-  g_signal_connect(FControlArea, "size-allocate", G_CALLBACK(OnAreaAllocate), this);
   g_signal_connect(FControlArea, "destroy", G_CALLBACK(+[](GtkWidget*, void* self) {
                      static_cast<TForm*>(self)->FControlArea = nullptr;
                    }),
                    this);
   if (FVisible) gtk_widget_show(FControlArea);
+  ApplySize();
   return FControlArea;
 }
 
@@ -313,58 +389,52 @@ void TForm::ClientScreenOrigin(int& X, int& Y) {
   if (FWindow) gtk_window_get_position(GTK_WINDOW(FWindow), &X, &Y);
 }
 
-namespace {
-
-// Gives each child of the control area the place and size its control has
-// now. Sizes requested while the area is being allocated would otherwise
-// take effect only in a later layout, leaving a frame (or more) drawn at the
-// old sizes.
-void AllocateChildren(GtkWidget* Area, const GtkAllocation& A) {
-  GList* children = gtk_container_get_children(GTK_CONTAINER(Area));
-  const bool ownWindow = gtk_widget_get_has_window(Area);
-  for (GList* c = children; c; c = c->next) {
-    GtkWidget* child = GTK_WIDGET(c->data);
-    if (!gtk_widget_get_visible(child)) continue;
-    int x = 0, y = 0;
-    gtk_container_child_get(GTK_CONTAINER(Area), child, "x", &x, "y", &y, nullptr);
-    GtkRequisition size;
-    gtk_widget_get_preferred_size(child, &size, nullptr);
-    GtkAllocation r{x, y, size.width, size.height};
-    if (!ownWindow) {
-      r.x += A.x;
-      r.y += A.y;
-    }
-    gtk_widget_size_allocate(child, &r);
-  }
-  g_list_free(children);
-}
-
-}  // namespace
-
-void TForm::OnAreaAllocate(GtkWidget* area, void* allocation, void* self) {
-  auto* a = static_cast<GtkAllocation*>(allocation);
-  static_cast<TForm*>(self)->FClient->SetBounds(0, 0, a->width, a->height);
-  AllocateChildren(area, *a);
-}
+void TForm::AreaAllocated(int width, int height) { FClient->SetBounds(0, 0, width, height); }
 
 void TForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
   for (int i = 0; i < FClient->ControlCount(); ++i) Proc(FClient->GetControl(i));
 }
 
 // The window's content is the menu bar plus the client area, so the window is
-// made taller by the menu bar's height. A fixed-size window takes the size of
-// its content, so there the content asks for exactly that size.
+// the menu bar's height taller than the client area, whatever height the menu
+// bar has in the current language. A fixed-size window takes the size of its
+// content, so there the client area asks for exactly the client size (the
+// control area when the form has one, else the whole box less the menu bar).
 void TForm::ApplySize() {
   if (!FWindow) return;
   int menuHeight = 0;
   if (FMenuBar) gtk_widget_get_preferred_height(FMenuBar, nullptr, &menuHeight);
+  FMenuHeight = menuHeight;
   const int height = FClientHeight + menuHeight;
-  if (FBorderStyle == bsSizeable)
-    gtk_widget_set_size_request(FClientBox, -1, -1);
-  else
-    gtk_widget_set_size_request(FClientBox, FClientWidth, height);
+  const bool fixed = FBorderStyle != bsSizeable;
+  gtk_widget_set_size_request(FClientBox, fixed && !FControlArea ? FClientWidth : -1,
+                              fixed && !FControlArea ? height : -1);
+  if (FControlArea)
+    gtk_widget_set_size_request(FControlArea, fixed ? FClientWidth : -1,
+                                fixed ? FClientHeight : -1);
   gtk_window_set_default_size(GTK_WINDOW(FWindow), FClientWidth, height);
   gtk_window_resize(GTK_WINDOW(FWindow), FClientWidth, height);
+}
+
+// The menu bar's height follows its captions (another language, another
+// font): the window takes the new height, so the client area keeps its size.
+// GTK makes a window taller on its own but never shorter.
+void TForm::OnMenuBarAllocate(GtkWidget* bar, void*, void* self) {
+  auto* form = static_cast<TForm*>(self);
+  int height = 0;
+  gtk_widget_get_preferred_height(bar, nullptr, &height);
+  if (height == form->FMenuHeight) return;
+  form->FMenuHeight = height;
+  // Inside the window's layout a new size would be overridden by it.
+  if (!form->FSizeSource)
+    form->FSizeSource = g_idle_add(
+        [](gpointer data) -> gboolean {
+          auto* f = static_cast<TForm*>(data);
+          f->FSizeSource = 0;
+          f->ApplySize();
+          return G_SOURCE_REMOVE;
+        },
+        form);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -402,6 +472,7 @@ void TForm::SetMenu(TMainMenu* menu) {
   menu->FForm = this;
   if (FWindow) {
     FMenuBar = menu->CreateMenuBar();
+    g_signal_connect(FMenuBar, "size-allocate", G_CALLBACK(OnMenuBarAllocate), this);
     gtk_box_pack_start(GTK_BOX(FClientBox), FMenuBar, FALSE, FALSE, 0);
     gtk_box_reorder_child(GTK_BOX(FClientBox), FMenuBar, 0);
     gtk_widget_show(FMenuBar);

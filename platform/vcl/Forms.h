@@ -200,6 +200,8 @@ class TForm : public TComponent {
   // window is realized, the form's own position.
   void ClientScreenOrigin(int& X, int& Y);
   bool ControlAreaAllocated() const { return FControlArea != nullptr; }
+  // The control area was given this size: the client area takes it.
+  void AreaAllocated(int width, int height);
   // Streaming: the form's controls are written as its children.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
@@ -225,7 +227,8 @@ class TForm : public TComponent {
 
  private:
   friend class TMainMenu;
-  static void OnAreaAllocate(GtkWidget*, void* allocation, void* self);
+  static GtkWidget* NewControlArea(TForm* form);
+  static void OnMenuBarAllocate(GtkWidget* bar, void*, void* self);
   static int OnDeleteEvent(GtkWidget*, void*, void* self);
   static int OnFocusIn(GtkWidget*, void*, void* self);
   static int OnMenuKey(GtkWidget*, struct _GdkEventKey* event, void* self);
@@ -247,10 +250,12 @@ class TForm : public TComponent {
   bool FPlaceOnMap = false;
   TFormBorderStyle FBorderStyle = bsSizeable;
   int FClientWidth = 320, FClientHeight = 240;
+  int FMenuHeight = 0;  // the menu bar's height when the size was last applied
   bool FVisible = false;
   bool FEnabled = true;
   bool FDestroyed = false;
   int FModalResult = mrNone;
   bool FInModal = false;
   unsigned FReleaseSource = 0;
+  unsigned FSizeSource = 0;
 };
