@@ -27,9 +27,11 @@ endfunction()
 # NAME/INDEX. The tests listed after ALONE run in a process of their own under
 # their own name (for settings of their own, set in tests/CMakeLists.txt);
 # with ONE_PROCESS_EACH every test does (for tests that make a process-wide
-# object once).
+# object once). With DISPLAY_OF_ITS_OWN the program's processes run while no
+# other test runs (its windows must not lose the activation to the windows
+# other tests open meanwhile).
 function(esc_test name folder)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "ONE_PROCESS_EACH" "" "ALONE")
+  cmake_parse_arguments(PARSE_ARGV 2 arg "ONE_PROCESS_EACH;DISPLAY_OF_ITS_OWN" "" "ALONE")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -68,6 +70,9 @@ function(esc_test name folder)
              WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
     set_tests_properties(${name}/${index} PROPERTIES TIMEOUT 1500 LABELS ${name}
       ENVIRONMENT "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${index}")
+    if(arg_DISPLAY_OF_ITS_OWN)
+      set_tests_properties(${name}/${index} PROPERTIES RUN_SERIAL TRUE)
+    endif()
   endforeach()
 endfunction()
 
